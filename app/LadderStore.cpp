@@ -1,0 +1,71 @@
+#include "LadderStore.h"
+
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "SharedState.h"
+
+namespace tamberlo {
+
+QString VasteTitel() { return QStringLiteral("Tamberlo - Ladder programmeren 2009-2026 Tamberlo"); }
+
+void WisLadderProgramma() {
+    for (int i = 1; i <= kCondities; ++i) {
+        shared.Condities[i].fill(0);
+        ConditionCellView& c = ladderView.cel[i];
+        c.addButtonVisible = true;
+        c.wireVisible = true;
+        c.frameVisible = false;
+        c.frameColor = kKleurCelGroen;
+        for (auto& l : c.lines) {
+            l.caption.clear();
+            l.backColor = kKleurCelGrijs;
+        }
+        if (i <= 267) c.linkLineVisible = false;
+    }
+    for (int r = 0; r <= kRungs; ++r) {
+        shared.Acties[r].fill(0);
+        ActionRowView& a = ladderView.actie[r];
+        a.frameVisible = false;
+        a.frameColor = kKleurActieBlauw;
+        for (auto& l : a.lines) {
+            l.caption.clear();
+            l.backColor = kKleurActieGrijs;
+        }
+        a.lines[0].foreColor = kKleurKnopTekst;
+        if (r >= 1) {
+            a.addButtonVisible = true;
+            a.orWireVisible = false;
+            a.supplyVisible = true;
+        }
+    }
+    ladderView.windowCaption = VasteTitel();
+    for (int n = 0; n < 8; ++n) {
+        shared.GeheugenToestand[n] = false;
+        ladderView.geheugenColor[n] = 0xFFFFC0;
+        ladderTimers().TimerT[n]->SetEnabled(false);
+        shared.TimerUitgang[n] = false;
+        ladderView.presetTimerValue[n] = 0;
+    }
+    for (int v = 1; v <= 3; ++v) {
+        shared.Variabelen[v] = 0;
+        ladderView.varCaption[v] = QStringLiteral("0");
+    }
+    ladderView.changed();
+}
+
+void IsErEenProgramma() {
+    shared.ConditiesAanwezig = false;
+    shared.ActiesAanwezig = false;
+    for (int i = 1; i <= kCondities; ++i)
+        if (shared.Condities[i][0] != 0) {
+            shared.ConditiesAanwezig = true;
+            break;
+        }
+    for (int r = 1; r <= kRungs; ++r)
+        if (shared.Acties[r][0] != 0) {
+            shared.ActiesAanwezig = true;
+            break;
+        }
+}
+
+}  // namespace tamberlo

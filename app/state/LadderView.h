@@ -1,0 +1,78 @@
+#pragma once
+// What the main window shows of the ladder, as plain data. The store, the
+// file reader, the caption writers and the scan write here; the ladder
+// widget paints from it. Writers never touch widgets, so a scan cycle costs
+// no restyling and the code runs in tests without a screen. The widget
+// repaints when `revision` moved on, at most once per frame.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+#include "SharedState.h"
+
+namespace tamberlo {
+
+// Colours are the toolkit's 24-bit values with red in the low byte (&HBBGGRR).
+using VbColor = std::uint32_t;
+
+constexpr VbColor kKleurCelGroen = 0xC0FFC0;    // condition frame
+constexpr VbColor kKleurCelGrijs = 0xE0E0E0;    // empty condition caption
+constexpr VbColor kKleurActieBlauw = 0xFFC0C0;  // action frame
+constexpr VbColor kKleurActieGrijs = 0xC0C0C0;  // empty action caption
+constexpr VbColor kKleurKnopTekst = 0x80000012; // system colour: button text
+constexpr VbColor kKleurZwart = 0x000000;
+constexpr VbColor kKleurRood = 0x0000FF;        // 255: a conducting wire
+
+struct CaptionPanel {
+    QString caption;
+    VbColor backColor = kKleurCelGrijs;
+    VbColor foreColor = kKleurKnopTekst;
+};
+
+struct ConditionCellView {
+    bool frameVisible = false;               // PanelConditie(i)
+    VbColor frameColor = kKleurCelGroen;
+    std::array<CaptionPanel, 4> lines;       // PanelConditieA..D(i)
+    bool addButtonVisible = true;            // CommandVoegConditieToe(i)
+    bool wireVisible = true;                 // LineConditie(i)
+    VbColor wireColor = kKleurZwart;
+    bool linkLineVisible = false;            // LijnConditieVertikaal(i), i <= 267
+    VbColor linkLineColor = kKleurZwart;
+    bool linkButtonVisible = false;          // CommandVoegConditieToeVertikaal(i), i <= 267
+};
+
+struct ActionRowView {
+    bool frameVisible = false;               // PanelActie(r)
+    VbColor frameColor = kKleurActieBlauw;
+    std::array<CaptionPanel, 4> lines;       // PanelActieA..D(r)
+    bool addButtonVisible = true;            // CommandVoegActieToe(r), r >= 1
+    bool orWireVisible = false;              // LineHorOr(r)
+    VbColor orWireColor = kKleurZwart;
+    bool supplyVisible = true;               // LineVoeding(r)
+    VbColor supplyColor = kKleurZwart;
+};
+
+struct LadderView {
+    std::array<ConditionCellView, kCondities + 1> cel;  // 1..270
+    std::array<ActionRowView, kRungs + 1> actie;        // 0..90
+    VbColor leftRailColor = kKleurZwart;                // LineLadderLinks
+
+    QString windowCaption;                // the main window's caption
+    QString fileDialogName;               // CommonDialog's file name
+    QString wissenPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
+
+    std::array<VbColor, 8> geheugenColor{};       // PanelGeheugen(0..7)
+    std::array<QString, 4> varCaption;            // PanelVarABC(1..3)
+    std::array<int, 8> presetTimerValue{};        // HScrollPresetTimer(0..7)
+
+    std::uint64_t revision = 0;  // moves on with every change the widget must show
+    void changed() { ++revision; }
+
+    LadderView();
+};
+
+extern LadderView ladderView;
+
+}  // namespace tamberlo

@@ -1,0 +1,7 @@
+#include "SharedState.h"
+
+namespace tamberlo {
+
+SharedState shared;
+
+}  // namespace tamberlo

@@ -1,0 +1,109 @@
+#pragma once
+// The program's module-level data: the ladder tables, the run state, the
+// input and output images and the flags that several windows share. All of
+// it lives on the window thread and is touched only between event points, so
+// it needs no locks. Arrays keep the index bounds the program uses (element 0
+// of a "1 To n" array is unused) so that the code reads like the ladder.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace tamberlo {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+
+constexpr int kCondities = 270;   // condition cells 1..270
+constexpr int kRungs = 90;        // rungs and action rows 1..90 (row 0: start only)
+constexpr int kConditieKolommen = 6;
+constexpr int kActieKolommen = 10;
+
+// Index groups of the digital images: Velleman cards 0..3, parallel ports
+// 1..3 at 4..6, the Kelvanor module at 7, the Arduino at 9 locally and 8 in
+// the network images.
+constexpr int kGroepKelvanor = 7;
+constexpr int kGroepArduinoLokaal = 9;
+constexpr int kGroepArduinoNetw = 8;
+
+struct SharedState {
+    // ---- the ladder program -------------------------------------------------
+    std::array<std::array<Integer, kConditieKolommen>, kCondities + 1> Condities{};
+    std::array<std::array<Integer, kActieKolommen>, kRungs + 1> Acties{};
+    std::array<QString, kRungs + 1> GeluidMappen;
+    std::array<QString, kRungs + 1> GeluidBestanden;
+
+    // ---- editing and presence -----------------------------------------------
+    Integer BewerkNummer = 0;
+    bool ConditiesAanwezig = false;
+    bool ActiesAanwezig = false;
+    bool PanelVulBezig = false;
+    bool TabVulBezig = false;
+
+    // ---- run state and ladder state -----------------------------------------
+    Integer ProgrammaStatus = 0;  // 0 stopped, 1 running, 2 paused
+    std::array<bool, 8> GeheugenToestand{};
+    std::array<Integer, 4> Variabelen{};  // 1..3 = A, B, C
+    std::array<bool, 8> TimerUitgang{};
+    std::array<Long, 8> TimerResterend{};  // ms left of each ladder timer's period
+    std::array<bool, kCondities + 1> ConditieResultaat{};
+    std::array<bool, kRungs + 1> ActieUitgevoerd{};
+    Integer ActiviteitNiveau = 0;
+
+    // ---- language, network peer, settings -----------------------------------
+    bool TaalVlag = false;  // true English, false Dutch
+    QString NetwerkAdres;
+    Long NetwerkPoort = 120;
+    Integer Verbindingsstatus = 0;  // 0 not connected, 3 connecting, 1 connected
+    Integer DuWacht = 0;            // -1 while a "du" waits for "cd"
+    Integer AuWacht = 0;            // -1 while an "au" waits for "ca"
+
+    // ---- interfaces found ---------------------------------------------------
+    Integer VellemanKaartMasker = 0;
+    Integer ModuleAanwezig = 0;
+    QString ICP12Type;
+    Integer ICP12Poort = 0;
+    std::array<Long, 3> ParallellePoortAdressen{0x378, 0x278, 0x3BC};
+
+    // ---- input images -------------------------------------------------------
+    std::array<std::array<Integer, 9>, 10> IngangDigitaal{};     // (group 0..9, input 0..8), non-zero on
+    std::array<std::array<Integer, 9>, 9> IngangDigitaalNetw{};  // (group 0..8, input 0..8), -1 on
+    std::array<Long, 8> IngangAnaloog{};                         // card c: A1 at c, A2 at 4 + c
+    std::array<Long, 8> IngangAnaloogNetw{};
+    std::array<bool, 8> ToetsToestand{};  // F1..F8 held down
+    Integer ModuleIngangWoord = 0;
+
+    // ---- output images ------------------------------------------------------
+    // Rows 0..3 Velleman cards, 4..6 parallel ports 1..3, 7 the Kelvanor
+    // module, 8 the Arduino; columns 1..8 the outputs.
+    std::array<std::array<bool, 9>, 9> UitgangDigitaal{};
+    std::array<Integer, 4> VellemanUitByte{};
+    std::array<Integer, 4> AnaloogUitA1{};
+    std::array<Integer, 4> AnaloogUitA2{};
+    std::array<Integer, 4> PoortUitByte{};  // 1..3
+    std::array<Integer, 9> NetwUitgangen{};
+    std::array<Integer, 9> NetwUitgangenVerzonden{};
+    std::array<std::array<Long, 3>, 4> NetwAnaUitgangen{};           // (card, channel 1..2)
+    std::array<std::array<Long, 3>, 4> NetwAnaUitgangenVerzonden{};
+
+    // ---- windows ------------------------------------------------------------
+    bool SplashGetoond = false;
+    bool KnopAccent = false;
+    bool ResizeBezig = false;
+    double SchaalX = 1.0;
+    double SchaalY = 1.0;
+
+    // ---- printing -----------------------------------------------------------
+    QString PrintNaam;
+    QString PrintAfdeling;
+};
+
+// The one instance. Tests reset it with `shared = SharedState{}`.
+extern SharedState shared;
+
+// Rung of condition cell i (1..270) and its column 0..2.
+constexpr int RungVanCel(int i) { return (i + 2) / 3; }
+constexpr int KolomVanCel(int i) { return (i - 1) % 3; }
+
+}  // namespace tamberlo

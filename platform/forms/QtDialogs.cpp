@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "Dialogs.h"
+
+namespace tamberlo {
+namespace {
+
+QWidget* parentWindow() { return QApplication::activeWindow(); }
+
+class QtDialogs final : public Dialogs {
+public:
+    MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override {
+        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ProgramTitle() : title, text,
+                        buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
+                        parentWindow());
+        return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+    }
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override {
+        bool ok = false;
+        QString s = QInputDialog::getText(parentWindow(), title.isEmpty() ? ProgramTitle() : title, prompt,
+                                          QLineEdit::Normal, defaultText, &ok);
+        return ok ? s : QString();
+    }
+    QString OpenFile(const FileDialogRequest& r) override {
+        return QFileDialog::getOpenFileName(parentWindow(), QString(), r.startFolder,
+                                            QStringLiteral("*.%1 (*.%1);;* (*)").arg(r.defaultExt));
+    }
+    QString SaveFile(const FileDialogRequest& r) override {
+        QFileDialog dlg(parentWindow(), QString(), r.startFolder, QStringLiteral("*.%1 (*.%1)").arg(r.defaultExt));
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(r.defaultExt);
+        // The program asks about overwriting itself.
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+        return dlg.selectedFiles().first();
+    }
+};
+
+QtDialogs qtDialogs;
+Dialogs* current = nullptr;
+
+}  // namespace
+
+Dialogs& dialogs() { return current ? *current : static_cast<Dialogs&>(qtDialogs); }
+void SetDialogs(Dialogs* d) { current = d; }
+QString ProgramTitle() { return QStringLiteral("Tamberlo"); }
+
+}  // namespace tamberlo

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what Tamberlo needs to build, run and test on Debian 12.
+# Does nothing when everything is there already.
+set -euo pipefail
+PACKAGES=(build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libhidapi-dev libftdi1-dev libusb-1.0-0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core
+  xvfb xauth xdotool poppler-utils)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

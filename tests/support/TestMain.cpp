@@ -1,0 +1,11 @@
+// Runs GoogleTest inside a QApplication, so tests can create windows
+// (offscreen under CI) and use the event loop.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
