@@ -1,0 +1,8 @@
+#include "ConditionCaptions.h"
+
+namespace tamberlo {
+
+void SetPanelConditieBijLezen(int) {}
+void SetPanelConditieBijAndereTaal(int) {}
+
+}  // namespace tamberlo

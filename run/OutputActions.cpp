@@ -1,0 +1,7 @@
+#include "OutputActions.h"
+
+namespace tamberlo {
+
+void UitgangActie(int) {}
+
+}  // namespace tamberlo
