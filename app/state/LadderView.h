@@ -63,6 +63,21 @@ struct LadderView {
     QString fileDialogName;               // CommonDialog's file name
     QString wissenPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
 
+    // ---- main-window panels around the ladder (the run engine writes them) ----
+    CaptionPanel status{QStringLiteral("Niet verbonden."), 0xD7D7D7, kKleurZwart};  // PanelStatus
+    QString cyclustijd;                   // PanelCyclustijd caption
+    VbColor startStopColor = 0xC0C0C0;    // PanelStartStop: run lamp
+    int floodType = 1;                    // SSPanelFlood: 1 fills from the left, 2 from the right
+    double floodPercent = 0;              // SSPanelFlood: activity gauge 0..100
+    std::array<VbColor, 4> braskGevonden{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelBraskGevonden(1..3)
+    std::array<VbColor, 4> vellemanGevonden{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelVellemanGevonden(0..3)
+    VbColor vellemanGevondenLamp = 0xD7D7D7;   // SSPanelVellemanGevonden (any card)
+    VbColor braskEmberGevondenLamp = 0xD7D7D7; // SSPanelBraskEmberGevonden
+    VbColor icp12GevondenLamp = 0xD7D7D7;      // SSPaneliCP12USBstickGevonden
+    std::array<VbColor, 3> zoekKnopColor{0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12
+    VbColor netwerkInColor = 0xD7D7D7;    // PanelNetwerkIn
+    VbColor netwerkUitColor = 0xD7D7D7;   // PanelNetwerkUit
+
     std::array<VbColor, 8> geheugenColor{};       // PanelGeheugen(0..7)
     std::array<QString, 4> varCaption;            // PanelVarABC(1..3)
     std::array<int, 8> presetTimerValue{};        // HScrollPresetTimer(0..7)

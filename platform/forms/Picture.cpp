@@ -1,0 +1,13 @@
+#include "Picture.h"
+
+#include "ProgramFolder.h"
+
+namespace tamberlo {
+
+QPixmap LaadAfbeelding(const QString& name) {
+    QPixmap pm;
+    if (!name.isEmpty()) pm.load(PicturePath(name));
+    return pm;
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,13 @@
+#pragma once
+// Pictures of the picture folder. A missing or unreadable file gives an empty
+// picture, never a failure.
+
+#include <QPixmap>
+#include <QString>
+
+namespace tamberlo {
+
+// The picture `name` of AppPath()/Afbeeldingen; empty when it cannot be loaded.
+QPixmap LaadAfbeelding(const QString& name);
+
+}  // namespace tamberlo

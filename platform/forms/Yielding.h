@@ -1,0 +1,31 @@
+#pragma once
+// Yielding to the window system, and the waits that do it: while a wait runs,
+// every other handler of the program (timers, clicks, serial and network
+// replies) runs nested inside it. Waits never spin the CPU: they sleep in the
+// event loop until an event or a short wake-up tick arrives.
+//
+// The app-wide "ending" state: once the program is ending every wait returns
+// at once and every loop that yields must stop.
+
+#include <functional>
+
+namespace tamberlo {
+
+bool AppEnding();
+void SetAppEnding(bool ending);
+
+// One pass over the pending events (the program's DoEvents).
+void Yield();
+
+// Waits `seconds` on a monotonic clock while handling events; returns early
+// when the program is ending.
+void WaitSeconds(double seconds);
+
+// Handles events while `busy()` is true and the program is not ending.
+void WaitWhile(const std::function<bool()>& busy);
+
+// Tests replace real waiting: the hook gets the seconds of every WaitSeconds
+// call instead of the wait itself. nullptr restores real waiting.
+void SetWaitHook(std::function<void(double)> hook);
+
+}  // namespace tamberlo

@@ -1,0 +1,209 @@
+// The forms layer: colour values, twips, 3-D panel, code-raised clicks,
+// yielding waits with the ending state, windows shown over a disabled main
+// window, the program end, and picture loading.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "ControlArray.h"
+#include "FormWindow.h"
+#include "Panel3D.h"
+#include "Picture.h"
+#include "ProgramEnd.h"
+#include "RaiseClick.h"
+#include "Shapes.h"
+#include "TempHome.h"
+#include "Twips.h"
+#include "VbColor.h"
+#include "Yielding.h"
+
+using namespace tamberlo;
+
+TEST(Forms, ColourValuesHaveRedInTheLowByte) {
+    EXPECT_EQ(VbNaarQColor(0x8080FF), QColor(0xFF, 0x80, 0x80));  // light red
+    EXPECT_EQ(VbNaarQColor(0xFFC0C0), QColor(0xC0, 0xC0, 0xFF));  // light blue
+    EXPECT_EQ(VbNaarQColor(0xC000), QColor(0, 0xC0, 0));
+    EXPECT_EQ(VbNaarQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(QColorNaarVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
+    // A system colour follows the palette instead of being read as bytes.
+    EXPECT_EQ(VbNaarQColor(0x80000012), QApplication::palette().color(QPalette::ButtonText));
+}
+
+TEST(Forms, TwipsAreFifteenPerPixel) {
+    EXPECT_EQ(TwipsNaarPixels(5895), 393);
+    EXPECT_EQ(TwipsNaarPixels(18105), 1207);
+    EXPECT_EQ(PixelsNaarTwips(100), 1500);
+}
+
+TEST(Forms, ControlArrayKeepsTheProgramsIndexes) {
+    QWidget a, b;
+    ControlArray<QWidget> arr(1, 3);
+    arr.set(1, &a);
+    arr.set(3, &b);
+    EXPECT_EQ(arr(1), &a);
+    EXPECT_EQ(arr(2), nullptr);
+    EXPECT_EQ(arr(3), &b);
+    EXPECT_EQ(arr(0), nullptr);
+    EXPECT_EQ(arr(4), nullptr);
+    arr.set(5, &a);
+    EXPECT_EQ(arr.upper(), 5);
+}
+
+TEST(Forms, PanelFloodPercentStaysWithinTheGauge) {
+    Panel3D p("x");
+    p.SetFloodType(Panel3D::Flood::LeftToRight);
+    p.SetFloodPercent(150);
+    EXPECT_EQ(p.FloodPercent(), 100);
+    p.SetFloodPercent(-3);
+    EXPECT_EQ(p.FloodPercent(), 0);
+    p.SetFloodPercent(std::nan(""));
+    EXPECT_EQ(p.FloodPercent(), 0);
+    p.SetFloodPercent(42.5);
+    EXPECT_EQ(p.FloodPercent(), 42.5);
+    p.resize(100, 20);
+    QImage img = p.grab().toImage();  // paints without failing
+    EXPECT_FALSE(img.isNull());
+}
+
+TEST(Forms, LampFillStyleAndLineGeometry) {
+    QWidget parent;
+    LampShape lamp(LampShape::Kind::Circle, &parent);
+    lamp.SetFillColor(0xFF);
+    lamp.SetFillStyle(0);
+    lamp.resize(12, 12);
+    QImage lit = lamp.grab().toImage();
+    EXPECT_EQ(lit.pixelColor(6, 6), QColor(255, 0, 0));
+    lamp.SetFillStyle(1);
+    QImage dark = lamp.grab().toImage();
+    EXPECT_NE(dark.pixelColor(6, 6), QColor(255, 0, 0));
+
+    LineControl line(&parent);
+    line.SetPoints(10, 50, 10, 20);
+    EXPECT_TRUE(line.geometry().contains(10, 20));
+    EXPECT_TRUE(line.geometry().contains(10, 50));
+    EXPECT_TRUE(line.testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+TEST(Forms, CodeRaisedClicksRunTheClickHandler) {
+    QCheckBox box;
+    int boxClicks = 0;
+    QObject::connect(&box, &QCheckBox::clicked, [&] { ++boxClicks; });
+    SetCheckValue(box, true);
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(boxClicks, 1);
+    SetCheckValue(box, true);  // unchanged value: no click
+    EXPECT_EQ(boxClicks, 1);
+    box.setChecked(false);  // Qt's own setter raises nothing
+    EXPECT_EQ(boxClicks, 1);
+
+    QRadioButton opt;
+    int optClicks = 0;
+    QObject::connect(&opt, &QRadioButton::clicked, [&] { ++optClicks; });
+    SelectOption(opt);
+    SelectOption(opt);
+    EXPECT_TRUE(opt.isChecked());
+    EXPECT_EQ(optClicks, 2);
+
+    QComboBox list;
+    list.addItems({"3", "4", "7"});
+    list.setCurrentIndex(-1);
+    std::vector<int> chosen;
+    QObject::connect(&list, &QComboBox::activated, [&](int i) { chosen.push_back(i); });
+    SetListIndex(list, 0);
+    SetListIndex(list, 0);
+    SetListIndex(list, 9);  // out of range: ignored
+    SetListIndex(list, 2);
+    EXPECT_EQ(chosen, (std::vector<int>{0, 2}));
+
+    QListWidget lw;
+    lw.addItems({"a", "b"});
+    int lwClicks = 0;
+    QObject::connect(&lw, &QListWidget::itemClicked, [&] { ++lwClicks; });
+    SetListIndex(lw, 1);
+    EXPECT_EQ(lwClicks, 1);
+
+    QPushButton b;
+    int bClicks = 0;
+    QObject::connect(&b, &QPushButton::clicked, [&] { ++bClicks; });
+    RaiseClick(b);
+    EXPECT_EQ(bClicks, 1);
+}
+
+TEST(Forms, WaitHandlesEventsAndStopsWhenEnding) {
+    // Events are delivered inside a wait.
+    bool ticked = false;
+    QTimer::singleShot(0, [&] { ticked = true; });
+    WaitWhile([&] { return !ticked; });
+    EXPECT_TRUE(ticked);
+
+    // The ending state ends a long wait at once.
+    QTimer::singleShot(0, [] { SetAppEnding(true); });
+    QElapsedTimer t;
+    t.start();
+    WaitSeconds(60);
+    EXPECT_LT(t.elapsed(), 30000);  // far below the minute asked for
+    EXPECT_TRUE(AppEnding());
+    bool ran = false;
+    WaitWhile([&] { ran = true; return true; });  // returns without looping
+    SetAppEnding(false);
+
+    // Tests can replace the waiting.
+    std::vector<double> waits;
+    SetWaitHook([&](double s) { waits.push_back(s); });
+    WaitSeconds(0.5);
+    WaitSeconds(2);
+    SetWaitHook(nullptr);
+    EXPECT_EQ(waits, (std::vector<double>{0.5, 2}));
+}
+
+TEST(Forms, ShownOverTheMainWindowEveryWayBackEnablesIt) {
+    QWidget main;
+    main.show();
+    FormWindow w;
+    w.resize(100, 80);
+
+    w.ShowOver(&main);
+    EXPECT_FALSE(main.isEnabled());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.isEnabled());  // not a child: stays usable
+    w.close();                   // close box
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(main.isEnabled());
+
+    w.ShowOver(&main);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&w, &esc);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(main.isEnabled());
+
+    w.ShowOver(&main);
+    w.GoBack();  // what OK/Cancel call
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(main.isEnabled());
+}
+
+TEST(Forms, ProgramEndRunsItsStepsLastFirstThenEnds) {
+    std::vector<std::string> seen;
+    OnProgramEnd([&] { seen.push_back("first"); });
+    OnProgramEnd([&] { seen.push_back("second"); });
+    SetProcessEnder([&] { seen.push_back("end"); });
+    EndProgram();
+    SetProcessEnder(nullptr);
+    EXPECT_TRUE(AppEnding());
+    SetAppEnding(false);
+    EXPECT_EQ(seen, (std::vector<std::string>{"second", "first", "end"}));
+}
+
+TEST(Forms, MissingPictureGivesAnEmptyPicture) {
+    test::TempHome home;
+    EXPECT_TRUE(LaadAfbeelding("BtnWissen.bmp").isNull());
+    EXPECT_TRUE(LaadAfbeelding("").isNull());
+}
