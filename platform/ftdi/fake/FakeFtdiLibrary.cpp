@@ -25,7 +25,9 @@ FakeFtdiDevice FakeFt232r(std::uint16_t productId, std::uint32_t location, const
 
 int FakeFtdiLibrary::addDevice(FakeFtdiDevice device) {
     std::lock_guard lock(mutex_);
-    devices_.push_back(State{std::move(device)});
+    State s;
+    s.device = std::move(device);
+    devices_.push_back(std::move(s));
     return int(devices_.size()) - 1;
 }
 

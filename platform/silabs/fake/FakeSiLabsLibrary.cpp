@@ -7,7 +7,9 @@ namespace tamberlo::test {
 
 int FakeSiLabsLibrary::addDevice(FakeSiLabsDevice device) {
     std::lock_guard lock(mutex_);
-    devices_.push_back(State{std::move(device)});
+    State s;
+    s.device = std::move(device);
+    devices_.push_back(std::move(s));
     return int(devices_.size()) - 1;
 }
 
