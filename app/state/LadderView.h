@@ -61,6 +61,7 @@ struct LadderView {
 
     QString windowCaption;                // the main window's caption
     QString fileDialogName;               // CommonDialog's file name
+    QString fileDialogFolder;             // CommonDialog's starting folder (the work folder)
     QString wissenPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
 
     // ---- main-window panels around the ladder (the run engine writes them) ----
@@ -81,6 +82,11 @@ struct LadderView {
     std::array<VbColor, 8> geheugenColor{};       // PanelGeheugen(0..7)
     std::array<QString, 4> varCaption;            // PanelVarABC(1..3)
     std::array<int, 8> presetTimerValue{};        // HScrollPresetTimer(0..7)
+
+    // The peer's host and port as the settings window's panels PanelIPadres
+    // and PanelPoort show them; a ladder file that is read sets both.
+    QString panelIPadres;
+    QString panelPoort;
 
     std::uint64_t revision = 0;  // moves on with every change the widget must show
     void changed() { ++revision; }

@@ -1,0 +1,16 @@
+#pragma once
+// The single-byte code page of the program's text files (Windows-1252), so
+// that files written on the program's older platform read the same here.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tamberlo {
+
+// Characters the code page lacks become '?'.
+std::string ToCodePage(const QString& text);
+QString FromCodePage(std::string_view bytes);
+
+}  // namespace tamberlo

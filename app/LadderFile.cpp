@@ -1,0 +1,128 @@
+#include "LadderFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <variant>
+
+#include "ActionCaptions.h"
+#include "CodePage.h"
+#include "ConditionCaptions.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "LadderFileFormat.h"
+#include "LadderStore.h"
+#include "LadderView.h"
+#include "SharedState.h"
+
+namespace tamberlo {
+
+namespace {
+
+// A valid file is some 30 KB; anything far larger is not a ladder file and
+// is not read into memory.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
+
+QString Reason(const LadderFileError& e) {
+    const QString field = FromCodePage(e.field).left(40);
+    switch (e.kind) {
+        case LadderFileErrorKind::NotANumber:
+            return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);
+        case LadderFileErrorKind::TooLarge:
+            return T("%1 is te groot voor een getal van het ladderprogramma (-32768 tot 32767).",
+                     "%1 is too large for a number of the ladder program (-32768 to 32767).")
+                .arg(field);
+        case LadderFileErrorKind::EndsEarly:
+            return T("het bestand houdt te vroeg op.", "the file ends too early.");
+        case LadderFileErrorKind::NoSoundSeparator:
+            return T("bij het geluid ontbreekt \"/\\\" tussen map en bestand.",
+                     "the sound lacks \"/\\\" between folder and file.");
+        case LadderFileErrorKind::InvalidValue:
+            return T("de waarde %1 is hier niet geldig.", "the value %1 is not valid here.").arg(field);
+    }
+    return {};
+}
+
+void ShowCannotRead(const QString& path, const QString& detail) {
+    dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
+                       "The ladder program %1 cannot be read.\n%2\nThe current ladder program is kept.")
+                         .arg(path, detail),
+                     MsgButtons::Ok);
+}
+
+}  // namespace
+
+bool SchrijfLadderOpDisk(const QString& path) {
+    LadderData d;
+    for (int i = 1; i <= kCondities; ++i)
+        for (int k = 0; k < kConditieKolommen; ++k) d.condities[i][k] = shared.Condities[i][k];
+    for (int r = 0; r <= kRungs; ++r) {
+        for (int k = 0; k < kActieKolommen; ++k) d.acties[r][k] = shared.Acties[r][k];
+        if (shared.Acties[r][0] == 4) {
+            d.geluidMappen[r] = ToCodePage(shared.GeluidMappen[r]);
+            d.geluidBestanden[r] = ToCodePage(shared.GeluidBestanden[r]);
+        }
+    }
+    const std::string bytes = FormatLadderFile(d, ToCodePage(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
+
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool LeesLadderVanDisk(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ShowCannotRead(path, T("Het bestand kan niet geopend worden.", "The file cannot be opened."));
+        return false;
+    }
+    if (f.size() > kMaxFileSize) {
+        ShowCannotRead(path, T("Het bestand is te groot.", "The file is too large."));
+        return false;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        ShowCannotRead(path, T("Het bestand kan niet geopend worden.", "The file cannot be opened."));
+        return false;
+    }
+
+    const LadderParseResult result = ParseLadderFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (const auto* e = std::get_if<LadderFileError>(&result)) {
+        ShowCannotRead(path, T("Fout in regel %1: %2", "Error in line %1: %2").arg(e->line).arg(Reason(*e)));
+        return false;
+    }
+    const ParsedLadder& p = std::get<ParsedLadder>(result);
+
+    WisLadderProgramma();
+    for (int i = 1; i <= p.conditieRecords; ++i) {
+        for (int k = 0; k < kConditieKolommen; ++k) shared.Condities[i][k] = p.ladder.condities[i][k];
+        SetPanelConditieBijLezen(i);
+    }
+    for (int r = 0; r < p.actieRecords; ++r) {
+        for (int k = 0; k < kActieKolommen; ++k) shared.Acties[r][k] = p.ladder.acties[r][k];
+        if (shared.Acties[r][0] == 4) {
+            shared.GeluidMappen[r] = FromCodePage(p.ladder.geluidMappen[r]);
+            shared.GeluidBestanden[r] = FromCodePage(p.ladder.geluidBestanden[r]);
+        }
+        SetPanelActieBijLezen(r);
+    }
+    if (p.host) {
+        WinsockHost().SetRemoteHost(FromCodePage(*p.host));
+        ladderView.panelIPadres = WinsockHost().RemoteHost();
+    }
+    if (p.port) {
+        WinsockHost().SetRemotePort(*p.port);
+        ladderView.panelPoort = QString::number(WinsockHost().RemotePort());
+    }
+    ladderView.windowCaption = VasteTitel() + QLatin1Char(' ') + path;
+    ladderView.changed();
+    return true;
+}
+
+}  // namespace tamberlo

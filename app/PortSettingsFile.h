@@ -1,0 +1,15 @@
+#pragma once
+// Poortsettings.dat beside the program: the base addresses of the three
+// parallel ports, in hexadecimal after a title line. Read only.
+
+#include <QString>
+
+namespace tamberlo {
+
+// Fills ParallellePoortAdressen from the file (its name matched without
+// regard to case). A missing file, a missing field or a field that is no
+// hexadecimal address of at most four digits keeps that port's default
+// (&H378, &H278, &H3BC).
+void LeesPoortsettings();
+
+}  // namespace tamberlo

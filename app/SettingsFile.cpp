@@ -1,0 +1,111 @@
+#include "SettingsFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "CodePage.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "FieldReader.h"
+#include "ProgramFolder.h"
+
+namespace tamberlo {
+
+namespace {
+
+QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
+
+// A number as the program prints it: sign position, digits, trailing blank.
+QByteArray NummerVorm(Long v) {
+    return (v < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(v < 0 ? -static_cast<qint64>(v) : v) + ' ';
+}
+
+// The lines of the file, whatever line ends it was written with.
+QList<QByteArray> Regels(const QByteArray& bytes) {
+    QByteArray b = bytes;
+    b.replace("\r\n", "\n");
+    b.replace('\r', '\n');
+    return b.split('\n');
+}
+
+}  // namespace
+
+QString StandaardNetwerkAdres() { return QStringLiteral("192.168.1.100"); }
+
+QString InstellingenPad() { return AppPath() + QStringLiteral("/Tamberlo.ini"); }
+
+QByteArray InstellingenTekst(bool engels, const QString& host, Long port) {
+    QByteArray t;
+    t += "Instellingen voor Tamberlo\r\n";
+    t += "Laatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n";
+    t += NummerVorm(engels ? 1 : 0) + "\r\n";
+    t += "Ip-adres\r\n";
+    t += QByteArray::fromStdString(ToCodePage(host)) + "\r\n";
+    t += "Poort\r\n";
+    t += NummerVorm(port) + "\r\n";
+    return t;
+}
+
+bool SchrijfInstellingen(bool engels, const QString& host, Long port) {
+    QSaveFile f(InstellingenPad());
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const QByteArray t = InstellingenTekst(engels, host, port);
+    if (f.write(t) != t.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool SchrijfInstellingenVanWinsock() {
+    return SchrijfInstellingen(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort());
+}
+
+void LeesInstellingen() {
+    const QString pad = InstellingenPad();
+    if (!QFileInfo::exists(pad)) {
+        shared.TaalVlag = false;
+        shared.NetwerkAdres = StandaardNetwerkAdres();
+        shared.NetwerkPoort = kStandaardPoort;
+        if (!SchrijfInstellingen(false, shared.NetwerkAdres, shared.NetwerkPoort))
+            dialogs().MsgBox(TekstGeenSchrijfrechtenTaal(), MsgButtons::Ok);
+        return;
+    }
+
+    QByteArray bytes;
+    QFile f(pad);
+    if (f.open(QIODevice::ReadOnly)) bytes = f.read(64 * 1024);  // seven short lines
+    const QList<QByteArray> regels = Regels(bytes);
+    auto veld = [&regels](int regel, bool tekst) -> std::string {
+        if (regel > regels.size()) return {};
+        const QByteArray& r = regels[regel - 1];
+        FieldReader lezer(std::string_view(r.constData(), static_cast<std::size_t>(r.size())));
+        return tekst ? lezer.ReadTextField() : lezer.ReadField();
+    };
+
+    // Line 3: 1 English, 0 Dutch; anything else keeps the language as it is.
+    const auto taal = WholeNumberValue(veld(3, false));
+    if (taal == 1)
+        shared.TaalVlag = true;
+    else if (taal == 0)
+        shared.TaalVlag = false;
+
+    const QString host = FromCodePage(veld(5, true));
+    shared.NetwerkAdres = host.isEmpty() ? StandaardNetwerkAdres() : host;
+
+    const auto poort = WholeNumberValue(veld(7, false));
+    shared.NetwerkPoort = (poort && *poort >= 0 && *poort <= 65535) ? static_cast<Long>(*poort) : kStandaardPoort;
+}
+
+QString TekstGeenSchrijfrechtenTaal() {
+    return T("Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast.",
+             "File write protected. Language settings only for this session.");
+}
+
+QString TekstGeenSchrijfrechtenAdres() {
+    return T("Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.",
+             "File write protected. IP-address applied only for this session.");
+}
+
+}  // namespace tamberlo

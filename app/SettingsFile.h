@@ -1,0 +1,41 @@
+#pragma once
+// The settings file Tamberlo.ini beside the program: seven lines with the
+// language and the network peer's address and port.
+
+#include <QByteArray>
+#include <QString>
+
+#include "SharedState.h"
+
+namespace tamberlo {
+
+constexpr Long kStandaardPoort = 120;
+// The peer a fresh installation points at: an address on the local network.
+QString StandaardNetwerkAdres();
+
+// AppPath() + "/Tamberlo.ini".
+QString InstellingenPad();
+
+// The file's seven lines, each ended by CR LF.
+QByteArray InstellingenTekst(bool engels, const QString& host, Long port);
+
+// Replaces the settings file with these values. False when it could not be
+// written; the old file is then left as it was.
+bool SchrijfInstellingen(bool engels, const QString& host, Long port);
+// The same with the current language and WinsockHost's host and port, as the
+// language command and the settings window save them.
+bool SchrijfInstellingenVanWinsock();
+
+// Reads the settings file into TaalVlag, NetwerkAdres and NetwerkPoort, or
+// creates it with the defaults when it is missing. Read line by line: a
+// missing or bad value gives its default. A file that cannot be created
+// gives a message, and the defaults hold for this run.
+void LeesInstellingen();
+
+// The message shown when the settings file cannot be written after a
+// language change (also used for a port change and when it cannot be created).
+QString TekstGeenSchrijfrechtenTaal();
+// The message shown when it cannot be written after an address change.
+QString TekstGeenSchrijfrechtenAdres();
+
+}  // namespace tamberlo

@@ -1,0 +1,348 @@
+// The ladder file on disk and the three file commands, with real files in a
+// temporary program folder and scripted dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "Controls.h"
+#include "FakeDialogs.h"
+#include "FileCommands.h"
+#include "LadderFile.h"
+#include "LadderStore.h"
+#include "LadderView.h"
+#include "SharedState.h"
+#include "TempHome.h"
+
+using namespace tamberlo;
+using tamberlo::test::FakeDialogs;
+using tamberlo::test::TempHome;
+
+namespace {
+
+QByteArray Golden(const char* name) {
+    QFile f(QStringLiteral(TAMBERLO_TEST_DATA "/golden/") + QString::fromLatin1(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The tables of golden/every_kind.vpp.
+void LaadEveryKind() {
+    shared.Condities[1] = {1, 10, 3, 0, 0, 0};
+    shared.Condities[2] = {1, 22, 2, 1100, 0, 0};
+    shared.Condities[3] = {2, 1, 10, 15, 30, 62};
+    shared.Condities[4] = {4, 0, 0, 0, 0, 0};
+    shared.Condities[5] = {4, 0, 0, 0, 0, 0};
+    shared.Condities[6] = {4, 0, 0, 0, 0, 0};
+    shared.Condities[7] = {2, 2, 2, 5, 0, 0};
+    shared.Condities[8] = {3, 1, 4, 1, 0, 0};
+    shared.Condities[9] = {3, 2, 8, 0, 0, 0};
+    shared.Condities[10] = {3, 3, 2, 2005, 0, 0};
+    shared.Condities[11] = {1, 50, 13, 0, 1, 0};
+    shared.Condities[12] = {1, 33, 4, 0, 0, 0};
+    shared.Condities[270] = {1, 40, 17, 0, 0, 0};
+    shared.Acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
+    shared.Acties[1] = {1, 20, 2, 1150, 1, 1, 0, 0, 0, 0};
+    shared.Acties[2] = {2, 1, 6000, 300, 0, 12345, 0, -5, 0, 150};
+    shared.Acties[3] = {3, 1, 1, 7, 0, 0, 0, 0, 0, 0};
+    shared.Acties[4] = {3, 2, 3, 2, 40, 0, 0, 0, 0, 0};
+    shared.Acties[5] = {2, 2, 1, 4, 0, 0, 0, 0, 0, 0};
+    shared.Acties[6] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    shared.Acties[7] = {4, 0, 0, 0, 0, 0, 250, 0, 0, 0};
+    shared.Acties[90] = {1, 43, 3, 9, 1, 0, 0, 0, 0, 0};
+    shared.GeluidMappen[6] = "/home/leerling/Geluiden";
+    shared.GeluidBestanden[6] = "bel.wav";
+    shared.GeluidMappen[7] = "/snd/a,b";
+    shared.GeluidBestanden[7] = "deur, dicht.wav";
+    // A name of a row that is no sound row is not written.
+    shared.GeluidMappen[8] = "/oud";
+    WinsockHost().SetRemoteHost("192.168.1.20");
+    WinsockHost().SetRemotePort(120);
+}
+
+class LadderFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shared = SharedState{};
+        ladderView = LadderView{};
+        WinsockHost().SetRemoteHost("10.0.0.1");
+        WinsockHost().SetRemotePort(4000);
+    }
+    struct Snapshot {
+        decltype(shared.Condities) c;
+        decltype(shared.Acties) a;
+        decltype(shared.GeluidMappen) m;
+        QString caption;
+        QString host;
+        int port;
+    };
+    Snapshot Take() {
+        return {shared.Condities, shared.Acties, shared.GeluidMappen, ladderView.windowCaption,
+                WinsockHost().RemoteHost(), WinsockHost().RemotePort()};
+    }
+    void ExpectUnchanged(const Snapshot& s) {
+        EXPECT_EQ(shared.Condities, s.c);
+        EXPECT_EQ(shared.Acties, s.a);
+        EXPECT_EQ(shared.GeluidMappen, s.m);
+        EXPECT_EQ(ladderView.windowCaption, s.caption);
+        EXPECT_EQ(WinsockHost().RemoteHost(), s.host);
+        EXPECT_EQ(WinsockHost().RemotePort(), s.port);
+    }
+
+    TempHome home;
+    FakeDialogs fake;
+};
+
+}  // namespace
+
+TEST_F(LadderFileTest, WriterProducesTheGoldenBytes) {
+    LaadEveryKind();
+    const QString pad = home.file("les.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    EXPECT_EQ(home.read("les.vpp"), Golden("every_kind.vpp"));
+    // Nothing but the file is left behind in the folder.
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{"les.vpp"});
+}
+
+TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {
+    const QString pad = home.write("les.vpp", Golden("every_kind.vpp"));
+    shared.Condities[200] = {3, 1, 1, 0, 0, 0};  // replaced by the file's empty cell
+    shared.GeluidMappen[9] = "/blijft";            // not a sound row in the file: kept
+    shared.GeheugenToestand[2] = true;              // cleared with the ladder
+
+    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    EXPECT_TRUE(fake.messages.isEmpty());
+
+    const auto condities = shared.Condities;
+    const auto acties = shared.Acties;
+    const auto mappen = shared.GeluidMappen;
+    shared = SharedState{};
+    LaadEveryKind();
+    shared.GeluidMappen[8].clear();
+    EXPECT_EQ(condities, shared.Condities);
+    EXPECT_EQ(acties, shared.Acties);
+    EXPECT_EQ(mappen[6], "/home/leerling/Geluiden");
+    EXPECT_EQ(mappen[7], "/snd/a,b");
+    EXPECT_EQ(mappen[9], "/blijft");
+    EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
+    EXPECT_EQ(WinsockHost().RemotePort(), 120);
+    EXPECT_EQ(ladderView.panelIPadres, "192.168.1.20");
+    EXPECT_EQ(ladderView.panelPoort, "120");
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + pad);
+}
+
+TEST_F(LadderFileTest, RoundTripKeepsTablesNamesAndPeer) {
+    LaadEveryKind();
+    shared.Acties[9] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    shared.GeluidMappen[9] = QString::fromUtf8("/muziek/été");
+    shared.GeluidBestanden[9] = QString::fromUtf8("déjà vu.wav");
+    const auto before = Take();
+    const QString pad = home.file("rond.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    WisLadderProgramma();
+    WinsockHost().SetRemoteHost("x");
+    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    EXPECT_EQ(shared.Condities, before.c);
+    EXPECT_EQ(shared.Acties, before.a);
+    EXPECT_EQ(shared.GeluidMappen[9], QString::fromUtf8("/muziek/été"));
+    EXPECT_EQ(shared.GeluidBestanden[9], QString::fromUtf8("déjà vu.wav"));
+    EXPECT_EQ(WinsockHost().RemoteHost(), before.host);
+}
+
+TEST_F(LadderFileTest, FileWithoutSettingsKeepsThePeer) {
+    QByteArray bytes = Golden("every_kind.vpp");
+    bytes.truncate(bytes.indexOf("Instellingen"));
+    const QString pad = home.write("oud.vpp", bytes);
+    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    EXPECT_EQ(WinsockHost().RemoteHost(), "10.0.0.1");
+    EXPECT_EQ(WinsockHost().RemotePort(), 4000);
+    EXPECT_EQ(shared.Acties[90][1], 43);
+}
+
+TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
+    LaadEveryKind();
+    shared.Condities[50] = {3, 2, 2, 0, 0, 0};
+    ladderView.windowCaption = "vorige";
+    const auto before = Take();
+
+    QByteArray bad = Golden("every_kind.vpp");
+    bad.replace(" 9    3     2     8 ", " 9    3     2     X ");
+    const QString pad = home.write("kapot.vpp", bad);
+    EXPECT_FALSE(LeesLadderVanDisk(pad));
+    ExpectUnchanged(before);
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_TRUE(fake.messages[0].contains("regel 14")) << fake.messages[0].toStdString();
+    EXPECT_TRUE(fake.messages[0].contains("\"X\"")) << fake.messages[0].toStdString();
+
+    shared.TaalVlag = true;
+    EXPECT_FALSE(LeesLadderVanDisk(home.write("kort.vpp", Golden("every_kind.vpp").left(2000))));
+    ExpectUnchanged(before);
+    ASSERT_EQ(fake.messages.size(), 2);
+    EXPECT_TRUE(fake.messages[1].contains("line ")) << fake.messages[1].toStdString();
+    EXPECT_TRUE(fake.messages[1].contains("ends too early")) << fake.messages[1].toStdString();
+
+    EXPECT_FALSE(LeesLadderVanDisk(home.file("bestaat-niet.vpp")));
+    ExpectUnchanged(before);
+    EXPECT_EQ(fake.messages.size(), 3);
+}
+
+TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
+    LaadEveryKind();
+    EXPECT_FALSE(SchrijfLadderOpDisk(home.file("geen-map/les.vpp")));
+    EXPECT_FALSE(QFileInfo::exists(home.file("geen-map")));
+    // A folder in place of the file: the folder stays as it was.
+    QDir(home.path()).mkdir("map.vpp");
+    EXPECT_FALSE(SchrijfLadderOpDisk(home.file("map.vpp")));
+    EXPECT_TRUE(QFileInfo(home.file("map.vpp")).isDir());
+}
+
+// ---- the commands ----------------------------------------------------------
+
+TEST_F(LadderFileTest, CommandsRefuseWhileARunIsOnOrPaused) {
+    LaadEveryKind();
+    for (Integer status : {Integer(1), Integer(2)}) {
+        shared.ProgrammaStatus = status;
+        const auto before = Take();
+        CommandLezen();
+        CommandSchrijven();
+        CommandWissen();
+        ExpectUnchanged(before);
+        EXPECT_TRUE(fake.fileDialogs.isEmpty());
+    }
+    ASSERT_EQ(fake.messages.size(), 6);
+    for (const QString& m : fake.messages) EXPECT_EQ(m, "Het programma 'loopt' op dit moment, u moet het eerst stoppen.");
+    shared.TaalVlag = true;
+    CommandWissen();
+    EXPECT_EQ(fake.messages.last(), "The program is currently 'running', you'll have to stop it first.");
+    EXPECT_TRUE(fake.titles.last().isEmpty()) << "the program's own title";
+}
+
+TEST_F(LadderFileTest, ReadCommandStartsInTheWorkFolder) {
+    const QString pad = home.write("les.vpp", Golden("every_kind.vpp"));
+    const QString werkmap = QDir::homePath() + "/Tamberlo";
+
+    CommandLezen();  // cancelled
+    EXPECT_TRUE(MapBestaat(werkmap));
+    EXPECT_EQ(fake.fileDialogs, QStringList{"open:" + werkmap});
+    EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
+    EXPECT_EQ(shared.Condities[1][0], 0);
+
+    fake.fileAnswers = {home.file("weg.vpp")};  // a name that does not exist
+    CommandLezen();
+    EXPECT_EQ(shared.Condities[1][0], 0);
+    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+
+    fake.fileAnswers = {pad};
+    CommandLezen();
+    EXPECT_EQ(shared.Condities[1][1], 10);
+    EXPECT_EQ(ladderView.fileDialogName, pad);
+    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
+    EXPECT_TRUE(fake.messages.isEmpty());
+}
+
+TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
+    LaadEveryKind();
+    ladderView.fileDialogName = "/oud/les.vpp";
+    const auto before = Take();
+    fake.fileAnswers = {home.write("slecht.vpp", "Ladderprogramma\r\nkapot\r\n")};
+    CommandLezen();
+    ExpectUnchanged(before);
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(fake.messages.size(), 1);
+}
+
+TEST_F(LadderFileTest, WorkFolderThatCannotBeCreatedFallsBackToHome) {
+    const QString home2 = home.file("bestaat/niet");
+    qputenv("HOME", home2.toLocal8Bit());
+    SetPad();
+    EXPECT_EQ(ladderView.fileDialogFolder, home2);
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_TRUE(fake.messages[0].contains(home2 + "/Tamberlo"));
+    EXPECT_FALSE(MapBestaat(home2));
+}
+
+TEST_F(LadderFileTest, WriteCommandAsksForConditionsThenActions) {
+    CommandSchrijven();
+    shared.Acties[5][0] = 3;
+    CommandSchrijven();
+    shared.Acties[5][0] = 0;
+    shared.Condities[270][0] = 3;
+    CommandSchrijven();
+    EXPECT_EQ(fake.messages, (QStringList{"U moet nog wel Condities invoeren!.", "U moet nog wel Condities invoeren!.",
+                                          "U moet nog wel Acties invoeren!."}));
+    shared.TaalVlag = true;
+    CommandSchrijven();
+    EXPECT_EQ(fake.messages.last(), "You'll have to introduce Actions!.");
+    EXPECT_TRUE(fake.fileDialogs.isEmpty());
+}
+
+TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
+    LaadEveryKind();
+    ladderView.fileDialogFolder = "/start";
+    CommandSchrijven();  // cancelled
+    EXPECT_EQ(fake.fileDialogs, QStringList{"save:/start"});
+    EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
+    EXPECT_TRUE(ladderView.windowCaption.isEmpty());
+
+    const QString nieuw = home.file("nieuw.vpp");
+    fake.fileAnswers = {nieuw};
+    CommandSchrijven();
+    EXPECT_EQ(home.read("nieuw.vpp"), Golden("every_kind.vpp"));
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + nieuw);
+    EXPECT_TRUE(fake.messages.isEmpty());
+
+    const QString bestaand = home.write("bestaand.vpp", "oud");
+    fake.fileAnswers = {bestaand};
+    fake.msgAnswers = {MsgResult::Cancel};
+    CommandSchrijven();
+    EXPECT_EQ(home.read("bestaand.vpp"), "oud");
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + nieuw);
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_EQ(fake.messages[0], "Het bestand bestaat al. Overschrijven?");
+    EXPECT_EQ(fake.titles[0], "Let op");
+
+    fake.fileAnswers = {bestaand};
+    fake.msgAnswers = {MsgResult::Ok};
+    CommandSchrijven();
+    EXPECT_EQ(home.read("bestaand.vpp"), Golden("every_kind.vpp"));
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + bestaand);
+}
+
+TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
+    LaadEveryKind();
+    ladderView.windowCaption = "vorige";
+    fake.fileAnswers = {home.file("geen-map/les.vpp")};
+    CommandSchrijven();
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_TRUE(fake.messages[0].contains("kan niet opgeslagen worden")) << fake.messages[0].toStdString();
+    EXPECT_EQ(ladderView.windowCaption, "vorige");
+}
+
+TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {
+    LaadEveryKind();
+    ladderView.fileDialogName = "/x/les.vpp";
+    ladderView.wissenPicture = "BtnWissen.bmp";
+    shared.PrintNaam = "Jan";
+    shared.PrintAfdeling = "4B";
+    shared.TaalVlag = true;
+
+    fake.msgAnswers = {MsgResult::Cancel};
+    CommandWissen();
+    EXPECT_EQ(shared.Condities[1][0], 1);
+    EXPECT_EQ(ladderView.fileDialogName, "/x/les.vpp");
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_EQ(fake.messages[0], "Are you sure you want to delete the ladder program?");
+    EXPECT_EQ(fake.titles[0], "Attention");
+
+    CommandWissen();
+    EXPECT_EQ(shared.Condities[1][0], 0);
+    EXPECT_EQ(shared.Acties[90][0], 0);
+    EXPECT_EQ(shared.GeluidMappen[6], "/home/leerling/Geluiden");
+    EXPECT_TRUE(ladderView.fileDialogName.isEmpty());
+    EXPECT_TRUE(shared.PrintNaam.isEmpty());
+    EXPECT_TRUE(shared.PrintAfdeling.isEmpty());
+    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel());
+}
