@@ -1,0 +1,18 @@
+#pragma once
+// Records every sound the program plays instead of playing it.
+
+#include <QStringList>
+
+#include "SoundPlayer.h"
+
+namespace tamberlo::test {
+
+class FakeSoundPlayer final : public SoundPlayer {
+public:
+    FakeSoundPlayer() { SetSoundPlayer(this); }
+    ~FakeSoundPlayer() override { SetSoundPlayer(nullptr); }
+    void PlayAsync(const QString& path) override { played << path; }
+    QStringList played;
+};
+
+}  // namespace tamberlo::test
