@@ -1,0 +1,11 @@
+#include "DashboardView.h"
+
+namespace tamberlo {
+
+DashboardView dashboardView;
+
+DashboardView::DashboardView() {
+    tijdTimerColor.fill(0xFFC0C0);
+}
+
+}  // namespace tamberlo

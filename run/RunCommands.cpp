@@ -1,0 +1,156 @@
+#include "RunCommands.h"
+
+#include "ArduinoPort.h"
+#include "CardOutputsOff.h"
+#include "Controls.h"
+#include "DashboardView.h"
+#include "Dialogs.h"
+#include "LadderStore.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "NetworkLink.h"
+#include "PollTimers.h"
+#include "PoweredDrawing.h"
+#include "ScanLoop.h"
+#include "SetIfChanged.h"
+#include "SharedState.h"
+#include "StartRow.h"
+
+namespace tamberlo {
+
+namespace {
+
+constexpr VbColor kLampLoopt = 0x8080FF;
+constexpr VbColor kLampGestopt = 0xC0C0C0;
+constexpr VbColor kGeheugenUit = 0xFFFFC0;
+constexpr int kWinsockVerbinden = 6;
+constexpr int kWinsockVerbonden = 7;
+
+// True from the moment a start passes its first test until CommandStart
+// returns (the run included): a start clicked at an event point meanwhile is
+// ignored, so no second loop ever begins.
+bool startBezig = false;
+// True while a start waits for the network link to open.
+bool wachtOpVerbinding = false;
+// Set by Pause or Stop while a start waits for the network link: that start
+// then ends without running.
+bool startAfgebroken = false;
+
+QString Tekst(const char* nl, const char* en) {
+    return shared.TaalVlag ? QString::fromUtf8(en) : QString::fromUtf8(nl);
+}
+
+bool NetwerkIngang() {
+    for (int i = 1; i <= kCondities; ++i)
+        if (shared.Condities[i][0] == 1 && shared.Condities[i][4] != 0) return true;
+    return false;
+}
+
+bool NetwerkUitgang() {
+    for (int r = 1; r <= kRungs; ++r)
+        if (shared.Acties[r][0] == 1 && shared.Acties[r][4] != 0) return true;
+    return false;
+}
+
+struct StartVlag {
+    StartVlag() { startBezig = true; startAfgebroken = false; }
+    ~StartVlag() { startBezig = false; wachtOpVerbinding = false; }
+};
+
+}  // namespace
+
+void CommandStart() {
+    if (shared.ProgrammaStatus == 1 || startBezig) return;
+    StartVlag vlag;
+
+    TimerLeesIngangen().SetEnabled(false);  // the scan reads the inputs itself now
+    TimerSerialPort().SetEnabled(true);
+
+    VoedingAAN();
+    IsErEenProgramma();
+    if (!shared.ConditiesAanwezig) {
+        dialogs().MsgBox(Tekst("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."),
+                         MsgButtons::Ok);
+        VoedingUIT();
+        return;
+    }
+    if (!shared.ActiesAanwezig) {
+        dialogs().MsgBox(Tekst("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."),
+                         MsgButtons::Ok);
+        VoedingUIT();
+        return;
+    }
+
+    const int state = networkLink().WinsockState();
+    if (state == kWinsockVerbinden || state == kWinsockVerbonden) return;
+
+    wachtOpVerbinding = true;
+    if (NetwerkIngang()) MaakVerbinding();
+    if (!startAfgebroken && shared.Verbindingsstatus == 0 && NetwerkUitgang()) MaakVerbinding();
+    wachtOpVerbinding = false;
+    if (startAfgebroken) return;  // Pause or Stop came while the link was being opened
+
+    InitialiseerStart();
+    if (SetIfChanged(ladderView.startStopColor, kLampLoopt)) ladderView.changed();
+    shared.ProgrammaStatus = 1;
+    LoopConditie();
+}
+
+void CommandPauze() {
+    if (shared.ProgrammaStatus == 1) {
+        shared.ProgrammaStatus = 2;
+        TimerLeesIngangen().SetEnabled(true);  // the dashboard keeps the inputs live
+        VoedingUIT();
+    } else if (wachtOpVerbinding && !startAfgebroken) {
+        startAfgebroken = true;
+        VoedingUIT();
+        if (shared.ProgrammaStatus == 2) TimerLeesIngangen().SetEnabled(true);
+    }
+    if (shared.Verbindingsstatus == 1) networkLink().QuitNetworkLink();
+}
+
+void CommandStop() {
+    shared.ProgrammaStatus = 0;
+    if (wachtOpVerbinding) startAfgebroken = true;
+
+    LadderTimers& timers = ladderTimers();
+    timers.TimerStopwatch->SetEnabled(false);
+    TimerSerialPort().SetEnabled(false);
+    TimerLeesIngangen().SetEnabled(false);
+
+    VoedingUIT();
+
+    for (int i = 0; i < 8; ++i) {
+        shared.GeheugenToestand[i] = false;
+        ladderView.geheugenColor[i] = kGeheugenUit;
+        timers.TimerT[i]->SetEnabled(false);
+        shared.TimerUitgang[i] = false;
+        dashboardView.timerFlood[i] = 0.0;
+        shared.TimerResterend[i] = 0;
+    }
+    ladderView.cyclustijdCaption.clear();
+    dashboardView.digUitVelPar.fill(false);
+    for (auto& rij : shared.UitgangDigitaal) rij.fill(false);
+    shared.VellemanUitByte.fill(0);
+    for (int v = 1; v <= 3; ++v) {
+        shared.Variabelen[v] = 0;
+        ladderView.varCaption[v] = QStringLiteral("0");
+    }
+    ladderView.startStopColor = kLampGestopt;
+    ladderView.floodPercent = 0.0;
+    shared.ActiviteitNiveau = 0;
+    ladderView.changed();
+    dashboardView.changed();
+
+    if (shared.Verbindingsstatus == 1) networkLink().QuitNetworkLink();
+    else if (shared.Verbindingsstatus == 3) networkLink().CloseConnectingLink();
+}
+
+void CommandResetAll() {
+    for (int card = 0; card <= 3; ++card)
+        if (shared.VellemanKaartMasker & (1 << card)) ClearVellemanCardOutputs(card);
+    if (shared.ModuleAanwezig != 0) Kelvanor1().SetDigitalOutput0(0);
+    if (ArduinoPortOpen()) ArduinoOutput(QStringLiteral("1/0/"));
+}
+
+}  // namespace tamberlo

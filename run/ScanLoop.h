@@ -1,0 +1,20 @@
+#pragma once
+// The run: the scan loop that the start command calls and one scan cycle.
+
+namespace tamberlo {
+
+// Reads the inputs once, then runs scan cycles while ProgrammaStatus is 1.
+// Returns when the run state changed (Pause: the run lamp turns light green).
+// A call while the loop already runs returns at once.
+void LoopConditie();
+
+// One scan cycle: condition cells 1..270 into ConditieResultaat with their
+// colours, the actions (LoopActies), the input reading with its event point
+// (InitialiseerIngangen), then the cycle time. A call from inside a cycle
+// (a handler at the event point) returns at once.
+void ScanCyclus();
+
+// Cells 1..270 only: results and colours, without actions or input reading.
+void EvalueerCellen();
+
+}  // namespace tamberlo

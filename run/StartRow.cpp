@@ -1,0 +1,108 @@
+#include "StartRow.h"
+
+#include "ActionExecutor.h"
+#include "DashboardView.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "OutputActions.h"
+#include "PoweredDrawing.h"
+#include "SharedState.h"
+#include "SoundPlayer.h"
+
+namespace tamberlo {
+
+namespace {
+
+constexpr VbColor kGeheugenAan = 0x8080FF;
+constexpr VbColor kGeheugenUitBijStart = 0xD7D7D7;
+// The start-only row counts up to 1000 (a rung may reach 1001).
+constexpr int kVariabeleMaxBijStart = 1000;
+
+bool InBereik(int x, int laagste, int hoogste) { return x >= laagste && x <= hoogste; }
+
+// Row 0 drives Velleman cards and parallel ports only.
+void Uitgang() {
+    const int code = shared.Acties[0][1];
+    if (InBereik(code, 10, 13) || InBereik(code, 20, 23) || InBereik(code, 31, 33)) UitgangActie(0);
+}
+
+void Timer() {
+    const auto& A = shared.Acties[0];
+    LadderTimers& timers = ladderTimers();
+    if (A[1] == 1) {
+        for (int i = 0; i < 8; ++i) {
+            const int ms = A[i + 2] > 0 ? A[i + 2] * 10 : 0;
+            timers.TimerT[i]->SetInterval(ms);  // written at every fresh start
+            dashboardView.timerCaption[i] = IntervalInSeconden(ms);
+        }
+        dashboardView.changed();
+    } else if (A[1] == 2) {
+        const int n = A[3];
+        if (!InBereik(n, 0, 7)) return;
+        if (A[2] == 1) {
+            timers.TimerT[n]->SetEnabled(true);
+        } else if (A[2] == 2) {
+            timers.TimerT[n]->SetEnabled(false);
+            shared.TimerUitgang[n] = false;
+        }
+    }
+}
+
+void GeheugenOfVariabele() {
+    const auto& A = shared.Acties[0];
+    if (A[1] == 1) {
+        const int m = A[3];
+        if (!InBereik(m, 0, 7)) return;
+        if (A[2] == 1) {
+            shared.GeheugenToestand[m] = true;
+            ladderView.geheugenColor[m] = kGeheugenAan;
+        } else if (A[2] == 2) {
+            shared.GeheugenToestand[m] = false;
+            ladderView.geheugenColor[m] = kGeheugenUitBijStart;
+        }
+        ladderView.changed();
+    } else if (A[1] == 2) {
+        const int v = A[2];
+        if (!InBereik(v, 1, 3)) return;
+        Integer& x = shared.Variabelen[v];
+        const int w = A[4];
+        const int op = A[3];
+        if (op == 1) {
+            x = static_cast<Integer>(w);
+        } else if ((op == 2 || op == 3) && !shared.ActieUitgevoerd[0]) {
+            const int nieuw = op == 2 ? x + w : x - w;
+            const bool binnen =
+                op == 2 ? nieuw <= kVariabeleMaxBijStart && nieuw >= -32768 : nieuw >= 0 && nieuw <= 32767;
+            if (binnen) {
+                x = static_cast<Integer>(nieuw);
+                shared.ActieUitgevoerd[0] = true;
+            }
+        }
+        ladderView.varCaption[v] = QString::number(x);
+        ladderView.changed();
+    }
+}
+
+void Geluid() {
+    if (shared.GeluidBestanden[0].isEmpty()) return;
+    soundPlayer().PlayAsync(SoundPath(shared.GeluidMappen[0], shared.GeluidBestanden[0]));
+}
+
+}  // namespace
+
+void InitialiseerStart() {
+    VoedingAAN();
+    if (shared.ProgrammaStatus == 2) return;  // resuming a paused run
+    // A fresh start begins every rung's activation anew, so a one-shot rung
+    // that holds from the first cycle fires again.
+    shared.ActieUitgevoerd.fill(false);
+    switch (shared.Acties[0][0]) {
+    case 1: Uitgang(); break;
+    case 2: Timer(); break;
+    case 3: GeheugenOfVariabele(); break;
+    case 4: Geluid(); break;
+    default: break;
+    }
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,118 @@
+#pragma once
+// A clean program state for one run-engine test: fresh shared state and
+// views, stopped timers, fake time, fake dialogs, sound, network link and
+// Kelvanor module.
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "Controls.h"
+#include "DashboardView.h"
+#include "FakeDialogs.h"
+#include "FakeSoundPlayer.h"
+#include "FakeTime.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "NetworkLink.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+
+namespace tamberlo::test {
+
+class FakeLink final : public NetworkLink {
+public:
+    FakeLink() { SetNetworkLink(this); }
+    ~FakeLink() override { SetNetworkLink(nullptr); }
+    void MaakVerbinding() override {
+        ++verbindingen;
+        if (tijdensVerbinden) tijdensVerbinden();
+        shared.Verbindingsstatus = resultaat;
+    }
+    int WinsockState() override { return state; }
+    void SendChangedNetworkOutputs() override { ++verzendingen; }
+    void QuitNetworkLink() override {
+        ++quits;
+        shared.Verbindingsstatus = 0;
+    }
+    void CloseConnectingLink() override { ++sluitingen; }
+
+    int state = 0;
+    int resultaat = 0;  // Verbindingsstatus after MaakVerbinding
+    std::function<void()> tijdensVerbinden;
+    int verbindingen = 0, verzendingen = 0, quits = 0, sluitingen = 0;
+};
+
+class FakeKelvanor final : public KelvanorClient {
+public:
+    FakeKelvanor() { SetKelvanor1(this); }
+    ~FakeKelvanor() override { SetKelvanor1(nullptr); }
+    std::int16_t Connect() override { return 1; }
+    void Disconnect() override {}
+    std::int16_t GetModuleType(std::int16_t) override { return 1; }
+    void SetDigitalOutput0(std::int16_t data) override { sent.push_back(data); }
+    void AboutBox() override {}
+    std::vector<int> sent;
+};
+
+class RunTest : public ::testing::Test {
+protected:
+    RunTest() {
+        QCoreApplication::processEvents();  // nothing of an earlier test left queued
+        shared = SharedState{};
+        ladderView = LadderView{};
+        dashboardView = DashboardView{};
+        LadderTimers& t = ladderTimers();
+        for (auto& timer : t.TimerT) {
+            timer->SetEnabled(false);
+            timer->SetInterval(0);
+        }
+        t.TimerStopwatch->SetEnabled(false);
+        TimerSerialPort().SetEnabled(false);
+        TimerLeesIngangen().SetEnabled(false);
+    }
+
+    // Runs `stap` at the event point of each of the next cycles until it
+    // returns false (it runs at least once).
+    static void BijElkeEventPoint(std::function<bool()> stap) {
+        auto herhaal = std::make_shared<std::function<void()>>();
+        std::weak_ptr<std::function<void()>> zwak = herhaal;
+        *herhaal = [stap, zwak] {
+            if (!stap()) return;
+            if (auto h = zwak.lock()) QMetaObject::invokeMethod(qApp, [h] { (*h)(); }, Qt::QueuedConnection);
+        };
+        QMetaObject::invokeMethod(qApp, [herhaal] { (*herhaal)(); }, Qt::QueuedConnection);
+    }
+
+    // Runs `actie` at the event point that ends cycle `n` (the first event
+    // point is the input reading before the first cycle).
+    static void NaEventPoints(int n, std::function<void()> actie) {
+        auto teller = std::make_shared<int>(n);
+        BijElkeEventPoint([teller, actie] {
+            if (--*teller > 0) return true;
+            actie();
+            return false;
+        });
+    }
+
+    // A condition cell and an action row written straight into the tables.
+    static void Conditie(int i, std::initializer_list<int> kolommen) {
+        int k = 0;
+        for (int v : kolommen) shared.Condities[i][k++] = static_cast<Integer>(v);
+    }
+    static void Actie(int r, std::initializer_list<int> kolommen) {
+        int k = 0;
+        for (int v : kolommen) shared.Acties[r][k++] = static_cast<Integer>(v);
+    }
+
+    FakeTime tijd;
+    FakeDialogs dialogen;
+    FakeSoundPlayer geluid;
+    FakeLink link;
+};
+
+}  // namespace tamberlo::test

@@ -1,0 +1,91 @@
+// The scan loop: one event point per cycle, no nested cycle or loop from a
+// handler at the event point, the cycle time shown at a readable rate, and
+// the run lamp when the loop ends on a pause.
+#include "PoweredDrawing.h"
+#include "RunCommands.h"
+#include "ScanLoop.h"
+
+#include "RunFixture.h"
+
+namespace tamberlo::test {
+namespace {
+
+using ScanLoopTest = RunTest;
+
+TEST_F(ScanLoopTest, OneCycleYieldsOnceAndANestedCycleReturnsAtOnce) {
+    VoedingAAN();
+    int geneste = 0;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            ++geneste;
+            ScanCyclus();
+        },
+        Qt::QueuedConnection);
+    ScanCyclus();
+    EXPECT_EQ(geneste, 1);
+    EXPECT_EQ(shared.ActiviteitNiveau, 1);  // one action pass only
+}
+
+TEST_F(ScanLoopTest, LoopEndsOnPauseWithAGreenLamp) {
+    shared.ProgrammaStatus = 1;
+    int cycli = 0;
+    BijElkeEventPoint([&] {
+        ++cycli;
+        LoopConditie();  // nested: returns at once
+        if (cycli < 3) return true;
+        shared.ProgrammaStatus = 2;
+        return false;
+    });
+    LoopConditie();
+    EXPECT_EQ(cycli, 3);
+    EXPECT_EQ(shared.ActiviteitNiveau, 2);  // two full cycles ran
+    EXPECT_EQ(ladderView.startStopColor, 0xC0FFC0u);
+
+    // Anything but running or paused: the loop returns at once.
+    shared.ProgrammaStatus = 0;
+    ladderView.startStopColor = 0;
+    LoopConditie();
+    EXPECT_EQ(ladderView.startStopColor, 0u);
+}
+
+TEST_F(ScanLoopTest, CycleTimeIsMeasuredAndShownAtAReadableRate) {
+    shared.ProgrammaStatus = 1;
+    tijd.stapPerLezing = 0.0125;  // each reading of the clock 12.5 ms later
+    int cycli = 0;
+    // The caption of a cycle is written after its event point.
+    BijElkeEventPoint([&] {
+        ++cycli;
+        if (cycli == 2) tijd.stapPerLezing = 0.002;
+        if (cycli == 3) {
+            EXPECT_EQ(ladderView.cyclustijdCaption, "0.013");
+        }
+        if (cycli == 4) {
+            EXPECT_EQ(ladderView.cyclustijdCaption, "0.013");  // too soon to show the next one
+            tijd.seconden += 1.0;                              // a slow cycle, shown
+        }
+        if (cycli < 5) return true;
+        EXPECT_EQ(ladderView.cyclustijdCaption, "1.002");
+        shared.ProgrammaStatus = 0;
+        return false;
+    });
+    LoopConditie();
+    EXPECT_EQ(cycli, 5);
+}
+
+TEST_F(ScanLoopTest, HandlersAtTheEventPointSeeAndChangeTheLadderState) {
+    // Rung 1: F2 held sets M0; rung 2: M0 increases A.
+    Conditie(1, {3, 2, 2, 0});
+    Actie(1, {3, 1, 1, 0});
+    Conditie(4, {3, 1, 0, 0});
+    Actie(2, {3, 2, 1, 2, 1});
+    NaEventPoints(2, [] { shared.ToetsToestand[1] = true; });
+    NaEventPoints(5, [] { CommandStop(); });
+    CommandStart();
+    EXPECT_EQ(shared.ProgrammaStatus, 0);
+    EXPECT_EQ(shared.Variabelen[1], 0);  // cleared by Stop
+    EXPECT_EQ(ladderView.actie[2].frameColor, 0xFFDCDCu);  // it held before the stop
+}
+
+}  // namespace
+}  // namespace tamberlo::test
