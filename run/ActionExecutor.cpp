@@ -104,7 +104,7 @@ void GeluidActie(int r) {
 // The activity gauge moves one step per pass, to and fro between 0 and 1000.
 void ActiviteitStap() {
     Integer& niveau = shared.ActiviteitNiveau;
-    int& richting = ladderView.floodDirection;
+    int& richting = ladderView.floodType;
     if (richting == 1) {
         if (niveau < 1000) ++niveau;
         else richting = 2;

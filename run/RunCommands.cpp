@@ -1,7 +1,6 @@
 #include "RunCommands.h"
 
 #include "ArduinoPort.h"
-#include "CardOutputsOff.h"
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Dialogs.h"
@@ -15,6 +14,7 @@
 #include "SetIfChanged.h"
 #include "SharedState.h"
 #include "StartRow.h"
+#include "VellemanCards.h"
 
 namespace tamberlo {
 
@@ -128,7 +128,7 @@ void CommandStop() {
         dashboardView.timerFlood[i] = 0.0;
         shared.TimerResterend[i] = 0;
     }
-    ladderView.cyclustijdCaption.clear();
+    ladderView.cyclustijd.clear();
     dashboardView.digUitVelPar.fill(false);
     for (auto& rij : shared.UitgangDigitaal) rij.fill(false);
     shared.VellemanUitByte.fill(0);
@@ -148,7 +148,10 @@ void CommandStop() {
 
 void CommandResetAll() {
     for (int card = 0; card <= 3; ++card)
-        if (shared.VellemanKaartMasker & (1 << card)) ClearVellemanCardOutputs(card);
+        if (shared.VellemanKaartMasker & (1 << card)) {
+            velleman::SetCurrentDevice(card);
+            velleman::ClearAllDigital();
+        }
     if (shared.ModuleAanwezig != 0) Kelvanor1().SetDigitalOutput0(0);
     if (ArduinoPortOpen()) ArduinoOutput(QStringLiteral("1/0/"));
 }

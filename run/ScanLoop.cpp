@@ -119,7 +119,7 @@ void ScanCyclus() {
     const double einde = klok.Seconden();
     if (einde - tijdGetoondOp >= kTijdVerversen) {
         tijdGetoondOp = einde;
-        if (SetIfChanged(ladderView.cyclustijdCaption, QString::number(einde - begin, 'f', 3))) ladderView.changed();
+        if (SetIfChanged(ladderView.cyclustijd, QString::number(einde - begin, 'f', 3))) ladderView.changed();
     }
 }
 

@@ -156,7 +156,7 @@ TEST_F(ActionTest, ActivityGaugeSweepsUpAndDown) {
     EXPECT_DOUBLE_EQ(ladderView.floodPercent, 100.0);
     LoopActies();  // only turns
     EXPECT_EQ(shared.ActiviteitNiveau, 1000);
-    EXPECT_EQ(ladderView.floodDirection, 2);
+    EXPECT_EQ(ladderView.floodType, 2);
     LoopActies();
     EXPECT_EQ(shared.ActiviteitNiveau, 999);
 
@@ -164,7 +164,7 @@ TEST_F(ActionTest, ActivityGaugeSweepsUpAndDown) {
     shared.ActiviteitNiveau = 0;
     LoopActies();
     EXPECT_EQ(shared.ActiviteitNiveau, 0);
-    EXPECT_EQ(ladderView.floodDirection, 1);
+    EXPECT_EQ(ladderView.floodType, 1);
     LoopActies();
     EXPECT_EQ(shared.ActiviteitNiveau, 1);
     EXPECT_DOUBLE_EQ(ladderView.floodPercent, 0.1);

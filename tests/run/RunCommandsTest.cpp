@@ -3,6 +3,8 @@
 // start cancelled while the network link is opened.
 #include "RunCommands.h"
 
+#include "FakeVellemanCards.h"
+#include "VellemanCards.h"
 #include "RunFixture.h"
 
 namespace tamberlo::test {
@@ -68,7 +70,7 @@ TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
     EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
     EXPECT_EQ(ladderView.leftRailColor, kKleurZwart);
     EXPECT_FALSE(shared.ConditieResultaat[4]);
-    EXPECT_TRUE(ladderView.cyclustijdCaption.isEmpty());
+    EXPECT_TRUE(ladderView.cyclustijd.isEmpty());
     EXPECT_EQ(shared.ActiviteitNiveau, 0);
     EXPECT_FALSE(TimerSerialPort().Enabled());
 }
@@ -197,8 +199,18 @@ TEST_F(RunCommandsTest, StopOrPauseWhileTheLinkOpensCancelsThatStart) {
 
 TEST_F(RunCommandsTest, AllOutputsOffReachesOnlyWhatIsThere) {
     FakeKelvanor module;
+    velleman::FakeVellemanCards kaarten;
+    kaarten.attached = 0b1010;
+    velleman::SearchDevices();
+    kaarten.log.clear();
     CommandResetAll();
     EXPECT_TRUE(module.sent.empty());
+    EXPECT_TRUE(kaarten.log.empty());
+
+    shared.VellemanKaartMasker = 0b1010;
+    kaarten.digitalOut = {0, 255, 0, 7};
+    CommandResetAll();
+    EXPECT_EQ(kaarten.digitalOut, (std::array<int, 4>{0, 0, 0, 0}));
 
     shared.ModuleAanwezig = 1;
     shared.UitgangDigitaal[7][3] = true;

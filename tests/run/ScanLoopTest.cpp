@@ -58,14 +58,14 @@ TEST_F(ScanLoopTest, CycleTimeIsMeasuredAndShownAtAReadableRate) {
         ++cycli;
         if (cycli == 2) tijd.stapPerLezing = 0.002;
         if (cycli == 3) {
-            EXPECT_EQ(ladderView.cyclustijdCaption, "0.013");
+            EXPECT_EQ(ladderView.cyclustijd, "0.013");
         }
         if (cycli == 4) {
-            EXPECT_EQ(ladderView.cyclustijdCaption, "0.013");  // too soon to show the next one
+            EXPECT_EQ(ladderView.cyclustijd, "0.013");  // too soon to show the next one
             tijd.seconden += 1.0;                              // a slow cycle, shown
         }
         if (cycli < 5) return true;
-        EXPECT_EQ(ladderView.cyclustijdCaption, "1.002");
+        EXPECT_EQ(ladderView.cyclustijd, "1.002");
         shared.ProgrammaStatus = 0;
         return false;
     });
