@@ -60,6 +60,10 @@ struct LadderView {
     VbColor leftRailColor = kKleurZwart;                // LineLadderLinks
 
     QString windowCaption;                // the main window's caption
+    QString startNote;                    // the start-only row's note, printed at (150, 20)
+    bool rungNumbers = false;             // the rung numbers 1..90 are printed
+    QString wijzigCaption = QStringLiteral("Wijzig");              // CommandPanelConditie / CommandPanelActie
+    QString voegActieToeCaption = QStringLiteral("Voeg actie toe");  // CommandVoegActieToe
     QString fileDialogName;               // CommonDialog's file name
     QString fileDialogFolder;             // CommonDialog's starting folder (the work folder)
     QString wissenPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen

@@ -1,0 +1,109 @@
+#pragma once
+// The main window `LadderProgrammeren`: the ladder's drawing area with its
+// scroll bar, the column headers, and the control panel with the toolbar, the
+// search lamps, the network lamps, memories, variables and the run panels.
+// What it shows of the ladder and of the run comes from `ladderView`; it
+// repaints at most once per frame when that moved on.
+//
+// The toolbar buttons are plain buttons: the parts that own their commands
+// connect to their `clicked` signal.
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+#include "ControlArray.h"
+#include "LadderWidget.h"
+#include "Panel3D.h"
+
+namespace tamberlo {
+
+class LadderProgrammeren : public QWidget {
+    Q_OBJECT
+public:
+    explicit LadderProgrammeren(QWidget* parent = nullptr);
+    ~LadderProgrammeren() override;
+
+    // The load handler: the program's start-up, run inside the splash's
+    // first load. Returns after the user closed the splash with OK.
+    void Laden(bool zonderArgumenten);
+    // Asks, and ends the program when the user confirms.
+    void Afsluiten();
+    // The wheel turned by `rotation` over this window (pointer in `muiswiel`).
+    void MouseWheel(int rotation);
+    // The language applied to this window's captions and the ladder's cells.
+    void TaalAanpassenConActBeh();
+    // The window caption: title, version and the supported interfaces.
+    void CaptionFormAanpassen();
+    // Shows what moved on in ladderView (the frame timer calls it).
+    void VerversUitLadderView();
+
+    // The drawing area's top edge for a scroll value: 56 - 15 × value.
+    static int BovenkantVoor(int waarde) { return 56 - 15 * waarde; }
+    int BovenkantTekenvlak() const;
+
+    // ---- controls --------------------------------------------------------
+    Panel3D* SSPanel67;              // "Ladder Programma"
+    Panel3D* PanelKopConditie;
+    Panel3D* PanelKopActie;
+    Panel3D* PanelKopInstellingen;
+    QWidget* LadderVlak;             // clips the drawing area below the headers
+    LadderWidget* PictureProgrammeerVenster;
+    QScrollBar* VScrollProgrammeerVenster;
+
+    Panel3D* PanelBesturing;
+    Panel3D* PanelStartStop;
+    Panel3D* SSPanel70;
+    Panel3D* SSPanel79;
+    QPushButton* CommandStart;
+    QPushButton* CommandPauze;
+    QPushButton* CommandStop;
+    QPushButton* CommandWissen;
+    QPushButton* CommandLezen;
+    QPushButton* CommandSchrijven;
+    QPushButton* CommandClipBoard;
+    QPushButton* CommandPrinten;
+    QPushButton* CommandFont;
+    QPushButton* CommandAfsluiten;
+    QPushButton* CommandTaal;
+    QPushButton* CommandDashboard;
+    QPushButton* CommandAbout;
+    QPushButton* CommandResetAll;
+    Panel3D* SSPanelFlood;
+    Panel3D* SSPanel80;              // "Tijd per Cyclus"
+    Panel3D* PanelCyclustijd;
+
+    Panel3D* SSPanelVellemanGevonden;
+    ControlArray<Panel3D> PanelVellemanGevonden{0, 3};
+    QPushButton* CMDZoekVelleman;
+    Panel3D* SSPanelBraskEmberGevonden;
+    ControlArray<Panel3D> PanelBraskGevonden{1, 3};
+    QPushButton* CMDZoekBrask;
+    Panel3D* SSPaneliCP12USBstickGevonden;
+    QPushButton* CMDZoekiCP12;
+
+    Panel3D* PanelStatus;
+    Panel3D* PanelNetwerkIn;
+    Panel3D* PanelNetwerkUit;
+    Panel3D* SSPanel75;              // "Geheugen"
+    ControlArray<Panel3D> PanelGeheugen{0, 7};
+    Panel3D* SSPanel77;              // "Variabele"
+    ControlArray<Panel3D> PanelVarABC{1, 3};
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void BouwBesturing();
+    QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b = 86, int h = 36);
+    static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
+
+    QTimer frame_;
+    std::uint64_t panelenGetoond_ = ~std::uint64_t(0);
+    QString wissenAfbeelding_;
+};
+
+}  // namespace tamberlo

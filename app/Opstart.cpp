@@ -1,0 +1,148 @@
+// The main window's load handler: the program's start-up.
+#include <QApplication>
+
+#include "Controls.h"
+#include "Dashboard.h"
+#include "LadderProgrammeren.h"
+#include "LadderView.h"
+#include "Muiswiel.h"
+#include "OpstartDiensten.h"
+#include "OpstartTeksten.h"
+#include "SharedState.h"
+#include "SplashWindow.h"
+#include "Vensters.h"
+#include "Yielding.h"
+
+namespace tamberlo {
+
+namespace {
+constexpr std::uint32_t kZoeken = 0xC0E0FF;     // light orange: searching
+constexpr std::uint32_t kNietGevonden = 0x8080FF;
+constexpr std::uint32_t kGevonden = 0x80FF80;
+}  // namespace
+
+void LadderProgrammeren::Laden(bool zonderArgumenten) {
+    SplashWindow& s = SplashVenster();
+    OpstartDiensten& d = opstartDiensten();
+
+    // 1. Mouse-wheel scrolling only for a program started without arguments.
+    if (zonderArgumenten) MuiswielAanhaken(this, [this](int r) { MouseWheel(r); });
+    s.ProgressBar->setValue(2);
+    shared.SchaalX = 1;
+    shared.SchaalY = 1;
+
+    // 4-5. The start-only row's note, the splash's captions.
+    ladderView.startNote = TekstStartRegel();
+    ladderView.rungNumbers = true;
+    ladderView.changed();
+    s.ZetActivatieTeksten();
+    s.Label_Starten->SetCaption(T("Voorbereiden Acties.", "Prepare Actions."));
+
+    // 7. The action rows, one by one, with a yield and a progress step each.
+    for (int r = 1; r <= kRungs; ++r) {
+        Yield();
+        if (AppEnding()) return;
+        s.ProgressStap();
+        PictureProgrammeerVenster->MaakActieRij(r);
+    }
+    // 8. The vertical links.
+    PictureProgrammeerVenster->TekenVertikaleLijnen();
+
+    // 9-10. The condition cells.
+    s.Label_Starten->SetCaption(T("Voorbereiden Condities.", "Preparing Conditions."));
+    for (int i = 1; i <= kCondities; ++i) {
+        Yield();
+        if (AppEnding()) return;
+        s.ProgressStap();
+        PictureProgrammeerVenster->MaakConditieCel(i);
+    }
+    // 11.
+    s.ProgressStap();
+    PictureProgrammeerVenster->RailsVolledig();
+    shared.BewerkNummer = 0;
+
+    // 12. Parallel ports: their addresses, then 0 on each data register.
+    d.LeesPoortsettings();
+    for (Long adres : shared.ParallellePoortAdressen) d.Out32(std::int16_t(adres), 0);
+    s.ProgressStap();
+
+    // 14. Velleman cards.
+    SplashWindow::ZetKnopKleur(s.CMD_K8055, kZoeken);
+    s.Label_Starten->SetCaption(T("Zoeken naar Velleman.", "Looking for Velleman."));
+    d.AangeslotenVelleman();
+    WaitSeconds(0.5);
+    if (shared.VellemanKaartMasker == 0) {
+        SplashWindow::ZetKnopKleur(s.CMD_K8055, kNietGevonden);
+        s.Label_K8055->SetCaption(TekstVellemanNietGevonden());
+    } else {
+        SplashWindow::ZetKnopKleur(s.CMD_K8055, kGevonden);
+        s.Label_K8055->SetCaption(TekstVellemanGevonden());
+    }
+
+    // 15. The Kelvanor module.
+    SplashWindow::ZetKnopKleur(s.CMD_Brask, kZoeken);
+    s.Label_Starten->SetCaption(T("Zoeken naar een Kelvanor.", "Looking for an Kelvanor."));
+    d.AangeslotenKelvanorEmber();
+    WaitSeconds(0.5);
+    if (shared.ModuleAanwezig == 0) {
+        SplashWindow::ZetKnopKleur(s.CMD_Brask, kNietGevonden);
+        s.Label_Brask->SetCaption(TekstKelvanorNietGevonden());
+    } else {
+        SplashWindow::ZetKnopKleur(s.CMD_Brask, kGevonden);
+        s.Label_Brask->SetCaption(TekstKelvanorGevonden(Kelvanor1().GetModuleType(0)));
+        for (int b = 2; b >= 0; --b)
+            if (shared.ModuleAanwezig & (1 << b)) ladderView.braskGevonden[std::size_t(b + 1)] = kGevonden;
+        ladderView.changed();
+    }
+
+    // 16. The Arduino.
+    SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kZoeken);
+    s.Label_Starten->SetCaption(T("Zoeken naar Arduino.", "Looking for Arduino."));
+    WaitSeconds(0.5);
+    s.Label_Arduino_Nano->SetCaption(TekstArduinoControleren());
+    d.AangeslotenICP12();
+    s.Timer_Zoek_Interface->SetEnabled(false);
+
+    // 17. Its report.
+    if (shared.ICP12Poort == 0) {
+        SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kNietGevonden);
+        s.Label_Arduino_Nano->SetCaption(TekstArduinoGeenInterface());
+    } else {
+        SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kGevonden);
+        const QString& type = shared.ICP12Type;
+        if (type == QLatin1String("AT")) SplashWindow::ZetKnopAfbeelding(s.CMD_Arduino_Nano, "AdaFruit RGB.bmp");
+        if (type == QLatin1String("TM")) SplashWindow::ZetKnopAfbeelding(s.CMD_Arduino_Nano, "TM1638.bmp");
+        s.Label_Arduino_Nano->SetCaption(TekstArduinoType(type));
+        if (type != QLatin1String("AT") && type != QLatin1String("TM") && type != QLatin1String("ET"))
+            SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kNietGevonden);
+    }
+
+    // 18-20. Full bar, "Klik OK.", and wait for the user.
+    s.ProgressBar->setValue(s.ProgressBar->maximum());
+    s.Label_Starten->SetCaption(T("Klik OK.", "Click OK."));
+    s.Label_Starten->SetTag(QStringLiteral("1"));
+    s.CMDOk->setVisible(true);
+    s.CMDOk->setFocus();
+    WaitWhile([&s] { return s.isVisible(); });
+    if (AppEnding()) return;
+
+    // 22. The network peer.
+    WinsockHost().SetRemoteHost(shared.NetwerkAdres);
+    WinsockHost().SetRemotePort(shared.NetwerkPoort);
+
+    // 23. Not connected.
+    ladderView.status.caption = T("Niet verbonden.", "Not Connected.");
+    ladderView.status.backColor = 0xD7D7D7;
+    ladderView.changed();
+
+    // 24. The dashboard, loaded hidden at its compact height.
+    Dashboard().SetHeightTwips(5895);
+
+    // 25-26. The language (the windows are made in Dutch) and the caption.
+    if (shared.TaalVlag) TaalAanpassenConActBeh();
+    CaptionFormAanpassen();
+    shared.ResizeBezig = true;
+    VerversUitLadderView();
+}
+
+}  // namespace tamberlo

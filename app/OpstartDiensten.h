@@ -1,0 +1,28 @@
+#pragma once
+// What the start-up, the splash and closing call of other parts of the
+// program, gathered in one table so tests can put fakes in their place.
+// The defaults are the program's real functions.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace tamberlo {
+
+struct OpstartDiensten {
+    std::function<void()> LeesInstellingen;        // Tamberlo.ini into TaalVlag, NetwerkAdres, NetwerkPoort
+    std::function<void()> LeesPoortsettings;       // Poortsettings.dat into ParallellePoortAdressen
+    std::function<void(std::int16_t, std::int16_t)> Out32;  // the parallel port library
+    std::function<void()> AangeslotenVelleman;
+    std::function<void()> AangeslotenKelvanorEmber;
+    std::function<void()> AangeslotenICP12;
+    std::function<std::int32_t()> VellemanVersie;  // Version() of the Velleman library
+    std::function<void(const QString&)> ArduinoOutput;  // output of the serial control iCP_MS_Comm
+};
+
+OpstartDiensten& opstartDiensten();
+// Puts the real functions back (tests).
+void HerstelOpstartDiensten();
+
+}  // namespace tamberlo

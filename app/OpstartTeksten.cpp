@@ -1,0 +1,95 @@
+#include "OpstartTeksten.h"
+
+#include <QStringList>
+
+#include "SharedState.h"
+
+namespace tamberlo {
+namespace {
+
+const QString CR = QStringLiteral("\r");
+
+QString Rapport(const QStringList& regels, const QString& slot = {}) { return CR + regels.join(CR) + slot; }
+
+const char* const kArduinoInfo = "https://docs.arduino.cc/hardware/nano";
+const char* const kEigenSite = "https://tamberlo.example.org";
+
+}  // namespace
+
+QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
+
+QString TekstVellemanNietGevonden() {
+    if (shared.TaalVlag)
+        return Rapport({"     No Velleman USB interface has been found.", "     ----------",
+                        "     The K8055 and VM110 are supported."},
+                       CR + CR);
+    return Rapport({"     Er is geen Velleman USB interface gevonden.", "     ----------",
+                    "     De K8055 en de VM110 worden ondersteund."},
+                   CR + CR);
+}
+
+QString TekstVellemanGevonden() {
+    return Rapport({T("     Er is een Velleman K8055 gevonden.", "     A Velleman K8055 has been found.")});
+}
+
+QString TekstKelvanorNietGevonden() {
+    if (shared.TaalVlag)
+        return Rapport({"     No Brask Ember USB interface has been found.", "     ----------",
+                        "     Under Windows 7 fot the Brask Ember USB the",
+                        "     compatibility mode has to be set to WinXP sp3."},
+                       CR + CR);
+    return Rapport({"     Er is geen Brask Ember USB interface gevonden.", "     ----------",
+                    "     Onder Windows 7 moet voor de Brask Ember USB de",
+                    "     compatibiliteitsmodus ingesteld worden op WinXP sp3."},
+                   CR + CR);
+}
+
+QString TekstKelvanorGevonden(int moduleType) {
+    switch (moduleType) {
+        case 1: return Rapport({T("     Er is een Brask Kelvanor Atlas gevonden.", "     A Brask Kelvanor Atlas has been found.")});
+        case 2: return Rapport({T("     Er is een Brask Kelvanor Basil gevonden.", "     A Brask Kelvanor Basil has been found.")});
+        default: return Rapport({T("     Er is een Brask Embervak gevonden.", "     A Brask Embervak has been found.")});
+    }
+}
+
+QString TekstArduinoControleren() {
+    if (shared.TaalVlag)
+        return Rapport({"     Checking for correct .HEX file in Arduino.", "     Please be patient..."});
+    return Rapport({"     Controleren of het juiste .HEX bestand geladen is.", "     Wees geduldig..."});
+}
+
+QString TekstArduinoGeenInterface() {
+    if (shared.TaalVlag)
+        return Rapport({"     No Arduino interface has been found.", "     ----------",
+                        QStringLiteral("     Information about this interface can be found on ") + kArduinoInfo},
+                       CR);
+    return Rapport({"     Er is geen Arduino interface gevonden.", "     ----------",
+                    QStringLiteral("     Informatie over deze interface is te vinden op ") + kArduinoInfo,
+                    QStringLiteral("     Op ") + kEigenSite + " zal ook informatie geplaatst worden."},
+                   CR);
+}
+
+QString TekstArduinoType(const QString& type) {
+    const bool en = shared.TaalVlag;
+    if (type == QLatin1String("AT"))
+        return en ? Rapport({"     An Arduino Nano has been found.", "     An AdaFruit RGB led strip is connected."})
+                  : Rapport({"     Er is een Arduino Nano gevonden.", "     Er is een AdaFruit RGB led strip op aangesloten."});
+    if (type == QLatin1String("TM"))
+        return en ? Rapport({"     An Arduino Nano has been found.", "     A Texas Instruments TM1638 module is connected."})
+                  : Rapport({"     Er is een Arduino Nano gevonden.",
+                             "     Er is een Texas Instruments TM1638 module op aangesloten."});
+    if (type == QLatin1String("ET"))
+        return en ? Rapport({"     An Arduino Nano has been found.", "     Eight LumiLeds are connected."})
+                  : Rapport({"     Er is een Arduino Nano gevonden.", "     Er zijn 8 lumileds op aangesloten."});
+    return en ? Rapport({"     An Arduino Nano has not been found.", "     The Arduino can't be recognised.",
+                         "     Is the .INO file loaded into the Arduino?", "     Is the third led from the left burning?"})
+              : Rapport({"     Er is geen Arduino Nano gevonden.", "     De Arduino wordt niet herkend.",
+                         "     Is het juiste .INO bestand in de Arduino gelanden?",
+                         "     Brandt van de Led strip wel de derde led van links?"});
+}
+
+QString TekstStartRegel() {
+    return T("Deze regel wordt alleen bij de start uitgevoerd!", "This line will be executes once by Start!");
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,95 @@
+#pragma once
+// A program start-up with fakes in place of the devices, the settings files
+// and the parallel ports: every call and wait is logged in order, and a timer
+// clicks the splash's OK as soon as it shows.
+
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Controls.h"
+#include "FakeDialogs.h"
+#include "LadderProgrammeren.h"
+#include "LadderView.h"
+#include "OpstartDiensten.h"
+#include "ProgramEnd.h"
+#include "SharedState.h"
+#include "SplashWindow.h"
+#include "TempHome.h"
+#include "Vensters.h"
+#include "Yielding.h"
+
+namespace tamberlo::test {
+
+class FakeKelvanor final : public KelvanorClient {
+public:
+    explicit FakeKelvanor(std::vector<std::string>& log) : log_(log) {}
+    std::int16_t moduleType = 0;
+    std::int16_t Connect() override { log_.push_back("Connect"); return 0; }
+    void Disconnect() override { log_.push_back("Disconnect"); }
+    std::int16_t GetModuleType(std::int16_t) override { return moduleType; }
+    void SetDigitalOutput0(std::int16_t d) override { log_.push_back("SetDigitalOutput0 " + std::to_string(d)); }
+    void AboutBox() override { log_.push_back("AboutBox"); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+class OpstartTest : public ::testing::Test {
+protected:
+    TempHome home;
+    FakeDialogs dialogs;
+    std::vector<std::string> log;
+    FakeKelvanor kelvanor{log};
+    QTimer okKlikker;
+    bool autoOk = true;
+
+    void SetUp() override {
+        shared = SharedState{};
+        ladderView = LadderView{};
+        SetAppEnding(false);
+        HerstelOpstartDiensten();
+        OpstartDiensten& d = opstartDiensten();
+        d.LeesInstellingen = [this] { log.push_back("LeesInstellingen"); };
+        d.LeesPoortsettings = [this] { log.push_back("LeesPoortsettings"); };
+        d.Out32 = [this](std::int16_t a, std::int16_t v) {
+            log.push_back("Out32 " + std::to_string(a) + " " + std::to_string(v));
+        };
+        d.AangeslotenVelleman = [this] { log.push_back("AangeslotenVelleman"); };
+        d.AangeslotenKelvanorEmber = [this] { log.push_back("AangeslotenKelvanorEmber"); };
+        d.AangeslotenICP12 = [this] { log.push_back("AangeslotenICP12"); };
+        d.ArduinoOutput = [this](const QString& t) { log.push_back("Arduino " + t.toStdString()); };
+        SetKelvanor1(&kelvanor);
+        SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
+        SetProcessEnder([this] { log.push_back("End"); });
+        okKlikker.setInterval(1);
+        QObject::connect(&okKlikker, &QTimer::timeout, [this] {
+            SplashWindow& s = SplashVenster();
+            if (autoOk && s.CMDOk->isVisible() && s.isVisible()) s.CMDOk->click();
+        });
+        okKlikker.start();
+    }
+
+    void TearDown() override {
+        okKlikker.stop();
+        VergeetVensters();
+        SetKelvanor1(nullptr);
+        SetWaitHook(nullptr);
+        SetProcessEnder(nullptr);
+        ClearProgramEndSteps();
+        HerstelOpstartDiensten();
+        SetAppEnding(false);
+    }
+
+    // Runs the whole start-up as main() does.
+    LadderProgrammeren& Start(bool zonderArgumenten = true) {
+        SplashVenster().Laden(zonderArgumenten);
+        return LadderProgrammerenVenster();
+    }
+};
+
+}  // namespace tamberlo::test
