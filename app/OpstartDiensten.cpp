@@ -1,6 +1,8 @@
 #include "OpstartDiensten.h"
 
 #include "Detection.h"
+#include "ParallelPorts.h"
+#include "VellemanCards.h"
 
 namespace tamberlo {
 namespace {
@@ -10,12 +12,12 @@ OpstartDiensten Echt() {
     d.AangeslotenVelleman = [] { AangeslotenVelleman(); };
     d.AangeslotenKelvanorEmber = [] { AangeslotenKelvanorEmber(); };
     d.AangeslotenICP12 = [] { AangeslotenICP12(); };
+    d.Out32 = [](std::int16_t adres, std::int16_t waarde) { Out32(adres, waarde); };
+    d.VellemanVersie = [] { return velleman::Version(); };
     // Not yet in the program: the settings file and port file readers, the
-    // parallel port and Velleman libraries, the Arduino's serial control.
+    // Arduino's serial control.
     d.LeesInstellingen = [] {};
     d.LeesPoortsettings = [] {};
-    d.Out32 = [](std::int16_t, std::int16_t) {};
-    d.VellemanVersie = [] { return std::int32_t(0); };
     d.ArduinoOutput = [](const QString&) {};
     return d;
 }

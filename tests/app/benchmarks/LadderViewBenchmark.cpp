@@ -1,0 +1,37 @@
+// Creating the whole ladder view: the main window with its 90 action rows,
+// 270 condition cells, rails and vertical links, up to its first paint.
+// Run with QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include "LadderProgrammeren.h"
+#include "SharedState.h"
+
+using namespace tamberlo;
+
+static void BM_CreateLadderView(benchmark::State& state) {
+    for (auto _ : state) {
+        auto* hoofd = new LadderProgrammeren;
+        LadderWidget* vlak = hoofd->PictureProgrammeerVenster;
+        for (int r = 1; r <= kRungs; ++r) vlak->MaakActieRij(r);
+        vlak->TekenVertikaleLijnen();
+        for (int i = 1; i <= kCondities; ++i) vlak->MaakConditieCel(i);
+        vlak->RailsVolledig();
+        QImage eersteBeeld = hoofd->grab().toImage();  // the first paint of the window
+        benchmark::DoNotOptimize(eersteBeeld);
+        delete hoofd;
+    }
+    state.SetLabel("main window + 360 cells + links + first paint");
+}
+BENCHMARK(BM_CreateLadderView)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
