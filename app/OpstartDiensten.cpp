@@ -2,6 +2,8 @@
 
 #include "Detection.h"
 #include "ParallelPorts.h"
+#include "PortSettingsFile.h"
+#include "SettingsFile.h"
 #include "VellemanCards.h"
 
 namespace tamberlo {
@@ -14,10 +16,9 @@ OpstartDiensten Echt() {
     d.AangeslotenICP12 = [] { AangeslotenICP12(); };
     d.Out32 = [](std::int16_t adres, std::int16_t waarde) { Out32(adres, waarde); };
     d.VellemanVersie = [] { return velleman::Version(); };
-    // Not yet in the program: the settings file and port file readers, the
-    // Arduino's serial control.
-    d.LeesInstellingen = [] {};
-    d.LeesPoortsettings = [] {};
+    d.LeesInstellingen = [] { LeesInstellingen(); };
+    d.LeesPoortsettings = [] { LeesPoortsettings(); };
+    // Not yet in the program: the Arduino's serial control.
     d.ArduinoOutput = [](const QString&) {};
     return d;
 }
