@@ -1,5 +1,6 @@
 #include "OpstartDiensten.h"
 
+#include "ArduinoPort.h"
 #include "Detection.h"
 #include "ParallelPorts.h"
 #include "PortSettingsFile.h"
@@ -18,8 +19,7 @@ OpstartDiensten Echt() {
     d.VellemanVersie = [] { return velleman::Version(); };
     d.LeesInstellingen = [] { LeesInstellingen(); };
     d.LeesPoortsettings = [] { LeesPoortsettings(); };
-    // Not yet in the program: the Arduino's serial control.
-    d.ArduinoOutput = [](const QString&) {};
+    d.ArduinoOutput = [](const QString& tekst) { ArduinoOutput(tekst); };
     return d;
 }
 
