@@ -1,0 +1,68 @@
+// One scan cycle of a ladder that fills all 90 rungs (evaluation of the 270
+// cells, the actions, the input reading with its event point), with fake
+// cards, ports, Kelvanor module, sound and network link.
+#include <QApplication>
+
+#include "BenchmarkLadder.h"
+#include "Controls.h"
+#include "CycleTimes.h"
+#include "FakeParallelPorts.h"
+#include "FakeSoundPlayer.h"
+#include "FakeVellemanCards.h"
+#include "LadderView.h"
+#include "PoweredDrawing.h"
+#include "ScanLoop.h"
+#include "SharedState.h"
+#include "StartRow.h"
+#include "VellemanCards.h"
+
+namespace tamberlo::test {
+namespace {
+
+class StilleModule final : public KelvanorClient {
+public:
+    std::int16_t Connect() override { return 1; }
+    void Disconnect() override {}
+    std::int16_t GetModuleType(std::int16_t) override { return 1; }
+    void SetDigitalOutput0(std::int16_t) override {}
+    void AboutBox() override {}
+};
+
+void BM_ScanCycle(benchmark::State& state) {
+    velleman::FakeVellemanCards kaarten;
+    kaarten.attached = 0b0011;
+    velleman::SearchDevices();
+    FakeParallelPorts poorten;
+    StilleModule module;
+    SetKelvanor1(&module);
+    FakeSoundPlayer geluid;
+
+    shared = SharedState{};
+    shared.VellemanKaartMasker = 0b0011;
+    shared.ModuleAanwezig = 1;
+    VulVolleLadder();
+    InitialiseerStart();
+    shared.ProgrammaStatus = 1;
+
+    int n = 0;
+    MeetCycli(
+        state, 100000, [] { ScanCyclus(); },
+        [&] {
+            // Inputs change now and then; the fakes' call logs are emptied outside the timing.
+            if (++n % 500 == 0) {
+                kaarten.digitalIn[0] ^= 0b101;
+                shared.ToetsToestand[n / 500 % 8] = !shared.ToetsToestand[n / 500 % 8];
+            }
+            kaarten.log.clear();
+            poorten.log.clear();
+            geluid.played.clear();
+        });
+
+    shared.ProgrammaStatus = 0;
+    VoedingUIT();
+    SetKelvanor1(nullptr);
+}
+BENCHMARK(BM_ScanCycle)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tamberlo::test
