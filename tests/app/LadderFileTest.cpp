@@ -346,3 +346,37 @@ TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {
     EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
     EXPECT_EQ(ladderView.windowCaption, VasteTitel());
 }
+
+TEST_F(LadderFileTest, ReadCellsAreCaptionedAndCellsBeyondAShortFileStayCleared) {
+    LaadEveryKind();
+    shared.Condities[200] = {3, 2, 4, 0, 0, 0};
+    ladderView.cel[200].frameVisible = true;
+    ladderView.actie[60].frameVisible = true;
+
+    // Twelve condition records and eight action records, each section closed by its dash line.
+    const QList<QByteArray> regels = Golden("every_kind.vpp").split('\n');
+    QByteArray kort;
+    for (int i = 0; i < 5 + 12; ++i) kort += regels[i] + '\n';
+    for (int i = 275; i < 278 + 9; ++i) kort += regels[i] + '\n';  // row 2 takes two lines
+    kort += QByteArray(62, '-') + "\r\n";
+    ASSERT_TRUE(LeesLadderVanDisk(home.write("kort.vpp", kort)));
+
+    EXPECT_EQ(shared.Condities[200][0], 0);
+    EXPECT_EQ(shared.Condities[270][0], 0);
+    EXPECT_EQ(shared.Acties[7][0], 4);
+    EXPECT_EQ(shared.Acties[90][0], 0);
+    EXPECT_FALSE(ladderView.cel[200].frameVisible);
+    EXPECT_FALSE(ladderView.actie[60].frameVisible);
+    EXPECT_TRUE(ladderView.cel[1].frameVisible);
+    EXPECT_EQ(ladderView.cel[1].lines[0].caption, "Velleman. Kaart Nr.");
+    // The vertical link of rung 2: cells hidden without wires, the link line
+    // below cell 3 and rung 2's OR wire in place of its supply wire.
+    EXPECT_FALSE(ladderView.cel[5].frameVisible);
+    EXPECT_FALSE(ladderView.cel[5].wireVisible);
+    EXPECT_TRUE(ladderView.cel[3].linkLineVisible);
+    EXPECT_TRUE(ladderView.actie[2].orWireVisible);
+    EXPECT_FALSE(ladderView.actie[2].supplyVisible);
+    EXPECT_TRUE(ladderView.actie[6].frameVisible);
+    // No settings section: the peer stays.
+    EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
+}
