@@ -45,6 +45,15 @@ QString Reason(const LadderFileError& e) {
     return {};
 }
 
+// A text kept on one line of the file: a line end inside it would split its
+// record, so it is written as '?' like any character the code page lacks.
+std::string OpEenRegel(const QString& text) {
+    std::string bytes = ToCodePage(text);
+    for (char& c : bytes)
+        if (c == '\r' || c == '\n') c = '?';
+    return bytes;
+}
+
 void ShowCannotRead(const QString& path, const QString& detail) {
     dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
                        "The ladder program %1 cannot be read.\n%2\nThe current ladder program is kept.")
@@ -61,11 +70,11 @@ bool SchrijfLadderOpDisk(const QString& path) {
     for (int r = 0; r <= kRungs; ++r) {
         for (int k = 0; k < kActieKolommen; ++k) d.acties[r][k] = shared.Acties[r][k];
         if (shared.Acties[r][0] == 4) {
-            d.geluidMappen[r] = ToCodePage(shared.GeluidMappen[r]);
-            d.geluidBestanden[r] = ToCodePage(shared.GeluidBestanden[r]);
+            d.geluidMappen[r] = OpEenRegel(shared.GeluidMappen[r]);
+            d.geluidBestanden[r] = OpEenRegel(shared.GeluidBestanden[r]);
         }
     }
-    const std::string bytes = FormatLadderFile(d, ToCodePage(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
+    const std::string bytes = FormatLadderFile(d, OpEenRegel(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;

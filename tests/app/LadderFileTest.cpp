@@ -150,6 +150,18 @@ TEST_F(LadderFileTest, RoundTripKeepsTablesNamesAndPeer) {
     EXPECT_EQ(WinsockHost().RemoteHost(), before.host);
 }
 
+TEST_F(LadderFileTest, LineEndsInNamesCannotBreakTheFile) {
+    LaadEveryKind();
+    shared.GeluidBestanden[6] = "bel\r\n 7 4 0.wav";
+    WinsockHost().SetRemoteHost("pc\n1");
+    const QString pad = home.file("namen.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    EXPECT_EQ(shared.GeluidBestanden[6], "bel?? 7 4 0.wav");
+    EXPECT_EQ(shared.GeluidMappen[7], "/snd/a,b");
+    EXPECT_EQ(WinsockHost().RemoteHost(), "pc?1");
+}
+
 TEST_F(LadderFileTest, FileWithoutSettingsKeepsThePeer) {
     QByteArray bytes = Golden("every_kind.vpp");
     bytes.truncate(bytes.indexOf("Instellingen"));
