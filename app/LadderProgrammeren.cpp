@@ -9,6 +9,7 @@
 #include "LadderView.h"
 #include "Muiswiel.h"
 #include "Picture.h"
+#include "RunCommands.h"
 #include "SplashWindow.h"
 #include "Twips.h"
 #include "VbColor.h"
@@ -67,6 +68,10 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
     connect(CommandAbout, &QPushButton::clicked, this, [this] { SplashVenster().ToonAlsOver(this); });
+    connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
+    connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
+    connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
+    connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::VerversUitLadderView);

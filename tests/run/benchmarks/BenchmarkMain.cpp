@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
