@@ -1,0 +1,40 @@
+#pragma once
+// Kelvanor.ini: a profile file read and written with the semantics of the
+// system's profile functions: sections and keys match without regard to
+// case, a value is the text after '=' without surrounding blanks (and one
+// pair of enclosing quotes), writing a key replaces its value in place or
+// adds it to its section (the section is added at the end when missing).
+
+#include <QString>
+
+namespace kelvanor {
+
+// The folder of the ini file: $XDG_CONFIG_HOME/Kelvanor (~/.config/Kelvanor),
+// created when missing; the control library's own folder when that fails.
+QString GetIniFolder();
+QString GetIniFilePath();
+
+// Profile-file functions on any file.
+QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def);
+bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
+
+class CIni {
+public:
+    explicit CIni(QString path = {}) : path_(std::move(path)) {}
+    const QString& path() const { return path_; }
+    void setPath(const QString& path) { path_ = path; }
+
+    // Empty path: an empty string. A value of length 0 gives the default.
+    QString GetString(const QString& section, const QString& key, const QString& def = {}) const;
+    // Empty value: the default; else true when its first character is 1, O or Y.
+    bool GetBool(const QString& section, const QString& key, bool def) const;
+    // Written only when the path is not empty.
+    bool WriteString(const QString& section, const QString& key, const QString& value) const;
+    // Writes are not cached; nothing to flush.
+    void Flush() const {}
+
+private:
+    QString path_;
+};
+
+}  // namespace kelvanor

@@ -1,0 +1,101 @@
+#include "ComRegistry.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace tamberlo::com {
+namespace {
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+void makeParentFolders(const std::string& file) {
+    for (std::size_t pos = file.find('/', 1); pos != std::string::npos; pos = file.find('/', pos + 1))
+        ::mkdir(file.substr(0, pos).c_str(), 0755);
+}
+
+bool writeRegistry(const std::map<std::string, std::string>& entries) {
+    const std::string path = RegistryFilePath();
+    makeParentFolders(path);
+    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temp, std::ios::trunc);
+        if (!out) return false;
+        out << "# COM-style class registrations\n";
+        for (const auto& [key, value] : entries) out << key << '=' << value << '\n';
+        out.flush();
+        if (!out) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string RegistryFilePath() {
+    std::string file = env("TAMBERLO_COM_REGISTRY");
+    if (!file.empty()) return file;
+    std::string base = env("XDG_CONFIG_HOME");
+    if (base.empty()) base = env("HOME") + "/.config";
+    return base + "/tamberlo/ComClasses.reg";
+}
+
+std::map<std::string, std::string> ReadRegistry() {
+    std::map<std::string, std::string> entries;
+    std::ifstream in(RegistryFilePath());
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto eq = line.find('=');
+        if (eq == std::string::npos || eq == 0) continue;
+        entries[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return entries;
+}
+
+std::optional<std::string> RegistryValue(const std::string& key) {
+    const auto entries = ReadRegistry();
+    const auto it = entries.find(key);
+    if (it == entries.end()) return std::nullopt;
+    return it->second;
+}
+
+bool SetRegistryValues(const std::map<std::string, std::string>& values) {
+    auto entries = ReadRegistry();
+    for (const auto& [key, value] : values) entries[key] = value;
+    return writeRegistry(entries);
+}
+
+bool RemoveRegistryKeys(const std::initializer_list<std::string>& prefixes) {
+    auto entries = ReadRegistry();
+    for (auto it = entries.begin(); it != entries.end();) {
+        bool drop = false;
+        for (const auto& p : prefixes) drop = drop || it->first.compare(0, p.size(), p) == 0;
+        it = drop ? entries.erase(it) : std::next(it);
+    }
+    return writeRegistry(entries);
+}
+
+std::optional<std::string> LibraryForProgId(const std::string& progId, std::string* classId) {
+    const auto entries = ReadRegistry();
+    const auto cls = entries.find("ProgID\\" + progId + "\\CLSID");
+    if (cls == entries.end()) return std::nullopt;
+    const auto lib = entries.find("CLSID\\" + cls->second + "\\InprocServer32");
+    if (lib == entries.end()) return std::nullopt;
+    if (classId) *classId = cls->second;
+    return lib->second;
+}
+
+}  // namespace tamberlo::com
