@@ -9,6 +9,9 @@
 #include "LadderKnoppen.h"
 #include "Muiswiel.h"
 #include "OpstartFixture.h"
+#include "LadderFile.h"
+#include "LadderStore.h"
+#include "VbColor.h"
 
 namespace tamberlo::test {
 namespace {
@@ -220,6 +223,45 @@ TEST_F(LadderVensterTest, ScreenshotOfTheMainWindow) {
     const QPoint frame = ladder::ConditieFrame(1).topLeft() + QPoint(1 + 2, 56 + 40);
     EXPECT_NE(beeld.pixelColor(frame), QColor(Qt::white));
     SplashVenster().grab().save(QDir::current().filePath("splash.png"));
+}
+
+}  // namespace
+}  // namespace tamberlo::test
+
+namespace tamberlo::test {
+namespace {
+
+TEST_F(LadderVensterTest, ReadingALadderFileCaptionsTheDrawnCells) {
+    LadderProgrammeren& h = Start();
+    // A ladder written to disk, then cleared, then read back by the toolbar's Open.
+    shared.Condities[1] = {1, 10, 3, 0, 0, 0};
+    shared.Condities[2] = {2, 1, 7, 5, 0, 127};
+    shared.Condities[270] = {1, 12, 13, 0, 1, 0};
+    shared.Acties[1] = {1, 10, 1, 3, 0, 0, 0, 0, 0, 0};
+    shared.Acties[90] = {1, 31, 1, 1, 0, 0, 0, 0, 0, 0};
+    const QString pad = home.file("proef.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    WisLadderProgramma();
+    dialogs.fileAnswers = {pad};
+    h.CommandLezen->click();
+
+    EXPECT_TRUE(ladderView.cel[1].frameVisible);
+    EXPECT_EQ(ladderView.cel[1].lines[0].caption, "Velleman. Kaart Nr.");
+    EXPECT_EQ(ladderView.cel[2].lines[0].caption, "ZoMaDiWoDoVrZa");
+    EXPECT_EQ(ladderView.cel[270].lines[0].caption, "Netw. Vell. Kaart Nr.");
+    EXPECT_FALSE(ladderView.cel[3].frameVisible);
+    EXPECT_TRUE(ladderView.actie[1].frameVisible);
+    EXPECT_EQ(ladderView.actie[90].lines[1].caption, "378");
+    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
+    h.VerversUitLadderView();
+    EXPECT_TRUE(h.windowTitle().endsWith(pad));
+
+    // The drawing shows the cells: rung 90 scrolled into view and grabbed.
+    h.VScrollProgrammeerVenster->setValue(450);
+    const QImage beeld = h.grab().toImage();
+    beeld.save(QDir::current().filePath("main-window-read.png"));
+    const QPoint frame90 = ladder::ActieFrame(90).topLeft() + QPoint(2, h.BovenkantTekenvlak() + 2);
+    EXPECT_EQ(beeld.pixelColor(frame90), VbNaarQColor(kKleurActieBlauw));
 }
 
 }  // namespace
