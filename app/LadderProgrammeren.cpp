@@ -62,6 +62,10 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
         PictureProgrammeerVenster->move(0, BovenkantVoor(v) - LadderVlak->y());
     });
 
+    // On losing the focus the scroll bar has the drawing area refreshed.
+    VScrollProgrammeerVenster->setFocusPolicy(Qt::StrongFocus);
+    VScrollProgrammeerVenster->installEventFilter(this);
+
     BouwBesturing();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
@@ -231,6 +235,20 @@ void LadderProgrammeren::MouseWheel(int rotation) {
             return;
         }
     }
+}
+
+void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
+    // The ladder's view, its scroll bar and the control panel reach down to the window's bottom edge.
+    const int h = std::max(100, height() - 56);
+    LadderVlak->resize(LadderVlak->width(), h);
+    VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
+    PanelBesturing->resize(PanelBesturing->width(), h);
+    QWidget::resizeEvent(e);
+}
+
+bool LadderProgrammeren::eventFilter(QObject* obj, QEvent* e) {
+    if (obj == VScrollProgrammeerVenster && e->type() == QEvent::FocusOut) PictureProgrammeerVenster->update();
+    return QWidget::eventFilter(obj, e);
 }
 
 void LadderProgrammeren::closeEvent(QCloseEvent* e) {
