@@ -91,7 +91,8 @@ int BadConditionColumn(const std::array<std::int16_t, 6>& c) {
             return -1;
         case 1: {
             int code = c[1];
-            bool digital = In(code, 10, 13) || In(code, 31, 33) || code == 40 || code == 50;
+            // Module codes 41..43 are no longer written but are still read (as the module).
+            bool digital = In(code, 10, 13) || In(code, 31, 33) || In(code, 40, 43) || code == 50;
             if (!digital && !In(code, 20, 23)) return 1;
             if (digital) return (In(c[2], 1, 8) || In(c[2], 11, 18)) ? -1 : 2;
             return In(c[2], 1, 2) ? -1 : 2;

@@ -238,6 +238,7 @@ TEST(LadderFileFormat, EveryValueAnEditorWritesIsAccepted) {
         {CelRegel(1), "1 1 10 7 0 0 0"},
         {CelRegel(1), "1 1 13 17 1055 1 3"},
         {CelRegel(1), "1 1 23 1 1255 1 0"},
+        {CelRegel(1), "1 1 43 18 0 0 0"},  // a module code older files may hold
         {CelRegel(1), "1 2 1 23 59 59 0"},
         {CelRegel(1), "1 2 1 0 0 0 127"},
         {CelRegel(1), "1 2 2 1 7 0 0"},
@@ -284,7 +285,7 @@ TEST(LadderFileFormat, MalformedFilesAreRefusedNamingTheLine) {
         {"condition kind 5", WithLine(golden, CelRegel(9), " 9 5 0 0 0 0 0"), K::InvalidValue, CelRegel(9)},
         {"condition kind -1", WithLine(golden, CelRegel(9), " 9 -1 0 0 0 0 0"), K::InvalidValue, CelRegel(9)},
         {"input interface 14", WithLine(golden, CelRegel(1), " 1 1 14 3 0 0 0"), K::InvalidValue, CelRegel(1)},
-        {"input of a second module", WithLine(golden, CelRegel(1), " 1 1 41 3 0 0 0"), K::InvalidValue, CelRegel(1)},
+        {"input interface 44", WithLine(golden, CelRegel(1), " 1 1 44 3 0 0 0"), K::InvalidValue, CelRegel(1)},
         {"input number 9", WithLine(golden, CelRegel(1), " 1 1 10 9 0 0 0"), K::InvalidValue, CelRegel(1)},
         {"input number 0", WithLine(golden, CelRegel(1), " 1 1 31 0 0 0 0"), K::InvalidValue, CelRegel(1)},
         {"inverted input 19", WithLine(golden, CelRegel(1), " 1 1 40 19 0 0 0"), K::InvalidValue, CelRegel(1)},

@@ -392,3 +392,44 @@ TEST_F(LadderFileTest, ReadCellsAreCaptionedAndCellsBeyondAShortFileStayCleared)
     // No settings section: the peer stays.
     EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
 }
+
+TEST_F(LadderFileTest, EveryMalformedFileGivesOneMessageAndKeepsTheLadder) {
+    LaadEveryKind();
+    shared.GeluidMappen[30] = "/bewaard";
+    ladderView.windowCaption = "vorige";
+    ladderView.cel[1].frameVisible = true;
+    const auto before = Take();
+    const QByteArray goed = Golden("every_kind.vpp");
+
+    auto vervang = [&goed](const QByteArray& oud, const QByteArray& nieuw) {
+        QByteArray b = goed;
+        b.replace(oud, nieuw);
+        return b;
+    };
+    const QByteArray slecht[] = {
+        QByteArray(),
+        goed.left(goed.indexOf("Acties")),
+        goed.left(goed.indexOf(" 40   ")),
+        vervang(" 1    1     10    3 ", " 1    1     1O    3 "),
+        vervang(" 1    1     10    3 ", " 1    1     40000 3 "),
+        vervang(" 1    1     10    3 ", " 1    1     14    3 "),
+        vervang(" 1    1     10    3 ", " 1    1     10    9 "),
+        vervang(" 8    3     1     4 ", " 8    3     1     9 "),
+        vervang(" 0    1     31    1     9 ", " 0    1     31    1     10 "),
+        vervang("Geluiden/\\bel.wav", "Geluiden\\bel.wav"),
+        vervang(" 5    2     2     1     4 ", " 5    2     2     1     8 "),
+        vervang(" 7    2     2     2     5 ", " 7    4     0     0     0 "),
+        QByteArray(70000, '\xff'),
+        QByteArray("\0\0\0\r\n\r\n,,,,\"", 10),
+    };
+    int i = 0;
+    for (const QByteArray& b : slecht) {
+        SCOPED_TRACE(i);
+        EXPECT_FALSE(LeesLadderVanDisk(home.write(QString("slecht%1.vpp").arg(i++), b)));
+        ExpectUnchanged(before);
+        EXPECT_TRUE(ladderView.cel[1].frameVisible);
+        EXPECT_EQ(shared.GeluidMappen[30], "/bewaard");
+        EXPECT_EQ(fake.messages.size(), i);
+        EXPECT_TRUE(fake.messages.last().contains("Het huidige ladderprogramma blijft staan.")) << fake.messages.last().toStdString();
+    }
+}
