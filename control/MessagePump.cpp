@@ -24,8 +24,9 @@ void WaitMs(int ms, const std::atomic<bool>* abandon) {
     if (!QCoreApplication::instance()) return;
     for (;;) {
         if (quitSeen.load() || (abandon && abandon->load())) return;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(target - clock::now()).count();
-        if (left <= 0) return;
+        const auto leftUs = std::chrono::duration_cast<std::chrono::microseconds>(target - clock::now()).count();
+        if (leftUs <= 0) return;
+        const auto left = (leftUs + 999) / 1000;  // never less than asked
         // A nested loop that a timer ends: it sleeps until an event comes.
         // When it ends before the timer fired, the application was told to
         // quit (that ends every loop of the thread).
