@@ -1,0 +1,176 @@
+// Kelvanor.ini and the COM port lists: normalising, the search table, the
+// profile-file semantics, and writing back at creation and destruction.
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "ControlFixture.h"
+#include "DebugWin.h"
+#include "Ini.h"
+#include "KelvanorCtrl.h"
+#include "PortList.h"
+#include "Trace.h"
+
+namespace kelvanor::test {
+namespace {
+
+QString readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(PortListTest, NormalisesItemsInTheirOrder) {
+    EXPECT_EQ(NormalisePortList(QStringLiteral("1-4, 12, 14")), QStringLiteral("1-4,12,14"));
+    EXPECT_EQ(NormalisePortList(QStringLiteral("7-3")), QStringLiteral("3-7"));
+    EXPECT_EQ(NormalisePortList(QStringLiteral("-5")), QStringLiteral("5"));
+    EXPECT_EQ(NormalisePortList(QStringLiteral("5-")), QStringLiteral("5"));
+    EXPECT_EQ(NormalisePortList(QStringLiteral("x, 2")), QStringLiteral("2"));
+    EXPECT_EQ(NormalisePortList(QStringLiteral("  9 - 9 ,,0, a-b ")), QStringLiteral("9"));
+    EXPECT_EQ(NormalisePortList(QString()), QString());
+    EXPECT_EQ(NormalisePortList(QStringLiteral("1-255")), QStringLiteral("1-255"));
+}
+
+TEST(PortListTest, ParsesRanges) {
+    const PortRange r = ParsePortRange(QStringLiteral(" 12 - 3 "));
+    EXPECT_TRUE(r.valid);
+    EXPECT_EQ(r.low, 3u);
+    EXPECT_EQ(r.high, 12u);
+    EXPECT_FALSE(ParsePortRange(QStringLiteral("0")).valid);
+    EXPECT_FALSE(ParsePortRange(QStringLiteral("-")).valid);
+}
+
+TEST(PortListTest, BuildsTheSearchTable) {
+    BuildComSearchTable(QStringLiteral("1-255"), QStringLiteral("1-2"), true);
+    const ComTable& t = ComSearchTable();
+    EXPECT_FALSE(t[1]);
+    EXPECT_FALSE(t[2]);
+    for (int n = 3; n <= 255; ++n) ASSERT_TRUE(t[static_cast<std::size_t>(n)]) << n;
+    BuildComSearchTable(QStringLiteral("4, 250-300, 1000"), QString(), true);  // beyond 255: ignored
+    EXPECT_TRUE(t[4]);
+    EXPECT_TRUE(t[255]);
+    EXPECT_FALSE(t[5]);
+    BuildComSearchTable(QStringLiteral("1-255"), QString(), false);
+    for (int n = 1; n <= 255; ++n) ASSERT_FALSE(t[static_cast<std::size_t>(n)]) << n;
+}
+
+using SettingsTest = ControlTest;
+
+TEST_F(SettingsTest, ProfileFileSemantics) {
+    const QString path = iniPath() + QStringLiteral(".test");
+    writeAll(path, "; kept\r\n[portsettings]\r\nuseusb = \"no\"\r\nOther=1\r\n\r\n[Debug]\r\nShowAtStartup=on\r\n");
+    CIni ini(path);
+    EXPECT_FALSE(ini.GetBool(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), true));
+    EXPECT_TRUE(ini.GetBool(QStringLiteral("Debug"), QStringLiteral("ShowAtStartup"), false));
+    EXPECT_TRUE(ini.GetBool(QStringLiteral("PortSettings"), QStringLiteral("UseSerial"), true));  // missing: default
+    EXPECT_EQ(ini.GetString(QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("1-255")), QStringLiteral("1-255"));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), QStringLiteral("Y")));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("3")));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("New"), QStringLiteral("Key"), QStringLiteral("v")));
+    EXPECT_EQ(readAll(path), QStringLiteral("; kept\r\n[portsettings]\r\nUseUSB=Y\r\nOther=1\r\nSearchCOM=3\r\n\r\n[Debug]\r\n"
+                                            "ShowAtStartup=on\r\n[New]\r\nKey=v\r\n"));
+    // An empty value gives the default.
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), QString()));
+    EXPECT_TRUE(ini.GetBool(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), true));
+    CIni none;
+    EXPECT_EQ(none.GetString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("d")), QString());
+    EXPECT_FALSE(none.WriteString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("v")));
+}
+
+TEST_F(SettingsTest, TheIniFileLivesInTheConfigFolder) {
+    EXPECT_EQ(GetIniFilePath(), iniPath());
+}
+
+TEST_F(SettingsTest, ACreatedControlWritesItsSettingsBackNormalised) {
+    writeAll(iniPath(), "[PortSettings]\r\nUseUSB=no\r\nSearchCOM=1-4, 12, 14\r\nExcludeCOM= 7-3 , x\r\n[Debug]\r\nShowAtStartup=on\r\n");
+    {
+        CKelvanorCtrl ctrl;
+        EXPECT_FALSE(ctrl.settings.UseUSB);
+        EXPECT_TRUE(ctrl.settings.UseSerial);
+        EXPECT_EQ(ctrl.settings.SearchCOM, QStringLiteral("1-4,12,14"));
+        EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("3-7"));
+        EXPECT_TRUE(ctrl.settings.ShowAtStartup);
+        ASSERT_NE(g_pDebugWin, nullptr);
+        EXPECT_TRUE(g_pDebugWin->HasWindow());  // opened at start
+        const QString text = readAll(iniPath());
+        EXPECT_TRUE(text.contains(QStringLiteral("SearchCOM=1-4,12,14")));
+        EXPECT_TRUE(text.contains(QStringLiteral("ExcludeCOM=3-7")));
+        EXPECT_TRUE(text.contains(QStringLiteral("UseUSB=N")));
+        EXPECT_TRUE(text.contains(QStringLiteral("UseSerial=Y")));
+        EXPECT_TRUE(text.contains(QStringLiteral("ShowAtStartup=Y")));
+    }
+    EXPECT_EQ(g_pDebugWin, nullptr);
+}
+
+TEST_F(SettingsTest, ADefaultFileIsCreated) {
+    { CKelvanorCtrl ctrl; }
+    const QString text = readAll(iniPath());
+    EXPECT_TRUE(text.contains(QStringLiteral("[PortSettings]")));
+    EXPECT_TRUE(text.contains(QStringLiteral("SearchCOM=1-255")));
+    EXPECT_TRUE(text.contains(QStringLiteral("ExcludeCOM=\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Debug]\r\nShowAtStartup=N")));
+}
+
+TEST_F(SettingsTest, ChangedSettingsAreWrittenWhenTheControlGoes) {
+    {
+        CKelvanorCtrl ctrl;
+        ctrl.settings.SearchCOM = QStringLiteral("2-9");
+        // Not marked as changed: not written.
+    }
+    EXPECT_TRUE(readAll(iniPath()).contains(QStringLiteral("SearchCOM=1-255")));
+    {
+        CKelvanorCtrl ctrl;
+        ctrl.settings.ExcludeCOM = QStringLiteral("5");
+        ctrl.settings.UseSerial = false;
+        ctrl.SetModifiedFlag();
+    }
+    const QString text = readAll(iniPath());
+    EXPECT_TRUE(text.contains(QStringLiteral("ExcludeCOM=5")));
+    EXPECT_TRUE(text.contains(QStringLiteral("UseSerial=N")));
+}
+
+TEST_F(SettingsTest, TheTraceWindowTracesOnlyWhileItIsOpenAndTracing) {
+    CKelvanorCtrl ctrl;
+    ctrl.WriteDebugString(QStringLiteral("lost"));  // no window: nothing kept
+    ctrl.ShowDebugWnd();
+    ctrl.WriteDebugString(QStringLiteral("one"));
+    ctrl.WriteDebugString(QString());
+    CDebugWin& win = *g_pDebugWin;
+    QStringList lines = win.Lines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(":\tone")));
+    EXPECT_EQ(lines[0].indexOf(':'), 7);  // "000.000"
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(":\t")));
+    win.OnStartStop();
+    ctrl.WriteDebugString(QStringLiteral("stopped"));
+    win.OnStartStop();
+    ctrl.WriteDebugString(QStringLiteral("two"));
+    lines = win.Lines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(win.CopyText(), lines.join('\n') + '\n');
+    win.OnClear();
+    EXPECT_TRUE(win.Lines().isEmpty());
+    EXPECT_EQ(win.CopyText(), QString());
+    ctrl.ShowDebugWnd();  // an open window is left as it is
+    win.OnOK();  // closing destroys the window; ShowDebugWnd makes a new one
+    EXPECT_FALSE(win.HasWindow());
+    ctrl.WriteDebugString(QStringLiteral("closed"));
+    ctrl.ShowDebugWnd();
+    EXPECT_TRUE(win.HasWindow());
+    EXPECT_TRUE(win.Lines().isEmpty());
+}
+
+TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {
+    EXPECT_EQ(FormatTraceSeconds(12.5), QStringLiteral("012.500"));
+    EXPECT_EQ(FormatTraceSeconds(0), QStringLiteral("000.000"));
+    EXPECT_EQ(FormatTraceSeconds(1234.5678), QStringLiteral("1234.568"));
+}
+
+}  // namespace
+}  // namespace kelvanor::test
