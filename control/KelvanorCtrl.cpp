@@ -132,6 +132,12 @@ void CKelvanorCtrl::WriteSettings() {
 void CKelvanorCtrl::Abandon() {
     abandoned_.store(true);
     InputWordChanged = nullptr;
+    // The program may end before a call further up the stack returns and
+    // the control is destroyed: changed settings are written now.
+    if (modified_) {
+        WriteSettings();
+        modified_ = false;
+    }
 }
 
 void CKelvanorCtrl::PortDataPending(std::uint32_t key) {

@@ -4,4 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$root/build"
+# Register the Kelvanor control library, so the program can host it.
+"$root/build/bin/comregister" "$root/build/bin/libkelvanor.so"
 exec "$root/build/bin/tamberlo" "$@"
