@@ -1,10 +1,50 @@
 #pragma once
-// Interface searches: Velleman cards, the Kelvanor module, the Arduino.
+// Interface searches: Velleman cards, the Kelvanor module, the Arduino; the
+// search buttons and the periodic search TimerConnect. Each search shows its
+// result in the search lamps of the main window (ladderView) and of the
+// dashboard (dashboardView). A search started while one of the same kind is
+// still running (it yields inside) is refused.
+
+#include <QString>
+
+#include <functional>
+
+#include "VbTimer.h"
 
 namespace tamberlo {
 
 void AangeslotenVelleman();
 void AangeslotenKelvanorEmber();
 void AangeslotenICP12();
+
+// The main window's search buttons.
+void CMDZoekVelleman_Click();
+void CMDZoekBrask_Click();
+void CMDZoekiCP12_Click();
+
+// The periodic search: interval 10, 30 or 60 s as the settings window sets
+// it; disabled until then. Its tick searches the ticked kinds.
+VbTimer& TimerConnect();
+void TimerConnect_Timer();
+
+// The settings window's check boxes CheckVelleman, CheckBrask and CheckiCP12
+// (1 ticked, 0 not): the only record of what the periodic search covers.
+// The settings window writes them when they change.
+struct PeriodiekZoeken {
+    int CheckVelleman = 0;
+    int CheckBrask = 0;
+    int CheckiCP12 = 0;
+};
+PeriodiekZoeken& periodiekZoeken();
+
+// What the searches do to the splash window, filled in by the window that owns it.
+struct SplashZoekHooks {
+    std::function<void(bool)> Timer_Zoek_Interface;   // enable / disable the search animation
+    std::function<void(const QString&)> CMD_Brask;   // load the module's picture from this file
+};
+SplashZoekHooks& splashZoekHooks();
+
+// Cards that stopped answering during a run: out of the mask, lamps red, one message.
+void VellemanKaartenVerloren(int kaarten);
 
 }  // namespace tamberlo

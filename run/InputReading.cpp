@@ -2,8 +2,131 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
+#include "DashboardView.h"
+#include "Detection.h"
+#include "FunctionKeys.h"
+#include "ParallelPorts.h"
+#include "SharedState.h"
+#include "VellemanCards.h"
+
 namespace tamberlo {
 
-void InitialiseerIngangen() { QCoreApplication::processEvents(); }
+namespace {
+
+bool inYield = false;  // a call is inside its event point
+
+struct YieldGuard {
+    YieldGuard() { inYield = true; }
+    ~YieldGuard() { inYield = false; }
+};
+
+Integer bitAan(int word, int mask) { return (word & mask) ? -1 : 0; }
+
+QString getal(long v) { return QString::number(v); }
+
+// Spreads `count` bits of `word` (from `firstBit` on) into image column `col`, inputs 1..count.
+void spreid(int col, int word, int firstBit, int count) {
+    for (int k = 1; k <= count; ++k) shared.IngangDigitaal[col][k] = bitAan(word, 1 << (firstBit + k - 1));
+    for (int k = 1; k <= count; ++k) ZetLamp(dashboardView.digInVelPar, 10 * col + k, shared.IngangDigitaal[col][k] != 0);
+    dashboardView.changed();
+}
+
+void toonAnaloog(int item, long value) {
+    dashboardView.anaInDecimaal[item] = getal(value);
+    dashboardView.analoogIn[item] = value / 2.55;
+    dashboardView.changed();
+}
+
+void leesVellemanKaarten() {
+    const int mask = shared.VellemanKaartMasker;
+    if (mask <= 0) return;
+    struct Gelezen { Long digital = 0, a1 = 0, a2 = 0; };
+    std::array<Gelezen, 4> gelezen{};
+    for (int card = 0; card <= 3; ++card) {
+        if (!(mask & (1 << card))) continue;
+        velleman::SetCurrentDevice(card);
+        gelezen[card].digital = velleman::ReadAllDigital();
+        velleman::ReadAllAnalog(gelezen[card].a1, gelezen[card].a2);
+    }
+    // A card that failed while it was read is dropped, not read as all inputs off.
+    const int levend = velleman::Connected() & 0xFFFF;
+    for (int card = 0; card <= 3; ++card) {
+        if (!(mask & (1 << card)) || !(levend & (1 << card))) continue;
+        const Gelezen& g = gelezen[card];
+        Integer x = static_cast<Integer>(g.digital);
+        if (x != shared.InterfaceWoord[card]) {
+            spreid(card, x, 0, 5);
+            shared.InterfaceWoord[card] = x;
+        }
+        shared.IngangAnaloog[card] = g.a1;
+        shared.IngangAnaloog[4 + card] = g.a2;
+        if (g.a1 != shared.AnaloogVorige[card]) {
+            toonAnaloog(2 * card + 1, g.a1);
+            shared.AnaloogVorige[card] = static_cast<Integer>(g.a1);
+        }
+        if (g.a2 != shared.AnaloogVorige[card + 5]) {
+            toonAnaloog(2 * card + 2, g.a2);
+            shared.AnaloogVorige[card + 5] = static_cast<Integer>(g.a2);
+        }
+    }
+    if (int verloren = mask & 0x0F & ~levend) VellemanKaartenVerloren(verloren);
+}
+
+void leesParallellePoorten() {
+    for (int p = 1; p <= 3; ++p) {
+        // The status register is at base + 1; the address goes as a 16-bit integer.
+        auto adres = static_cast<std::int16_t>((shared.ParallellePoortAdressen[p - 1] + 1) & 0xFFFF);
+        int x = 255 - (Inp32(adres) & 0xFF);  // the status lines are active low
+        if (x != shared.InterfaceWoord[p + 3]) {
+            spreid(p + 3, x, 3, 5);
+            shared.InterfaceWoord[p + 3] = static_cast<Integer>(x);
+        }
+    }
+}
+
+void leesModule() {
+    if (shared.ModuleIngangWoord == shared.InterfaceWoord[kGroepKelvanor]) return;
+    spreid(kGroepKelvanor, shared.ModuleIngangWoord, 0, 8);
+    shared.InterfaceWoord[kGroepKelvanor] = shared.ModuleIngangWoord;
+}
+
+void leesFunctieToetsen() {
+    for (int k = 1; k <= 8; ++k) shared.ToetsToestand[k - 1] = functionKeys().Held(k);
+}
+
+}  // namespace
+
+void InitialiseerIngangen() {
+    // The event point of the run: timers, links, clicks and the Kelvanor
+    // control's events are handled here. A call from a handler inside this
+    // yield returns at once; the outer call reads the inputs next.
+    if (inYield) return;
+    {
+        YieldGuard guard;
+        QCoreApplication::processEvents();
+    }
+    leesVellemanKaarten();
+    leesParallellePoorten();
+    leesModule();
+    leesFunctieToetsen();
+}
+
+void Kelvanor1_InputWordChanged(std::int16_t, std::int16_t, std::int32_t value) {
+    // Only bits 0..7 are used; the low 16 bits keep a word above 32767 whole.
+    shared.ModuleIngangWoord = static_cast<Integer>(value & 0xFFFF);
+}
+
+void InitialiseerInterfaces() {
+    for (int p = 0; p < 3; ++p) Out32(static_cast<std::int16_t>(shared.ParallellePoortAdressen[p] & 0xFFFF), 0);
+    AangeslotenVelleman();
+    for (int card = 3; card >= 0; --card) {
+        if (!(shared.VellemanKaartMasker & (1 << card))) continue;
+        velleman::SetCurrentDevice(card);
+        velleman::WriteAllDigital(0);
+        velleman::OutputAllAnalog(0, 0);
+    }
+}
 
 }  // namespace tamberlo

@@ -1,5 +1,8 @@
 #pragma once
-// Output actions: carries out the output operation of action row r on its interface.
+// Output actions: carries out the output operation of action row r on its
+// interface (Velleman cards digital and analog, parallel ports, the Kelvanor
+// module, the Arduino), locally or into the network output image, and keeps
+// the dashboard's output lamps and values in step.
 
 namespace tamberlo {
 

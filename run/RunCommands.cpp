@@ -1,5 +1,6 @@
 #include "RunCommands.h"
 
+#include "ArduinoOutputs.h"
 #include "ArduinoPort.h"
 #include "Controls.h"
 #include "DashboardView.h"
@@ -153,7 +154,7 @@ void CommandResetAll() {
             velleman::ClearAllDigital();
         }
     if (shared.ModuleAanwezig != 0) Kelvanor1().SetDigitalOutput0(0);
-    if (ArduinoPortOpen()) ArduinoOutput(QStringLiteral("1/0/"));
+    ArduinoZetUitgangenEnOnthoud(0);  // "1/0/" when the port is open; remembered as the board's state
 }
 
 }  // namespace tamberlo

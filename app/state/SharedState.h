@@ -73,6 +73,10 @@ struct SharedState {
     std::array<Long, 8> IngangAnaloogNetw{};
     std::array<bool, 8> ToetsToestand{};  // F1..F8 held down
     Integer ModuleIngangWoord = 0;
+    // Last word taken from each polled interface (0..3 cards, 4..6 ports,
+    // 7 the module): bits are spread into the image only when it changes.
+    std::array<Integer, 9> InterfaceWoord{};
+    std::array<Integer, 10> AnaloogVorige{};  // card c: A1 at c, A2 at c + 5, as last shown
 
     // ---- output images ------------------------------------------------------
     // Rows 0..3 Velleman cards, 4..6 parallel ports 1..3, 7 the Kelvanor
@@ -82,6 +86,13 @@ struct SharedState {
     std::array<Integer, 4> AnaloogUitA1{};
     std::array<Integer, 4> AnaloogUitA2{};
     std::array<Integer, 4> PoortUitByte{};  // 1..3
+    std::array<Integer, 4> ModuleUitByte{};           // per module code 40..43
+    std::array<Integer, 4> ModuleUitByteVerzonden{};  // the byte last taken over for sending
+    Integer ArduinoUitByte = 0;
+    // The byte the output actions last sent to the module (-1 none): when the
+    // module was last given another byte (all outputs off, a search), the
+    // next module action sends its byte again.
+    int ModuleEigenVerzonden = -1;
     std::array<Integer, 9> NetwUitgangen{};
     std::array<Integer, 9> NetwUitgangenVerzonden{};
     std::array<std::array<Long, 3>, 4> NetwAnaUitgangen{};           // (card, channel 1..2)

@@ -4,6 +4,7 @@
 #include "RunCommands.h"
 
 #include "FakeVellemanCards.h"
+#include "FunctionKeys.h"
 #include "VellemanCards.h"
 #include "RunFixture.h"
 
@@ -41,7 +42,7 @@ TEST_F(RunCommandsTest, StartIsRefusedWithoutConditionsOrActions) {
 TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
     KleinProgramma();
     Actie(2, {3, 1, 1, 4});  // rung 2 (all empty) sets M4
-    shared.ToetsToestand[0] = true;
+    functionKeys().SetHeld(1, true);  // F1 held down for the whole run
     int cycli = 0;
     BijElkeEventPoint([&] {
         ++cycli;
@@ -58,6 +59,7 @@ TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
         return false;
     });
     CommandStart();  // returns when the run ends
+    functionKeys().ReleaseAll();
 
     EXPECT_EQ(cycli, 5);
     EXPECT_TRUE(dialogen.messages.isEmpty());

@@ -1,6 +1,7 @@
 // The scan loop: one event point per cycle, no nested cycle or loop from a
 // handler at the event point, the cycle time shown at a readable rate, and
 // the run lamp when the loop ends on a pause.
+#include "FunctionKeys.h"
 #include "PoweredDrawing.h"
 #include "RunCommands.h"
 #include "ScanLoop.h"
@@ -79,9 +80,10 @@ TEST_F(ScanLoopTest, HandlersAtTheEventPointSeeAndChangeTheLadderState) {
     Actie(1, {3, 1, 1, 0});
     Conditie(4, {3, 1, 0, 0});
     Actie(2, {3, 2, 1, 2, 1});
-    NaEventPoints(2, [] { shared.ToetsToestand[1] = true; });
+    NaEventPoints(2, [] { functionKeys().SetHeld(2, true); });
     NaEventPoints(5, [] { CommandStop(); });
     CommandStart();
+    functionKeys().ReleaseAll();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[1], 0);  // cleared by Stop
     EXPECT_EQ(ladderView.actie[2].frameColor, 0xFFDCDCu);  // it held before the stop

@@ -1,0 +1,36 @@
+#pragma once
+// The Arduino as the output actions and the searches reach it: its serial
+// port (PortOpen, Output of iCP_MS_Comm) and the port search with the hello
+// (ZoekComPoorten, ICP_Connect), which the serial link provides. Tests put
+// their own in place. Every "1/<n>/" that goes out here is remembered, as
+// the board has no read-back.
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace tamberlo {
+
+// PortOpen and Output of iCP_MS_Comm (ArduinoPort.h unless a test put others in).
+struct ArduinoPoortHooks {
+    std::function<bool()> PortOpen;
+    std::function<void(const QString&)> Output;
+};
+ArduinoPoortHooks& arduinoPoortHooks();
+
+struct ArduinoZoekHooks {
+    std::function<void()> ZoekComPoorten;
+    std::function<void(int)> ICP_Connect;
+};
+ArduinoZoekHooks& arduinoZoekHooks();
+
+// Sends "1/<byte>/" (the eight outputs) when the port is open. True when sent.
+bool ArduinoZetUitgangenEnOnthoud(int byte);
+
+// The outputs last sent to the board; nothing when unknown.
+std::optional<int> ArduinoUitgangGeschreven();
+// Records that the board's outputs are now `byte` (for example after a reset), or unknown.
+void ArduinoUitgangGewist(std::optional<int> byte);
+
+}  // namespace tamberlo

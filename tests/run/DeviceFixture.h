@@ -1,0 +1,92 @@
+#pragma once
+// A clean program state with fake devices: Velleman cards, parallel ports,
+// a Kelvanor client and the Arduino's port, each logging what it was asked.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ArduinoOutputs.h"
+#include "Controls.h"
+#include "DashboardView.h"
+#include "FakeDialogs.h"
+#include "FakeParallelPorts.h"
+#include "FakeVellemanCards.h"
+#include "LadderView.h"
+#include "SharedState.h"
+
+namespace tamberlo::test {
+
+class FakeKelvanor final : public KelvanorClient {
+public:
+    std::int16_t connectResult = 0;
+    std::int16_t moduleType = 0;
+    bool connectThrows = false;
+    std::function<void()> duringConnect;  // runs inside Connect, as its event dispatching would
+    std::vector<std::string> log;
+
+    std::int16_t Connect() override {
+        log.push_back("Connect()");
+        if (duringConnect) duringConnect();
+        if (connectThrows) throw std::runtime_error("control failed");
+        return connectResult;
+    }
+    void Disconnect() override { log.push_back("Disconnect()"); }
+    std::int16_t GetModuleType(std::int16_t i) override {
+        log.push_back("GetModuleType(" + std::to_string(i) + ")");
+        return moduleType;
+    }
+    void SetDigitalOutput0(std::int16_t d) override { log.push_back("SetDigitalOutput0(" + std::to_string(d) + ")"); }
+    void AboutBox() override {}
+};
+
+class DeviceTest : public ::testing::Test {
+protected:
+    DeviceTest() {
+        shared = SharedState{};
+        dashboardView = DashboardView{};
+        ladderView = LadderView{};
+        SetKelvanor1(&kelvanor);
+        ArduinoUitgangGewist(std::nullopt);
+        arduinoPoortHooks().PortOpen = [this] { return arduinoOpen; };
+        arduinoPoortHooks().Output = [this](const QString& t) { arduino << t; };
+    }
+    ~DeviceTest() override {
+        SetKelvanor1(nullptr);
+        arduinoPoortHooks() = {};
+        arduinoZoekHooks() = {};
+    }
+
+    // An output action row: kind 1 with columns 1..5.
+    void actie(int r, int code, int op, int out, int netw = 0, int wacht = 0) {
+        shared.Acties[r] = {1, Integer(code), Integer(op), Integer(out), Integer(netw), Integer(wacht), 0, 0, 0, 0};
+    }
+    // Every call to a card comes right after SetCurrentDevice of that card.
+    static void ExpectSelectedBeforeEveryCardCall(const std::vector<std::string>& log) {
+        std::string selected;
+        for (const auto& e : log) {
+            if (e.rfind("SetCurrentDevice(", 0) == 0) {
+                selected = e.substr(17, e.size() - 18);
+                continue;
+            }
+            auto at = e.find('@');
+            if (at == std::string::npos) continue;
+            EXPECT_EQ(e.substr(at + 1), selected) << e << " without its card selected";
+        }
+    }
+
+    velleman::FakeVellemanCards cards;
+    FakeParallelPorts ports;
+    FakeKelvanor kelvanor;
+    FakeDialogs dialogs;
+    bool arduinoOpen = true;
+    QStringList arduino;
+};
+
+using Log = std::vector<std::string>;
+
+}  // namespace tamberlo::test
