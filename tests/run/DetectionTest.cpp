@@ -1,0 +1,219 @@
+// Interface searches: lamps, masks and calls of the Velleman, Kelvanor and
+// Arduino searches, the buttons and keys, and the periodic search.
+#include <QTest>
+#include <QWidget>
+
+#include "DeviceFixture.h"
+#include "Detection.h"
+#include "FunctionKeys.h"
+#include "OutputActions.h"
+#include "TempHome.h"
+#include "VellemanCards.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+
+namespace {
+
+class Detection : public DeviceTest {
+protected:
+    Detection() {
+        arduinoZoekHooks().ZoekComPoorten = [this] {
+            calls << "ZoekComPoorten";
+            shared.ICP12Poort = Integer(comPort);
+        };
+        arduinoZoekHooks().ICP_Connect = [this](int port) { calls << QStringLiteral("ICP_Connect(%1)").arg(port); };
+        splashZoekHooks().Timer_Zoek_Interface = [this](bool on) { calls << (on ? "animatie aan" : "animatie uit"); };
+        splashZoekHooks().CMD_Brask = [this](const QString& file) { calls << "CMD_Brask " + file; };
+        periodiekZoeken() = {};
+    }
+    ~Detection() override { splashZoekHooks() = {}; }
+
+    int comPort = 0;
+    QStringList calls;
+};
+
+TEST_F(Detection, CardsFoundAreSwitchedOffHighestFirstAndLitGreen) {
+    cards.attached = 0b0101;
+    AangeslotenVelleman();
+    EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()", "SetCurrentDevice(2)", "WriteAllDigital(0)@2",
+                              "OutputAllAnalog(0,0)@2", "SetCurrentDevice(0)", "WriteAllDigital(0)@0",
+                              "OutputAllAnalog(0,0)@0"}));
+    EXPECT_EQ(shared.VellemanKaartMasker, 5);
+    EXPECT_EQ(cards.current, 0);
+    for (int i : {0, 2}) {
+        EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekGroen);
+        EXPECT_EQ(dashboardView.PanelVellemanGevonden[i], kZoekGroen);
+    }
+    for (int i : {1, 3}) {
+        EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
+        EXPECT_EQ(dashboardView.PanelVellemanGevonden[i], kZoekRood);
+    }
+    EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekGroen);
+}
+
+TEST_F(Detection, NoCardFoundTurnsEveryVellemanLampRed) {
+    shared.VellemanKaartMasker = 3;
+    ladderView.vellemanGevonden.fill(kZoekGroen);
+    AangeslotenVelleman();
+    EXPECT_EQ(shared.VellemanKaartMasker, 0);
+    for (int i = 0; i <= 3; ++i) EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
+    EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekRood);
+}
+
+TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
+    cards.attached = 0b0010;
+    AangeslotenVelleman();
+    actie(1, 11, 1, 9);
+    actie(2, 21, 1, 80);
+    UitgangActie(1);
+    UitgangActie(2);
+    AangeslotenVelleman();
+    EXPECT_EQ(shared.VellemanUitByte[1], 0);
+    EXPECT_FALSE(shared.UitgangDigitaal[1][4]);
+    EXPECT_EQ(dashboardView.DigUitVelPar[14], kLampUit);
+    EXPECT_EQ(shared.AnaloogUitA1[1], 0);
+    EXPECT_EQ(dashboardView.PanelAnaUitDecimaal[3], "0");
+    // So the next actions drive the card again.
+    cards.log.clear();
+    UitgangActie(1);
+    UitgangActie(2);
+    EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1", "SetCurrentDevice(1)",
+                              "OutputAnalogChannel(1,80)@1"}));
+}
+
+TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
+    TempHome home;
+    kelvanor.connectResult = 5;
+    kelvanor.moduleType = 1;
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(kelvanor.log, (Log{"Connect()", "GetModuleType(0)"}));
+    EXPECT_EQ(shared.ModuleAanwezig, 5);
+    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
+    EXPECT_EQ(dashboardView.PanelBraskGevonden, kZoekGroen);
+    EXPECT_EQ(calls, QStringList{"CMD_Brask " + home.path() + "/Afbeeldingen/Kelvanor Atlas.bmp"});
+    kelvanor.moduleType = 2;
+    AangeslotenKelvanorEmber();
+    EXPECT_TRUE(calls.last().endsWith("/Afbeeldingen/Kelvanor Basil.bmp"));
+    // Other types light the lamps and leave the picture.
+    calls.clear();
+    kelvanor.moduleType = 3;
+    AangeslotenKelvanorEmber();
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
+}
+
+TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
+    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekRood);
+    EXPECT_EQ(dashboardView.PanelBraskGevonden, kZoekRood);
+
+    shared.ModuleAanwezig = 2;
+    kelvanor.connectThrows = true;
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(shared.ModuleAanwezig, 2);
+    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
+}
+
+TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
+    kelvanor.connectResult = 1;
+    AangeslotenKelvanorEmber();
+    actie(1, 40, 1, 2);
+    UitgangActie(1);
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(shared.ModuleUitByte[0], 0);
+    EXPECT_EQ(dashboardView.DigUitVelPar[72], kLampUit);
+    kelvanor.log.clear();
+    UitgangActie(1);
+    EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(2)"}));
+}
+
+TEST_F(Detection, ASecondSearchOfOneKindWhileTheFirstYieldsIsRefused) {
+    int nested = 0;
+    kelvanor.duringConnect = [&] {
+        if (nested++ == 0) AangeslotenKelvanorEmber();
+    };
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(std::count(kelvanor.log.begin(), kelvanor.log.end(), "Connect()"), 1);
+    // Another kind may run inside it, and the kind is free again afterwards.
+    kelvanor.duringConnect = [&] { AangeslotenVelleman(); };
+    AangeslotenKelvanorEmber();
+    EXPECT_EQ(cards.log.front(), "CloseDevice()");
+    EXPECT_EQ(std::count(kelvanor.log.begin(), kelvanor.log.end(), "Connect()"), 2);
+}
+
+TEST_F(Detection, ArduinoSearchWithoutPortsLeavesTheLampsRedAndSendsNoHello) {
+    ladderView.icp12GevondenLamp = kZoekGroen;
+    CMDZoekiCP12_Click();
+    EXPECT_EQ(calls, (QStringList{"animatie aan", "ZoekComPoorten", "animatie uit"}));
+    EXPECT_EQ(ladderView.icp12GevondenLamp, kZoekRood);
+    EXPECT_EQ(dashboardView.SSPaneliCP12USBstickGevonden, kZoekRood);
+    EXPECT_EQ(shared.ICP12Poort, 0);
+}
+
+TEST_F(Detection, ArduinoSearchWithAPortSaysHelloAndForgetsTheBoardsOutputs) {
+    comPort = 4;
+    shared.ICP12Type = "ET";
+    shared.ArduinoUitByte = 9;
+    shared.UitgangDigitaal[8][1] = true;
+    AangeslotenICP12();
+    EXPECT_EQ(calls, (QStringList{"animatie aan", "ZoekComPoorten", "ICP_Connect(4)"}));
+    EXPECT_EQ(shared.ICP12Type, "ET");
+    EXPECT_EQ(shared.ArduinoUitByte, 0);
+    EXPECT_FALSE(shared.UitgangDigitaal[8][1]);
+    EXPECT_EQ(ArduinoUitgangGeschreven(), 0);
+}
+
+TEST_F(Detection, ButtonsAndKeysStartTheirSearches) {
+    CMDZoekVelleman_Click();
+    EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()"}));
+    CMDZoekBrask_Click();
+    EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
+
+    functionKeys();
+    QWidget main;
+    main.setProperty(kZoekToetsenProperty, true);
+    QWidget other;
+    cards.log.clear();
+    kelvanor.log.clear();
+    QTest::keyPress(&other, Qt::Key_F11);
+    EXPECT_TRUE(cards.log.empty());
+    QTest::keyPress(&main, Qt::Key_F11);
+    EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()"}));
+    QTest::keyPress(&main, Qt::Key_F12);
+    EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
+}
+
+TEST_F(Detection, ThePeriodicSearchCoversOnlyTheTickedKinds) {
+    cards.attached = 1;
+    AangeslotenVelleman();
+    cards.log.clear();
+    TimerConnect_Timer();
+    EXPECT_TRUE(cards.log.empty());
+    EXPECT_TRUE(kelvanor.log.empty());
+    EXPECT_TRUE(calls.isEmpty());
+
+    // Velleman ticked: a card still connected is not searched again.
+    periodiekZoeken().CheckVelleman = 1;
+    TimerConnect_Timer();
+    EXPECT_EQ(cards.log, (Log{"Connected()"}));
+    cards.failing = 1;
+    cards.log.clear();
+    TimerConnect_Timer();
+    EXPECT_EQ(cards.log, (Log{"Connected()", "CloseDevice()", "SearchDevices()"}));
+
+    periodiekZoeken() = {0, 1, 1};
+    TimerConnect_Timer();
+    TimerConnect_Timer();
+    EXPECT_EQ(kelvanor.log, (Log{"Connect()", "Connect()"}));
+    EXPECT_EQ(calls.count("ZoekComPoorten"), 2);
+    EXPECT_FALSE(calls.contains("animatie uit"));  // the tick leaves the splash animation on
+}
+
+TEST_F(Detection, TimerConnectStartsDisabledWithTenSeconds) {
+    EXPECT_FALSE(TimerConnect().Enabled());
+    EXPECT_EQ(TimerConnect().Interval(), 10000);
+}
+
+}  // namespace
