@@ -43,11 +43,11 @@ TEST_F(Detection, CardsFoundAreSwitchedOffHighestFirstAndLitGreen) {
     EXPECT_EQ(cards.current, 0);
     for (int i : {0, 2}) {
         EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekGroen);
-        EXPECT_EQ(dashboardView.PanelVellemanGevonden[i], kZoekGroen);
+        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekGroen);
     }
     for (int i : {1, 3}) {
         EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
-        EXPECT_EQ(dashboardView.PanelVellemanGevonden[i], kZoekRood);
+        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekRood);
     }
     EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekGroen);
 }
@@ -71,9 +71,9 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     AangeslotenVelleman();
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_FALSE(shared.UitgangDigitaal[1][4]);
-    EXPECT_EQ(dashboardView.DigUitVelPar[14], kLampUit);
+    EXPECT_EQ(dashboardView.digUitVelPar[14], false);
     EXPECT_EQ(shared.AnaloogUitA1[1], 0);
-    EXPECT_EQ(dashboardView.PanelAnaUitDecimaal[3], "0");
+    EXPECT_EQ(dashboardView.anaUitDecimaal[3], "0");
     // So the next actions drive the card again.
     cards.log.clear();
     UitgangActie(1);
@@ -90,7 +90,7 @@ TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
     EXPECT_EQ(kelvanor.log, (Log{"Connect()", "GetModuleType(0)"}));
     EXPECT_EQ(shared.ModuleAanwezig, 5);
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
-    EXPECT_EQ(dashboardView.PanelBraskGevonden, kZoekGroen);
+    EXPECT_EQ(dashboardView.braskGevonden, kZoekGroen);
     EXPECT_EQ(calls, QStringList{"CMD_Brask " + home.path() + "/Afbeeldingen/Kelvanor Atlas.bmp"});
     kelvanor.moduleType = 2;
     AangeslotenKelvanorEmber();
@@ -107,7 +107,7 @@ TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
     AangeslotenKelvanorEmber();
     EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekRood);
-    EXPECT_EQ(dashboardView.PanelBraskGevonden, kZoekRood);
+    EXPECT_EQ(dashboardView.braskGevonden, kZoekRood);
 
     shared.ModuleAanwezig = 2;
     kelvanor.connectThrows = true;
@@ -123,7 +123,7 @@ TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
     UitgangActie(1);
     AangeslotenKelvanorEmber();
     EXPECT_EQ(shared.ModuleUitByte[0], 0);
-    EXPECT_EQ(dashboardView.DigUitVelPar[72], kLampUit);
+    EXPECT_EQ(dashboardView.digUitVelPar[72], false);
     kelvanor.log.clear();
     UitgangActie(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(2)"}));
@@ -148,7 +148,7 @@ TEST_F(Detection, ArduinoSearchWithoutPortsLeavesTheLampsRedAndSendsNoHello) {
     CMDZoekiCP12_Click();
     EXPECT_EQ(calls, (QStringList{"animatie aan", "ZoekComPoorten", "animatie uit"}));
     EXPECT_EQ(ladderView.icp12GevondenLamp, kZoekRood);
-    EXPECT_EQ(dashboardView.SSPaneliCP12USBstickGevonden, kZoekRood);
+    EXPECT_EQ(dashboardView.icp12Gevonden, kZoekRood);
     EXPECT_EQ(shared.ICP12Poort, 0);
 }
 
