@@ -1,0 +1,56 @@
+#pragma once
+// The serial port control of the Arduino link (`iCP_MS_Comm`): a COM port
+// number, open and close, text out, the characters waiting and one
+// communication event. The settings are fixed: 115200 baud, 8 data bits, no
+// parity, one stop bit, no flow control. Text is sent and read as single
+// bytes (Latin-1).
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <functional>
+
+namespace tamberlo {
+
+class SerialPortControl : public QObject {
+    Q_OBJECT
+public:
+    explicit SerialPortControl(QObject* parent = nullptr);
+    ~SerialPortControl() override;
+
+    int CommPort() const { return commPort_; }
+    // Takes effect at the next open.
+    void SetCommPort(int n) { commPort_ = n; }
+
+    bool PortOpen() const { return port_.isOpen(); }
+    // Opens COM CommPort(); false with ErrorText() when the port is missing or in use.
+    bool Open();
+    void Close();
+    QString ErrorText() const { return error_; }
+
+    // Writes `text` at once; false when the port is closed or the write failed.
+    bool Output(const QString& text);
+    // Characters waiting, and all of them taken at once.
+    int InBufferCount() const;
+    QString Input();
+
+    // Raised when characters arrived (the receive event).
+    std::function<void()> OnComm;
+    // Raised once when the device went away while open; the port is closed by then.
+    std::function<void()> OnLost;
+
+    // What a received burst may hold at most; the rest waits in the driver.
+    static constexpr qint64 kInBufferSize = 4096;
+
+private:
+    void handleError(QSerialPort::SerialPortError e);
+
+    QSerialPort port_;
+    int commPort_ = 1;
+    int lockFd_ = -1;
+    bool lossPending_ = false;
+    QString error_;
+};
+
+}  // namespace tamberlo

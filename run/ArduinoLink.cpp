@@ -1,0 +1,127 @@
+#include "ArduinoLink.h"
+
+#include <QTimer>
+
+#include "ArduinoPort.h"
+#include "ArduinoProtocol.h"
+#include "Dialogs.h"
+#include "LadderView.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+
+namespace tamberlo {
+
+namespace {
+
+constexpr VbColor kLampRood = 0x8080FF;
+constexpr VbColor kLampGroen = 0x80FF80;
+constexpr int kMaxAnaloog = 1023;  // the Nano's converter gives 10 bits
+constexpr int kMaxBits = 255;
+
+ArduinoReplyFramer& framer() {
+    static ArduinoReplyFramer f;
+    return f;
+}
+
+// Ends a reply that came without a line end once the line has gone quiet.
+QTimer& pauseTimer() {
+    static QTimer* t = [] {
+        auto* timer = new QTimer;  // lives as long as the program
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(kArduinoAntwoordPauzeMs);
+        QObject::connect(timer, &QTimer::timeout, [] {
+            const QString reply = framer().Flush();
+            if (!reply.isEmpty()) VerwerkArduinoAntwoord(reply);
+        });
+        return timer;
+    }();
+    return *t;
+}
+
+void zetIngang(int k, bool aan) {
+    if (k < 1 || k > 5) return;
+    shared.IngangDigitaal[kGroepArduinoLokaal][k] = aan ? -1 : 0;
+}
+
+void poortVerloren() {
+    // The device vanished: the port is closed already. Stop polling, show the
+    // lamps red and say so once; the run goes on without the Arduino.
+    TimerSerialPort().SetEnabled(false);
+    framer().Flush();
+    pauseTimer().stop();
+    ladderView.icp12GevondenLamp = kLampRood;
+    ladderView.changed();
+    dialogs().MsgBox(ArduinoVerlorenTekst(), MsgButtons::Ok);
+}
+
+}  // namespace
+
+SerialPortControl& iCP_MS_Comm() {
+    static SerialPortControl* port = [] {
+        auto* p = new SerialPortControl;  // lives as long as the program
+        p->OnComm = [] { iCP_MS_Comm_OnComm(); };
+        p->OnLost = [] { poortVerloren(); };
+        TimerSerialPort().onTimer = [] { TimerSerialPort_Timer(); };
+        return p;
+    }();
+    return *port;
+}
+
+bool ArduinoPortOpen() { return iCP_MS_Comm().PortOpen(); }
+
+void ArduinoOutput(const QString& text) { iCP_MS_Comm().Output(text); }
+
+bool ArduinoZetUitgangen(int byte) {
+    SerialPortControl& port = iCP_MS_Comm();
+    return port.PortOpen() && port.Output(ArduinoUitgangCommando(byte));
+}
+
+void TimerSerialPort_Timer() {
+    SerialPortControl& port = iCP_MS_Comm();
+    if (!port.PortOpen()) return;
+    const QString poll = ArduinoPollCommando(shared.ICP12Type);
+    if (!poll.isEmpty()) port.Output(poll);
+}
+
+void iCP_MS_Comm_OnComm() {
+    SerialPortControl& port = iCP_MS_Comm();
+    if (!port.PortOpen() || port.InBufferCount() == 0) return;
+    const QStringList replies = framer().Feed(port.Input());
+    for (const QString& reply : replies) VerwerkArduinoAntwoord(reply);
+    if (framer().HasPending()) pauseTimer().start();
+    else pauseTimer().stop();
+}
+
+void VerwerkArduinoAntwoord(const QString& reply) {
+    const ArduinoAntwoord a = LeesArduinoAntwoord(reply);
+    switch (a.soort) {
+    case ArduinoAntwoord::Soort::Analoog:
+        if (a.waarde > kMaxAnaloog) return;
+        zetIngang(a.kanaal + 1, a.waarde > 512);
+        break;
+    case ArduinoAntwoord::Soort::Digitaal:
+        if (a.waarde > kMaxBits) return;
+        for (int i = 0; i < 5; ++i) zetIngang(i + 1, (a.waarde >> i) & 1);
+        break;
+    case ArduinoAntwoord::Soort::Identiteit:
+        ladderView.icp12GevondenLamp = kLampGroen;
+        ladderView.changed();
+        shared.ICP12Type = a.identiteit;
+        break;
+    case ArduinoAntwoord::Soort::Onbekend:
+        break;
+    }
+}
+
+QString ArduinoVerlorenTekst() {
+    return shared.TaalVlag ? QStringLiteral("The connection with the Arduino was lost.")
+                           : QStringLiteral("De verbinding met de Arduino is verbroken.");
+}
+
+void ResetArduinoLink() {
+    framer().Flush();
+    pauseTimer().stop();
+}
+
+}  // namespace tamberlo

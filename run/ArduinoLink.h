@@ -1,0 +1,38 @@
+#pragma once
+// The serial link to the Arduino sketch: the port control iCP_MS_Comm, the
+// 20 ms input poll, and the handler that takes the sketch's replies into
+// the Arduino's column of the input image (column 9) and ICP12Type.
+
+#include <QString>
+
+#include "SerialPortControl.h"
+
+namespace tamberlo {
+
+// The main window's serial port control, created (closed) at first use.
+SerialPortControl& iCP_MS_Comm();
+
+// Sets the Arduino's eight outputs: sends "1/<byte>/" when the port is open.
+// Returns whether it was sent.
+bool ArduinoZetUitgangen(int byte);
+
+// TimerSerialPort's tick: the poll for the identified board ("5/" or "7/").
+void TimerSerialPort_Timer();
+
+// The receive event of iCP_MS_Comm: takes everything waiting and handles
+// every complete reply in it.
+void iCP_MS_Comm_OnComm();
+
+// Carries out one reply ("DI5", "A3600", "TM", ...).
+void VerwerkArduinoAntwoord(const QString& reply);
+
+// The quiet time after which a reply without a line end counts as complete.
+inline constexpr int kArduinoAntwoordPauzeMs = 8;
+
+// Texts of the message shown once when the Arduino's port went away.
+QString ArduinoVerlorenTekst();
+
+// Tests: forgets the half-received reply.
+void ResetArduinoLink();
+
+}  // namespace tamberlo

@@ -1,0 +1,72 @@
+#include "ArduinoProtocol.h"
+
+namespace tamberlo {
+
+QString ArduinoUitgangCommando(int byte) {
+    return QStringLiteral("1/") + QString::number(byte & 0xFF) + QLatin1Char('/');
+}
+
+QString ArduinoPollCommando(const QString& icp12Type) {
+    if (icp12Type == QLatin1String("ET") || icp12Type == QLatin1String("AT")) return kArduinoPollETAT;
+    if (icp12Type == QLatin1String("TM")) return kArduinoPollTM;
+    return {};
+}
+
+int LeesGetal(const QString& text, int maxChars) {
+    int value = 0;
+    const int n = std::min<int>(static_cast<int>(text.size()), maxChars);
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+        value = value * 10 + (c.unicode() - '0');  // at most 6 digits: no overflow
+    }
+    return value;
+}
+
+ArduinoAntwoord LeesArduinoAntwoord(const QString& reply) {
+    ArduinoAntwoord a;
+    if (reply.size() < 2) return a;
+    const QString code = reply.left(2);
+    const QString rest = reply.mid(2);
+    if (code.at(0) == QLatin1Char('A') && code.at(1) >= QLatin1Char('0') && code.at(1) <= QLatin1Char('4')) {
+        a.soort = ArduinoAntwoord::Soort::Analoog;
+        a.kanaal = code.at(1).unicode() - '0';
+        a.waarde = LeesGetal(rest);
+    } else if (code == QLatin1String("DI")) {
+        a.soort = ArduinoAntwoord::Soort::Digitaal;
+        a.waarde = LeesGetal(rest);
+    } else if (code == QLatin1String("ET") || code == QLatin1String("TM") || code == QLatin1String("AT")) {
+        a.soort = ArduinoAntwoord::Soort::Identiteit;
+        a.identiteit = code;
+    }
+    return a;
+}
+
+QStringList ArduinoReplyFramer::Feed(const QString& text) {
+    QStringList replies;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (!skipping_ && !pending_.isEmpty()) replies.append(pending_);
+            pending_.clear();
+            skipping_ = false;
+            continue;
+        }
+        if (skipping_) continue;
+        if (pending_.size() >= kMaxAntwoord) {
+            pending_.clear();
+            skipping_ = true;
+            continue;
+        }
+        pending_.append(c);
+    }
+    return replies;
+}
+
+QString ArduinoReplyFramer::Flush() {
+    QString reply = skipping_ ? QString() : pending_;
+    pending_.clear();
+    skipping_ = false;
+    return reply;
+}
+
+}  // namespace tamberlo

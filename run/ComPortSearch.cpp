@@ -1,0 +1,85 @@
+#include "ComPortSearch.h"
+
+#include "ArduinoLink.h"
+#include "ArduinoProtocol.h"
+#include "ComPortNames.h"
+#include "SharedState.h"
+#include "Yielding.h"
+
+namespace tamberlo {
+
+namespace {
+std::function<void()> splashStep;
+}  // namespace
+
+ComPoortLijst& InstellingenComPoorten() {
+    static ComPoortLijst lijst{{}, QStringLiteral("Selecteer een COM poort"), -1, 0};
+    return lijst;
+}
+
+ComPoortLijst& SplashComPoorten() {
+    static ComPoortLijst lijst;
+    return lijst;
+}
+
+void SetSplashProgressStep(std::function<void()> step) { splashStep = std::move(step); }
+
+bool COM_Available(std::int16_t n) { return ComPortPresent(n); }
+
+void ZoekComPoorten() {
+    ComPoortLijst& instellingen = InstellingenComPoorten();
+    ComPoortLijst& splash = SplashComPoorten();
+    instellingen.items.clear();
+    instellingen.listIndex = -1;
+    instellingen.changed();
+
+    if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
+
+    for (int n = 1; n <= kHoogsteComPoort; ++n) {
+        if (COM_Available(static_cast<std::int16_t>(n))) {
+            instellingen.items.append(QString::number(n));
+            // The splash's list is never cleared: each search adds its ports again.
+            splash.items.append(QString::number(n));
+        }
+        if (!shared.SplashGetoond && splashStep) splashStep();
+    }
+    splash.changed();
+    instellingen.changed();
+
+    if (!instellingen.items.isEmpty()) {
+        Combo_Beschikbare_Com_Poorten_Click(0);
+    } else {
+        instellingen.text = kGeenPoortenGevonden;
+        splash.text = kGeenPoortenGevonden;
+        instellingen.changed();
+        splash.changed();
+        shared.ICP12Poort = 0;
+    }
+}
+
+void Combo_Beschikbare_Com_Poorten_Click(int listIndex) {
+    ComPoortLijst& lijst = InstellingenComPoorten();
+    if (listIndex < 0 || listIndex >= lijst.items.size()) return;
+    lijst.listIndex = listIndex;
+    lijst.text = lijst.items.at(listIndex);
+    lijst.changed();
+
+    if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
+    bool ok = false;
+    const int n = lijst.text.toInt(&ok);
+    shared.ICP12Poort = ok && n >= 1 && n <= kHoogsteComPoort ? static_cast<Integer>(n) : 0;
+    iCP_MS_Comm().SetCommPort(shared.ICP12Poort);
+    ICP_Connect(shared.ICP12Poort);
+}
+
+void ICP_Connect(int /*port: the one already set on iCP_MS_Comm*/) {
+    SerialPortControl& port = iCP_MS_Comm();
+    if (!port.PortOpen() && !port.Open()) return;  // gone or taken since the scan
+    WaitSeconds(2.0);
+    // The port may have been closed or lost while we waited.
+    if (!port.PortOpen()) return;
+    port.Output(kArduinoHello);
+    WaitSeconds(2.0);
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,44 @@
+#pragma once
+// The network link's messages as pure functions over text. A message is a
+// two-letter code, the character 1, a payload and the character 13.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tamberlo {
+
+inline constexpr QChar kBerichtScheiding = QChar(1);
+inline constexpr QChar kBerichtEinde = QChar(13);
+
+// One whole frame: code, Chr(1), payload, Chr(13).
+QString NetwerkBericht(const QString& code, const QString& payload = {});
+
+// The number that starts `text`: up to 6 digits, a fraction rounded to the
+// nearest whole number (half up); nullopt when there is no digit.
+std::optional<int> LeesNetwerkGetal(const QString& text);
+
+// The number right after the first occurrence of `key` in `payload`
+// (for example key "k8-" in "k8-5"); nullopt when the key is missing.
+// A key without a number gives 0, as the peer's images expect.
+std::optional<int> ZoekWaarde(const QString& payload, const QString& key);
+
+// Cuts the received stream at the character 13. A message longer than
+// kMaxBericht is garbage and is dropped up to its end, so a peer that never
+// ends a message cannot grow memory.
+class NetwerkFramer {
+public:
+    static constexpr int kMaxBericht = 512;
+    // Adds received text; returns the completed messages without their
+    // closing character, in order.
+    QStringList Feed(const QString& text);
+    void Reset();
+    bool Skipping() const { return skipping_; }
+
+private:
+    QString pending_;
+    bool skipping_ = false;
+};
+
+}  // namespace tamberlo

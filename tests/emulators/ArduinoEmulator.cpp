@@ -1,0 +1,121 @@
+#include "ArduinoEmulator.h"
+
+#include <QDir>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tamberlo::test {
+
+ArduinoEmulator::ArduinoEmulator(const QString& folder, int comNumber, const QString& id) : identity(id) {
+    char name[256] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
+        master_ = slave_ = -1;
+        return;
+    }
+    termios t{};
+    tcgetattr(master_, &t);
+    cfmakeraw(&t);
+    tcsetattr(master_, TCSANOW, &t);
+    tcgetattr(slave_, &t);
+    cfmakeraw(&t);
+    tcsetattr(slave_, TCSANOW, &t);
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    slavePath_ = QString::fromLocal8Bit(name);
+    linkPath_ = QDir(folder).filePath(QStringLiteral("COM%1").arg(comNumber));
+    QFile::remove(linkPath_);
+    QFile::link(slavePath_, linkPath_);
+    notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readable(); });
+}
+
+ArduinoEmulator::~ArduinoEmulator() {
+    notifier_.reset();
+    if (master_ >= 0) ::close(master_);
+    if (slave_ >= 0) ::close(slave_);
+    if (!linkPath_.isEmpty()) QFile::remove(linkPath_);
+}
+
+QStringList ArduinoEmulator::outputCommands() const {
+    QStringList out;
+    for (const QString& c : commands)
+        if (c.startsWith(QLatin1String("1/"))) out.append(c);
+    return out;
+}
+
+void ArduinoEmulator::send(const QByteArray& bytes) {
+    if (master_ < 0) return;
+    // The pty holds a few kilobytes; the program reads on this same thread,
+    // so let it run while the buffer is full.
+    qsizetype done = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (done < bytes.size() && clock.elapsed() < 5000) {
+        const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno == EAGAIN) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            ::usleep(200);
+        } else {
+            break;
+        }
+    }
+}
+
+void ArduinoEmulator::unplug() {
+    notifier_.reset();
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+    // The slave must go too, or the program's side never sees the hang-up.
+    if (slave_ >= 0) ::close(slave_);
+    slave_ = -1;
+    QFile::remove(linkPath_);
+}
+
+void ArduinoEmulator::readable() {
+    char buf[512];
+    for (;;) {
+        const ssize_t n = ::read(master_, buf, sizeof buf);
+        if (n <= 0) break;
+        received.append(buf, n);
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = buf[i];
+            if (c != '/') {
+                pending_.append(QLatin1Char(c));
+                continue;
+            }
+            if (expectByte_) {
+                expectByte_ = false;
+                handleCommand(QStringLiteral("1/") + pending_);
+            } else if (pending_ == QLatin1String("1")) {
+                expectByte_ = true;
+            } else {
+                handleCommand(pending_);
+            }
+            pending_.clear();
+        }
+    }
+}
+
+void ArduinoEmulator::handleCommand(const QString& c) {
+    commands.append(c);
+    if (c == QLatin1String("90")) {
+        if (!identity.isEmpty()) send(identity.toLatin1() + lineEnd);
+    } else if ((c == QLatin1String("5") || c == QLatin1String("7")) && answerPolls) {
+        if (!analogReply.isEmpty()) send(analogReply.toLatin1() + lineEnd);
+        else send("DI" + QByteArray::number(inputBits) + lineEnd);
+    } else if (c == QLatin1String("99")) {
+        send(version.toLatin1() + lineEnd);
+    }
+    if (onCommand) onCommand(c);
+}
+
+}  // namespace tamberlo::test

@@ -1,0 +1,65 @@
+#pragma once
+// An Arduino running the program's sketch, on the master side of a
+// pseudo-terminal, reached by the program as COM<n> through a link in a
+// temporary test folder (TAMBERLO_COM_DIR). It answers "90/" with its board
+// identity, "5/" and "7/" with a DI reply (or an analog reply), "99/" with a
+// version, and records every byte the program writes.
+
+#include <QByteArray>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+namespace tamberlo::test {
+
+class ArduinoEmulator : public QObject {
+    Q_OBJECT
+public:
+    // Creates the pty and the link `folder`/COM<n>.
+    ArduinoEmulator(const QString& folder, int comNumber, const QString& identity = QStringLiteral("ET"));
+    ~ArduinoEmulator() override;
+
+    bool ok() const { return master_ >= 0; }
+    QString slavePath() const { return slavePath_; }
+
+    // What the sketch answers.
+    QString identity;                   // reply to "90/"; "" = no answer
+    int inputBits = 0;                  // "DI" reply to a poll
+    QString analogReply;                // when set, a poll is answered with this instead ("A3600")
+    QByteArray lineEnd = "\r\n";        // what ends every reply
+    QString version = QStringLiteral("Tamberlo sketch 1.0");
+    bool answerPolls = true;
+
+    // Everything the program wrote, and the commands cut at "/".
+    QByteArray received;
+    QStringList commands;               // "90", "5", "1/5", ...
+    int count(const QString& command) const { return static_cast<int>(commands.count(command)); }
+    QStringList outputCommands() const;  // the "1/<n>" commands, in order
+
+    // Writes raw bytes to the program.
+    void send(const QByteArray& bytes);
+    // Pulls the plug: the master side closes, the program's port errors out.
+    void unplug();
+
+    // Called after each complete command.
+    std::function<void(const QString&)> onCommand;
+
+private:
+    void readable();
+    void handleCommand(const QString& c);
+
+    int master_ = -1;
+    int slave_ = -1;  // kept open so the pty survives the program's closes
+    QString slavePath_;
+    QString linkPath_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QString pending_;
+    bool expectByte_ = false;
+};
+
+}  // namespace tamberlo::test

@@ -1,0 +1,34 @@
+#pragma once
+// Handles events until `done()` holds or `maxMs` passed (a generous bound,
+// never the thing a test checks). Returns done().
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <functional>
+
+namespace tamberlo::test {
+
+inline bool WaitUntil(const std::function<bool()>& done, int maxMs = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > maxMs) return done();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::usleep(200);
+    }
+    return true;
+}
+
+// Handles events for `ms` milliseconds (to show that something does NOT happen).
+inline void Pump(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::usleep(200);
+    }
+}
+
+}  // namespace tamberlo::test

@@ -1,0 +1,222 @@
+// The Arduino link against an emulated sketch on a pseudo-terminal: the port
+// search and hello, polls by board type, DI and analog replies into the
+// input image, output commands, garbage, and a device pulled out mid-run.
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ArduinoEmulator.h"
+#include "ArduinoLink.h"
+#include "ComPortNames.h"
+#include "ComPortSearch.h"
+#include "FakeDialogs.h"
+#include "LadderView.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+#include "WaitUntil.h"
+#include "Yielding.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+
+namespace {
+
+class ArduinoLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        qputenv(kComFolderVariable, QFile::encodeName(dir.path()));
+        shared = SharedState{};
+        ladderView.icp12GevondenLamp = 0x8080FF;
+        InstellingenComPoorten() = ComPoortLijst{};
+        SplashComPoorten() = ComPoortLijst{};
+        iCP_MS_Comm().Close();
+        ResetArduinoLink();
+        // Fake time for the 2 s waits: each wait hands the events for as long
+        // as the sketch needs to answer, never the full two seconds.
+        SetWaitHook([this](double s) {
+            waits.push_back(s);
+            WaitUntil([this] { return !waitDone || waitDone(); }, 300);
+        });
+    }
+    void TearDown() override {
+        SetWaitHook(nullptr);
+        TimerSerialPort().SetEnabled(false);
+        iCP_MS_Comm().Close();
+        qunsetenv(kComFolderVariable);
+    }
+
+    // The Arduino search as the interface search runs it.
+    void zoek() {
+        ZoekComPoorten();
+        if (shared.ICP12Poort != 0) ICP_Connect(shared.ICP12Poort);
+    }
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    std::vector<double> waits;
+    std::function<bool()> waitDone;
+};
+
+}  // namespace
+
+TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
+    ArduinoEmulator com3(dir.path(), 3, "ET");
+    ArduinoEmulator com7(dir.path(), 7, "TM");
+    ASSERT_TRUE(com3.ok() && com7.ok());
+    waitDone = [&] { return shared.ICP12Type == "ET"; };
+    zoek();
+
+    EXPECT_EQ(InstellingenComPoorten().items, (QStringList{"3", "7"}));
+    EXPECT_EQ(SplashComPoorten().items, (QStringList{"3", "7"}));
+    EXPECT_EQ(InstellingenComPoorten().text, "3");
+    EXPECT_EQ(shared.ICP12Poort, 3);
+    EXPECT_TRUE(iCP_MS_Comm().PortOpen());
+    EXPECT_EQ(iCP_MS_Comm().CommPort(), 3);
+    WaitUntil([&] { return com3.count("90") == 2; });
+    EXPECT_EQ(com3.count("90"), 2);
+    EXPECT_TRUE(com7.commands.isEmpty());
+    EXPECT_EQ(shared.ICP12Type, "ET");
+    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x80FF80u);
+    // Open, 2 s, hello, 2 s; then once more on the open port.
+    EXPECT_EQ(waits, (std::vector<double>{2, 2, 2, 2}));
+
+    // A second search keeps the settings list to the ports present now; the
+    // splash list gets every port again.
+    com7.unplug();
+    zoek();
+    EXPECT_EQ(InstellingenComPoorten().items, (QStringList{"3"}));
+    EXPECT_EQ(SplashComPoorten().items, (QStringList{"3", "7", "3"}));
+}
+
+TEST_F(ArduinoLinkTest, NoPortFound) {
+    shared.TaalVlag = true;
+    zoek();
+    EXPECT_TRUE(InstellingenComPoorten().items.isEmpty());
+    EXPECT_EQ(InstellingenComPoorten().text, "Geen poorten gevonden.");
+    EXPECT_EQ(SplashComPoorten().text, "Geen poorten gevonden.");
+    EXPECT_EQ(shared.ICP12Poort, 0);
+    EXPECT_FALSE(iCP_MS_Comm().PortOpen());
+    EXPECT_TRUE(waits.empty());  // no hello, no wait
+}
+
+TEST_F(ArduinoLinkTest, SplashProgressMovesOnlyDuringStartUp) {
+    int steps = 0;
+    SetSplashProgressStep([&] { ++steps; });
+    ZoekComPoorten();
+    EXPECT_EQ(steps, 255);
+    shared.SplashGetoond = true;
+    ZoekComPoorten();
+    EXPECT_EQ(steps, 255);
+    SetSplashProgressStep(nullptr);
+}
+
+TEST_F(ArduinoLinkTest, BoardWithoutAnswerLeavesTypeAndLamp) {
+    ArduinoEmulator com1(dir.path(), 1, "");
+    shared.ICP12Type = "AT";  // from an earlier search: never cleared
+    zoek();
+    EXPECT_EQ(com1.count("90"), 2);
+    EXPECT_EQ(shared.ICP12Type, "AT");
+    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
+}
+
+TEST_F(ArduinoLinkTest, PollsByBoardType) {
+    ArduinoEmulator com2(dir.path(), 2, "");
+    com2.answerPolls = false;
+    zoek();
+    ASSERT_TRUE(iCP_MS_Comm().PortOpen());
+    TimerSerialPort_Timer();  // no board identified: nothing
+    Pump(20);
+    EXPECT_EQ(com2.count("5") + com2.count("7"), 0);
+
+    shared.ICP12Type = "ET";
+    TimerSerialPort_Timer();
+    shared.ICP12Type = "AT";
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return com2.count("5") == 2; }));
+    shared.ICP12Type = "TM";
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return com2.count("7") == 1; }));
+
+    iCP_MS_Comm().Close();
+    TimerSerialPort_Timer();  // closed port: nothing written
+    Pump(20);
+    EXPECT_EQ(com2.count("7"), 1);
+}
+
+TEST_F(ArduinoLinkTest, RepliesDriveTheArduinoInputs) {
+    ArduinoEmulator com4(dir.path(), 4, "TM");
+    waitDone = [&] { return shared.ICP12Type == "TM"; };
+    zoek();
+    ASSERT_EQ(shared.ICP12Type, "TM");
+    auto& in = shared.IngangDigitaal[kGroepArduinoLokaal];
+
+    com4.inputBits = 5;
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return in[1] == -1 && in[3] == -1; }));
+    EXPECT_EQ(in[2], 0);
+    EXPECT_EQ(in[4], 0);
+    EXPECT_EQ(in[5], 0);
+
+    com4.inputBits = 0;
+    com4.lineEnd = "";  // no line end at all: the pause ends the reply
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return in[1] == 0 && in[3] == 0; }));
+
+    com4.lineEnd = "\n";
+    com4.analogReply = "A3600";
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return in[4] == -1; }));
+    com4.analogReply = "A3512";  // 512 itself is off
+    TimerSerialPort_Timer();
+    ASSERT_TRUE(WaitUntil([&] { return in[4] == 0; }));
+
+    // Several replies in one read are all taken, in order.
+    com4.send("DI3\r\nA4900\r\nA1700\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return in[2] == -1 && in[5] == -1; }));
+    EXPECT_EQ(in[1], -1);
+    EXPECT_EQ(in[3], 0);
+
+    // Out-of-range numbers and garbage are ignored; the stream recovers.
+    com4.send("DI99999\r\n");
+    com4.send(QByteArray(20000, 'Z'));
+    com4.send("\r\nA0abc\r\nXX12\r\nDI16\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return in[5] == -1 && in[1] == 0; }));
+    EXPECT_EQ(in[2], 0);
+    EXPECT_EQ(shared.ICP12Type, "TM");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ArduinoLinkTest, OutputCommands) {
+    EXPECT_FALSE(ArduinoZetUitgangen(5));  // closed: nothing sent
+    ArduinoEmulator com5(dir.path(), 5, "ET");
+    zoek();
+    ASSERT_TRUE(iCP_MS_Comm().PortOpen());
+    EXPECT_TRUE(ArduinoZetUitgangen(5));
+    EXPECT_TRUE(ArduinoZetUitgangen(255));
+    EXPECT_TRUE(ArduinoZetUitgangen(0));
+    ASSERT_TRUE(WaitUntil([&] { return com5.outputCommands().size() == 3; }));
+    EXPECT_EQ(com5.outputCommands(), (QStringList{"1/5", "1/255", "1/0"}));
+    EXPECT_TRUE(com5.received.endsWith("1/5/1/255/1/0/"));
+}
+
+TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
+    ArduinoEmulator com6(dir.path(), 6, "ET");
+    waitDone = [&] { return shared.ICP12Type == "ET"; };
+    zoek();
+    ASSERT_TRUE(iCP_MS_Comm().PortOpen());
+    ASSERT_EQ(ladderView.icp12GevondenLamp, 0x80FF80u);
+    shared.ProgrammaStatus = 1;
+    TimerSerialPort().SetEnabled(true);
+
+    com6.unplug();
+    ASSERT_TRUE(WaitUntil([] { return !iCP_MS_Comm().PortOpen(); }));
+    ASSERT_TRUE(WaitUntil([&] { return dialogs.messages.size() == 1; }));
+    Pump(60);
+    EXPECT_EQ(dialogs.messages, QStringList{"De verbinding met de Arduino is verbroken."});
+    EXPECT_FALSE(TimerSerialPort().Enabled());
+    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
+    EXPECT_EQ(shared.ProgrammaStatus, 1);  // the run goes on
+    EXPECT_FALSE(ArduinoZetUitgangen(3));
+    EXPECT_FALSE(COM_Available(6));
+}

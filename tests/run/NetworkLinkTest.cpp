@@ -1,0 +1,380 @@
+// The network link against an emulated peer on 127.0.0.1: connecting and the
+// greeting, every received message, the acknowledgement rules of "du" and
+// "au", split and merged frames, refusal, time-out, a peer that quits, and
+// garbage from the peer.
+#include <QTcpServer>
+
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "Controls.h"
+#include "FakeDialogs.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "NetworkLink.h"
+#include "NetworkPeer.h"
+#include "NetworkPeerEmulator.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+#include "WaitUntil.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+
+namespace {
+int WinsockState() { return networkLink().WinsockState(); }
+void SendChangedNetworkOutputs() { networkLink().SendChangedNetworkOutputs(); }
+void QuitNetworkLink() { networkLink().QuitNetworkLink(); }
+}  // namespace
+
+namespace {
+
+class NetworkLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shared = SharedState{};
+        NetwerkSocket().Close();
+        ResetNetwerkLink();
+        PeerLampen() = NetwerkPeerLampen{};
+        SetVerbindingsTimeoutMs(10000);
+        WinsockHost().SetRemoteHost("127.0.0.1");
+        WinsockHost().SetRemotePort(peer.port());
+    }
+    void TearDown() override {
+        NetwerkSocket().Close();
+        TimerLeesIngangen().SetEnabled(false);
+    }
+
+    void verbind() {
+        MaakVerbinding();
+        ASSERT_EQ(shared.Verbindingsstatus, 1);
+        ASSERT_TRUE(WaitUntil([&] { return peer.count("dc") == 1; }));
+    }
+    // Sends from the peer and waits until the program has taken it.
+    void stuur(const QByteArray& bytes, const std::function<bool()>& taken) {
+        peer.sendRaw(bytes);
+        ASSERT_TRUE(WaitUntil(taken));
+    }
+
+    FakeDialogs dialogs;
+    NetworkPeerEmulator peer;
+};
+
+QByteArray F(const QString& code, const QString& payload = {}) { return NetworkPeerEmulator::frame(code, payload); }
+
+}  // namespace
+
+TEST_F(NetworkLinkTest, ConnectGreetsWithVeThenDc) {
+    shared.DuWacht = -1;
+    shared.AuWacht = -1;
+    shared.TaalVlag = true;
+    verbind();
+    EXPECT_EQ(peer.messages, (QStringList{"ve|", "dc|"}));
+    EXPECT_EQ(ladderView.status.caption, "Connected.");
+    EXPECT_EQ(ladderView.status.backColor, 0x80FF80u);
+    EXPECT_EQ(shared.DuWacht, 0);
+    EXPECT_EQ(shared.AuWacht, 0);
+    EXPECT_EQ(WinsockState(), 7);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NetworkLinkTest, RefusedConnection) {
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = closed.serverPort();
+    closed.close();  // nobody listens there now
+    WinsockHost().SetRemotePort(port);
+    MaakVerbinding();
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    EXPECT_EQ(ladderView.status.backColor, 0xD7D7D7u);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Er is een fout opgetreden.\r\rFoutnummer...\r10061\r"));
+    EXPECT_TRUE(dialogs.messages[0].endsWith(
+        "De verbinding is verbroken.\rStop eerst het programma om daarna opnieuw te kunnen verbinden."));
+    EXPECT_EQ(WinsockState(), 0);
+}
+
+TEST_F(NetworkLinkTest, EmptyHostFailsAtOnce) {
+    WinsockHost().SetRemoteHost("");
+    MaakVerbinding();
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    EXPECT_EQ(WinsockState(), 0);
+}
+
+TEST_F(NetworkLinkTest, PeerThatNeverAnswersTimesOut) {
+    // A listener with a full accept queue drops further handshakes: the
+    // connection stays pending for as long as we care to wait.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(fd, 0), 0);
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    std::vector<QTcpSocket*> fillers;
+    for (int i = 0; i < 3; ++i) {
+        auto* s = new QTcpSocket;
+        s->connectToHost(QHostAddress::LocalHost, ntohs(addr.sin_port));
+        fillers.push_back(s);
+    }
+    Pump(50);
+
+    SetVerbindingsTimeoutMs(300);
+    WinsockHost().SetRemotePort(ntohs(addr.sin_port));
+    MaakVerbinding();
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("\r10060\r"));
+    EXPECT_EQ(WinsockState(), 0);
+    for (auto* s : fillers) delete s;
+    ::close(fd);
+}
+
+TEST_F(NetworkLinkTest, QuitDuringTheAttemptEndsIt) {
+    peer.onMessage = [&](const QString& code, const QString&) {
+        if (code == "ve") peer.sendMessage("qu");
+    };
+    MaakVerbinding();
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+}
+
+TEST_F(NetworkLinkTest, DigitalInputsAndTheirAcknowledgements) {
+    verbind();
+    auto& in = shared.IngangDigitaalNetw;
+    stuur(F("di", "k8-5"), [&] { return peer.count("dc") == 3; });
+    EXPECT_EQ(in[8][1], -1);
+    EXPECT_EQ(in[8][2], 0);
+    EXPECT_EQ(in[8][3], -1);
+    EXPECT_EQ(in[8][4], 0);
+    EXPECT_EQ(in[8][5], 0);
+
+    // Groups 4..6 use bits 3..7, group 7 rows 1..6; items for 7 and 8 are
+    // each answered, and the frame once more: three "dc".
+    stuur(F("DI", "k4-8k7-63k8-0k0-31"), [&] { return peer.count("dc") == 6; });
+    EXPECT_EQ(in[4][1], -1);
+    EXPECT_EQ(in[4][2], 0);
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(in[7][r], -1) << r;
+    for (int r = 1; r <= 5; ++r) EXPECT_EQ(in[0][r], -1) << r;
+    EXPECT_EQ(in[8][1], 0);
+
+    // An out-of-range pattern changes nothing, but is still answered.
+    stuur(F("di", "k0-999"), [&] { return peer.count("dc") == 7; });
+    EXPECT_EQ(in[0][1], -1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NetworkLinkTest, AnalogInputsAndLamps) {
+    verbind();
+    stuur(F("an", "a1-100a0-50"), [&] { return peer.count("ac") == 1; });
+    EXPECT_EQ(shared.IngangAnaloogNetw[4], 100);
+    EXPECT_EQ(shared.IngangAnaloogNetw[0], 50);
+    stuur(F("an", "a7-300a6-7"), [&] { return peer.count("ac") == 2; });
+    EXPECT_EQ(shared.IngangAnaloogNetw[7], 0);  // 300 is no analog value
+    EXPECT_EQ(shared.IngangAnaloogNetw[3], 7);
+    EXPECT_EQ(ladderView.netwerkInColor, 0xC0FFC0u);
+    EXPECT_EQ(ladderView.netwerkUitColor, 0xC0FFFFu);
+    TimerNetwerkInVertraag().Tick();
+    TimerNetwerkUitVertraag().Tick();
+    EXPECT_EQ(ladderView.netwerkInColor, 0xD7D7D7u);
+    EXPECT_EQ(ladderView.netwerkUitColor, 0xD7D7D7u);
+    EXPECT_FALSE(TimerNetwerkInVertraag().Enabled());
+}
+
+TEST_F(NetworkLinkTest, CardAndModuleLampsOfThePeer) {
+    verbind();
+    auto& l = PeerLampen();
+    stuur(F("kv", "3-5"), [&] { return l.vellemanGevonden[0] == 0x80FF80u; });
+    EXPECT_EQ(l.vellemanGevonden[1], 0x8080FFu);
+    EXPECT_EQ(l.vellemanGevonden[2], 0x80FF80u);
+    EXPECT_EQ(l.vellemanGevonden[3], 0x8080FFu);
+    stuur(F("kf", " 1"), [&] { return l.braskGevonden == 0x80FF80u; });
+    const auto rev = l.revision;
+    peer.sendMessage("kf", "2");
+    peer.sendMessage("st", "anything");
+    stuur(F("zz", "k0-1"), [&] { return l.revision == rev && peer.messages.size() >= 2; });
+    Pump(30);
+    EXPECT_EQ(l.braskGevonden, 0x80FF80u);
+    EXPECT_EQ(l.revision, rev);
+    EXPECT_EQ(shared.IngangDigitaalNetw[0][1], 0);  // unknown code: nothing
+    stuur(F("kf", "0"), [&] { return l.braskGevonden == 0x8080FFu; });
+}
+
+TEST_F(NetworkLinkTest, SplitAndMergedFrames) {
+    verbind();
+    peer.sendSplit(F("di", "k8-5"), 1);
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("dc") == 3; }));
+    EXPECT_EQ(shared.IngangDigitaalNetw[8][1], -1);
+
+    peer.sendRaw(F("an", "a0-9") + F("di", "k1-2") + F("kf", "1"));
+    ASSERT_TRUE(WaitUntil([&] { return PeerLampen().braskGevonden == 0x80FF80u; }));
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("ac") == 1 && peer.count("dc") == 4; }));
+    EXPECT_EQ(shared.IngangAnaloogNetw[0], 9);
+    EXPECT_EQ(shared.IngangDigitaalNetw[1][2], -1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
+    verbind();
+    peer.ackDigital = false;
+    peer.ackAnalog = false;
+    shared.NetwUitgangen[0] = 5;
+    shared.NetwUitgangen[7] = 128;
+    shared.NetwAnaUitgangen[1][2] = 128;
+    SendChangedNetworkOutputs();
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("du") == 1 && peer.count("au") == 1; }));
+    EXPECT_EQ(peer.payloads("du"), QStringList{"k0-5k7-128"});
+    EXPECT_EQ(peer.payloads("au"), QStringList{"a4128"});
+    EXPECT_EQ(shared.DuWacht, -1);
+    EXPECT_EQ(shared.AuWacht, -1);
+
+    // Unacknowledged: nothing more goes out, and no change is lost.
+    shared.NetwUitgangen[0] = 6;
+    shared.NetwUitgangen[2] = 1;
+    shared.NetwAnaUitgangen[0][1] = 200;
+    SendChangedNetworkOutputs();
+    Pump(30);
+    EXPECT_EQ(peer.count("du"), 1);
+    EXPECT_EQ(peer.count("au"), 1);
+
+    // "CD" is no acknowledgement; "cd" is, even unframed and split.
+    stuur(F("CD"), [] { return true; });
+    Pump(20);
+    EXPECT_EQ(shared.DuWacht, -1);
+    peer.sendSplit("c", 1);
+    peer.sendSplit("d", 1);
+    ASSERT_TRUE(WaitUntil([] { return shared.DuWacht == 0; }));
+    EXPECT_EQ(shared.AuWacht, -1);
+    SendChangedNetworkOutputs();
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("du") == 2; }));
+    EXPECT_EQ(peer.payloads("du")[1], "k0-6k2-1");
+    EXPECT_EQ(peer.count("au"), 1);
+
+    // "ca" inside any message counts too; then the analog change goes out.
+    stuur(F("st", "xcax"), [] { return shared.AuWacht == 0; });
+    SendChangedNetworkOutputs();
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("au") == 2; }));
+    EXPECT_EQ(peer.payloads("au")[1], "a1200");
+    EXPECT_TRUE(dialogs.messages.isEmpty());  // the unframed "cd" was no bad message
+
+    // Nothing changed: nothing sent.
+    shared.DuWacht = 0;
+    shared.AuWacht = 0;
+    SendChangedNetworkOutputs();
+    Pump(20);
+    EXPECT_EQ(peer.count("du"), 2);
+    EXPECT_EQ(peer.count("au"), 2);
+}
+
+TEST_F(NetworkLinkTest, FailedSendIsSentAgainAfterReconnect) {
+    verbind();
+    peer.hangUp();
+    ASSERT_TRUE(WaitUntil([] { return WinsockState() != 7; }));
+    shared.NetwUitgangen[2] = 5;
+    SendChangedNetworkOutputs();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Er is een fout opgetreden."));
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(shared.NetwUitgangenVerzonden[2], 0);
+
+    peer.messages.clear();
+    verbind();
+    SendChangedNetworkOutputs();
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("du") == 1; }));
+    EXPECT_EQ(peer.payloads("du"), QStringList{"k2-5"});
+    EXPECT_EQ(shared.NetwUitgangenVerzonden[2], 5);
+}
+
+TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
+    verbind();
+    shared.ProgrammaStatus = 1;
+    shared.GeheugenToestand[3] = true;
+    shared.Variabelen[2] = 44;
+    shared.TimerUitgang[1] = true;
+    shared.TimerResterend[1] = 700;
+    ladderTimers().TimerT[1]->SetInterval(1000);
+    ladderTimers().TimerT[1]->SetEnabled(true);
+    shared.NetwUitgangen[0] = 9;  // outputs keep their values
+    PeerLampen().braskGevonden = 0x80FF80;
+
+    stuur(F("qu"), [] { return shared.ProgrammaStatus == 0; });
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+    EXPECT_FALSE(shared.GeheugenToestand[3]);
+    EXPECT_EQ(shared.Variabelen[2], 0);
+    EXPECT_EQ(ladderView.varCaption[2], "0");
+    EXPECT_FALSE(shared.TimerUitgang[1]);
+    EXPECT_EQ(shared.TimerResterend[1], 0);
+    EXPECT_FALSE(ladderTimers().TimerT[1]->Enabled());
+    EXPECT_EQ(shared.NetwUitgangen[0], 9);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
+    EXPECT_TRUE(TimerLeesIngangen().Enabled());
+    EXPECT_EQ(PeerLampen().braskGevonden, 0x8080FFu);
+    Pump(20);
+    EXPECT_EQ(peer.count("qu"), 0);  // no quit is sent back
+}
+
+TEST_F(NetworkLinkTest, PauseOrStopSendsQuit) {
+    verbind();
+    QuitNetworkLink();
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+    ASSERT_TRUE(WaitUntil([&] { return peer.count("qu") == 1; }));
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+}
+
+namespace {
+// A message box that stays open while more bad data arrives.
+class SlowDialogs final : public Dialogs {
+public:
+    SlowDialogs() { SetDialogs(this); }
+    ~SlowDialogs() override { SetDialogs(nullptr); }
+    std::function<void()> whileOpen;
+    QStringList messages;
+    MsgResult MsgBox(const QString& text, MsgButtons, const QString&) override {
+        messages.append(text);
+        if (whileOpen) whileOpen();
+        return MsgResult::Ok;
+    }
+    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString OpenFile(const FileDialogRequest&) override { return {}; }
+    QString SaveFile(const FileDialogRequest&) override { return {}; }
+};
+}  // namespace
+
+TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
+    verbind();
+    shared.TaalVlag = true;
+    stuur("xyz\r", [&] { return dialogs.messages.size() == 1; });
+    EXPECT_EQ(dialogs.titles[0], "Error in recieving.");
+    EXPECT_EQ(dialogs.messages[0], "Unknown dataformat: \r\nxyz\r");
+
+    // Many bad messages in one read: one box.
+    stuur("bad1\rbad2\rd\x01k0-1\r", [&] { return dialogs.messages.size() >= 2; });
+    Pump(20);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+
+    // More bad data while a box is open: no second box on top of it.
+    {
+        SlowDialogs slow;
+        slow.whileOpen = [&] {
+            peer.sendRaw("worse\r");
+            Pump(100);
+        };
+        stuur("bad3\r", [&] { return slow.messages.size() >= 1; });
+        Pump(50);
+        EXPECT_EQ(slow.messages.size(), 1);
+    }
+    SetDialogs(&dialogs);
+    // Endless bytes without an end: no box, no growth; the link recovers.
+    peer.sendRaw(QByteArray(200000, 'k'));
+    stuur("\r" + F("di", "k3-1"), [&] { return shared.IngangDigitaalNetw[3][1] == -1; });
+}
