@@ -115,7 +115,8 @@ TEST_F(ArduinoLinkTest, BoardWithoutAnswerLeavesTypeAndLamp) {
     ArduinoEmulator com1(dir.path(), 1, "");
     shared.ICP12Type = "AT";  // from an earlier search: never cleared
     zoek();
-    EXPECT_EQ(com1.count("90"), 2);
+    EXPECT_TRUE(WaitUntil([&] { return com1.count("90") == 2; }));
+    Pump(30);
     EXPECT_EQ(shared.ICP12Type, "AT");
     EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
 }
