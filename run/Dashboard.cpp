@@ -1,14 +1,437 @@
 #include "Dashboard.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "Detection.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "NetworkPeer.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+#include "Twips.h"
+
 namespace tamberlo {
 
-DashboardWindow::DashboardWindow(QWidget* parent) : QWidget(parent) {}
+namespace {
 
-void DashboardWindow::SetHeightTwips(int twips) { resize(width(), twips / 15); }
+constexpr int kBreedteTwips = 13500;
+constexpr int kKolom = 26;       // one column of lamps
+constexpr int kRij = 16;         // one lamp row
+constexpr int kLampMaat = 12;
+constexpr int kLampenBoven = 56;  // first lamp row inside a frame
+constexpr VbColor kLampUit = 0x0000FF;  // output lamps: red
+constexpr VbColor kLampIn = 0x00C000;   // input lamps: green
+constexpr VbColor kTimerLoopt = 0x8080FF;
+constexpr VbColor kTimerGereset = 0xFFC0C0;
+constexpr int kRefreshMs = 40;
+
+QPointer<DashboardWindow> dashboard;
+
+// Writes only what changed, so a refresh of an idle dashboard paints nothing.
+void lamp(LampShape* l, bool aan) {
+    const int style = aan ? 0 : 1;
+    if (l && l->FillStyle() != style) l->SetFillStyle(style);
+}
+void caption(Panel3D* p, const QString& c) {
+    if (p && p->Caption() != c) p->SetCaption(c);
+}
+void flood(Panel3D* p, double pct) {
+    if (p && p->FloodPercent() != pct) p->SetFloodPercent(pct);
+}
+void kleur(Panel3D* p, VbColor c) {
+    if (p && p->BackColor() != c) p->SetBackColor(c);
+}
+void tekst(QLabel* l, const QString& t) {
+    if (l && l->text() != t) l->setText(t);
+}
+double procent(long waarde) { return qRound(waarde / 2.55); }
+
+int byteVan(const std::array<bool, 9>& rij) {
+    int b = 0;
+    for (int n = 1; n <= 8; ++n)
+        if (rij[n]) b |= 1 << (n - 1);
+    return b;
+}
+
+Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
+    auto* p = new Panel3D(c, parent);
+    p->setGeometry(x, y, w, h);
+    QFont f = p->font();
+    f.setPointSize(7);
+    p->setFont(f);
+    return p;
+}
+
+Panel3D* gauge(QWidget* parent, int x, int y, int w, int h) {
+    Panel3D* p = paneel(parent, x, y, w, h);
+    p->SetFloodType(Panel3D::Flood::LeftToRight);
+    p->SetBackColor(0xFFFFFF);
+    return p;
+}
+
+// A column of `n` lamps for signals 1..n of `group`, stored at group * 10 + signal.
+void lampKolom(QWidget* parent, ControlArray<LampShape>& array, int group, int n, int x, VbColor fill) {
+    for (int s = 1; s <= n; ++s) {
+        auto* l = new LampShape(LampShape::Kind::Circle, parent);
+        l->setGeometry(x + (kKolom - kLampMaat) / 2, kLampenBoven + (s - 1) * kRij, kLampMaat, kLampMaat);
+        l->SetFillColor(fill);
+        l->SetFillStyle(1);
+        array.set(group * 10 + s, l);
+    }
+}
+
+}  // namespace
+
+DashboardWindow::DashboardWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Tamberlo - Dashboard"));
+    setFocusPolicy(Qt::StrongFocus);
+    resize(TwipsNaarPixels(kBreedteTwips), TwipsNaarPixels(kHoogteMetNetwerk));
+    bouwLokaal();
+    bouwNetwerk();
+
+    const int w = TwipsNaarPixels(kBreedteTwips);
+    CHKAltijdBoven = new QCheckBox(this);
+    CHKAltijdBoven->setGeometry(12, 318, 200, 22);
+    connect(CHKAltijdBoven, &QCheckBox::clicked, this, [this] { CHKAltijdBoven_Click(); });
+    CMDToonNetwerk = new QPushButton(this);
+    CMDToonNetwerk->setGeometry(230, 314, 320, 28);
+    connect(CMDToonNetwerk, &QPushButton::clicked, this, [this] { CMDToonNetwerk_Click(); });
+    CMDDashboardSluiten = new QPushButton(this);
+    CMDDashboardSluiten->setGeometry(w - 120, 314, 108, 28);
+    connect(CMDDashboardSluiten, &QPushButton::clicked, this, [this] { CMDDashboardSluiten_Click(); });
+
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setInterval(kRefreshMs);
+    connect(refreshTimer_, &QTimer::timeout, this, [this] { Refresh(); });
+
+    TaalAanpassen();
+    Refresh();
+}
+
+void DashboardWindow::bouwLokaal() {
+    FrameInUitLokaal = new QGroupBox(this);
+    FrameInUitLokaal->setGeometry(4, 2, TwipsNaarPixels(kBreedteTwips) - 8, 306);
+    QWidget* f = FrameInUitLokaal;
+
+    // Columns: outputs and inputs of cards 0-1, of cards 2-3, the parallel
+    // ports, the Kelvanor module and the Arduino, each under its header.
+    int x = 8;
+    auto kop = [&](int item, int kolommen) {
+        PanelKop.set(item, paneel(f, x, 18, kolommen * kKolom, 34));
+        x += kolommen * kKolom + 4;
+    };
+    const int kaartenUit01 = x;
+    kop(1, 2);
+    const int kaartenIn01 = x;
+    kop(2, 2);
+    const int kaartenUit23 = x;
+    kop(3, 2);
+    const int kaartenIn23 = x;
+    kop(4, 2);
+    const int poortenUit = x;
+    kop(5, 3);
+    const int poortenIn = x;
+    kop(6, 3);
+    const int moduleUit = x;
+    kop(7, 2);
+    const int moduleIn = x;
+    kop(8, 2);
+    const int arduinoUit = x;
+    kop(10, 2);
+    const int arduinoIn = x;
+    kop(11, 2);
+    // Items 0 and 9 repeat the Arduino headers; the layout needs one of each.
+    PanelKop.set(0, paneel(f, 0, 0, 1, 1));
+    PanelKop.set(9, paneel(f, 0, 0, 1, 1));
+    PanelKop(0)->hide();
+    PanelKop(9)->hide();
+
+    for (int c = 0; c <= 1; ++c) {
+        lampKolom(f, DigUitVelPar, c, 8, kaartenUit01 + c * kKolom, kLampUit);
+        lampKolom(f, DigInVelPar, c, 5, kaartenIn01 + c * kKolom, kLampIn);
+        lampKolom(f, DigUitVelPar, c + 2, 8, kaartenUit23 + c * kKolom, kLampUit);
+        lampKolom(f, DigInVelPar, c + 2, 5, kaartenIn23 + c * kKolom, kLampIn);
+    }
+    for (int p = 0; p < 3; ++p) {
+        lampKolom(f, DigUitVelPar, 4 + p, 8, poortenUit + p * kKolom, kLampUit);
+        lampKolom(f, DigInVelPar, 4 + p, 5, poortenIn + p * kKolom, kLampIn);
+    }
+    lampKolom(f, DigUitVelPar, 7, 8, moduleUit + kKolom / 2, kLampUit);
+    lampKolom(f, DigInVelPar, 7, 8, moduleIn + kKolom / 2, kLampIn);
+    lampKolom(f, DigUitVelPar, 10, 8, arduinoUit + kKolom / 2, kLampUit);
+    lampKolom(f, DigInVelPar, 10, 5, arduinoIn + kKolom / 2, kLampIn);
+
+    // The lamps of the interfaces found, under their columns.
+    const int y = kLampenBoven + 8 * kRij + 6;
+    for (int c = 0; c <= 3; ++c) {
+        const int cx = (c < 2 ? kaartenUit01 : kaartenUit23) + (c % 2) * kKolom;
+        PanelVellemanGevonden.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
+        PanelVellemanGevonden(c)->SetBackColor(0x8080FF);
+    }
+    PanelBraskGevonden.set(1, paneel(f, moduleUit, y, 2 * kKolom, 14));
+    SSPaneliCP12USBstickGevonden = paneel(f, arduinoUit, y, 2 * kKolom, 14);
+    Brask = new QLabel(f);
+    Brask->setGeometry(moduleUit, y + 18, 2 * kKolom, 16);
+    Brask->setAlignment(Qt::AlignCenter);
+    iCP = new QLabel(f);
+    iCP->setGeometry(arduinoUit, y + 18, 2 * kKolom, 16);
+    iCP->setAlignment(Qt::AlignCenter);
+
+    // Analog inputs and outputs: card c's channel k at item 2c + k.
+    const int ax = x + 12;
+    for (int i = 1; i <= 8; ++i) {
+        const int ay = 20 + (i - 1) * 17;
+        PanelAnaloogIn.set(i, gauge(f, ax, ay, 70, 15));
+        PanelAnaInDecimaal.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
+        PanelAnaloogUit.set(i, gauge(f, ax + 110, ay, 70, 15));
+        PanelAnaUitDecimaal.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
+    }
+    // The ladder timers: remaining time and interval.
+    const int ty = 20 + 8 * 17 + 6;
+    PanelKopTimers = paneel(f, ax, ty, 214, 16);
+    for (int i = 0; i <= 7; ++i) {
+        const int r = ty + 18 + (i / 2) * 17;
+        const int tx = ax + (i % 2) * 108;
+        PanelTimer.set(i, gauge(f, tx, r, 60, 15));
+        PanelTijdTimer.set(i, paneel(f, tx + 62, r, 44, 15, QStringLiteral("0")));
+        PanelTijdTimer(i)->SetBackColor(kTimerGereset);
+    }
+}
+
+void DashboardWindow::bouwNetwerk() {
+    FrameInUitNetwerk = new QGroupBox(this);
+    FrameInUitNetwerk->setGeometry(4, 396, TwipsNaarPixels(kBreedteTwips) - 8, 290);
+    QWidget* f = FrameInUitNetwerk;
+
+    int x = 8;
+    auto kop = [&](int item, int kolommen) {
+        PanelKopNetw.set(item, paneel(f, x, 18, kolommen * kKolom, 34));
+        x += kolommen * kKolom + 4;
+    };
+    const int kaartenUit01 = x;
+    kop(1, 2);
+    const int kaartenIn01 = x;
+    kop(2, 2);
+    const int kaartenUit23 = x;
+    kop(3, 2);
+    const int kaartenIn23 = x;
+    kop(4, 2);
+    const int poortenUit = x;
+    kop(5, 3);
+    const int poortenIn = x;
+    kop(6, 3);
+    const int moduleUit = x;
+    kop(7, 2);
+    const int moduleIn = x;
+    kop(8, 2);
+    const int arduino = x;
+    kop(9, 2);
+
+    for (int c = 0; c <= 1; ++c) {
+        lampKolom(f, DigUitVelParNetw, c, 8, kaartenUit01 + c * kKolom, kLampUit);
+        lampKolom(f, DigInVelParNetw, c, 5, kaartenIn01 + c * kKolom, kLampIn);
+        lampKolom(f, DigUitVelParNetw, c + 2, 8, kaartenUit23 + c * kKolom, kLampUit);
+        lampKolom(f, DigInVelParNetw, c + 2, 5, kaartenIn23 + c * kKolom, kLampIn);
+    }
+    for (int p = 0; p < 3; ++p) {
+        lampKolom(f, DigUitVelParNetw, 4 + p, 8, poortenUit + p * kKolom, kLampUit);
+        lampKolom(f, DigInVelParNetw, 4 + p, 5, poortenIn + p * kKolom, kLampIn);
+    }
+    lampKolom(f, DigUitVelParNetw, 7, 8, moduleUit + kKolom / 2, kLampUit);
+    lampKolom(f, DigInVelParNetw, 7, 6, moduleIn + kKolom / 2, kLampIn);
+    lampKolom(f, DigUitVelParNetw, 8, 8, arduino, kLampUit);
+    lampKolom(f, DigInVelParNetw, 8, 5, arduino + kKolom, kLampIn);
+
+    const int y = kLampenBoven + 8 * kRij + 6;
+    for (int c = 0; c <= 3; ++c) {
+        const int cx = (c < 2 ? kaartenUit01 : kaartenUit23) + (c % 2) * kKolom;
+        PanelVellemanGevondenNetw.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
+    }
+    PanelBraskGevondenNetw = paneel(f, moduleUit, y, 2 * kKolom, 14);
+
+    const int ax = x + 12;
+    for (int i = 1; i <= 8; ++i) {
+        const int ay = 20 + (i - 1) * 17;
+        PanelAnaloogInNetw.set(i, gauge(f, ax, ay, 70, 15));
+        PanelAnaInDecimaalNetw.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
+        PanelAnaloogUitNetw.set(i, gauge(f, ax + 110, ay, 70, 15));
+        PanelAnaUitDecimaalNetw.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
+    }
+}
+
+void DashboardWindow::SetHeightTwips(int twips) { resize(width(), TwipsNaarPixels(twips)); }
+
+int DashboardWindow::HeightTwips() const { return PixelsNaarTwips(height()); }
+
+void DashboardWindow::Refresh() {
+    const SharedState& s = shared;
+    // Local inputs and outputs; the Arduino is group 10 here, column 9 and
+    // row 8 in the images.
+    for (int g = 0; g <= 7; ++g) {
+        for (int k = 1; k <= 8; ++k) {
+            lamp(DigInVelPar(g * 10 + k), s.IngangDigitaal[g][k] != 0);
+            lamp(DigUitVelPar(g * 10 + k), s.UitgangDigitaal[g][k]);
+        }
+    }
+    for (int k = 1; k <= 8; ++k) {
+        lamp(DigInVelPar(100 + k), s.IngangDigitaal[kGroepArduinoLokaal][k] != 0);
+        lamp(DigUitVelPar(100 + k), s.UitgangDigitaal[8][k]);
+    }
+    // The peer's inputs and the outputs the program sends it.
+    for (int g = 0; g <= 8; ++g) {
+        for (int k = 1; k <= 8; ++k) {
+            lamp(DigInVelParNetw(g * 10 + k), s.IngangDigitaalNetw[g][k] != 0);
+            lamp(DigUitVelParNetw(g * 10 + k), (s.NetwUitgangen[g] >> (k - 1)) & 1);
+        }
+    }
+    for (int c = 0; c <= 3; ++c) {
+        for (int ch = 1; ch <= 2; ++ch) {
+            const int item = 2 * c + ch;
+            const long in = s.IngangAnaloog[ch == 1 ? c : 4 + c];
+            const long inNetw = s.IngangAnaloogNetw[ch == 1 ? c : 4 + c];
+            const long uit = ch == 1 ? s.AnaloogUitA1[c] : s.AnaloogUitA2[c];
+            const long uitNetw = s.NetwAnaUitgangen[c][ch];
+            caption(PanelAnaInDecimaal(item), QString::number(in));
+            flood(PanelAnaloogIn(item), procent(in));
+            caption(PanelAnaUitDecimaal(item), QString::number(uit));
+            flood(PanelAnaloogUit(item), procent(uit));
+            caption(PanelAnaInDecimaalNetw(item), QString::number(inNetw));
+            flood(PanelAnaloogInNetw(item), procent(inNetw));
+            caption(PanelAnaUitDecimaalNetw(item), QString::number(uitNetw));
+            flood(PanelAnaloogUitNetw(item), procent(uitNetw));
+        }
+    }
+    // Ladder timers: the part of the period left, and the interval in seconds.
+    for (int i = 0; i <= 7; ++i) {
+        const VbTimer& t = *ladderTimers().TimerT[i];
+        const int interval = t.Interval();
+        const double rest = interval > 0 ? std::clamp(s.TimerResterend[i] * 100.0 / interval, 0.0, 100.0) : 0.0;
+        flood(PanelTimer(i), rest);
+        caption(PanelTijdTimer(i), QString::number(interval / 1000.0));
+        kleur(PanelTijdTimer(i), t.Enabled() ? kTimerLoopt : kTimerGereset);
+    }
+    // Lamps of the interfaces found: the same lamps as on the main window.
+    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);
+    kleur(PanelBraskGevonden(1), ladderView.braskGevonden[1]);
+    kleur(SSPaneliCP12USBstickGevonden, ladderView.icp12GevondenLamp);
+    const NetwerkPeerLampen& peer = PeerLampen();
+    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
+    kleur(PanelBraskGevondenNetw, peer.braskGevonden);
+    tekst(Brask, QString::number(byteVan(s.UitgangDigitaal[kGroepKelvanor])));
+    tekst(iCP, QString::number(byteVan(s.UitgangDigitaal[8])));
+}
+
+void DashboardWindow::zetToonNetwerkTekst(bool getoond) {
+    const bool en = shared.TaalVlag;
+    if (getoond)
+        CMDToonNetwerk->setText(en ? QStringLiteral("Hide the status of the network pc.")
+                                   : QStringLiteral("Verberg de status van de netwerk pc."));
+    else
+        CMDToonNetwerk->setText(en ? QStringLiteral("Show the status of the network pc.")
+                                   : QStringLiteral("Toon de status van de netwerk pc."));
+}
+
+void DashboardWindow::TaalAanpassen() {
+    const bool en = shared.TaalVlag;
+    FrameInUitLokaal->setTitle(en ? QStringLiteral("In- and Outputs Local pc.") : QStringLiteral("In- en Uitgangen Deze pc."));
+    FrameInUitNetwerk->setTitle(en ? QStringLiteral("In- and Outputs Network pc.")
+                                   : QStringLiteral("In- en Uitgangen Netwerk pc."));
+    const QString velUit = en ? QStringLiteral("Velleman Out") : QStringLiteral("Velleman Uit");
+    const QString parUit = en ? QStringLiteral("Parallel Out") : QStringLiteral("Parallel Uit");
+    const QString braskUit = en ? QStringLiteral("Brask Ember Out") : QStringLiteral("Brask Ember Uit");
+    const QString koppen[] = {QStringLiteral("Arduino Uit"), velUit, QStringLiteral("Velleman In"), velUit,
+                              QStringLiteral("Velleman In"), parUit, QStringLiteral("Parallel In"), braskUit,
+                              QStringLiteral("Brask Ember In"), QStringLiteral("Arduino In"),
+                              QStringLiteral("Arduino Uit"), QStringLiteral("Arduino In")};
+    for (int i = 0; i <= 11; ++i) PanelKop(i)->SetCaption(koppen[i]);
+    for (int i = 1; i <= 8; ++i) PanelKopNetw(i)->SetCaption(koppen[i]);
+    PanelKopNetw(9)->SetCaption(QStringLiteral("Arduino"));
+    PanelKopTimers->SetCaption(QStringLiteral("Timers 0 - 8 (Sec.)"));
+    CHKAltijdBoven->setText(en ? QStringLiteral("Always on top.") : QStringLiteral("Altijd op de voorgrond."));
+    CMDDashboardSluiten->setText(en ? QStringLiteral("Close") : QStringLiteral("Sluiten"));
+    // Judged by the height, which is what the button switches.
+    zetToonNetwerkTekst(HeightTwips() > kHoogteLokaal);
+}
+
+void DashboardWindow::CHKAltijdBoven_Click() {
+    const Qt::CheckState state = CHKAltijdBoven->checkState();
+    if (state == Qt::PartiallyChecked) return;
+    const bool zichtbaar = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, state == Qt::Checked);
+    // Changing a window flag hides the window; only the z-order may change.
+    if (zichtbaar) show();
+}
+
+void DashboardWindow::CMDToonNetwerk_Click() {
+    if (HeightTwips() <= kHoogteLokaal) {
+        SetHeightTwips(kHoogteMetNetwerk);
+        zetToonNetwerkTekst(true);
+    } else {
+        SetHeightTwips(kHoogteLokaal);
+        zetToonNetwerkTekst(false);
+    }
+}
+
+void DashboardWindow::CMDDashboardSluiten_Click() {
+    TimerLeesIngangen().SetEnabled(false);
+    if (shared.ProgrammaStatus == 0) TimerSerialPort().SetEnabled(false);
+    hide();
+}
+
+void DashboardWindow::Form_Activate() {
+    if (shared.VellemanKaartMasker > 0) {
+        for (int i = 0; i <= 3; ++i) {
+            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanGevonden[i] = 0x80FF80;
+        }
+        ladderView.changed();
+    }
+    if (shared.ProgrammaStatus == 0) TimerLeesIngangen().SetEnabled(true);
+    Refresh();
+}
+
+bool DashboardWindow::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(e);
+}
+
+void DashboardWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    refreshTimer_->start();
+    // Showing the window is its activation, also where no window manager activates it.
+    Form_Activate();
+}
+
+void DashboardWindow::hideEvent(QHideEvent* e) {
+    refreshTimer_->stop();
+    QWidget::hideEvent(e);
+}
+
+void DashboardWindow::closeEvent(QCloseEvent* e) {
+    // The close box unloads the window; the next reference builds a new one.
+    TimerLeesIngangen().SetEnabled(false);
+    refreshTimer_->stop();
+    e->accept();
+    deleteLater();
+}
+
+void DashboardWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F11) AangeslotenVelleman();
+    else if (e->key() == Qt::Key_F12) AangeslotenKelvanorEmber();
+    else QWidget::keyPressEvent(e);
+}
 
 DashboardWindow& Dashboard() {
-    static DashboardWindow* w = new DashboardWindow;  // lives as long as the program
-    return *w;
+    if (!dashboard) dashboard = new DashboardWindow;  // deleted only by its close box
+    return *dashboard;
 }
+
+bool DashboardBestaat() { return !dashboard.isNull(); }
 
 }  // namespace tamberlo

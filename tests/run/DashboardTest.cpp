@@ -1,0 +1,174 @@
+// The dashboard window: its indicators follow the shared images, the peer's
+// section toggles, and its input polling follows the run state.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "Dashboard.h"
+#include "LadderTimers.h"
+#include "LadderView.h"
+#include "NetworkPeer.h"
+#include "PollTimers.h"
+#include "SharedState.h"
+#include "WaitUntil.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+
+namespace {
+class DashboardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shared = SharedState{};
+        ladderView = LadderView{};
+        PeerLampen() = NetwerkPeerLampen{};
+        TimerLeesIngangen().SetEnabled(false);
+        TimerSerialPort().SetEnabled(false);
+    }
+    void TearDown() override {
+        Dashboard().hide();
+        TimerLeesIngangen().SetEnabled(false);
+        TimerSerialPort().SetEnabled(false);
+    }
+};
+}  // namespace
+
+TEST_F(DashboardTest, LampsFollowTheImages) {
+    DashboardWindow& d = Dashboard();
+    shared.IngangDigitaal[0][3] = -1;
+    shared.IngangDigitaal[7][8] = -1;
+    shared.IngangDigitaal[kGroepArduinoLokaal][5] = -1;
+    shared.UitgangDigitaal[8][2] = true;   // the Arduino, lamp group 10
+    shared.UitgangDigitaal[7][1] = true;
+    shared.UitgangDigitaal[7][8] = true;
+    shared.IngangDigitaalNetw[8][1] = -1;
+    shared.NetwUitgangen[7] = 5;
+    d.Refresh();
+    EXPECT_EQ(d.DigInVelPar(3)->FillStyle(), 0);
+    EXPECT_EQ(d.DigInVelPar(2)->FillStyle(), 1);
+    EXPECT_EQ(d.DigInVelPar(78)->FillStyle(), 0);
+    EXPECT_EQ(d.DigInVelPar(105)->FillStyle(), 0);
+    EXPECT_EQ(d.DigUitVelPar(102)->FillStyle(), 0);
+    EXPECT_EQ(d.DigUitVelPar(101)->FillStyle(), 1);
+    EXPECT_EQ(d.DigUitVelPar(102)->FillColor(), 0xFFu);
+    EXPECT_EQ(d.DigInVelParNetw(81)->FillStyle(), 0);
+    EXPECT_EQ(d.DigUitVelParNetw(71)->FillStyle(), 0);
+    EXPECT_EQ(d.DigUitVelParNetw(72)->FillStyle(), 1);
+    EXPECT_EQ(d.DigUitVelParNetw(73)->FillStyle(), 0);
+    EXPECT_EQ(d.iCP->text(), "2");
+    EXPECT_EQ(d.Brask->text(), "129");
+
+    shared.IngangAnaloogNetw[4 + 1] = 255;  // peer card 1, channel 2
+    shared.IngangAnaloog[2] = 128;          // card 2, A1
+    shared.AnaloogUitA2[3] = 51;
+    shared.NetwAnaUitgangen[0][1] = 200;
+    d.Refresh();
+    EXPECT_EQ(d.PanelAnaloogInNetw(4)->FloodPercent(), 100);
+    EXPECT_EQ(d.PanelAnaInDecimaalNetw(4)->Caption(), "255");
+    EXPECT_EQ(d.PanelAnaloogIn(5)->FloodPercent(), 50);
+    EXPECT_EQ(d.PanelAnaInDecimaal(5)->Caption(), "128");
+    EXPECT_EQ(d.PanelAnaUitDecimaal(8)->Caption(), "51");
+    EXPECT_EQ(d.PanelAnaloogUit(8)->FloodPercent(), 20);
+    EXPECT_EQ(d.PanelAnaUitDecimaalNetw(1)->Caption(), "200");
+
+    // Timers: the part of the period left and the interval in seconds.
+    ladderTimers().TimerT[2]->SetInterval(1500);
+    ladderTimers().TimerT[2]->SetEnabled(true);
+    shared.TimerResterend[2] = 750;
+    d.Refresh();
+    EXPECT_EQ(d.PanelTimer(2)->FloodPercent(), 50);
+    EXPECT_EQ(d.PanelTijdTimer(2)->Caption(), "1.5");
+    EXPECT_EQ(d.PanelTijdTimer(2)->BackColor(), 0x8080FFu);
+    ladderTimers().TimerT[2]->SetEnabled(false);
+    ladderTimers().TimerT[2]->SetInterval(0);
+
+    // Found lamps, local and the peer's.
+    ladderView.icp12GevondenLamp = 0x80FF80;
+    PeerLampen().vellemanGevonden[3] = 0x80FF80;
+    PeerLampen().braskGevonden = 0x80FF80;
+    d.Refresh();
+    EXPECT_EQ(d.SSPaneliCP12USBstickGevonden->BackColor(), 0x80FF80u);
+    EXPECT_EQ(d.PanelVellemanGevondenNetw(3)->BackColor(), 0x80FF80u);
+    EXPECT_EQ(d.PanelBraskGevondenNetw->BackColor(), 0x80FF80u);
+
+    // Shown, it refreshes by itself.
+    d.show();
+    shared.IngangDigitaal[1][1] = -1;
+    EXPECT_TRUE(WaitUntil([&] { return d.DigInVelPar(11)->FillStyle() == 0; }));
+}
+
+TEST_F(DashboardTest, NetworkSectionToggles) {
+    DashboardWindow& d = Dashboard();
+    d.SetHeightTwips(DashboardWindow::kHoogteLokaal);
+    d.TaalAanpassen();
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
+    d.CMDToonNetwerk->click();
+    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHoogteMetNetwerk);
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
+    shared.TaalVlag = true;
+    d.TaalAanpassen();
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Hide the status of the network pc.");
+    EXPECT_EQ(d.CMDDashboardSluiten->text(), "Close");
+    EXPECT_EQ(d.FrameInUitNetwerk->title(), "In- and Outputs Network pc.");
+    shared.TaalVlag = false;
+    d.CMDToonNetwerk->click();
+    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHoogteLokaal);
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
+}
+
+TEST_F(DashboardTest, InputPollingFollowsTheRunState) {
+    DashboardWindow& d = Dashboard();
+    shared.ProgrammaStatus = 1;
+    d.show();
+    d.Form_Activate();
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());  // the run reads the inputs itself
+
+    shared.ProgrammaStatus = 0;
+    d.Form_Activate();
+    EXPECT_TRUE(TimerLeesIngangen().Enabled());
+    TimerSerialPort().SetEnabled(true);
+    d.CMDDashboardSluiten->click();
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+    EXPECT_FALSE(TimerSerialPort().Enabled());
+    EXPECT_FALSE(d.isVisible());
+
+    shared.ProgrammaStatus = 2;  // paused: the Arduino poll keeps going
+    d.show();
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+    TimerSerialPort().SetEnabled(true);
+    TimerLeesIngangen().SetEnabled(true);
+    d.CMDDashboardSluiten->click();
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+    EXPECT_TRUE(TimerSerialPort().Enabled());
+}
+
+TEST_F(DashboardTest, ActivationShowsTheCardsFound) {
+    DashboardWindow& d = Dashboard();
+    ladderView.vellemanGevonden = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
+    shared.VellemanKaartMasker = 5;
+    d.Form_Activate();
+    EXPECT_EQ(d.PanelVellemanGevonden(0)->BackColor(), 0x80FF80u);
+    EXPECT_EQ(d.PanelVellemanGevonden(1)->BackColor(), 0x123456u);
+    EXPECT_EQ(d.PanelVellemanGevonden(2)->BackColor(), 0x80FF80u);
+    EXPECT_EQ(d.PanelVellemanGevonden(3)->BackColor(), 0x654321u);
+}
+
+TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
+    DashboardWindow* d = &Dashboard();
+    d->show();
+    d->CHKAltijdBoven->click();
+    EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(d->isVisible());
+    d->CHKAltijdBoven->click();
+    EXPECT_FALSE(d->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    TimerLeesIngangen().SetEnabled(true);
+    d->close();
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+    ASSERT_TRUE(WaitUntil([] { return !DashboardBestaat(); }));
+    EXPECT_NE(&Dashboard(), nullptr);  // created afresh at the next reference
+    EXPECT_TRUE(DashboardBestaat());
+}
