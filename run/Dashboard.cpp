@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "DashboardView.h"
 #include "Detection.h"
-#include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
 #include "PollTimers.h"
@@ -28,8 +28,6 @@ constexpr int kLampMaat = 12;
 constexpr int kLampenBoven = 56;  // first lamp row inside a frame
 constexpr VbColor kLampUit = 0x0000FF;  // output lamps: red
 constexpr VbColor kLampIn = 0x00C000;   // input lamps: green
-constexpr VbColor kTimerLoopt = 0x8080FF;
-constexpr VbColor kTimerGereset = 0xFFC0C0;
 constexpr int kRefreshMs = 40;
 
 QPointer<DashboardWindow> dashboard;
@@ -200,8 +198,7 @@ void DashboardWindow::bouwLokaal() {
         const int r = ty + 18 + (i / 2) * 17;
         const int tx = ax + (i % 2) * 108;
         PanelTimer.set(i, gauge(f, tx, r, 60, 15));
-        PanelTijdTimer.set(i, paneel(f, tx + 62, r, 44, 15, QStringLiteral("0")));
-        PanelTijdTimer(i)->SetBackColor(kTimerGereset);
+        PanelTijdTimer.set(i, paneel(f, tx + 62, r, 44, 15));
     }
 }
 
@@ -308,14 +305,13 @@ void DashboardWindow::Refresh() {
             flood(PanelAnaloogUitNetw(item), procent(uitNetw));
         }
     }
-    // Ladder timers: the part of the period left, and the interval in seconds.
+    // Ladder timers, as the timer handlers and the timer actions wrote them.
+    const DashboardView& v = dashboardView;
     for (int i = 0; i <= 7; ++i) {
-        const VbTimer& t = *ladderTimers().TimerT[i];
-        const int interval = t.Interval();
-        const double rest = interval > 0 ? std::clamp(s.TimerResterend[i] * 100.0 / interval, 0.0, 100.0) : 0.0;
-        flood(PanelTimer(i), rest);
-        caption(PanelTijdTimer(i), QString::number(interval / 1000.0));
-        kleur(PanelTijdTimer(i), t.Enabled() ? kTimerLoopt : kTimerGereset);
+        flood(PanelTimer(i), v.timerFlood[i]);
+        caption(PanelTimer(i), v.timerCaption[i]);
+        caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
+        kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
     }
     // Lamps of the interfaces found: the same lamps as on the main window.
     for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);

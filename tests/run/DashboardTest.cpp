@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "Dashboard.h"
+#include "DashboardView.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
@@ -24,6 +25,7 @@ protected:
     void SetUp() override {
         shared = SharedState{};
         ladderView = LadderView{};
+        dashboardView = DashboardView{};
         PeerLampen() = NetwerkPeerLampen{};
         TimerLeesIngangen().SetEnabled(false);
         TimerSerialPort().SetEnabled(false);
@@ -74,16 +76,16 @@ TEST_F(DashboardTest, LampsFollowTheImages) {
     EXPECT_EQ(d.PanelAnaloogUit(8)->FloodPercent(), 20);
     EXPECT_EQ(d.PanelAnaUitDecimaalNetw(1)->Caption(), "200");
 
-    // Timers: the part of the period left and the interval in seconds.
-    ladderTimers().TimerT[2]->SetInterval(1500);
-    ladderTimers().TimerT[2]->SetEnabled(true);
-    shared.TimerResterend[2] = 750;
+    // Timers, as the timer handlers wrote them.
+    dashboardView.timerFlood[2] = 50;
+    dashboardView.tijdTimerCaption[2] = "1.5";
+    dashboardView.tijdTimerColor[2] = 0x8080FF;
+    dashboardView.timerCaption[5] = "2";
     d.Refresh();
     EXPECT_EQ(d.PanelTimer(2)->FloodPercent(), 50);
     EXPECT_EQ(d.PanelTijdTimer(2)->Caption(), "1.5");
     EXPECT_EQ(d.PanelTijdTimer(2)->BackColor(), 0x8080FFu);
-    ladderTimers().TimerT[2]->SetEnabled(false);
-    ladderTimers().TimerT[2]->SetInterval(0);
+    EXPECT_EQ(d.PanelTimer(5)->Caption(), "2");
 
     // Found lamps, local and the peer's.
     ladderView.icp12GevondenLamp = 0x80FF80;
