@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "Detection.h"
 #include "FileCommands.h"
+#include "FunctionKeys.h"
 #include "LadderGeometry.h"
 #include "LadderView.h"
 #include "Muiswiel.h"
@@ -160,6 +162,10 @@ void LadderProgrammeren::BouwBesturing() {
     CMDZoekBrask = Knop(zoek, "CMDZoekBrask", QStringLiteral("Vind !"), 138, 30, 40, 24);
     SSPaneliCP12USBstickGevonden = lamp(zoek, QStringLiteral("Arduino NANO"), 3, 57, 132, 24);
     CMDZoekiCP12 = Knop(zoek, "CMDZoekiCP12", QStringLiteral("Vind !"), 138, 57, 40, 24);
+    functionKeys();  // F1..F8 held down, and F11/F12 on this window, from now on
+    connect(CMDZoekVelleman, &QPushButton::clicked, this, [] { CMDZoekVelleman_Click(); });
+    connect(CMDZoekBrask, &QPushButton::clicked, this, [] { CMDZoekBrask_Click(); });
+    connect(CMDZoekiCP12, &QPushButton::clicked, this, [] { CMDZoekiCP12_Click(); });
 
     // Network link.
     auto* netwerk = new Panel3D(PanelBesturing);

@@ -5,9 +5,10 @@
 #include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderView.h"
-#include "ProgramFolder.h"
 #include "SharedState.h"
+#include "SplashWindow.h"
 #include "VellemanCards.h"
+#include "Vensters.h"
 
 namespace tamberlo {
 
@@ -132,8 +133,8 @@ void AangeslotenKelvanorEmber() {
         type = 0;  // the module was found; only its picture is unknown
     }
     if (splashZoekHooks().CMD_Brask) {
-        if (type == 1) splashZoekHooks().CMD_Brask(PicturePath(QStringLiteral("Kelvanor Atlas.bmp")));
-        if (type == 2) splashZoekHooks().CMD_Brask(PicturePath(QStringLiteral("Kelvanor Basil.bmp")));
+        if (type == 1) splashZoekHooks().CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
+        if (type == 2) splashZoekHooks().CMD_Brask(QStringLiteral("Kelvanor Basil.bmp"));
     }
     ladderView.braskEmberGevondenLamp = kZoekGroen;
     dashboardView.braskGevonden = kZoekGroen;
@@ -186,7 +187,10 @@ PeriodiekZoeken& periodiekZoeken() {
 }
 
 SplashZoekHooks& splashZoekHooks() {
-    static SplashZoekHooks hooks;
+    // The splash window is created if it does not exist yet.
+    static SplashZoekHooks hooks{
+        [](bool aan) { SplashVenster().Timer_Zoek_Interface->SetEnabled(aan); },
+        [](const QString& naam) { SplashWindow::ZetKnopAfbeelding(SplashVenster().CMD_Brask, naam); }};
     return hooks;
 }
 

@@ -37,10 +37,12 @@ struct PeriodiekZoeken {
 };
 PeriodiekZoeken& periodiekZoeken();
 
-// What the searches do to the splash window, filled in by the window that owns it.
+// What the searches do to the splash window: its search animation on or off,
+// and the module's picture (a file of the picture folder) on its button
+// CMD_Brask. Tests put their own in place.
 struct SplashZoekHooks {
-    std::function<void(bool)> Timer_Zoek_Interface;   // enable / disable the search animation
-    std::function<void(const QString&)> CMD_Brask;   // load the module's picture from this file
+    std::function<void(bool)> Timer_Zoek_Interface;
+    std::function<void(const QString&)> CMD_Brask;
 };
 SplashZoekHooks& splashZoekHooks();
 

@@ -7,7 +7,8 @@
 #include "Detection.h"
 #include "FunctionKeys.h"
 #include "OutputActions.h"
-#include "TempHome.h"
+#include "SplashWindow.h"
+#include "Vensters.h"
 #include "VellemanCards.h"
 
 using namespace tamberlo;
@@ -27,7 +28,8 @@ protected:
         splashZoekHooks().CMD_Brask = [this](const QString& file) { calls << "CMD_Brask " + file; };
         periodiekZoeken() = {};
     }
-    ~Detection() override { splashZoekHooks() = {}; }
+    ~Detection() override { splashZoekHooks() = saved; }
+    SplashZoekHooks saved = splashZoekHooks();
 
     int comPort = 0;
     QStringList calls;
@@ -83,7 +85,6 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
 }
 
 TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
-    TempHome home;
     kelvanor.connectResult = 5;
     kelvanor.moduleType = 1;
     AangeslotenKelvanorEmber();
@@ -91,10 +92,10 @@ TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
     EXPECT_EQ(shared.ModuleAanwezig, 5);
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
     EXPECT_EQ(dashboardView.braskGevonden, kZoekGroen);
-    EXPECT_EQ(calls, QStringList{"CMD_Brask " + home.path() + "/Afbeeldingen/Kelvanor Atlas.bmp"});
+    EXPECT_EQ(calls, QStringList{"CMD_Brask Kelvanor Atlas.bmp"});
     kelvanor.moduleType = 2;
     AangeslotenKelvanorEmber();
-    EXPECT_TRUE(calls.last().endsWith("/Afbeeldingen/Kelvanor Basil.bmp"));
+    EXPECT_EQ(calls.last(), "CMD_Brask Kelvanor Basil.bmp");
     // Other types light the lamps and leave the picture.
     calls.clear();
     kelvanor.moduleType = 3;
@@ -214,6 +215,21 @@ TEST_F(Detection, ThePeriodicSearchCoversOnlyTheTickedKinds) {
 TEST_F(Detection, TimerConnectStartsDisabledWithTenSeconds) {
     EXPECT_FALSE(TimerConnect().Enabled());
     EXPECT_EQ(TimerConnect().Interval(), 10000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DeviceTest, TheArduinoSearchRunsTheSplashWindowsAnimation) {
+    SplashZoekHooks& hooks = splashZoekHooks();
+    ASSERT_TRUE(hooks.Timer_Zoek_Interface && hooks.CMD_Brask);
+    AangeslotenICP12();
+    EXPECT_TRUE(SplashVenster().Timer_Zoek_Interface->Enabled());
+    CMDZoekiCP12_Click();
+    EXPECT_FALSE(SplashVenster().Timer_Zoek_Interface->Enabled());
+    hooks.CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
+    EXPECT_EQ(SplashVenster().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
 }
 
 }  // namespace
