@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "Dashboard.h"
 #include "Detection.h"
 
 namespace tamberlo {
@@ -15,8 +14,9 @@ namespace {
 bool searchKeysWanted(QObject* watched) {
     if (!watched->isWidgetType()) return false;
     QWidget* w = static_cast<QWidget*>(watched)->window();
+    // Looked up by name, so a key never creates the dashboard.
     return w->property(kZoekToetsenProperty).toBool() || w->objectName() == QLatin1String("LadderProgrammeren") ||
-           w == static_cast<QWidget*>(&Dashboard());
+           w->inherits("tamberlo::DashboardWindow");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "DeviceFixture.h"
 #include "Detection.h"
 #include "FunctionKeys.h"
+#include "Dashboard.h"
 #include "OutputActions.h"
 #include "SplashWindow.h"
 #include "Vensters.h"
@@ -230,6 +231,20 @@ TEST_F(DeviceTest, TheArduinoSearchRunsTheSplashWindowsAnimation) {
     EXPECT_FALSE(SplashVenster().Timer_Zoek_Interface->Enabled());
     hooks.CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
     EXPECT_EQ(SplashVenster().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DeviceTest, F11OnTheDashboardSearchesTheCards) {
+    functionKeys();
+    QTest::keyPress(&Dashboard(), Qt::Key_F11);
+    EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()"}));
+    // Auto-repeat does not search again.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&Dashboard(), &repeat);
+    EXPECT_EQ(cards.log.size(), 2u);
 }
 
 }  // namespace
