@@ -39,15 +39,15 @@ bool FunctionKeys::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat()) break;
-        bool down = event->type() == QEvent::KeyPress;
-        int k = key->key();
-        if (k >= Qt::Key_F1 && k <= Qt::Key_F8) {
-            held_[k - Qt::Key_F1] = down;
-        } else if (down && (k == Qt::Key_F11 || k == Qt::Key_F12) && searchKeysWanted(watched)) {
-            ZoekToets(k);
-            return true;  // handled once, not again by the parents the event would travel to
+        const bool down = event->type() == QEvent::KeyPress;
+        const int k = key->key();
+        if (down && (k == Qt::Key_F11 || k == Qt::Key_F12) && searchKeysWanted(watched)) {
+            // One search per key stroke; the event ends here, so neither the
+            // window's own handler nor its parents search again.
+            if (!key->isAutoRepeat()) ZoekToets(k);
+            return true;
         }
+        if (!key->isAutoRepeat() && k >= Qt::Key_F1 && k <= Qt::Key_F8) held_[k - Qt::Key_F1] = down;
         break;
     }
     case QEvent::ApplicationDeactivate:
