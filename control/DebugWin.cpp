@@ -18,13 +18,20 @@ namespace {
 class TraceDialog final : public QDialog {
 public:
     explicit TraceDialog(CDebugWin* owner) : owner_(owner) {}
+    // The window outlives its owner until its deferred deletion.
+    void Detach() {
+        owner_ = nullptr;
+        for (QPushButton* b : findChildren<QPushButton*>()) b->disconnect();
+    }
 
 protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
-        owner_->OnOK();
+        if (owner_) owner_->OnOK();
     }
-    void reject() override { owner_->OnOK(); }
+    void reject() override {
+        if (owner_) owner_->OnOK();
+    }
 
 private:
     CDebugWin* owner_;
@@ -68,6 +75,7 @@ void CDebugWin::DestroyWindow() {
     QDialog* w = window_;
     window_ = nullptr;
     list_ = nullptr;
+    static_cast<TraceDialog*>(w)->Detach();
     w->hide();
     // The window may be destroyed from inside one of its own handlers.
     w->deleteLater();

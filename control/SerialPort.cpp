@@ -140,6 +140,8 @@ int CSerialPort::Open(PortOwner* owner, std::uint32_t comNumber, std::uint32_t b
 }
 
 int CSerialPort::Close() {
+    // A line still queued (the closing "setup0") goes out first, briefly.
+    if (running_.load() && writeSlot_.Acquire(100)) writeSlot_.Release();
     stopEvent_.Set();
     JoinPortThread();
     running_.store(false);
