@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# run-tsan.sh [build-dir]: builds the Kelvanor control's serial transport and
+# protocol tests with ThreadSanitizer (a build of its own) and runs them.
+# The reader threads and the window thread share only the port's buffer and
+# flags; this run checks that hand-over.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+dir=${1:-$root/build-tsan}
+flags="-fsanitize=thread -fno-omit-frame-pointer"
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLO_BENCHMARKS=OFF \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread >/dev/null
+cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target test_kelvanor_serial test_kelvanor_protocol
+export QT_QPA_PLATFORM=offscreen
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/control/tsan/qt.supp"
+"$dir/bin/test_kelvanor_serial"
+"$dir/bin/test_kelvanor_protocol"
