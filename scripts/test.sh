@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds and runs every test twice (a normal build
-# and one with AddressSanitizer + UndefinedBehaviorSanitizer), then fuzzes
+# and one with AddressSanitizer + UndefinedBehaviorSanitizer), runs the Kelvanor
+# control's serial transport tests under ThreadSanitizer, then fuzzes
 # the ladder file reader for a bounded time. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +24,9 @@ run_suite() {
 
 run_suite normal "$root/build-test"
 run_suite sanitizer "$root/build-asan" -DTAMBERLO_SANITIZE=ON
+
+echo "== thread sanitizer run of the Kelvanor control's serial transport"
+JOBS=$jobs "$root/tests/control/tsan/run-tsan.sh" "$root/build-tsan" || status=1
 
 echo "== fuzzing the ladder file reader"
 "$root/tests/fuzz/run-fuzz.sh" "$root/build-fuzz" "${FUZZ_SECONDS:-60}" || status=1
