@@ -38,11 +38,6 @@ bool HostKelvanorControl() {
         }
         return false;
     }
-    // The main window's InputWordChanged handler: the program uses one module
-    // and its input word 0, so module and word are not looked at.
-    hosted()->InputWordChanged = [](std::int16_t, std::int16_t, std::int32_t value) {
-        shared.ModuleIngangWoord = static_cast<Integer>(value);
-    };
     SetKelvanor1(hosted().get());
     static bool endStep = false;
     if (!endStep) {
