@@ -5,6 +5,12 @@
 
 namespace kelvanor {
 
+namespace {
+std::atomic<std::uint32_t> lastPortId{0};
+}
+
+CCommunicationPort::CCommunicationPort() : portId_(++lastPortId) {}
+
 CCommunicationPort::~CCommunicationPort() {
     // A derived port closes (and so joins) first; this is the last guard.
     stopEvent_.Set();
@@ -36,7 +42,7 @@ std::size_t CCommunicationPort::AppendReceived(const std::uint8_t* data, std::si
 }
 
 void CCommunicationPort::NotifyOwner() {
-    if (owner_ && !notifyPending_.exchange(true)) owner_->PortDataPending(key_);
+    if (owner_ && !notifyPending_.exchange(true)) owner_->PortDataPending(portId_);
 }
 
 void CCommunicationPort::StartPortThread(std::function<void()> proc) {

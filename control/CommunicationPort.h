@@ -34,18 +34,19 @@ enum PortKind : std::uint32_t {
 };
 
 // Who hears from a port (the control). Called on the reader thread: it must
-// only post to the window thread and return.
+// only post to the window thread and return. `portId` names the port itself
+// (CCommunicationPort::portId()); keys of different transports may collide.
 class PortOwner {
 public:
     virtual ~PortOwner() = default;
-    virtual void PortDataPending(std::uint32_t key) = 0;
+    virtual void PortDataPending(std::uint32_t portId) = 0;
 };
 
 class CCommunicationPort {
 public:
     static constexpr std::size_t kBufferSize = 1024;
 
-    CCommunicationPort() = default;
+    CCommunicationPort();
     virtual ~CCommunicationPort();
     CCommunicationPort(const CCommunicationPort&) = delete;
     CCommunicationPort& operator=(const CCommunicationPort&) = delete;
@@ -83,6 +84,8 @@ public:
     // The key this port's notifications carry (COM number, USB location id
     // or device index).
     std::uint32_t key() const { return key_; }
+    // Unique among the ports of the process; notifications carry it.
+    std::uint32_t portId() const { return portId_; }
 
 protected:
     // Reader thread: appends at most the free space, returns what was kept.
@@ -111,6 +114,7 @@ protected:
 
 private:
     std::atomic<bool> notifyPending_{false};
+    const std::uint32_t portId_;
 };
 
 }  // namespace kelvanor

@@ -26,8 +26,8 @@ constexpr QEvent::Type kPortDataEvent = static_cast<QEvent::Type>(QEvent::User +
 constexpr QEvent::Type kInputWordEvent = static_cast<QEvent::Type>(QEvent::User + 0x8064);  // WM_APP+100
 
 struct PortDataEvent final : QEvent {
-    explicit PortDataEvent(std::uint32_t k) : QEvent(kPortDataEvent), key(k) {}
-    std::uint32_t key;
+    explicit PortDataEvent(std::uint32_t id) : QEvent(kPortDataEvent), portId(id) {}
+    std::uint32_t portId;
 };
 
 struct InputWordEvent final : QEvent {
@@ -42,7 +42,7 @@ public:
 protected:
     bool event(QEvent* e) override {
         if (e->type() == kPortDataEvent) {
-            ctrl_->OnPortData(static_cast<PortDataEvent*>(e)->key);
+            ctrl_->OnPortData(static_cast<PortDataEvent*>(e)->portId);
             return true;
         }
         if (e->type() == kInputWordEvent) {
@@ -140,8 +140,8 @@ void CKelvanorCtrl::Abandon() {
     }
 }
 
-void CKelvanorCtrl::PortDataPending(std::uint32_t key) {
-    QCoreApplication::postEvent(window_.get(), new PortDataEvent(key));
+void CKelvanorCtrl::PortDataPending(std::uint32_t portId) {
+    QCoreApplication::postEvent(window_.get(), new PortDataEvent(portId));
 }
 
 void CKelvanorCtrl::OnInputWordChanged(std::uint32_t wParam, std::uint32_t lParam) {

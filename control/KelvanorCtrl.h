@@ -111,8 +111,8 @@ public:
     int currentModule() const { return currentModule_; }
 
     // ---- the window thread's side of the ports ---------------------------
-    void PortDataPending(std::uint32_t key) override;  // reader thread: posts
-    void OnPortData(std::uint32_t key);                // message 0x464
+    void PortDataPending(std::uint32_t portId) override;  // reader thread: posts
+    void OnPortData(std::uint32_t portId);                // message 0x464
     void OnInputWordChanged(std::uint32_t wParam, std::uint32_t lParam);  // message 0x8064
 
     // ---- protocol (Module channel protocol) ------------------------------

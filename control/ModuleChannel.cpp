@@ -44,9 +44,10 @@ void CKelvanorCtrl::SendCommand(ChannelRecord& ch, const std::string& text) {
     if (ch.port) ch.port->Write(text + '\r');
 }
 
-void CKelvanorCtrl::OnPortData(std::uint32_t key) {
+void CKelvanorCtrl::OnPortData(std::uint32_t portId) {
+    // The port names itself: a COM number and a Silicon Labs index may be equal.
     for (ChannelRecord& ch : channels_) {
-        if (ch.state == kChannelClosed || ch.key != key || !ch.port) continue;
+        if (ch.state == kChannelClosed || !ch.port || ch.port->portId() != portId) continue;
         if (!ch.port->HasReceived() && ch.pending.empty()) continue;
         CCommunicationPort::Received r = ch.port->TakeReceived();
         // Bounded: a control far behind its port loses the oldest bytes.
@@ -58,7 +59,7 @@ void CKelvanorCtrl::OnPortData(std::uint32_t key) {
     }
     // A fault the reader met is shown (and its port closed) here, on the window thread.
     for (ChannelRecord& ch : channels_) {
-        if (ch.state != kChannelClosed && ch.key == key && ch.port) ch.port->HandleReaderFault();
+        if (ch.state != kChannelClosed && ch.port && ch.port->portId() == portId) ch.port->HandleReaderFault();
     }
 }
 

@@ -1,12 +1,14 @@
 #include "UsbBridges.h"
 
+#include "PlatformUsbBridges.h"
+
 namespace kelvanor {
 namespace {
-NoUsbBridges noBridges;
+PlatformUsbBridges platformBridges;
 UsbBridges* installed = nullptr;
 }  // namespace
 
-UsbBridges& usbBridges() { return installed ? *installed : static_cast<UsbBridges&>(noBridges); }
+UsbBridges& usbBridges() { return installed ? *installed : static_cast<UsbBridges&>(platformBridges); }
 void SetUsbBridges(UsbBridges* bridges) { installed = bridges; }
 
 }  // namespace kelvanor

@@ -2,8 +2,9 @@
 // How the module search reaches the USB bridges (FTDI and Silicon Labs). The
 // search asks this interface for the devices and for a new port object of the
 // right transport; the ports themselves derive from CCommunicationPort.
-// The default finds no device. The real one, over the FTDI and Silicon Labs
-// layers in platform/, is installed with SetUsbBridges(); tests install fakes.
+// The default reaches the bridges through the FTDI and Silicon Labs layers in
+// platform/ (PlatformUsbBridges); tests install fakes of those layers, or of
+// this interface with SetUsbBridges().
 
 #include <cstdint>
 #include <memory>
@@ -45,7 +46,7 @@ public:
     std::unique_ptr<CCommunicationPort> NewSiLabsPort() override { return nullptr; }
 };
 
-// The bridges in use: NoUsbBridges unless another was installed.
+// The bridges in use: PlatformUsbBridges unless another was installed.
 UsbBridges& usbBridges();
 // Installs `bridges` (not owned); nullptr restores the default.
 void SetUsbBridges(UsbBridges* bridges);

@@ -39,7 +39,7 @@ TEST_F(SerialPortTest, OpensWritesAndReadsThroughTheReaderThread) {
     port.Write("MT1=01\r");
     ASSERT_TRUE(module.WaitForLine("MT1=01"));
     ASSERT_TRUE(PumpUntil([&] { return port.HasReceived(); }));  // the answer "T1=01"
-    EXPECT_EQ(owner.lastKey.load(), 7u);
+    EXPECT_EQ(owner.lastKey.load(), port.portId());
     std::string got;
     ASSERT_TRUE(PumpUntil([&] {
         const auto r = port.TakeReceived();
