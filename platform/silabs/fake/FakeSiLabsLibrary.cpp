@@ -98,7 +98,7 @@ int FakeSiLabsLibrary::open(int index, SiLabsHandle& handle) {
     State& s = devices_[std::size_t(index)];
     s.calls.push_back("Open");
     if (auto f = failures_.find(SiLabsStep::Open); f != failures_.end()) return f->second;
-    if (s.handle) return SiLabsDeviceIoFailed;
+    if (s.handle || s.device.failOpen) return SiLabsDeviceIoFailed;
     s.handle = handle = nextHandle_++;
     s.rx.clear();
     return SiLabsSuccess;

@@ -22,6 +22,7 @@ struct FakeSiLabsDevice {
     std::string path = "usb-0001";
     std::string vendorId = "10C4";
     std::string productId = "EA61";
+    bool failOpen = false;   // this device cannot be opened
     // Called (without the fake's lock) with each write; its answer arrives as received bytes.
     std::function<std::string(const std::string& written)> respond;
 };
