@@ -70,8 +70,8 @@ QString yesNo(bool b) { return b ? QStringLiteral("Y") : QStringLiteral("N"); }
 
 }  // namespace
 
-void PostInputWordEvent(QObject* window, std::uint32_t wParam, std::uint32_t lParam) {
-    QCoreApplication::postEvent(window, new InputWordEvent(wParam, lParam));
+void CKelvanorCtrl::PostInputWordChanged(std::uint32_t wParam, std::uint32_t lParam) {
+    QCoreApplication::postEvent(window_.get(), new InputWordEvent(wParam, lParam));
 }
 
 CKelvanorCtrl::CKelvanorCtrl() : window_(std::make_unique<ControlWindow>(this)) {

@@ -147,6 +147,8 @@ private:
     ChannelRecord* ChannelOf(ModuleRecord* module);
     void SendToModule(std::int16_t modIndex, const std::string& text);
     void RaiseInputWordChanged(std::int16_t module, std::int16_t word, std::int32_t value);
+    // Message 0x8064 to the control's own window: words 1 to 4 are raised later.
+    void PostInputWordChanged(std::uint32_t wParam, std::uint32_t lParam);
     bool Handshake(ChannelRecord& channel, std::uint32_t kind, std::uint32_t key, int waits);
     void DisconnectAll();
     void InitialiseModule(int number);

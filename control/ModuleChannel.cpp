@@ -2,9 +2,6 @@
 // received bytes, the reply parser with the initialisation chain, and the
 // requests that wait for an answer.
 
-#include <QCoreApplication>
-#include <QObject>
-
 #include <cstring>
 
 #include "ControlMessages.h"
@@ -13,8 +10,6 @@
 #include "WireFormat.h"
 
 namespace kelvanor {
-
-void PostInputWordEvent(QObject* window, std::uint32_t wParam, std::uint32_t lParam);
 
 namespace {
 
@@ -349,7 +344,7 @@ void CKelvanorCtrl::StoreInputWord(std::uint32_t value, std::uint32_t word, std:
         if (word == 0)
             RaiseInputWordChanged(static_cast<std::int16_t>(module), 0, static_cast<std::int32_t>(v));
         else
-            PostInputWordEvent(window_.get(), module * 256 + word, v);
+            PostInputWordChanged(module * 256 + word, v);
     }
     m.inputRequest[word] = 0;
 }

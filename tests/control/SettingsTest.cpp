@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "ControlFixture.h"
+#include "AboutDlg.h"
 #include "DebugWin.h"
 #include "Ini.h"
 #include "KelvanorCtrl.h"
@@ -85,6 +86,10 @@ TEST_F(SettingsTest, ProfileFileSemantics) {
 
 TEST_F(SettingsTest, TheIniFileLivesInTheConfigFolder) {
     EXPECT_EQ(GetIniFilePath(), iniPath());
+    // Without a usable config folder: the library's own folder (not a fixed
+    // number of characters cut off the library's file name).
+    ScopedEnv bad("XDG_CONFIG_HOME", "/proc/no-such-folder");
+    EXPECT_EQ(GetIniFolder(), QFileInfo(OwnLibraryPath()).absolutePath());
 }
 
 TEST_F(SettingsTest, ACreatedControlWritesItsSettingsBackNormalised) {
