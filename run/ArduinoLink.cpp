@@ -4,6 +4,7 @@
 
 #include "ArduinoPort.h"
 #include "ArduinoProtocol.h"
+#include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "PollTimers.h"
@@ -42,6 +43,7 @@ QTimer& pauseTimer() {
 void zetIngang(int k, bool aan) {
     if (k < 1 || k > 5) return;
     shared.IngangDigitaal[kGroepArduinoLokaal][k] = aan ? -1 : 0;
+    ZetLamp(dashboardView.digInVelPar, 100 + k, aan);
 }
 
 void poortVerloren() {
@@ -52,6 +54,8 @@ void poortVerloren() {
     pauseTimer().stop();
     ladderView.icp12GevondenLamp = kLampRood;
     ladderView.changed();
+    dashboardView.icp12Gevonden = kLampRood;
+    dashboardView.changed();
     dialogs().MsgBox(ArduinoVerlorenTekst(), MsgButtons::Ok);
 }
 
@@ -107,11 +111,13 @@ void VerwerkArduinoAntwoord(const QString& reply) {
     case ArduinoAntwoord::Soort::Identiteit:
         ladderView.icp12GevondenLamp = kLampGroen;
         ladderView.changed();
+        dashboardView.icp12Gevonden = kLampGroen;
         shared.ICP12Type = a.identiteit;
         break;
     case ArduinoAntwoord::Soort::Onbekend:
-        break;
+        return;
     }
+    dashboardView.changed();
 }
 
 QString ArduinoVerlorenTekst() {

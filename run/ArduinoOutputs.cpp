@@ -1,6 +1,7 @@
 #include "ArduinoOutputs.h"
 
 #include "ArduinoPort.h"
+#include "ComPortSearch.h"
 
 namespace tamberlo {
 
@@ -14,7 +15,7 @@ ArduinoPoortHooks& arduinoPoortHooks() {
 }
 
 ArduinoZoekHooks& arduinoZoekHooks() {
-    static ArduinoZoekHooks hooks;
+    static ArduinoZoekHooks hooks{ZoekComPoorten, ICP_Connect};
     return hooks;
 }
 

@@ -51,13 +51,6 @@ void tekst(QLabel* l, const QString& t) {
 }
 double procent(long waarde) { return qRound(waarde / 2.55); }
 
-int byteVan(const std::array<bool, 9>& rij) {
-    int b = 0;
-    for (int n = 1; n <= 8; ++n)
-        if (rij[n]) b |= 1 << (n - 1);
-    return b;
-}
-
 Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
     auto* p = new Panel3D(c, parent);
     p->setGeometry(x, y, w, h);
@@ -171,7 +164,6 @@ void DashboardWindow::bouwLokaal() {
     for (int c = 0; c <= 3; ++c) {
         const int cx = (c < 2 ? kaartenUit01 : kaartenUit23) + (c % 2) * kKolom;
         PanelVellemanGevonden.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
-        PanelVellemanGevonden(c)->SetBackColor(0x8080FF);
     }
     PanelBraskGevonden.set(1, paneel(f, moduleUit, y, 2 * kKolom, 14));
     SSPaneliCP12USBstickGevonden = paneel(f, arduinoUit, y, 2 * kKolom, 14);
@@ -268,60 +260,48 @@ void DashboardWindow::SetHeightTwips(int twips) { resize(width(), TwipsNaarPixel
 int DashboardWindow::HeightTwips() const { return PixelsNaarTwips(height()); }
 
 void DashboardWindow::Refresh() {
-    const SharedState& s = shared;
-    // Local inputs and outputs; the Arduino is group 10 here, column 9 and
-    // row 8 in the images.
-    for (int g = 0; g <= 7; ++g) {
-        for (int k = 1; k <= 8; ++k) {
-            lamp(DigInVelPar(g * 10 + k), s.IngangDigitaal[g][k] != 0);
-            lamp(DigUitVelPar(g * 10 + k), s.UitgangDigitaal[g][k]);
-        }
-    }
-    for (int k = 1; k <= 8; ++k) {
-        lamp(DigInVelPar(100 + k), s.IngangDigitaal[kGroepArduinoLokaal][k] != 0);
-        lamp(DigUitVelPar(100 + k), s.UitgangDigitaal[8][k]);
-    }
-    // The peer's inputs and the outputs the program sends it.
-    for (int g = 0; g <= 8; ++g) {
-        for (int k = 1; k <= 8; ++k) {
-            lamp(DigInVelParNetw(g * 10 + k), s.IngangDigitaalNetw[g][k] != 0);
-            lamp(DigUitVelParNetw(g * 10 + k), (s.NetwUitgangen[g] >> (k - 1)) & 1);
-        }
-    }
-    for (int c = 0; c <= 3; ++c) {
-        for (int ch = 1; ch <= 2; ++ch) {
-            const int item = 2 * c + ch;
-            const long in = s.IngangAnaloog[ch == 1 ? c : 4 + c];
-            const long inNetw = s.IngangAnaloogNetw[ch == 1 ? c : 4 + c];
-            const long uit = ch == 1 ? s.AnaloogUitA1[c] : s.AnaloogUitA2[c];
-            const long uitNetw = s.NetwAnaUitgangen[c][ch];
-            caption(PanelAnaInDecimaal(item), QString::number(in));
-            flood(PanelAnaloogIn(item), procent(in));
-            caption(PanelAnaUitDecimaal(item), QString::number(uit));
-            flood(PanelAnaloogUit(item), procent(uit));
-            caption(PanelAnaInDecimaalNetw(item), QString::number(inNetw));
-            flood(PanelAnaloogInNetw(item), procent(inNetw));
-            caption(PanelAnaUitDecimaalNetw(item), QString::number(uitNetw));
-            flood(PanelAnaloogUitNetw(item), procent(uitNetw));
-        }
-    }
-    // Ladder timers, as the timer handlers and the timer actions wrote them.
+    // Everything but the peer's search lamps is in the dashboard view, which
+    // the input reading, the output actions, the timers, the searches and the
+    // two links write.
     const DashboardView& v = dashboardView;
-    for (int i = 0; i <= 7; ++i) {
-        flood(PanelTimer(i), v.timerFlood[i]);
-        caption(PanelTimer(i), v.timerCaption[i]);
-        caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
-        kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
+    if (v.revision != geschilderd_) {
+        geschilderd_ = v.revision;
+        for (int i = 1; i <= 108; ++i) {
+            lamp(DigInVelPar(i), v.digInVelPar[i]);
+            lamp(DigUitVelPar(i), v.digUitVelPar[i]);
+        }
+        for (int i = 1; i <= 88; ++i) {
+            lamp(DigInVelParNetw(i), v.digInVelParNetw[i]);
+            lamp(DigUitVelParNetw(i), v.digUitVelParNetw[i]);
+        }
+        for (int i = 1; i <= 8; ++i) {
+            caption(PanelAnaInDecimaal(i), v.anaInDecimaal[i]);
+            flood(PanelAnaloogIn(i), v.analoogIn[i]);
+            caption(PanelAnaUitDecimaal(i), v.anaUitDecimaal[i]);
+            flood(PanelAnaloogUit(i), v.analoogUit[i]);
+            caption(PanelAnaInDecimaalNetw(i), v.anaInDecimaalNetw[i]);
+            flood(PanelAnaloogInNetw(i), v.analoogInNetw[i]);
+            caption(PanelAnaUitDecimaalNetw(i), v.anaUitDecimaalNetw[i]);
+            flood(PanelAnaloogUitNetw(i), v.analoogUitNetw[i]);
+        }
+        for (int i = 0; i <= 7; ++i) {
+            flood(PanelTimer(i), v.timerFlood[i]);
+            caption(PanelTimer(i), v.timerCaption[i]);
+            caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
+            kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
+        }
+        for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), v.vellemanGevonden[c]);
+        kleur(PanelBraskGevonden(1), v.braskGevonden);
+        kleur(SSPaneliCP12USBstickGevonden, v.icp12Gevonden);
+        tekst(Brask, v.brask);
+        tekst(iCP, v.icp);
     }
-    // Lamps of the interfaces found: the same lamps as on the main window.
-    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);
-    kleur(PanelBraskGevonden(1), ladderView.braskGevonden[1]);
-    kleur(SSPaneliCP12USBstickGevonden, ladderView.icp12GevondenLamp);
     const NetwerkPeerLampen& peer = PeerLampen();
-    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
-    kleur(PanelBraskGevondenNetw, peer.braskGevonden);
-    tekst(Brask, QString::number(byteVan(s.UitgangDigitaal[kGroepKelvanor])));
-    tekst(iCP, QString::number(byteVan(s.UitgangDigitaal[8])));
+    if (peer.revision != peerGeschilderd_) {
+        peerGeschilderd_ = peer.revision;
+        for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
+        kleur(PanelBraskGevondenNetw, peer.braskGevonden);
+    }
 }
 
 void DashboardWindow::zetToonNetwerkTekst(bool getoond) {
@@ -382,12 +362,16 @@ void DashboardWindow::CMDDashboardSluiten_Click() {
 }
 
 void DashboardWindow::Form_Activate() {
-    if (shared.VellemanKaartMasker > 0) {
-        for (int i = 0; i <= 3; ++i) {
-            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanGevonden[i] = 0x80FF80;
-        }
-        ladderView.changed();
+    DashboardView& v = dashboardView;
+    for (int i = 0; i <= 3; ++i) {
+        if (shared.VellemanKaartMasker > 0 && (shared.VellemanKaartMasker & (1 << i))) v.vellemanGevonden[i] = 0x80FF80;
     }
+    // The bars of the peer's analog inputs, to the nearest whole percent.
+    for (int c = 0; c <= 3; ++c) {
+        v.analoogInNetw[2 * c + 1] = procent(shared.IngangAnaloogNetw[c]);
+        v.analoogInNetw[2 * c + 2] = procent(shared.IngangAnaloogNetw[4 + c]);
+    }
+    v.changed();
     if (shared.ProgrammaStatus == 0) TimerLeesIngangen().SetEnabled(true);
     Refresh();
 }

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 #include "ControlArray.h"
 #include "Panel3D.h"
 #include "Shapes.h"
@@ -81,6 +83,8 @@ private:
     void zetToonNetwerkTekst(bool getoond);
 
     QTimer* refreshTimer_ = nullptr;
+    std::uint64_t geschilderd_ = ~std::uint64_t{0};
+    std::uint64_t peerGeschilderd_ = ~std::uint64_t{0};
 };
 
 // The dashboard, created hidden at the first reference.
