@@ -2,6 +2,7 @@
 // search and hello, polls by board type, DI and analog replies into the
 // input image, output commands, garbage, and a device pulled out mid-run.
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "FakeDialogs.h"
 #include "LadderView.h"
 #include "PollTimers.h"
+#include "RunCommands.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 #include "Yielding.h"
@@ -228,4 +230,28 @@ TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
     EXPECT_EQ(shared.ProgrammaStatus, 1);  // the run goes on
     EXPECT_FALSE(ArduinoZetUitgangen(3));
     EXPECT_FALSE(COM_Available(6));
+}
+
+TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
+    ArduinoEmulator com8(dir.path(), 8, "AT");
+    waitDone = [&] { return shared.ICP12Type == "AT"; };
+    zoek();
+    ASSERT_EQ(shared.ICP12Type, "AT");
+    // Rung 1: Arduino input 1 sets output 1; rung 2: input 1 off resets it.
+    shared.Condities[1] = {1, 50, 1, 0, 0, 0};
+    shared.Acties[1] = {1, 50, 1, 1, 0, 0, 0, 0, 0, 0};
+    shared.Condities[4] = {1, 50, 11, 0, 0, 0};
+    shared.Acties[2] = {1, 50, 2, 1, 0, 0, 0, 0, 0, 0};
+    com8.inputBits = 1;
+    com8.onCommand = [&](const QString& c) {
+        if (c == "1/1") com8.inputBits = 0;
+        if (c == "1/0") CommandStop();
+    };
+    QTimer bewaker;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&bewaker, &QTimer::timeout, [] { CommandStop(); });
+    bewaker.start(10000);
+    CommandStart();
+    EXPECT_EQ(com8.outputCommands(), (QStringList{"1/1", "1/0"}));
+    EXPECT_GE(com8.count("5"), 2);  // polled for the board "AT"
+    EXPECT_FALSE(TimerSerialPort().Enabled());  // Stop ends the poll
 }

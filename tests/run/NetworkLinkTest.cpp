@@ -3,6 +3,7 @@
 // "au", split and merged frames, refusal, time-out, a peer that quits, and
 // garbage from the peer.
 #include <QTcpServer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "NetworkPeer.h"
 #include "NetworkPeerEmulator.h"
 #include "PollTimers.h"
+#include "RunCommands.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 
@@ -135,6 +137,40 @@ TEST_F(NetworkLinkTest, PeerThatNeverAnswersTimesOut) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains("\r10060\r"));
     EXPECT_EQ(WinsockState(), 0);
+    for (auto* s : fillers) delete s;
+    ::close(fd);
+}
+
+TEST_F(NetworkLinkTest, StopDuringTheAttemptEndsIt) {
+    // As above: a peer whose accept queue is full never completes the handshake.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(fd, 0), 0);
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    std::vector<QTcpSocket*> fillers;
+    for (int i = 0; i < 3; ++i) {
+        auto* s = new QTcpSocket;
+        s->connectToHost(QHostAddress::LocalHost, ntohs(addr.sin_port));
+        fillers.push_back(s);
+    }
+    Pump(50);
+
+    WinsockHost().SetRemotePort(ntohs(addr.sin_port));
+    int stateDuringAttempt = -1;
+    QTimer::singleShot(50, [&] {
+        stateDuringAttempt = shared.Verbindingsstatus;
+        networkLink().CloseConnectingLink();  // what Stop does while connecting
+    });
+    MaakVerbinding();
+    EXPECT_EQ(stateDuringAttempt, 3);
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     for (auto* s : fillers) delete s;
     ::close(fd);
 }
@@ -385,4 +421,35 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
     // Endless bytes without an end: no box, no growth; the link recovers.
     peer.sendRaw(QByteArray(200000, 'k'));
     stuur("\r" + F("di", "k3-1"), [&] { return shared.IngangDigitaalNetw[3][1] == -1; });
+}
+
+TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
+    // Rung 1: network input 1 of card 0 sets network output 1 of card 0;
+    // rung 2: that input off resets it.
+    shared.Condities[1] = {1, 10, 1, 0, 1, 0};
+    shared.Acties[1] = {1, 10, 1, 1, 1, 0, 0, 0, 0, 0};
+    shared.Condities[4] = {1, 10, 11, 0, 1, 0};
+    shared.Acties[2] = {1, 10, 2, 1, 1, 0, 0, 0, 0, 0};
+    bool begonnen = false;
+    peer.onMessage = [&](const QString& code, const QString& payload) {
+        if (code == "dc" && !begonnen) {
+            begonnen = true;
+            peer.sendMessage("di", "k0-1");
+        } else if (code == "du" && payload == "k0-1") {
+            peer.sendMessage("di", "k0-0");
+        } else if (code == "du" && payload == "k0-0") {
+            peer.sendMessage("qu");
+        }
+    };
+    QTimer bewaker;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&bewaker, &QTimer::timeout, [] { CommandStop(); });
+    bewaker.start(10000);
+    CommandStart();
+    EXPECT_EQ(peer.payloads("du"), (QStringList{"k0-1", "k0-0"}));
+    EXPECT_EQ(peer.messages.first(), "ve|");
+    EXPECT_EQ(shared.ProgrammaStatus, 0);
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+    EXPECT_EQ(peer.count("qu"), 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
