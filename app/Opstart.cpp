@@ -1,6 +1,7 @@
 // The main window's load handler: the program's start-up.
 #include <QApplication>
 
+#include "ComPortSearch.h"
 #include "Controls.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
@@ -100,7 +101,13 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     s.Label_Starten->SetCaption(T("Zoeken naar Arduino.", "Looking for Arduino."));
     WaitSeconds(0.5);
     s.Label_Arduino_Nano->SetCaption(TekstArduinoControleren());
+    // The port scan moves the progress bar and fills the splash's port list.
+    SetSplashProgressStep([&s] { s.ProgressStap(); });
     d.AangeslotenICP12();
+    SetSplashProgressStep(nullptr);
+    s.Combo_Beschikbare_Com_Poorten->clear();
+    s.Combo_Beschikbare_Com_Poorten->addItems(SplashComPoorten().items);
+    if (SplashComPoorten().items.isEmpty()) s.Combo_Beschikbare_Com_Poorten->addItem(SplashComPoorten().text);
     s.Timer_Zoek_Interface->SetEnabled(false);
 
     // 17. Its report.

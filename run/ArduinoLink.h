@@ -32,7 +32,7 @@ inline constexpr int kArduinoAntwoordPauzeMs = 8;
 // Texts of the message shown once when the Arduino's port went away.
 QString ArduinoVerlorenTekst();
 
-// Tests: forgets the half-received reply.
+// Forgets the half-received reply (the port changes; tests).
 void ResetArduinoLink();
 
 }  // namespace tamberlo

@@ -34,6 +34,7 @@ void ZoekComPoorten() {
     instellingen.changed();
 
     if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
+    ResetArduinoLink();  // half a reply of the old port must not join the new one
 
     for (int n = 1; n <= kHoogsteComPoort; ++n) {
         if (COM_Available(static_cast<std::int16_t>(n))) {
@@ -65,6 +66,7 @@ void Combo_Beschikbare_Com_Poorten_Click(int listIndex) {
     lijst.changed();
 
     if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
+    ResetArduinoLink();
     bool ok = false;
     const int n = lijst.text.toInt(&ok);
     shared.ICP12Poort = ok && n >= 1 && n <= kHoogsteComPoort ? static_cast<Integer>(n) : 0;
