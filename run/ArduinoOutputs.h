@@ -19,6 +19,7 @@ struct ArduinoPoortHooks {
 };
 ArduinoPoortHooks& arduinoPoortHooks();
 
+// The port search and the hello (ComPortSearch.h unless a test put others in).
 struct ArduinoZoekHooks {
     std::function<void()> ZoekComPoorten;
     std::function<void(int)> ICP_Connect;

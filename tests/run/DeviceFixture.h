@@ -54,12 +54,17 @@ protected:
         ArduinoUitgangGewist(std::nullopt);
         arduinoPoortHooks().PortOpen = [this] { return arduinoOpen; };
         arduinoPoortHooks().Output = [this](const QString& t) { arduino << t; };
+        // No serial port of this machine is scanned or opened.
+        arduinoZoekHooks().ZoekComPoorten = [] { shared.ICP12Poort = 0; };
+        arduinoZoekHooks().ICP_Connect = [](int) {};
     }
     ~DeviceTest() override {
         SetKelvanor1(nullptr);
-        arduinoPoortHooks() = {};
-        arduinoZoekHooks() = {};
+        arduinoPoortHooks() = savedPoort;
+        arduinoZoekHooks() = savedZoek;
     }
+    ArduinoPoortHooks savedPoort = arduinoPoortHooks();
+    ArduinoZoekHooks savedZoek = arduinoZoekHooks();
 
     // An output action row: kind 1 with columns 1..5.
     void actie(int r, int code, int op, int out, int netw = 0, int wacht = 0) {
