@@ -6,7 +6,7 @@ DashboardView dashboardView;
 
 DashboardView::DashboardView() {
     tijdTimerColor.fill(0xFFC0C0);
-    anaUitDecimaal.fill(QStringLiteral("0"));
+    for (auto* a : {&anaInDecimaal, &anaUitDecimaal, &anaInDecimaalNetw, &anaUitDecimaalNetw}) a->fill(QStringLiteral("0"));
 }
 
 }  // namespace tamberlo

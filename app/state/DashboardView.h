@@ -31,10 +31,33 @@ struct DashboardView {
     // (groups 0..3 cards, 4..6 parallel ports, 7 the Kelvanor module, 10 the
     // Arduino); true = lit (fill style 0).
     std::array<bool, 110> digUitVelPar{};
-    // PanelAnaUitDecimaal(2 * card + channel): the local analog output value
-    // last written to the card (or shown, while the card is not found). The
-    // output actions compare against it; the gauges follow AnaloogUitA1/A2.
+    // DigInVelPar: local input lamps alike (group 7 the module's inputs 1..8).
+    std::array<bool, 110> digInVelPar{};
+    // The peer's lamps, groups 0..7 as above and 8 the Arduino.
+    std::array<bool, 90> digInVelParNetw{};
+    std::array<bool, 90> digUitVelParNetw{};
+
+    // Analog panels, item = 2 * card + channel (1..8): the value as a caption
+    // (PanelAnaInDecimaal, PanelAnaUitDecimaal) and as a gauge in flood
+    // percent (PanelAnaloogIn, PanelAnaloogUit), local and the peer's.
+    std::array<QString, 9> anaInDecimaal;
+    std::array<double, 9> analoogIn{};
     std::array<QString, 9> anaUitDecimaal;
+    std::array<double, 9> analoogUit{};
+    std::array<QString, 9> anaInDecimaalNetw;
+    std::array<double, 9> analoogInNetw{};
+    std::array<QString, 9> anaUitDecimaalNetw;
+    std::array<double, 9> analoogUitNetw{};
+
+    // Labels Brask and iCP: the Kelvanor module's and the Arduino's output byte.
+    QString brask = QStringLiteral("0");
+    QString icp = QStringLiteral("0");
+
+    // Search lamps: PanelVellemanGevonden(0..3), PanelBraskGevonden(1),
+    // SSPaneliCP12USBstickGevonden.
+    std::array<VbColor, 4> vellemanGevonden{kZoekRood, kZoekRood, kZoekRood, kZoekRood};
+    VbColor braskGevonden = kZoekRood;
+    VbColor icp12Gevonden = kZoekRood;
 
     std::uint64_t revision = 0;
     void changed() { ++revision; }
@@ -43,5 +66,11 @@ struct DashboardView {
 };
 
 extern DashboardView dashboardView;
+
+// Sets one lamp of an array; items outside it are ignored.
+template <std::size_t N>
+void ZetLamp(std::array<bool, N>& lampen, int item, bool aan) {
+    if (item >= 0 && item < static_cast<int>(N)) lampen[item] = aan;
+}
 
 }  // namespace tamberlo
