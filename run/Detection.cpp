@@ -43,8 +43,14 @@ void vellemanUitgangenGewist(int card) {
     shared.VellemanUitByte[card] = 0;
     shared.AnaloogUitA1[card] = 0;
     shared.AnaloogUitA2[card] = 0;
-    for (int n = 1; n <= 8; ++n) shared.UitgangDigitaal[card][n] = false;
-    for (int ch = 1; ch <= 2; ++ch) dashboardView.anaUitDecimaal[2 * card + ch] = QStringLiteral("0");
+    for (int n = 1; n <= 8; ++n) {
+        shared.UitgangDigitaal[card][n] = false;
+        ZetLamp(dashboardView.digUitVelPar, 10 * card + n, false);
+    }
+    for (int ch = 1; ch <= 2; ++ch) {
+        dashboardView.anaUitDecimaal[2 * card + ch] = QStringLiteral("0");
+        dashboardView.analoogUit[2 * card + ch] = 0;
+    }
 }
 
 // Connect closes the module's channels, which resets a module; the program's
@@ -52,13 +58,21 @@ void vellemanUitgangenGewist(int card) {
 void moduleUitgangenGewist() {
     shared.ModuleUitByte.fill(0);
     shared.ModuleUitByteVerzonden.fill(0);
-    for (int n = 1; n <= 8; ++n) shared.UitgangDigitaal[kGroepKelvanor][n] = false;
+    for (int n = 1; n <= 8; ++n) {
+        shared.UitgangDigitaal[kGroepKelvanor][n] = false;
+        ZetLamp(dashboardView.digUitVelPar, 10 * kGroepKelvanor + n, false);
+    }
+    dashboardView.brask = QStringLiteral("0");
 }
 
 // Opening the Arduino's port resets the board: its outputs are off afterwards.
 void arduinoUitgangenGewist() {
     shared.ArduinoUitByte = 0;
-    for (int n = 1; n <= 8; ++n) shared.UitgangDigitaal[8][n] = false;
+    for (int n = 1; n <= 8; ++n) {
+        shared.UitgangDigitaal[8][n] = false;
+        ZetLamp(dashboardView.digUitVelPar, 100 + n, false);
+    }
+    dashboardView.icp = QStringLiteral("0");
     ArduinoUitgangGewist(0);
 }
 
@@ -73,6 +87,7 @@ void AangeslotenVelleman() {
     if (!slot.gekregen()) return;
     for (int i = 0; i <= 3; ++i) {
         ladderView.vellemanGevonden[i] = kZoekRood;
+        dashboardView.vellemanGevonden[i] = kZoekRood;
     }
     velleman::CloseDevice();
     auto gevonden = static_cast<Integer>(velleman::SearchDevices() & 0xFFFF);
@@ -90,6 +105,7 @@ void AangeslotenVelleman() {
         velleman::OutputAllAnalog(0, 0);
         vellemanUitgangenGewist(i);
         ladderView.vellemanGevonden[i] = kZoekGroen;
+        dashboardView.vellemanGevonden[i] = kZoekGroen;
     }
     ladderView.vellemanGevondenLamp = kZoekGroen;
     toon();
@@ -106,7 +122,7 @@ void AangeslotenKelvanorEmber() {
     }
     if (shared.ModuleAanwezig == 0) {
         ladderView.braskEmberGevondenLamp = kZoekRood;
-        ladderView.braskGevonden[1] = kZoekRood;  // the dashboard shows this lamp as its PanelBraskGevonden(1)
+        dashboardView.braskGevonden = kZoekRood;
         toon();
         return;
     }
@@ -121,7 +137,7 @@ void AangeslotenKelvanorEmber() {
         if (type == 2) splashZoekHooks().CMD_Brask(QStringLiteral("Kelvanor Basil.bmp"));
     }
     ladderView.braskEmberGevondenLamp = kZoekGroen;
-    ladderView.braskGevonden[1] = kZoekGroen;
+    dashboardView.braskGevonden = kZoekGroen;
     toon();
 }
 
@@ -130,6 +146,7 @@ void AangeslotenICP12() {
     if (!slot.gekregen()) return;
     splashAnimatie(true);
     ladderView.icp12GevondenLamp = kZoekRood;
+    dashboardView.icp12Gevonden = kZoekRood;
     toon();
     ArduinoZoekHooks& arduino = arduinoZoekHooks();
     if (arduino.ZoekComPoorten) arduino.ZoekComPoorten();
@@ -185,6 +202,7 @@ void VellemanKaartenVerloren(int kaarten) {
         if (!(kaarten & (1 << i))) continue;
         shared.VellemanKaartMasker = static_cast<Integer>(shared.VellemanKaartMasker & ~(1 << i));
         ladderView.vellemanGevonden[i] = kZoekRood;
+        dashboardView.vellemanGevonden[i] = kZoekRood;
         nummers += (nummers.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(i);
     }
     if (shared.VellemanKaartMasker == 0) ladderView.vellemanGevondenLamp = kZoekRood;

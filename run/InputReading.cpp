@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "DashboardView.h"
 #include "Detection.h"
 #include "FunctionKeys.h"
 #include "ParallelPorts.h"
@@ -23,10 +24,19 @@ struct YieldGuard {
 
 Integer bitAan(int word, int mask) { return (word & mask) ? -1 : 0; }
 
-// Spreads `count` bits of `word` (from `firstBit` on) into image column `col`,
-// inputs 1..count; the dashboard's input lamps show the image.
+QString getal(long v) { return QString::number(v); }
+
+// Spreads `count` bits of `word` (from `firstBit` on) into image column `col`, inputs 1..count.
 void spreid(int col, int word, int firstBit, int count) {
     for (int k = 1; k <= count; ++k) shared.IngangDigitaal[col][k] = bitAan(word, 1 << (firstBit + k - 1));
+    for (int k = 1; k <= count; ++k) ZetLamp(dashboardView.digInVelPar, 10 * col + k, shared.IngangDigitaal[col][k] != 0);
+    dashboardView.changed();
+}
+
+void toonAnaloog(int item, long value) {
+    dashboardView.anaInDecimaal[item] = getal(value);
+    dashboardView.analoogIn[item] = value / 2.55;
+    dashboardView.changed();
 }
 
 void leesVellemanKaarten() {
@@ -52,9 +62,14 @@ void leesVellemanKaarten() {
         }
         shared.IngangAnaloog[card] = g.a1;
         shared.IngangAnaloog[4 + card] = g.a2;
-        // The dashboard shows IngangAnaloog; AnaloogVorige keeps what it last showed.
-        shared.AnaloogVorige[card] = static_cast<Integer>(g.a1);
-        shared.AnaloogVorige[card + 5] = static_cast<Integer>(g.a2);
+        if (g.a1 != shared.AnaloogVorige[card]) {
+            toonAnaloog(2 * card + 1, g.a1);
+            shared.AnaloogVorige[card] = static_cast<Integer>(g.a1);
+        }
+        if (g.a2 != shared.AnaloogVorige[card + 5]) {
+            toonAnaloog(2 * card + 2, g.a2);
+            shared.AnaloogVorige[card + 5] = static_cast<Integer>(g.a2);
+        }
     }
     if (int verloren = mask & 0x0F & ~levend) VellemanKaartenVerloren(verloren);
 }

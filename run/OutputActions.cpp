@@ -16,13 +16,17 @@ namespace {
 enum Bewerking { kZet = 1, kWis = 2, kInverteer = 3 };
 constexpr int kAlle = 9;
 constexpr int kRijArduino = 8;       // the Arduino's row of UitgangDigitaal
+constexpr int kLampGroepArduino = 10;
 
 int bit(int n) { return 1 << (n - 1); }
 
-// A row of UitgangDigitaal; the dashboard's output lamps show it.
 struct DigitaleRij {
     std::array<bool, 9>& S;
-    void zet(int n, bool aan) { S[n] = aan; }
+    int lampGroep;
+    void zet(int n, bool aan) {
+        S[n] = aan;
+        ZetLamp(dashboardView.digUitVelPar, 10 * lampGroep + n, aan);
+    }
     void zetAlle(bool aan) {
         for (int n = 1; n <= 8; ++n) zet(n, aan);
     }
@@ -40,7 +44,7 @@ struct DigitaleRij {
 // ---- Velleman cards, digital ----------------------------------------------
 
 void vellemanDigitaal(int r, int k, int op, int n) {
-    DigitaleRij rij{shared.UitgangDigitaal[k]};
+    DigitaleRij rij{shared.UitgangDigitaal[k], k};
     Integer& B = shared.VellemanUitByte[k];
     const bool gevonden = shared.VellemanKaartMasker & (1 << k);
     // A found card whose outputs were written elsewhere (all outputs off, a
@@ -104,7 +108,7 @@ void vellemanDigitaal(int r, int k, int op, int n) {
 // ---- parallel ports ---------------------------------------------------------
 
 void poortDigitaal(int r, int p, int op, int n) {
-    DigitaleRij rij{shared.UitgangDigitaal[3 + p]};
+    DigitaleRij rij{shared.UitgangDigitaal[3 + p], 3 + p};
     Integer& B = shared.PoortUitByte[p];
     if (op == kInverteer) {
         if (shared.ActieUitgevoerd[r]) return;
@@ -131,6 +135,8 @@ void moduleVerzend(int handelend) {
         Integer byte = shared.ModuleUitByte[m];
         bool opnieuw = m == handelend && buitenAf && shared.ModuleAanwezig != 0;
         if (byte == shared.ModuleUitByteVerzonden[m] && !opnieuw) continue;
+        dashboardView.brask = QString::number(byte);
+        dashboardView.icp = QString::number(shared.ArduinoUitByte);
         if (shared.ModuleAanwezig != 0) {
             Kelvanor1().SetDigitalOutput0(byte);
             shared.ModuleEigenVerzonden = Kelvanor1Uitgang().value_or(-1);
@@ -140,7 +146,7 @@ void moduleVerzend(int handelend) {
 }
 
 void moduleDigitaal(int r, int m, int op, int n) {
-    DigitaleRij rij{shared.UitgangDigitaal[kGroepKelvanor]};
+    DigitaleRij rij{shared.UitgangDigitaal[kGroepKelvanor], kGroepKelvanor};
     Integer& B = shared.ModuleUitByte[m];
     bool doen = op != kInverteer || !shared.ActieUitgevoerd[r];
     if (doen) {
@@ -160,8 +166,13 @@ void moduleDigitaal(int r, int m, int op, int n) {
 
 // ---- the Arduino --------------------------------------------------------------
 
+void arduinoLabels() {
+    dashboardView.brask = QString::number(shared.ModuleUitByte[0]);
+    dashboardView.icp = QString::number(shared.ArduinoUitByte);
+}
+
 void arduinoDigitaal(int r, int op, int n) {
-    DigitaleRij rij{shared.UitgangDigitaal[kRijArduino]};
+    DigitaleRij rij{shared.UitgangDigitaal[kRijArduino], kLampGroepArduino};
     Integer& B = shared.ArduinoUitByte;
     // What the board shows, when known: a set or reset also acts when the
     // board differs from the image (after Stop or all outputs off).
@@ -209,23 +220,28 @@ void arduinoDigitaal(int r, int op, int n) {
         }
     }
     ArduinoZetUitgangenEnOnthoud(B);
+    if (op == kInverteer) arduinoLabels();
 }
 
 // ---- network outputs ----------------------------------------------------------
 
 void netwerkDigitaal(int r, int i, int op, int n) {
-    Integer& N = shared.NetwUitgangen[i];  // the dashboard's network output lamps show its bits
+    Integer& N = shared.NetwUitgangen[i];
+    auto lamp = [&](int nr, bool aan) { ZetLamp(dashboardView.digUitVelParNetw, 10 * i + nr, aan); };
     if (n == kAlle) {
         switch (op) {
         case kZet:
-            N = 255;  // also for the Arduino: all eight outputs, as its lamps show
+            N = 255;  // also for the Arduino: all eight outputs, as the lamps show
+            for (int b = 1; b <= 8; ++b) lamp(b, true);
             break;
         case kWis:
             N = 0;
+            for (int b = 1; b <= 8; ++b) lamp(b, false);
             break;
         case kInverteer:
             if (shared.ActieUitgevoerd[r]) return;
             N = static_cast<Integer>(~N & 0xFF);
+            for (int b = 1; b <= 8; ++b) lamp(b, N & bit(b));
             shared.ActieUitgevoerd[r] = true;
             break;
         }
@@ -235,14 +251,17 @@ void netwerkDigitaal(int r, int i, int op, int n) {
     case kZet:
         if (N & bit(n)) return;
         N = static_cast<Integer>(N + bit(n));
+        lamp(n, true);
         break;
     case kWis:
         if (!(N & bit(n))) return;
         N = static_cast<Integer>(N - bit(n));
+        lamp(n, false);
         break;
     case kInverteer:
         if (shared.ActieUitgevoerd[r]) return;
         N = static_cast<Integer>(N ^ bit(n));
+        lamp(n, N & bit(n));
         shared.ActieUitgevoerd[r] = true;
         break;
     }
@@ -264,6 +283,8 @@ void vellemanAnaloog(int r, int k, int ch, int code, bool netwerk) {
         if (netwerk) {
             Long& waarde = shared.NetwAnaUitgangen[k][ch];
             waarde = nieuweAnaloog(waarde, code);  // kept, so a raise goes on from here next time
+            dashboardView.anaUitDecimaalNetw[item] = QString::number(waarde);
+            dashboardView.analoogUitNetw[item] = waarde / 2.55;
         } else {
             Integer& waarde = ch == 1 ? shared.AnaloogUitA1[k] : shared.AnaloogUitA2[k];
             waarde = static_cast<Integer>(nieuweAnaloog(waarde, code));
@@ -276,6 +297,7 @@ void vellemanAnaloog(int r, int k, int ch, int code, bool netwerk) {
                     velleman::OutputAnalogChannel(ch, waarde);
                 }
                 dashboardView.anaUitDecimaal[item] = QString::number(waarde);
+                dashboardView.analoogUit[item] = waarde / 2.55;
             }
         }
     }

@@ -46,9 +46,11 @@ TEST_F(Detection, CardsFoundAreSwitchedOffHighestFirstAndLitGreen) {
     EXPECT_EQ(cards.current, 0);
     for (int i : {0, 2}) {
         EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekGroen);
+        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekGroen);
     }
     for (int i : {1, 3}) {
         EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
+        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekRood);
     }
     EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekGroen);
 }
@@ -72,6 +74,7 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     AangeslotenVelleman();
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_FALSE(shared.UitgangDigitaal[1][4]);
+    EXPECT_EQ(dashboardView.digUitVelPar[14], false);
     EXPECT_EQ(shared.AnaloogUitA1[1], 0);
     EXPECT_EQ(dashboardView.anaUitDecimaal[3], "0");
     // So the next actions drive the card again.
@@ -89,7 +92,7 @@ TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
     EXPECT_EQ(kelvanor.log, (Log{"Connect()", "GetModuleType(0)"}));
     EXPECT_EQ(shared.ModuleAanwezig, 5);
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
-    EXPECT_EQ(ladderView.braskGevonden[1], kZoekGroen);
+    EXPECT_EQ(dashboardView.braskGevonden, kZoekGroen);
     EXPECT_EQ(calls, QStringList{"CMD_Brask Kelvanor Atlas.bmp"});
     kelvanor.moduleType = 2;
     AangeslotenKelvanorEmber();
@@ -106,7 +109,7 @@ TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
     AangeslotenKelvanorEmber();
     EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekRood);
-    EXPECT_EQ(ladderView.braskGevonden[1], kZoekRood);
+    EXPECT_EQ(dashboardView.braskGevonden, kZoekRood);
 
     shared.ModuleAanwezig = 2;
     kelvanor.connectThrows = true;
@@ -122,7 +125,7 @@ TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
     UitgangActie(1);
     AangeslotenKelvanorEmber();
     EXPECT_EQ(shared.ModuleUitByte[0], 0);
-    EXPECT_FALSE(shared.UitgangDigitaal[7][2]);
+    EXPECT_EQ(dashboardView.digUitVelPar[72], false);
     kelvanor.log.clear();
     UitgangActie(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(2)"}));
@@ -147,6 +150,7 @@ TEST_F(Detection, ArduinoSearchWithoutPortsLeavesTheLampsRedAndSendsNoHello) {
     CMDZoekiCP12_Click();
     EXPECT_EQ(calls, (QStringList{"animatie aan", "ZoekComPoorten", "animatie uit"}));
     EXPECT_EQ(ladderView.icp12GevondenLamp, kZoekRood);
+    EXPECT_EQ(dashboardView.icp12Gevonden, kZoekRood);
     EXPECT_EQ(shared.ICP12Poort, 0);
 }
 

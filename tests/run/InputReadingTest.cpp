@@ -39,9 +39,14 @@ TEST_F(InputReading, CardsFoundAreReadInOrderEachRightAfterItsSelection) {
     EXPECT_EQ(shared.IngangDigitaal[2][2], 0);
     EXPECT_EQ(shared.IngangDigitaal[2][3], -1);
     EXPECT_EQ(shared.IngangDigitaal[2][5], -1);
+    EXPECT_EQ(dashboardView.digInVelPar[21], true);
+    EXPECT_EQ(dashboardView.digInVelPar[22], false);
     EXPECT_EQ(shared.InterfaceWoord[2], 0b10101);
     EXPECT_EQ(shared.IngangAnaloog[2], 51);
     EXPECT_EQ(shared.IngangAnaloog[6], 255);
+    EXPECT_EQ(dashboardView.anaInDecimaal[5], "51");
+    EXPECT_EQ(dashboardView.anaInDecimaal[6], "255");
+    EXPECT_NEAR(dashboardView.analoogIn[6], 100.0, 1e-9);
     EXPECT_EQ(shared.AnaloogVorige[2], 51);
     EXPECT_EQ(shared.AnaloogVorige[7], 255);
 }
@@ -76,11 +81,12 @@ TEST_F(InputReading, PortStatusLinesAreInvertedAndBits3To7BecomeInputs) {
     EXPECT_EQ(ports.log, (Log{"Inp32(0x379)", "Inp32(0x279)", "Inp32(0x3BD)"}));
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(shared.IngangDigitaal[4][k], 0) << k;
     EXPECT_EQ(shared.IngangDigitaal[4][5], -1);
+    EXPECT_EQ(dashboardView.digInVelPar[45], true);
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(shared.IngangDigitaal[5][k], -1) << k;
     EXPECT_EQ(shared.InterfaceWoord[4], 0x87);
     // A port that reads 255 (no port there) gives no input and no change.
     EXPECT_EQ(shared.InterfaceWoord[6], 0);
-    EXPECT_EQ(shared.IngangDigitaal[6][1], 0);
+    EXPECT_EQ(dashboardView.digInVelPar[61], false);
 }
 
 TEST_F(InputReading, TheModulesInputWordIsSpreadAtTheNextCall) {
@@ -90,6 +96,7 @@ TEST_F(InputReading, TheModulesInputWordIsSpreadAtTheNextCall) {
     InitialiseerIngangen();
     EXPECT_EQ(shared.IngangDigitaal[7][1], -1);
     EXPECT_EQ(shared.IngangDigitaal[7][8], -1);
+    EXPECT_EQ(dashboardView.digInVelPar[78], true);
     // Bits above 7 change nothing in the image.
     Kelvanor1().InputWordChanged(1, 0, 0x0181);
     InitialiseerIngangen();
@@ -143,6 +150,7 @@ TEST_F(InputReading, ACardThatStopsAnsweringIsDroppedWithOneMessage) {
     cards.failing = 0b0100;
     InitialiseerIngangen();
     EXPECT_EQ(shared.VellemanKaartMasker, 0b0001);
+    EXPECT_EQ(dashboardView.vellemanGevonden[2], kZoekRood);
     EXPECT_EQ(ladderView.vellemanGevonden[2], kZoekRood);
     EXPECT_EQ(dialogs.messages, QStringList{"Velleman kaart 2 reageert niet meer."});
     // Its column keeps its last bits, and it is not read again.

@@ -32,11 +32,13 @@ TEST_F(VellemanOutputs, SetAndResetOneOutputDriveTheCardOnEveryPass) {
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(3)@1"}));
     EXPECT_TRUE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 4);
+    EXPECT_EQ(dashboardView.digUitVelPar[13], true);
 
     actie(2, 11, 2, 3);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(3)@1"}));
     EXPECT_FALSE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
+    EXPECT_EQ(dashboardView.digUitVelPar[13], false);
     EXPECT_EQ(cards.digitalOut[1], 0);
 }
 
@@ -44,16 +46,16 @@ TEST_F(VellemanOutputs, CardNotFoundGetsNoCallButTheImagesChange) {
     actie(1, 10, 1, 8);
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.VellemanUitByte[0], 128);
-    EXPECT_TRUE(shared.UitgangDigitaal[0][8]);
+    EXPECT_EQ(dashboardView.digUitVelPar[8], true);
 }
 
 TEST_F(VellemanOutputs, SetAllActsOnlyWhileTheByteIsNotAllOn) {
     actie(1, 11, 1, 9);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 255);
-    shared.UitgangDigitaal[1][1] = false;  // a state (and lamp) it would set again if it acted
+    dashboardView.digUitVelPar[11] = false;  // a lamp it would light again if it acted
     EXPECT_EQ(pass(1), Log{});
-    EXPECT_FALSE(shared.UitgangDigitaal[1][1]);
+    EXPECT_EQ(dashboardView.digUitVelPar[11], false);
 
     // A reset of output 3 leaves 251, so the next set all acts again.
     actie(2, 11, 2, 3);
@@ -82,7 +84,7 @@ TEST_F(VellemanOutputs, InvertOneActsOncePerActivation) {
     shared.ActieUitgevoerd[1] = false;  // the rung stopped holding and holds again
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(2)@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
-    EXPECT_FALSE(shared.UitgangDigitaal[1][2]);
+    EXPECT_EQ(dashboardView.digUitVelPar[12], false);
 }
 
 TEST_F(VellemanOutputs, InvertAllBuildsTheByteFromTheStatesAndTwoRungsCancelOut) {
@@ -146,6 +148,7 @@ TEST_F(AnalogOutputs, SetWritesOnlyWhenTheValueDiffersFromTheOneShown) {
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.AnaloogUitA1[1], 100);
     EXPECT_EQ(dashboardView.anaUitDecimaal[3], "100");
+    EXPECT_NEAR(dashboardView.analoogUit[3], 100 / 2.55, 1e-9);
     actie(2, 21, 2, 7);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "OutputAnalogChannel(2,7)@1"}));
     EXPECT_EQ(dashboardView.anaUitDecimaal[4], "7");
@@ -203,6 +206,8 @@ TEST_F(AnalogOutputs, NetworkValuesGoIntoTheNetworkImageOnly) {
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.NetwAnaUitgangen[2][2], 20);
+    EXPECT_EQ(dashboardView.anaUitDecimaalNetw[6], "20");
+    EXPECT_NEAR(dashboardView.analoogUitNetw[6], 20 / 2.55, 1e-9);
     EXPECT_EQ(shared.AnaloogUitA2[2], 0);
 }
 
@@ -223,7 +228,7 @@ TEST_F(PortOutputs, EveryOperationWritesThePortOnEveryPass) {
     UitgangActie(1);
     UitgangActie(1);
     EXPECT_EQ(ports.log, (Log{"Out32(0x378,4)", "Out32(0x378,4)"}));
-    EXPECT_TRUE(shared.UitgangDigitaal[4][3]);
+    EXPECT_EQ(dashboardView.digUitVelPar[43], true);
     ports.log.clear();
 
     actie(2, 32, 1, 9);
@@ -236,6 +241,7 @@ TEST_F(PortOutputs, EveryOperationWritesThePortOnEveryPass) {
     EXPECT_EQ(ports.log, (Log{"Out32(0x278,255)", "Out32(0x3BC,0)", "Out32(0x3BC,0)", "Out32(0x378,0)"}));
     EXPECT_EQ(shared.PoortUitByte[2], 255);
     EXPECT_TRUE(shared.UitgangDigitaal[5][8]);
+    EXPECT_EQ(dashboardView.digUitVelPar[58], true);
 }
 
 TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
@@ -265,7 +271,8 @@ TEST_F(ModuleOutputs, AByteIsSentOnlyWhenItChanged) {
     UitgangActie(1);
     UitgangActie(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
-    EXPECT_TRUE(shared.UitgangDigitaal[7][1]);
+    EXPECT_EQ(dashboardView.brask, "1");
+    EXPECT_EQ(dashboardView.digUitVelPar[71], true);
     actie(2, 40, 1, 9);
     UitgangActie(2);
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(255)");
@@ -276,6 +283,7 @@ TEST_F(ModuleOutputs, WithoutAModuleNothingIsSentUntilTheNextChange) {
     actie(1, 40, 1, 2);
     UitgangActie(1);
     EXPECT_TRUE(kelvanor.log.empty());
+    EXPECT_EQ(dashboardView.brask, "2");
     EXPECT_EQ(shared.ModuleUitByteVerzonden[0], 2);
     shared.ModuleAanwezig = 1;
     UitgangActie(1);
@@ -293,6 +301,7 @@ TEST_F(ModuleOutputs, ModuleCodesShareStatesAndLampsButKeepTheirOwnBytes) {
     EXPECT_EQ(shared.ModuleUitByte[1], 8);
     EXPECT_EQ(shared.ModuleUitByte[3], 16);
     EXPECT_TRUE(shared.UitgangDigitaal[7][4] && shared.UitgangDigitaal[7][5]);
+    EXPECT_EQ(dashboardView.digUitVelPar[75], true);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(8)"}));  // code 43 is never sent
 }
 
@@ -327,7 +336,7 @@ TEST_F(ArduinoOutputsTest, SetAndResetSendOnlyWhenTheStateChanges) {
     UitgangActie(2);
     UitgangActie(2);
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/"}));
-    EXPECT_FALSE(shared.UitgangDigitaal[8][3]);
+    EXPECT_EQ(dashboardView.digUitVelPar[103], false);
     actie(3, 50, 1, 9);
     UitgangActie(3);
     UitgangActie(3);
@@ -335,13 +344,17 @@ TEST_F(ArduinoOutputsTest, SetAndResetSendOnlyWhenTheStateChanges) {
     UitgangActie(4);
     UitgangActie(4);
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/", "1/255/", "1/0/"}));
+    EXPECT_EQ(dashboardView.icp, "0");  // set and reset leave the labels
 }
 
-TEST_F(ArduinoOutputsTest, InvertSendsOnce) {
+TEST_F(ArduinoOutputsTest, InvertSendsOnceAndRefreshesTheLabels) {
+    shared.ModuleUitByte[0] = 9;
     actie(1, 50, 3, 8);
     UitgangActie(1);
     UitgangActie(1);
     EXPECT_EQ(arduino, (QStringList{"1/128/"}));
+    EXPECT_EQ(dashboardView.icp, "128");
+    EXPECT_EQ(dashboardView.brask, "9");
     actie(2, 50, 3, 9);
     UitgangActie(2);
     EXPECT_EQ(arduino.last(), "1/127/");
@@ -384,10 +397,12 @@ TEST_F(NetworkOutputs, SetAndResetOneChangeOnlyWhatDiffers) {
     UitgangActie(1);
     UitgangActie(1);
     EXPECT_EQ(shared.NetwUitgangen[2], 2);
+    EXPECT_EQ(dashboardView.digUitVelParNetw[22], true);
     actie(2, 12, 2, 2, 1);
     UitgangActie(2);
     UitgangActie(2);
     EXPECT_EQ(shared.NetwUitgangen[2], 0);
+    EXPECT_EQ(dashboardView.digUitVelParNetw[22], false);
     EXPECT_TRUE(cards.log.empty());
     EXPECT_EQ(shared.UitgangDigitaal, SharedState{}.UitgangDigitaal);
 }
@@ -402,6 +417,7 @@ TEST_F(NetworkOutputs, EveryInterfaceHasItsOwnIndex) {
     EXPECT_EQ(shared.NetwUitgangen[7], 255);
     EXPECT_EQ(shared.NetwUitgangen[8], 255);  // the Arduino too: all eight, as its lamps show
     EXPECT_EQ(shared.NetwUitgangen[3], 1);
+    EXPECT_EQ(dashboardView.digUitVelParNetw[88], true);
     EXPECT_TRUE(ports.log.empty());
     EXPECT_TRUE(kelvanor.log.empty());
     EXPECT_TRUE(arduino.isEmpty());
@@ -413,6 +429,8 @@ TEST_F(NetworkOutputs, ResetAllAndInvertsFollowTheirOneShotRules) {
     UitgangActie(1);
     UitgangActie(1);
     EXPECT_EQ(shared.NetwUitgangen[0], 0b11110101);
+    EXPECT_EQ(dashboardView.digUitVelParNetw[1], true);
+    EXPECT_EQ(dashboardView.digUitVelParNetw[2], false);
     actie(2, 10, 3, 1, 1);
     UitgangActie(2);
     UitgangActie(2);
@@ -420,6 +438,7 @@ TEST_F(NetworkOutputs, ResetAllAndInvertsFollowTheirOneShotRules) {
     actie(3, 10, 2, 9, 1);
     UitgangActie(3);
     EXPECT_EQ(shared.NetwUitgangen[0], 0);
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(dashboardView.digUitVelParNetw[n], false);
 }
 
 }  // namespace
