@@ -33,7 +33,7 @@ CSiLabsPort::~CSiLabsPort() {
 bool CSiLabsPort::IsOpen() const { return deviceNumber_ >= 0 && handle_ != 0; }
 
 int CSiLabsPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t) {
-    if (int(index) < 0 || int(index) >= SiLabsDeviceCount()) return 0;
+    if (index >= 256 || int(index) >= SiLabsDeviceCount()) return 0;
     SiLabsLibrary& lib = siLabsLibrary();
     const int i = int(index);
     std::string description, serial, path, vid, pid;
@@ -48,7 +48,6 @@ int CSiLabsPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t) {
     stopEvent_.Set();
     JoinPortThread();
     stopEvent_.Reset();
-    readEvent_.Reset();
     owner_ = owner;
     key_ = index;
 

@@ -23,8 +23,8 @@ CUSBPort::~CUSBPort() {
 bool CUSBPort::IsOpen() const { return deviceNumber_ >= 0 && handle_ != 0; }
 
 int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt) {
-    FtdiDeviceInfo* info = FtdiDevice(int(index));
-    if (!info || index > 0x7FFFFFFF) return 0;
+    FtdiDeviceInfo* info = index <= 0x7FFFFFFF ? FtdiDevice(int(index)) : nullptr;
+    if (!info) return 0;
     if (info->type != FtdiChip232R) {
         TraceValue(QStringLiteral("FT_DEVICE"), info->type);
         return 0;
@@ -42,7 +42,6 @@ int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt)
     stopEvent_.Set();
     JoinPortThread();
     stopEvent_.Reset();
-    readEvent_.Reset();
     owner_ = owner;
     key_ = info->locationId;
 
