@@ -60,6 +60,8 @@ CKelvanorPropPage::CKelvanorPropPage(QWidget* parent) : QWidget(parent) {
     page->addWidget(line);
     page->addWidget(show_);
 
+    // About 250 x 110 dialog units of an 8-point dialog font.
+    setMinimumSize(375, 180);
     connect(com_, &QCheckBox::clicked, this, [this] { OnClickedCom(); });
 }
 
