@@ -122,6 +122,7 @@ TEST_F(ProtocolTest, BinaryFramesCarryTheAnalogWords) {
     delta.Send(std::string("8\x00\x01\x0D" "8\x00\x02\x0D", 8));
     ASSERT_TRUE(PumpUntil([&] { return ctrl.module(3).inputWords[4] == 2; }));
     PumpUntil([] { return false; }, 50);
+    // One write of 8 bytes reaches the control as one batch.
     EXPECT_EQ(events, (std::vector<Event>{{3, 4, 2}}));
 }
 

@@ -38,7 +38,8 @@ TEST_F(SerialPortTest, OpensWritesAndReadsThroughTheReaderThread) {
 
     port.Write("MT1=01\r");
     ASSERT_TRUE(module.WaitForLine("MT1=01"));
-    ASSERT_TRUE(PumpUntil([&] { return port.HasReceived(); }));  // the answer "T1=01"
+    // The answer "T1=01": appended, then announced.
+    ASSERT_TRUE(PumpUntil([&] { return port.HasReceived() && owner.notifications.load() > 0; }));
     EXPECT_EQ(owner.lastKey.load(), port.portId());
     std::string got;
     ASSERT_TRUE(PumpUntil([&] {
