@@ -20,6 +20,9 @@ QString WinsockControl::RemoteHostIP() const {
 }
 
 bool WinsockControl::Connect() {
+    // A socket that failed or whose peer went away is closed first, so a new
+    // attempt never finds it in the way.
+    if (State() == sckError || State() == sckClosing) Close();
     if (State() != sckClosed) return false;
     if (remoteHost_.trimmed().isEmpty() || remotePort_ <= 0 || remotePort_ > 65535) return false;
     failed_ = false;

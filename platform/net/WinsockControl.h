@@ -36,8 +36,8 @@ public:
     // The address of the connected peer, "" when not connected.
     QString RemoteHostIP() const;
 
-    // Starts connecting to RemoteHost:RemotePort; false (state stays 0) when
-    // the control is not closed, the host is empty or the port is out of range.
+    // Starts connecting to RemoteHost:RemotePort; false when the control is
+    // connecting or connected, the host is empty or the port is out of range.
     bool Connect();
     int State() const;
     // Sends `text` as one write; false when not connected or the write failed.

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -179,4 +180,14 @@ TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
     ASSERT_TRUE(WaitUntil([] { return !DashboardBestaat(); }));
     EXPECT_NE(&Dashboard(), nullptr);  // created afresh at the next reference
     EXPECT_TRUE(DashboardBestaat());
+}
+
+TEST_F(DashboardTest, F11SearchesTheCardsAgain) {
+    DashboardWindow& d = Dashboard();
+    d.show();
+    dashboardView.vellemanGevonden[0] = 0x80FF80;
+    QTest::keyClick(&d, Qt::Key_F10);
+    EXPECT_EQ(dashboardView.vellemanGevonden[0], 0x80FF80u);
+    QTest::keyClick(&d, Qt::Key_F11);  // no card on this machine: the lamps turn red
+    EXPECT_EQ(dashboardView.vellemanGevonden[0], 0x8080FFu);
 }

@@ -453,3 +453,13 @@ TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
     EXPECT_EQ(peer.count("qu"), 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
+
+TEST_F(NetworkLinkTest, NewAttemptAfterThePeerHungUp) {
+    verbind();
+    shared.Verbindingsstatus = 0;  // the run ended without closing the socket
+    peer.hangUp();
+    ASSERT_TRUE(WaitUntil([] { return WinsockState() == 8; }));
+    peer.messages.clear();
+    verbind();
+    EXPECT_EQ(peer.messages.first(), "ve|");
+}
