@@ -4,7 +4,6 @@
 
 #include "ArduinoPort.h"
 #include "ArduinoProtocol.h"
-#include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "PollTimers.h"
@@ -43,7 +42,6 @@ QTimer& pauseTimer() {
 void zetIngang(int k, bool aan) {
     if (k < 1 || k > 5) return;
     shared.IngangDigitaal[kGroepArduinoLokaal][k] = aan ? -1 : 0;
-    ZetLamp(dashboardView.digInVelPar, 100 + k, aan);
 }
 
 void poortVerloren() {
@@ -54,8 +52,6 @@ void poortVerloren() {
     pauseTimer().stop();
     ladderView.icp12GevondenLamp = kLampRood;
     ladderView.changed();
-    dashboardView.icp12Gevonden = kLampRood;
-    dashboardView.changed();
     dialogs().MsgBox(ArduinoVerlorenTekst(), MsgButtons::Ok);
 }
 
@@ -111,13 +107,11 @@ void VerwerkArduinoAntwoord(const QString& reply) {
     case ArduinoAntwoord::Soort::Identiteit:
         ladderView.icp12GevondenLamp = kLampGroen;
         ladderView.changed();
-        dashboardView.icp12Gevonden = kLampGroen;
         shared.ICP12Type = a.identiteit;
         break;
     case ArduinoAntwoord::Soort::Onbekend:
-        return;
+        break;
     }
-    dashboardView.changed();
 }
 
 QString ArduinoVerlorenTekst() {

@@ -51,6 +51,13 @@ void tekst(QLabel* l, const QString& t) {
 }
 double procent(long waarde) { return qRound(waarde / 2.55); }
 
+int byteVan(const std::array<bool, 9>& rij) {
+    int b = 0;
+    for (int n = 1; n <= 8; ++n)
+        if (rij[n]) b |= 1 << (n - 1);
+    return b;
+}
+
 Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
     auto* p = new Panel3D(c, parent);
     p->setGeometry(x, y, w, h);
@@ -260,48 +267,61 @@ void DashboardWindow::SetHeightTwips(int twips) { resize(width(), TwipsNaarPixel
 int DashboardWindow::HeightTwips() const { return PixelsNaarTwips(height()); }
 
 void DashboardWindow::Refresh() {
-    // Everything but the peer's search lamps is in the dashboard view, which
-    // the input reading, the output actions, the timers, the searches and the
-    // two links write.
+    // The dashboard paints from the program's images and lamps; only what
+    // they do not hold (the timers' panels, the analog outputs last written)
+    // comes from the dashboard view.
+    const SharedState& s = shared;
+    for (int g = 0; g <= 7; ++g) {
+        for (int k = 1; k <= 8; ++k) {
+            lamp(DigInVelPar(g * 10 + k), s.IngangDigitaal[g][k] != 0);
+            lamp(DigUitVelPar(g * 10 + k), s.UitgangDigitaal[g][k]);
+        }
+    }
+    // The Arduino: lamp group 10, image column 9 and output row 8.
+    for (int k = 1; k <= 8; ++k) {
+        lamp(DigInVelPar(100 + k), s.IngangDigitaal[kGroepArduinoLokaal][k] != 0);
+        lamp(DigUitVelPar(100 + k), s.UitgangDigitaal[8][k]);
+    }
+    // The peer's inputs and the outputs the program sends it.
+    for (int g = 0; g <= 8; ++g) {
+        for (int k = 1; k <= 8; ++k) {
+            lamp(DigInVelParNetw(g * 10 + k), s.IngangDigitaalNetw[g][k] != 0);
+            lamp(DigUitVelParNetw(g * 10 + k), (s.NetwUitgangen[g] >> (k - 1)) & 1);
+        }
+    }
     const DashboardView& v = dashboardView;
-    if (v.revision != geschilderd_) {
-        geschilderd_ = v.revision;
-        for (int i = 1; i <= 108; ++i) {
-            lamp(DigInVelPar(i), v.digInVelPar[i]);
-            lamp(DigUitVelPar(i), v.digUitVelPar[i]);
+    for (int c = 0; c <= 3; ++c) {
+        for (int ch = 1; ch <= 2; ++ch) {
+            const int item = 2 * c + ch;
+            const long in = s.IngangAnaloog[ch == 1 ? c : 4 + c];
+            const long inNetw = s.IngangAnaloogNetw[ch == 1 ? c : 4 + c];
+            const long uit = ch == 1 ? s.AnaloogUitA1[c] : s.AnaloogUitA2[c];
+            const long uitNetw = s.NetwAnaUitgangen[c][ch];
+            caption(PanelAnaInDecimaal(item), QString::number(in));
+            flood(PanelAnaloogIn(item), procent(in));
+            caption(PanelAnaUitDecimaal(item), v.anaUitDecimaal[item]);
+            flood(PanelAnaloogUit(item), procent(uit));
+            caption(PanelAnaInDecimaalNetw(item), QString::number(inNetw));
+            flood(PanelAnaloogInNetw(item), procent(inNetw));
+            caption(PanelAnaUitDecimaalNetw(item), QString::number(uitNetw));
+            flood(PanelAnaloogUitNetw(item), procent(uitNetw));
         }
-        for (int i = 1; i <= 88; ++i) {
-            lamp(DigInVelParNetw(i), v.digInVelParNetw[i]);
-            lamp(DigUitVelParNetw(i), v.digUitVelParNetw[i]);
-        }
-        for (int i = 1; i <= 8; ++i) {
-            caption(PanelAnaInDecimaal(i), v.anaInDecimaal[i]);
-            flood(PanelAnaloogIn(i), v.analoogIn[i]);
-            caption(PanelAnaUitDecimaal(i), v.anaUitDecimaal[i]);
-            flood(PanelAnaloogUit(i), v.analoogUit[i]);
-            caption(PanelAnaInDecimaalNetw(i), v.anaInDecimaalNetw[i]);
-            flood(PanelAnaloogInNetw(i), v.analoogInNetw[i]);
-            caption(PanelAnaUitDecimaalNetw(i), v.anaUitDecimaalNetw[i]);
-            flood(PanelAnaloogUitNetw(i), v.analoogUitNetw[i]);
-        }
-        for (int i = 0; i <= 7; ++i) {
-            flood(PanelTimer(i), v.timerFlood[i]);
-            caption(PanelTimer(i), v.timerCaption[i]);
-            caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
-            kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
-        }
-        for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), v.vellemanGevonden[c]);
-        kleur(PanelBraskGevonden(1), v.braskGevonden);
-        kleur(SSPaneliCP12USBstickGevonden, v.icp12Gevonden);
-        tekst(Brask, v.brask);
-        tekst(iCP, v.icp);
     }
+    for (int i = 0; i <= 7; ++i) {
+        flood(PanelTimer(i), v.timerFlood[i]);
+        caption(PanelTimer(i), v.timerCaption[i]);
+        caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
+        kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
+    }
+    // Lamps of the interfaces found: the same lamps as on the main window.
+    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);
+    kleur(PanelBraskGevonden(1), ladderView.braskGevonden[1]);
+    kleur(SSPaneliCP12USBstickGevonden, ladderView.icp12GevondenLamp);
     const NetwerkPeerLampen& peer = PeerLampen();
-    if (peer.revision != peerGeschilderd_) {
-        peerGeschilderd_ = peer.revision;
-        for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
-        kleur(PanelBraskGevondenNetw, peer.braskGevonden);
-    }
+    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
+    kleur(PanelBraskGevondenNetw, peer.braskGevonden);
+    tekst(Brask, QString::number(byteVan(s.UitgangDigitaal[kGroepKelvanor])));
+    tekst(iCP, QString::number(s.ArduinoUitByte & 0xFF));
 }
 
 void DashboardWindow::zetToonNetwerkTekst(bool getoond) {
@@ -362,17 +382,13 @@ void DashboardWindow::CMDDashboardSluiten_Click() {
 }
 
 void DashboardWindow::Form_Activate() {
-    DashboardView& v = dashboardView;
-    for (int i = 0; i <= 3; ++i) {
-        if (shared.VellemanKaartMasker > 0 && (shared.VellemanKaartMasker & (1 << i))) v.vellemanGevonden[i] = 0x80FF80;
+    if (shared.VellemanKaartMasker > 0) {
+        for (int i = 0; i <= 3; ++i)
+            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanGevonden[i] = 0x80FF80;
+        ladderView.changed();
     }
-    // The bars of the peer's analog inputs, to the nearest whole percent.
-    for (int c = 0; c <= 3; ++c) {
-        v.analoogInNetw[2 * c + 1] = procent(shared.IngangAnaloogNetw[c]);
-        v.analoogInNetw[2 * c + 2] = procent(shared.IngangAnaloogNetw[4 + c]);
-    }
-    v.changed();
     if (shared.ProgrammaStatus == 0) TimerLeesIngangen().SetEnabled(true);
+    // Also brings the bars of the peer's analog inputs up to date.
     Refresh();
 }
 

@@ -2,8 +2,8 @@
 // The dashboard window: every local and peer input and output bit, the
 // analog values as bars and numbers, the eight ladder timers and the lamps
 // of the interfaces found. It paints from the shared state (the images,
-// the ladder view's lamps, the timers and the peer's lamps), refreshing at
-// most once per frame while shown. Created (hidden) the first time it is
+// the ladder view's lamps, the dashboard view and the peer's lamps),
+// refreshing at most once per frame while shown. Created (hidden) the first time it is
 // referred to; closing it by its close box destroys it, and the next
 // reference creates it afresh.
 
@@ -83,8 +83,6 @@ private:
     void zetToonNetwerkTekst(bool getoond);
 
     QTimer* refreshTimer_ = nullptr;
-    std::uint64_t geschilderd_ = ~std::uint64_t{0};
-    std::uint64_t peerGeschilderd_ = ~std::uint64_t{0};
 };
 
 // The dashboard, created hidden at the first reference.

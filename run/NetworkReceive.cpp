@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "Controls.h"
-#include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
@@ -62,10 +61,7 @@ void ontvangAnaloog(const QString& payload, bool& mislukt) {
         const auto v = ZoekWaarde(payload, QStringLiteral("a%1-").arg(i));
         if (!v || *v > kMaxByte) continue;
         shared.IngangAnaloogNetw[i % 2 == 0 ? i / 2 : 4 + i / 2] = *v;
-        dashboardView.anaInDecimaalNetw[i + 1] = QString::number(*v);
-        dashboardView.analoogInNetw[i + 1] = *v / 2.55;
     }
-    dashboardView.changed();
     antwoord(QStringLiteral("ac"), mislukt);
 }
 
@@ -78,12 +74,8 @@ void ontvangDigitaal(const QString& payload, bool& mislukt) {
             int eersteBit = 0, rijen = 5;
             if (i >= 4 && i <= 6) eersteBit = 3;
             if (i == 7) rijen = 6;
-            for (int row = 1; row <= rijen; ++row) {
-                const bool aan = (*b >> (eersteBit + row - 1)) & 1;
-                shared.IngangDigitaalNetw[i][row] = aan ? -1 : 0;
-                ZetLamp(dashboardView.digInVelParNetw, 10 * i + row, aan);
-            }
-            dashboardView.changed();
+            for (int row = 1; row <= rijen; ++row)
+                shared.IngangDigitaalNetw[i][row] = ((*b >> (eersteBit + row - 1)) & 1) ? -1 : 0;
         }
         if (i == 7 || i == 8) antwoord(QStringLiteral("dc"), mislukt);
     }

@@ -39,74 +39,72 @@ protected:
 };
 }  // namespace
 
-TEST_F(DashboardTest, IndicatorsFollowTheView) {
+TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     DashboardWindow& d = Dashboard();
-    DashboardView& v = dashboardView;
-    v.digInVelPar[3] = true;
-    v.digInVelPar[105] = true;   // the Arduino's input 5
-    v.digUitVelPar[102] = true;  // the Arduino's output 2
-    v.digInVelParNetw[81] = true;
-    v.digUitVelParNetw[73] = true;
-    v.icp = "2";
-    v.brask = "129";
-    v.changed();
+    shared.IngangDigitaal[0][3] = -1;
+    shared.IngangDigitaal[7][8] = -1;
+    shared.IngangDigitaal[kGroepArduinoLokaal][5] = -1;  // lamp 105
+    shared.UitgangDigitaal[8][2] = true;                 // the Arduino, lamp 102
+    shared.UitgangDigitaal[7][1] = true;
+    shared.UitgangDigitaal[7][8] = true;
+    shared.ArduinoUitByte = 2;
+    shared.IngangDigitaalNetw[8][1] = -1;
+    shared.NetwUitgangen[7] = 5;
     d.Refresh();
     EXPECT_EQ(d.DigInVelPar(3)->FillStyle(), 0);
     EXPECT_EQ(d.DigInVelPar(2)->FillStyle(), 1);
+    EXPECT_EQ(d.DigInVelPar(78)->FillStyle(), 0);
     EXPECT_EQ(d.DigInVelPar(105)->FillStyle(), 0);
     EXPECT_EQ(d.DigUitVelPar(102)->FillStyle(), 0);
     EXPECT_EQ(d.DigUitVelPar(101)->FillStyle(), 1);
     EXPECT_EQ(d.DigUitVelPar(102)->FillColor(), 0xFFu);
     EXPECT_EQ(d.DigInVelParNetw(81)->FillStyle(), 0);
-    EXPECT_EQ(d.DigUitVelParNetw(73)->FillStyle(), 0);
+    EXPECT_EQ(d.DigUitVelParNetw(71)->FillStyle(), 0);
     EXPECT_EQ(d.DigUitVelParNetw(72)->FillStyle(), 1);
+    EXPECT_EQ(d.DigUitVelParNetw(73)->FillStyle(), 0);
     EXPECT_EQ(d.iCP->text(), "2");
     EXPECT_EQ(d.Brask->text(), "129");
 
-    v.anaInDecimaal[5] = "128";
-    v.analoogIn[5] = 128 / 2.55;
-    v.anaUitDecimaalNetw[1] = "200";
-    v.analoogUitNetw[1] = 200 / 2.55;
-    v.timerFlood[2] = 50;
-    v.tijdTimerCaption[2] = "1.5";
-    v.tijdTimerColor[2] = 0x8080FF;
-    v.timerCaption[5] = "2";
-    v.icp12Gevonden = 0x80FF80;
-    v.vellemanGevonden[1] = 0x80FF80;
-    v.changed();
+    shared.IngangAnaloogNetw[4 + 1] = 255;  // peer card 1, channel 2
+    shared.IngangAnaloog[2] = 128;          // card 2, A1
+    shared.AnaloogUitA2[3] = 51;
+    dashboardView.anaUitDecimaal[8] = "51";  // the value last written
+    shared.NetwAnaUitgangen[0][1] = 200;
     d.Refresh();
+    EXPECT_EQ(d.PanelAnaloogInNetw(4)->FloodPercent(), 100);
+    EXPECT_EQ(d.PanelAnaInDecimaalNetw(4)->Caption(), "255");
+    EXPECT_EQ(d.PanelAnaloogIn(5)->FloodPercent(), 50);
     EXPECT_EQ(d.PanelAnaInDecimaal(5)->Caption(), "128");
-    EXPECT_NEAR(d.PanelAnaloogIn(5)->FloodPercent(), 50.2, 0.1);
+    EXPECT_EQ(d.PanelAnaUitDecimaal(8)->Caption(), "51");
+    EXPECT_EQ(d.PanelAnaloogUit(8)->FloodPercent(), 20);
     EXPECT_EQ(d.PanelAnaUitDecimaalNetw(1)->Caption(), "200");
+
+    // Timers, as the timer handlers and actions wrote them.
+    dashboardView.timerFlood[2] = 50;
+    dashboardView.tijdTimerCaption[2] = "1.5";
+    dashboardView.tijdTimerColor[2] = 0x8080FF;
+    dashboardView.timerCaption[5] = "2";
+    d.Refresh();
     EXPECT_EQ(d.PanelTimer(2)->FloodPercent(), 50);
     EXPECT_EQ(d.PanelTijdTimer(2)->Caption(), "1.5");
     EXPECT_EQ(d.PanelTijdTimer(2)->BackColor(), 0x8080FFu);
     EXPECT_EQ(d.PanelTimer(5)->Caption(), "2");
-    EXPECT_EQ(d.SSPaneliCP12USBstickGevonden->BackColor(), 0x80FF80u);
-    EXPECT_EQ(d.PanelVellemanGevonden(1)->BackColor(), 0x80FF80u);
 
-    // The peer's search lamps come from the network link.
+    // Found lamps: the main window's, and the peer's from the network link.
+    ladderView.icp12GevondenLamp = 0x80FF80;
+    ladderView.braskGevonden[1] = 0x80FF80;
     PeerLampen().vellemanGevonden[3] = 0x80FF80;
     PeerLampen().braskGevonden = 0x80FF80;
-    ++PeerLampen().revision;
     d.Refresh();
+    EXPECT_EQ(d.SSPaneliCP12USBstickGevonden->BackColor(), 0x80FF80u);
+    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), 0x80FF80u);
     EXPECT_EQ(d.PanelVellemanGevondenNetw(3)->BackColor(), 0x80FF80u);
     EXPECT_EQ(d.PanelBraskGevondenNetw->BackColor(), 0x80FF80u);
 
     // Shown, it refreshes by itself.
     d.show();
-    v.digInVelPar[11] = true;
-    v.changed();
+    shared.IngangDigitaal[1][1] = -1;
     EXPECT_TRUE(WaitUntil([&] { return d.DigInVelPar(11)->FillStyle() == 0; }));
-}
-
-TEST_F(DashboardTest, ActivationShowsThePeersAnalogBars) {
-    DashboardWindow& d = Dashboard();
-    shared.IngangAnaloogNetw[4 + 1] = 255;  // card 1, channel 2
-    shared.IngangAnaloogNetw[2] = 128;      // card 2, channel 1
-    d.Form_Activate();
-    EXPECT_EQ(d.PanelAnaloogInNetw(4)->FloodPercent(), 100);
-    EXPECT_EQ(d.PanelAnaloogInNetw(5)->FloodPercent(), 50);
 }
 
 TEST_F(DashboardTest, NetworkSectionToggles) {
@@ -156,7 +154,7 @@ TEST_F(DashboardTest, InputPollingFollowsTheRunState) {
 
 TEST_F(DashboardTest, ActivationShowsTheCardsFound) {
     DashboardWindow& d = Dashboard();
-    dashboardView.vellemanGevonden = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
+    ladderView.vellemanGevonden = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
     shared.VellemanKaartMasker = 5;
     d.Form_Activate();
     EXPECT_EQ(d.PanelVellemanGevonden(0)->BackColor(), 0x80FF80u);
@@ -185,9 +183,9 @@ TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
 TEST_F(DashboardTest, F11SearchesTheCardsAgain) {
     DashboardWindow& d = Dashboard();
     d.show();
-    dashboardView.vellemanGevonden[0] = 0x80FF80;
+    ladderView.vellemanGevonden[0] = 0x80FF80;
     QTest::keyClick(&d, Qt::Key_F10);
-    EXPECT_EQ(dashboardView.vellemanGevonden[0], 0x80FF80u);
+    EXPECT_EQ(ladderView.vellemanGevonden[0], 0x80FF80u);
     QTest::keyClick(&d, Qt::Key_F11);  // no card on this machine: the lamps turn red
-    EXPECT_EQ(dashboardView.vellemanGevonden[0], 0x8080FFu);
+    EXPECT_EQ(ladderView.vellemanGevonden[0], 0x8080FFu);
 }
