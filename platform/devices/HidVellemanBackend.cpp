@@ -73,6 +73,7 @@ void HidVellemanBackend::send(Card& card) {
 void HidVellemanBackend::refreshInput(Card& card) {
     // The card reports its inputs continuously and the kernel queues the
     // reports: take the newest one waiting, or wait briefly for a fresh one.
+    using Clock = std::chrono::steady_clock;
     unsigned char buf[kReportSize];
     bool got = false;
     for (int i = 0; i < kMaxQueuedReports; ++i) {
@@ -81,10 +82,15 @@ void HidVellemanBackend::refreshInput(Card& card) {
         if (n == 0) break;
         if (auto in = DecodeInput(buf, static_cast<std::size_t>(n))) { card.input = *in; got = true; }
     }
-    if (got) return;
-    int n = hid_read_timeout(card.device, buf, sizeof buf, kReadTimeoutMs);
-    if (n < 0) { close(card); return; }
-    if (auto in = DecodeInput(buf, static_cast<std::size_t>(n))) card.input = *in;
+    if (!got && Clock::now() - card.received < kFreshReport) return;
+    if (!got) {
+        int n = hid_read_timeout(card.device, buf, sizeof buf, kReadTimeoutMs);
+        if (n < 0) { close(card); return; }
+        auto in = DecodeInput(buf, static_cast<std::size_t>(n));
+        if (!in) return;  // no report in time: the last one stands
+        card.input = *in;
+    }
+    card.received = Clock::now();
 }
 
 std::int32_t HidVellemanBackend::ReadAllDigital() {

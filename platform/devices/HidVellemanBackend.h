@@ -6,6 +6,7 @@
 // without cards or without permission to open them, no card is found.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 #include "VellemanBackend.h"
@@ -38,6 +39,9 @@ public:
     std::int32_t Version() override;
 
     static constexpr int kReadTimeoutMs = 50;
+    // A report this young still counts as the card's present inputs, so the
+    // analog read right after the digital one does not wait for another.
+    static constexpr std::chrono::milliseconds kFreshReport{10};
 
 private:
     struct Card {
@@ -46,6 +50,7 @@ private:
         std::uint8_t analog1 = 0;
         std::uint8_t analog2 = 0;
         InputReport input;         // the last input report received
+        std::chrono::steady_clock::time_point received{};
     };
 
     Card* current();
