@@ -2,6 +2,7 @@
 // interface, locally and into the network image, with its one-shot rules.
 #include "DeviceFixture.h"
 #include "OutputActions.h"
+#include "RunCommands.h"
 #include "VellemanCards.h"
 
 using namespace tamberlo;
@@ -439,6 +440,36 @@ TEST_F(NetworkOutputs, ResetAllAndInvertsFollowTheirOneShotRules) {
     UitgangActie(3);
     EXPECT_EQ(shared.NetwUitgangen[0], 0);
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(dashboardView.digUitVelParNetw[n], false);
+}
+
+}  // namespace
+
+namespace {
+
+// The all-outputs-off command switches the hardware off and leaves the
+// images: the next action that should switch an output on does so again.
+TEST_F(VellemanOutputs, AfterTheAllOutputsOffCommandEveryInterfaceIsDrivenAgain) {
+    shared.ModuleAanwezig = 1;
+    actie(1, 11, 1, 9);
+    actie(2, 40, 1, 1);
+    actie(3, 50, 1, 2);
+    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    CommandResetAll();
+    EXPECT_EQ(cards.digitalOut[1], 0);
+    EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
+    EXPECT_EQ(arduino.last(), "1/0/");
+
+    cards.log.clear();
+    kelvanor.log.clear();
+    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
+    EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
+    EXPECT_EQ(arduino.last(), "1/2/");
+    // And only once: the hardware shows the images again.
+    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    EXPECT_EQ(cards.log.size(), 2u);
+    EXPECT_EQ(kelvanor.log.size(), 1u);
+    EXPECT_EQ(arduino.size(), 3);
 }
 
 }  // namespace
