@@ -4,15 +4,13 @@
 
 #include <QString>
 
+#include "LadderPresence.h"
+
 namespace tamberlo {
 
 // Clears both tables and blanks every cell of the ladder view, the memories,
 // timer outputs and variables. Sound names survive.
 void WisLadderProgramma();
-
-// Sets ConditiesAanwezig and ActiesAanwezig from the whole ladder
-// (cells 1..270, rows 1..90; the start-only row does not count).
-void IsErEenProgramma();
 
 // The program's fixed title, as the window caption shows it without a file.
 QString VasteTitel();

@@ -1,6 +1,7 @@
 #include "Vensters.h"
 
 #include "LadderProgrammeren.h"
+#include "Detection.h"
 #include "SplashWindow.h"
 
 namespace tamberlo {
@@ -17,7 +18,15 @@ LadderProgrammeren& LadderProgrammerenVenster() {
 bool LadderProgrammerenBestaat() { return hoofd != nullptr; }
 
 SplashWindow& SplashVenster() {
-    if (!splash) splash = new SplashWindow;
+    if (!splash) {
+        splash = new SplashWindow;
+        // The searches show their animation and the module's picture on the splash.
+        SplashZoekHooks& hooks = splashZoekHooks();
+        if (!hooks.Timer_Zoek_Interface)
+            hooks.Timer_Zoek_Interface = [](bool aan) { SplashVenster().Timer_Zoek_Interface->SetEnabled(aan); };
+        if (!hooks.CMD_Brask)
+            hooks.CMD_Brask = [](const QString& naam) { SplashWindow::ZetKnopAfbeelding(SplashVenster().CMD_Brask, naam); };
+    }
     return *splash;
 }
 

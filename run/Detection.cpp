@@ -6,9 +6,7 @@
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "SharedState.h"
-#include "SplashWindow.h"
 #include "VellemanCards.h"
-#include "Vensters.h"
 
 namespace tamberlo {
 
@@ -187,10 +185,8 @@ PeriodiekZoeken& periodiekZoeken() {
 }
 
 SplashZoekHooks& splashZoekHooks() {
-    // The splash window is created if it does not exist yet.
-    static SplashZoekHooks hooks{
-        [](bool aan) { SplashVenster().Timer_Zoek_Interface->SetEnabled(aan); },
-        [](const QString& naam) { SplashWindow::ZetKnopAfbeelding(SplashVenster().CMD_Brask, naam); }};
+    // Empty until the splash window exists; the window fills them when it is created.
+    static SplashZoekHooks hooks;
     return hooks;
 }
 

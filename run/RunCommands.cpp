@@ -5,7 +5,7 @@
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Dialogs.h"
-#include "LadderStore.h"
+#include "LadderPresence.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"

@@ -223,6 +223,7 @@ TEST_F(Detection, TimerConnectStartsDisabledWithTenSeconds) {
 namespace {
 
 TEST_F(DeviceTest, TheArduinoSearchRunsTheSplashWindowsAnimation) {
+    SplashVenster();  // the splash, once it exists, gives the searches their hooks
     SplashZoekHooks& hooks = splashZoekHooks();
     ASSERT_TRUE(hooks.Timer_Zoek_Interface && hooks.CMD_Brask);
     AangeslotenICP12();
