@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
@@ -11,6 +12,7 @@
 #include "LadderView.h"
 #include "Muiswiel.h"
 #include "Picture.h"
+#include "PollTimers.h"
 #include "RunCommands.h"
 #include "SplashWindow.h"
 #include "Twips.h"
@@ -74,6 +76,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
     connect(CommandAbout, &QPushButton::clicked, this, [this] { SplashVenster().ToonAlsOver(this); });
+    connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
     connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
@@ -262,6 +265,18 @@ void LadderProgrammeren::closeEvent(QCloseEvent* e) {
     // which ends the program when the user confirms.
     e->ignore();
     Afsluiten();
+}
+
+// Shows or hides the dashboard; hidden, it stops polling the inputs.
+void CommandDashboard_Click() {
+    DashboardWindow& d = Dashboard();
+    if (d.isVisible()) {
+        TimerLeesIngangen().SetEnabled(false);
+        d.hide();
+        return;
+    }
+    TimerSerialPort().SetEnabled(true);
+    d.show();  // its activation starts the input polling when no run is on
 }
 
 }  // namespace tamberlo

@@ -108,4 +108,7 @@ private:
     QString wissenAfbeelding_;
 };
 
+// The toolbar's dashboard button: shows or hides the dashboard window.
+void CommandDashboard_Click();
+
 }  // namespace tamberlo

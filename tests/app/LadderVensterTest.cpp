@@ -5,10 +5,12 @@
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
+#include "Dashboard.h"
 #include "LadderGeometry.h"
 #include "LadderKnoppen.h"
 #include "Muiswiel.h"
 #include "OpstartFixture.h"
+#include "PollTimers.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "VbColor.h"
@@ -25,6 +27,18 @@ void Wiel(QWidget* w, QPoint lokaal, int rotatie) {
 }
 
 using LadderVensterTest = OpstartTest;
+
+TEST_F(LadderVensterTest, TheDashboardButtonShowsAndHidesTheDashboard) {
+    LadderProgrammeren& h = Start();
+    TimerSerialPort().SetEnabled(false);
+    h.CommandDashboard->click();
+    EXPECT_TRUE(Dashboard().isVisible());
+    EXPECT_TRUE(TimerSerialPort().Enabled());
+    EXPECT_TRUE(TimerLeesIngangen().Enabled());  // no run: the dashboard polls the inputs
+    h.CommandDashboard->click();
+    EXPECT_FALSE(Dashboard().isVisible());
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+}
 
 TEST_F(LadderVensterTest, TheScrollBarMovesTheDrawingArea) {
     LadderProgrammeren& h = Start();
