@@ -1,6 +1,7 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
 #include "ConditionCaptions.h"
+#include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
 #include "LadderView.h"
@@ -45,6 +46,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (!shared.TaalVlag && font == QLatin1String("SIZE")) CommandFont->setText(QStringLiteral("Grootte"));
     if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
+
+    Dashboard().TaalAanpassen();
 
     for (int i = 1; i <= kCondities; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

@@ -107,6 +107,7 @@ TEST_F(OpstartTest, EnglishStartWithEveryInterfaceFound) {
     EXPECT_EQ(hoofd.PanelKopConditie->Caption(), "Condition");
     EXPECT_EQ(ladderView.wijzigCaption, "Edit");
     EXPECT_EQ(ladderView.status.caption, "Not Connected.");
+    EXPECT_EQ(Dashboard().CMDDashboardSluiten->text(), "Close");
     EXPECT_TRUE(hoofd.windowTitle().endsWith("  Version 1.0.0 Velleman, Brask, Arduino en Parallel."));
     EXPECT_EQ(WinsockHost().RemoteHost(), "127.0.0.1");
     EXPECT_EQ(WinsockHost().RemotePort(), 4321);
