@@ -2,50 +2,17 @@
 
 #include <QLocale>
 
+#include "CellTexts.h"
+
 namespace tamberlo {
+
+using namespace celltext;
 
 namespace {
 
-bool between(int v, int lo, int hi) { return v >= lo && v <= hi; }
-
-bool isVellemanDigital(int code) { return between(code, 10, 13); }
-bool isVellemanAnalog(int code) { return between(code, 20, 23); }
-bool isParallelPort(int code) { return between(code, 31, 33); }
-bool isKelvanor(int code) { return between(code, 40, 43); }
-bool isArduino(int code) { return code == 50; }
-bool isKnownOutput(int code) {
-    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) ||
-           isKelvanor(code) || isArduino(code);
-}
-
-QString tr(bool english, const char* dutch, const char* englishText) {
-    return QString::fromLatin1(english ? englishText : dutch);
-}
-
-void setBackColor(ActionCellLook& look, VbColor color) {
-    for (auto& line : look.lines) line.backColor = color;
-}
-
-std::optional<QString> letterOf(int n) {
-    const int code = 64 + n;
-    if (!between(code, 0, 255)) return std::nullopt;
-    return QString(QChar(code));
-}
-
-std::optional<QString> outputNumberText(int code, const OutputPortAddresses& ports) {
-    if (isVellemanDigital(code)) return QString::number(code - 10);
-    if (isVellemanAnalog(code)) return QString::number(code - 20);
-    if (isParallelPort(code))
-        return QString::number(static_cast<std::uint32_t>(ports[static_cast<std::size_t>(code - 31)]), 16)
-            .toUpper();
-    if (isKelvanor(code)) return QString::number(code - 40);
-    if (isArduino(code)) return QStringLiteral("0");
-    return std::nullopt;
-}
-
 void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
     const int code = row[1];
-    if (!isKnownOutput(code)) return;
+    if (!isKnownInterface(code)) return;
     const bool analog = isVellemanAnalog(code);
     auto& interfaceLine = look.lines[kActionInterface];
 
@@ -62,7 +29,7 @@ void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const
             interfaceLine.foreColor = kKleurKnopTekst;
         }
     }
-    look.lines[kActionNumber].caption = outputNumberText(code, ports);
+    look.lines[kActionNumber].caption = interfaceNumberText(code, ports);
     look.lines[kActionValue].caption = analog ? analogOutputValueText(row[3]) : digitalOutputValueText(row[2], row[3]);
 }
 
@@ -97,7 +64,7 @@ void memoryVariableLines(ActionCellLook& look, const ActionRow& row, bool englis
         else if (row[2] == 2) look.lines[kActionSignal].caption = QStringLiteral("Reset");
         look.lines[kActionValue].caption = QStringLiteral("M") + QString::number(row[3]);
     } else if (row[1] == 2) {
-        look.lines[kActionNumber].caption = letterOf(row[2]);
+        look.lines[kActionNumber].caption = variableLetter(row[2]);
         look.lines[kActionValue].caption = QString::number(row[4]);
     }
 }
@@ -107,29 +74,13 @@ QString soundSignalText(bool english) { return tr(english, "Speel geluid", "Play
 }  // namespace
 
 std::optional<QString> outputInterfaceText(int code, int network, bool english) {
-    if (network != 0 && network != 1) return std::nullopt;
-    const bool netw = network == 1;
     // The English digital Velleman text has a small "card"; the analog one a capital.
-    if (isVellemanDigital(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Vell. card Nr." : "Velleman. card Nr.");
-        return QString::fromLatin1(netw ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
-    }
-    if (isVellemanAnalog(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
-        return QString::fromLatin1(netw ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
-    }
-    if (isParallelPort(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
-        return QString::fromLatin1(netw ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
-    }
-    if (isKelvanor(code)) return QString::fromLatin1(netw ? "Netw. Brask Ember USB" : "Brask Ember USB");
-    if (isArduino(code)) return QString::fromLatin1(netw ? "Netw. Arduino" : "Arduino");
-    return std::nullopt;
+    return interfaceText(code, network, english, isVellemanDigital(code));
 }
 
 std::optional<QString> outputSignalText(int code, int channel, bool english) {
     if (isVellemanAnalog(code)) return tr(english, "Ana. UIT A", "Ana. OUT A") + QString::number(channel);
-    if (isKnownOutput(code)) return tr(english, "Digitaal UIT", "Digital OUT");
+    if (isKnownInterface(code)) return tr(english, "Digitaal UIT", "Digital OUT");
     return std::nullopt;
 }
 
@@ -175,28 +126,22 @@ ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, b
     look.frameColor = kKleurActieBlauw;
     switch (row[0]) {
     case 0:
-        look.frameVisible = false;
-        setBackColor(look, kKleurActieGrijs);
-        for (auto& line : look.lines) line.caption = QString();
+        emptyLook(look, kKleurActieGrijs);
         break;
     case 1:
-        look.frameVisible = true;
-        setBackColor(look, kKleurActieGrijs);
+        filledLook(look, kKleurActieGrijs);
         outputLines(look, row, english, ports);
         break;
     case 2:
-        look.frameVisible = true;
-        setBackColor(look, kKleurTimerRood);
+        filledLook(look, kKleurTimerRood);
         timerLines(look, row);
         break;
     case 3:
-        look.frameVisible = true;
-        setBackColor(look, kKleurGehVarCyaan);
+        filledLook(look, kKleurGehVarCyaan);
         memoryVariableLines(look, row, english);
         break;
     case 4:
-        look.frameVisible = true;
-        setBackColor(look, kKleurGeluidGroen);
+        filledLook(look, kKleurGeluidGroen);
         look.lines[kActionInterface].caption = sound.file;
         look.lines[kActionNumber].caption = sound.folder.left(2);
         look.lines[kActionSignal].caption = soundSignalText(english);
@@ -212,7 +157,7 @@ ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english) {
     switch (row[0]) {
     case 1: {
         const int code = row[1];
-        if (isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code))
+        if (hasLanguageInterfaceLine(code))
             look.lines[kActionInterface].caption = outputInterfaceText(code, row[4], english);
         look.lines[kActionSignal].caption = outputSignalText(code, row[2], english);
         break;

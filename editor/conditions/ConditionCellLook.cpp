@@ -2,44 +2,17 @@
 
 namespace tamberlo {
 
+using namespace celltext;
+
 namespace {
-
-bool between(int v, int lo, int hi) { return v >= lo && v <= hi; }
-
-bool isVellemanDigital(int code) { return between(code, 10, 13); }
-bool isVellemanAnalog(int code) { return between(code, 20, 23); }
-bool isParallelPort(int code) { return between(code, 31, 33); }
-bool isKelvanor(int code) { return between(code, 40, 43); }
-bool isArduino(int code) { return code == 50; }
-bool isKnownInput(int code) {
-    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) ||
-           isKelvanor(code) || isArduino(code);
-}
-
-QString tr(bool english, const char* dutch, const char* englishText) {
-    return QString::fromLatin1(english ? englishText : dutch);
-}
-
-void setBackColor(ConditionCellLook& look, VbColor color) {
-    for (auto& line : look.lines) line.backColor = color;
-}
-
-std::optional<QString> inputNumberText(int code, const PortAddresses& ports) {
-    if (isVellemanDigital(code)) return QString::number(code - 10);
-    if (isVellemanAnalog(code)) return QString::number(code - 20);
-    if (isParallelPort(code)) return portAddressText(ports[static_cast<std::size_t>(code - 31)]);
-    if (isKelvanor(code)) return QString::number(code - 40);
-    if (isArduino(code)) return QStringLiteral("0");
-    return std::nullopt;
-}
 
 void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english,
                 const PortAddresses& ports) {
     const int code = row[1];
-    if (!isKnownInput(code)) return;
+    if (!isKnownInterface(code)) return;
     look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
     look.lines[kLineSignal].caption = inputSignalText(code, row[2], english);
-    look.lines[kLineNumber].caption = inputNumberText(code, ports);
+    look.lines[kLineNumber].caption = interfaceNumberText(code, ports);
     look.lines[kLineValue].caption = isVellemanAnalog(code) ? compareText(row[3], false)
                                                             : digitalInputValueText(code, row[2]);
 }
@@ -99,24 +72,12 @@ void memoryKeyVariableLines(ConditionCellLook& look, const ConditionRow& row, bo
 }  // namespace
 
 std::optional<QString> inputInterfaceText(int code, int network, bool english) {
-    if (network != 0 && network != 1) return std::nullopt;
-    const bool netw = network == 1;
-    if (isVellemanDigital(code) || isVellemanAnalog(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
-        return QString::fromLatin1(netw ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
-    }
-    if (isParallelPort(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
-        return QString::fromLatin1(netw ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
-    }
-    if (isKelvanor(code)) return QString::fromLatin1(netw ? "Netw. Brask Ember USB" : "Brask Ember USB");
-    if (isArduino(code)) return QString::fromLatin1(netw ? "Netw. Arduino" : "Arduino");
-    return std::nullopt;
+    return interfaceText(code, network, english, false);
 }
 
 std::optional<QString> inputSignalText(int code, int channel, bool english) {
     if (isVellemanAnalog(code)) return tr(english, "Analoog IN A", "Analog IN A") + QString::number(channel);
-    if (isKnownInput(code)) return tr(english, "Digitaal IN", "Digital IN");
+    if (isKnownInterface(code)) return tr(english, "Digitaal IN", "Digital IN");
     return std::nullopt;
 }
 
@@ -148,38 +109,23 @@ QString clockTimeText(int hour, int minute, int second) {
     return twoDigits(hour) + ':' + twoDigits(minute) + ':' + twoDigits(second);
 }
 
-std::optional<QString> variableLetter(int n) {
-    const int code = 64 + n;
-    if (!between(code, 0, 255)) return std::nullopt;
-    return QString(QChar(code));
-}
-
-QString portAddressText(Long address) {
-    return QString::number(static_cast<std::uint32_t>(address), 16).toUpper();
-}
-
 ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
     ConditionCellLook look;
     look.frameColor = kKleurCelGroen;
     switch (row[0]) {
     case 0:
-        look.frameVisible = false;
-        setBackColor(look, kKleurCelGrijs);
-        for (auto& line : look.lines) line.caption = QString();
+        emptyLook(look, kKleurCelGrijs);
         break;
     case 1:
-        look.frameVisible = true;
-        setBackColor(look, kKleurIngangGeel);
+        filledLook(look, kKleurIngangGeel);
         inputLines(look, row, english, ports);
         break;
     case 2:
-        look.frameVisible = true;
-        setBackColor(look, kKleurTijdOranje);
+        filledLook(look, kKleurTijdOranje);
         timeLines(look, row, english);
         break;
     case 3:
-        look.frameVisible = true;
-        setBackColor(look, kKleurGehRoze);
+        filledLook(look, kKleurGehRoze);
         memoryKeyVariableLines(look, row, english);
         break;
     case 4:
@@ -196,7 +142,7 @@ ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english)
     switch (row[0]) {
     case 1: {
         const int code = row[1];
-        if (isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code))
+        if (hasLanguageInterfaceLine(code))
             look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
         look.lines[kLineSignal].caption = inputSignalText(code, row[2], english);
         break;

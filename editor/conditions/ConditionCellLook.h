@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "CaptionChange.h"
+#include "CellTexts.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -54,9 +55,6 @@ std::optional<QString> compareText(int code, bool allowEqual);
 QString weekdayText(int mask, bool english);
 // Time of day "07:05:00".
 QString clockTimeText(int hour, int minute, int second);
-// The character with code 64 + n (1 A, 2 B, 3 C); nothing outside Latin-1.
-std::optional<QString> variableLetter(int n);
-// Upper-case hexadecimal without prefix (378).
-QString portAddressText(Long address);
+// variableLetter and portAddressText come from CellTexts.h.
 
 }  // namespace tamberlo

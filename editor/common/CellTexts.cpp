@@ -1,0 +1,44 @@
+#include "CellTexts.h"
+
+namespace tamberlo {
+
+std::optional<QString> variableLetter(int n) {
+    const int code = 64 + n;
+    if (!celltext::between(code, 0, 255)) return std::nullopt;
+    return QString(QChar(code));
+}
+
+QString portAddressText(Long address) {
+    return QString::number(static_cast<std::uint32_t>(address), 16).toUpper();
+}
+
+namespace celltext {
+
+std::optional<QString> interfaceText(int code, int network, bool english, bool smallCard) {
+    if (network != 0 && network != 1) return std::nullopt;
+    const bool netw = network == 1;
+    if (isVellemanDigital(code) || isVellemanAnalog(code)) {
+        if (english && smallCard) return QString::fromLatin1(netw ? "Netw. Vell. card Nr." : "Velleman. card Nr.");
+        if (english) return QString::fromLatin1(netw ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
+        return QString::fromLatin1(netw ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
+    }
+    if (isParallelPort(code)) {
+        if (english) return QString::fromLatin1(netw ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
+        return QString::fromLatin1(netw ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
+    }
+    if (isKelvanor(code)) return QString::fromLatin1(netw ? "Netw. Brask Ember USB" : "Brask Ember USB");
+    if (isArduino(code)) return QString::fromLatin1(netw ? "Netw. Arduino" : "Arduino");
+    return std::nullopt;
+}
+
+std::optional<QString> interfaceNumberText(int code, const std::array<Long, 3>& ports) {
+    if (isVellemanDigital(code)) return QString::number(code - 10);
+    if (isVellemanAnalog(code)) return QString::number(code - 20);
+    if (isParallelPort(code)) return portAddressText(ports[static_cast<std::size_t>(code - 31)]);
+    if (isKelvanor(code)) return QString::number(code - 40);
+    if (isArduino(code)) return QStringLiteral("0");
+    return std::nullopt;
+}
+
+}  // namespace celltext
+}  // namespace tamberlo
