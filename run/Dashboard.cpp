@@ -85,6 +85,79 @@ void lampKolom(QWidget* parent, ControlArray<LampShape>& array, int group, int n
     }
 }
 
+// Lays out a frame's header panels left to right, one block of columns each.
+class KopRij {
+public:
+    KopRij(QWidget* frame, ControlArray<Panel3D>& koppen) : frame_(frame), koppen_(koppen) {}
+    // Adds header `item` over `kolommen` columns; returns its left edge.
+    int kop(int item, int kolommen) {
+        const int links = x_;
+        koppen_.set(item, paneel(frame_, x_, 18, kolommen * kKolom, 34));
+        x_ += kolommen * kKolom + 4;
+        return links;
+    }
+    int x() const { return x_; }
+
+private:
+    QWidget* frame_;
+    ControlArray<Panel3D>& koppen_;
+    int x_ = 8;
+};
+
+// The left edges of the column blocks both frames share (header items 1-8):
+// outputs and inputs of cards 0-1, of cards 2-3, the parallel ports and the
+// Kelvanor module.
+struct Kolommen {
+    int kaartenUit01, kaartenIn01, kaartenUit23, kaartenIn23, poortenUit, poortenIn, moduleUit, moduleIn;
+};
+
+Kolommen gedeeldeKoppen(KopRij& rij) {
+    Kolommen k{};
+    k.kaartenUit01 = rij.kop(1, 2);
+    k.kaartenIn01 = rij.kop(2, 2);
+    k.kaartenUit23 = rij.kop(3, 2);
+    k.kaartenIn23 = rij.kop(4, 2);
+    k.poortenUit = rij.kop(5, 3);
+    k.poortenIn = rij.kop(6, 3);
+    k.moduleUit = rij.kop(7, 2);
+    k.moduleIn = rij.kop(8, 2);
+    return k;
+}
+
+// The lamps of the four cards (groups 0-3) and the three ports (groups 4-6).
+void kaartEnPoortLampen(QWidget* f, ControlArray<LampShape>& uit, ControlArray<LampShape>& in, const Kolommen& k) {
+    for (int c = 0; c <= 1; ++c) {
+        lampKolom(f, uit, c, 8, k.kaartenUit01 + c * kKolom, kLampUit);
+        lampKolom(f, in, c, 5, k.kaartenIn01 + c * kKolom, kLampIn);
+        lampKolom(f, uit, c + 2, 8, k.kaartenUit23 + c * kKolom, kLampUit);
+        lampKolom(f, in, c + 2, 5, k.kaartenIn23 + c * kKolom, kLampIn);
+    }
+    for (int p = 0; p < 3; ++p) {
+        lampKolom(f, uit, 4 + p, 8, k.poortenUit + p * kKolom, kLampUit);
+        lampKolom(f, in, 4 + p, 5, k.poortenIn + p * kKolom, kLampIn);
+    }
+}
+
+// The lamps of the cards found, under their output columns.
+void kaartenGevonden(QWidget* f, ControlArray<Panel3D>& gevonden, const Kolommen& k, int y) {
+    for (int c = 0; c <= 3; ++c) {
+        const int cx = (c < 2 ? k.kaartenUit01 : k.kaartenUit23) + (c % 2) * kKolom;
+        gevonden.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
+    }
+}
+
+// Analog inputs and outputs from x: card c's channel k at item 2c + k.
+void analogePanelen(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<Panel3D>& inDecimaal,
+                    ControlArray<Panel3D>& uit, ControlArray<Panel3D>& uitDecimaal) {
+    for (int i = 1; i <= 8; ++i) {
+        const int ay = 20 + (i - 1) * 17;
+        in.set(i, gauge(f, ax, ay, 70, 15));
+        inDecimaal.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
+        uit.set(i, gauge(f, ax + 110, ay, 70, 15));
+        uitDecimaal.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
+    }
+}
+
 }  // namespace
 
 DashboardWindow::DashboardWindow(QWidget* parent) : QWidget(parent) {
@@ -118,78 +191,37 @@ void DashboardWindow::bouwLokaal() {
     FrameInUitLokaal->setGeometry(4, 2, TwipsNaarPixels(kBreedteTwips) - 8, 306);
     QWidget* f = FrameInUitLokaal;
 
-    // Columns: outputs and inputs of cards 0-1, of cards 2-3, the parallel
-    // ports, the Kelvanor module and the Arduino, each under its header.
-    int x = 8;
-    auto kop = [&](int item, int kolommen) {
-        PanelKop.set(item, paneel(f, x, 18, kolommen * kKolom, 34));
-        x += kolommen * kKolom + 4;
-    };
-    const int kaartenUit01 = x;
-    kop(1, 2);
-    const int kaartenIn01 = x;
-    kop(2, 2);
-    const int kaartenUit23 = x;
-    kop(3, 2);
-    const int kaartenIn23 = x;
-    kop(4, 2);
-    const int poortenUit = x;
-    kop(5, 3);
-    const int poortenIn = x;
-    kop(6, 3);
-    const int moduleUit = x;
-    kop(7, 2);
-    const int moduleIn = x;
-    kop(8, 2);
-    const int arduinoUit = x;
-    kop(10, 2);
-    const int arduinoIn = x;
-    kop(11, 2);
+    // Columns: the shared blocks, then the Arduino, each under its header.
+    KopRij rij(f, PanelKop);
+    const Kolommen k = gedeeldeKoppen(rij);
+    const int arduinoUit = rij.kop(10, 2);
+    const int arduinoIn = rij.kop(11, 2);
     // Items 0 and 9 repeat the Arduino headers; the layout needs one of each.
     PanelKop.set(0, paneel(f, 0, 0, 1, 1));
     PanelKop.set(9, paneel(f, 0, 0, 1, 1));
     PanelKop(0)->hide();
     PanelKop(9)->hide();
 
-    for (int c = 0; c <= 1; ++c) {
-        lampKolom(f, DigUitVelPar, c, 8, kaartenUit01 + c * kKolom, kLampUit);
-        lampKolom(f, DigInVelPar, c, 5, kaartenIn01 + c * kKolom, kLampIn);
-        lampKolom(f, DigUitVelPar, c + 2, 8, kaartenUit23 + c * kKolom, kLampUit);
-        lampKolom(f, DigInVelPar, c + 2, 5, kaartenIn23 + c * kKolom, kLampIn);
-    }
-    for (int p = 0; p < 3; ++p) {
-        lampKolom(f, DigUitVelPar, 4 + p, 8, poortenUit + p * kKolom, kLampUit);
-        lampKolom(f, DigInVelPar, 4 + p, 5, poortenIn + p * kKolom, kLampIn);
-    }
-    lampKolom(f, DigUitVelPar, 7, 8, moduleUit + kKolom / 2, kLampUit);
-    lampKolom(f, DigInVelPar, 7, 8, moduleIn + kKolom / 2, kLampIn);
+    kaartEnPoortLampen(f, DigUitVelPar, DigInVelPar, k);
+    lampKolom(f, DigUitVelPar, 7, 8, k.moduleUit + kKolom / 2, kLampUit);
+    lampKolom(f, DigInVelPar, 7, 8, k.moduleIn + kKolom / 2, kLampIn);
     lampKolom(f, DigUitVelPar, 10, 8, arduinoUit + kKolom / 2, kLampUit);
     lampKolom(f, DigInVelPar, 10, 5, arduinoIn + kKolom / 2, kLampIn);
 
     // The lamps of the interfaces found, under their columns.
     const int y = kLampenBoven + 8 * kRij + 6;
-    for (int c = 0; c <= 3; ++c) {
-        const int cx = (c < 2 ? kaartenUit01 : kaartenUit23) + (c % 2) * kKolom;
-        PanelVellemanGevonden.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
-    }
-    PanelBraskGevonden.set(1, paneel(f, moduleUit, y, 2 * kKolom, 14));
+    kaartenGevonden(f, PanelVellemanGevonden, k, y);
+    PanelBraskGevonden.set(1, paneel(f, k.moduleUit, y, 2 * kKolom, 14));
     SSPaneliCP12USBstickGevonden = paneel(f, arduinoUit, y, 2 * kKolom, 14);
     Brask = new QLabel(f);
-    Brask->setGeometry(moduleUit, y + 18, 2 * kKolom, 16);
+    Brask->setGeometry(k.moduleUit, y + 18, 2 * kKolom, 16);
     Brask->setAlignment(Qt::AlignCenter);
     iCP = new QLabel(f);
     iCP->setGeometry(arduinoUit, y + 18, 2 * kKolom, 16);
     iCP->setAlignment(Qt::AlignCenter);
 
-    // Analog inputs and outputs: card c's channel k at item 2c + k.
-    const int ax = x + 12;
-    for (int i = 1; i <= 8; ++i) {
-        const int ay = 20 + (i - 1) * 17;
-        PanelAnaloogIn.set(i, gauge(f, ax, ay, 70, 15));
-        PanelAnaInDecimaal.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
-        PanelAnaloogUit.set(i, gauge(f, ax + 110, ay, 70, 15));
-        PanelAnaUitDecimaal.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
-    }
+    const int ax = rij.x() + 12;
+    analogePanelen(f, ax, PanelAnaloogIn, PanelAnaInDecimaal, PanelAnaloogUit, PanelAnaUitDecimaal);
     // The ladder timers: remaining time and interval.
     const int ty = 20 + 8 * 17 + 6;
     PanelKopTimers = paneel(f, ax, ty, 214, 16);
@@ -206,60 +238,22 @@ void DashboardWindow::bouwNetwerk() {
     FrameInUitNetwerk->setGeometry(4, 396, TwipsNaarPixels(kBreedteTwips) - 8, 290);
     QWidget* f = FrameInUitNetwerk;
 
-    int x = 8;
-    auto kop = [&](int item, int kolommen) {
-        PanelKopNetw.set(item, paneel(f, x, 18, kolommen * kKolom, 34));
-        x += kolommen * kKolom + 4;
-    };
-    const int kaartenUit01 = x;
-    kop(1, 2);
-    const int kaartenIn01 = x;
-    kop(2, 2);
-    const int kaartenUit23 = x;
-    kop(3, 2);
-    const int kaartenIn23 = x;
-    kop(4, 2);
-    const int poortenUit = x;
-    kop(5, 3);
-    const int poortenIn = x;
-    kop(6, 3);
-    const int moduleUit = x;
-    kop(7, 2);
-    const int moduleIn = x;
-    kop(8, 2);
-    const int arduino = x;
-    kop(9, 2);
+    KopRij rij(f, PanelKopNetw);
+    const Kolommen k = gedeeldeKoppen(rij);
+    const int arduino = rij.kop(9, 2);
 
-    for (int c = 0; c <= 1; ++c) {
-        lampKolom(f, DigUitVelParNetw, c, 8, kaartenUit01 + c * kKolom, kLampUit);
-        lampKolom(f, DigInVelParNetw, c, 5, kaartenIn01 + c * kKolom, kLampIn);
-        lampKolom(f, DigUitVelParNetw, c + 2, 8, kaartenUit23 + c * kKolom, kLampUit);
-        lampKolom(f, DigInVelParNetw, c + 2, 5, kaartenIn23 + c * kKolom, kLampIn);
-    }
-    for (int p = 0; p < 3; ++p) {
-        lampKolom(f, DigUitVelParNetw, 4 + p, 8, poortenUit + p * kKolom, kLampUit);
-        lampKolom(f, DigInVelParNetw, 4 + p, 5, poortenIn + p * kKolom, kLampIn);
-    }
-    lampKolom(f, DigUitVelParNetw, 7, 8, moduleUit + kKolom / 2, kLampUit);
-    lampKolom(f, DigInVelParNetw, 7, 6, moduleIn + kKolom / 2, kLampIn);
+    kaartEnPoortLampen(f, DigUitVelParNetw, DigInVelParNetw, k);
+    lampKolom(f, DigUitVelParNetw, 7, 8, k.moduleUit + kKolom / 2, kLampUit);
+    lampKolom(f, DigInVelParNetw, 7, 6, k.moduleIn + kKolom / 2, kLampIn);
     lampKolom(f, DigUitVelParNetw, 8, 8, arduino, kLampUit);
     lampKolom(f, DigInVelParNetw, 8, 5, arduino + kKolom, kLampIn);
 
     const int y = kLampenBoven + 8 * kRij + 6;
-    for (int c = 0; c <= 3; ++c) {
-        const int cx = (c < 2 ? kaartenUit01 : kaartenUit23) + (c % 2) * kKolom;
-        PanelVellemanGevondenNetw.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
-    }
-    PanelBraskGevondenNetw = paneel(f, moduleUit, y, 2 * kKolom, 14);
+    kaartenGevonden(f, PanelVellemanGevondenNetw, k, y);
+    PanelBraskGevondenNetw = paneel(f, k.moduleUit, y, 2 * kKolom, 14);
 
-    const int ax = x + 12;
-    for (int i = 1; i <= 8; ++i) {
-        const int ay = 20 + (i - 1) * 17;
-        PanelAnaloogInNetw.set(i, gauge(f, ax, ay, 70, 15));
-        PanelAnaInDecimaalNetw.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
-        PanelAnaloogUitNetw.set(i, gauge(f, ax + 110, ay, 70, 15));
-        PanelAnaUitDecimaalNetw.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
-    }
+    analogePanelen(f, rij.x() + 12, PanelAnaloogInNetw, PanelAnaInDecimaalNetw, PanelAnaloogUitNetw,
+                   PanelAnaUitDecimaalNetw);
 }
 
 void DashboardWindow::SetHeightTwips(int twips) { resize(width(), TwipsNaarPixels(twips)); }
