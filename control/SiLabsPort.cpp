@@ -1,7 +1,6 @@
 #include "SiLabsPort.h"
 
 #include <atomic>
-#include <cstring>
 
 #include "Trace.h"
 
@@ -29,8 +28,6 @@ CSiLabsPort::~CSiLabsPort() {
     closing_.store(true);
     Close();
 }
-
-bool CSiLabsPort::IsOpen() const { return deviceNumber_ >= 0 && handle_ != 0; }
 
 int CSiLabsPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t) {
     if (index >= 256 || int(index) >= SiLabsDeviceCount()) return 0;
@@ -70,7 +67,7 @@ int CSiLabsPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t) {
     }
     receivedCount_ = 0;
     moreThanHalfFull_ = false;
-    StartPortThread([this] { ThreadProc(); });
+    StartPortThread([this] { PollLoop(kPollMs); });
     return 1;
 }
 
@@ -85,56 +82,21 @@ int CSiLabsPort::Close() {
     return 1;
 }
 
-void CSiLabsPort::Write(const std::string& line) {
-    if (!IsOpen()) return;
-    // A line that does not fit the write buffer is refused, not cut short.
-    if (line.size() >= writeBuffer_.size()) return;
-    if (!writeSlot_.Acquire(100)) return;
-    std::memset(writeBuffer_.data(), 0, writeBuffer_.size());
-    std::memcpy(writeBuffer_.data(), line.data(), line.size());
-    writeLength_ = line.size();
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        std::uint32_t written = 0;
-        if (handle_) siLabsLibrary().write(handle_, writeBuffer_.data(), std::uint32_t(writeLength_), written);
-    }
-    writeSlot_.Release();
+bool CSiLabsPort::DeviceWaiting(std::uint32_t& waiting) {
+    std::uint32_t queueStatus = 0;
+    return siLabsLibrary().checkRxQueue(handle_, waiting, queueStatus) == SiLabsSuccess && waiting != 0 &&
+           queueStatus == SiLabsQueueReady;
 }
 
-void CSiLabsPort::ThreadProc() {
-    running_.store(true);
-    while (IsOpen()) {
-        if (stopEvent_.Wait(kPollMs)) break;
-        ReadData();
-    }
-    running_.store(false);
+bool CSiLabsPort::DeviceRead(std::uint8_t* data, std::uint32_t n, std::uint32_t& got) {
+    return siLabsLibrary().read(handle_, data, n, got) == SiLabsSuccess;
 }
 
-void CSiLabsPort::ReadData() {
-    SiLabsLibrary& lib = siLabsLibrary();
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        if (!handle_) return;
-        std::uint32_t waiting = 0, queueStatus = 0;
-        if (lib.checkRxQueue(handle_, waiting, queueStatus) != SiLabsSuccess || waiting == 0 ||
-            queueStatus != SiLabsQueueReady)
-            return;
-        if (waiting > kFloodLimit) {
-            // A flood: drop what waits rather than stall the window thread.
-            std::uint8_t scratch[100];
-            std::uint32_t got = 0;
-            lib.read(handle_, scratch, sizeof scratch, got);
-            lib.flushBuffers(handle_, false, true);
-            waiting = 0;
-        }
-        const std::uint32_t n = std::min<std::uint32_t>(waiting, std::uint32_t(kBufferSize - receivedCount_));
-        if (n == 0) return;
-        std::uint32_t got = 0;
-        if (lib.read(handle_, receive_.data() + receivedCount_, n, got) != SiLabsSuccess || got < n) return;
-        receivedCount_ += n;
-        moreThanHalfFull_ = receivedCount_ > 512;
-    }
-    NotifyOwner();
+void CSiLabsPort::DeviceFlushReceive() { siLabsLibrary().flushBuffers(handle_, false, true); }
+
+void CSiLabsPort::DeviceWrite(const char* data, std::uint32_t n) {
+    std::uint32_t written = 0;
+    siLabsLibrary().write(handle_, data, n, written);
 }
 
 }  // namespace kelvanor

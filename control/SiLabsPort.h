@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "CommunicationPort.h"
+#include "PolledUsbPort.h"
 #include "SiLabsLibrary.h"
 
 namespace kelvanor {
@@ -17,10 +17,9 @@ namespace kelvanor {
 void RecordSiLabsDeviceCount(int status, std::uint32_t count);
 int SiLabsDeviceCount();
 
-class CSiLabsPort final : public CCommunicationPort {
+class CSiLabsPort final : public CPolledUsbPort {
 public:
     static constexpr int kPollMs = 10;
-    static constexpr std::uint32_t kFloodLimit = 768;
     static constexpr std::uint16_t kLineControl = 0x0801;   // 8 data bits, no parity, stop code 1
 
     CSiLabsPort() = default;
@@ -29,14 +28,13 @@ public:
     // Opens device `index` (below the recorded count); 1 when opened.
     int Open(PortOwner* owner, std::uint32_t index, std::uint32_t unused) override;
     int Close() override;
-    void Write(const std::string& line) override;
-    bool IsOpen() const override;
-
-    // One poll of the receive queue (the reader's step; tests call it too).
-    void ReadData();
 
 private:
-    void ThreadProc();
+    bool HasDevice() const override { return handle_ != 0; }
+    bool DeviceWaiting(std::uint32_t& waiting) override;
+    bool DeviceRead(std::uint8_t* data, std::uint32_t n, std::uint32_t& got) override;
+    void DeviceFlushReceive() override;
+    void DeviceWrite(const char* data, std::uint32_t n) override;
 
     tamberlo::SiLabsHandle handle_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "UsbPort.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "FtdiDeviceList.h"
 #include "Trace.h"
@@ -19,8 +18,6 @@ CUSBPort::~CUSBPort() {
     closing_.store(true);
     Close();
 }
-
-bool CUSBPort::IsOpen() const { return deviceNumber_ >= 0 && handle_ != 0; }
 
 int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt) {
     FtdiDeviceInfo* info = index <= 0x7FFFFFFF ? FtdiDevice(int(index)) : nullptr;
@@ -77,7 +74,7 @@ int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt)
         receivedCount_ = 0;
         moreThanHalfFull_ = false;
     }
-    StartPortThread([this] { ThreadProc(); });
+    StartPortThread([this] { PollLoop(kLatencyMs); });
     return 1;
 }
 
@@ -99,59 +96,22 @@ int CUSBPort::Close() {
     return 1;
 }
 
-void CUSBPort::Write(const std::string& line) {
-    if (!IsOpen()) return;
-    // A line that does not fit the write buffer is refused, not cut short.
-    if (line.size() >= writeBuffer_.size()) return;
-    if (!writeSlot_.Acquire(100)) return;
-    std::memset(writeBuffer_.data(), 0, writeBuffer_.size());
-    std::memcpy(writeBuffer_.data(), line.data(), line.size());
-    writeLength_ = line.size();
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        std::uint32_t written = 0;
-        if (handle_) ftdiLibrary().write(handle_, writeBuffer_.data(), std::uint32_t(writeLength_), written);
-    }
-    writeSlot_.Release();
+bool CUSBPort::DeviceWaiting(std::uint32_t& waiting) {
+    FtdiQueueStatus status;
+    if (ftdiLibrary().getStatus(handle_, status) != FtdiOk) return false;
+    waiting = status.rxBytes;
+    return true;
 }
 
-void CUSBPort::ThreadProc() {
-    running_.store(true);
-    // The bridge has no receive notification here: poll once per latency
-    // period, and stop as soon as the stop event is set.
-    while (IsOpen()) {
-        if (stopEvent_.Wait(kLatencyMs)) break;
-        ReadData();
-    }
-    running_.store(false);
+bool CUSBPort::DeviceRead(std::uint8_t* data, std::uint32_t n, std::uint32_t& got) {
+    return ftdiLibrary().read(handle_, data, n, got) == FtdiOk;
 }
 
-void CUSBPort::ReadData() {
-    FtdiLibrary& lib = ftdiLibrary();
-    bool handed = false;
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        if (!handle_) return;
-        FtdiQueueStatus status;
-        if (lib.getStatus(handle_, status) != FtdiOk) return;
-        std::uint32_t waiting = status.rxBytes;
-        if (waiting > kFloodLimit) {
-            // A flood: drop what waits rather than stall the window thread.
-            std::uint8_t scratch[100];
-            std::uint32_t got = 0;
-            lib.read(handle_, scratch, sizeof scratch, got);
-            lib.purge(handle_, FtdiPurgeRx);
-            waiting = 0;
-        }
-        const std::uint32_t n = std::min<std::uint32_t>(waiting, std::uint32_t(kBufferSize - receivedCount_));
-        if (n == 0) return;
-        std::uint32_t got = 0;
-        if (lib.read(handle_, receive_.data() + receivedCount_, n, got) != FtdiOk || got < n) return;
-        receivedCount_ += n;
-        moreThanHalfFull_ = receivedCount_ > 512;
-        handed = true;
-    }
-    if (handed) NotifyOwner();
+void CUSBPort::DeviceFlushReceive() { ftdiLibrary().purge(handle_, FtdiPurgeRx); }
+
+void CUSBPort::DeviceWrite(const char* data, std::uint32_t n) {
+    std::uint32_t written = 0;
+    ftdiLibrary().write(handle_, data, n, written);
 }
 
 int CUSBPort::ProgramModuleIds(bool ember) {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "CommunicationPort.h"
+#include "PolledUsbPort.h"
 #include "FtdiLibrary.h"
 
 namespace kelvanor {
@@ -20,10 +20,9 @@ constexpr std::uint16_t kProductGeneric = 0x6001;
 // Baud rate of an open attempt (0 or 1) for a product id.
 std::uint32_t FtdiBaudRate(std::uint16_t productId, int attempt);
 
-class CUSBPort final : public CCommunicationPort {
+class CUSBPort final : public CPolledUsbPort {
 public:
     static constexpr std::uint8_t kLatencyMs = 2;
-    static constexpr std::uint32_t kFloodLimit = 768;
 
     CUSBPort() = default;
     ~CUSBPort() override;
@@ -32,19 +31,18 @@ public:
     // returns 1 when opened, 0 otherwise.
     int Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt) override;
     int Close() override;
-    void Write(const std::string& line) override;
-    bool IsOpen() const override;
 
     bool HasGenericIdentity() const override { return IsOpen() && generic_; }
     // Gives the bridge the module's own identity and cycles its port; 0 on
     // success, -1 when it is not a generic bridge, else the library's status.
     int ProgramModuleIds(bool ember) override;
 
-    // One poll of the receive queue (the reader's step; tests call it too).
-    void ReadData();
-
 private:
-    void ThreadProc();
+    bool HasDevice() const override { return handle_ != 0; }
+    bool DeviceWaiting(std::uint32_t& waiting) override;
+    bool DeviceRead(std::uint8_t* data, std::uint32_t n, std::uint32_t& got) override;
+    void DeviceFlushReceive() override;
+    void DeviceWrite(const char* data, std::uint32_t n) override;
     void CloseDevice();
 
     tamberlo::FtdiHandle handle_ = 0;
