@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include "Controls.h"
+#include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
 #include "LadderFile.h"
@@ -22,39 +23,18 @@ using tamberlo::test::TempHome;
 
 namespace {
 
-QByteArray Golden(const char* name) {
-    QFile f(QStringLiteral(TAMBERLO_TEST_DATA "/golden/") + QString::fromLatin1(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray Golden(const char* name) { return QByteArray::fromStdString(test::ReadGolden(name)); }
 
-// The tables of golden/every_kind.vpp.
+// The tables of golden/every_kind.vpp, over a cleared state.
 void LaadEveryKind() {
-    shared.Condities[1] = {1, 10, 3, 0, 0, 0};
-    shared.Condities[2] = {1, 22, 2, 1100, 0, 0};
-    shared.Condities[3] = {2, 1, 10, 15, 30, 62};
-    shared.Condities[4] = {4, 0, 0, 0, 0, 0};
-    shared.Condities[5] = {4, 0, 0, 0, 0, 0};
-    shared.Condities[6] = {4, 0, 0, 0, 0, 0};
-    shared.Condities[7] = {2, 2, 2, 5, 0, 0};
-    shared.Condities[8] = {3, 1, 4, 1, 0, 0};
-    shared.Condities[9] = {3, 2, 8, 0, 0, 0};
-    shared.Condities[10] = {3, 3, 2, 2005, 0, 0};
-    shared.Condities[11] = {1, 50, 13, 0, 1, 0};
-    shared.Condities[12] = {1, 33, 4, 0, 0, 0};
-    shared.Condities[270] = {1, 40, 17, 0, 0, 0};
-    shared.Acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
-    shared.Acties[1] = {1, 20, 2, 1150, 1, 1, 0, 0, 0, 0};
-    shared.Acties[2] = {2, 1, 6000, 300, 0, 12345, 0, -5, 0, 150};
-    shared.Acties[3] = {3, 1, 1, 7, 0, 0, 0, 0, 0, 0};
-    shared.Acties[4] = {3, 2, 3, 2, 40, 0, 0, 0, 0, 0};
-    shared.Acties[5] = {2, 2, 1, 4, 0, 0, 0, 0, 0, 0};
-    shared.Acties[6] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    shared.Acties[7] = {4, 0, 0, 0, 0, 0, 250, 0, 0, 0};
-    shared.Acties[90] = {1, 43, 3, 9, 1, 0, 0, 0, 0, 0};
-    shared.GeluidMappen[6] = "/home/leerling/Geluiden";
-    shared.GeluidBestanden[6] = "bel.wav";
-    shared.GeluidMappen[7] = "/snd/a,b";
-    shared.GeluidBestanden[7] = "deur, dicht.wav";
+    const LadderData d = test::EveryKind();
+    for (int i = 1; i <= kCondities; ++i)
+        for (int k = 0; k < kConditieKolommen; ++k) shared.Condities[i][k] = d.condities[i][k];
+    for (int r = 0; r <= kRungs; ++r) {
+        for (int k = 0; k < kActieKolommen; ++k) shared.Acties[r][k] = d.acties[r][k];
+        if (!d.geluidMappen[r].empty()) shared.GeluidMappen[r] = QString::fromStdString(d.geluidMappen[r]);
+        if (!d.geluidBestanden[r].empty()) shared.GeluidBestanden[r] = QString::fromStdString(d.geluidBestanden[r]);
+    }
     // A name of a row that is no sound row is not written.
     shared.GeluidMappen[8] = "/oud";
     WinsockHost().SetRemoteHost("192.168.1.20");
