@@ -5,6 +5,7 @@
 #include "LadderView.h"
 #include "NetworkLink.h"
 #include "OutputActions.h"
+#include "RunColours.h"
 #include "SetIfChanged.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
@@ -17,8 +18,6 @@ constexpr VbColor kActieHoudt = 0xFFDCDC;
 constexpr VbColor kActieRust = 0xFFC0C0;
 constexpr VbColor kTimerGestart = 0x8080FF;
 constexpr VbColor kTimerGereset = 0xFFC0C0;
-constexpr VbColor kGeheugenAan = 0x8080FF;
-constexpr VbColor kGeheugenUit = 0xFFFFC0;
 // Increases stop at 1001 (a rung) so a ladder can count to 1000 and one past it.
 constexpr int kVariabeleMax = 1001;
 
@@ -73,23 +72,9 @@ void GeheugenOfVariabeleActie(int r) {
             if (SetIfChanged(ladderView.geheugenColor[m], kGeheugenUit)) ladderView.changed();
         }
     } else if (A[1] == 2) {
-        const int v = A[2];
-        if (!GeldigeIndex(v, 1, 3)) return;
-        Integer& x = shared.Variabelen[v];
-        const int w = A[4];
-        const int op = A[3];
-        if (op == 1) {
-            x = static_cast<Integer>(w);
-        } else if ((op == 2 || op == 3) && !shared.ActieUitgevoerd[r]) {
-            const int nieuw = op == 2 ? x + w : x - w;
-            // A skipped step leaves the flag clear and is tried again next pass.
-            const bool binnen = op == 2 ? nieuw <= kVariabeleMax && nieuw >= -32768 : nieuw >= 0 && nieuw <= 32767;
-            if (binnen) {
-                x = static_cast<Integer>(nieuw);
-                shared.ActieUitgevoerd[r] = true;
-            }
-        }
-        if (SetIfChanged(ladderView.varCaption[v], QString::number(x))) ladderView.changed();
+        const int v = VariabeleActie(r, kVariabeleMax);
+        if (v != 0 && SetIfChanged(ladderView.varCaption[v], QString::number(shared.Variabelen[v])))
+            ladderView.changed();
     }
 }
 
@@ -117,6 +102,27 @@ void ActiviteitStap() {
 }
 
 }  // namespace
+
+int VariabeleActie(int r, int max) {
+    const auto& A = shared.Acties[r];
+    const int v = A[2];
+    if (!GeldigeIndex(v, 1, 3)) return 0;
+    Integer& x = shared.Variabelen[v];
+    const int w = A[4];
+    const int op = A[3];
+    if (op == 1) {
+        x = static_cast<Integer>(w);
+    } else if ((op == 2 || op == 3) && !shared.ActieUitgevoerd[r]) {
+        const int nieuw = op == 2 ? x + w : x - w;
+        // A skipped step leaves the flag clear and is tried again next pass.
+        const bool binnen = op == 2 ? nieuw <= max && nieuw >= -32768 : nieuw >= 0 && nieuw <= 32767;
+        if (binnen) {
+            x = static_cast<Integer>(nieuw);
+            shared.ActieUitgevoerd[r] = true;
+        }
+    }
+    return v;
+}
 
 QString IntervalInSeconden(int ms) { return QString::number(ms / 1000.0); }
 

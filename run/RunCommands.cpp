@@ -11,6 +11,7 @@
 #include "NetworkLink.h"
 #include "PollTimers.h"
 #include "PoweredDrawing.h"
+#include "RunColours.h"
 #include "ScanLoop.h"
 #include "SetIfChanged.h"
 #include "SharedState.h"
@@ -21,9 +22,6 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kLampLoopt = 0x8080FF;
-constexpr VbColor kLampGestopt = 0xC0C0C0;
-constexpr VbColor kGeheugenUit = 0xFFFFC0;
 constexpr int kWinsockVerbinden = 6;
 constexpr int kWinsockVerbonden = 7;
 

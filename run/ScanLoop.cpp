@@ -9,6 +9,7 @@
 #include "InputReading.h"
 #include "LadderView.h"
 #include "RunClock.h"
+#include "RunColours.h"
 #include "SetIfChanged.h"
 #include "SharedState.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr VbColor kCelWaar = 0xE6FFE6;
 constexpr VbColor kCelOnwaar = 0xC0FFC0;
-constexpr VbColor kLampGepauzeerd = 0xC0FFC0;
 // The cycle time is shown at a rate a person can read.
 constexpr double kTijdVerversen = 0.25;
 

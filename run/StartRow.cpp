@@ -6,6 +6,7 @@
 #include "LadderView.h"
 #include "OutputActions.h"
 #include "PoweredDrawing.h"
+#include "RunColours.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
 
@@ -13,8 +14,6 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kGeheugenAan = 0x8080FF;
-constexpr VbColor kGeheugenUitBijStart = 0xD7D7D7;
 // The start-only row counts up to 1000 (a rung may reach 1001).
 constexpr int kVariabeleMaxBijStart = 1000;
 
@@ -62,23 +61,9 @@ void GeheugenOfVariabele() {
         }
         ladderView.changed();
     } else if (A[1] == 2) {
-        const int v = A[2];
-        if (!InBereik(v, 1, 3)) return;
-        Integer& x = shared.Variabelen[v];
-        const int w = A[4];
-        const int op = A[3];
-        if (op == 1) {
-            x = static_cast<Integer>(w);
-        } else if ((op == 2 || op == 3) && !shared.ActieUitgevoerd[0]) {
-            const int nieuw = op == 2 ? x + w : x - w;
-            const bool binnen =
-                op == 2 ? nieuw <= kVariabeleMaxBijStart && nieuw >= -32768 : nieuw >= 0 && nieuw <= 32767;
-            if (binnen) {
-                x = static_cast<Integer>(nieuw);
-                shared.ActieUitgevoerd[0] = true;
-            }
-        }
-        ladderView.varCaption[v] = QString::number(x);
+        const int v = VariabeleActie(0, kVariabeleMaxBijStart);
+        if (v == 0) return;
+        ladderView.varCaption[v] = QString::number(shared.Variabelen[v]);
         ladderView.changed();
     }
 }
