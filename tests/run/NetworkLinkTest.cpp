@@ -69,6 +69,41 @@ protected:
 
 QByteArray F(const QString& code, const QString& payload = {}) { return NetworkPeerEmulator::frame(code, payload); }
 
+// A loopback listener with a full accept queue drops further handshakes: a
+// connection to it stays pending for as long as we care to wait.
+class SilentPeer {
+public:
+    SilentPeer() = default;
+    SilentPeer(const SilentPeer&) = delete;
+    SilentPeer& operator=(const SilentPeer&) = delete;
+    ~SilentPeer() {
+        for (auto* s : fillers_) delete s;
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+    void Open() {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        addr_.sin_family = AF_INET;
+        addr_.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&addr_), sizeof addr_), 0);
+        ASSERT_EQ(::listen(fd_, 0), 0);
+        socklen_t len = sizeof addr_;
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&addr_), &len);
+        for (int i = 0; i < 3; ++i) {
+            auto* s = new QTcpSocket;
+            s->connectToHost(QHostAddress::LocalHost, port());
+            fillers_.push_back(s);
+        }
+        Pump(50);
+    }
+    quint16 port() const { return ntohs(addr_.sin_port); }
+
+private:
+    int fd_ = -1;
+    sockaddr_in addr_{};
+    std::vector<QTcpSocket*> fillers_;
+};
+
 }  // namespace
 
 TEST_F(NetworkLinkTest, ConnectGreetsWithVeThenDc) {
@@ -111,55 +146,24 @@ TEST_F(NetworkLinkTest, EmptyHostFailsAtOnce) {
 }
 
 TEST_F(NetworkLinkTest, PeerThatNeverAnswersTimesOut) {
-    // A listener with a full accept queue drops further handshakes: the
-    // connection stays pending for as long as we care to wait.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    ASSERT_EQ(::listen(fd, 0), 0);
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    std::vector<QTcpSocket*> fillers;
-    for (int i = 0; i < 3; ++i) {
-        auto* s = new QTcpSocket;
-        s->connectToHost(QHostAddress::LocalHost, ntohs(addr.sin_port));
-        fillers.push_back(s);
-    }
-    Pump(50);
+    SilentPeer silent;
+    ASSERT_NO_FATAL_FAILURE(silent.Open());
 
     SetVerbindingsTimeoutMs(300);
-    WinsockHost().SetRemotePort(ntohs(addr.sin_port));
+    WinsockHost().SetRemotePort(silent.port());
     MaakVerbinding();
     EXPECT_EQ(shared.Verbindingsstatus, 0);
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains("\r10060\r"));
     EXPECT_EQ(WinsockState(), 0);
-    for (auto* s : fillers) delete s;
-    ::close(fd);
 }
 
 TEST_F(NetworkLinkTest, StopDuringTheAttemptEndsIt) {
-    // As above: a peer whose accept queue is full never completes the handshake.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    ASSERT_EQ(::listen(fd, 0), 0);
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    std::vector<QTcpSocket*> fillers;
-    for (int i = 0; i < 3; ++i) {
-        auto* s = new QTcpSocket;
-        s->connectToHost(QHostAddress::LocalHost, ntohs(addr.sin_port));
-        fillers.push_back(s);
-    }
-    Pump(50);
+    SilentPeer silent;
+    ASSERT_NO_FATAL_FAILURE(silent.Open());
 
-    WinsockHost().SetRemotePort(ntohs(addr.sin_port));
+    WinsockHost().SetRemotePort(silent.port());
     int stateDuringAttempt = -1;
     QTimer::singleShot(50, [&] {
         stateDuringAttempt = shared.Verbindingsstatus;
@@ -171,8 +175,6 @@ TEST_F(NetworkLinkTest, StopDuringTheAttemptEndsIt) {
     EXPECT_EQ(WinsockState(), 0);
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    for (auto* s : fillers) delete s;
-    ::close(fd);
 }
 
 TEST_F(NetworkLinkTest, QuitDuringTheAttemptEndsIt) {
