@@ -217,14 +217,7 @@ bool CSerialPort::ReadData(bool hangup) {
             }
             if (err == EAGAIN) return true;
             guard.unlock();
-            if (!closing_.load()) {
-                {
-                    std::lock_guard<std::mutex> f(faultMutex_);
-                    faultStep_ = "ReadFile()";
-                    faultCode_ = err;
-                }
-                NotifyOwner();
-            }
+            ReportReadFault(err);
             return false;
         }
         const std::size_t w = static_cast<std::size_t>(waiting);
@@ -242,19 +235,23 @@ bool CSerialPort::ReadData(bool hangup) {
         } else {
             const int err = n < 0 ? errno : EIO;
             guard.unlock();
-            if (!closing_.load()) {
-                {
-                    std::lock_guard<std::mutex> f(faultMutex_);
-                    faultStep_ = "ReadFile()";
-                    faultCode_ = err;
-                }
-                NotifyOwner();
-            }
+            ReportReadFault(err);
             return false;
         }
         guard.unlock();
         NotifyOwner();
     }
+}
+
+void CSerialPort::ReportReadFault(int err) {
+    // A fault met while closing is the close itself, not worth a report.
+    if (closing_.load()) return;
+    {
+        std::lock_guard<std::mutex> f(faultMutex_);
+        faultStep_ = "ReadFile()";
+        faultCode_ = err;
+    }
+    NotifyOwner();
 }
 
 void CSerialPort::SendQueued() {

@@ -36,6 +36,8 @@ private:
     bool ReadData(bool hangup);
     void SendQueued();
     void ReportError(const char* step, int code);
+    // Reader thread, lock released: records a read fault for the window thread.
+    void ReportReadFault(int err);
     void CloseDevice();
 
     std::atomic<int> fd_{-1};
