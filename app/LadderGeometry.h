@@ -27,16 +27,18 @@ constexpr int Yc(int i) { return 104 + 80 * (RungVanCel(i) - 1); }
 
 // PanelConditie(i): left X - 70, top Yc - 13.
 inline QRect ConditieFrame(int i) { return {X(i) - 70, Yc(i) - 13, kCelBreedte, kCelHoogte}; }
+// Caption line 0..3 of a cell frame, left of its edit button.
+inline QRect RegelInFrame(const QRect& f, int line) {
+    return {f.left() + 3, f.top() + 3 + 15 * line, f.width() - kKnopBreedte - 8, 15};
+}
+// The edit button on the right of a cell frame.
+inline QRect WijzigKnopInFrame(const QRect& f) {
+    return {f.right() - kKnopBreedte - 2, f.top() + 3, kKnopBreedte, f.height() - 6};
+}
 // PanelConditieA..D(i), line 0..3, inside the frame (drawing-area coordinates).
-inline QRect ConditieRegel(int i, int line) {
-    const QRect f = ConditieFrame(i);
-    return {f.left() + 3, f.top() + 3 + 15 * line, kCelBreedte - kKnopBreedte - 8, 15};
-}
+inline QRect ConditieRegel(int i, int line) { return RegelInFrame(ConditieFrame(i), line); }
 // CommandPanelConditie(i): the edit button on the frame.
-inline QRect ConditieWijzigKnop(int i) {
-    const QRect f = ConditieFrame(i);
-    return {f.right() - kKnopBreedte - 2, f.top() + 3, kKnopBreedte, kCelHoogte - 6};
-}
+inline QRect ConditieWijzigKnop(int i) { return WijzigKnopInFrame(ConditieFrame(i)); }
 // CommandVoegConditieToe(i): left X, top Yc; it sits on the cell's wire.
 inline QRect ConditieToevoegKnop(int i) { return {X(i), Yc(i), 22, 40}; }
 // LineConditie(i): from X + a to X + b at height Yc + 20.
@@ -60,14 +62,8 @@ inline QLine VertikaalLijn(int i) {
 
 // PanelActie(r): top Y(r) - 33 (row 0 is the start-only row at the top).
 inline QRect ActieFrame(int r) { return {kActieLinks, Y(r) - 33, kActieBreedte, kCelHoogte}; }
-inline QRect ActieRegel(int r, int line) {
-    const QRect f = ActieFrame(r);
-    return {f.left() + 3, f.top() + 3 + 15 * line, kActieBreedte - kKnopBreedte - 8, 15};
-}
-inline QRect ActieWijzigKnop(int r) {
-    const QRect f = ActieFrame(r);
-    return {f.right() - kKnopBreedte - 2, f.top() + 3, kKnopBreedte, kCelHoogte - 6};
-}
+inline QRect ActieRegel(int r, int line) { return RegelInFrame(ActieFrame(r), line); }
+inline QRect ActieWijzigKnop(int r) { return WijzigKnopInFrame(ActieFrame(r)); }
 // CommandVoegActieToe(r): top Y(r) - 14.
 inline QRect ActieToevoegKnop(int r) { return {kActieLinks + 40, Y(r) - 14, 120, 28}; }
 // LineVoeding(r): from the left rail to the first cell's wire.
