@@ -42,31 +42,4 @@ ArduinoAntwoord LeesArduinoAntwoord(const QString& reply) {
     return a;
 }
 
-QStringList ArduinoReplyFramer::Feed(const QString& text) {
-    QStringList replies;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (!skipping_ && !pending_.isEmpty()) replies.append(pending_);
-            pending_.clear();
-            skipping_ = false;
-            continue;
-        }
-        if (skipping_) continue;
-        if (pending_.size() >= kMaxAntwoord) {
-            pending_.clear();
-            skipping_ = true;
-            continue;
-        }
-        pending_.append(c);
-    }
-    return replies;
-}
-
-QString ArduinoReplyFramer::Flush() {
-    QString reply = skipping_ ? QString() : pending_;
-    pending_.clear();
-    skipping_ = false;
-    return reply;
-}
-
 }  // namespace tamberlo

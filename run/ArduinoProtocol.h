@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "BoundedFramer.h"
+
 namespace tamberlo {
 
 // Commands. Every item ends in "/"; there is no line end.
@@ -39,19 +41,16 @@ ArduinoAntwoord LeesArduinoAntwoord(const QString& reply);
 // LF, both or nothing; a reply without an end is ended by the caller after a
 // short pause (Flush). A reply longer than kMaxAntwoord is garbage: it is
 // dropped up to its next line end, so endless bytes cannot grow memory.
-class ArduinoReplyFramer {
+class ArduinoReplyFramer : public BoundedFramer {
 public:
     static constexpr int kMaxAntwoord = 32;
 
-    // Adds received text; returns the replies it completed, in order.
-    QStringList Feed(const QString& text);
+    ArduinoReplyFramer() : BoundedFramer(kMaxAntwoord, IsLineEnd, false) {}
     // Ends the reply in progress (the line went quiet); returns it, or "".
-    QString Flush();
-    bool HasPending() const { return !pending_.isEmpty(); }
+    QString Flush() { return Take(); }
 
 private:
-    QString pending_;
-    bool skipping_ = false;
+    static bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 };
 
 }  // namespace tamberlo

@@ -31,29 +31,4 @@ std::optional<int> ZoekWaarde(const QString& payload, const QString& key) {
     return LeesNetwerkGetal(payload.mid(at + key.size(), 16)).value_or(0);
 }
 
-QStringList NetwerkFramer::Feed(const QString& text) {
-    QStringList berichten;
-    for (const QChar c : text) {
-        if (c == kBerichtEinde) {
-            if (!skipping_) berichten.append(pending_);
-            pending_.clear();
-            skipping_ = false;
-            continue;
-        }
-        if (skipping_) continue;
-        if (pending_.size() >= kMaxBericht) {
-            pending_.clear();
-            skipping_ = true;
-            continue;
-        }
-        pending_.append(c);
-    }
-    return berichten;
-}
-
-void NetwerkFramer::Reset() {
-    pending_.clear();
-    skipping_ = false;
-}
-
 }  // namespace tamberlo

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "BoundedFramer.h"
+
 namespace tamberlo {
 
 inline constexpr QChar kBerichtScheiding = QChar(1);
@@ -27,18 +29,15 @@ std::optional<int> ZoekWaarde(const QString& payload, const QString& key);
 // Cuts the received stream at the character 13. A message longer than
 // kMaxBericht is garbage and is dropped up to its end, so a peer that never
 // ends a message cannot grow memory.
-class NetwerkFramer {
+class NetwerkFramer : public BoundedFramer {
 public:
     static constexpr int kMaxBericht = 512;
-    // Adds received text; returns the completed messages without their
-    // closing character, in order.
-    QStringList Feed(const QString& text);
-    void Reset();
-    bool Skipping() const { return skipping_; }
+
+    NetwerkFramer() : BoundedFramer(kMaxBericht, IsBerichtEinde, true) {}
+    void Reset() { Take(); }
 
 private:
-    QString pending_;
-    bool skipping_ = false;
+    static bool IsBerichtEinde(QChar c) { return c == kBerichtEinde; }
 };
 
 }  // namespace tamberlo
