@@ -5,20 +5,17 @@
 #include <QEvent>
 
 #include "ActionCaptions.h"
+#include "BenchDevices.h"
 #include "BenchmarkLadder.h"
 #include "ConditionCaptions.h"
 #include "Controls.h"
 #include "CycleTimes.h"
-#include "FakeParallelPorts.h"
-#include "FakeSoundPlayer.h"
-#include "FakeVellemanCards.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "PoweredDrawing.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
 #include "StartRow.h"
-#include "VellemanCards.h"
 
 namespace tamberlo::test {
 namespace {
@@ -34,11 +31,7 @@ public:
 };
 
 void BM_FullLoopWithMainWindow(benchmark::State& state) {
-    velleman::FakeVellemanCards kaarten;
-    kaarten.attached = 0b0011;
-    velleman::SearchDevices();
-    FakeParallelPorts poorten;
-    FakeSoundPlayer geluid;
+    NepApparaten apparaten;
 
     shared = SharedState{};
     shared.VellemanKaartMasker = 0b0011;
@@ -63,10 +56,8 @@ void BM_FullLoopWithMainWindow(benchmark::State& state) {
     MeetCycli(
         state, 100000, [] { ScanCyclus(); },
         [&] {
-            if (++n % 500 == 0) kaarten.digitalIn[0] ^= 0b101;
-            kaarten.log.clear();
-            poorten.log.clear();
-            geluid.played.clear();
+            if (++n % 500 == 0) apparaten.kaarten.digitalIn[0] ^= 0b101;
+            apparaten.LogsLegen();
         });
     state.counters["ladder_paints"] = teller.verfbeurten;
 

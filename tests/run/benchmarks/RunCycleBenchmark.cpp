@@ -3,18 +3,15 @@
 // cards, ports, Kelvanor module, sound and network link.
 #include <QApplication>
 
+#include "BenchDevices.h"
 #include "BenchmarkLadder.h"
 #include "Controls.h"
 #include "CycleTimes.h"
-#include "FakeParallelPorts.h"
-#include "FakeSoundPlayer.h"
-#include "FakeVellemanCards.h"
 #include "LadderView.h"
 #include "PoweredDrawing.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
 #include "StartRow.h"
-#include "VellemanCards.h"
 
 namespace tamberlo::test {
 namespace {
@@ -29,13 +26,9 @@ public:
 };
 
 void BM_ScanCycle(benchmark::State& state) {
-    velleman::FakeVellemanCards kaarten;
-    kaarten.attached = 0b0011;
-    velleman::SearchDevices();
-    FakeParallelPorts poorten;
+    NepApparaten apparaten;
     StilleModule module;
     SetKelvanor1(&module);
-    FakeSoundPlayer geluid;
 
     shared = SharedState{};
     shared.VellemanKaartMasker = 0b0011;
@@ -50,12 +43,10 @@ void BM_ScanCycle(benchmark::State& state) {
         [&] {
             // Inputs change now and then; the fakes' call logs are emptied outside the timing.
             if (++n % 500 == 0) {
-                kaarten.digitalIn[0] ^= 0b101;
+                apparaten.kaarten.digitalIn[0] ^= 0b101;
                 shared.ToetsToestand[n / 500 % 8] = !shared.ToetsToestand[n / 500 % 8];
             }
-            kaarten.log.clear();
-            poorten.log.clear();
-            geluid.played.clear();
+            apparaten.LogsLegen();
         });
 
     shared.ProgrammaStatus = 0;
