@@ -81,6 +81,10 @@ std::optional<LadderFileError> ToInteger(const std::string& t, int line, std::in
 
 bool In(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
+// Interface codes of column 1: digital (cards, ports, module, Arduino) and analog.
+bool IsDigitalInterface(int code) { return In(code, 10, 13) || In(code, 31, 33) || In(code, 40, 43) || code == 50; }
+bool IsAnalogInterface(int code) { return In(code, 20, 23); }
+
 // Index of the first column of a condition row that no editor writes and
 // that the scan or the editors would use as an index; -1 when the row is fine.
 // Vertical links are judged per rung afterwards.
@@ -92,8 +96,8 @@ int BadConditionColumn(const std::array<std::int16_t, 6>& c) {
         case 1: {
             int code = c[1];
             // Module codes 41..43 are no longer written but are still read (as the module).
-            bool digital = In(code, 10, 13) || In(code, 31, 33) || In(code, 40, 43) || code == 50;
-            if (!digital && !In(code, 20, 23)) return 1;
+            bool digital = IsDigitalInterface(code);
+            if (!digital && !IsAnalogInterface(code)) return 1;
             if (digital) return (In(c[2], 1, 8) || In(c[2], 11, 18)) ? -1 : 2;
             return In(c[2], 1, 2) ? -1 : 2;
         }
@@ -126,8 +130,8 @@ int BadActionColumn(const std::array<std::int16_t, 10>& a) {
             return -1;
         case 1: {
             int code = a[1];
-            bool analog = In(code, 20, 23);
-            bool digital = In(code, 10, 13) || In(code, 31, 33) || In(code, 40, 43) || code == 50;
+            bool analog = IsAnalogInterface(code);
+            bool digital = IsDigitalInterface(code);
             if (!analog && !digital) return 1;
             if (analog) return In(a[2], 1, 2) ? -1 : 2;
             if (!In(a[2], 1, 3)) return 2;
