@@ -155,6 +155,18 @@ void verwerkBericht(QString bericht, bool& mislukt) {
     // "st" and unknown codes: nothing.
 }
 
+// A one-shot timer that greys a network lamp of the ladder view half a second
+// after it was lit; it lives as long as the program.
+VbTimer* GrijsNaVertraging(VbColor LadderView::*lamp) {
+    auto* timer = new VbTimer(500, true);
+    timer->onTimer = [timer, lamp] {
+        timer->SetEnabled(false);
+        ladderView.*lamp = kGrijs;
+        ladderView.changed();
+    };
+    return timer;
+}
+
 }  // namespace
 
 WinsockControl& NetwerkSocket() {
@@ -224,28 +236,12 @@ NetwerkPeerLampen& PeerLampen() {
 }
 
 VbTimer& TimerNetwerkInVertraag() {
-    static VbTimer* t = [] {
-        auto* timer = new VbTimer(500, true);  // lives as long as the program
-        timer->onTimer = [timer] {
-            timer->SetEnabled(false);
-            ladderView.netwerkInColor = kGrijs;
-            ladderView.changed();
-        };
-        return timer;
-    }();
+    static VbTimer* t = GrijsNaVertraging(&LadderView::netwerkInColor);
     return *t;
 }
 
 VbTimer& TimerNetwerkUitVertraag() {
-    static VbTimer* t = [] {
-        auto* timer = new VbTimer(500, true);  // lives as long as the program
-        timer->onTimer = [timer] {
-            timer->SetEnabled(false);
-            ladderView.netwerkUitColor = kGrijs;
-            ladderView.changed();
-        };
-        return timer;
-    }();
+    static VbTimer* t = GrijsNaVertraging(&LadderView::netwerkUitColor);
     return *t;
 }
 
