@@ -113,34 +113,28 @@ void TcpNetworkLink::MaakVerbinding() {
                                 QStringLiteral("WinsockHost")};
         NetwerkFout();
     }
-    if (shared.Verbindingsstatus != 3 || socket.State() != WinsockControl::sckConnected) {
+    // Each step of the greeting fails the attempt when the link went away
+    // meanwhile (a handler at a yield may have closed it) or a send failed.
+    auto nogVerbonden = [&] {
+        if (shared.Verbindingsstatus == 3 && socket.State() == WinsockControl::sckConnected) return true;
         pogingMislukt();
-        return;
-    }
-
-    if (!verstuur(QStringLiteral("ve"), {})) {
+        return false;
+    };
+    auto groet = [](const char* code) {
+        if (verstuur(QString::fromLatin1(code), {})) return true;
         NetwerkFout();
         pogingMislukt();
-        return;
-    }
+        return false;
+    };
+
+    if (!nogVerbonden() || !groet("ve")) return;
     zetStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kStatusGroen);
     shared.AuWacht = 0;
     shared.DuWacht = 0;
     Yield();
-    if (shared.Verbindingsstatus != 3 || socket.State() != WinsockControl::sckConnected) {
-        pogingMislukt();
-        return;
-    }
-    if (!verstuur(QStringLiteral("dc"), {})) {
-        NetwerkFout();
-        pogingMislukt();
-        return;
-    }
+    if (!nogVerbonden() || !groet("dc")) return;
     Yield();
-    if (shared.Verbindingsstatus != 3 || socket.State() != WinsockControl::sckConnected) {
-        pogingMislukt();
-        return;
-    }
+    if (!nogVerbonden()) return;
     shared.Verbindingsstatus = 1;
 }
 
