@@ -256,7 +256,12 @@ void DashboardWindow::bouwNetwerk() {
                    PanelAnaUitDecimaalNetw);
 }
 
-void DashboardWindow::SetHeightTwips(int twips) { resize(width(), TwipsNaarPixels(twips)); }
+void DashboardWindow::SetHeightTwips(int twips) {
+    resize(width(), TwipsNaarPixels(twips));
+    // The button names what it will do next: the start-up makes the window
+    // compact without a language pass, and then it must offer to show the peer.
+    zetToonNetwerkTekst(HeightTwips() > kHoogteLokaal);
+}
 
 int DashboardWindow::HeightTwips() const { return PixelsNaarTwips(height()); }
 
@@ -307,9 +312,11 @@ void DashboardWindow::Refresh() {
         caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
         kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
     }
-    // Lamps of the interfaces found: the same lamps as on the main window.
+    // Lamps of the interfaces found: the same lamps as on the main window,
+    // except the module's, which only the module search sets (the main
+    // window's module lamps are the start-up's per-module report).
     for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);
-    kleur(PanelBraskGevonden(1), ladderView.braskGevonden[1]);
+    kleur(PanelBraskGevonden(1), dashboardView.braskGevonden);
     kleur(SSPaneliCP12USBstickGevonden, ladderView.icp12GevondenLamp);
     const NetwerkPeerLampen& peer = PeerLampen();
     for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
@@ -362,10 +369,8 @@ void DashboardWindow::CHKAltijdBoven_Click() {
 void DashboardWindow::CMDToonNetwerk_Click() {
     if (HeightTwips() <= kHoogteLokaal) {
         SetHeightTwips(kHoogteMetNetwerk);
-        zetToonNetwerkTekst(true);
     } else {
         SetHeightTwips(kHoogteLokaal);
-        zetToonNetwerkTekst(false);
     }
 }
 

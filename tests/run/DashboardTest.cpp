@@ -92,7 +92,7 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
 
     // Found lamps: the main window's, and the peer's from the network link.
     ladderView.icp12GevondenLamp = 0x80FF80;
-    ladderView.braskGevonden[1] = 0x80FF80;
+    dashboardView.braskGevonden = 0x80FF80;
     PeerLampen().vellemanGevonden[3] = 0x80FF80;
     PeerLampen().braskGevonden = 0x80FF80;
     d.Refresh();
@@ -124,6 +124,19 @@ TEST_F(DashboardTest, NetworkSectionToggles) {
     d.CMDToonNetwerk->click();
     EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHoogteLokaal);
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
+}
+
+TEST_F(DashboardTest, CompactHeightFromStartUpOffersToShowThePeer) {
+    // The start-up sets the compact height of a window made tall, with no
+    // language pass in a Dutch start: the button must not say "Verberg".
+    DashboardWindow& d = Dashboard();
+    d.SetHeightTwips(DashboardWindow::kHoogteMetNetwerk);
+    d.TaalAanpassen();
+    ASSERT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
+    d.SetHeightTwips(DashboardWindow::kHoogteLokaal);
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
+    d.CMDToonNetwerk->click();
+    EXPECT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
 }
 
 TEST_F(DashboardTest, InputPollingFollowsTheRunState) {

@@ -118,6 +118,20 @@ TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
     EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
 }
 
+TEST_F(Detection, TheDashboardsModuleLampFollowsTheModuleSearch) {
+    DashboardWindow& d = Dashboard();
+    AangeslotenKelvanorEmber();
+    d.Refresh();
+    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kZoekRood);
+    // Found as module 2 only: the dashboard's lamp turns green, while the
+    // main window's per-module lamps stay the start-up's report.
+    kelvanor.connectResult = 2;
+    AangeslotenKelvanorEmber();
+    d.Refresh();
+    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kZoekGroen);
+    EXPECT_EQ(ladderView.braskGevonden[1], 0xD7D7D7u);
+}
+
 TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
     kelvanor.connectResult = 1;
     AangeslotenKelvanorEmber();
