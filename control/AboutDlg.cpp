@@ -1,6 +1,7 @@
 #include "AboutDlg.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -36,8 +37,11 @@ QByteArray field(const QByteArray& block, const QByteArray& name) {
 
 QString OwnLibraryPath() {
     Dl_info info{};
+    // The loader keeps the name the library was loaded by, which may be
+    // relative to the folder the loading program ran in: registration must
+    // record a path that holds from anywhere.
     if (::dladdr(reinterpret_cast<void*>(&GetOwnVersion), &info) && info.dli_fname)
-        return QFile::decodeName(info.dli_fname);
+        return QFileInfo(QFile::decodeName(info.dli_fname)).absoluteFilePath();
     return {};
 }
 

@@ -3,6 +3,7 @@
 // driving an emulated module through the program's client, and the way out.
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -67,6 +68,22 @@ TEST_F(HostingTest, TheRegisteringToolRegistersAndUnregisters) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_FALSE(com::LibraryForProgId(kControlProgId).has_value());
+}
+
+TEST_F(HostingTest, ALibraryNamedRelativelyIsRegisteredUnderItsFullPath) {
+    // As the README's command does: the tool is given a path relative to
+    // the folder it runs in; the program may start from anywhere else.
+    const QFileInfo lib(OwnLibraryPath());
+    QProcess p;
+    p.setWorkingDirectory(lib.absolutePath());
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
+            {QStringLiteral("./") + lib.fileName()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const auto library = com::LibraryForProgId(kControlProgId);
+    ASSERT_TRUE(library.has_value());
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(*library)).isAbsolute()) << *library;
+    EXPECT_EQ(QFileInfo(QString::fromStdString(*library)).canonicalFilePath(), lib.canonicalFilePath());
 }
 
 TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
