@@ -43,7 +43,9 @@ void CKelvanorCtrl::OnPortData(std::uint32_t portId) {
     // The port names itself: a COM number and a Silicon Labs index may be equal.
     for (ChannelRecord& ch : channels_) {
         if (ch.state == kChannelClosed || !ch.port || ch.port->portId() != portId) continue;
-        if (!ch.port->HasReceived() && ch.pending.empty()) continue;
+        // Taken even when empty: the hand-over re-arms the port's
+        // notification, and a notification whose bytes an earlier hand-over
+        // already took would otherwise leave it disarmed for good.
         CCommunicationPort::Received r = ch.port->TakeReceived();
         // Bounded: a control far behind its port loses the oldest bytes.
         if (ch.pending.size() + r.bytes.size() > ChannelRecord::kPendingLimit) ch.ClearInput();
