@@ -128,6 +128,12 @@ public:
     void WriteOutputWord(ModuleRecord& module, int word, std::uint32_t value);
     void RequestModuleInputs(std::uint32_t moduleNumber, ChannelRecord& channel);
     void Wait(int ms);
+    // Waits `ms` at a time, at most `tries` times, while a reply handler has
+    // not yet cleared `pending` and the control is not abandoned.
+    template <class Flag>
+    void WaitWhilePending(const Flag& pending, int tries, int ms) {
+        for (int i = 0; i < tries && pending && !abandoned_; ++i) Wait(ms);
+    }
 
     // ---- search (Module search and channels) -----------------------------
     int OpenSerialChannel(int first, int last, ChannelRecord& channel);

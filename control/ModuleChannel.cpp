@@ -358,7 +358,7 @@ std::uint32_t CKelvanorCtrl::RequestInputWord(ModuleRecord& m, int word) {
     if (!ch) return 0;
     SendCommand(*ch, WireFormat("DEW%d.%1d", m.number, 2 * word));
     m.inputRequest[w] = 1;
-    for (int i = 0; i < 30 && m.inputRequest[w] && !abandoned_; ++i) Wait(5);
+    WaitWhilePending(m.inputRequest[w], 30, 5);
     return m.inputWords[w];
 }
 
@@ -368,7 +368,7 @@ std::uint32_t CKelvanorCtrl::RequestOutputWord(ModuleRecord& m, int word) {
     if (!ch) return 0;
     SendCommand(*ch, WireFormat("DAW%d.%1d", m.number, 2 * word));
     m.outputWrite[w] = 1;
-    for (int i = 0; i < 30 && m.outputWrite[w] && !abandoned_; ++i) Wait(5);
+    WaitWhilePending(m.outputWrite[w], 30, 5);
     return m.outputWords[w];
 }
 
@@ -378,7 +378,7 @@ std::uint32_t CKelvanorCtrl::RequestCounter(ModuleRecord& m, int counter) {
     if (!ch) return 0;
     SendCommand(*ch, WireFormat("DC%d.%d", m.number, counter));
     m.counterRequest[c] = 1;
-    for (int i = 0; i < 30 && m.counterRequest[c] && !abandoned_; ++i) Wait(5);
+    WaitWhilePending(m.counterRequest[c], 30, 5);
     return m.counters[c];
 }
 
@@ -387,7 +387,7 @@ std::string CKelvanorCtrl::SendAndWaitReply(ModuleRecord& m, const std::string& 
     if (!ch) return {};
     m.replyPending = 1;
     SendCommand(*ch, text);
-    for (int i = 0; i < 30 && m.replyPending && !abandoned_; ++i) Wait(5);
+    WaitWhilePending(m.replyPending, 30, 5);
     return m.replyPending ? std::string() : m.replyText;
 }
 
@@ -425,9 +425,9 @@ void CKelvanorCtrl::SendWord(ModuleRecord& m, int word, std::uint32_t v) {
         if (!ch || ch->state == kChannelClosed) break;  // closed in a nested call
         SendCommand(*ch, line);
         if (m.type == kTypeBasil) m.outputWrite[w] = 0;  // a Basil sends no echo
-        for (int i = 0; i < 30 && m.outputWrite[w] && !abandoned_; ++i) Wait(1);
+        WaitWhilePending(m.outputWrite[w], 30, 1);
         if (send < 2)
-            for (int i = 0; i < 7 && m.outputWrite[w] && !abandoned_; ++i) Wait(10);
+            WaitWhilePending(m.outputWrite[w], 7, 10);
     }
     if (!m.channel) return;  // the module went with its channel
     if (!m.outputWrite[w])
