@@ -23,73 +23,9 @@ FakeFtdiDevice FakeFt232r(std::uint16_t productId, std::uint32_t location, const
     return d;
 }
 
-int FakeFtdiLibrary::addDevice(FakeFtdiDevice device) {
-    std::lock_guard lock(mutex_);
-    State s;
-    s.device = std::move(device);
-    devices_.push_back(std::move(s));
-    return int(devices_.size()) - 1;
-}
-
-void FakeFtdiLibrary::failAt(FtdiStep step, int status) {
-    std::lock_guard lock(mutex_);
-    if (status == 0) failures_.erase(step);
-    else failures_[step] = status;
-}
-
-void FakeFtdiLibrary::inject(int index, const std::string& bytes) {
-    std::lock_guard lock(mutex_);
-    devices_.at(std::size_t(index)).rx += bytes;
-}
-
-std::vector<std::string> FakeFtdiLibrary::calls(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).calls;
-}
-
-std::string FakeFtdiLibrary::written(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).tx;
-}
-
-std::uint32_t FakeFtdiLibrary::baud(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).baud;
-}
-
-bool FakeFtdiLibrary::isOpen(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).handle != 0;
-}
-
-int FakeFtdiLibrary::cycles(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).cycles;
-}
-
-int FakeFtdiLibrary::programs(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).programs;
-}
-
 FtdiProgramData FakeFtdiLibrary::eeprom(int index) const {
     std::lock_guard lock(mutex_);
     return devices_.at(std::size_t(index)).device.eeprom;
-}
-
-std::size_t FakeFtdiLibrary::pending(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).rx.size();
-}
-
-int FakeFtdiLibrary::enter(FtdiHandle handle, FtdiStep step, const std::string& call, State*& state) {
-    state = nullptr;
-    for (auto& s : devices_)
-        if (handle != 0 && s.handle == handle) state = &s;
-    if (!state) return FtdiInvalidHandle;
-    if (!call.empty()) state->calls.push_back(call);
-    auto f = failures_.find(step);
-    return f == failures_.end() ? FtdiOk : f->second;
 }
 
 int FakeFtdiLibrary::createDeviceInfoList(std::uint32_t& count) {
@@ -126,16 +62,7 @@ int FakeFtdiLibrary::open(int index, FtdiHandle& handle) {
     return FtdiOk;
 }
 
-int FakeFtdiLibrary::close(FtdiHandle handle) {
-    std::lock_guard lock(mutex_);
-    for (auto& s : devices_)
-        if (handle != 0 && s.handle == handle) {
-            s.calls.push_back("Close");
-            s.handle = 0;
-            return FtdiOk;
-        }
-    return FtdiInvalidHandle;
-}
+int FakeFtdiLibrary::close(FtdiHandle handle) { return closeHandle(handle); }
 
 int FakeFtdiLibrary::getDriverVersion(FtdiHandle handle, std::uint32_t& version) {
     std::lock_guard lock(mutex_);
@@ -200,39 +127,15 @@ int FakeFtdiLibrary::getStatus(FtdiHandle handle, FtdiQueueStatus& status) {
 }
 
 int FakeFtdiLibrary::read(FtdiHandle handle, void* buffer, std::uint32_t size, std::uint32_t& got) {
-    std::lock_guard lock(mutex_);
-    State* s;
-    got = 0;
-    const int r = enter(handle, FtdiStep::Read, "", s);
-    if (r != FtdiOk) return r;
-    const std::size_t n = std::min<std::size_t>(size, s->rx.size());
-    std::memcpy(buffer, s->rx.data(), n);
-    s->rx.erase(0, n);
-    got = std::uint32_t(n);
-    return FtdiOk;
+    return readBytes(handle, FtdiStep::Read, buffer, size, got);
 }
 
 int FakeFtdiLibrary::write(FtdiHandle handle, const void* buffer, std::uint32_t size, std::uint32_t& written) {
-    std::function<std::string(const std::string&, std::uint32_t)> respond;
-    const std::string bytes(static_cast<const char*>(buffer), size);
-    std::uint32_t baud = 0;
-    {
-        std::lock_guard lock(mutex_);
-        State* s;
-        written = 0;
-        const int r = enter(handle, FtdiStep::Write, "", s);
-        if (r != FtdiOk) return r;
-        s->tx += bytes;
-        written = size;
-        respond = s->device.respond;
-        baud = s->baud;
-    }
-    if (!respond) return FtdiOk;
-    const std::string answer = respond(bytes, baud);
-    std::lock_guard lock(mutex_);
-    for (auto& s : devices_)
-        if (s.handle == handle) s.rx += answer;
-    return FtdiOk;
+    return writeBytes(handle, FtdiStep::Write, buffer, size, written,
+                      [](const State& s, const std::string& bytes) -> std::function<std::string()> {
+                          if (!s.device.respond) return {};
+                          return [respond = s.device.respond, bytes, baud = s.baud] { return respond(bytes, baud); };
+                      });
 }
 
 int FakeFtdiLibrary::eepromRead(FtdiHandle handle, FtdiProgramData& data) {

@@ -4,6 +4,7 @@
 // at chosen steps, and a log of every setup call per device. Thread-safe: a
 // reader thread may poll while the test injects.
 
+#include "FakeBridgeDevices.h"
 #include "FtdiLibrary.h"
 
 #include <functional>
@@ -29,23 +30,25 @@ struct FakeFtdiDevice {
 // An FT232R of vendor 0x0403 with the given product id and location.
 FakeFtdiDevice FakeFt232r(std::uint16_t productId, std::uint32_t location, const std::string& serial = "A1B2C3");
 
-class FakeFtdiLibrary final : public FtdiLibrary {
-public:
-    // Adds a device; returns its index in the list.
-    int addDevice(FakeFtdiDevice device);
-    // Every later call of `step` returns `status` (0 removes the failure).
-    void failAt(FtdiStep step, int status);
-    // Bytes that the device sends.
-    void inject(int index, const std::string& bytes);
+// A device's record in the fake.
+struct FakeFtdiState {
+    FakeFtdiDevice device;
+    FtdiHandle handle = 0;
+    std::uint32_t baud = 9600;
+    std::string rx, tx;
+    std::vector<std::string> calls;
+    int cycles = 0, programs = 0;
+};
 
-    std::vector<std::string> calls(int index) const;   // e.g. "SetBaudRate 19200"
-    std::string written(int index) const;               // every byte written so far
-    std::uint32_t baud(int index) const;
-    bool isOpen(int index) const;
-    int cycles(int index) const;
-    int programs(int index) const;
+// addDevice, failAt, inject, calls ("SetBaudRate 19200"), written, isOpen and
+// pending come from FakeBridgeDevices.
+class FakeFtdiLibrary final : public FtdiLibrary,
+                              public FakeBridgeDevices<FakeFtdiState, FtdiStep, FtdiOk, FtdiInvalidHandle> {
+public:
+    std::uint32_t baud(int index) const { return field(index, &FakeFtdiState::baud); }
+    int cycles(int index) const { return field(index, &FakeFtdiState::cycles); }
+    int programs(int index) const { return field(index, &FakeFtdiState::programs); }
     FtdiProgramData eeprom(int index) const;
-    std::size_t pending(int index) const;               // received, not yet read
 
     int createDeviceInfoList(std::uint32_t& count) override;
     int getDeviceInfoList(std::vector<FtdiDeviceInfo>& devices) override;
@@ -67,22 +70,9 @@ public:
     int cyclePort(FtdiHandle handle) override;
 
 private:
-    struct State {
-        FakeFtdiDevice device;
-        FtdiHandle handle = 0;
-        std::uint32_t baud = 9600;
-        std::string rx, tx;
-        std::vector<std::string> calls;
-        int cycles = 0, programs = 0;
-    };
-    // Looks up the open device of `handle`, logs `call`, and gives the step's
-    // injected failure or 0. Caller holds the lock.
-    int enter(FtdiHandle handle, FtdiStep step, const std::string& call, State*& state);
+    using State = FakeFtdiState;
 
-    mutable std::mutex mutex_;
-    std::vector<State> devices_;
     std::vector<FtdiDeviceInfo> listed_;
-    std::map<FtdiStep, int> failures_;
     FtdiHandle nextHandle_ = 0x100;
 };
 

@@ -5,63 +5,9 @@
 
 namespace tamberlo::test {
 
-int FakeSiLabsLibrary::addDevice(FakeSiLabsDevice device) {
-    std::lock_guard lock(mutex_);
-    State s;
-    s.device = std::move(device);
-    devices_.push_back(std::move(s));
-    return int(devices_.size()) - 1;
-}
-
 void FakeSiLabsLibrary::setCountResult(int status, std::uint32_t count) {
     std::lock_guard lock(mutex_);
     countResult_ = std::make_pair(status, count);
-}
-
-void FakeSiLabsLibrary::failAt(SiLabsStep step, int status) {
-    std::lock_guard lock(mutex_);
-    if (status == 0) failures_.erase(step);
-    else failures_[step] = status;
-}
-
-void FakeSiLabsLibrary::inject(int index, const std::string& bytes) {
-    std::lock_guard lock(mutex_);
-    devices_.at(std::size_t(index)).rx += bytes;
-}
-
-std::vector<std::string> FakeSiLabsLibrary::calls(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).calls;
-}
-
-std::string FakeSiLabsLibrary::written(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).tx;
-}
-
-bool FakeSiLabsLibrary::isOpen(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).handle != 0;
-}
-
-int FakeSiLabsLibrary::rxQueueCalls(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).rxQueueCalls;
-}
-
-std::size_t FakeSiLabsLibrary::pending(int index) const {
-    std::lock_guard lock(mutex_);
-    return devices_.at(std::size_t(index)).rx.size();
-}
-
-int FakeSiLabsLibrary::enter(SiLabsHandle handle, SiLabsStep step, const std::string& call, State*& state) {
-    state = nullptr;
-    for (auto& s : devices_)
-        if (handle != 0 && s.handle == handle) state = &s;
-    if (!state) return SiLabsInvalidHandle;
-    if (!call.empty()) state->calls.push_back(call);
-    auto f = failures_.find(step);
-    return f == failures_.end() ? SiLabsSuccess : f->second;
 }
 
 int FakeSiLabsLibrary::getNumDevices(std::uint32_t& count) {
@@ -104,16 +50,7 @@ int FakeSiLabsLibrary::open(int index, SiLabsHandle& handle) {
     return SiLabsSuccess;
 }
 
-int FakeSiLabsLibrary::close(SiLabsHandle handle) {
-    std::lock_guard lock(mutex_);
-    for (auto& s : devices_)
-        if (handle != 0 && s.handle == handle) {
-            s.calls.push_back("Close");
-            s.handle = 0;
-            return SiLabsSuccess;
-        }
-    return SiLabsInvalidHandle;
-}
+int FakeSiLabsLibrary::close(SiLabsHandle handle) { return closeHandle(handle); }
 
 int FakeSiLabsLibrary::setBaudRate(SiLabsHandle handle, std::uint32_t baud) {
     std::lock_guard lock(mutex_);
@@ -142,37 +79,15 @@ int FakeSiLabsLibrary::checkRxQueue(SiLabsHandle handle, std::uint32_t& bytes, s
 }
 
 int FakeSiLabsLibrary::read(SiLabsHandle handle, void* buffer, std::uint32_t size, std::uint32_t& got) {
-    std::lock_guard lock(mutex_);
-    State* s;
-    got = 0;
-    const int r = enter(handle, SiLabsStep::Read, "", s);
-    if (r != SiLabsSuccess) return r;
-    const std::size_t n = std::min<std::size_t>(size, s->rx.size());
-    std::memcpy(buffer, s->rx.data(), n);
-    s->rx.erase(0, n);
-    got = std::uint32_t(n);
-    return SiLabsSuccess;
+    return readBytes(handle, SiLabsStep::Read, buffer, size, got);
 }
 
 int FakeSiLabsLibrary::write(SiLabsHandle handle, const void* buffer, std::uint32_t size, std::uint32_t& written) {
-    std::function<std::string(const std::string&)> respond;
-    const std::string bytes(static_cast<const char*>(buffer), size);
-    {
-        std::lock_guard lock(mutex_);
-        State* s;
-        written = 0;
-        const int r = enter(handle, SiLabsStep::Write, "", s);
-        if (r != SiLabsSuccess) return r;
-        s->tx += bytes;
-        written = size;
-        respond = s->device.respond;
-    }
-    if (!respond) return SiLabsSuccess;
-    const std::string answer = respond(bytes);
-    std::lock_guard lock(mutex_);
-    for (auto& s : devices_)
-        if (s.handle == handle) s.rx += answer;
-    return SiLabsSuccess;
+    return writeBytes(handle, SiLabsStep::Write, buffer, size, written,
+                      [](const State& s, const std::string& bytes) -> std::function<std::string()> {
+                          if (!s.device.respond) return {};
+                          return [respond = s.device.respond, bytes] { return respond(bytes); };
+                      });
 }
 
 int FakeSiLabsLibrary::flushBuffers(SiLabsHandle handle, bool flushTransmit, bool flushReceive) {

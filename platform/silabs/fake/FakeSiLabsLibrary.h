@@ -3,6 +3,7 @@
 // of the count call, bytes scripted by a responder or injected by the test,
 // failures at chosen steps and a log of calls. Thread-safe.
 
+#include "FakeBridgeDevices.h"
 #include "SiLabsLibrary.h"
 
 #include <functional>
@@ -27,19 +28,24 @@ struct FakeSiLabsDevice {
     std::function<std::string(const std::string& written)> respond;
 };
 
-class FakeSiLabsLibrary final : public SiLabsLibrary {
+// A device's record in the fake.
+struct FakeSiLabsState {
+    FakeSiLabsDevice device;
+    SiLabsHandle handle = 0;
+    std::string rx, tx;
+    std::vector<std::string> calls;
+    int rxQueueCalls = 0;
+};
+
+// addDevice, failAt, inject, calls, written, isOpen and pending come from
+// FakeBridgeDevices.
+class FakeSiLabsLibrary final
+    : public SiLabsLibrary,
+      public FakeBridgeDevices<FakeSiLabsState, SiLabsStep, SiLabsSuccess, SiLabsInvalidHandle> {
 public:
-    int addDevice(FakeSiLabsDevice device);
     // The count call returns `status` with `count` (instead of the devices added).
     void setCountResult(int status, std::uint32_t count);
-    void failAt(SiLabsStep step, int status);
-    void inject(int index, const std::string& bytes);
-
-    std::vector<std::string> calls(int index) const;
-    std::string written(int index) const;
-    bool isOpen(int index) const;
-    int rxQueueCalls(int index) const;   // polls of the receive queue
-    std::size_t pending(int index) const;
+    int rxQueueCalls(int index) const { return field(index, &FakeSiLabsState::rxQueueCalls); }  // polls of the receive queue
 
     int getNumDevices(std::uint32_t& count) override;
     int getProductString(int index, std::string& text, int option) override;
@@ -53,19 +59,9 @@ public:
     int flushBuffers(SiLabsHandle handle, bool flushTransmit, bool flushReceive) override;
 
 private:
-    struct State {
-        FakeSiLabsDevice device;
-        SiLabsHandle handle = 0;
-        std::string rx, tx;
-        std::vector<std::string> calls;
-        int rxQueueCalls = 0;
-    };
-    int enter(SiLabsHandle handle, SiLabsStep step, const std::string& call, State*& state);
+    using State = FakeSiLabsState;
 
-    mutable std::mutex mutex_;
-    std::vector<State> devices_;
     std::optional<std::pair<int, std::uint32_t>> countResult_;
-    std::map<SiLabsStep, int> failures_;
     SiLabsHandle nextHandle_ = 0x200;
 };
 
