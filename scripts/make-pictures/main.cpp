@@ -103,6 +103,25 @@ int main(int argc, char** argv) {
         p.setBrush(QColor(0xE0, 0xE0, 0xE0));
         for (int i = 0; i < 8; ++i) p.drawEllipse(QPointF(8 + i * 7, 23), 2.5, 2.5);
     });
+    // The Kelvanor modules the module search reports: a blue module box with
+    // a row of terminals and the model's name.
+    const auto module = [](const char* naam) {
+        return [naam](QPainter& p, int w, int h) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(QColor(0x20, 0x40, 0x90));
+            p.drawRoundedRect(QRectF(2, 3, w - 5, h - 7), 3, 3);
+            p.setBrush(QColor(0x30, 0xA0, 0x30));
+            for (int i = 0; i < 8; ++i) p.drawRect(QRectF(6 + i * 7, 5, 5, 5));
+            p.setPen(Qt::white);
+            QFont f = p.font();
+            f.setPixelSize(11);
+            f.setBold(true);
+            p.setFont(f);
+            p.drawText(QRectF(2, 12, w - 5, h - 16), Qt::AlignCenter, QString::fromLatin1(naam));
+        };
+    };
+    ok &= save(folder, "Kelvanor Atlas.bmp", 64, 32, module("Atlas"));
+    ok &= save(folder, "Kelvanor Basil.bmp", 64, 32, module("Basil"));
     // The language button's flags.
     ok &= save(folder, "vlag Nederlands.bmp", 40, 28, [](QPainter& p, int w, int h) {
         flag(p, w, h, [](QPainter& q, QRectF r) {

@@ -1,6 +1,10 @@
 // Start-up of the main window and the splash.
 #include "OpstartFixture.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+
 #include "Dashboard.h"
 #include "LadderGeometry.h"
 #include "Muiswiel.h"
@@ -201,6 +205,16 @@ TEST_F(OpstartTest, AboutShowsTheSplashOverADisabledMainWindow) {
 TEST(OpstartTeksten, VellemanVersionWord) {
     EXPECT_EQ(VellemanVersieTekst(0x02000000), "2.0.0.0");
     EXPECT_EQ(VellemanVersieTekst(std::int32_t(0xFF010203)), "255.1.2.3");
+}
+
+// The searches and the start-up load these pictures by name from the
+// program's picture folder (copied beside the program by the build).
+TEST(Afbeeldingen, EveryPictureTheProgramNamesIsDelivered) {
+    const QDir map(QCoreApplication::applicationDirPath() + QStringLiteral("/Afbeeldingen"));
+    for (const char* naam : {"AdaFruit RGB.bmp", "TM1638.bmp", "Kelvanor Atlas.bmp", "Kelvanor Basil.bmp", "Logo.bmp",
+                             "BtnWissen.bmp", "BtnWissenLeeg.bmp", "vlag Nederlands.bmp", "vlag Engels.bmp"}) {
+        EXPECT_FALSE(QImage(map.filePath(QString::fromUtf8(naam))).isNull()) << naam;
+    }
 }
 
 }  // namespace
