@@ -105,9 +105,7 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     SetSplashProgressStep([&s] { s.ProgressStap(); });
     d.AangeslotenICP12();
     SetSplashProgressStep(nullptr);
-    s.Combo_Beschikbare_Com_Poorten->clear();
-    s.Combo_Beschikbare_Com_Poorten->addItems(SplashComPoorten().items);
-    if (SplashComPoorten().items.isEmpty()) s.Combo_Beschikbare_Com_Poorten->addItem(SplashComPoorten().text);
+    s.VulComPoorten();
     s.Timer_Zoek_Interface->SetEnabled(false);
 
     // 17. Its report.

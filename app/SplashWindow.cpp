@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ComPortSearch.h"
 #include "Controls.h"
 #include "LadderProgrammeren.h"
 #include "OpstartDiensten.h"
@@ -176,8 +177,16 @@ void SplashWindow::Laden(bool zonderArgumenten) {
     if (!AppEnding()) hoofd.show();
 }
 
+void SplashWindow::VulComPoorten() {
+    const ComPoortLijst& lijst = SplashComPoorten();
+    Combo_Beschikbare_Com_Poorten->clear();
+    Combo_Beschikbare_Com_Poorten->addItems(lijst.items);
+    if (lijst.items.isEmpty()) Combo_Beschikbare_Com_Poorten->addItem(lijst.text);
+}
+
 void SplashWindow::ToonAlsOver(QWidget* hoofdvenster) {
     Laden(true);
+    VulComPoorten();  // searches since the start-up added their ports
     // Topmost while it is the About window.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     ShowOver(hoofdvenster);

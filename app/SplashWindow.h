@@ -24,6 +24,8 @@ public:
     void Laden(bool zonderArgumenten);
     // The About role: shown over the main window, topmost.
     void ToonAlsOver(QWidget* hoofdvenster);
+    // Shows the port list of the COM port scans (which add to it at every search).
+    void VulComPoorten();
 
     // Captions set on every activation (and by the start-up).
     void ZetActivatieTeksten();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "ComPortSearch.h"
 #include "Dashboard.h"
 #include "LadderGeometry.h"
 #include "Muiswiel.h"
@@ -200,6 +201,24 @@ TEST_F(OpstartTest, AboutShowsTheSplashOverADisabledMainWindow) {
     EXPECT_EQ(s.LabelDllVersie->Caption(), "2.0.0.0");
     s.close();  // the close box takes the OK path
     EXPECT_TRUE(hoofd.isEnabled());
+}
+
+TEST_F(OpstartTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
+    LadderProgrammeren& hoofd = Start();
+    SplashWindow& s = SplashVenster();
+    // A search after the start-up (its button, the periodic search) adds its ports again.
+    SplashComPoorten().items = QStringList{"3", "7", "3", "7"};
+    hoofd.CommandAbout->click();
+    ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 4);
+    EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->itemText(3), "7");
+    s.CMDOk->click();
+    SplashComPoorten().items.clear();
+    SplashComPoorten().text = kGeenPoortenGevonden;
+    hoofd.CommandAbout->click();
+    ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 1);
+    EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->currentText(), "Geen poorten gevonden.");
+    s.CMDOk->click();
+    SplashComPoorten() = ComPoortLijst{};
 }
 
 TEST(OpstartTeksten, VellemanVersionWord) {
