@@ -51,13 +51,6 @@ void tekst(QLabel* l, const QString& t) {
 }
 double procent(long waarde) { return qRound(waarde / 2.55); }
 
-int byteVan(const std::array<bool, 9>& rij) {
-    int b = 0;
-    for (int n = 1; n <= 8; ++n)
-        if (rij[n]) b |= 1 << (n - 1);
-    return b;
-}
-
 Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
     auto* p = new Panel3D(c, parent);
     p->setGeometry(x, y, w, h);
@@ -321,8 +314,11 @@ void DashboardWindow::Refresh() {
     const NetwerkPeerLampen& peer = PeerLampen();
     for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
     kleur(PanelBraskGevondenNetw, peer.braskGevonden);
-    tekst(Brask, QString::number(byteVan(s.UitgangDigitaal[kGroepKelvanor])));
-    tekst(iCP, QString::number(s.ArduinoUitByte & 0xFF));
+    // The byte last taken for sending to the module (of the module code that
+    // sent it) and the Arduino's byte at that moment: the output actions
+    // write them when they send, and Stop leaves them.
+    tekst(Brask, v.brask);
+    tekst(iCP, v.icp);
 }
 
 void DashboardWindow::zetToonNetwerkTekst(bool getoond) {

@@ -13,6 +13,8 @@
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
+#include "OutputActions.h"
+#include "RunCommands.h"
 #include "PollTimers.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
@@ -50,6 +52,8 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     shared.ArduinoUitByte = 2;
     shared.IngangDigitaalNetw[8][1] = -1;
     shared.NetwUitgangen[7] = 5;
+    dashboardView.brask = "129";
+    dashboardView.icp = "2";
     d.Refresh();
     EXPECT_EQ(d.DigInVelPar(3)->FillStyle(), 0);
     EXPECT_EQ(d.DigInVelPar(2)->FillStyle(), 1);
@@ -105,6 +109,30 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     d.show();
     shared.IngangDigitaal[1][1] = -1;
     EXPECT_TRUE(WaitUntil([&] { return d.DigInVelPar(11)->FillStyle() == 0; }));
+}
+
+TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
+    DashboardWindow& d = Dashboard();
+    auto actie = [](int r, int code, int op, int uitgang) {
+        shared.Acties[r] = {};
+        shared.Acties[r][0] = 1;
+        shared.Acties[r][1] = Integer(code);
+        shared.Acties[r][2] = Integer(op);
+        shared.Acties[r][3] = Integer(uitgang);
+    };
+    // Module code 41 sets output 2, code 40 output 1: they share the row of
+    // states (3), but the label shows the byte of the code that was sent.
+    actie(1, 41, 1, 2);
+    UitgangActie(1);
+    actie(2, 40, 1, 1);
+    UitgangActie(2);
+    d.Refresh();
+    EXPECT_EQ(d.Brask->text(), "1");
+    // Stop clears the program's states, not what was sent.
+    CommandStop();
+    d.Refresh();
+    EXPECT_EQ(d.Brask->text(), "1");
+    EXPECT_EQ(d.iCP->text(), "0");
 }
 
 TEST_F(DashboardTest, NetworkSectionToggles) {
