@@ -134,6 +134,12 @@ public:
     void WaitWhilePending(const Flag& pending, int tries, int ms) {
         for (int i = 0; i < tries && pending && !abandoned_; ++i) Wait(ms);
     }
+    // Sends `command` on the module's channel, marks `pending` and waits for
+    // the reply handler to clear it; gives `answer` as it then stands, or 0
+    // when the module has no channel.
+    template <class Flag>
+    std::uint32_t AskModule(ModuleRecord& module, const std::string& command, Flag& pending,
+                            const std::uint32_t& answer);
 
     // ---- search (Module search and channels) -----------------------------
     int OpenSerialChannel(int first, int last, ChannelRecord& channel);

@@ -351,35 +351,31 @@ void CKelvanorCtrl::StoreInputWord(std::uint32_t value, std::uint32_t word, std:
     m.inputRequest[word] = 0;
 }
 
+template <class Flag>
+std::uint32_t CKelvanorCtrl::AskModule(ModuleRecord& m, const std::string& command, Flag& pending,
+                                       const std::uint32_t& answer) {
+    ChannelRecord* ch = m.channel;
+    if (!ch) return 0;
+    SendCommand(*ch, command);
+    pending = 1;
+    WaitWhilePending(pending, 30, 5);
+    return answer;
+}
+
 std::uint32_t CKelvanorCtrl::RequestInputWord(ModuleRecord& m, int word) {
     const auto w = static_cast<std::size_t>(word);
     if (m.autoSend[w]) return m.inputWords[w];
-    ChannelRecord* ch = m.channel;
-    if (!ch) return 0;
-    SendCommand(*ch, WireFormat("DEW%d.%1d", m.number, 2 * word));
-    m.inputRequest[w] = 1;
-    WaitWhilePending(m.inputRequest[w], 30, 5);
-    return m.inputWords[w];
+    return AskModule(m, WireFormat("DEW%d.%1d", m.number, 2 * word), m.inputRequest[w], m.inputWords[w]);
 }
 
 std::uint32_t CKelvanorCtrl::RequestOutputWord(ModuleRecord& m, int word) {
     const auto w = static_cast<std::size_t>(word);
-    ChannelRecord* ch = m.channel;
-    if (!ch) return 0;
-    SendCommand(*ch, WireFormat("DAW%d.%1d", m.number, 2 * word));
-    m.outputWrite[w] = 1;
-    WaitWhilePending(m.outputWrite[w], 30, 5);
-    return m.outputWords[w];
+    return AskModule(m, WireFormat("DAW%d.%1d", m.number, 2 * word), m.outputWrite[w], m.outputWords[w]);
 }
 
 std::uint32_t CKelvanorCtrl::RequestCounter(ModuleRecord& m, int counter) {
     const auto c = static_cast<std::size_t>(counter);
-    ChannelRecord* ch = m.channel;
-    if (!ch) return 0;
-    SendCommand(*ch, WireFormat("DC%d.%d", m.number, counter));
-    m.counterRequest[c] = 1;
-    WaitWhilePending(m.counterRequest[c], 30, 5);
-    return m.counters[c];
+    return AskModule(m, WireFormat("DC%d.%d", m.number, counter), m.counterRequest[c], m.counters[c]);
 }
 
 std::string CKelvanorCtrl::SendAndWaitReply(ModuleRecord& m, const std::string& text) {
