@@ -32,8 +32,8 @@ public:
     virtual std::unique_ptr<CCommunicationPort> NewSiLabsPort() = 0;
 };
 
-// A machine without USB bridges.
-class NoUsbBridges final : public UsbBridges {
+// A machine without USB bridges (tests derive bridges of one kind from it).
+class NoUsbBridges : public UsbBridges {
 public:
     int ListFtdiDevices() override { return 0; }
     void FreeFtdiDevices() override {}

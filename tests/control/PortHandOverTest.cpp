@@ -55,12 +55,8 @@ private:
 };
 
 // One Silicon Labs bridge whose port is a ScriptedPort.
-class ScriptedBridges final : public UsbBridges {
+class ScriptedBridges final : public NoUsbBridges {
 public:
-    int ListFtdiDevices() override { return 0; }
-    void FreeFtdiDevices() override {}
-    std::uint32_t FtdiLocationId(int) override { return 0; }
-    std::unique_ptr<CCommunicationPort> NewFtdiPort() override { return nullptr; }
     int SiLabsDeviceCount(std::uint32_t& count) override {
         count = 1;
         return 0;
