@@ -8,12 +8,12 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "SharedState.h"
+#include "TaalTekst.h"
 
 namespace tamberlo {
 
 namespace {
 
-QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
 QString TitelLetOp() { return T("Let op", "Attention"); }
 const QString kFilter = QStringLiteral("*.vpp");
 

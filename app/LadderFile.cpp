@@ -14,6 +14,7 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "SharedState.h"
+#include "TaalTekst.h"
 
 namespace tamberlo {
 
@@ -22,8 +23,6 @@ namespace {
 // A valid file is some 30 KB; anything far larger is not a ladder file and
 // is not read into memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-
-QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
 
 QString Reason(const LadderFileError& e) {
     const QString field = FromCodePage(e.field).left(40);

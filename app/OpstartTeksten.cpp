@@ -16,8 +16,6 @@ const char* const kEigenSite = "https://tamberlo.example.org";
 
 }  // namespace
 
-QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
-
 QString TekstVellemanNietGevonden() {
     if (shared.TaalVlag)
         return Rapport({"     No Velleman USB interface has been found.", "     ----------",

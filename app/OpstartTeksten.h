@@ -4,9 +4,9 @@
 
 #include <QString>
 
-namespace tamberlo {
+#include "TaalTekst.h"
 
-QString T(const char* nl, const char* en);  // by TaalVlag
+namespace tamberlo {
 
 QString TekstVellemanNietGevonden();
 QString TekstVellemanGevonden();

@@ -9,12 +9,11 @@
 #include "Dialogs.h"
 #include "FieldReader.h"
 #include "ProgramFolder.h"
+#include "TaalTekst.h"
 
 namespace tamberlo {
 
 namespace {
-
-QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
 
 // A number as the program prints it: sign position, digits, trailing blank.
 QByteArray NummerVorm(Long v) {

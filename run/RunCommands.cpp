@@ -16,6 +16,7 @@
 #include "SetIfChanged.h"
 #include "SharedState.h"
 #include "StartRow.h"
+#include "TaalTekst.h"
 #include "VellemanCards.h"
 
 namespace tamberlo {
@@ -34,10 +35,6 @@ bool wachtOpVerbinding = false;
 // Set by Pause or Stop while a start waits for the network link: that start
 // then ends without running.
 bool startAfgebroken = false;
-
-QString Tekst(const char* nl, const char* en) {
-    return shared.TaalVlag ? QString::fromUtf8(en) : QString::fromUtf8(nl);
-}
 
 bool NetwerkIngang() {
     for (int i = 1; i <= kCondities; ++i)
@@ -68,13 +65,13 @@ void CommandStart() {
     VoedingAAN();
     IsErEenProgramma();
     if (!shared.ConditiesAanwezig) {
-        dialogs().MsgBox(Tekst("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."),
+        dialogs().MsgBox(T("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."),
                          MsgButtons::Ok);
         VoedingUIT();
         return;
     }
     if (!shared.ActiesAanwezig) {
-        dialogs().MsgBox(Tekst("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."),
+        dialogs().MsgBox(T("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."),
                          MsgButtons::Ok);
         VoedingUIT();
         return;
