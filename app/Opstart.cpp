@@ -26,6 +26,10 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     SplashWindow& s = SplashVenster();
     OpstartDiensten& d = opstartDiensten();
 
+    // Kelvanor1 comes with the window's controls; the settings are read by
+    // now, so a message about a missing control speaks the user's language.
+    d.HostKelvanor();
+
     // 1. Mouse-wheel scrolling only for a program started without arguments.
     if (zonderArgumenten) MuiswielAanhaken(this, [this](int r) { MouseWheel(r); });
     s.ProgressBar->setValue(2);

@@ -2,6 +2,7 @@
 
 #include "ArduinoPort.h"
 #include "Detection.h"
+#include "KelvanorHost.h"
 #include "ParallelPorts.h"
 #include "PortSettingsFile.h"
 #include "SettingsFile.h"
@@ -12,6 +13,7 @@ namespace {
 
 OpstartDiensten Echt() {
     OpstartDiensten d;
+    d.HostKelvanor = [] { HostKelvanorControl(); };
     d.AangeslotenVelleman = [] { AangeslotenVelleman(); };
     d.AangeslotenKelvanorEmber = [] { AangeslotenKelvanorEmber(); };
     d.AangeslotenICP12 = [] { AangeslotenICP12(); };

@@ -11,6 +11,7 @@
 namespace tamberlo {
 
 struct OpstartDiensten {
+    std::function<void()> HostKelvanor;            // Kelvanor1, created with the main window's controls
     std::function<void()> LeesInstellingen;        // Tamberlo.ini into TaalVlag, NetwerkAdres, NetwerkPoort
     std::function<void()> LeesPoortsettings;       // Poortsettings.dat into ParallellePoortAdressen
     std::function<void(std::int16_t, std::int16_t)> Out32;  // the parallel port library

@@ -2,7 +2,6 @@
 // it the main window runs until Afsluiten ends the process.
 #include <QApplication>
 
-#include "KelvanorHost.h"
 #include "SplashWindow.h"
 #include "Vensters.h"
 #include "Yielding.h"
@@ -10,8 +9,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);  // only Afsluiten ends the program
-    // Kelvanor1: the registered Kelvanor control, or no module when it is missing.
-    tamberlo::HostKelvanorControl();
     const bool zonderArgumenten = QCoreApplication::arguments().size() <= 1;
     tamberlo::SplashVenster().Laden(zonderArgumenten);
     if (tamberlo::AppEnding()) return 0;

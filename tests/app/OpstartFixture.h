@@ -54,6 +54,7 @@ protected:
         SetAppEnding(false);
         HerstelOpstartDiensten();
         OpstartDiensten& d = opstartDiensten();
+        d.HostKelvanor = [this] { log.push_back("HostKelvanor"); };
         d.LeesInstellingen = [this] { log.push_back("LeesInstellingen"); };
         d.LeesPoortsettings = [this] { log.push_back("LeesPoortsettings"); };
         d.Out32 = [this](std::int16_t a, std::int16_t v) {

@@ -18,8 +18,10 @@ const QString CR = QStringLiteral("\r");
 
 TEST_F(OpstartTest, SearchesAndWaitsComeInTheirOrder) {
     Start();
+    // The Kelvanor control is hosted after the settings are read, so its
+    // message about a missing library is in the user's language.
     const std::vector<std::string> verwacht = {
-        "LeesInstellingen", "LeesPoortsettings", "Out32 888 0", "Out32 632 0", "Out32 956 0",
+        "LeesInstellingen", "HostKelvanor", "LeesPoortsettings", "Out32 888 0", "Out32 632 0", "Out32 956 0",
         "AangeslotenVelleman", "Wait 0.5", "AangeslotenKelvanorEmber", "Wait 0.5",
         "Wait 0.5", "AangeslotenICP12"};
     EXPECT_EQ(log, verwacht);
