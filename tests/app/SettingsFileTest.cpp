@@ -1,4 +1,5 @@
 // Tamberlo.ini and Poortsettings.dat in a temporary program folder.
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,22 @@ TEST_F(SettingsFileTest, WriteProtectionMessagesFollowTheLanguage) {
 }
 
 // ---- Poortsettings.dat -------------------------------------------------------
+
+TEST_F(SettingsFileTest, TheSampleFilesRead) {
+    const QString voorbeelden = QStringLiteral(TAMBERLO_SOURCE_DIR "/assets/voorbeelden/");
+    for (const char* naam : {"Tamberlo.ini", "Poortsettings.dat"}) {
+        QFile f(voorbeelden + naam);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << naam;
+        home.write(naam, f.readAll());
+    }
+    LeesInstellingen();
+    LeesPoortsettings();
+    EXPECT_TRUE(shared.TaalVlag);
+    EXPECT_EQ(shared.NetwerkAdres, "127.0.0.1");
+    EXPECT_EQ(shared.NetwerkPoort, 120);
+    EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0xE010, 0x278, 0x3BC}));
+    EXPECT_TRUE(fake.messages.isEmpty());
+}
 
 TEST_F(SettingsFileTest, PortAddressesDefaultWithoutTheFile) {
     shared.ParallellePoortAdressen = {1, 2, 3};
