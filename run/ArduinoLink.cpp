@@ -72,11 +72,6 @@ bool ArduinoPortOpen() { return iCP_MS_Comm().PortOpen(); }
 
 void ArduinoOutput(const QString& text) { iCP_MS_Comm().Output(text); }
 
-bool ArduinoZetUitgangen(int byte) {
-    SerialPortControl& port = iCP_MS_Comm();
-    return port.PortOpen() && port.Output(ArduinoUitgangCommando(byte));
-}
-
 void TimerSerialPort_Timer() {
     SerialPortControl& port = iCP_MS_Comm();
     if (!port.PortOpen()) return;

@@ -12,10 +12,6 @@ namespace tamberlo {
 // The main window's serial port control, created (closed) at first use.
 SerialPortControl& iCP_MS_Comm();
 
-// Sets the Arduino's eight outputs: sends "1/<byte>/" when the port is open.
-// Returns whether it was sent.
-bool ArduinoZetUitgangen(int byte);
-
 // TimerSerialPort's tick: the poll for the identified board ("5/" or "7/").
 void TimerSerialPort_Timer();
 

@@ -1,6 +1,7 @@
 #include "ArduinoOutputs.h"
 
 #include "ArduinoPort.h"
+#include "ArduinoProtocol.h"
 #include "ComPortSearch.h"
 
 namespace tamberlo {
@@ -22,7 +23,7 @@ ArduinoZoekHooks& arduinoZoekHooks() {
 bool ArduinoZetUitgangenEnOnthoud(int byte) {
     const ArduinoPoortHooks& poort = arduinoPoortHooks();
     if (!poort.PortOpen || !poort.Output || !poort.PortOpen()) return false;
-    poort.Output(QStringLiteral("1/") + QString::number(byte & 0xFF) + QStringLiteral("/"));
+    poort.Output(ArduinoUitgangCommando(byte));
     geschreven = byte & 0xFF;
     return true;
 }

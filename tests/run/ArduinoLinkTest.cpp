@@ -8,6 +8,7 @@
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
+#include "ArduinoOutputs.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
 #include "DashboardView.h"
@@ -194,13 +195,13 @@ TEST_F(ArduinoLinkTest, RepliesDriveTheArduinoInputs) {
 }
 
 TEST_F(ArduinoLinkTest, OutputCommands) {
-    EXPECT_FALSE(ArduinoZetUitgangen(5));  // closed: nothing sent
+    EXPECT_FALSE(ArduinoZetUitgangenEnOnthoud(5));  // closed: nothing sent
     ArduinoEmulator com5(dir.path(), 5, "ET");
     zoek();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
-    EXPECT_TRUE(ArduinoZetUitgangen(5));
-    EXPECT_TRUE(ArduinoZetUitgangen(255));
-    EXPECT_TRUE(ArduinoZetUitgangen(0));
+    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(5));
+    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(255));
+    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(0));
     ASSERT_TRUE(WaitUntil([&] { return com5.outputCommands().size() == 3; }));
     EXPECT_EQ(com5.outputCommands(), (QStringList{"1/5", "1/255", "1/0"}));
     EXPECT_TRUE(com5.received.endsWith("1/5/1/255/1/0/"));
@@ -223,7 +224,7 @@ TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
     EXPECT_FALSE(TimerSerialPort().Enabled());
     EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
     EXPECT_EQ(shared.ProgrammaStatus, 1);  // the run goes on
-    EXPECT_FALSE(ArduinoZetUitgangen(3));
+    EXPECT_FALSE(ArduinoZetUitgangenEnOnthoud(3));
     EXPECT_FALSE(COM_Available(6));
 }
 
