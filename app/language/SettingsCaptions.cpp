@@ -1,0 +1,13 @@
+#include "CaptionTable.h"
+
+namespace tamberlo {
+
+namespace {
+constexpr CaptionRow kRows[] = {
+    {"", "", ""},  // filled in with the window's controls
+};
+}  // namespace
+
+CaptionTable settingsCaptions() { return {kRows, 0}; }
+
+}  // namespace tamberlo

@@ -1,0 +1,8 @@
+#include "EditorHooks.h"
+
+namespace tamberlo {
+
+OpenEditor openEditor;
+ExplanatoryPictureHooks explanatoryPicture;
+
+}  // namespace tamberlo
