@@ -13,7 +13,8 @@
 #include "Detection.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
-#include "PollTimers.h"
+#include "ArduinoLink.h"
+#include "InputReading.h"
 #include "SharedState.h"
 #include "Twips.h"
 

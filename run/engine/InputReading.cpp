@@ -113,9 +113,13 @@ void InitialiseerIngangen() {
     readFunctionKeys();
 }
 
-void Kelvanor1_InputWordChanged(std::int16_t, std::int16_t, std::int32_t value) {
-    // Only bits 0..7 are used; the low 16 bits keep a word above 32767 whole.
-    shared.ModuleIngangWoord = static_cast<Integer>(value & 0xFFFF);
+VbTimer& TimerLeesIngangen() {
+    static VbTimer* t = [] {
+        auto* timer = new VbTimer(10, false);  // lives as long as the program
+        timer->onTimer = [] { InitialiseerIngangen(); };
+        return timer;
+    }();
+    return *t;
 }
 
 void InitialiseerInterfaces() {

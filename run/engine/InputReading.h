@@ -3,14 +3,15 @@
 // (Velleman cards, parallel ports, the Kelvanor module's input word, the
 // function keys) into the input images and the dashboard's input lamps.
 
-#include <cstdint>
+#include "VbTimer.h"
 
 namespace tamberlo {
 
 void InitialiseerIngangen();
 
-// Kelvanor1's InputWordChanged: keeps the word for the next InitialiseerIngangen.
-void Kelvanor1_InputWordChanged(std::int16_t module, std::int16_t wordIndex, std::int32_t value);
+// The dashboard's 10 ms input poll TimerLeesIngangen, created (off) at first
+// use: it reads the inputs while no run is on.
+VbTimer& TimerLeesIngangen();
 
 // Switches the parallel ports' and the Velleman cards' outputs off (searching the cards anew).
 void InitialiseerInterfaces();

@@ -9,7 +9,9 @@
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
-#include "PollTimers.h"
+#include "NetworkPeer.h"
+#include "ArduinoLink.h"
+#include "InputReading.h"
 #include "PoweredDrawing.h"
 #include "RunColours.h"
 #include "ScanLoop.h"
@@ -18,6 +20,7 @@
 #include "StartRow.h"
 #include "LanguageText.h"
 #include "VellemanCards.h"
+#include "Yielding.h"
 
 namespace tamberlo {
 
@@ -48,12 +51,38 @@ bool NetworkOutput() {
     return false;
 }
 
+// The peer's stop ends the run: the ladder is drawn unpowered, memories,
+// ladder timers and variables are cleared, the dashboard polls the inputs
+// again. Outputs keep their values.
+void EndRunByPeer() {
+    shared.ProgrammaStatus = 0;
+    Yield();
+    VoedingUIT();
+    for (int i = 0; i <= 7; ++i) {
+        shared.GeheugenToestand[i] = false;
+        ladderView.memoryColor[i] = 0xFFFFC0;
+        ladderTimers().TimerT[i]->SetEnabled(false);
+        shared.TimerResterend[i] = 0;
+        shared.TimerUitgang[i] = false;
+    }
+    for (int v = 1; v <= 3; ++v) {
+        shared.Variabelen[v] = 0;
+        ladderView.varCaption[v] = QStringLiteral("0");
+    }
+    TimerLeesIngangen().SetEnabled(true);
+}
+
 struct StartFlag {
     StartFlag() { startBusy = true; startAborted = false; }
     ~StartFlag() { startBusy = false; waitingForConnection = false; }
 };
 
 }  // namespace
+
+PeerStopHooks& peerStopHooks() {
+    static PeerStopHooks hooks{EndRunByPeer};
+    return hooks;
+}
 
 void CommandStart() {
     if (shared.ProgrammaStatus == 1 || startBusy) return;

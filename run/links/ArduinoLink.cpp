@@ -6,7 +6,6 @@
 #include "ArduinoProtocol.h"
 #include "Dialogs.h"
 #include "LadderView.h"
-#include "PollTimers.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -56,6 +55,11 @@ void portLost() {
 }
 
 }  // namespace
+
+VbTimer& TimerSerialPort() {
+    static VbTimer* t = new VbTimer(20, false);  // lives as long as the program
+    return *t;
+}
 
 SerialPortControl& iCP_MS_Comm() {
     static SerialPortControl* port = [] {

@@ -6,11 +6,16 @@
 #include <QString>
 
 #include "SerialPortControl.h"
+#include "VbTimer.h"
 
 namespace tamberlo {
 
 // The main window's serial port control, created (closed) at first use.
 SerialPortControl& iCP_MS_Comm();
+
+// The main window's 20 ms Arduino poll TimerSerialPort, created (off) at first
+// use; the link sets its handler when it opens the port.
+VbTimer& TimerSerialPort();
 
 // TimerSerialPort's tick: the poll for the identified board ("5/" or "7/").
 void TimerSerialPort_Timer();

@@ -2,7 +2,6 @@
 
 #include "ArduinoPort.h"
 #include "ArduinoProtocol.h"
-#include "ComPortSearch.h"
 
 namespace tamberlo {
 
@@ -12,11 +11,6 @@ std::optional<int> written;
 
 ArduinoPortHooks& arduinoPortHooks() {
     static ArduinoPortHooks hooks{ArduinoPortOpen, ArduinoOutput};
-    return hooks;
-}
-
-ArduinoSearchHooks& arduinoSearchHooks() {
-    static ArduinoSearchHooks hooks{ZoekComPoorten, ICP_Connect};
     return hooks;
 }
 

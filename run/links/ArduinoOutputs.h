@@ -1,9 +1,8 @@
 #pragma once
-// The Arduino as the output actions and the searches reach it: its serial
-// port (PortOpen, Output of iCP_MS_Comm) and the port search with the hello
-// (ZoekComPoorten, ICP_Connect), which the serial link provides. Tests put
-// their own in place. Every "1/<n>/" that goes out here is remembered, as
-// the board has no read-back.
+// The Arduino's outputs as the output actions and the searches reach them:
+// its serial port (PortOpen, Output of iCP_MS_Comm), which the serial link
+// provides and tests replace. Every "1/<n>/" that goes out here is
+// remembered, as the board has no read-back.
 
 #include <QString>
 
@@ -19,12 +18,6 @@ struct ArduinoPortHooks {
 };
 ArduinoPortHooks& arduinoPortHooks();
 
-// The port search and the hello (ComPortSearch.h unless a test put others in).
-struct ArduinoSearchHooks {
-    std::function<void()> ZoekComPoorten;
-    std::function<void(int)> ICP_Connect;
-};
-ArduinoSearchHooks& arduinoSearchHooks();
 
 // Sends "1/<byte>/" (the eight outputs) when the port is open. True when sent.
 bool ArduinoSetOutputsAndRemember(int byte);

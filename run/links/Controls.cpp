@@ -1,6 +1,6 @@
 #include "Controls.h"
 
-#include "InputReading.h"
+#include "SharedState.h"
 
 namespace tamberlo {
 
@@ -54,6 +54,11 @@ RecordingKelvanor& recorder() {
 }
 
 }  // namespace
+
+void Kelvanor1_InputWordChanged(std::int16_t, std::int16_t, std::int32_t value) {
+    // Only bits 0..7 are used; the low 16 bits keep a word above 32767 whole.
+    shared.ModuleIngangWoord = static_cast<Integer>(value & 0xFFFF);
+}
 
 KelvanorClient& Kelvanor1() { return recorder(); }
 void SetKelvanor1(KelvanorClient* client) { recorder().install(client); }

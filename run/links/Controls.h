@@ -2,6 +2,7 @@
 // The main window's non-visual controls, created the first time they are
 // referred to. Tests may swap the Kelvanor client for a fake.
 
+#include <cstdint>
 #include <optional>
 
 #include "KelvanorClient.h"
@@ -16,5 +17,8 @@ void SetKelvanor1(KelvanorClient* client);
 // The output byte last sent to the module through Kelvanor1, by any part of
 // the program; nothing since the last Connect or Disconnect.
 std::optional<int> Kelvanor1Output();
+
+// Kelvanor1's InputWordChanged: keeps the word for the next InitialiseerIngangen.
+void Kelvanor1_InputWordChanged(std::int16_t module, std::int16_t wordIndex, std::int32_t value);
 
 }  // namespace tamberlo

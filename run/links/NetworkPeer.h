@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "VbTimer.h"
 #include "WinsockControl.h"
@@ -49,6 +50,13 @@ VbTimer& TimerNetwerkUitVertraag();
 
 // How long MaakVerbinding waits for the peer (10 s); tests shorten it.
 void SetConnectTimeoutMs(int ms);
+
+// What the run does when the peer sends its stop, before the link closes:
+// the run engine provides it (RunCommands.cpp), so the link needs nothing above it.
+struct PeerStopHooks {
+    std::function<void()> endRun;
+};
+PeerStopHooks& peerStopHooks();
 
 // Tests: forgets half-received text and the open message flag.
 void ResetNetworkLink();

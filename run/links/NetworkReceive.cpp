@@ -4,13 +4,10 @@
 
 #include "Controls.h"
 #include "Dialogs.h"
-#include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
 #include "NetworkPeer.h"
 #include "NetworkProtocol.h"
-#include "PollTimers.h"
-#include "PoweredDrawing.h"
 #include "SharedState.h"
 #include "Yielding.h"
 
@@ -106,27 +103,13 @@ void receiveModule(const QString& payload) {
 // The peer stopped: the link and the run end; outputs keep their values.
 void receiveStop() {
     shared.Verbindingsstatus = 0;
-    shared.ProgrammaStatus = 0;
-    Yield();
-    VoedingUIT();
-    for (int i = 0; i <= 7; ++i) {
-        shared.GeheugenToestand[i] = false;
-        ladderView.memoryColor[i] = 0xFFFFC0;
-        ladderTimers().TimerT[i]->SetEnabled(false);
-        shared.TimerResterend[i] = 0;
-        shared.TimerUitgang[i] = false;
-    }
-    for (int v = 1; v <= 3; ++v) {
-        shared.Variabelen[v] = 0;
-        ladderView.varCaption[v] = QStringLiteral("0");
-    }
+    if (peerStopHooks().endRun) peerStopHooks().endRun();
     NetworkSocket().Close();
     Yield();
     ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
     ladderView.status.backColor = kGrey;
     ladderView.startStopColor = 0xC0C0C0;
     ladderView.changed();
-    TimerLeesIngangen().SetEnabled(true);
     PeerLamps().braskFound = kLampRed;
     ++PeerLamps().revision;
 }

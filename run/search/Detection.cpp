@@ -1,6 +1,7 @@
 #include "Detection.h"
 
 #include "ArduinoOutputs.h"
+#include "ComPortSearch.h"
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Dialogs.h"
@@ -182,6 +183,11 @@ void TimerConnect_Timer() {
 PeriodicSearch& periodicSearch() {
     static PeriodicSearch choice;
     return choice;
+}
+
+ArduinoSearchHooks& arduinoSearchHooks() {
+    static ArduinoSearchHooks hooks{ZoekComPoorten, ICP_Connect};
+    return hooks;
 }
 
 SplashSearchHooks& splashSearchHooks() {

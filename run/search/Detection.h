@@ -46,6 +46,14 @@ struct SplashSearchHooks {
 };
 SplashSearchHooks& splashSearchHooks();
 
+// The Arduino's port search and hello as AangeslotenICP12 calls them
+// (ComPortSearch.h unless a test put others in).
+struct ArduinoSearchHooks {
+    std::function<void()> ZoekComPoorten;
+    std::function<void(int)> ICP_Connect;
+};
+ArduinoSearchHooks& arduinoSearchHooks();
+
 // Cards that stopped answering during a run: out of the mask, lamps red, one message.
 void VellemanCardsLost(int cards);
 

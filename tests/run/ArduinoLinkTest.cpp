@@ -15,7 +15,6 @@
 #include "Detection.h"
 #include "FakeDialogs.h"
 #include "LadderView.h"
-#include "PollTimers.h"
 #include "RunCommands.h"
 #include "SharedState.h"
 #include "WaitUntil.h"

@@ -15,7 +15,8 @@
 #include "NetworkPeer.h"
 #include "OutputActions.h"
 #include "RunCommands.h"
-#include "PollTimers.h"
+#include "ArduinoLink.h"
+#include "InputReading.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 

@@ -13,6 +13,7 @@
 #include "ArduinoOutputs.h"
 #include "Controls.h"
 #include "DashboardView.h"
+#include "Detection.h"
 #include "FakeDialogs.h"
 #include "FakeParallelPorts.h"
 #include "FakeVellemanCards.h"

@@ -19,7 +19,7 @@
 #include "NetworkLink.h"
 #include "NetworkPeer.h"
 #include "NetworkPeerEmulator.h"
-#include "PollTimers.h"
+#include "InputReading.h"
 #include "RunCommands.h"
 #include "SharedState.h"
 #include "WaitUntil.h"

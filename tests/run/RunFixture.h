@@ -19,7 +19,8 @@
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
-#include "PollTimers.h"
+#include "ArduinoLink.h"
+#include "InputReading.h"
 #include "SharedState.h"
 
 namespace tamberlo::test {

@@ -21,7 +21,6 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "NetworkPeerEmulator.h"
-#include "PollTimers.h"
 #include "RunCommands.h"
 #include "SharedState.h"
 #include "Yielding.h"
