@@ -18,8 +18,6 @@ namespace tamberlo {
 
 namespace {
 constexpr std::uint32_t kSearching = 0xC0E0FF;     // light orange: searching
-constexpr std::uint32_t kNotFound = 0x8080FF;
-constexpr std::uint32_t kFound = 0x80FF80;
 }  // namespace
 
 void LadderProgrammeren::Load(bool withoutArguments) {
@@ -77,10 +75,10 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     d.AangeslotenVelleman();
     WaitSeconds(0.5);
     if (shared.VellemanKaartMasker == 0) {
-        SplashWindow::SetButtonColor(s.CMD_K8055, kNotFound);
+        SplashWindow::SetButtonColor(s.CMD_K8055, kLampRed);
         s.Label_K8055->SetCaption(TextVellemanNotFound());
     } else {
-        SplashWindow::SetButtonColor(s.CMD_K8055, kFound);
+        SplashWindow::SetButtonColor(s.CMD_K8055, kLampGreen);
         s.Label_K8055->SetCaption(TextVellemanFound());
     }
 
@@ -90,13 +88,13 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     d.AangeslotenKelvanorEmber();
     WaitSeconds(0.5);
     if (shared.ModuleAanwezig == 0) {
-        SplashWindow::SetButtonColor(s.CMD_Brask, kNotFound);
+        SplashWindow::SetButtonColor(s.CMD_Brask, kLampRed);
         s.Label_Brask->SetCaption(TextKelvanorNotFound());
     } else {
-        SplashWindow::SetButtonColor(s.CMD_Brask, kFound);
+        SplashWindow::SetButtonColor(s.CMD_Brask, kLampGreen);
         s.Label_Brask->SetCaption(TextKelvanorFound(Kelvanor1().GetModuleType(0)));
         for (int b = 2; b >= 0; --b)
-            if (shared.ModuleAanwezig & (1 << b)) ladderView.braskFound[std::size_t(b + 1)] = kFound;
+            if (shared.ModuleAanwezig & (1 << b)) ladderView.braskFound[std::size_t(b + 1)] = kLampGreen;
         ladderView.changed();
     }
 
@@ -114,16 +112,16 @@ void LadderProgrammeren::Load(bool withoutArguments) {
 
     // 17. Its report.
     if (shared.ICP12Poort == 0) {
-        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kNotFound);
+        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kLampRed);
         s.Label_Arduino_Nano->SetCaption(TextArduinoNoInterface());
     } else {
-        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kFound);
+        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kLampGreen);
         const QString& type = shared.ICP12Type;
         if (type == QLatin1String("AT")) SplashWindow::SetButtonPicture(s.CMD_Arduino_Nano, "AdaFruit RGB.bmp");
         if (type == QLatin1String("TM")) SplashWindow::SetButtonPicture(s.CMD_Arduino_Nano, "TM1638.bmp");
         s.Label_Arduino_Nano->SetCaption(TextArduinoType(type));
         if (type != QLatin1String("AT") && type != QLatin1String("TM") && type != QLatin1String("ET"))
-            SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kNotFound);
+            SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kLampRed);
     }
 
     // 18-20. Full bar, "Klik OK.", and wait for the user.

@@ -13,8 +13,8 @@
 namespace tamberlo {
 
 // Search lamp colours: not found, found, searching.
-constexpr VbColor kSearchRed = 0x8080FF;
-constexpr VbColor kSearchGreen = 0x80FF80;
+constexpr VbColor kSearchRed = kLampRed;
+constexpr VbColor kSearchGreen = kLampGreen;
 constexpr VbColor kSearchOrange = 0xC0E0FF;
 
 struct DashboardView {

@@ -17,6 +17,12 @@ namespace tamberlo {
 // Colours are the toolkit's 24-bit values with red in the low byte (&HBBGGRR).
 using VbColor = std::uint32_t;
 
+// Colours every window and the run share, named once.
+constexpr VbColor kLampRed = 0x8080FF;    // not found, set, running
+constexpr VbColor kLampGreen = 0x80FF80;  // found, connected
+constexpr VbColor kLampYellow = 0xC0FFFF; // a network message just went out or came in
+constexpr VbColor kPanelGrey = 0xD7D7D7;  // a lamp that shows nothing
+
 constexpr VbColor kColorCellGreen = 0xC0FFC0;    // condition frame
 constexpr VbColor kColorCellGrey = 0xE0E0E0;    // empty condition caption
 constexpr VbColor kColorActionBlue = 0xFFC0C0;  // action frame
@@ -69,19 +75,19 @@ struct LadderView {
     QString clearPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
 
     // ---- main-window panels around the ladder (the run engine writes them) ----
-    CaptionPanel status{QStringLiteral("Niet verbonden."), 0xD7D7D7, kColorBlack};  // PanelStatus
+    CaptionPanel status{QStringLiteral("Niet verbonden."), kPanelGrey, kColorBlack};  // PanelStatus
     QString cycleTime;                   // PanelCyclustijd caption
     VbColor startStopColor = 0xC0C0C0;    // PanelStartStop: run lamp
     int floodType = 1;                    // SSPanelFlood: 1 fills from the left, 2 from the right
     double floodPercent = 0;              // SSPanelFlood: activity gauge 0..100
-    std::array<VbColor, 4> braskFound{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelBraskGevonden(1..3)
-    std::array<VbColor, 4> vellemanFound{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelVellemanGevonden(0..3)
-    VbColor vellemanFoundLamp = 0xD7D7D7;   // SSPanelVellemanGevonden (any card)
-    VbColor braskEmberFoundLamp = 0xD7D7D7; // SSPanelBraskEmberGevonden
-    VbColor icp12FoundLamp = 0xD7D7D7;      // SSPaneliCP12USBstickGevonden
-    std::array<VbColor, 3> searchButtonColor{0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12
-    VbColor networkInColor = 0xD7D7D7;    // PanelNetwerkIn
-    VbColor networkOutColor = 0xD7D7D7;   // PanelNetwerkUit
+    std::array<VbColor, 4> braskFound{kPanelGrey, kPanelGrey, kPanelGrey, kPanelGrey};  // PanelBraskGevonden(1..3)
+    std::array<VbColor, 4> vellemanFound{kPanelGrey, kPanelGrey, kPanelGrey, kPanelGrey};  // PanelVellemanGevonden(0..3)
+    VbColor vellemanFoundLamp = kPanelGrey;   // SSPanelVellemanGevonden (any card)
+    VbColor braskEmberFoundLamp = kPanelGrey; // SSPanelBraskEmberGevonden
+    VbColor icp12FoundLamp = kPanelGrey;      // SSPaneliCP12USBstickGevonden
+    std::array<VbColor, 3> searchButtonColor{kPanelGrey, kPanelGrey, kPanelGrey};  // CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12
+    VbColor networkInColor = kPanelGrey;    // PanelNetwerkIn
+    VbColor networkOutColor = kPanelGrey;   // PanelNetwerkUit
 
     std::array<VbColor, 8> memoryColor{};       // PanelGeheugen(0..7)
     std::array<QString, 4> varCaption;            // PanelVarABC(1..3)

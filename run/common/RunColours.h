@@ -6,11 +6,11 @@
 
 namespace tamberlo {
 
-constexpr VbColor kMemoryOn = 0x8080FF;          // memory set
+constexpr VbColor kMemoryOn = kLampRed;          // memory set
 constexpr VbColor kMemoryOff = 0xFFFFC0;          // memory reset by a rung, or cleared by stop
-constexpr VbColor kMemoryOffAtStart = 0xD7D7D7;  // memory reset by the start row
+constexpr VbColor kMemoryOffAtStart = kPanelGrey;  // memory reset by the start row
 
-constexpr VbColor kLampRunning = 0x8080FF;       // running
+constexpr VbColor kLampRunning = kLampRed;       // running
 constexpr VbColor kLampStopped = 0xC0C0C0;     // stopped
 constexpr VbColor kLampPaused = 0xC0FFC0;  // paused
 

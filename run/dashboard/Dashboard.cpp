@@ -380,7 +380,7 @@ void DashboardWindow::CMDDashboardSluiten_Click() {
 void DashboardWindow::Form_Activate() {
     if (shared.VellemanKaartMasker > 0) {
         for (int i = 0; i <= 3; ++i)
-            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanFound[i] = 0x80FF80;
+            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanFound[i] = kSearchGreen;
         ladderView.changed();
     }
     if (shared.ProgrammaStatus == 0) TimerLeesIngangen().SetEnabled(true);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr VbColor kActionHolds = 0xFFDCDC;
 constexpr VbColor kActionIdle = 0xFFC0C0;
-constexpr VbColor kTimerStarted = 0x8080FF;
+constexpr VbColor kTimerStarted = kLampRed;
 constexpr VbColor kTimerReset = 0xFFC0C0;
 // Increases stop at 1001 (a rung) so a ladder can count to 1000 and one past it.
 constexpr int kVariableMax = 1001;

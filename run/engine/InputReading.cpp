@@ -8,6 +8,7 @@
 #include "Detection.h"
 #include "FunctionKeys.h"
 #include "ParallelPorts.h"
+#include "ReentryGuard.h"
 #include "SharedState.h"
 #include "VellemanCards.h"
 
@@ -16,11 +17,6 @@ namespace tamberlo {
 namespace {
 
 bool inYield = false;  // a call is inside its event point
-
-struct YieldGuard {
-    YieldGuard() { inYield = true; }
-    ~YieldGuard() { inYield = false; }
-};
 
 Integer bitOn(int word, int mask) { return (word & mask) ? -1 : 0; }
 
@@ -102,9 +98,9 @@ void InitialiseerIngangen() {
     // The event point of the run: timers, links, clicks and the Kelvanor
     // control's events are handled here. A call from a handler inside this
     // yield returns at once; the outer call reads the inputs next.
-    if (inYield) return;
     {
-        YieldGuard guard;
+        ReentryGuard guard(inYield);
+        if (!guard.entered()) return;
         QCoreApplication::processEvents();
     }
     readVellemanCards();

@@ -13,6 +13,7 @@
 #include "ArduinoLink.h"
 #include "InputReading.h"
 #include "PoweredDrawing.h"
+#include "ReentryGuard.h"
 #include "RunColours.h"
 #include "ScanLoop.h"
 #include "SetIfChanged.h"
@@ -72,11 +73,6 @@ void EndRunByPeer() {
     TimerLeesIngangen().SetEnabled(true);
 }
 
-struct StartFlag {
-    StartFlag() { startBusy = true; startAborted = false; }
-    ~StartFlag() { startBusy = false; waitingForConnection = false; }
-};
-
 }  // namespace
 
 PeerStopHooks& peerStopHooks() {
@@ -85,8 +81,10 @@ PeerStopHooks& peerStopHooks() {
 }
 
 void CommandStart() {
-    if (shared.ProgrammaStatus == 1 || startBusy) return;
-    StartFlag flag;
+    if (shared.ProgrammaStatus == 1) return;
+    ReentryGuard guard(startBusy);
+    if (!guard.entered()) return;
+    startAborted = false;
 
     TimerLeesIngangen().SetEnabled(false);  // the scan reads the inputs itself now
     TimerSerialPort().SetEnabled(true);
@@ -109,10 +107,11 @@ void CommandStart() {
     const int state = networkLink().WinsockState();
     if (state == kWinsockConnecting || state == kWinsockConnected) return;
 
-    waitingForConnection = true;
-    if (NetworkInput()) MaakVerbinding();
-    if (!startAborted && shared.Verbindingsstatus == 0 && NetworkOutput()) MaakVerbinding();
-    waitingForConnection = false;
+    {
+        ReentryGuard waiting(waitingForConnection);
+        if (NetworkInput()) MaakVerbinding();
+        if (!startAborted && shared.Verbindingsstatus == 0 && NetworkOutput()) MaakVerbinding();
+    }
     if (startAborted) return;  // Pause or Stop came while the link was being opened
 
     InitialiseerStart();

@@ -9,6 +9,7 @@
 #include "InputReading.h"
 #include "LadderView.h"
 #include "RunClock.h"
+#include "ReentryGuard.h"
 #include "RunColours.h"
 #include "SetIfChanged.h"
 #include "SharedState.h"
@@ -25,12 +26,6 @@ constexpr double kRefreshSeconds = 0.25;
 bool loopBusy = false;
 bool cycleBusy = false;
 double timeShownAt = -std::numeric_limits<double>::infinity();
-
-struct BusyFlag {
-    bool& flag;
-    explicit BusyFlag(bool& v) : flag(v) { flag = true; }
-    ~BusyFlag() { flag = false; }
-};
 
 bool EmptyCell(int i) { return shared.Condities[i][0] == 0; }
 
@@ -107,8 +102,8 @@ void EvaluateCells() {
 }
 
 void ScanCycle() {
-    if (cycleBusy) return;
-    BusyFlag busy(cycleBusy);
+    ReentryGuard guard(cycleBusy);
+    if (!guard.entered()) return;
     RunClock& clock = runClock();
     const double begin = clock.Seconds();
     EvaluateCells();
@@ -124,8 +119,8 @@ void ScanCycle() {
 }
 
 void LoopConditie() {
-    if (loopBusy) return;
-    BusyFlag busy(loopBusy);
+    ReentryGuard guard(loopBusy);
+    if (!guard.entered()) return;
     timeShownAt = -std::numeric_limits<double>::infinity();
     InitialiseerIngangen();
     for (;;) {

@@ -12,8 +12,6 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kLampRed = 0x8080FF;
-constexpr VbColor kLampGreen = 0x80FF80;
 constexpr int kMaxAnalog = 1023;  // the Nano's converter gives 10 bits
 constexpr int kMaxBits = 255;
 

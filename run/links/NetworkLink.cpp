@@ -13,10 +13,7 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kStatusGrey = 0xD7D7D7;
 constexpr VbColor kStatusOrange = 0x80FF;
-constexpr VbColor kStatusGreen = 0x80FF80;
-constexpr VbColor kLampYellow = 0xC0FFFF;
 constexpr int kSendFailedNumber = 40006;  // the control's "wrong state for the request"
 
 int connectTimeoutMs = 10000;
@@ -27,7 +24,7 @@ void setStatus(const QString& dutch, const QString& english, VbColor color) {
     ladderView.changed();
 }
 
-void statusNotConnected() { setStatus(QStringLiteral("Niet verbonden."), QStringLiteral("Not Connected."), kStatusGrey); }
+void statusNotConnected() { setStatus(QStringLiteral("Niet verbonden."), QStringLiteral("Not Connected."), kPanelGrey); }
 
 // A failed write: the details for NetwerkFout's box.
 void noteSendFailure() {
@@ -40,12 +37,6 @@ bool sendMessage(const QString& code, const QString& payload) {
     if (NetworkSocket().SendData(NetwerkBericht(code, payload))) return true;
     noteSendFailure();
     return false;
-}
-
-void flashOff() {
-    TimerNetwerkUitVertraag().SetEnabled(true);
-    ladderView.networkOutColor = kLampYellow;
-    ladderView.changed();
 }
 
 // The attempt failed or was ended from outside: the link is closed.
@@ -128,7 +119,7 @@ void TcpNetworkLink::MaakVerbinding() {
     };
 
     if (!stillConnected() || !greeting("ve")) return;
-    setStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kStatusGreen);
+    setStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kLampGreen);
     shared.AuWacht = 0;
     shared.DuWacht = 0;
     Yield();
@@ -173,7 +164,7 @@ void TcpNetworkLink::SendChangedNetworkOutputs() {
             } else {
                 NetwerkFout();
             }
-            flashOff();
+            FlashNetworkOut();
         }
     }
 
@@ -196,7 +187,7 @@ void TcpNetworkLink::SendChangedNetworkOutputs() {
             } else {
                 NetwerkFout();
             }
-            flashOff();
+            FlashNetworkOut();
             shared.AuWacht = -1;
         }
     }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "LadderView.h"
 #include "VbTimer.h"
 #include "WinsockControl.h"
 
@@ -38,8 +39,8 @@ QString UnknownFormatTitle();
 // The peer's search lamps on the dashboard: PanelVellemanGevondenNetw(0..3)
 // and PanelBraskGevondenNetw; red &H8080FF not found, green &H80FF80 found.
 struct NetworkPeerLamps {
-    std::array<std::uint32_t, 4> vellemanFound{0x8080FF, 0x8080FF, 0x8080FF, 0x8080FF};
-    std::uint32_t braskFound = 0x8080FF;
+    std::array<VbColor, 4> vellemanFound{kLampRed, kLampRed, kLampRed, kLampRed};
+    VbColor braskFound = kLampRed;
     std::uint64_t revision = 0;
 };
 NetworkPeerLamps& PeerLamps();
@@ -47,6 +48,8 @@ NetworkPeerLamps& PeerLamps();
 // The 500 ms timers that end the flash of PanelNetwerkIn and PanelNetwerkUit.
 VbTimer& TimerNetwerkInVertraag();
 VbTimer& TimerNetwerkUitVertraag();
+// A message went out: PanelNetwerkUit lights yellow until TimerNetwerkUitVertraag greys it.
+void FlashNetworkOut();
 
 // How long MaakVerbinding waits for the peer (10 s); tests shorten it.
 void SetConnectTimeoutMs(int ms);

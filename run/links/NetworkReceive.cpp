@@ -15,22 +15,13 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kLampRed = 0x8080FF;
-constexpr VbColor kLampGreen = 0x80FF80;
 constexpr VbColor kLampLightGreen = 0xC0FFC0;
-constexpr VbColor kLampYellow = 0xC0FFFF;
-constexpr VbColor kGrey = 0xD7D7D7;
 constexpr int kMaxByte = 255;
 
 NetworkFramer framer;
 QChar previousChar;           // last character of the previous receive: "cd" may be split
 bool formatBoxOpen = false;  // one "Unknown dataformat" box at a time
 bool formatReported = false;   // ... and at most one per receive
-
-void flashOff() {
-    TimerNetwerkUitVertraag().SetEnabled(true);
-    ladderView.networkOutColor = kLampYellow;
-}
 
 // Sends a reply of the receive handler. The first failure of an event goes to
 // NetwerkFout; the rest of that event's replies are skipped.
@@ -53,7 +44,7 @@ void unknownFormat(const QString& text) {
 }
 
 void receiveAnalog(const QString& payload, bool& failed) {
-    flashOff();
+    FlashNetworkOut();
     for (int i = 0; i <= 7; ++i) {
         const auto v = FindValue(payload, QStringLiteral("a%1-").arg(i));
         if (!v || *v > kMaxByte) continue;
@@ -63,7 +54,7 @@ void receiveAnalog(const QString& payload, bool& failed) {
 }
 
 void receiveDigital(const QString& payload, bool& failed) {
-    flashOff();
+    FlashNetworkOut();
     for (int i = 0; i <= 8; ++i) {
         const auto b = FindValue(payload, QStringLiteral("k%1-").arg(i));
         if (!b) continue;
@@ -107,7 +98,7 @@ void receiveStop() {
     NetworkSocket().Close();
     Yield();
     ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
-    ladderView.status.backColor = kGrey;
+    ladderView.status.backColor = kPanelGrey;
     ladderView.startStopColor = 0xC0C0C0;
     ladderView.changed();
     PeerLamps().braskFound = kLampRed;
@@ -144,7 +135,7 @@ VbTimer* GreyAfterDelay(VbColor LadderView::*lamp) {
     auto* timer = new VbTimer(500, true);
     timer->onTimer = [timer, lamp] {
         timer->SetEnabled(false);
-        ladderView.*lamp = kGrey;
+        ladderView.*lamp = kPanelGrey;
         ladderView.changed();
     };
     return timer;
@@ -221,6 +212,12 @@ NetworkPeerLamps& PeerLamps() {
 VbTimer& TimerNetwerkInVertraag() {
     static VbTimer* t = GreyAfterDelay(&LadderView::networkInColor);
     return *t;
+}
+
+void FlashNetworkOut() {
+    TimerNetwerkUitVertraag().SetEnabled(true);
+    ladderView.networkOutColor = kLampYellow;
+    ladderView.changed();
 }
 
 VbTimer& TimerNetwerkUitVertraag() {

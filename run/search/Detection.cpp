@@ -6,6 +6,7 @@
 #include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderView.h"
+#include "ReentryGuard.h"
 #include "SharedState.h"
 #include "VellemanCards.h"
 
@@ -13,20 +14,7 @@ namespace tamberlo {
 
 namespace {
 
-// Refuses a second search of one kind while the first still yields inside.
-class SearchLock {
-public:
-    explicit SearchLock(bool& busy) : busy_(busy), received_(!busy) { busy_ = true; }
-    ~SearchLock() {
-        if (received_) busy_ = false;
-    }
-    bool received() const { return received_; }
-
-private:
-    bool& busy_;
-    bool received_;
-};
-
+// A second search of one kind is refused while the first still yields inside.
 bool vellemanBusy = false;
 bool kelvanorBusy = false;
 bool icp12Busy = false;
@@ -82,8 +70,8 @@ void splashAnimation(bool on) {
 }  // namespace
 
 void AangeslotenVelleman() {
-    SearchLock lock(vellemanBusy);
-    if (!lock.received()) return;
+    ReentryGuard guard(vellemanBusy);
+    if (!guard.entered()) return;
     for (int i = 0; i <= 3; ++i) {
         ladderView.vellemanFound[i] = kSearchRed;
         dashboardView.vellemanFound[i] = kSearchRed;
@@ -111,8 +99,8 @@ void AangeslotenVelleman() {
 }
 
 void AangeslotenKelvanorEmber() {
-    SearchLock lock(kelvanorBusy);
-    if (!lock.received()) return;
+    ReentryGuard guard(kelvanorBusy);
+    if (!guard.entered()) return;
     try {
         shared.ModuleAanwezig = static_cast<Integer>(Kelvanor1().Connect());
         moduleOutputsCleared();
@@ -141,8 +129,8 @@ void AangeslotenKelvanorEmber() {
 }
 
 void AangeslotenICP12() {
-    SearchLock lock(icp12Busy);
-    if (!lock.received()) return;
+    ReentryGuard guard(icp12Busy);
+    if (!guard.entered()) return;
     splashAnimation(true);
     ladderView.icp12FoundLamp = kSearchRed;
     dashboardView.icp12Found = kSearchRed;
