@@ -1,7 +1,7 @@
 #pragma once
 // A print surface that records what is drawn, page by page, for tests. Its
-// font measures are simple and fixed (each character half the font size
-// wide), so the tests never depend on a real face's metrics.
+// font measures are simple and fixed (a character is half the font size
+// wide, a line 20 twips per point high), so tests never depend on a face.
 
 #include <QString>
 
@@ -11,30 +11,20 @@
 
 namespace tamberlo::test {
 
-struct RecordedText {
+struct Recorded {
     int page;
-    double x, y;
-    QString text;
+    double x, y, x2, y2;  // a text's top left corner; a filled box's corners
+    QString text;         // empty for a filled box
     double size;
-    PrintColor color;
-};
-
-struct RecordedShape {
-    enum Kind { Line, Box, FilledBox } kind;
-    int page;
-    double x1, y1, x2, y2;
     PrintColor color;
 };
 
 class RecordingSurface final : public PrintSurface {
 public:
-    // Twips per character per point; 0 makes every text measure 0 wide.
-    double widthPerCharPerPoint = 10;
+    double widthPerCharPerPoint = 10;  // 0: every text measures 0 wide
     bool ended = false;
-
     int pages = 1;
-    std::vector<RecordedText> texts;
-    std::vector<RecordedShape> shapes;
+    std::vector<Recorded> texts, filledBoxes;
 
     int ScaleWidth() const override { return 16838; }  // landscape A4
     void SetFontName(const QString&) override {}
@@ -45,34 +35,27 @@ public:
     double TextWidth(const QString& text) const override { return widthPerCharPerPoint * size_ * text.size(); }
     double TextHeight(const QString&) const override { return 20 * size_; }
     void PrintText(double x, double y, const QString& text) override {
-        texts.push_back({pages, x, y, text, size_, color_});
+        texts.push_back({pages, x, y, 0, 0, text, size_, color_});
     }
-    void Line(double x1, double y1, double x2, double y2, PrintColor c) override {
-        shapes.push_back({RecordedShape::Line, pages, x1, y1, x2, y2, c});
-    }
-    void Box(double x1, double y1, double x2, double y2, PrintColor c) override {
-        shapes.push_back({RecordedShape::Box, pages, x1, y1, x2, y2, c});
-    }
+    void Line(double, double, double, double, PrintColor) override {}
+    void Box(double, double, double, double, PrintColor) override {}
     void FilledBox(double x1, double y1, double x2, double y2, PrintColor c) override {
-        shapes.push_back({RecordedShape::FilledBox, pages, x1, y1, x2, y2, c});
+        filledBoxes.push_back({pages, x1, y1, x2, y2, {}, 0, c});
     }
     void NewPage() override { ++pages; }
-    bool EndDoc() override {
-        ended = true;
-        return true;
-    }
+    bool EndDoc() override { return ended = true; }
 
-    // The texts printed on `page` exactly equal to `text`.
-    std::vector<RecordedText> find(int page, const QString& text) const {
-        std::vector<RecordedText> found;
+    // What was printed on `page`: texts equal to `text`, boxes of `color`.
+    std::vector<Recorded> find(int page, const QString& text) const {
+        std::vector<Recorded> found;
         for (const auto& t : texts)
             if (t.page == page && t.text == text) found.push_back(t);
         return found;
     }
-    std::vector<RecordedShape> filled(int page, PrintColor color) const {
-        std::vector<RecordedShape> found;
-        for (const auto& s : shapes)
-            if (s.page == page && s.kind == RecordedShape::FilledBox && s.color == color) found.push_back(s);
+    std::vector<Recorded> filled(int page, PrintColor color) const {
+        std::vector<Recorded> found;
+        for (const auto& b : filledBoxes)
+            if (b.page == page && b.color == color) found.push_back(b);
         return found;
     }
 
