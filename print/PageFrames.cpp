@@ -103,8 +103,8 @@ void PrintKaders(PrintSurface& p) {
     PrintCentredOnY(p, 1200, 2250, QStringLiteral("Init"));
 }
 
-void PrintKaders2(PrintSurface& p, int paginaTeller) {
-    const int first = 17 + 18 * (paginaTeller - 2);
+void PrintKaders2(PrintSurface& p, int PaginaTeller) {
+    const int first = 17 + 18 * (PaginaTeller - 2);
     DrawFrame(p, 1500, 1500, first, kLastRung);
 }
 

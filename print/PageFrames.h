@@ -12,8 +12,8 @@
 namespace tamberlo {
 
 void PrintKaders(PrintSurface& printer);
-// `paginaTeller` 2..6: page 2 holds rungs 17..34, page 6 rungs 89 and 90.
-void PrintKaders2(PrintSurface& printer, int paginaTeller);
+// `PaginaTeller` 2..6: page 2 holds rungs 17..34, page 6 rungs 89 and 90.
+void PrintKaders2(PrintSurface& printer, int PaginaTeller);
 
 // The program name the header shows for the file dialog's path: the last
 // component of a path, nothing for a name without a folder (such as the

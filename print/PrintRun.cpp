@@ -57,16 +57,16 @@ bool Printen(PrintSurface& p) {
     for (int r = 1; r <= kRungsOnFirstPage; ++r) PrintRungRow(p, r, r, 0);
     PrintKaders(p);
 
-    for (int paginaTeller = 2; paginaTeller <= kLastPage; ++paginaTeller) {
-        const int first = kRungsPerPage * (paginaTeller - 1) - 1;
-        const int last = std::min(kRungsPerPage * paginaTeller - 2, kRungs);
-        bool paginaHeeftInhoud = false;
-        for (int r = first; r <= last && !paginaHeeftInhoud; ++r) paginaHeeftInhoud = RungHasContent(r);
-        if (!paginaHeeftInhoud) continue;
+    for (int PaginaTeller = 2; PaginaTeller <= kLastPage; ++PaginaTeller) {
+        const int first = kRungsPerPage * (PaginaTeller - 1) - 1;
+        const int last = std::min(kRungsPerPage * PaginaTeller - 2, kRungs);
+        bool PaginaHeeftInhoud = false;
+        for (int r = first; r <= last && !PaginaHeeftInhoud; ++r) PaginaHeeftInhoud = RungHasContent(r);
+        if (!PaginaHeeftInhoud) continue;
         p.NewPage();
         p.SetFontSize(9);
         for (int r = first; r <= last; ++r) PrintRungRow(p, r, r - first + 1, -1000);
-        PrintKaders2(p, paginaTeller);
+        PrintKaders2(p, PaginaTeller);
     }
     return p.EndDoc();
 }

@@ -29,7 +29,7 @@ double PrinterSurface::Device(double twips) const { return twips * printer_.reso
 double PrinterSurface::Twips(double device) const { return device * kTwipsPerInch / printer_.resolution(); }
 
 int PrinterSurface::ScaleWidth() const {
-    return int(printer_.pageLayout().fullRectPoints().width() * 20);  // 20 twips per point
+    return qRound(printer_.pageLayout().fullRect(QPageLayout::Point).width() * 20);  // 20 twips per point
 }
 
 void PrinterSurface::SetFontName(const QString& name) {
