@@ -8,7 +8,7 @@
 #include "PrintRun.h"
 #include "PrinterSurface.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 #include "Yielding.h"
 
 namespace tamberlo {

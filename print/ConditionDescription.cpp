@@ -121,7 +121,7 @@ Beschrijving describeCondition(const ConditionRow& row, bool english, const Port
 }
 
 Beschrijving PrintBeschrijvingConditie(int cell) {
-    if (cell < 1 || cell > kCondities) return kNothing;
+    if (cell < 1 || cell > kConditions) return kNothing;
     return describeCondition(shared.Condities[static_cast<std::size_t>(cell)], shared.TaalVlag,
                              shared.ParallellePoortAdressen);
 }

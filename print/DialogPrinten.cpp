@@ -5,7 +5,7 @@
 #include "Picture.h"
 #include "PrintFont.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 #include "Twips.h"
 
 namespace tamberlo {
@@ -15,7 +15,7 @@ namespace {
 DialogPrinten* window = nullptr;
 
 QRect TwipsRect(int left, int top, int width, int height) {
-    return {TwipsNaarPixels(left), TwipsNaarPixels(top), TwipsNaarPixels(width), TwipsNaarPixels(height)};
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ QRect TwipsRect(int left, int top, int width, int height) {
 DialogPrinten::DialogPrinten(QWidget* parent) : FormWindow(parent) {
     setObjectName("DialogPrinten");
     setWindowTitle(QStringLiteral("Tamberlo - Afdrukgegevens invoeren."));
-    setFixedSize(TwipsNaarPixels(6030), TwipsNaarPixels(2610));
+    setFixedSize(TwipsToPixels(6030), TwipsToPixels(2610));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName("OKButton");
@@ -57,7 +57,7 @@ DialogPrinten::DialogPrinten(QWidget* parent) : FormWindow(parent) {
     Frame1->setGeometry(TwipsRect(4680, 1200, 1215, 1215));
     Picture1 = new QLabel(Frame1);
     Picture1->setObjectName("Picture1");
-    Picture1->setPixmap(LaadAfbeelding(QStringLiteral("Logo.bmp")).scaled(48, 48, Qt::KeepAspectRatio));
+    Picture1->setPixmap(LoadPicture(QStringLiteral("Logo.bmp")).scaled(48, 48, Qt::KeepAspectRatio));
     Picture1->setGeometry((Frame1->width() - 48) / 2, (Frame1->height() - 48) / 2, 48, 48);
 
     setTabOrder(OKButton, CancelButton);

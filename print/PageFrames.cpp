@@ -6,7 +6,7 @@
 #include "LadderView.h"
 #include "PrintFont.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 

@@ -50,13 +50,13 @@ double PrinterSurface::TextHeight(const QString&) const { return Twips(QFontMetr
 
 void PrinterSurface::PrintText(double x, double y, const QString& text) {
     if (failed_) return;
-    painter_.setPen(VbNaarQColor(foreColor_));
+    painter_.setPen(VbToQColor(foreColor_));
     const double ascent = QFontMetricsF(font_, &printer_).ascent();
     painter_.drawText(QPointF(Device(x), Device(y) + ascent), text);
 }
 
 QPen PrinterSurface::Pen(PrintColor color) const {
-    QPen pen(VbNaarQColor(color));
+    QPen pen(VbToQColor(color));
     pen.setWidthF(Device(drawWidth_ * kTwipsPerDrawStep));
     return pen;
 }
@@ -77,7 +77,7 @@ void PrinterSurface::Box(double x1, double y1, double x2, double y2, PrintColor 
 void PrinterSurface::FilledBox(double x1, double y1, double x2, double y2, PrintColor color) {
     if (failed_) return;
     painter_.fillRect(QRectF(QPointF(Device(x1), Device(y1)), QPointF(Device(x2), Device(y2))).normalized(),
-                      VbNaarQColor(color));
+                      VbToQColor(color));
 }
 
 void PrinterSurface::NewPage() {

@@ -93,14 +93,14 @@ TEST(Descriptions, DescribingAModuleOutputLeavesTheScreenAlone) {
     shared.TaalVlag = true;
     shared.Acties[5] = {1, 42, 3, 1, 0};
     shared.Acties[6] = {1, 50, 1, 9, 0};
-    ladderView.actie[5].lines[1].caption = QStringLiteral("7");
+    ladderView.action[5].lines[1].caption = QStringLiteral("7");
     const auto revision = ladderView.revision;
 
     EXPECT_EQ(PrintBeschrijvingActie(5).line[0], "Brask Ember USB2");
     EXPECT_EQ(PrintBeschrijvingActie(6).line[1], "Digital OUT Set All");
 
-    EXPECT_EQ(ladderView.actie[5].lines[1].caption, "7");
-    EXPECT_TRUE(ladderView.actie[6].lines[1].caption.isEmpty());
+    EXPECT_EQ(ladderView.action[5].lines[1].caption, "7");
+    EXPECT_TRUE(ladderView.action[6].lines[1].caption.isEmpty());
     EXPECT_EQ(ladderView.revision, revision);
 }
 

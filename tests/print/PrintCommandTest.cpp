@@ -125,10 +125,10 @@ TEST_F(PrintCommandTest, ClearingTheLadderEmptiesTheDetails) {
 
 TEST_F(PrintCommandTest, EveryKindLadderPrintsToAPdfFile) {
     const LadderData every = test::EveryKind();
-    shared.Condities = every.condities;
-    shared.Acties = every.acties;
-    shared.GeluidMappen[6] = QString::fromStdString(every.geluidMappen[6]);
-    shared.GeluidBestanden[6] = QString::fromStdString(every.geluidBestanden[6]);
+    shared.Condities = every.conditions;
+    shared.Acties = every.actions;
+    shared.GeluidMappen[6] = QString::fromStdString(every.soundFolders[6]);
+    shared.GeluidBestanden[6] = QString::fromStdString(every.soundFiles[6]);
     shared.TaalVlag = true;
     shared.PrintNaam = "Jan";
     ladderView.fileDialogName = "/home/jan/every_kind.vpp";
