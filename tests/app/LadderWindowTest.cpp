@@ -158,7 +158,7 @@ TEST_F(LadderWindowTest, OkWhileIdleSwitchesOffAndEnds) {
     OnProgramEnd([this] { log.push_back("Kelvanor1 destroyed"); });
     log.clear();
     h.CommandAfsluiten->click();
-    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "Arduino 1/0/",
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "Arduino 1/0/",
                                              "Kelvanor1 destroyed", "End"}));
     EXPECT_FALSE(MouseWheelHooked(&h));
     EXPECT_TRUE(AppEnding());
@@ -168,7 +168,7 @@ TEST_F(LadderWindowTest, OkWhileIdleWithoutABoardSendsNothingToTheArduino) {
     LadderProgrammeren& h = Start(false);
     log.clear();
     h.close();
-    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "End"}));
 }
 
 TEST_F(LadderWindowTest, OkFromInsideARunEndsTheRunAndTheProgram) {
@@ -189,7 +189,7 @@ TEST_F(LadderWindowTest, OkFromInsideARunEndsTheRunAndTheProgram) {
     EXPECT_EQ(dialogs.titles.back(), "Stop...");
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     // The Arduino hears nothing when a run was on.
-    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End", "run loop left"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "End", "run loop left"}));
 }
 
 TEST_F(LadderWindowTest, OkWhilePausedIsLikeWhileRunning) {
@@ -199,7 +199,7 @@ TEST_F(LadderWindowTest, OkWhilePausedIsLikeWhileRunning) {
     log.clear();
     h.CommandAfsluiten->click();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "End"}));
 }
 
 TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {

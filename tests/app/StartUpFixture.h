@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Controls.h"
+#include "FakeKelvanor.h"
 #include "FakeDialogs.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
@@ -24,20 +25,6 @@
 #include "Yielding.h"
 
 namespace tamberlo::test {
-
-class FakeKelvanor final : public KelvanorClient {
-public:
-    explicit FakeKelvanor(std::vector<std::string>& log) : log_(log) {}
-    std::int16_t moduleType = 0;
-    std::int16_t Connect() override { log_.push_back("Connect"); return 0; }
-    void Disconnect() override { log_.push_back("Disconnect"); }
-    std::int16_t GetModuleType(std::int16_t) override { return moduleType; }
-    void SetDigitalOutput0(std::int16_t d) override { log_.push_back("SetDigitalOutput0 " + std::to_string(d)); }
-    void AboutBox() override { log_.push_back("AboutBox"); }
-
-private:
-    std::vector<std::string>& log_;
-};
 
 class StartUpTest : public ::testing::Test {
 protected:

@@ -17,26 +17,11 @@
 
 #include "ControlMessages.h"
 #include "ModuleEmulator.h"
+#include "ScopedEnv.h"
 
 namespace kelvanor::test {
 
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
+using ScopedEnv = tamberlo::test::ScopedEnv;  // one helper for every test
 
 class ControlTest : public ::testing::Test {
 protected:

@@ -9,28 +9,22 @@
 #include <unistd.h>
 
 #include "ComPortNames.h"
+#include "ScopedEnv.h"
 
 using namespace tamberlo;
+using tamberlo::test::ScopedEnv;
 
 namespace {
 
-struct ScopedEnv {
-    explicit ScopedEnv(const QByteArray& value) : old_(qgetenv(kComFolderVariable)), had_(qEnvironmentVariableIsSet(kComFolderVariable)) {
-        if (value.isNull()) qunsetenv(kComFolderVariable);
-        else qputenv(kComFolderVariable, value);
-    }
-    ~ScopedEnv() {
-        if (had_) qputenv(kComFolderVariable, old_);
-        else qunsetenv(kComFolderVariable);
-    }
-    QByteArray old_;
-    bool had_;
+// The folder of the program's COM port links for a test's scope.
+struct ComFolder : ScopedEnv {
+    explicit ComFolder(const QByteArray& value) : ScopedEnv(kComFolderVariable, value) {}
 };
 
 }  // namespace
 
 TEST(ComPortNames, FixedRangesBothWays) {
-    ScopedEnv env{QByteArray()};
+    ComFolder env{QByteArray()};
     EXPECT_EQ(ComPortDevicePath(1), "/dev/ttyS0");
     EXPECT_EQ(ComPortDevicePath(32), "/dev/ttyS31");
     EXPECT_EQ(ComPortDevicePath(33), "/dev/ttyUSB0");
@@ -62,7 +56,7 @@ TEST(ComPortNames, TestFolderReplacesTheDevices) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
 
-    ScopedEnv env(QFile::encodeName(dir.path()));
+    ComFolder env(QFile::encodeName(dir.path()));
     EXPECT_EQ(ComPortDevicePath(7), QDir(dir.path()).filePath("COM7"));
     EXPECT_EQ(ComPortNumber(QDir(dir.path()).filePath("COM7")), 7);
     EXPECT_EQ(ComPortNumber(QDir(dir.path()).filePath("COM07")), 0);
@@ -79,6 +73,6 @@ TEST(ComPortNames, TestFolderReplacesTheDevices) {
 
 TEST(ComPortNames, EmptyTestFolderHasNoPorts) {
     QTemporaryDir dir;
-    ScopedEnv env(QFile::encodeName(dir.path()));
+    ComFolder env(QFile::encodeName(dir.path()));
     EXPECT_TRUE(PresentComPorts().isEmpty());
 }

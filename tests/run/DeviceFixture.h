@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ArduinoOutputs.h"
+#include "FakeKelvanor.h"
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Detection.h"
@@ -21,29 +22,6 @@
 #include "SharedState.h"
 
 namespace tamberlo::test {
-
-class FakeKelvanor final : public KelvanorClient {
-public:
-    std::int16_t connectResult = 0;
-    std::int16_t moduleType = 0;
-    bool connectThrows = false;
-    std::function<void()> duringConnect;  // runs inside Connect, as its event dispatching would
-    std::vector<std::string> log;
-
-    std::int16_t Connect() override {
-        log.push_back("Connect()");
-        if (duringConnect) duringConnect();
-        if (connectThrows) throw std::runtime_error("control failed");
-        return connectResult;
-    }
-    void Disconnect() override { log.push_back("Disconnect()"); }
-    std::int16_t GetModuleType(std::int16_t i) override {
-        log.push_back("GetModuleType(" + std::to_string(i) + ")");
-        return moduleType;
-    }
-    void SetDigitalOutput0(std::int16_t d) override { log.push_back("SetDigitalOutput0(" + std::to_string(d) + ")"); }
-    void AboutBox() override {}
-};
 
 class DeviceTest : public ::testing::Test {
 protected:

@@ -201,6 +201,12 @@ TEST_F(RunCommandsTest, StopOrPauseWhileTheLinkOpensCancelsThatStart) {
 
 TEST_F(RunCommandsTest, AllOutputsOffReachesOnlyWhatIsThere) {
     FakeKelvanor module;
+    module.connectResult = 1;
+    module.moduleType = 1;
+    SetKelvanor1(&module);
+    struct Uninstall {
+        ~Uninstall() { SetKelvanor1(nullptr); }
+    } uninstall;
     velleman::FakeVellemanCards cards;
     cards.attached = 0b1010;
     velleman::SearchDevices();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Controls.h"
+#include "FakeKelvanor.h"
 #include "DashboardView.h"
 #include "FakeDialogs.h"
 #include "FakeSoundPlayer.h"
@@ -46,18 +47,6 @@ public:
     int result = 0;  // Verbindingsstatus after MaakVerbinding
     std::function<void()> whileConnecting;
     int connections = 0, sends = 0, quits = 0, closes = 0;
-};
-
-class FakeKelvanor final : public KelvanorClient {
-public:
-    FakeKelvanor() { SetKelvanor1(this); }
-    ~FakeKelvanor() override { SetKelvanor1(nullptr); }
-    std::int16_t Connect() override { return 1; }
-    void Disconnect() override {}
-    std::int16_t GetModuleType(std::int16_t) override { return 1; }
-    void SetDigitalOutput0(std::int16_t data) override { sent.push_back(data); }
-    void AboutBox() override {}
-    std::vector<int> sent;
 };
 
 class RunTest : public ::testing::Test {
