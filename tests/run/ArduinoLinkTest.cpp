@@ -51,6 +51,21 @@ protected:
         qunsetenv(kComFolderVariable);
     }
 
+    // A later reply of the sketch (input 5 on): once the program has taken it,
+    // it has taken everything the sketch sent before.
+    static void sketchMarker(ArduinoEmulator& sketch) {
+        shared.IngangDigitaal[kGroupArduinoLocal][5] = 0;
+        sketch.send("DI16\r\n");
+        ASSERT_TRUE(WaitUntil([] { return shared.IngangDigitaal[kGroupArduinoLocal][5] == -1; }));
+    }
+    // A later command of the program: once the sketch has it, everything the
+    // program wrote before has arrived.
+    static void programMarker(ArduinoEmulator& sketch) {
+        const int before = sketch.count("99");
+        ASSERT_TRUE(iCP_MS_Comm().Output(QStringLiteral("99/")));
+        ASSERT_TRUE(WaitUntil([&] { return sketch.count("99") == before + 1; }));
+    }
+
     // The Arduino search as the interface search runs it.
     void search() {
         ZoekComPoorten();
@@ -121,7 +136,7 @@ TEST_F(ArduinoLinkTest, BoardWithoutAnswerLeavesTypeAndLamp) {
     shared.ICP12Type = "AT";  // from an earlier search: never cleared
     search();
     EXPECT_TRUE(WaitUntil([&] { return com1.count("90") == 2; }));
-    Pump(30);
+    sketchMarker(com1);
     EXPECT_EQ(shared.ICP12Type, "AT");
     EXPECT_EQ(ladderView.icp12FoundLamp, 0x8080FFu);
 }
@@ -132,7 +147,7 @@ TEST_F(ArduinoLinkTest, PollsByBoardType) {
     search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
     TimerSerialPort_Timer();  // no board identified: nothing
-    Pump(20);
+    programMarker(com2);
     EXPECT_EQ(com2.count("5") + com2.count("7"), 0);
 
     shared.ICP12Type = "ET";

@@ -18,6 +18,7 @@
 #include "LadderView.h"
 #include "NetworkLink.h"
 #include "NetworkPeer.h"
+#include "NetworkProtocol.h"
 #include "NetworkPeerEmulator.h"
 #include "InputReading.h"
 #include "RunCommands.h"
@@ -63,8 +64,23 @@ protected:
         ASSERT_TRUE(WaitUntil(taken));
     }
 
+    // A later message of the program: once the peer has it, everything the
+    // program sent before it has arrived too.
+    void programMarker() {
+        ASSERT_TRUE(NetworkSocket().SendData(NetwerkBericht(QStringLiteral("zz"))));
+        const int expected = ++markers;
+        ASSERT_TRUE(WaitUntil([&] { return peer.count("zz") == expected; }));
+    }
+    // A later message of the peer (input 1 of column 2 on): once the program
+    // has handled it, it has handled everything the peer sent before.
+    void peerMarker() {
+        shared.IngangDigitaalNetw[2][1] = 0;
+        send(NetworkPeerEmulator::frame("di", "k2-1"), [] { return shared.IngangDigitaalNetw[2][1] == -1; });
+    }
+
     FakeDialogs dialogs;
     NetworkPeerEmulator peer;
+    int markers = 0;
 };
 
 QByteArray F(const QString& code, const QString& payload = {}) { return NetworkPeerEmulator::frame(code, payload); }
@@ -240,7 +256,7 @@ TEST_F(NetworkLinkTest, CardAndModuleLampsOfThePeer) {
     peer.sendMessage("kf", "2");
     peer.sendMessage("st", "anything");
     send(F("zz", "k0-1"), [&] { return l.revision == rev && peer.messages.size() >= 2; });
-    Pump(30);
+    peerMarker();
     EXPECT_EQ(l.braskFound, 0x80FF80u);
     EXPECT_EQ(l.revision, rev);
     EXPECT_EQ(shared.IngangDigitaalNetw[0][1], 0);  // unknown code: nothing
@@ -280,13 +296,13 @@ TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
     shared.NetwUitgangen[2] = 1;
     shared.NetwAnaUitgangen[0][1] = 200;
     SendChangedNetworkOutputs();
-    Pump(30);
+    programMarker();
     EXPECT_EQ(peer.count("du"), 1);
     EXPECT_EQ(peer.count("au"), 1);
 
     // "CD" is no acknowledgement; "cd" is, even unframed and split.
     send(F("CD"), [] { return true; });
-    Pump(20);
+    peerMarker();
     EXPECT_EQ(shared.DuWacht, -1);
     peer.sendSplit("c", 1);
     peer.sendSplit("d", 1);
@@ -308,7 +324,7 @@ TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
     shared.DuWacht = 0;
     shared.AuWacht = 0;
     SendChangedNetworkOutputs();
-    Pump(20);
+    programMarker();
     EXPECT_EQ(peer.count("du"), 2);
     EXPECT_EQ(peer.count("au"), 2);
 }
@@ -399,7 +415,7 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
 
     // Many bad messages in one read: one box.
     send("bad1\rbad2\rd\x01k0-1\r", [&] { return dialogs.messages.size() >= 2; });
-    Pump(20);
+    peerMarker();
     EXPECT_EQ(dialogs.messages.size(), 2);
 
     // More bad data while a box is open: no second box on top of it.
