@@ -231,13 +231,13 @@ TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {
     ladderView.changed();
     h.RefreshFromLadderView();
     const QImage image = h.grab().toImage();
-    const QString path = QDir::current().filePath("main-window.png");
+    const QString path = QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("main-window.png");
     ASSERT_TRUE(image.save(path));
     EXPECT_EQ(image.width(), 1207);
     // The drawing area is white where nothing is; a shown frame takes its colour.
     const QPoint frame = ladder::ConditionFrame(1).topLeft() + QPoint(1 + 2, 56 + 40);
     EXPECT_NE(image.pixelColor(frame), QColor(Qt::white));
-    TheSplashWindow().grab().save(QDir::current().filePath("splash.png"));
+    TheSplashWindow().grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash.png"));
 }
 
 }  // namespace
@@ -274,7 +274,7 @@ TEST_F(LadderWindowTest, ReadingALadderFileCaptionsTheDrawnCells) {
     // The drawing shows the cells: rung 90 scrolled into view and grabbed.
     h.VScrollProgrammeerVenster->setValue(450);
     const QImage image = h.grab().toImage();
-    image.save(QDir::current().filePath("main-window-read.png"));
+    image.save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("main-window-read.png"));
     const QPoint frame90 = ladder::ActionFrame(90).topLeft() + QPoint(2, h.DrawingAreaTop() + 2);
     EXPECT_EQ(image.pixelColor(frame90), VbToQColor(kColorActionBlue));
 }
