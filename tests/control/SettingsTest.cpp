@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "AboutDlg.h"
 #include "DebugWin.h"
 #include "Ini.h"
