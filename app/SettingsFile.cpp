@@ -7,7 +7,7 @@
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "FieldReader.h"
+#include "SettingsFileFormat.h"
 #include "ProgramFolder.h"
 #include "TaalTekst.h"
 
@@ -18,14 +18,6 @@ namespace {
 // A number as the program prints it: sign position, digits, trailing blank.
 QByteArray NummerVorm(Long v) {
     return (v < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(v < 0 ? -static_cast<qint64>(v) : v) + ' ';
-}
-
-// The lines of the file, whatever line ends it was written with.
-QList<QByteArray> Regels(const QByteArray& bytes) {
-    QByteArray b = bytes;
-    b.replace("\r\n", "\n");
-    b.replace('\r', '\n');
-    return b.split('\n');
 }
 
 }  // namespace
@@ -75,26 +67,13 @@ void LeesInstellingen() {
     QByteArray bytes;
     QFile f(pad);
     if (f.open(QIODevice::ReadOnly)) bytes = f.read(64 * 1024);  // seven short lines
-    const QList<QByteArray> regels = Regels(bytes);
-    auto veld = [&regels](int regel, bool tekst) -> std::string {
-        if (regel > regels.size()) return {};
-        const QByteArray& r = regels[regel - 1];
-        FieldReader lezer(std::string_view(r.constData(), static_cast<std::size_t>(r.size())));
-        return tekst ? lezer.ReadTextField() : lezer.ReadField();
-    };
+    const ParsedSettings gelezen = ParseSettingsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 
-    // Line 3: 1 English, 0 Dutch; anything else keeps the language as it is.
-    const auto taal = WholeNumberValue(veld(3, false));
-    if (taal == 1)
-        shared.TaalVlag = true;
-    else if (taal == 0)
-        shared.TaalVlag = false;
-
-    const QString host = FromCodePage(veld(5, true));
+    // Anything but 1 or 0 keeps the language as it is.
+    if (gelezen.english) shared.TaalVlag = *gelezen.english;
+    const QString host = FromCodePage(gelezen.host);
     shared.NetwerkAdres = host.isEmpty() ? StandaardNetwerkAdres() : host;
-
-    const auto poort = WholeNumberValue(veld(7, false));
-    shared.NetwerkPoort = (poort && *poort >= 0 && *poort <= 65535) ? static_cast<Long>(*poort) : kStandaardPoort;
+    shared.NetwerkPoort = gelezen.port ? static_cast<Long>(*gelezen.port) : kStandaardPoort;
 }
 
 QString TekstGeenSchrijfrechtenTaal() {
