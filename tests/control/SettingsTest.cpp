@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QListView>
 
 #include "ControlTest.h"
 #include "AboutDlg.h"
@@ -195,6 +196,20 @@ TEST_F(SettingsTest, TheTraceWindowTracesOnlyWhileItIsOpenAndTracing) {
     ctrl.ShowDebugWnd();
     EXPECT_TRUE(win.HasWindow());
     EXPECT_TRUE(win.Lines().isEmpty());
+}
+
+TEST_F(SettingsTest, TheTraceWindowKeepsTheNewestLinesAndShowsTheLast) {
+    CKelvanorCtrl ctrl;
+    ctrl.ShowDebugWnd();
+    CDebugWin& win = *g_pDebugWin;
+    for (int i = 0; i < CDebugWin::kLineLimit + 3; ++i) win.TraceLine(QString::number(i));
+    const QStringList lines = win.Lines();
+    ASSERT_EQ(lines.size(), CDebugWin::kLineLimit);
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral(":\t3")));
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
+    auto* view = win.window()->findChild<QListView*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
 }
 
 TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {
