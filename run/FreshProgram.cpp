@@ -1,6 +1,7 @@
 #include "FreshProgram.h"
 
 #include "Controls.h"
+#include "InputReading.h"
 #include "KelvanorHost.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
@@ -11,6 +12,7 @@ namespace tamberlo {
 void StartFreshProgram() {
     ResetKelvanorHosting();
     SetKelvanor1(nullptr);
+    ForgetModuleInputWords();
     ClearProgramEndSteps();
     SetProcessEnder(nullptr);
     SetAppEnding(false);

@@ -3,6 +3,7 @@
 // driving an emulated module through the program's client, and the way out.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "InputReading.h"
 #include "HostTest.h"
 #include "KelvanorDispatchClient.h"
 #include "KelvanorHost.h"
@@ -135,7 +137,8 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     tamberlo::KelvanorClient& k = tamberlo::Kelvanor1();
     EXPECT_TRUE(library.HasLiveObjects());
-    EXPECT_EQ(k.Connect(), 1);
+    tamberlo::shared.ModuleAanwezig = k.Connect();  // as the program's search does
+    EXPECT_EQ(tamberlo::shared.ModuleAanwezig, 1);
     EXPECT_EQ(k.GetModuleType(0), 1);
 
     // A rung: module input 1 sets module output 1, through the program's side.
@@ -161,6 +164,46 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     EXPECT_FALSE(library.HasLiveObjects());
     EXPECT_EQ(&tamberlo::Kelvanor1(), &tamberlo::Kelvanor1());
     EXPECT_EQ(tamberlo::Kelvanor1().GetModuleType(0), 0);
+}
+
+TEST_F(HostingTest, OnlyTheDigitalWordOfTheModuleInUseFeedsTheModuleInputs) {
+    using tamberlo::shared;
+    // The search reported words of modules 2 and 3; the program uses module 2.
+    tamberlo::ForgetModuleInputWords();
+    tamberlo::Kelvanor1_InputWordChanged(2, 0, 0x0012);
+    tamberlo::Kelvanor1_InputWordChanged(3, 0, 0x0034);
+    tamberlo::TakeModuleInputWord(0b110);
+    shared.ModuleAanwezig = 0b110;
+    EXPECT_EQ(shared.ModuleIngangWoord, 0x12);
+    tamberlo::Kelvanor1_InputWordChanged(2, 1, 0x03FF);  // an analog word
+    tamberlo::Kelvanor1_InputWordChanged(2, 4, 0x0001);
+    tamberlo::Kelvanor1_InputWordChanged(3, 0, 0x00FF);  // another module
+    tamberlo::Kelvanor1_InputWordChanged(9, 0, 0x00FF);  // no module at all
+    EXPECT_EQ(shared.ModuleIngangWoord, 0x12);
+    tamberlo::Kelvanor1_InputWordChanged(2, 0, 0x0005);
+    EXPECT_EQ(shared.ModuleIngangWoord, 5);
+    // A new search that finds only module 3 takes its last word.
+    tamberlo::TakeModuleInputWord(0b100);
+    EXPECT_EQ(shared.ModuleIngangWoord, 0xFF);
+}
+
+TEST_F(HostingTest, AnAnalogReportDoesNotSwitchTheModuleInputs) {
+    tamberlo::test::FakeDialogs dialogs;
+    ModuleEmulator& delta = AddModule(2, {.personality = Personality::Delta});
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    ASSERT_TRUE(tamberlo::HostKelvanorControl());
+    tamberlo::shared.ModuleAanwezig = tamberlo::Kelvanor1().Connect();
+    ASSERT_EQ(tamberlo::shared.ModuleAanwezig, 1);
+    delta.ReportInputWord0(1, 0x0002);
+    ASSERT_TRUE(PumpUntil([] { return tamberlo::shared.ModuleIngangWoord == 2; }));
+    delta.SendFrame(1, 0x0155);
+    delta.SendFrame(2, 0x00FF);
+    // The write's echo comes after the frames; the events they raised are
+    // posted by the time the write returns.
+    tamberlo::Kelvanor1().SetDigitalOutput0(1);
+    ASSERT_EQ(delta.OutputWord(1, 0), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tamberlo::shared.ModuleIngangWoord, 2);
 }
 
 TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
