@@ -11,25 +11,25 @@ namespace tamberlo {
 
 namespace {
 
-QString ZoekBestand() {
+QString FindFile() {
     const QDir map(AppPath());
-    for (const QString& naam : map.entryList(QDir::Files))
-        if (naam.compare(QStringLiteral("Poortsettings.dat"), Qt::CaseInsensitive) == 0) return map.filePath(naam);
+    for (const QString& name : map.entryList(QDir::Files))
+        if (name.compare(QStringLiteral("Poortsettings.dat"), Qt::CaseInsensitive) == 0) return map.filePath(name);
     return {};
 }
 
 }  // namespace
 
-void LeesPoortsettings() {
+void ReadPortSettings() {
     shared.ParallellePoortAdressen = {0x378, 0x278, 0x3BC};
-    const QString pad = ZoekBestand();
-    if (pad.isEmpty()) return;
-    QFile f(pad);
+    const QString path = FindFile();
+    if (path.isEmpty()) return;
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = f.read(64 * 1024);  // a title and three short fields
-    const auto adressen = ParsePortSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    for (std::size_t p = 0; p < adressen.size(); ++p)
-        if (adressen[p]) shared.ParallellePoortAdressen[p] = static_cast<Long>(*adressen[p]);
+    const auto addresses = ParsePortSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    for (std::size_t p = 0; p < addresses.size(); ++p)
+        if (addresses[p]) shared.ParallellePoortAdressen[p] = static_cast<Long>(*addresses[p]);
 }
 
 }  // namespace tamberlo

@@ -9,39 +9,39 @@
 #include "Dialogs.h"
 #include "SettingsFileFormat.h"
 #include "ProgramFolder.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
 namespace {
 
 // A number as the program prints it: sign position, digits, trailing blank.
-QByteArray NummerVorm(Long v) {
+QByteArray NumberForm(Long v) {
     return (v < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(v < 0 ? -static_cast<qint64>(v) : v) + ' ';
 }
 
 }  // namespace
 
-QString StandaardNetwerkAdres() { return QStringLiteral("192.168.1.100"); }
+QString DefaultNetworkAddress() { return QStringLiteral("192.168.1.100"); }
 
-QString InstellingenPad() { return AppPath() + QStringLiteral("/Tamberlo.ini"); }
+QString SettingsPath() { return AppPath() + QStringLiteral("/Tamberlo.ini"); }
 
-QByteArray InstellingenTekst(bool engels, const QString& host, Long port) {
+QByteArray SettingsText(bool english, const QString& host, Long port) {
     QByteArray t;
     t += "Instellingen voor Tamberlo\r\n";
     t += "Laatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n";
-    t += NummerVorm(engels ? 1 : 0) + "\r\n";
+    t += NumberForm(english ? 1 : 0) + "\r\n";
     t += "Ip-adres\r\n";
     t += QByteArray::fromStdString(ToCodePage(host)) + "\r\n";
     t += "Poort\r\n";
-    t += NummerVorm(port) + "\r\n";
+    t += NumberForm(port) + "\r\n";
     return t;
 }
 
-bool SchrijfInstellingen(bool engels, const QString& host, Long port) {
-    QSaveFile f(InstellingenPad());
+bool WriteSettings(bool english, const QString& host, Long port) {
+    QSaveFile f(SettingsPath());
     if (!f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray t = InstellingenTekst(engels, host, port);
+    const QByteArray t = SettingsText(english, host, port);
     if (f.write(t) != t.size()) {
         f.cancelWriting();
         return false;
@@ -49,39 +49,39 @@ bool SchrijfInstellingen(bool engels, const QString& host, Long port) {
     return f.commit();
 }
 
-bool SchrijfInstellingenVanWinsock() {
-    return SchrijfInstellingen(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort());
+bool WriteSettingsFromWinsock() {
+    return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort());
 }
 
 void LeesInstellingen() {
-    const QString pad = InstellingenPad();
-    if (!QFileInfo::exists(pad)) {
+    const QString path = SettingsPath();
+    if (!QFileInfo::exists(path)) {
         shared.TaalVlag = false;
-        shared.NetwerkAdres = StandaardNetwerkAdres();
-        shared.NetwerkPoort = kStandaardPoort;
-        if (!SchrijfInstellingen(false, shared.NetwerkAdres, shared.NetwerkPoort))
-            dialogs().MsgBox(TekstGeenSchrijfrechtenTaal(), MsgButtons::Ok);
+        shared.NetwerkAdres = DefaultNetworkAddress();
+        shared.NetwerkPoort = kDefaultPort;
+        if (!WriteSettings(false, shared.NetwerkAdres, shared.NetwerkPoort))
+            dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);
         return;
     }
 
     QByteArray bytes;
-    QFile f(pad);
+    QFile f(path);
     if (f.open(QIODevice::ReadOnly)) bytes = f.read(64 * 1024);  // seven short lines
-    const ParsedSettings gelezen = ParseSettingsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const ParsedSettings read = ParseSettingsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 
     // Anything but 1 or 0 keeps the language as it is.
-    if (gelezen.english) shared.TaalVlag = *gelezen.english;
-    const QString host = FromCodePage(gelezen.host);
-    shared.NetwerkAdres = host.isEmpty() ? StandaardNetwerkAdres() : host;
-    shared.NetwerkPoort = gelezen.port ? static_cast<Long>(*gelezen.port) : kStandaardPoort;
+    if (read.english) shared.TaalVlag = *read.english;
+    const QString host = FromCodePage(read.host);
+    shared.NetwerkAdres = host.isEmpty() ? DefaultNetworkAddress() : host;
+    shared.NetwerkPoort = read.port ? static_cast<Long>(*read.port) : kDefaultPort;
 }
 
-QString TekstGeenSchrijfrechtenTaal() {
+QString TextNoWriteAccessLanguage() {
     return T("Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast.",
              "File write protected. Language settings only for this session.");
 }
 
-QString TekstGeenSchrijfrechtenAdres() {
+QString TextNoWriteAccessAddress() {
     return T("Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.",
              "File write protected. IP-address applied only for this session.");
 }

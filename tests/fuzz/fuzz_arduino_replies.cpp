@@ -15,10 +15,10 @@ using namespace tamberlo;
 namespace {
 
 void check(const QString& reply) {
-    if (reply.size() > ArduinoReplyFramer::kMaxAntwoord) std::abort();
+    if (reply.size() > ArduinoReplyFramer::kMaxReply) std::abort();
     if (reply.contains(QLatin1Char('\r')) || reply.contains(QLatin1Char('\n'))) std::abort();
-    const ArduinoAntwoord a = LeesArduinoAntwoord(reply);
-    if (a.soort == ArduinoAntwoord::Soort::Analoog && (a.kanaal < 0 || a.kanaal > 4)) std::abort();
+    const ArduinoReply a = ReadArduinoReply(reply);
+    if (a.kind == ArduinoReply::Kind::Analoog && (a.channel < 0 || a.channel > 4)) std::abort();
     if (a.waarde < 0) std::abort();
 }
 

@@ -14,18 +14,18 @@ using namespace tamberlo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    NetwerkFramer framer;
+    NetworkFramer framer;
     while (in.remaining_bytes() > 0) {
         const std::string piece = in.ConsumeRandomLengthString(600);
         // As the socket hands the bytes over.
         for (const QString& message : framer.Feed(QString::fromLatin1(piece.data(), static_cast<qsizetype>(piece.size())))) {
-            if (message.size() > NetwerkFramer::kMaxBericht || message.contains(kBerichtEinde)) std::abort();
+            if (message.size() > NetworkFramer::kMaxMessage || message.contains(kMessageEnd)) std::abort();
             const QString payload = message.mid(3);
             for (const char* key : {"k0-", "k8-", "a7-", "m1-", "x"}) {
-                const auto v = ZoekWaarde(payload, QString::fromLatin1(key));
+                const auto v = FindValue(payload, QString::fromLatin1(key));
                 if (v && (*v < 0 || *v > 1000000)) std::abort();  // at most six digits, never negative
             }
-            const auto n = LeesNetwerkGetal(payload);
+            const auto n = ReadNetworkNumber(payload);
             if (n && (*n < 0 || *n > 1000000)) std::abort();
         }
     }
