@@ -18,8 +18,8 @@ void check(const QString& reply) {
     if (reply.size() > ArduinoReplyFramer::kMaxReply) std::abort();
     if (reply.contains(QLatin1Char('\r')) || reply.contains(QLatin1Char('\n'))) std::abort();
     const ArduinoReply a = ReadArduinoReply(reply);
-    if (a.kind == ArduinoReply::Kind::Analoog && (a.channel < 0 || a.channel > 4)) std::abort();
-    if (a.waarde < 0) std::abort();
+    if (a.kind == ArduinoReply::Kind::Analog && (a.channel < 0 || a.channel > 4)) std::abort();
+    if (a.value < 0) std::abort();
 }
 
 }  // namespace
