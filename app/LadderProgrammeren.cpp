@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
+#include "ConditionEditor.h"
+#include "ConditionLinks.h"
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
 #include "LadderGeometry.h"
+#include "LadderKnoppen.h"
 #include "LadderView.h"
 #include "Muiswiel.h"
 #include "Picture.h"
@@ -81,6 +84,12 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
+
+    // The condition editor takes the control panel's place while a cell is edited.
+    conditionEditor().placeIn(this, PanelBesturing->geometry(), PanelKopInstellingen, PanelBesturing);
+    ladderKnoppen.CommandPanelConditie = [](int i) { CommandPanelConditie_Click(i); };
+    ladderKnoppen.CommandVoegConditieToe = [](int i) { CommandVoegConditieToe_Click(i); };
+    ladderKnoppen.CommandVoegConditieToeVertikaal = [](int i) { CommandVoegConditieToeVertikaal_Click(i); };
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::VerversUitLadderView);
