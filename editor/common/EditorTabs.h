@@ -3,7 +3,7 @@
 // other. Choosing a tab (by the user, or by code with RunIfChanged) runs the
 // click handler with the tab now chosen; which panel lies in front is the
 // editor's own decision (bringToFront), not the tab bar's. Captions too wide
-// for a narrow edit area wrap at their blanks.
+// for a narrow edit area wrap at their blanks; the tabs share the width.
 
 #include <QStackedWidget>
 #include <QTabBar>
@@ -43,6 +43,7 @@ protected:
 private:
     // A caption too wide for its share of the bar is shown one word a line.
     void fitCaptions();
+    void arrange();
 
     QTabBar* bar_;
     QStackedWidget* panels_;
