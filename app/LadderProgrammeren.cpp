@@ -5,11 +5,14 @@
 #include <algorithm>
 
 #include "CommandPrinten.h"
+#include "ConditionEditor.h"
+#include "ConditionLinks.h"
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
 #include "LadderGeometry.h"
+#include "LadderButtons.h"
 #include "LadderView.h"
 #include "MouseWheel.h"
 #include "Picture.h"
@@ -83,6 +86,12 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
+
+    // The condition editor takes the control panel's place while a cell is edited.
+    conditionEditor().placeIn(this, PanelBesturing->geometry(), PanelKopInstellingen, PanelBesturing);
+    ladderButtons.CommandPanelConditie = [](int i) { CommandPanelConditie_Click(i); };
+    ladderButtons.CommandVoegConditieToe = [](int i) { CommandVoegConditieToe_Click(i); };
+    ladderButtons.CommandVoegConditieToeVertikaal = [](int i) { CommandVoegConditieToeVertikaal_Click(i); };
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::RefreshFromLadderView);
