@@ -24,7 +24,10 @@ bool WeigerTijdensRun() {
     return true;
 }
 
-FileDialogRequest Verzoek() { return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp")}; }
+FileDialogRequest Verzoek() {
+    return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"),
+            T("Ladderprogramma's", "Ladder programs"), T("Alle bestanden", "All files")};
+}
 
 }  // namespace
 

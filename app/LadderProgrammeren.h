@@ -8,6 +8,7 @@
 // The toolbar buttons are plain buttons: the parts that own their commands
 // connect to their `clicked` signal.
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -38,8 +39,15 @@ public:
     void TaalAanpassenConActBeh();
     // The window caption: title, version and the supported interfaces.
     void CaptionFormAanpassen();
+    // The explanatory picture of an editor's item (group, item) at the right
+    // of the ladder; a pair it does not know keeps the picture it has.
+    void Show_Interface(int group, int item);
     // Shows what moved on in ladderView (the frame timer calls it).
     void VerversUitLadderView();
+
+    // A toolbar button's back colour (&HBBGGRR), and the colour it has.
+    static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
+    static std::uint32_t KnopKleur(const QPushButton* knop) { return knop->property("vbBackColor").toUInt(); }
 
     // The drawing area's top edge for a scroll value: 56 - 15 × value.
     static int BovenkantVoor(int waarde) { return 56 - 15 * waarde; }
@@ -72,6 +80,7 @@ public:
     QPushButton* CommandDashboard;
     QPushButton* CommandAbout;
     QPushButton* CommandResetAll;
+    QPushButton* CommandInitialiseer;  // part of the design, never shown
     Panel3D* SSPanelFlood;
     Panel3D* SSPanel80;              // "Tijd per Cyclus"
     Panel3D* PanelCyclustijd;
@@ -93,6 +102,9 @@ public:
     Panel3D* SSPanel77;              // "Variabele"
     ControlArray<Panel3D> PanelVarABC{1, 3};
 
+    QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
+    QLabel* Image_Show_Interface;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
@@ -100,8 +112,8 @@ protected:
 
 private:
     void BouwBesturing();
+    void BouwUitlegAfbeelding();  // the explanatory picture's frame, hidden
     QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b = 86, int h = 36);
-    static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
 
     QTimer frame_;
     std::uint64_t panelenGetoond_ = ~std::uint64_t(0);

@@ -9,6 +9,7 @@
 #include "Muiswiel.h"
 #include "OpstartDiensten.h"
 #include "OpstartTeksten.h"
+#include "SettingsWindow.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "Vensters.h"
@@ -138,6 +139,9 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);
     WinsockHost().SetRemotePort(shared.NetwerkPoort);
+    ladderView.panelIPadres = WinsockHost().RemoteHost();
+    ladderView.panelPoort = QString::number(WinsockHost().RemotePort());
+    Instellingen();  // created here, so the language pass finds it
 
     // 23. Not connected.
     ladderView.status.caption = T("Niet verbonden.", "Not Connected.");

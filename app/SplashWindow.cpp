@@ -11,6 +11,7 @@
 #include "OpstartDiensten.h"
 #include "OpstartTeksten.h"
 #include "Picture.h"
+#include "QtTranslations.h"
 #include "SharedState.h"
 #include "Versie.h"
 #include "VbColor.h"
@@ -163,6 +164,7 @@ void SplashWindow::Laden(bool zonderArgumenten) {
     }
     geladen_ = true;
     opstartDiensten().LeesInstellingen();
+    ApplyQtLanguage();
     ProgressBar->setValue(1);  // settings read
     ZetActivatieTeksten();
     show();

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "CaptionTable.h"
 #include "DashboardView.h"
 #include "Detection.h"
 #include "LadderView.h"
@@ -322,33 +323,26 @@ void DashboardWindow::Refresh() {
 }
 
 void DashboardWindow::zetToonNetwerkTekst(bool getoond) {
-    const bool en = shared.TaalVlag;
-    if (getoond)
-        CMDToonNetwerk->setText(en ? QStringLiteral("Hide the status of the network pc.")
-                                   : QStringLiteral("Verberg de status van de netwerk pc."));
-    else
-        CMDToonNetwerk->setText(en ? QStringLiteral("Show the status of the network pc.")
-                                   : QStringLiteral("Toon de status van de netwerk pc."));
+    CMDToonNetwerk->setText(captionOf(dashboardCaptions(), getoond ? "CMDToonNetwerk/shown" : "CMDToonNetwerk/hidden"));
 }
 
 void DashboardWindow::TaalAanpassen() {
-    const bool en = shared.TaalVlag;
-    FrameInUitLokaal->setTitle(en ? QStringLiteral("In- and Outputs Local pc.") : QStringLiteral("In- en Uitgangen Deze pc."));
-    FrameInUitNetwerk->setTitle(en ? QStringLiteral("In- and Outputs Network pc.")
-                                   : QStringLiteral("In- en Uitgangen Netwerk pc."));
-    const QString velUit = en ? QStringLiteral("Velleman Out") : QStringLiteral("Velleman Uit");
-    const QString parUit = en ? QStringLiteral("Parallel Out") : QStringLiteral("Parallel Uit");
-    const QString braskUit = en ? QStringLiteral("Brask Ember Out") : QStringLiteral("Brask Ember Uit");
-    const QString koppen[] = {QStringLiteral("Arduino Uit"), velUit, QStringLiteral("Velleman In"), velUit,
-                              QStringLiteral("Velleman In"), parUit, QStringLiteral("Parallel In"), braskUit,
-                              QStringLiteral("Brask Ember In"), QStringLiteral("Arduino In"),
-                              QStringLiteral("Arduino Uit"), QStringLiteral("Arduino In")};
-    for (int i = 0; i <= 11; ++i) PanelKop(i)->SetCaption(koppen[i]);
-    for (int i = 1; i <= 8; ++i) PanelKopNetw(i)->SetCaption(koppen[i]);
+    const CaptionTable d = dashboardCaptions();
+    FrameInUitLokaal->setTitle(captionOf(d, "FrameInUitLokaal"));
+    FrameInUitNetwerk->setTitle(captionOf(d, "FrameInUitNetwerk"));
+    // Both frames' column heads 1-8 take the same texts.
+    for (int i = 1; i <= 8; ++i) {
+        const QString kop = captionOf(d, QStringLiteral("PanelKop(%1)").arg(i).toStdString());
+        PanelKop(i)->SetCaption(kop);
+        PanelKopNetw(i)->SetCaption(kop);
+    }
+    // The Arduino's heads and the timers' head read the same in both languages.
+    for (int i : {0, 10}) PanelKop(i)->SetCaption(QStringLiteral("Arduino Uit"));
+    for (int i : {9, 11}) PanelKop(i)->SetCaption(QStringLiteral("Arduino In"));
     PanelKopNetw(9)->SetCaption(QStringLiteral("Arduino"));
     PanelKopTimers->SetCaption(QStringLiteral("Timers 0 - 8 (Sec.)"));
-    CHKAltijdBoven->setText(en ? QStringLiteral("Always on top.") : QStringLiteral("Altijd op de voorgrond."));
-    CMDDashboardSluiten->setText(en ? QStringLiteral("Close") : QStringLiteral("Sluiten"));
+    CHKAltijdBoven->setText(captionOf(d, "CHKAltijdBoven"));
+    CMDDashboardSluiten->setText(captionOf(d, "CMDDashboardSluiten"));
     // Judged by the height, which is what the button switches.
     zetToonNetwerkTekst(HeightTwips() > kHoogteLokaal);
 }
