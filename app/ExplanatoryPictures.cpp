@@ -79,6 +79,7 @@ void LadderProgrammeren::Show_Interface(int group, int item) {
             return;
         }
         Image_Show_Interface->setPixmap(picture);
+        Image_Show_Interface->setProperty("vbPicture", p->file);
         Image_Show_Interface->resize(picture.size());
         Picture_Holder_Show_Interface->move(Picture_Holder_Show_Interface->x(), p->top);
     }

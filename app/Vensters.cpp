@@ -2,6 +2,7 @@
 
 #include "LadderProgrammeren.h"
 #include "Detection.h"
+#include "SettingsWindow.h"
 #include "SplashWindow.h"
 
 namespace tamberlo {
@@ -31,6 +32,7 @@ SplashWindow& SplashVenster() {
 }
 
 void VergeetVensters() {
+    ForgetInstellingen();
     delete splash;
     splash = nullptr;
     delete hoofd;

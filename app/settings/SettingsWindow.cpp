@@ -26,8 +26,9 @@ SettingsWindow* window = nullptr;
 
 QString E(const char* control) { return captionOf(settingsCaptions(), control); }
 
-Panel3D* panel(QWidget* parent, const QString& caption, int x, int y, int w, int h) {
+Panel3D* panel(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h) {
     auto* p = new Panel3D(caption, parent);
+    p->setObjectName(name);
     p->setGeometry(x, y, w, h);
     return p;
 }
@@ -95,17 +96,15 @@ SettingsWindow::SettingsWindow(QWidget* parent) : FormWindow(parent) {
     connect(CMDVellemanVersie, &QPushButton::clicked, this, [this] { CMDVellemanVersie_Click(); });
     connect(CMDBraskVersie, &QPushButton::clicked, this, [] { Kelvanor1().AboutBox(); });
 
-    PanelNetwerk = panel(this, QStringLiteral("Netwerk"), 12, 214, 416, 22);
-    PanelNetwerkIPadres = panel(this, QStringLiteral("IP-Adres"), 12, 240, 100, 24);
-    PanelNetwerkPoort = panel(this, QStringLiteral("Poort"), 12, 268, 100, 24);
-    PanelIPadres = panel(this, QString(), 116, 240, 312, 24);
-    PanelPoort = panel(this, QString(), 116, 268, 312, 24);
+    PanelNetwerk = panel(this, "PanelNetwerk", QStringLiteral("Netwerk"), 12, 214, 416, 22);
+    PanelNetwerkIPadres = panel(this, "PanelNetwerkIPadres", QStringLiteral("IP-Adres"), 12, 240, 100, 24);
+    PanelNetwerkPoort = panel(this, "PanelNetwerkPoort", QStringLiteral("Poort"), 12, 268, 100, 24);
+    PanelIPadres = panel(this, "PanelIPadres", QString(), 116, 240, 312, 24);
+    PanelPoort = panel(this, "PanelPoort", QString(), 116, 268, 312, 24);
     for (Panel3D* p : {PanelIPadres, PanelPoort}) {
         p->SetBackColor(0xFFFFFF);
         p->setCursor(Qt::PointingHandCursor);
     }
-    PanelIPadres->setObjectName("PanelIPadres");
-    PanelPoort->setObjectName("PanelPoort");
     connect(PanelIPadres, &Panel3D::clicked, this, [] { PanelIPadres_Click(); });
     connect(PanelPoort, &Panel3D::clicked, this, [] { PanelPoort_Click(); });
 
