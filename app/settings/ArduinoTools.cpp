@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "ArduinoLink.h"
 #include "ArduinoProtocol.h"
 #include "PollTimers.h"
@@ -20,10 +22,14 @@ struct BusyGuard {
     ~BusyGuard() { busy = false; }
 };
 
-// Handles events until `seconds` have passed since `start` on `clock`.
+// Handles events until `seconds` have passed since `startNs` on `clock`.
+// WaitSeconds counts whole milliseconds, so it is asked again for the rest.
 void waitSince(const QElapsedTimer& clock, qint64 startNs, double seconds) {
-    const double left = seconds - double(clock.nsecsElapsed() - startNs) / 1e9;
-    if (left > 0) WaitSeconds(left);
+    for (;;) {
+        const double left = seconds - double(clock.nsecsElapsed() - startNs) / 1e9;
+        if (left <= 0 || AppEnding()) return;
+        WaitSeconds(std::max(left, 0.001));
+    }
 }
 
 }  // namespace
