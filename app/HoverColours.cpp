@@ -24,7 +24,11 @@ constexpr std::uint32_t kGrey = 0xD7D7D7;
 class ToolbarHover : public QObject {
 public:
     explicit ToolbarHover(LadderProgrammeren& w) : QObject(&w), w_(w), buttons_(ToolbarButtons(w)) {
-        for (QPushButton* b : buttons_) watch(b);
+        for (QPushButton* b : buttons_) {
+            watch(b);
+            // A move over a button is the button's alone, not the panel's around it.
+            b->setAttribute(Qt::WA_NoMousePropagation);
+        }
         std::vector<QPushButton*> allButAbout;
         for (QPushButton* b : buttons_)
             if (b != w.CommandAbout) allButAbout.push_back(b);
