@@ -4,13 +4,16 @@
 // that reading the file in that language gives; Tamberlo.ini follows.
 #include "OpstartFixture.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QPushButton>
 
 #include <map>
 
 #include "CaptionTable.h"
 #include "Dashboard.h"
 #include "EveryKindLadder.h"
+#include "FileCommands.h"
 #include "LadderFile.h"
 #include "MainWindowCommands.h"
 #include "SettingsFile.h"
@@ -169,6 +172,23 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     EXPECT_EQ(snapshot(), dutchSwitched) << firstDifference(snapshot(), dutchSwitched);
     EXPECT_EQ(dutchSwitched, dutchRead) << firstDifference(dutchSwitched, dutchRead);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+}
+
+TEST_F(LanguageSwitchTest, QtsOwnDialogsAndTheFileFilterFollowTheLanguage) {
+    auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    Start();  // Dutch from the start
+    EXPECT_EQ(cancelText(), "Annuleren");
+    CommandLezen();
+    EXPECT_EQ(dialogs.lastFileRequest.filterName, "Ladderprogramma's");
+    CommandTaal_Click();
+    EXPECT_EQ(cancelText(), "Cancel");
+    CommandLezen();
+    EXPECT_EQ(dialogs.lastFileRequest.filterName, "Ladder programs");
+    CommandTaal_Click();
+    EXPECT_EQ(cancelText(), "Annuleren");
 }
 
 TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
