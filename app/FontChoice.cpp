@@ -50,6 +50,9 @@ std::optional<FontChoice> qtFontDialog(const QFont& current) {
     auto* fonts = new QFontDialog(current, &dialog);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
+    // The font part is a dialog of its own: its Esc and Enter end the whole dialog.
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     layout->addWidget(fonts);
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(T("Kleur:", "Colour:"), &dialog));
