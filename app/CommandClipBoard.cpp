@@ -3,13 +3,13 @@
 #include "MainWindowCommands.h"
 #include "PollTimers.h"
 #include "SettingsWindow.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
 void CommandClipBoard_Click() {
     TimerLeesIngangen().SetEnabled(false);
-    Instellingen().ShowOver(&LadderProgrammerenVenster());
+    Instellingen().ShowOver(&LadderProgrammerenWindow());
 }
 
 }  // namespace tamberlo

@@ -5,7 +5,7 @@
 #include "LadderProgrammeren.h"
 #include "Picture.h"
 #include "SharedState.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
@@ -49,7 +49,7 @@ std::optional<Picture> pictureOf(int group, int item) {
 
 }  // namespace
 
-void LadderProgrammeren::BouwUitlegAfbeelding() {
+void LadderProgrammeren::BuildExplanatoryPicture() {
     Picture_Holder_Show_Interface = new QWidget(this);
     Picture_Holder_Show_Interface->setObjectName("Picture_Holder_Show_Interface");
     Picture_Holder_Show_Interface->setAutoFillBackground(true);
@@ -63,17 +63,17 @@ void LadderProgrammeren::BouwUitlegAfbeelding() {
 
     // The editors show and hide the picture through these hooks.
     explanatoryPicture.show = [](int group, int item) {
-        if (LadderProgrammerenBestaat()) LadderProgrammerenVenster().Show_Interface(group, item);
+        if (LadderProgrammerenExists()) LadderProgrammerenWindow().Show_Interface(group, item);
     };
     explanatoryPicture.hide = [] {
-        if (LadderProgrammerenBestaat()) LadderProgrammerenVenster().Picture_Holder_Show_Interface->hide();
+        if (LadderProgrammerenExists()) LadderProgrammerenWindow().Picture_Holder_Show_Interface->hide();
     };
 }
 
 void LadderProgrammeren::Show_Interface(int group, int item) {
     if (const std::optional<Picture> p = pictureOf(group, item)) {
         // Read anew on every call; a missing or unreadable file shows nothing.
-        const QPixmap picture = LaadAfbeelding(p->file);
+        const QPixmap picture = LoadPicture(p->file);
         if (picture.isNull()) {
             Picture_Holder_Show_Interface->hide();
             return;

@@ -18,9 +18,9 @@
 #include "MainWindowCommands.h"
 #include "Panel3D.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 #include "VbColor.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
@@ -127,9 +127,9 @@ void apply(QWidget* w, const FontChoice& c) {
 void applyToCells(LadderProgrammeren& w, const FontChoice& c) {
     w.PictureProgrammeerVenster->setFont(takeOver(w.PictureProgrammeerVenster->font(), c.font, false));
     const VbColor fore = QColorNaarVb(c.colour);
-    for (ConditionCellView& cell : ladderView.cel)
+    for (ConditionCellView& cell : ladderView.cell)
         for (CaptionPanel& line : cell.lines) line.foreColor = fore;
-    for (ActionRowView& row : ladderView.actie)
+    for (ActionRowView& row : ladderView.action)
         for (CaptionPanel& line : row.lines) line.foreColor = fore;
     ladderView.changed();
 }
@@ -139,7 +139,7 @@ void applyToCells(LadderProgrammeren& w, const FontChoice& c) {
 void SetFontDialog(std::function<std::optional<FontChoice>(const QFont&)> dialog) { fontDialog = std::move(dialog); }
 
 void CommandFont_Click() {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     const std::optional<FontChoice> choice = fontDialog ? fontDialog(w.CommandFont->font()) : qtFontDialog(w.CommandFont->font());
     if (choice && !choice->font.family().isEmpty()) {
         for (QWidget* child : w.findChildren<QWidget*>()) {
@@ -149,7 +149,7 @@ void CommandFont_Click() {
         applyToCells(w, *choice);
     }
     shared.KnopAccent = false;
-    LadderProgrammeren::ZetKnopKleur(w.CommandFont, 0xD7D7D7);
+    LadderProgrammeren::SetButtonColor(w.CommandFont, 0xD7D7D7);
 }
 
 }  // namespace tamberlo

@@ -11,8 +11,8 @@
 #include "LadderProgrammeren.h"
 #include "MainWindowCommands.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
-#include "Versie.h"
+#include "LanguageText.h"
+#include "Version.h"
 
 namespace tamberlo {
 
@@ -71,18 +71,18 @@ private:
 
     void hover(QPushButton* button) {
         // Moving within a button that is white already paints nothing.
-        if (LadderProgrammeren::KnopKleur(button) == kWhite) return;
+        if (LadderProgrammeren::ButtonColor(button) == kWhite) return;
         shared.KnopAccent = true;
-        LadderProgrammeren::ZetKnopKleur(button, kWhite);
+        LadderProgrammeren::SetButtonColor(button, kWhite);
         for (QPushButton* b : buttons_)
-            if (b != button && LadderProgrammeren::KnopKleur(b) != kGrey) LadderProgrammeren::ZetKnopKleur(b, kGrey);
+            if (b != button && LadderProgrammeren::ButtonColor(b) != kGrey) LadderProgrammeren::SetButtonColor(b, kGrey);
     }
 
     static void reset(const std::vector<QPushButton*>& buttons) {
         if (!shared.KnopAccent) return;
         shared.KnopAccent = false;
         for (QPushButton* b : buttons)
-            if (LadderProgrammeren::KnopKleur(b) == kWhite) LadderProgrammeren::ZetKnopKleur(b, kGrey);
+            if (LadderProgrammeren::ButtonColor(b) == kWhite) LadderProgrammeren::SetButtonColor(b, kGrey);
     }
 
     LadderProgrammeren& w_;
@@ -102,8 +102,8 @@ void InstallToolbarHover(LadderProgrammeren& w) { new ToolbarHover(w); }
 
 QString VersionBoxText() {
     const QChar cr('\r');
-    return T("Versie ", "Version ") + VersieNummer() + cr + cr + Copyright() + cr + cr +
-           QStringLiteral("https://tamberlo") + MakerDomein();
+    return T("Versie ", "Version ") + VersionNumber() + cr + cr + Copyright() + cr + cr +
+           QStringLiteral("https://tamberlo") + MakerDomain();
 }
 
 }  // namespace tamberlo

@@ -5,17 +5,17 @@
 #include "QtTranslations.h"
 #include "SettingsFile.h"
 #include "SharedState.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
 void CommandTaal_Click() {
     shared.TaalVlag = !shared.TaalVlag;
     ApplyQtLanguage();
-    LadderProgrammerenVenster().TaalAanpassenConActBeh();
+    LadderProgrammerenWindow().TaalAanpassenConActBeh();
     // The peer's address and port as WinsockHost holds them now: one taken
     // from a ladder file or typed in the settings window is kept too.
-    if (!SchrijfInstellingenVanWinsock()) dialogs().MsgBox(TekstGeenSchrijfrechtenTaal(), MsgButtons::Ok);
+    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);
 }
 
 }  // namespace tamberlo

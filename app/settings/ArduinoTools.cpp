@@ -41,13 +41,13 @@ void RunningLight(const std::function<void(const QString&)>& send) {
     for (int bit = 0; bit <= 7 && !AppEnding(); ++bit) {
         const qint64 t = clock.nsecsElapsed();
         n += 1 << bit;
-        send(ArduinoUitgangCommando(n));
+        send(ArduinoOutputCommand(n));
         waitSince(clock, t, 0.005);
     }
     for (int bit = 7; bit >= 0 && !AppEnding(); --bit) {
         const qint64 t = clock.nsecsElapsed();
         n -= 1 << bit;
-        send(ArduinoUitgangCommando(n));
+        send(ArduinoOutputCommand(n));
         waitSince(clock, t, 0.05);
     }
 }
@@ -77,7 +77,7 @@ void CMDArduinoInoVersie_Click(QPushButton& shown) {
     port.OnComm = [&port, &answer] { answer += port.Input(); };
     if (port.InBufferCount() > 0) port.Input();  // thrown away
     ResetArduinoLink();
-    port.Output(kArduinoVersie);
+    port.Output(kArduinoVersion);
     WaitSeconds(2.0);
     if (port.PortOpen() && port.InBufferCount() > 0) answer += port.Input();
     port.OnComm = linkHandler;

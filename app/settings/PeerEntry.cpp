@@ -7,7 +7,7 @@
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "SettingsFile.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
@@ -28,8 +28,8 @@ bool mayEdit() {
 }
 
 void showPeer() {
-    ladderView.panelIPadres = WinsockHost().RemoteHost();
-    ladderView.panelPoort = QString::number(WinsockHost().RemotePort());
+    ladderView.panelIpAddress = WinsockHost().RemoteHost();
+    ladderView.panelPort = QString::number(WinsockHost().RemotePort());
     ladderView.changed();
 }
 
@@ -68,7 +68,7 @@ void PanelIPadres_Click() {
     const QString answer = dialogs().InputBox(prompt, QString(), QString());
     WinsockHost().SetRemoteHost(answer.isEmpty() ? shared.NetwerkAdres : answer);
     showPeer();
-    if (!SchrijfInstellingenVanWinsock()) dialogs().MsgBox(TekstGeenSchrijfrechtenAdres(), MsgButtons::Ok);
+    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessAddress(), MsgButtons::Ok);
 }
 
 void PanelPoort_Click() {
@@ -79,7 +79,7 @@ void PanelPoort_Click() {
     const std::optional<Long> port = PortFromEntry(dialogs().InputBox(prompt, QString(), QString()));
     WinsockHost().SetRemotePort(port.value_or(shared.NetwerkPoort));
     showPeer();
-    if (!SchrijfInstellingenVanWinsock()) dialogs().MsgBox(TextNoWriteAccessPort(), MsgButtons::Ok);
+    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessPort(), MsgButtons::Ok);
 }
 
 }  // namespace tamberlo

@@ -10,13 +10,13 @@
 #include "Detection.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "OpstartDiensten.h"
+#include "StartUpServices.h"
 #include "PeerEntry.h"
 #include "PollTimers.h"
 #include "RaiseClick.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
@@ -134,7 +134,7 @@ void SettingsWindow::ApplyLanguage() {
 }
 
 void SettingsWindow::RefreshFromModels() {
-    const ComPoortLijst& ports = InstellingenComPoorten();
+    const ComPortList& ports = SettingsComPorts();
     if (ports.revision != portsShown_) {
         portsShown_ = ports.revision;
         QComboBox& c = *Combo_Beschikbare_Com_Poorten;
@@ -146,13 +146,13 @@ void SettingsWindow::RefreshFromModels() {
     }
     if (ladderView.revision != peerShown_) {
         peerShown_ = ladderView.revision;
-        if (PanelIPadres->Caption() != ladderView.panelIPadres) PanelIPadres->SetCaption(ladderView.panelIPadres);
-        if (PanelPoort->Caption() != ladderView.panelPoort) PanelPoort->SetCaption(ladderView.panelPoort);
+        if (PanelIPadres->Caption() != ladderView.panelIpAddress) PanelIPadres->SetCaption(ladderView.panelIpAddress);
+        if (PanelPoort->Caption() != ladderView.panelPort) PanelPoort->SetCaption(ladderView.panelPort);
     }
 }
 
 void SettingsWindow::syncPeriodicSearch() {
-    PeriodiekZoeken& k = periodiekZoeken();
+    PeriodicSearch& k = periodicSearch();
     k.CheckVelleman = CheckVelleman->isChecked() ? 1 : 0;
     k.CheckBrask = CheckBrask->isChecked() ? 1 : 0;
     k.CheckiCP12 = CheckiCP12->isChecked() ? 1 : 0;
@@ -160,7 +160,7 @@ void SettingsWindow::syncPeriodicSearch() {
 
 void SettingsWindow::CheckInterface_Click() {
     syncPeriodicSearch();
-    const PeriodiekZoeken& k = periodiekZoeken();
+    const PeriodicSearch& k = periodicSearch();
     if (k.CheckVelleman == 0 && k.CheckBrask == 0 && k.CheckiCP12 == 0)
         SelectOption(*OptionTimer(1));
     else
@@ -178,14 +178,14 @@ void SettingsWindow::OptionTimer_Click(int index) {
     }
     static constexpr int kIntervals[] = {0, 0, 10000, 30000, 60000};
     timer.SetInterval(kIntervals[index]);
-    const PeriodiekZoeken& k = periodiekZoeken();
+    const PeriodicSearch& k = periodicSearch();
     if (k.CheckVelleman != 1 && k.CheckBrask != 1 && k.CheckiCP12 != 1)
         for (QCheckBox* c : {CheckVelleman, CheckBrask, CheckiCP12}) SetCheckValue(*c, true);
     timer.SetEnabled(true);
 }
 
 void SettingsWindow::CMDVellemanVersie_Click() {
-    CMDVellemanVersie->setText(VellemanVersieTekst(opstartDiensten().VellemanVersie()));
+    CMDVellemanVersie->setText(VellemanVersionText(startUpServices().VellemanVersion()));
 }
 
 bool SettingsWindow::event(QEvent* e) {
@@ -205,7 +205,7 @@ void SettingsWindow::CMDOk_Click() {
     CMDVellemanVersie->setText(rememberedVellemanCaption_);
     CMDArduinoInoVersie->setText(rememberedVersionCaption_);
     GoBack();
-    if (LadderProgrammerenBestaat()) LadderProgrammerenVenster().setEnabled(true);
+    if (LadderProgrammerenExists()) LadderProgrammerenWindow().setEnabled(true);
 }
 
 void SettingsWindow::CancelPath() { CMDOk_Click(); }

@@ -2,7 +2,7 @@
 // the settings window's caption tables reaches its control in both
 // languages; a round trip over a ladder of every kind gives the captions
 // that reading the file in that language gives; Tamberlo.ini follows.
-#include "OpstartFixture.h"
+#include "StartUpFixture.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -22,17 +22,17 @@
 namespace tamberlo::test {
 namespace {
 
-class LanguageSwitchTest : public OpstartTest {
+class LanguageSwitchTest : public StartUpTest {
 protected:
     void TearDown() override {
         ForgetInstellingen();
-        OpstartTest::TearDown();
+        StartUpTest::TearDown();
     }
 
     // Applies the language TaalVlag holds (as the start-up does for English).
     void apply(bool english) {
         shared.TaalVlag = english;
-        LadderProgrammerenVenster().TaalAanpassenConActBeh();
+        LadderProgrammerenWindow().TaalAanpassenConActBeh();
     }
 
     static QString text(const QWidget* w) {
@@ -46,14 +46,14 @@ protected:
     // Everything the language touches: cells, rows, and the windows' captions.
     static QStringList snapshot() {
         QStringList s;
-        for (int i = 1; i <= kCondities; ++i)
-            for (const CaptionPanel& l : ladderView.cel[std::size_t(i)].lines) s.push_back(l.caption);
+        for (int i = 1; i <= kConditions; ++i)
+            for (const CaptionPanel& l : ladderView.cell[std::size_t(i)].lines) s.push_back(l.caption);
         // Reading in Dutch marks an analog output that waits for "not" with
         // "WON" on its interface line; a language switch never writes it.
         for (int r = 0; r <= kRungs; ++r)
-            for (const CaptionPanel& l : ladderView.actie[std::size_t(r)].lines)
+            for (const CaptionPanel& l : ladderView.action[std::size_t(r)].lines)
                 s.push_back(l.caption.endsWith("WON") ? l.caption.chopped(3) : l.caption);
-        s.push_back(ladderView.wijzigCaption);
+        s.push_back(ladderView.changeCaption);
         return s;
     }
     // The first entry where two snapshots differ, for a readable failure.
@@ -78,9 +78,9 @@ TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
             const QString want = QString::fromUtf8(english ? row.english : row.dutch);
             const std::string key = row.control;
             if (key == "CommandPanelConditie" || key == "CommandPanelActie") {
-                EXPECT_EQ(ladderView.wijzigCaption, want);
+                EXPECT_EQ(ladderView.changeCaption, want);
             } else if (key == "CommandVoegActieToe") {
-                EXPECT_EQ(ladderView.voegActieToeCaption, want);
+                EXPECT_EQ(ladderView.addActionCaption, want);
             } else if (key == "CommandTaal/picture") {
                 EXPECT_EQ(w.CommandTaal->property("vbPicture").toString(), want);
             } else if (key.starts_with("PanelStatus/")) {
@@ -104,7 +104,7 @@ TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
                 EXPECT_EQ(d.PanelKopNetw(i)->Caption(), want);
             } else if (key.starts_with("CMDToonNetwerk/")) {
                 // A dashboard exactly at its compact height offers to show the peer.
-                d.SetHeightTwips(key.ends_with("shown") ? DashboardWindow::kHoogteMetNetwerk : DashboardWindow::kHoogteLokaal);
+                d.SetHeightTwips(key.ends_with("shown") ? DashboardWindow::kHeightWithNetwork : DashboardWindow::kHeightLocal);
                 apply(english);
                 EXPECT_EQ(d.CMDToonNetwerk->text(), want);
             } else {
@@ -145,7 +145,7 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     Start();
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     const auto dutchRead = snapshot();
-    ASSERT_FALSE(ladderView.actie[0].lines[0].caption.isEmpty());  // the start-only row holds an action
+    ASSERT_FALSE(ladderView.action[0].lines[0].caption.isEmpty());  // the start-only row holds an action
 
     // The main window's caption stays; the settings file gets the language
     // and the peer the ladder file named.
@@ -155,10 +155,10 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     const auto englishSwitched = snapshot();
     EXPECT_EQ(ladderView.windowCaption, caption);
     EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
-    EXPECT_EQ(home.read("Tamberlo.ini"), InstellingenTekst(true, "192.168.1.20", 120));
-    EXPECT_EQ(SplashVenster().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
-    SplashVenster().ZetActivatieTeksten();  // the splash follows at its next activation
-    EXPECT_EQ(SplashVenster().lblLicenseTo->Caption(), "Ladder programming the interface.");
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "192.168.1.20", 120));
+    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    TheSplashWindow().SetActivationTexts();  // the splash follows at its next activation
+    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
 
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     EXPECT_EQ(snapshot(), englishSwitched) << firstDifference(snapshot(), englishSwitched);
@@ -166,7 +166,7 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
 
     CommandTaal_Click();
     EXPECT_FALSE(shared.TaalVlag);
-    EXPECT_EQ(home.read("Tamberlo.ini"), InstellingenTekst(false, "192.168.1.20", 120));
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "192.168.1.20", 120));
     const auto dutchSwitched = snapshot();
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     EXPECT_EQ(snapshot(), dutchSwitched) << firstDifference(snapshot(), dutchSwitched);
@@ -198,7 +198,7 @@ TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
     EXPECT_TRUE(shared.TaalVlag);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
-    EXPECT_EQ(LadderProgrammerenVenster().CommandTaal->text(), "English");
+    EXPECT_EQ(LadderProgrammerenWindow().CommandTaal->text(), "English");
 }
 
 }  // namespace

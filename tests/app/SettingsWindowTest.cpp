@@ -23,7 +23,7 @@
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "TempHome.h"
-#include "Vensters.h"
+#include "Windows.h"
 #include "WaitUntil.h"
 #include "Yielding.h"
 
@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         shared = SharedState{};
         ladderView = LadderView{};
-        periodiekZoeken() = PeriodiekZoeken{};
+        periodicSearch() = PeriodicSearch{};
         TimerConnect().SetEnabled(false);
         TimerConnect().SetInterval(10000);
         shared.NetwerkAdres = "192.168.1.100";
@@ -49,7 +49,7 @@ protected:
     void TearDown() override {
         TimerConnect().SetEnabled(false);
         TimerLeesIngangen().SetEnabled(false);
-        VergeetVensters();
+        ForgetWindows();
     }
 
     // The period selected, the search timer and the three boxes.
@@ -68,7 +68,7 @@ protected:
         Search s{0, TimerConnect().Enabled(), TimerConnect().Interval(), {}};
         for (int i = 1; i <= 4; ++i)
             if (w.OptionTimer(i)->isChecked()) s.option = i;
-        const PeriodiekZoeken& k = periodiekZoeken();
+        const PeriodicSearch& k = periodicSearch();
         s.boxes[0] = k.CheckVelleman;
         s.boxes[1] = k.CheckBrask;
         s.boxes[2] = k.CheckiCP12;
@@ -113,9 +113,9 @@ TEST_F(SettingsWindowTest, TypedPortsRoundHalfToEvenAndOutOfRangeKeepsTheDefault
         dialogs.inputAnswers = {text};
         PanelPoort_Click();
         EXPECT_EQ(WinsockHost().RemotePort(), port.value_or(4321)) << text.toStdString();
-        EXPECT_EQ(ladderView.panelPoort, QString::number(port.value_or(4321)));
+        EXPECT_EQ(ladderView.panelPort, QString::number(port.value_or(4321)));
     }
-    EXPECT_EQ(home.read("Tamberlo.ini"), InstellingenTekst(false, "10.1.1.1", 12));
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "10.1.1.1", 12));
     EXPECT_EQ(shared.NetwerkPoort, 4321);  // the value read at start-up stays
 }
 
@@ -134,8 +134,8 @@ TEST_F(SettingsWindowTest, AddressPanelByConnectionState) {
     shared.Verbindingsstatus = 0;  // idle: asked, shown and kept
     PanelIPadres_Click();
     EXPECT_EQ(WinsockHost().RemoteHost(), "10.9.9.9");
-    EXPECT_EQ(ladderView.panelIPadres, "10.9.9.9");
-    EXPECT_EQ(home.read("Tamberlo.ini"), InstellingenTekst(false, "10.9.9.9", 2000));
+    EXPECT_EQ(ladderView.panelIpAddress, "10.9.9.9");
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "10.9.9.9", 2000));
     PanelIPadres_Click();  // empty or cancelled: the address read at start-up
     EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.100");
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
@@ -155,7 +155,7 @@ TEST_F(SettingsWindowTest, UnwritableSettingsNameWhatHoldsForThisSession) {
 }
 
 TEST_F(SettingsWindowTest, LeavingTurnsPollingBackOnOnlyWithoutARun) {
-    LadderProgrammeren& main = LadderProgrammerenVenster();
+    LadderProgrammeren& main = LadderProgrammerenWindow();
     SettingsWindow& w = Instellingen();
     for (Integer status : {Integer(0), Integer(1), Integer(2)}) {
         shared.ProgrammaStatus = status;
@@ -239,7 +239,7 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     EXPECT_TRUE(TimerSerialPort().Enabled());  // the poll goes on afterwards
     const int polls = sketch.count("5");
     EXPECT_TRUE(WaitUntil([&] { return sketch.count("5") > polls; }));
-    EXPECT_EQ(shared.IngangDigitaal[kGroepArduinoLokaal][1], -1);  // poll replies reach the inputs again
+    EXPECT_EQ(shared.IngangDigitaal[kGroupArduinoLocal][1], -1);  // poll replies reach the inputs again
 
     // OK brings back the caption remembered when the window became active.
     Instellingen().CMDOk_Click();
@@ -250,7 +250,7 @@ TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {
     ArduinoEmulator com6(comDir.path(), 6, "ET");
     ArduinoEmulator com7(comDir.path(), 7, "TM");
     ASSERT_TRUE(com6.ok() && com7.ok());
-    InstellingenComPoorten() = ComPoortLijst{{"6", "7"}, {}, -1, 0};
+    SettingsComPorts() = ComPortList{{"6", "7"}, {}, -1, 0};
     bool nested = false;
     SetWaitHook([&](double) {
         if (!nested) {
@@ -263,7 +263,7 @@ TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {
     EXPECT_EQ(shared.ICP12Poort, 6);
     EXPECT_EQ(com6.count("90"), 1);
     EXPECT_EQ(com7.count("90"), 0);
-    EXPECT_EQ(InstellingenComPoorten().text, "6");
+    EXPECT_EQ(SettingsComPorts().text, "6");
 }
 
 }  // namespace

@@ -16,11 +16,11 @@
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "MainWindowCommands.h"
-#include "OpstartFixture.h"
+#include "StartUpFixture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "TempHome.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo::test {
 namespace {
@@ -56,7 +56,7 @@ protected:
     }
     void TearDown() override {
         SetFontDialog(nullptr);
-        VergeetVensters();
+        ForgetWindows();
         SetKelvanor1(nullptr);
     }
 
@@ -69,7 +69,7 @@ protected:
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), b, b, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
-    static std::uint32_t colour(const QPushButton* b) { return LadderProgrammeren::KnopKleur(b); }
+    static std::uint32_t colour(const QPushButton* b) { return LadderProgrammeren::ButtonColor(b); }
     static QString screenshotFolder() {
         const QString folder = QCoreApplication::applicationDirPath() + "/../screenshots";
         QDir().mkpath(folder);
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     w.show();
     RestyleCounter restyles;
     for (QPushButton* b : ToolbarButtons(w)) b->installEventFilter(&restyles);
@@ -112,7 +112,7 @@ TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
 }
 
 TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     press(w.CommandAfsluiten, Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     press(w.CommandAfsluiten, Qt::RightButton);
@@ -121,7 +121,7 @@ TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
 }
 
 TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     Panel3D* panel = w.SSPanel80;  // unmarked
     const qreal panelSize = panel->font().pointSizeF();
     const QFont buttonBefore = w.CommandResetAll->font();
@@ -152,11 +152,11 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
     EXPECT_EQ(panel->property("AutoSize").toInt(), 3);
     EXPECT_TRUE(w.PanelKopActie->font().bold());  // a marked panel is bold
     // The ladder's caption panels take the colour too.
-    EXPECT_EQ(ladderView.cel[1].lines[0].foreColor, 0x0000FFu);
+    EXPECT_EQ(ladderView.cell[1].lines[0].foreColor, 0x0000FFu);
 }
 
 TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     auto shown = [&] { return w.Image_Show_Interface->property("vbPicture").toString(); };
     for (int item = 0; item <= 4; ++item) {
         showExplanatoryPicture(1, item);
@@ -194,12 +194,12 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
 }
 
 TEST_F(ToolbarTest, ScreenshotsInBothLanguages) {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     w.show();
     for (bool english : {false, true}) {
         shared.TaalVlag = english;
         w.TaalAanpassenConActBeh();
-        w.VerversUitLadderView();
+        w.RefreshFromLadderView();
         const QString lang = english ? "en" : "nl";
         SettingsWindow& s = Instellingen();
         s.show();

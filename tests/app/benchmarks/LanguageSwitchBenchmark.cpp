@@ -13,20 +13,20 @@
 #include "LadderView.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 using namespace tamberlo;
 
 static LadderProgrammeren& fullLadder() {
-    LadderProgrammeren& w = LadderProgrammerenVenster();
+    LadderProgrammeren& w = LadderProgrammerenWindow();
     LadderWidget* area = w.PictureProgrammeerVenster;
-    for (int r = 1; r <= kRungs; ++r) area->MaakActieRij(r);
+    for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
     area->TekenVertikaleLijnen();
-    for (int i = 1; i <= kCondities; ++i) area->MaakConditieCel(i);
-    area->RailsVolledig();
+    for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
+    area->RailsFull();
     Dashboard();
     Instellingen();
-    for (int i = 1; i <= kCondities; ++i) {
+    for (int i = 1; i <= kConditions; ++i) {
         shared.Condities[std::size_t(i)] = {1, Integer(10 + i % 4), Integer(1 + i % 5), 0, Integer(i % 2), 0};
         SetPanelConditieBijLezen(i);
     }
@@ -54,7 +54,7 @@ static void BM_LanguageSwitchAndRepaint(benchmark::State& state) {
     for (auto _ : state) {
         shared.TaalVlag = !shared.TaalVlag;
         w.TaalAanpassenConActBeh();
-        w.VerversUitLadderView();
+        w.RefreshFromLadderView();
         QImage shown = w.grab().toImage();
         benchmark::DoNotOptimize(shown);
     }

@@ -9,8 +9,8 @@
 #include "Picture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
-#include "Versie.h"
+#include "LanguageText.h"
+#include "Version.h"
 
 namespace tamberlo {
 
@@ -30,8 +30,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     // The drawing area is cleared and its printed texts come back in the new language.
     ladderView.startNote = T("Deze regel wordt alleen bij de Start uitgevoerd!", " This line will only be executed at Start!");
 
-    ladderView.wijzigCaption = A("CommandPanelConditie");
-    ladderView.voegActieToeCaption = A("CommandVoegActieToe");
+    ladderView.changeCaption = A("CommandPanelConditie");
+    ladderView.addActionCaption = A("CommandVoegActieToe");
     for (auto [button, control] : {std::pair{CommandInitialiseer, "CommandInitialiseer"}, {CommandWissen, "CommandWissen"},
                                    {CommandPauze, "CommandPauze"}, {CommandSchrijven, "CommandSchrijven"},
                                    {CommandLezen, "CommandLezen"}, {CommandAfsluiten, "CommandAfsluiten"},
@@ -41,7 +41,7 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
         setText(button, control);
     const QString flag = A("CommandTaal/picture");
     CommandTaal->setProperty("vbPicture", flag);
-    CommandTaal->setIcon(QIcon(LaadAfbeelding(flag)));
+    CommandTaal->setIcon(QIcon(LoadPicture(flag)));
     SSPanel67->SetCaption(A("SSPanel67"));
     SSPanel77->SetCaption(A("SSPanel77"));
     SSPanel75->SetCaption(A("SSPanel75"));
@@ -60,24 +60,24 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
 
-    Dashboard().TaalAanpassen();
+    Dashboard().ApplyLanguage();
     Instellingen().ApplyLanguage();
     // ---- the editors' fixed captions (tables B and C) -----------------------
     // captionConditionEditor();
     // captionActionEditor();
     // -------------------------------------------------------------------------
 
-    for (int i = 1; i <= kCondities; ++i) SetPanelConditieBijAndereTaal(i);
+    for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);
     ladderView.rungNumbers = true;
     ladderView.changed();
 }
 
 void LadderProgrammeren::CaptionFormAanpassen() {
-    ladderView.windowCaption = VasteTitel() + T("  Versie ", "  Version ") + VersieNummer() +
+    ladderView.windowCaption = FixedTitle() + T("  Versie ", "  Version ") + VersionNumber() +
                                QStringLiteral(" Velleman, Brask, Arduino en Parallel.");
     ladderView.changed();
-    VerversUitLadderView();
+    RefreshFromLadderView();
 }
 
 }  // namespace tamberlo
