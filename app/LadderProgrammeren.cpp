@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CommandPrinten.h"
 #include "Dashboard.h"
 #include "MainWindowCommands.h"
 #include "Detection.h"
@@ -94,6 +95,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandClipBoard, &QPushButton::clicked, this, [] { CommandClipBoard_Click(); });
     connect(CommandTaal, &QPushButton::clicked, this, [] { CommandTaal_Click(); });
     connect(CommandFont, &QPushButton::clicked, this, [] { CommandFont_Click(); });
+    connect(CommandPrinten, &QPushButton::clicked, this, [this] { tamberlo::CommandPrinten(this); });
     connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
