@@ -13,6 +13,7 @@
 #include "LadderGeometry.h"
 #include "LadderKnoppen.h"
 #include "LadderView.h"
+#include "MainWindowActionEditor.h"
 #include "Muiswiel.h"
 #include "Picture.h"
 #include "PollTimers.h"
@@ -74,6 +75,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     VScrollProgrammeerVenster->installEventFilter(this);
 
     BouwBesturing();
+    buildActionEditor();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
@@ -261,6 +263,7 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     LadderVlak->resize(LadderVlak->width(), h);
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
+    placeActionEditor(*this);
     QWidget::resizeEvent(e);
 }
 

@@ -21,6 +21,8 @@
 
 namespace tamberlo {
 
+class ActionEditor;
+
 class LadderProgrammeren : public QWidget {
     Q_OBJECT
 public:
@@ -93,6 +95,9 @@ public:
     Panel3D* SSPanel77;              // "Variabele"
     ControlArray<Panel3D> PanelVarABC{1, 3};
 
+    ActionEditor* actionEditor = nullptr;  // TabActies and its panels, over PanelBesturing's place
+    QPushButton* CommandInitialiseer = nullptr;  // shows the start-only row's action cell
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
@@ -100,6 +105,7 @@ protected:
 
 private:
     void BouwBesturing();
+    void buildActionEditor();
     QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b = 86, int h = 36);
     static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
 

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
+#include "MainWindowActionEditor.h"
 #include "LadderView.h"
 #include "Muiswiel.h"
 #include "OpstartDiensten.h"
@@ -134,6 +135,9 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     s.CMDOk->setFocus();
     WaitWhile([&s] { return s.isVisible(); });
     if (AppEnding()) return;
+
+    // 21. The sound picker shows the program's folder.
+    showProgramFolderInSoundPicker(*this);
 
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);

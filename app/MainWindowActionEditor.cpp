@@ -1,0 +1,32 @@
+#include "MainWindowActionEditor.h"
+
+#include "ActionEditor.h"
+#include "ActionRows.h"
+#include "LadderKnoppen.h"
+#include "LadderProgrammeren.h"
+#include "SoundPanel.h"
+
+namespace tamberlo {
+
+void LadderProgrammeren::buildActionEditor() {
+    actionEditor = new ActionEditor(this, EditArea{PanelKopInstellingen, PanelBesturing});
+    placeActionEditor(*this);
+    ladderKnoppen.CommandPanelActie = [this](int r) { actionEditor->CommandPanelActie_Click(r); };
+    ladderKnoppen.CommandVoegActieToe = [](int r) { CommandVoegActieToe_Click(r); };
+
+    // Beside the start-only row's cell, under its note.
+    CommandInitialiseer = new QPushButton(QStringLiteral("Initialiseer"), PictureProgrammeerVenster);
+    CommandInitialiseer->setObjectName("CommandInitialiseer");
+    CommandInitialiseer->setGeometry(630, 40, 110, 26);
+    connect(CommandInitialiseer, &QPushButton::clicked, this, [] { CommandInitialiseer_Click(); });
+}
+
+void placeActionEditor(LadderProgrammeren& window) {
+    if (window.actionEditor) window.actionEditor->place(window.PanelBesturing->geometry());
+}
+
+void showProgramFolderInSoundPicker(LadderProgrammeren& window) {
+    window.actionEditor->PanelActieBewerkGeluid->showProgramFolder();
+}
+
+}  // namespace tamberlo
