@@ -2,7 +2,7 @@
 
 #include "ActionEditor.h"
 #include "ActionRows.h"
-#include "LadderKnoppen.h"
+#include "LadderButtons.h"
 #include "LadderProgrammeren.h"
 #include "SoundPanel.h"
 
@@ -11,8 +11,8 @@ namespace tamberlo {
 void LadderProgrammeren::buildActionEditor() {
     actionEditor = new ActionEditor(this, EditArea{PanelKopInstellingen, PanelBesturing});
     placeActionEditor(*this);
-    ladderKnoppen.CommandPanelActie = [this](int r) { actionEditor->CommandPanelActie_Click(r); };
-    ladderKnoppen.CommandVoegActieToe = [](int r) { CommandVoegActieToe_Click(r); };
+    ladderButtons.CommandPanelActie = [this](int r) { actionEditor->CommandPanelActie_Click(r); };
+    ladderButtons.CommandVoegActieToe = [](int r) { CommandVoegActieToe_Click(r); };
 
     // Beside the start-only row's cell, under its note.
     CommandInitialiseer = new QPushButton(QStringLiteral("Initialiseer"), PictureProgrammeerVenster);

@@ -9,7 +9,7 @@ int editedRow() {
 
 Integer& actionColumn(int column) { return shared.Acties[std::size_t(editedRow())][std::size_t(column)]; }
 
-ActionRowView& editedCell() { return ladderView.actie[std::size_t(editedRow())]; }
+ActionRowView& editedCell() { return ladderView.action[std::size_t(editedRow())]; }
 
 void setLine(ActionLine line, const std::optional<QString>& text) {
     if (!text) return;
@@ -19,7 +19,7 @@ void setLine(ActionLine line, const std::optional<QString>& text) {
 
 void setLineColours(VbColor back) {
     for (CaptionPanel& l : editedCell().lines) l.backColor = back;
-    editedCell().lines[kActionInterface].foreColor = kKleurKnopTekst;
+    editedCell().lines[kActionInterface].foreColor = kColorButtonText;
     ladderView.changed();
 }
 
@@ -30,8 +30,8 @@ void setFrameColour(VbColor frame) {
 
 void setWaitForNotLook(bool waitForNot) {
     CaptionPanel& line = editedCell().lines[kActionInterface];
-    line.backColor = waitForNot ? kKleurWachtOpNiet : kKleurActieGrijs;
-    line.foreColor = waitForNot ? kKleurWachtOpNietTekst : kKleurKnopTekst;
+    line.backColor = waitForNot ? kColorWaitForNot : kColorActionGrey;
+    line.foreColor = waitForNot ? kColorWaitForNotText : kColorButtonText;
     ladderView.changed();
 }
 

@@ -10,7 +10,7 @@
 #include "MemoryVariablePanel.h"
 #include "OutputPanel.h"
 #include "SoundPanel.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 #include "TimersPanel.h"
 
 namespace tamberlo {
@@ -117,32 +117,32 @@ void ActionEditor::CommandPanelActie_Click(int r) {
         case 0:
             PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
             setFrameColour(kFrameGrey);
-            setLineColours(kKleurActieGrijs);
+            setLineColours(kColorActionGrey);
             break;
         case 1: {
             PanelActieBewerkUitgang->SetPanelActieBewerkUitgang();
             setFrameColour(kFrameGrey);
             const int wait = actionColumn(5);
-            for (int l = kActionNumber; l <= kActionValue; ++l) editedCell().lines[std::size_t(l)].backColor = kKleurActieGrijs;
+            for (int l = kActionNumber; l <= kActionValue; ++l) editedCell().lines[std::size_t(l)].backColor = kColorActionGrey;
             if (wait == 0 || wait == 1) setWaitForNotLook(wait == 1);
             break;
         }
         case 2:
             PanelActieBewerkTimers->SetPanelActieBewerkTimers();
             setFrameColour(kFrameRed);
-            setLineColours(kKleurTimerRood);
+            setLineColours(kColorTimerRed);
             showTab(kTimersTab, PanelActieBewerkTimers);
             return;
         case 3:
             PanelActieBewerkGehVar->SetPanelActieBewerkGehVar();
             setFrameColour(kFrameCyan);
-            setLineColours(kKleurGehVarCyaan);
+            setLineColours(kColorMemoryVariableCyan);
             showTab(kMemoryTab, PanelActieBewerkGehVar);
             return;
         case 4:
             PanelActieBewerkGeluid->SetPanelActieBewerkGeluid();
             setFrameColour(kFrameGreen);
-            setLineColours(kKleurGeluidGroen);
+            setLineColours(kColorSoundGreen);
             showTab(kSoundTab, PanelActieBewerkGeluid);
             return;
     }
@@ -158,7 +158,7 @@ void ActionEditor::TabActies_Click(int tab) {
         case kOutputTab:
             if (kind == 1) break;
             setFrameColour(kFrameGrey);
-            setLineColours(kKleurActieGrijs);
+            setLineColours(kColorActionGrey);
             PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
             actionColumn(0) = 1;
             actionColumn(4) = 0;
@@ -168,7 +168,7 @@ void ActionEditor::TabActies_Click(int tab) {
         case kTimersTab:
             if (kind == 2) break;
             setFrameColour(kFrameRed);
-            setLineColours(kKleurTimerRood);
+            setLineColours(kColorTimerRed);
             PanelActieBewerkTimers->ResetPanelActieBewerkTimers();
             actionColumn(0) = 2;
             TabActies->bringToFront(PanelActieBewerkTimers);
@@ -176,7 +176,7 @@ void ActionEditor::TabActies_Click(int tab) {
         case kMemoryTab:
             if (kind == 3) break;
             setFrameColour(kFrameCyan);
-            setLineColours(kKleurGehVarCyaan);
+            setLineColours(kColorMemoryVariableCyan);
             PanelActieBewerkGehVar->ResetPanelActieBewerkGehVar();
             actionColumn(0) = 3;
             TabActies->bringToFront(PanelActieBewerkGehVar);
@@ -184,7 +184,7 @@ void ActionEditor::TabActies_Click(int tab) {
         case kSoundTab:
             if (kind == 4) break;
             setFrameColour(kFrameGreen);
-            setLineColours(kKleurGeluidGroen);
+            setLineColours(kColorSoundGreen);
             PanelActieBewerkGeluid->ResetPanelActieBewerkGeluid();
             actionColumn(0) = 4;
             TabActies->bringToFront(PanelActieBewerkGeluid);

@@ -5,7 +5,7 @@
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "LadderPresence.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
@@ -17,15 +17,15 @@ void CommandVoegActieToe_Click(int r) {
                          MsgButtons::Ok);
         return;
     }
-    ActionRowView& cell = ladderView.actie[std::size_t(r)];
+    ActionRowView& cell = ladderView.action[std::size_t(r)];
     cell.addButtonVisible = false;
     cell.frameVisible = true;
-    if (!shared.ConditiesAanwezig && !shared.ActiesAanwezig) ladderView.wissenPicture = QStringLiteral("BtnWissen.bmp");
+    if (!shared.ConditiesAanwezig && !shared.ActiesAanwezig) ladderView.clearPicture = QStringLiteral("BtnWissen.bmp");
     ladderView.changed();
 }
 
 void CommandInitialiseer_Click() {
-    ActionRowView& cell = ladderView.actie[0];
+    ActionRowView& cell = ladderView.action[0];
     cell.addButtonVisible = false;
     cell.frameVisible = true;
     ladderView.changed();
@@ -37,19 +37,19 @@ void ActionEditor::CommandVerwijderActie_Click() {
     ActionRowView& cell = editedCell();
     cell.frameVisible = false;
     if (r != 0) cell.addButtonVisible = true;  // row 0 comes back through CommandInitialiseer
-    cell.frameColor = kKleurActieBlauw;
+    cell.frameColor = kColorActionBlue;
     for (CaptionPanel& line : cell.lines) {
         line.caption.clear();
-        line.backColor = kKleurActieGrijs;
+        line.backColor = kColorActionGrey;
     }
-    cell.lines[kActionInterface].foreColor = kKleurKnopTekst;
+    cell.lines[kActionInterface].foreColor = kColorButtonText;
     // The sound names stay: making the row a sound again clears them.
     shared.Acties[std::size_t(r)].fill(0);
     ladderView.changed();
     close();
     IsErEenProgramma();
     if (!shared.ConditiesAanwezig && !shared.ActiesAanwezig) {
-        ladderView.wissenPicture = QStringLiteral("BtnWissenLeeg.bmp");
+        ladderView.clearPicture = QStringLiteral("BtnWissenLeeg.bmp");
         ladderView.changed();
     }
 }

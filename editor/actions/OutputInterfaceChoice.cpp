@@ -3,7 +3,7 @@
 #include "ActionEditCell.h"
 #include "CellTexts.h"
 #include "OutputPanel.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 

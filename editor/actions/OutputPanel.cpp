@@ -5,7 +5,7 @@
 #include "CellTexts.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 

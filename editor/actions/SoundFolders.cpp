@@ -50,7 +50,8 @@ QStringList volumeRoots() {
 
 QString driveOfFolder(const QString& folder) {
     if (folder.isEmpty()) return {};
-    if (isWindowsPath(folder)) return folder.left(2);
+    // A folder written on Windows, or one that is no absolute path, shows its first two characters.
+    if (isWindowsPath(folder) || !folder.startsWith(QLatin1Char('/'))) return folder.left(2);
     const QString path = QDir::cleanPath(folder);
     QString best = QStringLiteral("/");
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {

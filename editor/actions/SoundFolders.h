@@ -11,8 +11,9 @@ namespace tamberlo {
 // The drive list: the roots of the mounted volumes that hold files, "/" first.
 QStringList volumeRoots();
 // The drive of a stored sound folder: "C:" for a folder written on Windows
-// ("C:\..."), otherwise the root of the mounted volume the folder lies on
-// ("/" or "/media/stick"); empty for an empty folder.
+// ("C:\...") and for a path that is not absolute the first two characters,
+// otherwise the root of the mounted volume the folder lies on ("/" or
+// "/media/stick").
 QString driveOfFolder(const QString& folder);
 // The sub-folders of `folder`, sorted without regard to case.
 QStringList subfolders(const QString& folder);

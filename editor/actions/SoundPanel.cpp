@@ -11,7 +11,7 @@
 #include "ProgramFolder.h"
 #include "SoundFolders.h"
 #include "SoundPlayer.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 

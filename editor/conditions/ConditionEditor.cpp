@@ -154,7 +154,7 @@ void ConditionEditor::caption() {
 }
 
 void CommandPanelConditie_Click(int index) {
-    if (index < 1 || index > kCondities) return;
+    if (index < 1 || index > kConditions) return;
     if (shared.ProgrammaStatus == 1) {
         dialogs().MsgBox(runningRefusal(), MsgButtons::Ok);
         return;
@@ -231,7 +231,7 @@ void CommandOKConditie_Click() {
     if (!conditionEditorExists() || openEditor.kind != OpenEditor::Condition) return;
     closeEditing();
     if (const int i = edited::cell()) {
-        ladderView.cel[std::size_t(i)].frameColor = kKleurCelGroen;
+        ladderView.cell[std::size_t(i)].frameColor = kColorCellGreen;
         ladderView.changed();
     }
     endEditing();
@@ -240,20 +240,20 @@ void CommandOKConditie_Click() {
 void CommandVerwijderConditie_Click() {
     const int i = edited::cell();
     if (i == 0) return;
-    ConditionCellView& cell = ladderView.cel[std::size_t(i)];
+    ConditionCellView& cell = ladderView.cell[std::size_t(i)];
     cell.addButtonVisible = true;
     cell.frameVisible = false;
     closeEditing();
     for (auto& line : cell.lines) {
         line.caption.clear();
-        line.backColor = kKleurCelGrijs;
+        line.backColor = kColorCellGrey;
     }
-    cell.frameColor = kKleurCelGroen;
+    cell.frameColor = kColorCellGreen;
     shared.Condities[std::size_t(i)] = ConditionRow{};
     ladderView.changed();
     endEditing();
     IsErEenProgramma();
-    if (!shared.ConditiesAanwezig && !shared.ActiesAanwezig) ladderView.wissenPicture = QStringLiteral("BtnWissenLeeg.bmp");
+    if (!shared.ConditiesAanwezig && !shared.ActiesAanwezig) ladderView.clearPicture = QStringLiteral("BtnWissenLeeg.bmp");
 }
 
 void CommandVervers_Click() {

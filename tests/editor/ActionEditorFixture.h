@@ -28,7 +28,7 @@ using Lines = std::vector<std::string>;
 
 inline Lines captionsOf(int r) {
     Lines out;
-    for (const auto& line : ladderView.actie[std::size_t(r)].lines) out.push_back(line.caption.toStdString());
+    for (const auto& line : ladderView.action[std::size_t(r)].lines) out.push_back(line.caption.toStdString());
     return out;
 }
 

@@ -13,7 +13,7 @@ using namespace tamberlo::test;
 
 namespace {
 
-using Row = std::array<Integer, kActieKolommen>;
+using Row = std::array<Integer, kActionColumns>;
 
 std::vector<Row> everyValidRow() {
     std::vector<Row> rows;
@@ -47,7 +47,7 @@ struct Look {
 
 Look lookOf(int r) {
     Look look{captionsOf(r), {}};
-    const ActionRowView& cell = ladderView.actie[std::size_t(r)];
+    const ActionRowView& cell = ladderView.action[std::size_t(r)];
     look.colours.push_back(cell.frameColor);
     for (const auto& line : cell.lines) look.colours.push_back(line.backColor);
     look.colours.push_back(cell.lines[0].foreColor);
@@ -77,7 +77,7 @@ TEST_F(ActionEditorFixture, EveryValidRowSurvivesOpenAndOkAndEndsAsAFileReadDraw
                 shared.Acties[std::size_t(r)] = row;
                 shared.GeluidMappen[std::size_t(r)] = home.file("geluid");
                 shared.GeluidBestanden[std::size_t(r)] = "bel.wav";
-                ladderView.actie[std::size_t(r)] = ActionRowView{};  // as a cleared ladder holds it
+                ladderView.action[std::size_t(r)] = ActionRowView{};  // as a cleared ladder holds it
                 SetPanelActieBijLezen(r);
                 const Look read = lookOf(r);
                 open(r);
@@ -118,9 +118,9 @@ TEST_F(ActionEditorFixture, OpeningAnEmptyCellMakesTheDefaultOutput) {
     EXPECT_EQ(header->Caption(), "Actie");
     EXPECT_EQ(header->BackColor(), 0xFFC0C0u);
     EXPECT_TRUE(controlPanel->isHidden());
-    EXPECT_EQ(ladderView.actie[7].frameColor, 0x808080u);
+    EXPECT_EQ(ladderView.action[7].frameColor, 0x808080u);
     ok();
-    EXPECT_EQ(ladderView.actie[7].frameColor, 0xFFC0C0u);
+    EXPECT_EQ(ladderView.action[7].frameColor, 0xFFC0C0u);
     EXPECT_EQ(header->Caption(), "Beheer");
     EXPECT_FALSE(controlPanel->isHidden());
     EXPECT_FALSE(openEditor.isOpen());
@@ -169,45 +169,45 @@ TEST_F(ActionEditorFixture, ChoosingAKindWritesOnlyOnARealChange) {
 TEST_F(ActionEditorFixture, DeleteAddAndTheStartRow) {
     shared.GeluidMappen[12] = "/geluid";
     shared.GeluidBestanden[12] = "bel.wav";
-    ladderView.actie[12].addButtonVisible = false;
-    ladderView.actie[12].frameVisible = true;
+    ladderView.action[12].addButtonVisible = false;
+    ladderView.action[12].frameVisible = true;
     shared.Acties[12] = {4};
-    ladderView.wissenPicture = "BtnWissen.bmp";
+    ladderView.clearPicture = "BtnWissen.bmp";
     open(12);
     dialogs.messages.clear();
     editor->CommandVerwijderActie_Click();
     EXPECT_EQ(shared.Acties[12], Row{});
     EXPECT_EQ(shared.GeluidMappen[12], "/geluid");
     EXPECT_EQ(shared.GeluidBestanden[12], "bel.wav");
-    EXPECT_FALSE(ladderView.actie[12].frameVisible);
-    EXPECT_TRUE(ladderView.actie[12].addButtonVisible);
+    EXPECT_FALSE(ladderView.action[12].frameVisible);
+    EXPECT_TRUE(ladderView.action[12].addButtonVisible);
     EXPECT_EQ(captionsOf(12), (Lines{"", "", "", ""}));
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
     EXPECT_FALSE(openEditor.isOpen());
 
     // Adding is refused during a run and during a pause; the start row's button never is.
     for (Integer status : {Integer(1), Integer(2)}) {
         shared.ProgrammaStatus = status;
         CommandVoegActieToe_Click(7);
-        EXPECT_TRUE(ladderView.actie[7].addButtonVisible);
-        EXPECT_FALSE(ladderView.actie[7].frameVisible);
+        EXPECT_TRUE(ladderView.action[7].addButtonVisible);
+        EXPECT_FALSE(ladderView.action[7].frameVisible);
         CommandInitialiseer_Click();
-        EXPECT_TRUE(ladderView.actie[0].frameVisible);
-        ladderView.actie[0].frameVisible = false;
+        EXPECT_TRUE(ladderView.action[0].frameVisible);
+        ladderView.action[0].frameVisible = false;
     }
     EXPECT_EQ(dialogs.messages, QStringList(2, "Het programma 'loopt' op dit moment, u moet het eerst stoppen."));
     shared.ProgrammaStatus = 0;
     CommandVoegActieToe_Click(7);
-    EXPECT_TRUE(ladderView.actie[7].frameVisible);
-    EXPECT_FALSE(ladderView.actie[7].addButtonVisible);
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
+    EXPECT_TRUE(ladderView.action[7].frameVisible);
+    EXPECT_FALSE(ladderView.action[7].addButtonVisible);
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
 
     // Row 0 keeps no add button after its delete.
     CommandInitialiseer_Click();
     open(0);
     editor->CommandVerwijderActie_Click();
-    EXPECT_FALSE(ladderView.actie[0].frameVisible);
-    EXPECT_FALSE(ladderView.actie[0].addButtonVisible);
+    EXPECT_FALSE(ladderView.action[0].frameVisible);
+    EXPECT_FALSE(ladderView.action[0].addButtonVisible);
 }
 
 TEST_F(ActionEditorFixture, ScreenshotsOfEveryTabInBothLanguages) {

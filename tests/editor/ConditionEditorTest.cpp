@@ -35,7 +35,7 @@ using Lines = std::vector<std::string>;
 
 Lines linesOf(int i) {
     Lines out;
-    for (const auto& line : ladderView.cel[std::size_t(i)].lines) out.push_back(line.caption.toStdString());
+    for (const auto& line : ladderView.cell[std::size_t(i)].lines) out.push_back(line.caption.toStdString());
     return out;
 }
 
@@ -113,7 +113,7 @@ TEST_F(ConditionEditorTest, EveryValidRowSurvivesOpenAndOkWithItsFileCaptions) {
             CommandOKConditie_Click();
             EXPECT_EQ(shared.Condities[i], row);
             EXPECT_EQ(linesOf(i), expected);
-            EXPECT_EQ(ladderView.cel[i].frameColor, kKleurCelGroen);
+            EXPECT_EQ(ladderView.cell[i].frameColor, kColorCellGreen);
             ++checked;
         }
     }
@@ -202,7 +202,7 @@ TEST_F(ConditionEditorTest, OpeningIsRefusedWhileRunningOrAnotherEditorIsOpen) {
     CommandPanelConditie_Click(3);
     EXPECT_EQ(openEditor.number, 3);
     CommandVoegConditieToe_Click(9);  // ...but adding a cell
-    EXPECT_TRUE(ladderView.cel[9].addButtonVisible);
+    EXPECT_TRUE(ladderView.cell[9].addButtonVisible);
     CommandPanelConditie_Click(4);
     EXPECT_EQ(openEditor.number, 3);
     CommandOKConditie_Click();
@@ -232,38 +232,38 @@ TEST_F(ConditionEditorTest, LinkingDrawsWhatAFileReadDrawsAndSparesTheOpenCell) 
     for (int k = 4; k <= 6; ++k) SetPanelConditieBijLezen(k);
     for (int k = 4; k <= 6; ++k) {
         EXPECT_EQ(shared.Condities[k], (ConditionRow{4, 0, 0, 0, 0, 0}));
-        EXPECT_EQ(linked.cel[k].frameVisible, ladderView.cel[k].frameVisible);
-        EXPECT_EQ(linked.cel[k].wireVisible, ladderView.cel[k].wireVisible);
-        EXPECT_EQ(linked.cel[k].addButtonVisible, ladderView.cel[k].addButtonVisible);
+        EXPECT_EQ(linked.cell[k].frameVisible, ladderView.cell[k].frameVisible);
+        EXPECT_EQ(linked.cell[k].wireVisible, ladderView.cell[k].wireVisible);
+        EXPECT_EQ(linked.cell[k].addButtonVisible, ladderView.cell[k].addButtonVisible);
         EXPECT_EQ(linesOf(k), (Lines{"", "", "", ""}));
     }
-    EXPECT_TRUE(linked.cel[3].linkLineVisible && ladderView.cel[3].linkLineVisible);
-    EXPECT_TRUE(linked.actie[2].orWireVisible && ladderView.actie[2].orWireVisible);
-    EXPECT_FALSE(linked.actie[2].supplyVisible || ladderView.actie[2].supplyVisible);
+    EXPECT_TRUE(linked.cell[3].linkLineVisible && ladderView.cell[3].linkLineVisible);
+    EXPECT_TRUE(linked.action[2].orWireVisible && ladderView.action[2].orWireVisible);
+    EXPECT_FALSE(linked.action[2].supplyVisible || ladderView.action[2].supplyVisible);
 
     ladderView = linked;
     CommandVoegConditieToeVertikaal_Click(3);
     for (int k = 4; k <= 6; ++k) {
         EXPECT_EQ(shared.Condities[k], ConditionRow{});
-        EXPECT_TRUE(ladderView.cel[k].addButtonVisible && ladderView.cel[k].wireVisible);
-        EXPECT_FALSE(ladderView.cel[k].frameVisible);
+        EXPECT_TRUE(ladderView.cell[k].addButtonVisible && ladderView.cell[k].wireVisible);
+        EXPECT_FALSE(ladderView.cell[k].frameVisible);
     }
-    EXPECT_FALSE(ladderView.cel[3].linkLineVisible);
-    EXPECT_TRUE(ladderView.actie[2].supplyVisible);
-    EXPECT_FALSE(ladderView.actie[2].orWireVisible);
+    EXPECT_FALSE(ladderView.cell[3].linkLineVisible);
+    EXPECT_TRUE(ladderView.action[2].supplyVisible);
+    EXPECT_FALSE(ladderView.action[2].orWireVisible);
 
     // A stored link in rung 1 has no rung above: nothing is drawn outside the ladder.
     shared.Condities[3] = {4, 0, 0, 0, 0, 0};
     SetPanelConditieBijLezen(3);
     CommandVoegConditieToeVertikaal_Click(0);
     CommandVoegConditieToeVertikaal_Click(270);
-    EXPECT_FALSE(ladderView.cel[0].linkLineVisible);
+    EXPECT_FALSE(ladderView.cell[0].linkLineVisible);
 }
 
 TEST_F(ConditionEditorTest, AddingAndRemovingSetTheClearButtonPicture) {
     CommandVoegConditieToe_Click(7);
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
-    EXPECT_TRUE(ladderView.cel[7].frameVisible);
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
+    EXPECT_TRUE(ladderView.cell[7].frameVisible);
     EXPECT_EQ(shared.Condities[7][0], 0);
     shared.Condities[7] = {1, 22, 2, 1100, 0, 0};
     CommandPanelConditie_Click(7);
@@ -271,17 +271,17 @@ TEST_F(ConditionEditorTest, AddingAndRemovingSetTheClearButtonPicture) {
     EXPECT_EQ(shared.Condities[7], ConditionRow{});
     EXPECT_FALSE(openEditor.isOpen());
     EXPECT_EQ(shared.BewerkNummer, 0);
-    EXPECT_TRUE(ladderView.cel[7].addButtonVisible);
-    EXPECT_FALSE(ladderView.cel[7].frameVisible);
+    EXPECT_TRUE(ladderView.cell[7].addButtonVisible);
+    EXPECT_FALSE(ladderView.cell[7].frameVisible);
     EXPECT_EQ(linesOf(7), (Lines{"", "", "", ""}));
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
 
     shared.Acties[3][0] = 1;  // an action keeps the picture
-    ladderView.wissenPicture = "BtnWissen.bmp";
+    ladderView.clearPicture = "BtnWissen.bmp";
     CommandVoegConditieToe_Click(8);
     CommandPanelConditie_Click(8);
     CommandVerwijderConditie_Click();
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
 }
 
 TEST_F(ConditionEditorTest, TabsResetOnlyForAnotherKind) {
@@ -301,7 +301,7 @@ TEST_F(ConditionEditorTest, TabsResetOnlyForAnotherKind) {
     EXPECT_EQ(shared.Condities[10], (ConditionRow{1, 10, 1, 0, 0, 0}));
     EXPECT_EQ(linesOf(10), (Lines{"Velleman. Kaart Nr.", "0", "Digitaal IN", "1"}));
     CommandOKConditie_Click();
-    EXPECT_EQ(ladderView.cel[10].lines[0].backColor, 0x80FFFF);
+    EXPECT_EQ(ladderView.cell[10].lines[0].backColor, 0x80FFFF);
 }
 
 TEST_F(ConditionEditorTest, RowsAFileCannotHoldAreShownAsNothingAndKept) {

@@ -7,7 +7,7 @@ using namespace tamberlo::test;
 
 namespace {
 
-using Row = std::array<Integer, kActieKolommen>;
+using Row = std::array<Integer, kActionColumns>;
 
 void click(OptionGroup& group, int index) { group(index)->click(); }
 
@@ -59,8 +59,8 @@ TEST_F(ActionEditorFixture, InterfaceSwitchesBetweenDigitalAnalogPortsAndModules
     EXPECT_EQ(captionsOf(3), (Lines{"Netw. Vell. Kaart Nr.", "0", "Ana. UIT A2", "+ 255"}));
     output->CheckWOL->click();
     EXPECT_EQ(shared.Acties[3], (Row{1, 20, 2, 1255, 1, 1}));
-    EXPECT_EQ(ladderView.actie[3].lines[0].backColor, 0x404040u);
-    EXPECT_EQ(ladderView.actie[3].lines[0].foreColor, 0xE0E0E0u);
+    EXPECT_EQ(ladderView.action[3].lines[0].backColor, 0x404040u);
+    EXPECT_EQ(ladderView.action[3].lines[0].foreColor, 0xE0E0E0u);
 
     // Back to digital: Set 1, the "Wacht Op Niet" box cleared and greyed.
     click(output->OptionWelkeInterfaceUit, 0);
@@ -68,7 +68,7 @@ TEST_F(ActionEditorFixture, InterfaceSwitchesBetweenDigitalAnalogPortsAndModules
     EXPECT_EQ(captionsOf(3), (Lines{"Netw. Vell. Kaart Nr.", "0", "Digitaal UIT", "Set 1"}));
     EXPECT_FALSE(output->CheckWOL->isChecked());
     EXPECT_FALSE(output->CheckWOL->isEnabled());
-    EXPECT_EQ(ladderView.actie[3].lines[0].backColor, 0xC0C0C0u);
+    EXPECT_EQ(ladderView.action[3].lines[0].backColor, 0xC0C0C0u);
 }
 
 TEST_F(ActionEditorFixture, FillingShowsTheRowAndEnglishTexts) {
