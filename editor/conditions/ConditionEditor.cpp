@@ -89,9 +89,10 @@ ConditionEditor::ConditionEditor() {
 }
 
 ConditionEditor::~ConditionEditor() {
-    // Widgets not placed on a window are the editor's own.
-    if (!TabCondities->parent()) delete TabCondities;
-    if (!PanelTabConditiesBewerkCommands->parent()) delete PanelTabConditiesBewerkCommands;
+    // Placed on a window, the widgets are the window's; otherwise the editor's own.
+    if (placed_) return;
+    delete TabCondities;
+    delete PanelTabConditiesBewerkCommands;
 }
 
 void ConditionEditor::buildCommands() {
@@ -132,6 +133,7 @@ void ConditionEditor::buildCommands() {
 
 void ConditionEditor::placeIn(QWidget* window, const QRect& area, Panel3D* header, QWidget* controlPanel) {
     setParent(window);
+    placed_ = window != nullptr;
     const int tabHeight = 470;
     TabCondities->setParent(window);
     TabCondities->setGeometry(area.x(), area.y(), area.width(), tabHeight);

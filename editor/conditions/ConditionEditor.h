@@ -52,6 +52,8 @@ public:
 
 private:
     void buildCommands();
+
+    bool placed_ = false;
 };
 
 // The one editor, made on first reference.

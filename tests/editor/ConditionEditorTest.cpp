@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QPainter>
+#include <QMouseEvent>
 
 #include <string>
 #include <vector>
@@ -327,6 +327,41 @@ TEST_F(ConditionEditorTest, RowsAFileCannotHoldAreShownAsNothingAndKept) {
         CommandPanelConditie_Click(12);
         EXPECT_FALSE(openEditor.isOpen());
     }
+}
+
+TEST_F(ConditionEditorTest, TheRungTableShowsTheRawRowsOfTheChosenRung) {
+    CommandVoegConditieToeVertikaal_Click(3);
+    shared.Acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
+    e.HScroll1->setValue(2);
+    EXPECT_EQ(e.PanelAktieveConditieActie->Caption(), "2");
+    CommandVervers_Click();
+    for (int k = 1; k <= 18; ++k)
+        EXPECT_EQ(e.PanelConditieIntegerITG(k)->Caption(), (k == 1 || k == 7 || k == 13) ? "4" : "0") << k;
+    e.HScroll1->setValue(0);  // the start-only row: the condition panels stay
+    CommandVervers_Click();
+    EXPECT_EQ(e.PanelActieIntegerITG(2)->Caption(), "31");
+    EXPECT_EQ(e.PanelConditieIntegerITG(1)->Caption(), "4");
+}
+
+void moveOver(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+TEST_F(ConditionEditorTest, InterfaceOptionsAndHeadingsShowTheExplanatoryPicture) {
+    std::vector<std::string> calls;
+    explanatoryPicture.show = [&](int group, int item) { calls.push_back(std::to_string(group) + "," + std::to_string(item)); };
+    explanatoryPicture.hide = [&] { calls.push_back("hide"); };
+    moveOver(in.OptionWelkeInterfaceIn(3), {5, 5});
+    moveOver(&in, {178, 470});     // the panel's bare background
+    moveOver(in.CheckNetwerkIN, {3, 3});  // a control on it: no hiding
+    moveOver(time.SSPanel31, {5, 5});
+    moveOver(mem.SSPanel41, {5, 5});
+    moveOver(&mem, {178, 470});    // not a hiding surface
+    CommandPanelConditie_Click(1);
+    CommandOKConditie_Click();
+    explanatoryPicture = {};
+    EXPECT_EQ(calls, (std::vector<std::string>{"1,3", "hide", "2,2", "3,3", "hide"}));
 }
 
 TEST_F(ConditionEditorTest, ScreenshotsOfEveryTabInBothLanguages) {
