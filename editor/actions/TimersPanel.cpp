@@ -151,6 +151,7 @@ void TimersPanel::SetPanelActieBewerkTimers() {
 void TimersPanel::OptionPresetSetResetTimer_Click(int index) {
     if (shared.PanelVulBezig) return;
     if (index == 1) {
+        takeBarsFromView();
         for (int i = 0; i <= 7; ++i) {
             HScrollPresetTimer(i)->setEnabled(true);
             OptionActieTimerNummer.setEnabled(i, false);
