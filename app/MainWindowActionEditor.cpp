@@ -14,10 +14,10 @@ void LadderProgrammeren::buildActionEditor() {
     ladderButtons.CommandPanelActie = [this](int r) { actionEditor->CommandPanelActie_Click(r); };
     ladderButtons.CommandVoegActieToe = [](int r) { CommandVoegActieToe_Click(r); };
 
-    // Beside the start-only row's cell, under its note.
-    CommandInitialiseer = new QPushButton(QStringLiteral("Initialiseer"), PictureProgrammeerVenster);
-    CommandInitialiseer->setObjectName("CommandInitialiseer");
+    // Beside the start-only row's cell, under its note: the one way to that row.
+    CommandInitialiseer->setParent(PictureProgrammeerVenster);
     CommandInitialiseer->setGeometry(630, 40, 110, 26);
+    CommandInitialiseer->setVisible(true);
     connect(CommandInitialiseer, &QPushButton::clicked, this, [] { CommandInitialiseer_Click(); });
 }
 
