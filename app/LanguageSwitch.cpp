@@ -1,7 +1,9 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
+#include "ActionEditorLanguage.h"
 #include "CaptionTable.h"
 #include "ConditionCaptions.h"
+#include "ConditionEditorLanguage.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
@@ -62,10 +64,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
 
     Dashboard().ApplyLanguage();
     Instellingen().ApplyLanguage();
-    // ---- the editors' fixed captions (tables B and C) -----------------------
-    // captionConditionEditor();
-    // captionActionEditor();
-    // -------------------------------------------------------------------------
+    captionConditionEditor();
+    captionActionEditor();
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);
