@@ -5,10 +5,12 @@
 #include "Controls.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
+#include "MainWindowActionEditor.h"
 #include "LadderView.h"
 #include "MouseWheel.h"
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
+#include "SettingsWindow.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "Windows.h"
@@ -133,9 +135,15 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     WaitWhile([&s] { return s.isVisible(); });
     if (AppEnding()) return;
 
+    // 21. The sound picker shows the program's folder.
+    showProgramFolderInSoundPicker(*this);
+
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);
     WinsockHost().SetRemotePort(shared.NetwerkPoort);
+    ladderView.panelIpAddress = WinsockHost().RemoteHost();
+    ladderView.panelPort = QString::number(WinsockHost().RemotePort());
+    Instellingen();  // created here, so the language pass finds it
 
     // 23. Not connected.
     ladderView.status.caption = T("Niet verbonden.", "Not Connected.");

@@ -3,7 +3,8 @@
 # warnings as errors, and one with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer), runs each benchmark once briefly (figures only,
 # never a failure on time), runs the Kelvanor control's serial transport tests
-# under ThreadSanitizer, then fuzzes the ladder file reader for a bounded time.
+# under ThreadSanitizer, then fuzzes every reader of untrusted input side by
+# side for about FUZZ_SECONDS (60 by default) in all.
 # Exits non-zero on any failure. Prints how long each part took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,7 +51,7 @@ echo "== thread sanitizer run of the Kelvanor control's serial transport"
 JOBS=$jobs "$root/tests/control/tsan/run-tsan.sh" "$root/build-tsan" || status=1
 took "thread sanitizer run"
 
-echo "== fuzzing the ladder file reader"
+echo "== fuzzing every reader of untrusted input"
 "$root/tests/fuzz/run-fuzz.sh" "$root/build-fuzz" "${FUZZ_SECONDS:-60}" || status=1
 took "fuzzing"
 

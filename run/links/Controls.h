@@ -18,7 +18,14 @@ void SetKelvanor1(KelvanorClient* client);
 // the program; nothing since the last Connect or Disconnect.
 std::optional<int> Kelvanor1Output();
 
-// Kelvanor1's InputWordChanged: keeps the word for the next InitialiseerIngangen.
+// Kelvanor1's InputWordChanged: keeps the digital input word (word 0) of the
+// module the program uses (the lowest in ModuleAanwezig) for the next
+// InitialiseerIngangen; other words and modules do not reach the inputs.
 void Kelvanor1_InputWordChanged(std::int16_t module, std::int16_t wordIndex, std::int32_t value);
+// Around a module search: the words reported before it no longer count, and
+// the word that the module in use (the lowest in `modulesFound`, the
+// search's result) reported during it is taken over after it.
+void ForgetModuleInputWords();
+void TakeModuleInputWord(int modulesFound);
 
 }  // namespace tamberlo
