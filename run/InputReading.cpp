@@ -1,7 +1,5 @@
 #include "InputReading.h"
 
-#include <QCoreApplication>
-
 #include <array>
 
 #include "DashboardView.h"
@@ -10,6 +8,7 @@
 #include "ParallelPorts.h"
 #include "SharedState.h"
 #include "VellemanCards.h"
+#include "Yielding.h"
 
 namespace tamberlo {
 
@@ -105,7 +104,7 @@ void InitialiseerIngangen() {
     if (inYield) return;
     {
         YieldGuard guard;
-        QCoreApplication::processEvents();
+        Yield();
     }
     leesVellemanKaarten();
     leesParallellePoorten();

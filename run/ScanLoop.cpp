@@ -24,6 +24,7 @@ constexpr double kTijdVerversen = 0.25;
 
 bool lusBezig = false;
 bool cyclusBezig = false;
+unsigned long long cycles = 0;
 double tijdGetoondOp = -std::numeric_limits<double>::infinity();
 
 struct Bezig {
@@ -114,6 +115,7 @@ void ScanCyclus() {
     EvalueerCellen();
     LoopActies();
     InitialiseerIngangen();
+    ++cycles;
     // Stop clears the shown time; a cycle that ended in a stop leaves it so.
     if (shared.ProgrammaStatus != 1) return;
     const double einde = klok.Seconden();
@@ -122,6 +124,9 @@ void ScanCyclus() {
         if (SetIfChanged(ladderView.cyclustijd, QString::number(einde - begin, 'f', 3))) ladderView.changed();
     }
 }
+
+bool ScanLoopRunning() { return lusBezig; }
+unsigned long long ScanCycles() { return cycles; }
 
 void LoopConditie() {
     if (lusBezig) return;

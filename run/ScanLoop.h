@@ -14,6 +14,11 @@ void LoopConditie();
 // (a handler at the event point) returns at once.
 void ScanCyclus();
 
+// Whether LoopConditie is running, and the scan cycles completed since the
+// program started (tests and benchmarks watch the loop through them).
+bool ScanLoopRunning();
+unsigned long long ScanCycles();
+
 // Cells 1..270 only: results and colours, without actions or input reading.
 void EvalueerCellen();
 
