@@ -31,7 +31,7 @@ QTimer& pauseTimer() {
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(kArduinoAntwoordPauzeMs);
         QObject::connect(timer, &QTimer::timeout, [] {
-            const QString reply = framer().Flush();
+            const QString reply = framer().TakeAfterPause();
             if (!reply.isEmpty()) VerwerkArduinoAntwoord(reply);
         });
         return timer;
@@ -45,9 +45,10 @@ void zetIngang(int k, bool aan) {
 }
 
 void poortVerloren() {
-    // The device vanished: the port is closed already. Stop polling, show the
-    // lamps red and say so once; the run goes on without the Arduino.
-    TimerSerialPort().SetEnabled(false);
+    // The device vanished: the port is closed already. Show the lamps red and
+    // say so once; the run goes on without the Arduino. The poll timer keeps
+    // its state (its ticks send nothing while the port is closed), so a board
+    // found again is polled as before.
     framer().Flush();
     pauseTimer().stop();
     ladderView.icp12GevondenLamp = kLampRood;
@@ -84,7 +85,7 @@ void iCP_MS_Comm_OnComm() {
     if (!port.PortOpen() || port.InBufferCount() == 0) return;
     const QStringList replies = framer().Feed(port.Input());
     for (const QString& reply : replies) VerwerkArduinoAntwoord(reply);
-    if (framer().HasPending()) pauseTimer().start();
+    if (framer().WaitsForPause()) pauseTimer().start();
     else pauseTimer().stop();
 }
 
@@ -103,6 +104,8 @@ void VerwerkArduinoAntwoord(const QString& reply) {
         ladderView.icp12GevondenLamp = kLampGroen;
         ladderView.changed();
         shared.ICP12Type = a.identiteit;
+        // A board found again (after it was lost) is polled at once.
+        if (TimerSerialPort().Enabled()) TimerSerialPort_Timer();
         break;
     case ArduinoAntwoord::Soort::Onbekend:
         break;
@@ -115,7 +118,7 @@ QString ArduinoVerlorenTekst() {
 }
 
 void ResetArduinoLink() {
-    framer().Flush();
+    framer().Reset();
     pauseTimer().stop();
 }
 
