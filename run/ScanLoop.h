@@ -12,7 +12,7 @@ void LoopConditie();
 // colours, the actions (LoopActies), the input reading with its event point
 // (InitialiseerIngangen), then the cycle time. A call from inside a cycle
 // (a handler at the event point) returns at once.
-void ScanCyclus();
+void ScanCycle();
 
 // Whether LoopConditie is running, and the scan cycles completed since the
 // program started (tests and benchmarks watch the loop through them).
@@ -20,6 +20,6 @@ bool ScanLoopRunning();
 unsigned long long ScanCycles();
 
 // Cells 1..270 only: results and colours, without actions or input reading.
-void EvalueerCellen();
+void EvaluateCells();
 
 }  // namespace tamberlo

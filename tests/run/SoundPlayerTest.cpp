@@ -20,10 +20,10 @@ TEST(SoundPlayer, JoinsFolderAndFile) {
 TEST(SoundPlayer, PlayingReturnsAtOnceWithOrWithoutAFile) {
     TempHome home;
     // Not a real wave file: the player must cope with what a user picks.
-    const QString kapot = home.write("kapot.wav", "RIFF....WAVEfmt garbage");
-    soundPlayer().PlayAsync(kapot);
+    const QString broken = home.write("kapot.wav", "RIFF....WAVEfmt garbage");
+    soundPlayer().PlayAsync(broken);
     soundPlayer().PlayAsync(home.file("bestaat-niet.wav"));
-    soundPlayer().PlayAsync(kapot);
+    soundPlayer().PlayAsync(broken);
     SUCCEED();
 }
 

@@ -136,12 +136,12 @@ private:
 void LoadLadder() {
     shared = SharedState{};
     const LadderData d = EveryKind();
-    for (int i = 1; i <= kCondities; ++i)
-        for (int k = 0; k < kConditieKolommen; ++k) shared.Condities[i][k] = d.condities[i][k];
+    for (int i = 1; i <= kConditions; ++i)
+        for (int k = 0; k < kConditionColumns; ++k) shared.Condities[i][k] = d.conditions[i][k];
     for (int r = 0; r <= kRungs; ++r) {
-        for (int k = 0; k < kActieKolommen; ++k) shared.Acties[r][k] = d.acties[r][k];
-        shared.GeluidMappen[r] = QString::fromStdString(d.geluidMappen[r]);
-        shared.GeluidBestanden[r] = QString::fromStdString(d.geluidBestanden[r]);
+        for (int k = 0; k < kActionColumns; ++k) shared.Acties[r][k] = d.actions[r][k];
+        shared.GeluidMappen[r] = QString::fromStdString(d.soundFolders[r]);
+        shared.GeluidBestanden[r] = QString::fromStdString(d.soundFiles[r]);
     }
     // The measured paths: an input on sets an output, the input off resets it.
     auto path = [](int rung, int inCode, int input, int network, int outCode, int output) {
