@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CommandPrinten.h"
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
@@ -77,6 +78,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
     connect(CommandAbout, &QPushButton::clicked, this, [this] { TheSplashWindow().ShowAsAbout(this); });
     connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
+    connect(CommandPrinten, &QPushButton::clicked, this, [this] { tamberlo::CommandPrinten(this); });
     connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
