@@ -41,12 +41,16 @@ struct InYield {
     }
 };
 
-// Sleeps in the event loop until something arrives or `maxMs` passed.
+// Sleeps in the event loop until something arrives or `maxMs` passed. One
+// wake-up timer serves every sleep; a sleep inside a sleep rearms it.
 void SleepForEvents(int maxMs) {
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
-    wake.start(maxMs);
+    static QTimer* wake = [] {
+        auto* t = new QTimer;  // lives as long as the program
+        t->setSingleShot(true);
+        t->setTimerType(Qt::PreciseTimer);
+        return t;
+    }();
+    wake->start(maxMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 

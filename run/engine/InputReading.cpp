@@ -97,14 +97,16 @@ void readFunctionKeys() {
 
 }  // namespace
 
-void InitialiseerIngangen() {
+void InitialiseerIngangen() { ReadInputsWaitingAtMost(0); }
+
+void ReadInputsWaitingAtMost(int maxWaitMs) {
     // The event point of the run: timers, links, clicks and the Kelvanor
     // control's events are handled here. A call from a handler inside this
     // yield returns at once; the outer call reads the inputs next.
     if (inYield) return;
     {
         YieldGuard guard;
-        Yield();
+        YieldWaitingAtMost(maxWaitMs);
     }
     readVellemanCards();
     readParallelPorts();

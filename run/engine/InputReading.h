@@ -9,6 +9,11 @@ namespace tamberlo {
 
 void InitialiseerIngangen();
 
+// The same, where the yield first sleeps until an event arrives or
+// `maxWaitMs` passed: the scan loop's event point after a cycle that changed
+// nothing.
+void ReadInputsWaitingAtMost(int maxWaitMs);
+
 // Kelvanor1's InputWordChanged: keeps the word for the next InitialiseerIngangen.
 void Kelvanor1_InputWordChanged(std::int16_t module, std::int16_t wordIndex, std::int32_t value);
 
