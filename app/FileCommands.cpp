@@ -24,7 +24,10 @@ bool RefuseDuringRun() {
     return true;
 }
 
-FileDialogRequest Request() { return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp")}; }
+FileDialogRequest Request() {
+    return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"),
+            T("Ladderprogramma's", "Ladder programs"), T("Alle bestanden", "All files")};
+}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
 #include "Picture.h"
+#include "QtTranslations.h"
 #include "SharedState.h"
 #include "Version.h"
 #include "VbColor.h"
@@ -163,6 +164,7 @@ void SplashWindow::Load(bool withoutArguments) {
     }
     loaded_ = true;
     startUpServices().LeesInstellingen();
+    ApplyQtLanguage();
     ProgressBar->setValue(1);  // settings read
     SetActivationTexts();
     show();

@@ -24,6 +24,7 @@ public:
     QStringList titles;     // title of every message box shown
     std::deque<MsgIcon> icons;  // icon of every message box shown
     QStringList fileDialogs;  // "open:<start folder>" or "save:<start folder>"
+    FileDialogRequest lastFileRequest;
 
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
     MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override;
