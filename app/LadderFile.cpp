@@ -24,8 +24,20 @@ namespace {
 // is not read into memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
+// A field of a damaged (perhaps binary) file as a message quotes it: only
+// printable characters, others shown as '?', and cut when long.
+QString Quotable(const std::string& bytes) {
+    constexpr qsizetype kLongest = 40;
+    QString t = FromCodePage(bytes);
+    const bool cut = t.size() > kLongest;
+    t.truncate(kLongest);
+    for (QChar& c : t)
+        if (!c.isPrint()) c = QLatin1Char('?');
+    return cut ? t + QStringLiteral("...") : t;
+}
+
 QString Reason(const LadderFileError& e) {
-    const QString field = FromCodePage(e.field).left(40);
+    const QString field = Quotable(e.field);
     switch (e.kind) {
         case LadderFileErrorKind::NotANumber:
             return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);

@@ -309,7 +309,9 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
         if (L.acties[i][0] == 4) {
             // The sound field is the rest of the line, so a comma in a folder
             // or file name survives.
-            std::string s = r.LineIsDone() ? std::string() : r.RestOfLine();
+            std::string s;
+            if (!r.LineIsDone()) s = r.RestOfLine();
+            else if (!r.SkipToField()) return EndsEarly(r);  // the file ends before the sound field
             std::size_t p = s.find("/\\");
             if (p == std::string::npos) return LadderFileError{LadderFileErrorKind::NoSoundSeparator, lines[9], s};
             L.geluidMappen[i] = s.substr(0, p);

@@ -243,6 +243,8 @@ TEST(LadderFileFormat, MalformedFilesAreRefusedNamingTheLine) {
         {"huge value", WithLine(golden, CelRegel(9), " 9 3 2 8 99999999999999999999999 0 0"), K::TooLarge, CelRegel(9)},
         {"sound without separator", WithLine(golden, ActieRegel(6), " 6 4 0 0 0 0 0 0 0 0 0 /snd\\bel.wav"), K::NoSoundSeparator, ActieRegel(6)},
         {"sound field missing", WithLine(golden, ActieRegel(6), " 6 4 0 0 0 0 0 0 0 0 0   "), K::NoSoundSeparator, ActieRegel(6)},
+        {"ends before a sound field", FirstLines(golden, ActieRegel(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0", K::EndsEarly, ActieRegel(6)},
+        {"ends after a sound row's values", FirstLines(golden, ActieRegel(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0 \r\n\r\n", K::EndsEarly, ActieRegel(6) + 1},
         {"condition kind 5", WithLine(golden, CelRegel(9), " 9 5 0 0 0 0 0"), K::InvalidValue, CelRegel(9)},
         {"condition kind -1", WithLine(golden, CelRegel(9), " 9 -1 0 0 0 0 0"), K::InvalidValue, CelRegel(9)},
         {"input interface 14", WithLine(golden, CelRegel(1), " 1 1 14 3 0 0 0"), K::InvalidValue, CelRegel(1)},

@@ -179,6 +179,17 @@ TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
     EXPECT_EQ(fake.messages.size(), 3);
 }
 
+TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
+    QByteArray bad = Golden("every_kind.vpp");
+    bad.replace(" 9    3     2     8 ", " 9    3     2     \x01\x1b[2J\x7f\x81" + QByteArray(200, 'A') + " ");
+    EXPECT_FALSE(LeesLadderVanDisk(home.write("binair.vpp", bad)));
+    ASSERT_EQ(fake.messages.size(), 1);
+    const QString m = fake.messages[0];
+    const QString quoted = m.section(QLatin1Char('"'), 1, 1);
+    EXPECT_EQ(quoted.toStdString(), "??[2J??" + std::string(33, 'A') + "...");
+    for (QChar c : m) EXPECT_TRUE(c.isPrint() || c == QLatin1Char('\n')) << m.toStdString();
+}
+
 TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
     LaadEveryKind();
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("geen-map/les.vpp")));
