@@ -7,6 +7,7 @@
 
 #include "ComPortSearch.h"
 #include "Controls.h"
+#include "CreditLine.h"
 #include "LadderProgrammeren.h"
 #include "OpstartDiensten.h"
 #include "OpstartTeksten.h"
@@ -145,7 +146,7 @@ void SplashWindow::ZetActivatieTeksten() {
     lblCompanyProduct->SetCaption(MakerNaam());
     lblProductName->SetCaption(ProductNaam());
     lblCopyright->SetCaption(Copyright());
-    lblCompany->SetCaption(MakerNaam() + MakerDomein());
+    lblCompany->SetCaption(QString::fromLatin1(kCreditLine));
 }
 
 bool SplashWindow::event(QEvent* e) {

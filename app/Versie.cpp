@@ -8,7 +8,6 @@ QString VersieNummer() {
 
 QString ProductNaam() { return QStringLiteral("Tamberlo"); }
 QString MakerNaam() { return QStringLiteral("Tamberlo Leerwerk"); }
-QString MakerDomein() { return QStringLiteral(".example.org"); }
 QString Copyright() { return QStringLiteral("Copyright (c) 2009-2026 ") + MakerNaam(); }
 
 }  // namespace tamberlo

@@ -15,7 +15,6 @@ QString VersieNummer();
 // The product, maker and copyright texts of the version information.
 QString ProductNaam();
 QString MakerNaam();
-QString MakerDomein();
 QString Copyright();
 
 }  // namespace tamberlo

@@ -119,6 +119,20 @@ TEST(LadderFileFormat, RoundTripKeepsEveryValue) {
     EXPECT_EQ(FormatLadderFile(p.ladder, *p.host, *p.port), bytes);
 }
 
+TEST(LadderFileFormat, HeaderLinesAreReadWhateverTheyHold) {
+    const std::string golden = ReadGolden("every_kind.vpp");
+    const ParsedLadder expected = Ok(ParseLadderFile(golden));
+    // Files written earlier carry other credit lines; none may shift the fields.
+    for (const char* credit : {"Gemaakt met Tamberlo - www.tamberlo.nl", "", "   ", "Made by A, B, and C",
+                               "\"Quoted\", then more", "12 34 56", "-----"}) {
+        const ParsedLadder p = Ok(ParseLadderFile(WithLine(golden, 2, credit)));
+        ExpectSameTables(p.ladder, expected.ladder);
+        EXPECT_EQ(p.host, expected.host) << credit;
+    }
+    EXPECT_EQ(Lines(golden)[1], kLadderFileCredit);
+    EXPECT_EQ(std::string(kLadderFileCredit).find_first_of(".:/"), std::string::npos) << "no web address";
+}
+
 TEST(LadderFileFormat, ShortOlderFilesFillOnlyTheRecordsTheyHold) {
     LadderData d;
     d.condities[90] = {3, 2, 5, 0, 0, 0};

@@ -7,6 +7,7 @@
 
 #include "ComPortSearch.h"
 #include "Dashboard.h"
+#include "LadderFileFormat.h"
 #include "LadderGeometry.h"
 #include "Muiswiel.h"
 #include "OpstartTeksten.h"
@@ -48,6 +49,7 @@ TEST_F(OpstartTest, DutchStartWithNothingConnected) {
     EXPECT_EQ(s.Label_Starten->Tag(), "1");
     EXPECT_EQ(s.lblVersion->Caption(), "Versie 1.0.0");
     EXPECT_EQ(s.lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    EXPECT_EQ(s.lblCompany->Caption(), QString::fromLatin1(kLadderFileCredit));  // one credit line
 
     // The splash is done; the main window shows the empty ladder.
     EXPECT_FALSE(s.isVisible());
