@@ -60,7 +60,9 @@ SplashWindow::SplashWindow(QWidget* parent) : FormWindow(parent) {
         knop->setIconSize(QSize(64, 32));
         ZetKnopKleur(knop, 0xD7D7D7);
         label = new VbLabel(this);
-        label->setWordWrap(true);
+        // Report lines are not wrapped: a wrapped line would lose the
+        // five-blank indent. The window grows to the widest line instead.
+        label->setWordWrap(false);
         label->setMinimumHeight(48);
         zoek->addWidget(knop, rij, 0, Qt::AlignTop);
         zoek->addWidget(label, rij, 1);
@@ -87,6 +89,9 @@ SplashWindow::SplashWindow(QWidget* parent) : FormWindow(parent) {
     voet->addWidget(Label_Starten, 1);
     Combo_Beschikbare_Com_Poorten = new QComboBox(this);
     Combo_Beschikbare_Com_Poorten->setMinimumWidth(140);
+    // As wide as its text ("Geen poorten gevonden."), which is set only
+    // after the window first shows.
+    Combo_Beschikbare_Com_Poorten->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     voet->addWidget(Combo_Beschikbare_Com_Poorten);
     CMDOk = new QPushButton(QStringLiteral("OK"), this);
     CMDOk->setObjectName("CMDOk");

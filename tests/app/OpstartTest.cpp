@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 
 #include "ComPortSearch.h"
 #include "Dashboard.h"
@@ -221,6 +223,53 @@ TEST_F(OpstartTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
     hoofd.CommandAbout->click();
     ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 1);
     EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->currentText(), "Geen poorten gevonden.");
+    s.CMDOk->click();
+    SplashComPoorten() = ComPoortLijst{};
+}
+
+// Every line of a report label fits its width: nothing wraps to the left
+// margin under the five-blank indent.
+void ExpectLinesFit(const VbLabel* label) {
+    const int room = label->contentsRect().width() - 2 * label->margin() - 2 * label->indent();
+    for (const QString& line : label->Caption().split(QLatin1Char('\r')))
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
+}
+
+// The port list shows its whole text.
+void ExpectWholeText(const QComboBox* box) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(box);
+    opt.currentText = box->currentText();
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->currentText()), field.width())
+        << box->currentText().toStdString();
+}
+
+TEST_F(OpstartTest, SplashTextsAreReadableInBothRoles) {
+    autoOk = false;
+    opstartDiensten().AangeslotenICP12 = [] {
+        SplashComPoorten().text = kGeenPoortenGevonden;
+        shared.ICP12Poort = 0;
+    };
+    QTimer fotograaf;
+    fotograaf.setInterval(1);
+    QObject::connect(&fotograaf, &QTimer::timeout, [&fotograaf] {
+        SplashWindow& s = SplashVenster();
+        if (!s.CMDOk->isVisible() || !s.isVisible()) return;
+        fotograaf.stop();
+        s.grab().save(QDir::current().filePath("splash-startup.png"));
+        ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
+        for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
+        s.CMDOk->click();
+    });
+    fotograaf.start();
+    LadderProgrammeren& hoofd = Start();
+
+    hoofd.CommandAbout->click();
+    SplashWindow& s = SplashVenster();
+    s.grab().save(QDir::current().filePath("splash-about.png"));
+    ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
+    for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
     s.CMDOk->click();
     SplashComPoorten() = ComPoortLijst{};
 }
