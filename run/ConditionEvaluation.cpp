@@ -39,7 +39,9 @@ Uitkomst Ingang(const std::array<Integer, kConditieKolommen>& c) {
     } else if (code >= 31 && code <= 33) {
         kolom = code - 27;
         hoogste = 5;
-    } else if (code == 40) {
+    } else if (code >= 40 && code <= 43) {
+        // 41..43 come from older or hand-edited files; captions and the
+        // editor take them as the module, so the scan does too.
         kolom = kGroepKelvanor;
         hoogste = 8;
     } else if (code == 50) {
