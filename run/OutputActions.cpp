@@ -117,7 +117,12 @@ void poortDigitaal(int r, int p, int op, int n) {
     if (n == kAlle) {
         if (op == kZet) { B = 255; rij.zetAlle(true); }
         if (op == kWis) { B = 0; rij.zetAlle(false); }
-        if (op == kInverteer) { B = static_cast<Integer>(B ^ 255); rij.inverteerAlle(); }
+        if (op == kInverteer) {
+            // The lamps follow the byte written: after Stop the states are
+            // off while the port still holds its byte.
+            B = static_cast<Integer>(B ^ 255);
+            for (int b = 1; b <= 8; ++b) rij.zet(b, B & bit(b));
+        }
     } else {
         bool aan = op == kZet || (op == kInverteer && !rij.S[n]);
         rij.zet(n, aan);

@@ -260,6 +260,19 @@ TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
     EXPECT_EQ(ports.written[0xC000], 252);
 }
 
+TEST_F(PortOutputs, AfterStopInvertAllLightsTheLampsOfTheByteWritten) {
+    actie(1, 32, 1, 1);
+    UitgangActie(1);
+    CommandStop();  // states and lamps off; the port keeps 1
+    actie(2, 32, 3, 9);
+    UitgangActie(2);
+    EXPECT_EQ(ports.log.back(), "Out32(0x278,254)");
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ(dashboardView.digUitVelPar[50 + n], n != 1) << "lamp " << n;
+        EXPECT_EQ(shared.UitgangDigitaal[5][n], n != 1) << "output " << n;
+    }
+}
+
 // ---- the Kelvanor module ----------------------------------------------------
 
 class ModuleOutputs : public DeviceTest {
@@ -323,6 +336,17 @@ TEST_F(ModuleOutputs, AfterAllOutputsOffTheNextActionSendsTheByteAgain) {
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     UitgangActie(1);
     EXPECT_EQ(kelvanor.log.size(), 1u);
+}
+
+TEST_F(ModuleOutputs, AfterAllOutputsOffAHeldInvertDrivesTheModuleAgain) {
+    actie(1, 40, 3, 9);
+    UitgangActie(1);  // the rung fired: 255
+    CommandResetAll();
+    EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
+    kelvanor.log.clear();
+    UitgangActie(1);  // still held: the invert does not fire again, the byte goes out again
+    EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
+    EXPECT_EQ(shared.ModuleUitByte[0], 255);
 }
 
 // ---- the Arduino ------------------------------------------------------------
