@@ -3,6 +3,7 @@
 #include "DeviceFixture.h"
 #include "OutputActions.h"
 #include "RunCommands.h"
+#include "StartRow.h"
 #include "VellemanCards.h"
 
 using namespace tamberlo;
@@ -271,6 +272,22 @@ TEST_F(PortOutputs, AfterStopInvertAllLightsTheLampsOfTheByteWritten) {
         EXPECT_EQ(dashboardView.digUitVelPar[50 + n], n != 1) << "lamp " << n;
         EXPECT_EQ(shared.UitgangDigitaal[5][n], n != 1) << "output " << n;
     }
+}
+
+TEST_F(PortOutputs, TheStartOnlyRowDrivesAPortButNeitherTheModuleNorTheArduino) {
+    shared.ModuleAanwezig = 1;
+    actie(0, 33, 1, 3);
+    InitialiseerStart();
+    EXPECT_EQ(ports.log, (Log{"Out32(0x3BC,4)"}));
+    EXPECT_EQ(dashboardView.digUitVelPar[63], true);
+    for (int code : {40, 41, 50}) {
+        actie(0, code, 1, 9);
+        InitialiseerStart();
+    }
+    EXPECT_TRUE(kelvanor.log.empty());
+    EXPECT_TRUE(arduino.isEmpty());
+    EXPECT_EQ(shared.ModuleUitByte[0], 0);
+    EXPECT_EQ(shared.ArduinoUitByte, 0);
 }
 
 // ---- the Kelvanor module ----------------------------------------------------
