@@ -14,6 +14,7 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "SharedState.h"
+#include "SoundPlayer.h"
 #include "TaalTekst.h"
 
 namespace tamberlo {
@@ -24,20 +25,18 @@ namespace {
 // is not read into memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-// A field of a damaged (perhaps binary) file as a message quotes it: only
-// printable characters, others shown as '?', and cut when long.
-QString Quotable(const std::string& bytes) {
-    constexpr qsizetype kLongest = 40;
-    QString t = FromCodePage(bytes);
-    const bool cut = t.size() > kLongest;
-    t.truncate(kLongest);
+// A text as a message quotes it: only printable characters, others shown
+// as '?', and cut when long.
+QString Quotable(QString t, qsizetype longest = 40) {
+    const bool cut = t.size() > longest;
+    t.truncate(longest);
     for (QChar& c : t)
         if (!c.isPrint()) c = QLatin1Char('?');
     return cut ? t + QStringLiteral("...") : t;
 }
 
 QString Reason(const LadderFileError& e) {
-    const QString field = Quotable(e.field);
+    const QString field = Quotable(FromCodePage(e.field));
     switch (e.kind) {
         case LadderFileErrorKind::NotANumber:
             return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);
@@ -64,6 +63,9 @@ std::string OpEenRegel(const QString& text) {
         if (c == '\r' || c == '\n') c = '?';
     return bytes;
 }
+
+// Whether the file gives `text` back as it was.
+bool FileHolds(const QString& text) { return FromCodePage(OpEenRegel(text)) == text; }
 
 void ShowCannotRead(const QString& path, const QString& detail) {
     dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
@@ -94,6 +96,22 @@ bool SchrijfLadderOpDisk(const QString& path) {
         return false;
     }
     return f.commit();
+}
+
+QStringList NamesTheFileCannotHold() {
+    QStringList out;
+    for (int r = 0; r <= kRungs; ++r) {
+        if (shared.Acties[r][0] != 4) continue;  // only sound rows carry their names
+        const QString& folder = shared.GeluidMappen[r];
+        const QString& file = shared.GeluidBestanden[r];
+        if (FileHolds(folder) && FileHolds(file)) continue;
+        const QString name = Quotable(SoundPath(folder, file), 80);
+        out << (r == 0 ? T("Startregel: geluid \"%1\"", "Start rung: sound \"%1\"").arg(name)
+                       : T("Regel %1: geluid \"%2\"", "Rung %1: sound \"%2\"").arg(r).arg(name));
+    }
+    const QString host = WinsockHost().RemoteHost();
+    if (!FileHolds(host)) out << T("Netwerkadres: \"%1\"", "Network address: \"%1\"").arg(Quotable(host, 80));
+    return out;
 }
 
 bool LeesLadderVanDisk(const QString& path) {

@@ -313,6 +313,45 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + bestaand);
 }
 
+TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
+    LaadEveryKind();
+    for (int r : {0, 3, 5}) shared.Acties[r] = {4};
+    shared.GeluidMappen[0] = "/home/jan/Dźwięki";   // Polish: not in the code page
+    shared.GeluidBestanden[3] = "Звук.wav";          // Cyrillic
+    shared.GeluidBestanden[5] = "café.wav";          // the code page holds é
+    shared.GeluidMappen[8] = "/Ω";                   // not a sound row: not written
+    WinsockHost().SetRemoteHost("pc-Ω");
+    const QString pad = home.file("namen.vpp");
+
+    fake.msgAnswers = {MsgResult::Cancel};
+    fake.fileAnswers = {pad};
+    CommandSchrijven();
+    EXPECT_FALSE(QFileInfo::exists(pad));
+    EXPECT_TRUE(fake.fileDialogs.isEmpty());  // asked before anything else
+    ASSERT_EQ(fake.messages.size(), 1);
+    const QString m = fake.messages[0];
+    EXPECT_EQ(fake.titles[0], "Let op");
+    for (const char* part : {"Startregel: geluid \"/home/jan/Dźwięki/", "Regel 3: geluid \"Звук.wav\"",
+                             "Netwerkadres: \"pc-Ω\"", "Toch opslaan?"})
+        EXPECT_TRUE(m.contains(QString::fromUtf8(part))) << part << "\n" << m.toStdString();
+    EXPECT_FALSE(m.contains("Regel 5") || m.contains("Regel 8")) << m.toStdString();
+
+    fake.msgAnswers = {MsgResult::Ok};  // save anyway
+    CommandSchrijven();
+    ASSERT_TRUE(QFileInfo::exists(pad));
+    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + pad);
+
+    // A ladder whose names the file holds is saved without the question.
+    shared.GeluidMappen[0] = "/home/jan";
+    shared.GeluidBestanden[3] = "bel.wav";
+    WinsockHost().SetRemoteHost("pc-1");
+    fake.messages.clear();
+    fake.msgAnswers = {MsgResult::Ok};  // the overwrite question
+    fake.fileAnswers = {pad};
+    CommandSchrijven();
+    EXPECT_EQ(fake.messages, QStringList{"Het bestand bestaat al. Overschrijven?"});
+}
+
 TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
     LaadEveryKind();
     ladderView.windowCaption = "vorige";
