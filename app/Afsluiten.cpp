@@ -2,9 +2,9 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "LadderProgrammeren.h"
-#include "Muiswiel.h"
-#include "OpstartDiensten.h"
-#include "OpstartTeksten.h"
+#include "MouseWheel.h"
+#include "StartUpServices.h"
+#include "StartUpTexts.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
 #include "Yielding.h"
@@ -12,17 +12,17 @@
 namespace tamberlo {
 
 void LadderProgrammeren::Afsluiten() {
-    static bool bezig = false;  // a second close request while the question is open
-    if (bezig || AppEnding()) return;
-    bezig = true;
-    const MsgResult antwoord =
+    static bool busy = false;  // a second close request while the question is open
+    if (busy || AppEnding()) return;
+    busy = true;
+    const MsgResult reply =
         dialogs().MsgBox(T("Tamberlo afsluiten?", "Close Tamberlo?"), MsgButtons::OkCancel, T("Stoppen...", "Stop..."));
-    bezig = false;
-    if (antwoord != MsgResult::Ok) {
+    busy = false;
+    if (reply != MsgResult::Ok) {
         show();
         return;
     }
-    if (MuiswielAangehaakt(this)) MuiswielLoskoppelen(this);
+    if (MouseWheelHooked(this)) MuiswielLoskoppelen(this);
     if (shared.ProgrammaStatus != 0) {
         // A run (or a pause): its loop ends at its next test.
         shared.ProgrammaStatus = 0;
@@ -32,7 +32,7 @@ void LadderProgrammeren::Afsluiten() {
     } else {
         Kelvanor1().SetDigitalOutput0(0);
         Kelvanor1().Disconnect();
-        if (!shared.ICP12Type.isEmpty()) opstartDiensten().ArduinoOutput(QStringLiteral("1/0/"));
+        if (!shared.ICP12Type.isEmpty()) startUpServices().ArduinoOutput(QStringLiteral("1/0/"));
     }
     EndProgram();
 }

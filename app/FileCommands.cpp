@@ -8,19 +8,19 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "SharedState.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
 namespace {
 
-QString TitelLetOp() { return T("Let op", "Attention"); }
+QString AttentionTitle() { return T("Let op", "Attention"); }
 const QString kFilter = QStringLiteral("*.vpp");
 
 // Shows the refusal and returns true while a run is on or paused.
-bool WeigerTijdensRun() {
+bool RefuseDuringRun() {
     if (shared.ProgrammaStatus == 0) return false;
-    dialogs().MsgBox(TekstProgrammaLoopt(), MsgButtons::Ok);
+    dialogs().MsgBox(TextProgramRunning(), MsgButtons::Ok);
     return true;
 }
 
@@ -38,14 +38,14 @@ bool NamesMayBeLost() {
                               "The file cannot hold every character of these names; what it cannot hold is "
                               "written as \"?\" and lost:\n%1\n\nSave anyway?")
                                 .arg(list),
-                            MsgButtons::OkCancel, TitelLetOp()) == MsgResult::Ok;
+                            MsgButtons::OkCancel, AttentionTitle()) == MsgResult::Ok;
 }
 
-FileDialogRequest Verzoek() { return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp")}; }
+FileDialogRequest Request() { return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp")}; }
 
 }  // namespace
 
-QString TekstProgrammaLoopt() {
+QString TextProgramRunning() {
     return T("Het programma 'loopt' op dit moment, u moet het eerst stoppen.",
              "The program is currently 'running', you'll have to stop it first.");
 }
@@ -54,35 +54,35 @@ bool MapBestaat(const QString& path) { return QFileInfo(path).isDir(); }
 
 void SetPad() {
     const QString home = QDir::homePath();
-    QString pad = home + QStringLiteral("/Tamberlo");
-    if (!MapBestaat(pad) && !QDir().mkdir(pad)) {
-        dialogs().MsgBox(T("De map %1 kan niet aangemaakt worden.", "The folder %1 cannot be created.").arg(pad),
+    QString path = home + QStringLiteral("/Tamberlo");
+    if (!MapBestaat(path) && !QDir().mkdir(path)) {
+        dialogs().MsgBox(T("De map %1 kan niet aangemaakt worden.", "The folder %1 cannot be created.").arg(path),
                          MsgButtons::Ok);
-        pad = home;
+        path = home;
     }
-    ladderView.fileDialogFolder = pad;
+    ladderView.fileDialogFolder = path;
 }
 
 void CommandLezen() {
-    if (WeigerTijdensRun()) return;
+    if (RefuseDuringRun()) return;
     SetPad();
-    const QString vorige = ladderView.fileDialogName;
+    const QString previous = ladderView.fileDialogName;
     ladderView.fileDialogName = kFilter;
-    const QString gekozen = dialogs().OpenFile(Verzoek());
-    if (gekozen.isEmpty() || gekozen == kFilter) return;
-    ladderView.fileDialogName = gekozen;
-    if (!QFileInfo(gekozen).isFile()) return;
-    if (!LeesLadderVanDisk(gekozen)) {
+    const QString chosen = dialogs().OpenFile(Request());
+    if (chosen.isEmpty() || chosen == kFilter) return;
+    ladderView.fileDialogName = chosen;
+    if (!QFileInfo(chosen).isFile()) return;
+    if (!LeesLadderVanDisk(chosen)) {
         // The loaded ladder stays, and so does the name it came from.
-        ladderView.fileDialogName = vorige;
+        ladderView.fileDialogName = previous;
         return;
     }
-    ladderView.wissenPicture = QStringLiteral("BtnWissen.bmp");
+    ladderView.clearPicture = QStringLiteral("BtnWissen.bmp");
     ladderView.changed();
 }
 
 void CommandSchrijven() {
-    if (WeigerTijdensRun()) return;
+    if (RefuseDuringRun()) return;
     IsErEenProgramma();
     if (!shared.ConditiesAanwezig) {
         dialogs().MsgBox(T("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."), MsgButtons::Ok);
@@ -94,36 +94,36 @@ void CommandSchrijven() {
     }
     if (!NamesMayBeLost()) return;
     ladderView.fileDialogName = kFilter;
-    const QString gekozen = dialogs().SaveFile(Verzoek());
-    if (gekozen.isEmpty() || gekozen == kFilter) return;
-    ladderView.fileDialogName = gekozen;
-    const bool bestond = QFileInfo::exists(gekozen);
-    if (bestond &&
+    const QString chosen = dialogs().SaveFile(Request());
+    if (chosen.isEmpty() || chosen == kFilter) return;
+    ladderView.fileDialogName = chosen;
+    const bool existed = QFileInfo::exists(chosen);
+    if (existed &&
         dialogs().MsgBox(T("Het bestand bestaat al. Overschrijven?", "The file already exists. Overwrite?"),
-                         MsgButtons::OkCancel, TitelLetOp()) != MsgResult::Ok)
+                         MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
         return;
-    if (!SchrijfLadderOpDisk(gekozen)) {
-        QString tekst = T("Het ladderprogramma kan niet opgeslagen worden in %1.",
-                          "The ladder program cannot be saved in %1.").arg(gekozen);
-        if (bestond) tekst += T("\nHet bestaande bestand is niet veranderd.", "\nThe existing file has not been changed.");
-        dialogs().MsgBox(tekst, MsgButtons::Ok);
+    if (!SchrijfLadderOpDisk(chosen)) {
+        QString text = T("Het ladderprogramma kan niet opgeslagen worden in %1.",
+                          "The ladder program cannot be saved in %1.").arg(chosen);
+        if (existed) text += T("\nHet bestaande bestand is niet veranderd.", "\nThe existing file has not been changed.");
+        dialogs().MsgBox(text, MsgButtons::Ok);
         return;
     }
-    ladderView.windowCaption = VasteTitel() + QLatin1Char(' ') + gekozen;
+    ladderView.windowCaption = FixedTitle() + QLatin1Char(' ') + chosen;
     ladderView.changed();
 }
 
 void CommandWissen() {
-    if (WeigerTijdensRun()) return;
+    if (RefuseDuringRun()) return;
     if (dialogs().MsgBox(T("Weet U zeker dat U het ladderprogramma wilt wissen?",
                            "Are you sure you want to delete the ladder program?"),
-                         MsgButtons::OkCancel, TitelLetOp()) != MsgResult::Ok)
+                         MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
         return;
     WisLadderProgramma();
     ladderView.fileDialogName.clear();
     shared.PrintNaam.clear();
     shared.PrintAfdeling.clear();
-    ladderView.wissenPicture = QStringLiteral("BtnWissenLeeg.bmp");
+    ladderView.clearPicture = QStringLiteral("BtnWissenLeeg.bmp");
     ladderView.changed();
 }
 

@@ -18,6 +18,6 @@ void SetPad();
 bool MapBestaat(const QString& path);
 
 // The refusal shown by commands that change the ladder while a run is on or paused.
-QString TekstProgrammaLoopt();
+QString TextProgramRunning();
 
 }  // namespace tamberlo

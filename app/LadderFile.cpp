@@ -14,8 +14,8 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "SharedState.h"
+#include "LanguageText.h"
 #include "SoundPlayer.h"
-#include "TaalTekst.h"
 
 namespace tamberlo {
 
@@ -57,7 +57,7 @@ QString Reason(const LadderFileError& e) {
 
 // A text kept on one line of the file: a line end inside it would split its
 // record, so it is written as '?' like any character the code page lacks.
-std::string OpEenRegel(const QString& text) {
+std::string OnOneLine(const QString& text) {
     std::string bytes = ToCodePage(text);
     for (char& c : bytes)
         if (c == '\r' || c == '\n') c = '?';
@@ -65,7 +65,7 @@ std::string OpEenRegel(const QString& text) {
 }
 
 // Whether the file gives `text` back as it was.
-bool FileHolds(const QString& text) { return FromCodePage(OpEenRegel(text)) == text; }
+bool FileHolds(const QString& text) { return FromCodePage(OnOneLine(text)) == text; }
 
 void ShowCannotRead(const QString& path, const QString& detail) {
     dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
@@ -78,16 +78,16 @@ void ShowCannotRead(const QString& path, const QString& detail) {
 
 bool SchrijfLadderOpDisk(const QString& path) {
     LadderData d;
-    for (int i = 1; i <= kCondities; ++i)
-        for (int k = 0; k < kConditieKolommen; ++k) d.condities[i][k] = shared.Condities[i][k];
+    for (int i = 1; i <= kConditions; ++i)
+        for (int k = 0; k < kConditionColumns; ++k) d.conditions[i][k] = shared.Condities[i][k];
     for (int r = 0; r <= kRungs; ++r) {
-        for (int k = 0; k < kActieKolommen; ++k) d.acties[r][k] = shared.Acties[r][k];
+        for (int k = 0; k < kActionColumns; ++k) d.actions[r][k] = shared.Acties[r][k];
         if (shared.Acties[r][0] == 4) {
-            d.geluidMappen[r] = OpEenRegel(shared.GeluidMappen[r]);
-            d.geluidBestanden[r] = OpEenRegel(shared.GeluidBestanden[r]);
+            d.soundFolders[r] = OnOneLine(shared.GeluidMappen[r]);
+            d.soundFiles[r] = OnOneLine(shared.GeluidBestanden[r]);
         }
     }
-    const std::string bytes = FormatLadderFile(d, OpEenRegel(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
+    const std::string bytes = FormatLadderFile(d, OnOneLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
@@ -138,27 +138,27 @@ bool LeesLadderVanDisk(const QString& path) {
     const ParsedLadder& p = std::get<ParsedLadder>(result);
 
     WisLadderProgramma();
-    for (int i = 1; i <= p.conditieRecords; ++i) {
-        for (int k = 0; k < kConditieKolommen; ++k) shared.Condities[i][k] = p.ladder.condities[i][k];
+    for (int i = 1; i <= p.conditionRecords; ++i) {
+        for (int k = 0; k < kConditionColumns; ++k) shared.Condities[i][k] = p.ladder.conditions[i][k];
         SetPanelConditieBijLezen(i);
     }
-    for (int r = 0; r < p.actieRecords; ++r) {
-        for (int k = 0; k < kActieKolommen; ++k) shared.Acties[r][k] = p.ladder.acties[r][k];
+    for (int r = 0; r < p.actionRecords; ++r) {
+        for (int k = 0; k < kActionColumns; ++k) shared.Acties[r][k] = p.ladder.actions[r][k];
         if (shared.Acties[r][0] == 4) {
-            shared.GeluidMappen[r] = FromCodePage(p.ladder.geluidMappen[r]);
-            shared.GeluidBestanden[r] = FromCodePage(p.ladder.geluidBestanden[r]);
+            shared.GeluidMappen[r] = FromCodePage(p.ladder.soundFolders[r]);
+            shared.GeluidBestanden[r] = FromCodePage(p.ladder.soundFiles[r]);
         }
         SetPanelActieBijLezen(r);
     }
     if (p.host) {
         WinsockHost().SetRemoteHost(FromCodePage(*p.host));
-        ladderView.panelIPadres = WinsockHost().RemoteHost();
+        ladderView.panelIpAddress = WinsockHost().RemoteHost();
     }
     if (p.port) {
         WinsockHost().SetRemotePort(*p.port);
-        ladderView.panelPoort = QString::number(WinsockHost().RemotePort());
+        ladderView.panelPort = QString::number(WinsockHost().RemotePort());
     }
-    ladderView.windowCaption = VasteTitel() + QLatin1Char(' ') + path;
+    ladderView.windowCaption = FixedTitle() + QLatin1Char(' ') + path;
     ladderView.changed();
     return true;
 }

@@ -191,7 +191,7 @@ std::string FormatLadderFile(const LadderData& ladder, std::string_view host, st
         p.Number(c);
         for (int k = 0; k <= 5; ++k) {
             p.Tab(6 * (k + 1));
-            p.Number(ladder.condities[c][k]);
+            p.Number(ladder.conditions[c][k]);
         }
         p.EndLine();
     }
@@ -202,13 +202,13 @@ std::string FormatLadderFile(const LadderData& ladder, std::string_view host, st
         p.Number(r);
         for (int k = 0; k <= 9; ++k) {
             p.Tab(6 * (k + 1));
-            p.Number(ladder.acties[r][k]);
+            p.Number(ladder.actions[r][k]);
         }
-        if (ladder.acties[r][0] == 4) {
+        if (ladder.actions[r][0] == 4) {
             p.Zone();
-            p.Text(ladder.geluidMappen[r]);
+            p.Text(ladder.soundFolders[r]);
             p.Text("/\\");
-            p.Text(ladder.geluidBestanden[r]);
+            p.Text(ladder.soundFiles[r]);
         }
         p.EndLine();
     }
@@ -270,20 +270,20 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
 
     // Condition records.
     std::array<int, 271> recordLine{};
-    bool kort = false;
+    bool isShort = false;
     for (int i = 1; i <= 270; ++i) {
         int lines[6];
         Rec kind;
-        if (auto e = record(L.condities[i].data(), 6, lines, kind)) return *e;
+        if (auto e = record(L.conditions[i].data(), 6, lines, kind)) return *e;
         if (kind == Rec::SectionEnd) {
-            kort = true;
+            isShort = true;
             break;
         }
         r.FinishField();
-        int bad = BadConditionColumn(L.condities[i]);
-        if (bad >= 0) return LadderFileError{LadderFileErrorKind::InvalidValue, lines[bad], std::to_string(L.condities[i][bad])};
+        int bad = BadConditionColumn(L.conditions[i]);
+        if (bad >= 0) return LadderFileError{LadderFileErrorKind::InvalidValue, lines[bad], std::to_string(L.conditions[i][bad])};
         recordLine[i] = lines[0];
-        out.conditieRecords = i;
+        out.conditionRecords = i;
     }
     // A vertical link fills all three cells of a rung below the first: the
     // scan reads the rung above and writes the two cells after it.
@@ -291,30 +291,30 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
         int first = 3 * rung - 2;
         bool any = false, all = true;
         for (int c = first; c < first + 3; ++c) {
-            bool link = L.condities[c][0] == 4;
+            bool link = L.conditions[c][0] == 4;
             any = any || link;
             all = all && link;
         }
         if (!any || (all && rung >= 2)) continue;
         for (int c = first; c < first + 3; ++c)
-            if (L.condities[c][0] == 4) return LadderFileError{LadderFileErrorKind::InvalidValue, recordLine[c], "4"};
+            if (L.conditions[c][0] == 4) return LadderFileError{LadderFileErrorKind::InvalidValue, recordLine[c], "4"};
     }
 
-    if (!drop(kort ? 2 : 3)) return EndsEarly(r);
+    if (!drop(isShort ? 2 : 3)) return EndsEarly(r);
 
     // Action records, rows 0..90.
-    kort = false;
+    isShort = false;
     for (int i = 0; i <= 90; ++i) {
         int lines[10];
         Rec kind;
-        if (auto e = record(L.acties[i].data(), 10, lines, kind)) return *e;
+        if (auto e = record(L.actions[i].data(), 10, lines, kind)) return *e;
         if (kind == Rec::SectionEnd) {
-            kort = true;
+            isShort = true;
             break;
         }
-        int bad = BadActionColumn(L.acties[i]);
-        if (bad >= 0) return LadderFileError{LadderFileErrorKind::InvalidValue, lines[bad], std::to_string(L.acties[i][bad])};
-        if (L.acties[i][0] == 4) {
+        int bad = BadActionColumn(L.actions[i]);
+        if (bad >= 0) return LadderFileError{LadderFileErrorKind::InvalidValue, lines[bad], std::to_string(L.actions[i][bad])};
+        if (L.actions[i][0] == 4) {
             // The sound field is the rest of the line, so a comma in a folder
             // or file name survives.
             std::string s;
@@ -322,16 +322,16 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
             else if (!r.SkipToField()) return EndsEarly(r);  // the file ends before the sound field
             std::size_t p = s.find("/\\");
             if (p == std::string::npos) return LadderFileError{LadderFileErrorKind::NoSoundSeparator, lines[9], s};
-            L.geluidMappen[i] = s.substr(0, p);
-            L.geluidBestanden[i] = s.substr(p + 2);
+            L.soundFolders[i] = s.substr(0, p);
+            L.soundFiles[i] = s.substr(p + 2);
         } else {
             r.FinishField();
         }
-        out.actieRecords = i + 1;
+        out.actionRecords = i + 1;
     }
 
     // The settings section is optional: whatever is missing stays unset.
-    if (!kort && !drop(1)) return out;
+    if (!isShort && !drop(1)) return out;
     if (!drop(2)) return out;
     if (r.AtEnd()) return out;
     if (auto h = ValueAfterColon(r.RestOfLine())) out.host = *h;

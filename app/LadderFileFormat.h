@@ -15,11 +15,11 @@ namespace tamberlo {
 
 struct LadderData {
     // Same bounds as the shared tables: cells 1..270 (element 0 unused), rows 0..90.
-    std::array<std::array<std::int16_t, 6>, 271> condities{};
-    std::array<std::array<std::int16_t, 10>, 91> acties{};
+    std::array<std::array<std::int16_t, 6>, 271> conditions{};
+    std::array<std::array<std::int16_t, 10>, 91> actions{};
     // Folder and file name of each sound row (Acties column 0 = 4).
-    std::array<std::string, 91> geluidMappen;
-    std::array<std::string, 91> geluidBestanden;
+    std::array<std::string, 91> soundFolders;
+    std::array<std::string, 91> soundFiles;
 };
 
 // What a parse gives besides the tables: how many records each section held
@@ -27,8 +27,8 @@ struct LadderData {
 // section gave them.
 struct ParsedLadder {
     LadderData ladder;
-    int conditieRecords = 0;  // cells 1..conditieRecords were read
-    int actieRecords = 0;     // rows 0..actieRecords-1 were read
+    int conditionRecords = 0;  // cells 1..conditieRecords were read
+    int actionRecords = 0;     // rows 0..actieRecords-1 were read
     std::optional<std::string> host;
     std::optional<std::int32_t> port;
 };

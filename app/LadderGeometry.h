@@ -11,65 +11,65 @@
 
 namespace tamberlo::ladder {
 
-constexpr int kHoogte = 9000;         // the drawing area's height
-constexpr int kBreedte = 1000;        // its width
-constexpr int kRailLinksX = 34;       // LineLadderLinks
-constexpr int kRailRechtsX = 990;     // LineLadderRechts
-constexpr int kActieLinks = 751;      // PanelActie left edge: where the third wire ends
-constexpr int kActieBreedte = 215;
-constexpr int kCelBreedte = 196;      // PanelConditie width
-constexpr int kCelHoogte = 66;        // PanelConditie / PanelActie height
-constexpr int kKnopBreedte = 44;      // CommandPanelConditie / CommandPanelActie width
+constexpr int kHeight = 9000;         // the drawing area's height
+constexpr int kWidth = 1000;        // its width
+constexpr int kRailLeftX = 34;       // LineLadderLinks
+constexpr int kRailRightX = 990;     // LineLadderRechts
+constexpr int kActionLeft = 751;      // PanelActie left edge: where the third wire ends
+constexpr int kActionWidth = 215;
+constexpr int kCellWidth = 196;      // PanelConditie width
+constexpr int kCellHeight = 66;        // PanelConditie / PanelActie height
+constexpr int kButtonWidth = 44;      // CommandPanelConditie / CommandPanelActie width
 
 constexpr int Y(int r) { return 80 * r + 44; }
-constexpr int X(int i) { return 120 + 208 * KolomVanCel(i); }
-constexpr int Yc(int i) { return 104 + 80 * (RungVanCel(i) - 1); }
+constexpr int X(int i) { return 120 + 208 * ColumnOfCell(i); }
+constexpr int Yc(int i) { return 104 + 80 * (RungOfCell(i) - 1); }
 
 // PanelConditie(i): left X - 70, top Yc - 13.
-inline QRect ConditieFrame(int i) { return {X(i) - 70, Yc(i) - 13, kCelBreedte, kCelHoogte}; }
+inline QRect ConditionFrame(int i) { return {X(i) - 70, Yc(i) - 13, kCellWidth, kCellHeight}; }
 // Caption line 0..3 of a cell frame, left of its edit button.
-inline QRect RegelInFrame(const QRect& f, int line) {
-    return {f.left() + 3, f.top() + 3 + 15 * line, f.width() - kKnopBreedte - 8, 15};
+inline QRect LineInFrame(const QRect& f, int line) {
+    return {f.left() + 3, f.top() + 3 + 15 * line, f.width() - kButtonWidth - 8, 15};
 }
 // The edit button on the right of a cell frame.
-inline QRect WijzigKnopInFrame(const QRect& f) {
-    return {f.right() - kKnopBreedte - 2, f.top() + 3, kKnopBreedte, f.height() - 6};
+inline QRect ChangeButtonInFrame(const QRect& f) {
+    return {f.right() - kButtonWidth - 2, f.top() + 3, kButtonWidth, f.height() - 6};
 }
 // PanelConditieA..D(i), line 0..3, inside the frame (drawing-area coordinates).
-inline QRect ConditieRegel(int i, int line) { return RegelInFrame(ConditieFrame(i), line); }
+inline QRect ConditionTextLine(int i, int line) { return LineInFrame(ConditionFrame(i), line); }
 // CommandPanelConditie(i): the edit button on the frame.
-inline QRect ConditieWijzigKnop(int i) { return WijzigKnopInFrame(ConditieFrame(i)); }
+inline QRect ConditionChangeButton(int i) { return ChangeButtonInFrame(ConditionFrame(i)); }
 // CommandVoegConditieToe(i): left X, top Yc; it sits on the cell's wire.
-inline QRect ConditieToevoegKnop(int i) { return {X(i), Yc(i), 22, 40}; }
+inline QRect ConditionAddButton(int i) { return {X(i), Yc(i), 22, 40}; }
 // LineConditie(i): from X + a to X + b at height Yc + 20.
-inline QLine ConditieDraad(int i) {
+inline QLine ConditionWire(int i) {
     static constexpr int a[3] = {-72, -70, -68};
     static constexpr int b[3] = {138, 140, 215};
-    const int k = KolomVanCel(i);
+    const int k = ColumnOfCell(i);
     return {X(i) + a[k], Yc(i) + 20, X(i) + b[k], Yc(i) + 20};
 }
 // CommandVoegConditieToeVertikaal(i) and LijnConditieVertikaal(i), i = 1..267:
 // column k at x = 240, 448, 666; rung j (from 0) at y = 152 + 80 j.
-inline int VertikaalX(int i) {
+inline int VerticalX(int i) {
     static constexpr int x[3] = {240, 448, 666};
-    return x[KolomVanCel(i)];
+    return x[ColumnOfCell(i)];
 }
-inline int VertikaalY(int i) { return 152 + 80 * (RungVanCel(i) - 1); }
-inline QRect VertikaalKnop(int i) { return {VertikaalX(i), VertikaalY(i), 14, 14}; }
-inline QLine VertikaalLijn(int i) {
-    return {VertikaalX(i) + 7, VertikaalY(i) - 28, VertikaalX(i) + 7, VertikaalY(i) + 51};
+inline int VerticalY(int i) { return 152 + 80 * (RungOfCell(i) - 1); }
+inline QRect VerticalButton(int i) { return {VerticalX(i), VerticalY(i), 14, 14}; }
+inline QLine VerticalLine(int i) {
+    return {VerticalX(i) + 7, VerticalY(i) - 28, VerticalX(i) + 7, VerticalY(i) + 51};
 }
 
 // PanelActie(r): top Y(r) - 33 (row 0 is the start-only row at the top).
-inline QRect ActieFrame(int r) { return {kActieLinks, Y(r) - 33, kActieBreedte, kCelHoogte}; }
-inline QRect ActieRegel(int r, int line) { return RegelInFrame(ActieFrame(r), line); }
-inline QRect ActieWijzigKnop(int r) { return WijzigKnopInFrame(ActieFrame(r)); }
+inline QRect ActionFrame(int r) { return {kActionLeft, Y(r) - 33, kActionWidth, kCellHeight}; }
+inline QRect ActionTextLine(int r, int line) { return LineInFrame(ActionFrame(r), line); }
+inline QRect ActionChangeButton(int r) { return ChangeButtonInFrame(ActionFrame(r)); }
 // CommandVoegActieToe(r): top Y(r) - 14.
-inline QRect ActieToevoegKnop(int r) { return {kActieLinks + 40, Y(r) - 14, 120, 28}; }
+inline QRect ActionAddButton(int r) { return {kActionLeft + 40, Y(r) - 14, 120, 28}; }
 // LineVoeding(r): from the left rail to the first cell's wire.
-inline QLine Voeding(int r) { return {kRailLinksX, Y(r), 48, Y(r)}; }
+inline QLine Supply(int r) { return {kRailLeftX, Y(r), 48, Y(r)}; }
 // LineVoedingMin(r): from the third wire through the action to the right rail.
-inline QLine VoedingMin(int r) { return {kActieLinks, Y(r), kRailRechtsX, Y(r)}; }
+inline QLine SupplyMinus(int r) { return {kActionLeft, Y(r), kRailRightX, Y(r)}; }
 // LineHorOr(r): the wire from the third column's link line to the action.
 inline QLine HorOr(int r) { return {673, Y(r), 751, Y(r)}; }
 

@@ -10,72 +10,72 @@
 #include "FunctionKeys.h"
 #include "LadderGeometry.h"
 #include "LadderView.h"
-#include "Muiswiel.h"
+#include "MouseWheel.h"
 #include "Picture.h"
 #include "PollTimers.h"
 #include "RunCommands.h"
 #include "SplashWindow.h"
 #include "Twips.h"
 #include "VbColor.h"
-#include "Vensters.h"
+#include "Windows.h"
 
 namespace tamberlo {
 
 namespace {
-constexpr int kBreedte = 1207;  // 18105 twips
-constexpr int kHoogte = 820;
-constexpr int kBeheerX = 1020;
-constexpr int kBeheerBreedte = 185;
+constexpr int kWidth = 1207;  // 18105 twips
+constexpr int kHeight = 820;
+constexpr int kSettingsX = 1020;
+constexpr int kSettingsWidth = 185;
 }  // namespace
 
 LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     setObjectName("LadderProgrammeren");
-    resize(kBreedte, kHoogte);
+    resize(kWidth, kHeight);
     setMinimumSize(640, 400);
 
     SSPanel67 = new Panel3D(QStringLiteral("Ladder Programma"), this);
     SSPanel67->setGeometry(0, 0, 1017, 28);
-    QFont kopFont = SSPanel67->font();
-    kopFont.setBold(true);
-    kopFont.setPointSize(kopFont.pointSize() + 2);
-    SSPanel67->setFont(kopFont);
+    QFont headerFont = SSPanel67->font();
+    headerFont.setBold(true);
+    headerFont.setPointSize(headerFont.pointSize() + 2);
+    SSPanel67->setFont(headerFont);
     PanelKopConditie = new Panel3D(QStringLiteral("Conditie"), this);
-    PanelKopConditie->setGeometry(0, 28, ladder::kActieLinks, 26);
+    PanelKopConditie->setGeometry(0, 28, ladder::kActionLeft, 26);
     PanelKopActie = new Panel3D(QStringLiteral("Actie"), this);
-    PanelKopActie->setGeometry(ladder::kActieLinks, 28, 1017 - ladder::kActieLinks, 26);
+    PanelKopActie->setGeometry(ladder::kActionLeft, 28, 1017 - ladder::kActionLeft, 26);
     PanelKopInstellingen = new Panel3D(QStringLiteral("Beheer"), this);
-    PanelKopInstellingen->setGeometry(kBeheerX, 0, kBeheerBreedte, 54);
+    PanelKopInstellingen->setGeometry(kSettingsX, 0, kSettingsWidth, 54);
     PanelKopInstellingen->SetBackColor(0xE0E0E0);
-    for (Panel3D* p : {PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setFont(kopFont);
+    for (Panel3D* p : {PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setFont(headerFont);
 
-    LadderVlak = new QWidget(this);
-    LadderVlak->setObjectName("LadderVlak");
-    LadderVlak->setGeometry(0, 56, ladder::kBreedte, kHoogte - 56);
-    PictureProgrammeerVenster = new LadderWidget(LadderVlak);
+    LadderArea = new QWidget(this);
+    LadderArea->setObjectName("LadderVlak");
+    LadderArea->setGeometry(0, 56, ladder::kWidth, kHeight - 56);
+    PictureProgrammeerVenster = new LadderWidget(LadderArea);
     PictureProgrammeerVenster->setObjectName("PictureProgrammeerVenster");
     PictureProgrammeerVenster->move(0, 0);
 
     VScrollProgrammeerVenster = new QScrollBar(Qt::Vertical, this);
     VScrollProgrammeerVenster->setObjectName("VScrollProgrammeerVenster");
-    VScrollProgrammeerVenster->setGeometry(ladder::kBreedte, 56, 17, kHoogte - 56);
+    VScrollProgrammeerVenster->setGeometry(ladder::kWidth, 56, 17, kHeight - 56);
     VScrollProgrammeerVenster->setRange(0, 450);
     VScrollProgrammeerVenster->setPageStep(100);  // LargeChange
     VScrollProgrammeerVenster->setSingleStep(1);
     // Change and scroll: the drawing area's top edge follows the value.
     connect(VScrollProgrammeerVenster, &QScrollBar::valueChanged, this, [this](int v) {
-        PictureProgrammeerVenster->move(0, BovenkantVoor(v) - LadderVlak->y());
+        PictureProgrammeerVenster->move(0, TopFor(v) - LadderArea->y());
     });
 
     // On losing the focus the scroll bar has the drawing area refreshed.
     VScrollProgrammeerVenster->setFocusPolicy(Qt::StrongFocus);
     VScrollProgrammeerVenster->installEventFilter(this);
 
-    BouwBesturing();
+    BuildControls();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
-    connect(CommandAbout, &QPushButton::clicked, this, [this] { SplashVenster().ToonAlsOver(this); });
+    connect(CommandAbout, &QPushButton::clicked, this, [this] { TheSplashWindow().ShowAsAbout(this); });
     connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
     connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
@@ -83,44 +83,44 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
 
     frame_.setInterval(16);  // at most one repaint per frame
-    connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::VerversUitLadderView);
+    connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::RefreshFromLadderView);
     frame_.start();
-    VerversUitLadderView();
+    RefreshFromLadderView();
 }
 
 LadderProgrammeren::~LadderProgrammeren() { MuiswielLoskoppelen(this); }
 
-int LadderProgrammeren::BovenkantTekenvlak() const { return LadderVlak->y() + PictureProgrammeerVenster->y(); }
+int LadderProgrammeren::DrawingAreaTop() const { return LadderArea->y() + PictureProgrammeerVenster->y(); }
 
-void LadderProgrammeren::ZetKnopKleur(QPushButton* knop, std::uint32_t vb) {
-    knop->setProperty("vbBackColor", uint(vb));
-    knop->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset #a0a0a0; }"
+void LadderProgrammeren::SetButtonColor(QPushButton* button, std::uint32_t vb) {
+    button->setProperty("vbBackColor", uint(vb));
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset #a0a0a0; }"
                                        "QPushButton:pressed { border-style: inset; }")
-                            .arg(VbNaarQColor(vb).name()));
+                            .arg(VbToQColor(vb).name()));
 }
 
-QPushButton* LadderProgrammeren::Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b, int h) {
-    auto* k = new QPushButton(tekst, ouder);
-    k->setObjectName(naam);
+QPushButton* LadderProgrammeren::Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b, int h) {
+    auto* k = new QPushButton(text, parent);
+    k->setObjectName(name);
     k->setGeometry(x, y, b, h);
-    ZetKnopKleur(k, 0xD7D7D7);
+    SetButtonColor(k, 0xD7D7D7);
     return k;
 }
 
-void LadderProgrammeren::BouwBesturing() {
+void LadderProgrammeren::BuildControls() {
     PanelBesturing = new Panel3D(this);
     PanelBesturing->setObjectName("PanelBesturing");
-    PanelBesturing->setGeometry(kBeheerX, 56, kBeheerBreedte, kHoogte - 56);
-    const int w = kBeheerBreedte - 4;
+    PanelBesturing->setGeometry(kSettingsX, 56, kSettingsWidth, kHeight - 56);
+    const int w = kSettingsWidth - 4;
 
     PanelStartStop = new Panel3D(PanelBesturing);
     PanelStartStop->setGeometry(2, 2, w, 170);
-    CommandStart = Knop(PanelStartStop, "CommandStart", QStringLiteral("Start"), 3, 3);
-    CommandPauze = Knop(PanelStartStop, "CommandPauze", QStringLiteral("Pauze"), 92, 3);
-    CommandStop = Knop(PanelStartStop, "CommandStop", QStringLiteral("Stop"), 3, 41);
-    CommandWissen = Knop(PanelStartStop, "CommandWissen", QStringLiteral("Wissen"), 92, 41);
-    CommandLezen = Knop(PanelStartStop, "CommandLezen", QStringLiteral("Openen"), 3, 79);
-    CommandSchrijven = Knop(PanelStartStop, "CommandSchrijven", QStringLiteral("Opslaan"), 92, 79);
+    CommandStart = Button(PanelStartStop, "CommandStart", QStringLiteral("Start"), 3, 3);
+    CommandPauze = Button(PanelStartStop, "CommandPauze", QStringLiteral("Pauze"), 92, 3);
+    CommandStop = Button(PanelStartStop, "CommandStop", QStringLiteral("Stop"), 3, 41);
+    CommandWissen = Button(PanelStartStop, "CommandWissen", QStringLiteral("Wissen"), 92, 41);
+    CommandLezen = Button(PanelStartStop, "CommandLezen", QStringLiteral("Openen"), 3, 79);
+    CommandSchrijven = Button(PanelStartStop, "CommandSchrijven", QStringLiteral("Opslaan"), 92, 79);
     CommandWissen->setIconSize(QSize(28, 28));
     SSPanelFlood = new Panel3D(PanelStartStop);
     SSPanelFlood->setGeometry(4, 119, w - 8, 14);
@@ -134,48 +134,48 @@ void LadderProgrammeren::BouwBesturing() {
 
     SSPanel70 = new Panel3D(PanelBesturing);
     SSPanel70->setGeometry(2, 176, w, 120);
-    CommandClipBoard = Knop(SSPanel70, "CommandClipBoard", QStringLiteral("Instellingen"), 3, 3);
-    CommandPrinten = Knop(SSPanel70, "CommandPrinten", QStringLiteral("Printen"), 92, 3);
-    CommandFont = Knop(SSPanel70, "CommandFont", QStringLiteral("Naam"), 3, 41);
-    CommandAfsluiten = Knop(SSPanel70, "CommandAfsluiten", QStringLiteral("Einde"), 92, 41);
-    CommandTaal = Knop(SSPanel70, "CommandTaal", QStringLiteral("Nederl."), 3, 79);
-    CommandDashboard = Knop(SSPanel70, "CommandDashboard", QStringLiteral("Dashboard"), 92, 79);
+    CommandClipBoard = Button(SSPanel70, "CommandClipBoard", QStringLiteral("Instellingen"), 3, 3);
+    CommandPrinten = Button(SSPanel70, "CommandPrinten", QStringLiteral("Printen"), 92, 3);
+    CommandFont = Button(SSPanel70, "CommandFont", QStringLiteral("Naam"), 3, 41);
+    CommandAfsluiten = Button(SSPanel70, "CommandAfsluiten", QStringLiteral("Einde"), 92, 41);
+    CommandTaal = Button(SSPanel70, "CommandTaal", QStringLiteral("Nederl."), 3, 79);
+    CommandDashboard = Button(SSPanel70, "CommandDashboard", QStringLiteral("Dashboard"), 92, 79);
     CommandTaal->setIconSize(QSize(24, 17));
-    CommandTaal->setIcon(QIcon(LaadAfbeelding("vlag Nederlands.bmp")));
+    CommandTaal->setIcon(QIcon(LoadPicture("vlag Nederlands.bmp")));
 
     SSPanel79 = new Panel3D(PanelBesturing);
     SSPanel79->setGeometry(2, 300, w, 42);
-    CommandAbout = Knop(SSPanel79, "CommandAbout", QStringLiteral("Over"), 3, 3, 86, 36);
-    CommandResetAll = Knop(SSPanel79, "CommandResetAll", QStringLiteral("Alles uit"), 92, 3, 86, 36);
+    CommandAbout = Button(SSPanel79, "CommandAbout", QStringLiteral("Over"), 3, 3, 86, 36);
+    CommandResetAll = Button(SSPanel79, "CommandResetAll", QStringLiteral("Alles uit"), 92, 3, 86, 36);
 
     // Search lamps with their "find" buttons.
-    auto* zoek = new Panel3D(PanelBesturing);
-    zoek->setGeometry(2, 346, w, 86);
-    auto lamp = [](QWidget* ouder, const QString& tekst, int x, int y, int b, int h) {
-        auto* p = new Panel3D(tekst, ouder);
+    auto* search = new Panel3D(PanelBesturing);
+    search->setGeometry(2, 346, w, 86);
+    auto lamp = [](QWidget* parent, const QString& text, int x, int y, int b, int h) {
+        auto* p = new Panel3D(text, parent);
         p->setGeometry(x, y, b, h);
         p->SetBackColor(0xD7D7D7);
         return p;
     };
-    SSPanelVellemanGevonden = lamp(zoek, QStringLiteral("Velleman"), 3, 3, 84, 24);
-    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden.set(i, lamp(zoek, QString::number(i), 89 + 12 * i, 3, 11, 24));
-    CMDZoekVelleman = Knop(zoek, "CMDZoekVelleman", QStringLiteral("Vind !"), 138, 3, 40, 24);
-    SSPanelBraskEmberGevonden = lamp(zoek, QStringLiteral("Brask Kelvanor"), 3, 30, 84, 24);
-    for (int i = 1; i <= 3; ++i) PanelBraskGevonden.set(i, lamp(zoek, QString::number(i), 89 + 16 * (i - 1), 30, 15, 24));
-    CMDZoekBrask = Knop(zoek, "CMDZoekBrask", QStringLiteral("Vind !"), 138, 30, 40, 24);
-    SSPaneliCP12USBstickGevonden = lamp(zoek, QStringLiteral("Arduino NANO"), 3, 57, 132, 24);
-    CMDZoekiCP12 = Knop(zoek, "CMDZoekiCP12", QStringLiteral("Vind !"), 138, 57, 40, 24);
+    SSPanelVellemanGevonden = lamp(search, QStringLiteral("Velleman"), 3, 3, 84, 24);
+    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden.set(i, lamp(search, QString::number(i), 89 + 12 * i, 3, 11, 24));
+    CMDZoekVelleman = Button(search, "CMDZoekVelleman", QStringLiteral("Vind !"), 138, 3, 40, 24);
+    SSPanelBraskEmberGevonden = lamp(search, QStringLiteral("Brask Kelvanor"), 3, 30, 84, 24);
+    for (int i = 1; i <= 3; ++i) PanelBraskGevonden.set(i, lamp(search, QString::number(i), 89 + 16 * (i - 1), 30, 15, 24));
+    CMDZoekBrask = Button(search, "CMDZoekBrask", QStringLiteral("Vind !"), 138, 30, 40, 24);
+    SSPaneliCP12USBstickGevonden = lamp(search, QStringLiteral("Arduino NANO"), 3, 57, 132, 24);
+    CMDZoekiCP12 = Button(search, "CMDZoekiCP12", QStringLiteral("Vind !"), 138, 57, 40, 24);
     functionKeys();  // F1..F8 held down, and F11/F12 on this window, from now on
     connect(CMDZoekVelleman, &QPushButton::clicked, this, [] { CMDZoekVelleman_Click(); });
     connect(CMDZoekBrask, &QPushButton::clicked, this, [] { CMDZoekBrask_Click(); });
     connect(CMDZoekiCP12, &QPushButton::clicked, this, [] { CMDZoekiCP12_Click(); });
 
     // Network link.
-    auto* netwerk = new Panel3D(PanelBesturing);
-    netwerk->setGeometry(2, 436, w, 58);
-    PanelStatus = lamp(netwerk, QString(), 3, 3, w - 6, 24);
-    PanelNetwerkIn = lamp(netwerk, QStringLiteral("In"), 3, 30, (w - 8) / 2, 24);
-    PanelNetwerkUit = lamp(netwerk, QStringLiteral("Uit"), 5 + (w - 8) / 2, 30, (w - 8) / 2, 24);
+    auto* network = new Panel3D(PanelBesturing);
+    network->setGeometry(2, 436, w, 58);
+    PanelStatus = lamp(network, QString(), 3, 3, w - 6, 24);
+    PanelNetwerkIn = lamp(network, QStringLiteral("In"), 3, 30, (w - 8) / 2, 24);
+    PanelNetwerkUit = lamp(network, QStringLiteral("Uit"), 5 + (w - 8) / 2, 30, (w - 8) / 2, 24);
 
     // Memories and variables.
     SSPanel75 = new Panel3D(QStringLiteral("Geheugen"), PanelBesturing);
@@ -185,62 +185,62 @@ void LadderProgrammeren::BouwBesturing() {
     SSPanel77 = new Panel3D(QStringLiteral("Variabele"), PanelBesturing);
     SSPanel77->setGeometry(2, 548, w, 22);
     for (int v = 1; v <= 3; ++v) {
-        auto* naam = new Panel3D(QString(QChar('A' + v - 1)), PanelBesturing);
-        naam->setGeometry(3 + 60 * (v - 1), 572, 18, 22);
+        auto* name = new Panel3D(QString(QChar('A' + v - 1)), PanelBesturing);
+        name->setGeometry(3 + 60 * (v - 1), 572, 18, 22);
         PanelVarABC.set(v, lamp(PanelBesturing, QStringLiteral("0"), 21 + 60 * (v - 1), 572, 40, 22));
         PanelVarABC(v)->SetBackColor(0xFFFFFF);
     }
 }
 
-void LadderProgrammeren::VerversUitLadderView() {
-    PictureProgrammeerVenster->VerversAlsNodig();
+void LadderProgrammeren::RefreshFromLadderView() {
+    PictureProgrammeerVenster->RefreshIfNeeded();
     const LadderView& v = ladderView;
-    if (v.revision == panelenGetoond_) return;
-    panelenGetoond_ = v.revision;
+    if (v.revision == panelsShown_) return;
+    panelsShown_ = v.revision;
 
     if (windowTitle() != v.windowCaption) setWindowTitle(v.windowCaption);
-    if (v.wissenPicture != wissenAfbeelding_) {
-        wissenAfbeelding_ = v.wissenPicture;
-        CommandWissen->setIcon(QIcon(LaadAfbeelding(v.wissenPicture)));
+    if (v.clearPicture != clearPicture_) {
+        clearPicture_ = v.clearPicture;
+        CommandWissen->setIcon(QIcon(LoadPicture(v.clearPicture)));
     }
     PanelStatus->SetCaption(v.status.caption);
     PanelStatus->SetBackColor(v.status.backColor);
-    PanelCyclustijd->SetCaption(v.cyclustijd);
+    PanelCyclustijd->SetCaption(v.cycleTime);
     PanelStartStop->SetBackColor(v.startStopColor);
     SSPanelFlood->SetFloodType(v.floodType == 2 ? Panel3D::Flood::RightToLeft : Panel3D::Flood::LeftToRight);
     SSPanelFlood->SetFloodPercent(v.floodPercent);
-    for (int i = 1; i <= 3; ++i) PanelBraskGevonden(i)->SetBackColor(v.braskGevonden[std::size_t(i)]);
-    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden(i)->SetBackColor(v.vellemanGevonden[std::size_t(i)]);
-    SSPanelVellemanGevonden->SetBackColor(v.vellemanGevondenLamp);
-    SSPanelBraskEmberGevonden->SetBackColor(v.braskEmberGevondenLamp);
-    SSPaneliCP12USBstickGevonden->SetBackColor(v.icp12GevondenLamp);
-    QPushButton* zoekKnoppen[3] = {CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12};
+    for (int i = 1; i <= 3; ++i) PanelBraskGevonden(i)->SetBackColor(v.braskFound[std::size_t(i)]);
+    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden(i)->SetBackColor(v.vellemanFound[std::size_t(i)]);
+    SSPanelVellemanGevonden->SetBackColor(v.vellemanFoundLamp);
+    SSPanelBraskEmberGevonden->SetBackColor(v.braskEmberFoundLamp);
+    SSPaneliCP12USBstickGevonden->SetBackColor(v.icp12FoundLamp);
+    QPushButton* searchButtons[3] = {CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12};
     for (int k = 0; k < 3; ++k)
-        if (zoekKnoppen[k]->property("vbBackColor").toUInt() != v.zoekKnopColor[std::size_t(k)])
-            ZetKnopKleur(zoekKnoppen[k], v.zoekKnopColor[std::size_t(k)]);
-    PanelNetwerkIn->SetBackColor(v.netwerkInColor);
-    PanelNetwerkUit->SetBackColor(v.netwerkUitColor);
-    for (int n = 0; n <= 7; ++n) PanelGeheugen(n)->SetBackColor(v.geheugenColor[std::size_t(n)]);
+        if (searchButtons[k]->property("vbBackColor").toUInt() != v.searchButtonColor[std::size_t(k)])
+            SetButtonColor(searchButtons[k], v.searchButtonColor[std::size_t(k)]);
+    PanelNetwerkIn->SetBackColor(v.networkInColor);
+    PanelNetwerkUit->SetBackColor(v.networkOutColor);
+    for (int n = 0; n <= 7; ++n) PanelGeheugen(n)->SetBackColor(v.memoryColor[std::size_t(n)]);
     for (int a = 1; a <= 3; ++a) PanelVarABC(a)->SetCaption(v.varCaption[std::size_t(a)]);
 }
 
 void LadderProgrammeren::MouseWheel(int rotation) {
-    const QPoint punt = mapFromGlobal(QPoint(muiswiel.x, muiswiel.y));
-    for (QWidget* w = childAt(punt); w && w != this; w = w->parentWidget()) {
+    const QPoint point = mapFromGlobal(QPoint(wheelState.x, wheelState.y));
+    for (QWidget* w = childAt(point); w && w != this; w = w->parentWidget()) {
         if (!w->isVisible()) continue;
         if (w->property("pictureBox").toBool()) {
             // A picture box: the ladder moves by a tenth of the large change.
             QScrollBar* sb = VScrollProgrammeerVenster;
-            const int stap = sb->pageStep() / 10;
-            sb->setValue(rotation > 0 ? std::max(sb->minimum(), sb->value() - stap)
-                                      : std::min(sb->maximum(), sb->value() + stap));
+            const int step = sb->pageStep() / 10;
+            sb->setValue(rotation > 0 ? std::max(sb->minimum(), sb->value() - step)
+                                      : std::min(sb->maximum(), sb->value() + step));
             return;
         }
         auto* sb = qobject_cast<QScrollBar*>(w);
         if (sb && sb->orientation() == Qt::Horizontal) {
-            const int stap = sb->pageStep();
-            sb->setValue(rotation > 0 ? std::max(sb->minimum(), sb->value() - stap)
-                                      : std::min(sb->maximum(), sb->value() + stap));
+            const int step = sb->pageStep();
+            sb->setValue(rotation > 0 ? std::max(sb->minimum(), sb->value() - step)
+                                      : std::min(sb->maximum(), sb->value() + step));
             return;
         }
     }
@@ -249,7 +249,7 @@ void LadderProgrammeren::MouseWheel(int rotation) {
 void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     // The ladder's view, its scroll bar and the control panel reach down to the window's bottom edge.
     const int h = std::max(100, height() - 56);
-    LadderVlak->resize(LadderVlak->width(), h);
+    LadderArea->resize(LadderArea->width(), h);
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
     QWidget::resizeEvent(e);

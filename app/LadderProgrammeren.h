@@ -29,28 +29,28 @@ public:
 
     // The load handler: the program's start-up, run inside the splash's
     // first load. Returns after the user closed the splash with OK.
-    void Laden(bool zonderArgumenten);
+    void Load(bool withoutArguments);
     // Asks, and ends the program when the user confirms.
     void Afsluiten();
-    // The wheel turned by `rotation` over this window (pointer in `muiswiel`).
+    // The wheel turned by `rotation` over this window (pointer in `wheelState`).
     void MouseWheel(int rotation);
     // The language applied to this window's captions and the ladder's cells.
     void TaalAanpassenConActBeh();
     // The window caption: title, version and the supported interfaces.
     void CaptionFormAanpassen();
     // Shows what moved on in ladderView (the frame timer calls it).
-    void VerversUitLadderView();
+    void RefreshFromLadderView();
 
     // The drawing area's top edge for a scroll value: 56 - 15 × value.
-    static int BovenkantVoor(int waarde) { return 56 - 15 * waarde; }
-    int BovenkantTekenvlak() const;
+    static int TopFor(int value) { return 56 - 15 * value; }
+    int DrawingAreaTop() const;
 
     // ---- controls --------------------------------------------------------
     Panel3D* SSPanel67;              // "Ladder Programma"
     Panel3D* PanelKopConditie;
     Panel3D* PanelKopActie;
     Panel3D* PanelKopInstellingen;
-    QWidget* LadderVlak;             // clips the drawing area below the headers
+    QWidget* LadderArea;             // clips the drawing area below the headers
     LadderWidget* PictureProgrammeerVenster;
     QScrollBar* VScrollProgrammeerVenster;
 
@@ -99,13 +99,13 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void BouwBesturing();
-    QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b = 86, int h = 36);
-    static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
+    void BuildControls();
+    QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
+    static void SetButtonColor(QPushButton* button, std::uint32_t vb);
 
     QTimer frame_;
-    std::uint64_t panelenGetoond_ = ~std::uint64_t(0);
-    QString wissenAfbeelding_;
+    std::uint64_t panelsShown_ = ~std::uint64_t(0);
+    QString clearPicture_;
 };
 
 // The toolbar's dashboard button: shows or hides the dashboard window.

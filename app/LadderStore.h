@@ -13,6 +13,6 @@ namespace tamberlo {
 void WisLadderProgramma();
 
 // The program's fixed title, as the window caption shows it without a file.
-QString VasteTitel();
+QString FixedTitle();
 
 }  // namespace tamberlo

@@ -3,7 +3,7 @@
 // shows the ladder as `ladderView` holds it. Cells, wires and buttons are
 // painted, not separate widgets: the start-up "creates" them one by one (they
 // show from then on), and clicks are found by position and passed to the
-// hooks of `ladderKnoppen`.
+// hooks of `ladderButtons`.
 
 #include <QWidget>
 
@@ -14,31 +14,31 @@ namespace tamberlo {
 class LadderWidget : public QWidget {
     Q_OBJECT
 public:
-    enum class Knop { Geen, PanelConditie, VoegConditieToe, VoegConditieToeVertikaal, PanelActie, VoegActieToe };
-    struct Treffer {
-        Knop knop = Knop::Geen;
+    enum class Button { None, PanelConditie, AddCondition, AddConditionVertical, PanelActie, AddAction };
+    struct Hit {
+        Button button = Button::None;
         int index = 0;
-        bool operator==(const Treffer&) const = default;
+        bool operator==(const Hit&) const = default;
     };
 
     explicit LadderWidget(QWidget* parent = nullptr);
 
     // Creation by the start-up, in the program's order.
-    void MaakActieRij(int r);        // row r (1..90) with its wires and buttons
-    void MaakConditieCel(int i);     // cell i (1..270)
+    void MakeActionRow(int r);        // row r (1..90) with its wires and buttons
+    void MakeConditionCell(int i);     // cell i (1..270)
     void TekenVertikaleLijnen();     // the link buttons and lines 1..267
-    void RailsVolledig();            // the rails reach down to the area's height
-    int ActieRijen() const { return rijen_; }
-    int ConditieCellen() const { return cellen_; }
-    bool VertikaleLijnen() const { return vertikaal_; }
+    void RailsFull();            // the rails reach down to the area's height
+    int ActionRows() const { return rows_; }
+    int ConditionCells() const { return cells_; }
+    bool VerticalLines() const { return vertical_; }
 
     // The button at a point of the drawing area (only visible ones count).
-    Treffer KnopOp(QPoint p) const;
+    Hit ButtonAt(QPoint p) const;
     // Runs the button's hook, as a click does.
-    static void Klik(Treffer t);
+    static void Click(Hit t);
 
     // Repaints when the ladder view moved on since the last paint.
-    void VerversAlsNodig();
+    void RefreshIfNeeded();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -46,12 +46,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    int rijen_ = 0;
-    int cellen_ = 0;
-    bool vertikaal_ = false;
+    int rows_ = 0;
+    int cells_ = 0;
+    bool vertical_ = false;
     bool rails_ = false;
-    std::uint64_t getekend_ = ~std::uint64_t(0);
-    Treffer ingedrukt_;
+    std::uint64_t drawn_ = ~std::uint64_t(0);
+    Hit pressed_;
 };
 
 }  // namespace tamberlo

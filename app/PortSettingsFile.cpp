@@ -13,7 +13,7 @@ namespace tamberlo {
 
 namespace {
 
-std::optional<Long> HexAdres(const std::string& t) {
+std::optional<Long> HexAddress(const std::string& t) {
     if (t.empty()) return std::nullopt;
     Long v = 0;
     int significant = 0;
@@ -34,26 +34,26 @@ std::optional<Long> HexAdres(const std::string& t) {
     return v;
 }
 
-QString ZoekBestand() {
+QString FindFile() {
     const QDir map(AppPath());
-    for (const QString& naam : map.entryList(QDir::Files))
-        if (naam.compare(QStringLiteral("Poortsettings.dat"), Qt::CaseInsensitive) == 0) return map.filePath(naam);
+    for (const QString& name : map.entryList(QDir::Files))
+        if (name.compare(QStringLiteral("Poortsettings.dat"), Qt::CaseInsensitive) == 0) return map.filePath(name);
     return {};
 }
 
 }  // namespace
 
-void LeesPoortsettings() {
+void ReadPortSettings() {
     shared.ParallellePoortAdressen = {0x378, 0x278, 0x3BC};
-    const QString pad = ZoekBestand();
-    if (pad.isEmpty()) return;
-    QFile f(pad);
+    const QString path = FindFile();
+    if (path.isEmpty()) return;
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = f.read(64 * 1024);  // a title and three short fields
-    FieldReader lezer(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    lezer.ReadTextField();  // the title line
+    FieldReader reader(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    reader.ReadTextField();  // the title line
     for (int p = 0; p < 3; ++p)
-        if (auto v = HexAdres(lezer.ReadTextField())) shared.ParallellePoortAdressen[p] = *v;
+        if (auto v = HexAddress(reader.ReadTextField())) shared.ParallellePoortAdressen[p] = *v;
 }
 
 }  // namespace tamberlo

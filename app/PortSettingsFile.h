@@ -10,6 +10,6 @@ namespace tamberlo {
 // regard to case). A missing file, a missing field or a field that is no
 // hexadecimal address of at most four digits keeps that port's default
 // (&H378, &H278, &H3BC).
-void LeesPoortsettings();
+void ReadPortSettings();
 
 }  // namespace tamberlo

@@ -9,22 +9,22 @@
 
 namespace tamberlo {
 
-constexpr Long kStandaardPoort = 120;
+constexpr Long kDefaultPort = 120;
 // The peer a fresh installation points at: an address on the local network.
-QString StandaardNetwerkAdres();
+QString DefaultNetworkAddress();
 
 // AppPath() + "/Tamberlo.ini".
-QString InstellingenPad();
+QString SettingsPath();
 
 // The file's seven lines, each ended by CR LF.
-QByteArray InstellingenTekst(bool engels, const QString& host, Long port);
+QByteArray SettingsText(bool english, const QString& host, Long port);
 
 // Replaces the settings file with these values. False when it could not be
 // written; the old file is then left as it was.
-bool SchrijfInstellingen(bool engels, const QString& host, Long port);
+bool WriteSettings(bool english, const QString& host, Long port);
 // The same with the current language and WinsockHost's host and port, as the
 // language command and the settings window save them.
-bool SchrijfInstellingenVanWinsock();
+bool WriteSettingsFromWinsock();
 
 // Reads the settings file into TaalVlag, NetwerkAdres and NetwerkPoort, or
 // creates it with the defaults when it is missing. Read line by line: a
@@ -34,8 +34,8 @@ void LeesInstellingen();
 
 // The message shown when the settings file cannot be written after a
 // language change (also used for a port change and when it cannot be created).
-QString TekstGeenSchrijfrechtenTaal();
+QString TextNoWriteAccessLanguage();
 // The message shown when it cannot be written after an address change.
-QString TekstGeenSchrijfrechtenAdres();
+QString TextNoWriteAccessAddress();
 
 }  // namespace tamberlo

@@ -21,19 +21,19 @@ public:
 
     // The window's load: the first one runs the whole start-up (settings file,
     // the main window's load handler, the wait for OK) and returns after it.
-    void Laden(bool zonderArgumenten);
+    void Load(bool withoutArguments);
     // The About role: shown over the main window, topmost.
-    void ToonAlsOver(QWidget* hoofdvenster);
+    void ShowAsAbout(QWidget* mainWindow);
     // Shows the port list of the COM port scans (which add to it at every search).
-    void VulComPoorten();
+    void FillComPorts();
 
     // Captions set on every activation (and by the start-up).
-    void ZetActivatieTeksten();
+    void SetActivationTexts();
 
     // Sets a search button's back colour (&HBBGGRR) and, optionally, its picture.
-    static void ZetKnopKleur(QPushButton* knop, std::uint32_t vb);
-    static std::uint32_t KnopKleur(const QPushButton* knop);
-    static void ZetKnopAfbeelding(QPushButton* knop, const QString& naam);
+    static void SetButtonColor(QPushButton* button, std::uint32_t vb);
+    static std::uint32_t ButtonColor(const QPushButton* button);
+    static void SetButtonPicture(QPushButton* button, const QString& name);
 
     void CancelPath() override;  // close box and Esc: as OK
 
@@ -61,7 +61,7 @@ public:
     QLabel* ImgLogo;
 
     // The start-up's progress value.
-    void ProgressStap(int n = 1) { ProgressBar->setValue(ProgressBar->value() + n); }
+    void ProgressStep(int n = 1) { ProgressBar->setValue(ProgressBar->value() + n); }
 
 protected:
     bool event(QEvent* e) override;
@@ -70,11 +70,11 @@ private:
     void CMDOk_Click();
     void Label_Starten_Click();
     void LabelDllVersie_Click();
-    void TimerZoekInterface_Tick();
-    bool geladen_ = false;
+    void Timer_Zoek_Interface_Timer();
+    bool loaded_ = false;
 };
 
 // "a.b.c.d" of a Velleman library version word (bytes high to low).
-QString VellemanVersieTekst(std::int32_t v);
+QString VellemanVersionText(std::int32_t v);
 
 }  // namespace tamberlo

@@ -3,14 +3,14 @@
 #include <QApplication>
 
 #include "SplashWindow.h"
-#include "Vensters.h"
+#include "Windows.h"
 #include "Yielding.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);  // only Afsluiten ends the program
-    const bool zonderArgumenten = QCoreApplication::arguments().size() <= 1;
-    tamberlo::SplashVenster().Laden(zonderArgumenten);
+    const bool withoutArguments = QCoreApplication::arguments().size() <= 1;
+    tamberlo::TheSplashWindow().Load(withoutArguments);
     if (tamberlo::AppEnding()) return 0;
     return app.exec();
 }

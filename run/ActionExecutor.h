@@ -12,9 +12,9 @@ void LoopActies();
 // The variable action of row r (Acties columns 2-4): set on every pass, or
 // increase (up to `max`) or decrease (down to 0) once per activation. Returns
 // the variable's number, 0 when the row names none.
-int VariabeleActie(int r, int max);
+int VariableAction(int r, int max);
 
 // A timer's interval as the dashboard shows it: seconds, C locale ("1.5").
-QString IntervalInSeconden(int ms);
+QString IntervalInSeconds(int ms);
 
 }  // namespace tamberlo

@@ -13,9 +13,9 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kLampRood = 0x8080FF;
-constexpr VbColor kLampGroen = 0x80FF80;
-constexpr int kMaxAnaloog = 1023;  // the Nano's converter gives 10 bits
+constexpr VbColor kLampRed = 0x8080FF;
+constexpr VbColor kLampGreen = 0x80FF80;
+constexpr int kMaxAnalog = 1023;  // the Nano's converter gives 10 bits
 constexpr int kMaxBits = 255;
 
 ArduinoReplyFramer& framer() {
@@ -29,30 +29,30 @@ QTimer& pauseTimer() {
         auto* timer = new QTimer;  // lives as long as the program
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(kArduinoAntwoordPauzeMs);
+        timer->setInterval(kArduinoReplyPauseMs);
         QObject::connect(timer, &QTimer::timeout, [] {
             const QString reply = framer().Flush();
-            if (!reply.isEmpty()) VerwerkArduinoAntwoord(reply);
+            if (!reply.isEmpty()) HandleArduinoReply(reply);
         });
         return timer;
     }();
     return *t;
 }
 
-void zetIngang(int k, bool aan) {
+void setInput(int k, bool on) {
     if (k < 1 || k > 5) return;
-    shared.IngangDigitaal[kGroepArduinoLokaal][k] = aan ? -1 : 0;
+    shared.IngangDigitaal[kGroupArduinoLocal][k] = on ? -1 : 0;
 }
 
-void poortVerloren() {
+void portLost() {
     // The device vanished: the port is closed already. Stop polling, show the
     // lamps red and say so once; the run goes on without the Arduino.
     TimerSerialPort().SetEnabled(false);
     framer().Flush();
     pauseTimer().stop();
-    ladderView.icp12GevondenLamp = kLampRood;
+    ladderView.icp12FoundLamp = kLampRed;
     ladderView.changed();
-    dialogs().MsgBox(ArduinoVerlorenTekst(), MsgButtons::Ok);
+    dialogs().MsgBox(ArduinoLostText(), MsgButtons::Ok);
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ SerialPortControl& iCP_MS_Comm() {
     static SerialPortControl* port = [] {
         auto* p = new SerialPortControl;  // lives as long as the program
         p->OnComm = [] { iCP_MS_Comm_OnComm(); };
-        p->OnLost = [] { poortVerloren(); };
+        p->OnLost = [] { portLost(); };
         TimerSerialPort().onTimer = [] { TimerSerialPort_Timer(); };
         return p;
     }();
@@ -75,7 +75,7 @@ void ArduinoOutput(const QString& text) { iCP_MS_Comm().Output(text); }
 void TimerSerialPort_Timer() {
     SerialPortControl& port = iCP_MS_Comm();
     if (!port.PortOpen()) return;
-    const QString poll = ArduinoPollCommando(shared.ICP12Type);
+    const QString poll = ArduinoPollCommand(shared.ICP12Type);
     if (!poll.isEmpty()) port.Output(poll);
 }
 
@@ -83,33 +83,33 @@ void iCP_MS_Comm_OnComm() {
     SerialPortControl& port = iCP_MS_Comm();
     if (!port.PortOpen() || port.InBufferCount() == 0) return;
     const QStringList replies = framer().Feed(port.Input());
-    for (const QString& reply : replies) VerwerkArduinoAntwoord(reply);
+    for (const QString& reply : replies) HandleArduinoReply(reply);
     if (framer().HasPending()) pauseTimer().start();
     else pauseTimer().stop();
 }
 
-void VerwerkArduinoAntwoord(const QString& reply) {
-    const ArduinoAntwoord a = LeesArduinoAntwoord(reply);
-    switch (a.soort) {
-    case ArduinoAntwoord::Soort::Analoog:
-        if (a.waarde > kMaxAnaloog) return;
-        zetIngang(a.kanaal + 1, a.waarde > 512);
+void HandleArduinoReply(const QString& reply) {
+    const ArduinoReply a = ReadArduinoReply(reply);
+    switch (a.kind) {
+    case ArduinoReply::Kind::Analog:
+        if (a.value > kMaxAnalog) return;
+        setInput(a.channel + 1, a.value > 512);
         break;
-    case ArduinoAntwoord::Soort::Digitaal:
-        if (a.waarde > kMaxBits) return;
-        for (int i = 0; i < 5; ++i) zetIngang(i + 1, (a.waarde >> i) & 1);
+    case ArduinoReply::Kind::Digital:
+        if (a.value > kMaxBits) return;
+        for (int i = 0; i < 5; ++i) setInput(i + 1, (a.value >> i) & 1);
         break;
-    case ArduinoAntwoord::Soort::Identiteit:
-        ladderView.icp12GevondenLamp = kLampGroen;
+    case ArduinoReply::Kind::Identity:
+        ladderView.icp12FoundLamp = kLampGreen;
         ladderView.changed();
-        shared.ICP12Type = a.identiteit;
+        shared.ICP12Type = a.identity;
         break;
-    case ArduinoAntwoord::Soort::Onbekend:
+    case ArduinoReply::Kind::Unknown:
         break;
     }
 }
 
-QString ArduinoVerlorenTekst() {
+QString ArduinoLostText() {
     return shared.TaalVlag ? QStringLiteral("The connection with the Arduino was lost.")
                            : QStringLiteral("De verbinding met de Arduino is verbroken.");
 }

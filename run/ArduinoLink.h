@@ -20,13 +20,13 @@ void TimerSerialPort_Timer();
 void iCP_MS_Comm_OnComm();
 
 // Carries out one reply ("DI5", "A3600", "TM", ...).
-void VerwerkArduinoAntwoord(const QString& reply);
+void HandleArduinoReply(const QString& reply);
 
 // The quiet time after which a reply without a line end counts as complete.
-inline constexpr int kArduinoAntwoordPauzeMs = 8;
+inline constexpr int kArduinoReplyPauseMs = 8;
 
 // Texts of the message shown once when the Arduino's port went away.
-QString ArduinoVerlorenTekst();
+QString ArduinoLostText();
 
 // Forgets the half-received reply (the port changes; tests).
 void ResetArduinoLink();

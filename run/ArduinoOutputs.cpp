@@ -7,28 +7,28 @@
 namespace tamberlo {
 
 namespace {
-std::optional<int> geschreven;
+std::optional<int> written;
 }  // namespace
 
-ArduinoPoortHooks& arduinoPoortHooks() {
-    static ArduinoPoortHooks hooks{ArduinoPortOpen, ArduinoOutput};
+ArduinoPortHooks& arduinoPortHooks() {
+    static ArduinoPortHooks hooks{ArduinoPortOpen, ArduinoOutput};
     return hooks;
 }
 
-ArduinoZoekHooks& arduinoZoekHooks() {
-    static ArduinoZoekHooks hooks{ZoekComPoorten, ICP_Connect};
+ArduinoSearchHooks& arduinoSearchHooks() {
+    static ArduinoSearchHooks hooks{ZoekComPoorten, ICP_Connect};
     return hooks;
 }
 
-bool ArduinoZetUitgangenEnOnthoud(int byte) {
-    const ArduinoPoortHooks& poort = arduinoPoortHooks();
-    if (!poort.PortOpen || !poort.Output || !poort.PortOpen()) return false;
-    poort.Output(ArduinoUitgangCommando(byte));
-    geschreven = byte & 0xFF;
+bool ArduinoSetOutputsAndRemember(int byte) {
+    const ArduinoPortHooks& port = arduinoPortHooks();
+    if (!port.PortOpen || !port.Output || !port.PortOpen()) return false;
+    port.Output(ArduinoOutputCommand(byte));
+    written = byte & 0xFF;
     return true;
 }
 
-std::optional<int> ArduinoUitgangGeschreven() { return geschreven; }
-void ArduinoUitgangGewist(std::optional<int> byte) { geschreven = byte; }
+std::optional<int> ArduinoOutputWritten() { return written; }
+void ArduinoOutputReset(std::optional<int> byte) { written = byte; }
 
 }  // namespace tamberlo

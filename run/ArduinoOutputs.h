@@ -13,25 +13,25 @@
 namespace tamberlo {
 
 // PortOpen and Output of iCP_MS_Comm (ArduinoPort.h unless a test put others in).
-struct ArduinoPoortHooks {
+struct ArduinoPortHooks {
     std::function<bool()> PortOpen;
     std::function<void(const QString&)> Output;
 };
-ArduinoPoortHooks& arduinoPoortHooks();
+ArduinoPortHooks& arduinoPortHooks();
 
 // The port search and the hello (ComPortSearch.h unless a test put others in).
-struct ArduinoZoekHooks {
+struct ArduinoSearchHooks {
     std::function<void()> ZoekComPoorten;
     std::function<void(int)> ICP_Connect;
 };
-ArduinoZoekHooks& arduinoZoekHooks();
+ArduinoSearchHooks& arduinoSearchHooks();
 
 // Sends "1/<byte>/" (the eight outputs) when the port is open. True when sent.
-bool ArduinoZetUitgangenEnOnthoud(int byte);
+bool ArduinoSetOutputsAndRemember(int byte);
 
 // The outputs last sent to the board; nothing when unknown.
-std::optional<int> ArduinoUitgangGeschreven();
+std::optional<int> ArduinoOutputWritten();
 // Records that the board's outputs are now `byte` (for example after a reset), or unknown.
-void ArduinoUitgangGewist(std::optional<int> byte);
+void ArduinoOutputReset(std::optional<int> byte);
 
 }  // namespace tamberlo

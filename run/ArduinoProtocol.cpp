@@ -2,17 +2,17 @@
 
 namespace tamberlo {
 
-QString ArduinoUitgangCommando(int byte) {
+QString ArduinoOutputCommand(int byte) {
     return QStringLiteral("1/") + QString::number(byte & 0xFF) + QLatin1Char('/');
 }
 
-QString ArduinoPollCommando(const QString& icp12Type) {
+QString ArduinoPollCommand(const QString& icp12Type) {
     if (icp12Type == QLatin1String("ET") || icp12Type == QLatin1String("AT")) return kArduinoPollETAT;
     if (icp12Type == QLatin1String("TM")) return kArduinoPollTM;
     return {};
 }
 
-int LeesGetal(const QString& text, int maxChars) {
+int ReadNumber(const QString& text, int maxChars) {
     int value = 0;
     const int n = std::min<int>(static_cast<int>(text.size()), maxChars);
     for (int i = 0; i < n; ++i) {
@@ -23,21 +23,21 @@ int LeesGetal(const QString& text, int maxChars) {
     return value;
 }
 
-ArduinoAntwoord LeesArduinoAntwoord(const QString& reply) {
-    ArduinoAntwoord a;
+ArduinoReply ReadArduinoReply(const QString& reply) {
+    ArduinoReply a;
     if (reply.size() < 2) return a;
     const QString code = reply.left(2);
     const QString rest = reply.mid(2);
     if (code.at(0) == QLatin1Char('A') && code.at(1) >= QLatin1Char('0') && code.at(1) <= QLatin1Char('4')) {
-        a.soort = ArduinoAntwoord::Soort::Analoog;
-        a.kanaal = code.at(1).unicode() - '0';
-        a.waarde = LeesGetal(rest);
+        a.kind = ArduinoReply::Kind::Analog;
+        a.channel = code.at(1).unicode() - '0';
+        a.value = ReadNumber(rest);
     } else if (code == QLatin1String("DI")) {
-        a.soort = ArduinoAntwoord::Soort::Digitaal;
-        a.waarde = LeesGetal(rest);
+        a.kind = ArduinoReply::Kind::Digital;
+        a.value = ReadNumber(rest);
     } else if (code == QLatin1String("ET") || code == QLatin1String("TM") || code == QLatin1String("AT")) {
-        a.soort = ArduinoAntwoord::Soort::Identiteit;
-        a.identiteit = code;
+        a.kind = ArduinoReply::Kind::Identity;
+        a.identity = code;
     }
     return a;
 }

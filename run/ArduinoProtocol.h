@@ -13,29 +13,29 @@ namespace tamberlo {
 
 // Commands. Every item ends in "/"; there is no line end.
 inline const QString kArduinoHello = QStringLiteral("90/");
-inline const QString kArduinoVersie = QStringLiteral("99/");
+inline const QString kArduinoVersion = QStringLiteral("99/");
 inline const QString kArduinoPollETAT = QStringLiteral("5/");
 inline const QString kArduinoPollTM = QStringLiteral("7/");
 // "1/" n "/": the eight outputs as one byte, bit 0 = output 1 (1/5/ for outputs 1 and 3).
-QString ArduinoUitgangCommando(int byte);
+QString ArduinoOutputCommand(int byte);
 // The poll command for a board identity, "" when the board is unknown.
-QString ArduinoPollCommando(const QString& icp12Type);
+QString ArduinoPollCommand(const QString& icp12Type);
 
 // Reads the decimal number at the start of `text`, at most `maxChars`
 // characters, digits only: reading stops at the first non-digit, and no digit gives 0.
-int LeesGetal(const QString& text, int maxChars = 6);
+int ReadNumber(const QString& text, int maxChars = 6);
 
 // One reply as the program understands it.
-struct ArduinoAntwoord {
-    enum class Soort { Onbekend, Analoog, Digitaal, Identiteit };
-    Soort soort = Soort::Onbekend;
-    int kanaal = 0;      // Analoog: 0..4 (input kanaal + 1)
-    int waarde = 0;      // Analoog: the value; Digitaal: the input bits
-    QString identiteit;  // "ET", "AT" or "TM"
+struct ArduinoReply {
+    enum class Kind { Unknown, Analog, Digital, Identity };
+    Kind kind = Kind::Unknown;
+    int channel = 0;      // Analog: 0..4 (input channel + 1)
+    int value = 0;      // Analog: the value; Digital: the input bits
+    QString identity;  // "ET", "AT" or "TM"
 };
 // A reply is taken by its first two characters: "A0".."A4" and "DI" followed
-// by a number, or an identity. Anything else is Onbekend.
-ArduinoAntwoord LeesArduinoAntwoord(const QString& reply);
+// by a number, or an identity. Anything else is Unknown.
+ArduinoReply ReadArduinoReply(const QString& reply);
 
 // Cuts the received stream into replies. The sketch may end a reply with CR,
 // LF, both or nothing; a reply without an end is ended by the caller after a
@@ -43,9 +43,9 @@ ArduinoAntwoord LeesArduinoAntwoord(const QString& reply);
 // dropped up to its next line end, so endless bytes cannot grow memory.
 class ArduinoReplyFramer : public BoundedFramer {
 public:
-    static constexpr int kMaxAntwoord = 32;
+    static constexpr int kMaxReply = 32;
 
-    ArduinoReplyFramer() : BoundedFramer(kMaxAntwoord, IsLineEnd, false) {}
+    ArduinoReplyFramer() : BoundedFramer(kMaxReply, IsLineEnd, false) {}
     // Ends the reply in progress (the line went quiet); returns it, or "".
     QString Flush() { return Take(); }
 

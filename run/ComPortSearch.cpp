@@ -12,14 +12,14 @@ namespace {
 std::function<void()> splashStep;
 }  // namespace
 
-ComPoortLijst& InstellingenComPoorten() {
-    static ComPoortLijst lijst{{}, QStringLiteral("Selecteer een COM poort"), -1, 0};
-    return lijst;
+ComPortList& SettingsComPorts() {
+    static ComPortList list{{}, QStringLiteral("Selecteer een COM poort"), -1, 0};
+    return list;
 }
 
-ComPoortLijst& SplashComPoorten() {
-    static ComPoortLijst lijst;
-    return lijst;
+ComPortList& SplashComPorts() {
+    static ComPortList list;
+    return list;
 }
 
 void SetSplashProgressStep(std::function<void()> step) { splashStep = std::move(step); }
@@ -27,49 +27,49 @@ void SetSplashProgressStep(std::function<void()> step) { splashStep = std::move(
 bool COM_Available(std::int16_t n) { return ComPortPresent(n); }
 
 void ZoekComPoorten() {
-    ComPoortLijst& instellingen = InstellingenComPoorten();
-    ComPoortLijst& splash = SplashComPoorten();
-    instellingen.items.clear();
-    instellingen.listIndex = -1;
-    instellingen.changed();
+    ComPortList& settings = SettingsComPorts();
+    ComPortList& splash = SplashComPorts();
+    settings.items.clear();
+    settings.listIndex = -1;
+    settings.changed();
 
     if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
     ResetArduinoLink();  // half a reply of the old port must not join the new one
 
-    for (int n = 1; n <= kHoogsteComPoort; ++n) {
+    for (int n = 1; n <= kHighestComPort; ++n) {
         if (COM_Available(static_cast<std::int16_t>(n))) {
-            instellingen.items.append(QString::number(n));
+            settings.items.append(QString::number(n));
             // The splash's list is never cleared: each search adds its ports again.
             splash.items.append(QString::number(n));
         }
         if (!shared.SplashGetoond && splashStep) splashStep();
     }
     splash.changed();
-    instellingen.changed();
+    settings.changed();
 
-    if (!instellingen.items.isEmpty()) {
+    if (!settings.items.isEmpty()) {
         Combo_Beschikbare_Com_Poorten_Click(0);
     } else {
-        instellingen.text = kGeenPoortenGevonden;
-        splash.text = kGeenPoortenGevonden;
-        instellingen.changed();
+        settings.text = kNoPortsFound;
+        splash.text = kNoPortsFound;
+        settings.changed();
         splash.changed();
         shared.ICP12Poort = 0;
     }
 }
 
 void Combo_Beschikbare_Com_Poorten_Click(int listIndex) {
-    ComPoortLijst& lijst = InstellingenComPoorten();
-    if (listIndex < 0 || listIndex >= lijst.items.size()) return;
-    lijst.listIndex = listIndex;
-    lijst.text = lijst.items.at(listIndex);
-    lijst.changed();
+    ComPortList& list = SettingsComPorts();
+    if (listIndex < 0 || listIndex >= list.items.size()) return;
+    list.listIndex = listIndex;
+    list.text = list.items.at(listIndex);
+    list.changed();
 
     if (iCP_MS_Comm().PortOpen()) iCP_MS_Comm().Close();
     ResetArduinoLink();
     bool ok = false;
-    const int n = lijst.text.toInt(&ok);
-    shared.ICP12Poort = ok && n >= 1 && n <= kHoogsteComPoort ? static_cast<Integer>(n) : 0;
+    const int n = list.text.toInt(&ok);
+    shared.ICP12Poort = ok && n >= 1 && n <= kHighestComPort ? static_cast<Integer>(n) : 0;
     iCP_MS_Comm().SetCommPort(shared.ICP12Poort);
     ICP_Connect(shared.ICP12Poort);
 }

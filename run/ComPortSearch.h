@@ -16,7 +16,7 @@
 namespace tamberlo {
 
 // A drop-down list of COM port numbers (Combo_Beschikbare_Com_Poorten).
-struct ComPoortLijst {
+struct ComPortList {
     QStringList items;   // port numbers as decimal text
     QString text;        // the text shown in the box
     int listIndex = -1;  // the selected entry, -1 none
@@ -24,10 +24,10 @@ struct ComPoortLijst {
     void changed() { ++revision; }
 };
 
-ComPoortLijst& InstellingenComPoorten();  // on the settings window
-ComPoortLijst& SplashComPoorten();        // on the splash window
+ComPortList& SettingsComPorts();  // on the settings window
+ComPortList& SplashComPorts();        // on the splash window
 
-inline const QString kGeenPoortenGevonden = QStringLiteral("Geen poorten gevonden.");
+inline const QString kNoPortsFound = QStringLiteral("Geen poorten gevonden.");
 
 // True when COM n exists now; opens nothing that could reset a board.
 bool COM_Available(std::int16_t n);

@@ -9,24 +9,24 @@
 namespace tamberlo {
 
 // Reads the time of day once per scan, at the first clock cell that needs it.
-class KlokLezer {
+class ClockReader {
 public:
-    const KlokTijd& operator()() {
-        if (!gelezen_) {
-            tijd_ = runClock().Nu();
-            gelezen_ = true;
+    const ClockTime& operator()() {
+        if (!read_) {
+            time_ = runClock().Now();
+            read_ = true;
         }
-        return tijd_;
+        return time_;
     }
 
 private:
-    KlokTijd tijd_;
-    bool gelezen_ = false;
+    ClockTime time_;
+    bool read_ = false;
 };
 
 // True or False for cell n, or nullopt when the cell keeps its last result
 // (a clock outside its minute, a code the ladder does not use). A number that
 // would point outside its table (damaged file) gives False.
-std::optional<bool> EvalueerConditie(int n, KlokLezer& klok);
+std::optional<bool> EvaluateCondition(int n, ClockReader& clock);
 
 }  // namespace tamberlo

@@ -57,6 +57,6 @@ RecordingKelvanor& recorder() {
 
 KelvanorClient& Kelvanor1() { return recorder(); }
 void SetKelvanor1(KelvanorClient* client) { recorder().install(client); }
-std::optional<int> Kelvanor1Uitgang() { return recorder().lastOutput; }
+std::optional<int> Kelvanor1Output() { return recorder().lastOutput; }
 
 }  // namespace tamberlo

@@ -15,6 +15,6 @@ KelvanorClient& Kelvanor1();
 void SetKelvanor1(KelvanorClient* client);
 // The output byte last sent to the module through Kelvanor1, by any part of
 // the program; nothing since the last Connect or Disconnect.
-std::optional<int> Kelvanor1Uitgang();
+std::optional<int> Kelvanor1Output();
 
 }  // namespace tamberlo

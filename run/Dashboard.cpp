@@ -21,20 +21,20 @@ namespace tamberlo {
 
 namespace {
 
-constexpr int kBreedteTwips = 13500;
-constexpr int kKolom = 26;       // one column of lamps
-constexpr int kRij = 16;         // one lamp row
-constexpr int kLampMaat = 12;
-constexpr int kLampenBoven = 56;  // first lamp row inside a frame
-constexpr VbColor kLampUit = 0x0000FF;  // output lamps: red
+constexpr int kWidthTwips = 13500;
+constexpr int kColumn = 26;       // one column of lamps
+constexpr int kRow = 16;         // one lamp row
+constexpr int kLampSize = 12;
+constexpr int kLampsTop = 56;  // first lamp row inside a frame
+constexpr VbColor kLampOff = 0x0000FF;  // output lamps: red
 constexpr VbColor kLampIn = 0x00C000;   // input lamps: green
 constexpr int kRefreshMs = 40;
 
 QPointer<DashboardWindow> dashboard;
 
 // Writes only what changed, so a refresh of an idle dashboard paints nothing.
-void lamp(LampShape* l, bool aan) {
-    const int style = aan ? 0 : 1;
+void lamp(LampShape* l, bool on) {
+    const int style = on ? 0 : 1;
     if (l && l->FillStyle() != style) l->SetFillStyle(style);
 }
 void caption(Panel3D* p, const QString& c) {
@@ -43,15 +43,15 @@ void caption(Panel3D* p, const QString& c) {
 void flood(Panel3D* p, double pct) {
     if (p && p->FloodPercent() != pct) p->SetFloodPercent(pct);
 }
-void kleur(Panel3D* p, VbColor c) {
+void color(Panel3D* p, VbColor c) {
     if (p && p->BackColor() != c) p->SetBackColor(c);
 }
-void tekst(QLabel* l, const QString& t) {
+void text(QLabel* l, const QString& t) {
     if (l && l->text() != t) l->setText(t);
 }
-double procent(long waarde) { return qRound(waarde / 2.55); }
+double percent(long value) { return qRound(value / 2.55); }
 
-Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
+Panel3D* panel(QWidget* parent, int x, int y, int w, int h, const QString& c = {}) {
     auto* p = new Panel3D(c, parent);
     p->setGeometry(x, y, w, h);
     QFont f = p->font();
@@ -61,17 +61,17 @@ Panel3D* paneel(QWidget* parent, int x, int y, int w, int h, const QString& c = 
 }
 
 Panel3D* gauge(QWidget* parent, int x, int y, int w, int h) {
-    Panel3D* p = paneel(parent, x, y, w, h);
+    Panel3D* p = panel(parent, x, y, w, h);
     p->SetFloodType(Panel3D::Flood::LeftToRight);
     p->SetBackColor(0xFFFFFF);
     return p;
 }
 
 // A column of `n` lamps for signals 1..n of `group`, stored at group * 10 + signal.
-void lampKolom(QWidget* parent, ControlArray<LampShape>& array, int group, int n, int x, VbColor fill) {
+void lampColumn(QWidget* parent, ControlArray<LampShape>& array, int group, int n, int x, VbColor fill) {
     for (int s = 1; s <= n; ++s) {
         auto* l = new LampShape(LampShape::Kind::Circle, parent);
-        l->setGeometry(x + (kKolom - kLampMaat) / 2, kLampenBoven + (s - 1) * kRij, kLampMaat, kLampMaat);
+        l->setGeometry(x + (kColumn - kLampSize) / 2, kLampsTop + (s - 1) * kRow, kLampSize, kLampSize);
         l->SetFillColor(fill);
         l->SetFillStyle(1);
         array.set(group * 10 + s, l);
@@ -79,75 +79,75 @@ void lampKolom(QWidget* parent, ControlArray<LampShape>& array, int group, int n
 }
 
 // Lays out a frame's header panels left to right, one block of columns each.
-class KopRij {
+class HeaderRow {
 public:
-    KopRij(QWidget* frame, ControlArray<Panel3D>& koppen) : frame_(frame), koppen_(koppen) {}
-    // Adds header `item` over `kolommen` columns; returns its left edge.
-    int kop(int item, int kolommen) {
+    HeaderRow(QWidget* frame, ControlArray<Panel3D>& headers) : frame_(frame), headers_(headers) {}
+    // Adds header `item` over `columns` columns; returns its left edge.
+    int header(int item, int columns) {
         const int links = x_;
-        koppen_.set(item, paneel(frame_, x_, 18, kolommen * kKolom, 34));
-        x_ += kolommen * kKolom + 4;
+        headers_.set(item, panel(frame_, x_, 18, columns * kColumn, 34));
+        x_ += columns * kColumn + 4;
         return links;
     }
     int x() const { return x_; }
 
 private:
     QWidget* frame_;
-    ControlArray<Panel3D>& koppen_;
+    ControlArray<Panel3D>& headers_;
     int x_ = 8;
 };
 
 // The left edges of the column blocks both frames share (header items 1-8):
 // outputs and inputs of cards 0-1, of cards 2-3, the parallel ports and the
 // Kelvanor module.
-struct Kolommen {
-    int kaartenUit01, kaartenIn01, kaartenUit23, kaartenIn23, poortenUit, poortenIn, moduleUit, moduleIn;
+struct Columns {
+    int cardsOut01, cardsIn01, cardsOut23, cardsIn23, portsOut, portsIn, moduleOut, moduleIn;
 };
 
-Kolommen gedeeldeKoppen(KopRij& rij) {
-    Kolommen k{};
-    k.kaartenUit01 = rij.kop(1, 2);
-    k.kaartenIn01 = rij.kop(2, 2);
-    k.kaartenUit23 = rij.kop(3, 2);
-    k.kaartenIn23 = rij.kop(4, 2);
-    k.poortenUit = rij.kop(5, 3);
-    k.poortenIn = rij.kop(6, 3);
-    k.moduleUit = rij.kop(7, 2);
-    k.moduleIn = rij.kop(8, 2);
+Columns sharedHeaders(HeaderRow& row) {
+    Columns k{};
+    k.cardsOut01 = row.header(1, 2);
+    k.cardsIn01 = row.header(2, 2);
+    k.cardsOut23 = row.header(3, 2);
+    k.cardsIn23 = row.header(4, 2);
+    k.portsOut = row.header(5, 3);
+    k.portsIn = row.header(6, 3);
+    k.moduleOut = row.header(7, 2);
+    k.moduleIn = row.header(8, 2);
     return k;
 }
 
 // The lamps of the four cards (groups 0-3) and the three ports (groups 4-6).
-void kaartEnPoortLampen(QWidget* f, ControlArray<LampShape>& uit, ControlArray<LampShape>& in, const Kolommen& k) {
+void cardAndPortLamps(QWidget* f, ControlArray<LampShape>& out, ControlArray<LampShape>& in, const Columns& k) {
     for (int c = 0; c <= 1; ++c) {
-        lampKolom(f, uit, c, 8, k.kaartenUit01 + c * kKolom, kLampUit);
-        lampKolom(f, in, c, 5, k.kaartenIn01 + c * kKolom, kLampIn);
-        lampKolom(f, uit, c + 2, 8, k.kaartenUit23 + c * kKolom, kLampUit);
-        lampKolom(f, in, c + 2, 5, k.kaartenIn23 + c * kKolom, kLampIn);
+        lampColumn(f, out, c, 8, k.cardsOut01 + c * kColumn, kLampOff);
+        lampColumn(f, in, c, 5, k.cardsIn01 + c * kColumn, kLampIn);
+        lampColumn(f, out, c + 2, 8, k.cardsOut23 + c * kColumn, kLampOff);
+        lampColumn(f, in, c + 2, 5, k.cardsIn23 + c * kColumn, kLampIn);
     }
     for (int p = 0; p < 3; ++p) {
-        lampKolom(f, uit, 4 + p, 8, k.poortenUit + p * kKolom, kLampUit);
-        lampKolom(f, in, 4 + p, 5, k.poortenIn + p * kKolom, kLampIn);
+        lampColumn(f, out, 4 + p, 8, k.portsOut + p * kColumn, kLampOff);
+        lampColumn(f, in, 4 + p, 5, k.portsIn + p * kColumn, kLampIn);
     }
 }
 
 // The lamps of the cards found, under their output columns.
-void kaartenGevonden(QWidget* f, ControlArray<Panel3D>& gevonden, const Kolommen& k, int y) {
+void cardsFound(QWidget* f, ControlArray<Panel3D>& found, const Columns& k, int y) {
     for (int c = 0; c <= 3; ++c) {
-        const int cx = (c < 2 ? k.kaartenUit01 : k.kaartenUit23) + (c % 2) * kKolom;
-        gevonden.set(c, paneel(f, cx + 2, y, kKolom - 4, 14, QString::number(c)));
+        const int cx = (c < 2 ? k.cardsOut01 : k.cardsOut23) + (c % 2) * kColumn;
+        found.set(c, panel(f, cx + 2, y, kColumn - 4, 14, QString::number(c)));
     }
 }
 
 // Analog inputs and outputs from x: card c's channel k at item 2c + k.
-void analogePanelen(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<Panel3D>& inDecimaal,
-                    ControlArray<Panel3D>& uit, ControlArray<Panel3D>& uitDecimaal) {
+void analogPanels(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<Panel3D>& inDecimal,
+                    ControlArray<Panel3D>& out, ControlArray<Panel3D>& outDecimal) {
     for (int i = 1; i <= 8; ++i) {
         const int ay = 20 + (i - 1) * 17;
         in.set(i, gauge(f, ax, ay, 70, 15));
-        inDecimaal.set(i, paneel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
-        uit.set(i, gauge(f, ax + 110, ay, 70, 15));
-        uitDecimaal.set(i, paneel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
+        inDecimal.set(i, panel(f, ax + 72, ay, 32, 15, QStringLiteral("0")));
+        out.set(i, gauge(f, ax + 110, ay, 70, 15));
+        outDecimal.set(i, panel(f, ax + 182, ay, 32, 15, QStringLiteral("0")));
     }
 }
 
@@ -156,11 +156,11 @@ void analogePanelen(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<
 DashboardWindow::DashboardWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Tamberlo - Dashboard"));
     setFocusPolicy(Qt::StrongFocus);
-    resize(TwipsNaarPixels(kBreedteTwips), TwipsNaarPixels(kHoogteMetNetwerk));
-    bouwLokaal();
-    bouwNetwerk();
+    resize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightWithNetwork));
+    buildLocal();
+    buildNetwork();
 
-    const int w = TwipsNaarPixels(kBreedteTwips);
+    const int w = TwipsToPixels(kWidthTwips);
     CHKAltijdBoven = new QCheckBox(this);
     CHKAltijdBoven->setGeometry(12, 318, 200, 22);
     connect(CHKAltijdBoven, &QCheckBox::clicked, this, [this] { CHKAltijdBoven_Click(); });
@@ -175,88 +175,88 @@ DashboardWindow::DashboardWindow(QWidget* parent) : QWidget(parent) {
     refreshTimer_->setInterval(kRefreshMs);
     connect(refreshTimer_, &QTimer::timeout, this, [this] { Refresh(); });
 
-    TaalAanpassen();
+    ApplyLanguage();
     Refresh();
 }
 
-void DashboardWindow::bouwLokaal() {
+void DashboardWindow::buildLocal() {
     FrameInUitLokaal = new QGroupBox(this);
-    FrameInUitLokaal->setGeometry(4, 2, TwipsNaarPixels(kBreedteTwips) - 8, 306);
+    FrameInUitLokaal->setGeometry(4, 2, TwipsToPixels(kWidthTwips) - 8, 306);
     QWidget* f = FrameInUitLokaal;
 
     // Columns: the shared blocks, then the Arduino, each under its header.
-    KopRij rij(f, PanelKop);
-    const Kolommen k = gedeeldeKoppen(rij);
-    const int arduinoUit = rij.kop(10, 2);
-    const int arduinoIn = rij.kop(11, 2);
+    HeaderRow row(f, PanelKop);
+    const Columns k = sharedHeaders(row);
+    const int arduinoOut = row.header(10, 2);
+    const int arduinoIn = row.header(11, 2);
     // Items 0 and 9 repeat the Arduino headers; the layout needs one of each.
-    PanelKop.set(0, paneel(f, 0, 0, 1, 1));
-    PanelKop.set(9, paneel(f, 0, 0, 1, 1));
+    PanelKop.set(0, panel(f, 0, 0, 1, 1));
+    PanelKop.set(9, panel(f, 0, 0, 1, 1));
     PanelKop(0)->hide();
     PanelKop(9)->hide();
 
-    kaartEnPoortLampen(f, DigUitVelPar, DigInVelPar, k);
-    lampKolom(f, DigUitVelPar, 7, 8, k.moduleUit + kKolom / 2, kLampUit);
-    lampKolom(f, DigInVelPar, 7, 8, k.moduleIn + kKolom / 2, kLampIn);
-    lampKolom(f, DigUitVelPar, 10, 8, arduinoUit + kKolom / 2, kLampUit);
-    lampKolom(f, DigInVelPar, 10, 5, arduinoIn + kKolom / 2, kLampIn);
+    cardAndPortLamps(f, DigUitVelPar, DigInVelPar, k);
+    lampColumn(f, DigUitVelPar, 7, 8, k.moduleOut + kColumn / 2, kLampOff);
+    lampColumn(f, DigInVelPar, 7, 8, k.moduleIn + kColumn / 2, kLampIn);
+    lampColumn(f, DigUitVelPar, 10, 8, arduinoOut + kColumn / 2, kLampOff);
+    lampColumn(f, DigInVelPar, 10, 5, arduinoIn + kColumn / 2, kLampIn);
 
     // The lamps of the interfaces found, under their columns.
-    const int y = kLampenBoven + 8 * kRij + 6;
-    kaartenGevonden(f, PanelVellemanGevonden, k, y);
-    PanelBraskGevonden.set(1, paneel(f, k.moduleUit, y, 2 * kKolom, 14));
-    SSPaneliCP12USBstickGevonden = paneel(f, arduinoUit, y, 2 * kKolom, 14);
+    const int y = kLampsTop + 8 * kRow + 6;
+    cardsFound(f, PanelVellemanGevonden, k, y);
+    PanelBraskGevonden.set(1, panel(f, k.moduleOut, y, 2 * kColumn, 14));
+    SSPaneliCP12USBstickGevonden = panel(f, arduinoOut, y, 2 * kColumn, 14);
     Brask = new QLabel(f);
-    Brask->setGeometry(k.moduleUit, y + 18, 2 * kKolom, 16);
+    Brask->setGeometry(k.moduleOut, y + 18, 2 * kColumn, 16);
     Brask->setAlignment(Qt::AlignCenter);
     iCP = new QLabel(f);
-    iCP->setGeometry(arduinoUit, y + 18, 2 * kKolom, 16);
+    iCP->setGeometry(arduinoOut, y + 18, 2 * kColumn, 16);
     iCP->setAlignment(Qt::AlignCenter);
 
-    const int ax = rij.x() + 12;
-    analogePanelen(f, ax, PanelAnaloogIn, PanelAnaInDecimaal, PanelAnaloogUit, PanelAnaUitDecimaal);
+    const int ax = row.x() + 12;
+    analogPanels(f, ax, PanelAnaloogIn, PanelAnaInDecimaal, PanelAnaloogUit, PanelAnaUitDecimaal);
     // The ladder timers: remaining time and interval.
     const int ty = 20 + 8 * 17 + 6;
-    PanelKopTimers = paneel(f, ax, ty, 214, 16);
+    PanelKopTimers = panel(f, ax, ty, 214, 16);
     for (int i = 0; i <= 7; ++i) {
         const int r = ty + 18 + (i / 2) * 17;
         const int tx = ax + (i % 2) * 108;
         PanelTimer.set(i, gauge(f, tx, r, 60, 15));
-        PanelTijdTimer.set(i, paneel(f, tx + 62, r, 44, 15));
+        PanelTijdTimer.set(i, panel(f, tx + 62, r, 44, 15));
     }
 }
 
-void DashboardWindow::bouwNetwerk() {
+void DashboardWindow::buildNetwork() {
     FrameInUitNetwerk = new QGroupBox(this);
-    FrameInUitNetwerk->setGeometry(4, 396, TwipsNaarPixels(kBreedteTwips) - 8, 290);
+    FrameInUitNetwerk->setGeometry(4, 396, TwipsToPixels(kWidthTwips) - 8, 290);
     QWidget* f = FrameInUitNetwerk;
 
-    KopRij rij(f, PanelKopNetw);
-    const Kolommen k = gedeeldeKoppen(rij);
-    const int arduino = rij.kop(9, 2);
+    HeaderRow row(f, PanelKopNetw);
+    const Columns k = sharedHeaders(row);
+    const int arduino = row.header(9, 2);
 
-    kaartEnPoortLampen(f, DigUitVelParNetw, DigInVelParNetw, k);
-    lampKolom(f, DigUitVelParNetw, 7, 8, k.moduleUit + kKolom / 2, kLampUit);
-    lampKolom(f, DigInVelParNetw, 7, 6, k.moduleIn + kKolom / 2, kLampIn);
-    lampKolom(f, DigUitVelParNetw, 8, 8, arduino, kLampUit);
-    lampKolom(f, DigInVelParNetw, 8, 5, arduino + kKolom, kLampIn);
+    cardAndPortLamps(f, DigUitVelParNetw, DigInVelParNetw, k);
+    lampColumn(f, DigUitVelParNetw, 7, 8, k.moduleOut + kColumn / 2, kLampOff);
+    lampColumn(f, DigInVelParNetw, 7, 6, k.moduleIn + kColumn / 2, kLampIn);
+    lampColumn(f, DigUitVelParNetw, 8, 8, arduino, kLampOff);
+    lampColumn(f, DigInVelParNetw, 8, 5, arduino + kColumn, kLampIn);
 
-    const int y = kLampenBoven + 8 * kRij + 6;
-    kaartenGevonden(f, PanelVellemanGevondenNetw, k, y);
-    PanelBraskGevondenNetw = paneel(f, k.moduleUit, y, 2 * kKolom, 14);
+    const int y = kLampsTop + 8 * kRow + 6;
+    cardsFound(f, PanelVellemanGevondenNetw, k, y);
+    PanelBraskGevondenNetw = panel(f, k.moduleOut, y, 2 * kColumn, 14);
 
-    analogePanelen(f, rij.x() + 12, PanelAnaloogInNetw, PanelAnaInDecimaalNetw, PanelAnaloogUitNetw,
+    analogPanels(f, row.x() + 12, PanelAnaloogInNetw, PanelAnaInDecimaalNetw, PanelAnaloogUitNetw,
                    PanelAnaUitDecimaalNetw);
 }
 
 void DashboardWindow::SetHeightTwips(int twips) {
-    resize(width(), TwipsNaarPixels(twips));
+    resize(width(), TwipsToPixels(twips));
     // The button names what it will do next: the start-up makes the window
     // compact without a language pass, and then it must offer to show the peer.
-    zetToonNetwerkTekst(HeightTwips() > kHoogteLokaal);
+    setShowNetworkText(HeightTwips() > kHeightLocal);
 }
 
-int DashboardWindow::HeightTwips() const { return PixelsNaarTwips(height()); }
+int DashboardWindow::HeightTwips() const { return PixelsToTwips(height()); }
 
 void DashboardWindow::Refresh() {
     // The dashboard paints from the program's images and lamps; only what
@@ -271,7 +271,7 @@ void DashboardWindow::Refresh() {
     }
     // The Arduino: lamp group 10, image column 9 and output row 8.
     for (int k = 1; k <= 8; ++k) {
-        lamp(DigInVelPar(100 + k), s.IngangDigitaal[kGroepArduinoLokaal][k] != 0);
+        lamp(DigInVelPar(100 + k), s.IngangDigitaal[kGroupArduinoLocal][k] != 0);
         lamp(DigUitVelPar(100 + k), s.UitgangDigitaal[8][k]);
     }
     // The peer's inputs and the outputs the program sends it.
@@ -286,87 +286,87 @@ void DashboardWindow::Refresh() {
         for (int ch = 1; ch <= 2; ++ch) {
             const int item = 2 * c + ch;
             const long in = s.IngangAnaloog[ch == 1 ? c : 4 + c];
-            const long inNetw = s.IngangAnaloogNetw[ch == 1 ? c : 4 + c];
-            const long uit = ch == 1 ? s.AnaloogUitA1[c] : s.AnaloogUitA2[c];
-            const long uitNetw = s.NetwAnaUitgangen[c][ch];
+            const long inNetwork = s.IngangAnaloogNetw[ch == 1 ? c : 4 + c];
+            const long out = ch == 1 ? s.AnaloogUitA1[c] : s.AnaloogUitA2[c];
+            const long outNetwork = s.NetwAnaUitgangen[c][ch];
             caption(PanelAnaInDecimaal(item), QString::number(in));
-            flood(PanelAnaloogIn(item), procent(in));
-            caption(PanelAnaUitDecimaal(item), v.anaUitDecimaal[item]);
-            flood(PanelAnaloogUit(item), procent(uit));
-            caption(PanelAnaInDecimaalNetw(item), QString::number(inNetw));
-            flood(PanelAnaloogInNetw(item), procent(inNetw));
-            caption(PanelAnaUitDecimaalNetw(item), QString::number(uitNetw));
-            flood(PanelAnaloogUitNetw(item), procent(uitNetw));
+            flood(PanelAnaloogIn(item), percent(in));
+            caption(PanelAnaUitDecimaal(item), v.analogOutDecimal[item]);
+            flood(PanelAnaloogUit(item), percent(out));
+            caption(PanelAnaInDecimaalNetw(item), QString::number(inNetwork));
+            flood(PanelAnaloogInNetw(item), percent(inNetwork));
+            caption(PanelAnaUitDecimaalNetw(item), QString::number(outNetwork));
+            flood(PanelAnaloogUitNetw(item), percent(outNetwork));
         }
     }
     for (int i = 0; i <= 7; ++i) {
         flood(PanelTimer(i), v.timerFlood[i]);
         caption(PanelTimer(i), v.timerCaption[i]);
-        caption(PanelTijdTimer(i), v.tijdTimerCaption[i]);
-        kleur(PanelTijdTimer(i), v.tijdTimerColor[i]);
+        caption(PanelTijdTimer(i), v.timeTimerCaption[i]);
+        color(PanelTijdTimer(i), v.timeTimerColor[i]);
     }
     // Lamps of the interfaces found: the same lamps as on the main window,
     // except the module's, which only the module search sets (the main
     // window's module lamps are the start-up's per-module report).
-    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevonden(c), ladderView.vellemanGevonden[c]);
-    kleur(PanelBraskGevonden(1), dashboardView.braskGevonden);
-    kleur(SSPaneliCP12USBstickGevonden, ladderView.icp12GevondenLamp);
-    const NetwerkPeerLampen& peer = PeerLampen();
-    for (int c = 0; c <= 3; ++c) kleur(PanelVellemanGevondenNetw(c), peer.vellemanGevonden[c]);
-    kleur(PanelBraskGevondenNetw, peer.braskGevonden);
+    for (int c = 0; c <= 3; ++c) color(PanelVellemanGevonden(c), ladderView.vellemanFound[c]);
+    color(PanelBraskGevonden(1), dashboardView.braskFound);
+    color(SSPaneliCP12USBstickGevonden, ladderView.icp12FoundLamp);
+    const NetworkPeerLamps& peer = PeerLamps();
+    for (int c = 0; c <= 3; ++c) color(PanelVellemanGevondenNetw(c), peer.vellemanFound[c]);
+    color(PanelBraskGevondenNetw, peer.braskFound);
     // The byte last taken for sending to the module (of the module code that
     // sent it) and the Arduino's byte at that moment: the output actions
     // write them when they send, and Stop leaves them.
-    tekst(Brask, v.brask);
-    tekst(iCP, v.icp);
+    text(Brask, v.brask);
+    text(iCP, v.icp);
 }
 
-void DashboardWindow::zetToonNetwerkTekst(bool getoond) {
-    const bool en = shared.TaalVlag;
-    if (getoond)
-        CMDToonNetwerk->setText(en ? QStringLiteral("Hide the status of the network pc.")
+void DashboardWindow::setShowNetworkText(bool shown) {
+    const bool english = shared.TaalVlag;
+    if (shown)
+        CMDToonNetwerk->setText(english ? QStringLiteral("Hide the status of the network pc.")
                                    : QStringLiteral("Verberg de status van de netwerk pc."));
     else
-        CMDToonNetwerk->setText(en ? QStringLiteral("Show the status of the network pc.")
+        CMDToonNetwerk->setText(english ? QStringLiteral("Show the status of the network pc.")
                                    : QStringLiteral("Toon de status van de netwerk pc."));
 }
 
-void DashboardWindow::TaalAanpassen() {
-    const bool en = shared.TaalVlag;
-    FrameInUitLokaal->setTitle(en ? QStringLiteral("In- and Outputs Local pc.") : QStringLiteral("In- en Uitgangen Deze pc."));
-    FrameInUitNetwerk->setTitle(en ? QStringLiteral("In- and Outputs Network pc.")
+void DashboardWindow::ApplyLanguage() {
+    const bool english = shared.TaalVlag;
+    FrameInUitLokaal->setTitle(english ? QStringLiteral("In- and Outputs Local pc.") : QStringLiteral("In- en Uitgangen Deze pc."));
+    FrameInUitNetwerk->setTitle(english ? QStringLiteral("In- and Outputs Network pc.")
                                    : QStringLiteral("In- en Uitgangen Netwerk pc."));
-    const QString velUit = en ? QStringLiteral("Velleman Out") : QStringLiteral("Velleman Uit");
-    const QString parUit = en ? QStringLiteral("Parallel Out") : QStringLiteral("Parallel Uit");
-    const QString braskUit = en ? QStringLiteral("Brask Ember Out") : QStringLiteral("Brask Ember Uit");
-    const QString koppen[] = {QStringLiteral("Arduino Uit"), velUit, QStringLiteral("Velleman In"), velUit,
-                              QStringLiteral("Velleman In"), parUit, QStringLiteral("Parallel In"), braskUit,
+    const QString velOut = english ? QStringLiteral("Velleman Out") : QStringLiteral("Velleman Uit");
+    const QString parOut = english ? QStringLiteral("Parallel Out") : QStringLiteral("Parallel Uit");
+    const QString braskOut = english ? QStringLiteral("Brask Ember Out") : QStringLiteral("Brask Ember Uit");
+    const QString headers[] = {QStringLiteral("Arduino Uit"), velOut, QStringLiteral("Velleman In"), velOut,
+                              QStringLiteral("Velleman In"), parOut, QStringLiteral("Parallel In"), braskOut,
                               QStringLiteral("Brask Ember In"), QStringLiteral("Arduino In"),
                               QStringLiteral("Arduino Uit"), QStringLiteral("Arduino In")};
-    for (int i = 0; i <= 11; ++i) PanelKop(i)->SetCaption(koppen[i]);
-    for (int i = 1; i <= 8; ++i) PanelKopNetw(i)->SetCaption(koppen[i]);
+    for (int i = 0; i <= 11; ++i) PanelKop(i)->SetCaption(headers[i]);
+    for (int i = 1; i <= 8; ++i) PanelKopNetw(i)->SetCaption(headers[i]);
     PanelKopNetw(9)->SetCaption(QStringLiteral("Arduino"));
     PanelKopTimers->SetCaption(QStringLiteral("Timers 0 - 8 (Sec.)"));
-    CHKAltijdBoven->setText(en ? QStringLiteral("Always on top.") : QStringLiteral("Altijd op de voorgrond."));
-    CMDDashboardSluiten->setText(en ? QStringLiteral("Close") : QStringLiteral("Sluiten"));
+    CHKAltijdBoven->setText(english ? QStringLiteral("Always on top.") : QStringLiteral("Altijd op de voorgrond."));
+    CMDDashboardSluiten->setText(english ? QStringLiteral("Close") : QStringLiteral("Sluiten"));
     // Judged by the height, which is what the button switches.
-    zetToonNetwerkTekst(HeightTwips() > kHoogteLokaal);
+    setShowNetworkText(HeightTwips() > kHeightLocal);
 }
 
 void DashboardWindow::CHKAltijdBoven_Click() {
     const Qt::CheckState state = CHKAltijdBoven->checkState();
     if (state == Qt::PartiallyChecked) return;
-    const bool zichtbaar = isVisible();
+    const bool visible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, state == Qt::Checked);
     // Changing a window flag hides the window; only the z-order may change.
-    if (zichtbaar) show();
+    if (visible) show();
 }
 
 void DashboardWindow::CMDToonNetwerk_Click() {
-    if (HeightTwips() <= kHoogteLokaal) {
-        SetHeightTwips(kHoogteMetNetwerk);
+    if (HeightTwips() <= kHeightLocal) {
+        SetHeightTwips(kHeightWithNetwork);
     } else {
-        SetHeightTwips(kHoogteLokaal);
+        SetHeightTwips(kHeightLocal);
     }
 }
 
@@ -379,7 +379,7 @@ void DashboardWindow::CMDDashboardSluiten_Click() {
 void DashboardWindow::Form_Activate() {
     if (shared.VellemanKaartMasker > 0) {
         for (int i = 0; i <= 3; ++i)
-            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanGevonden[i] = 0x80FF80;
+            if (shared.VellemanKaartMasker & (1 << i)) ladderView.vellemanFound[i] = 0x80FF80;
         ladderView.changed();
     }
     if (shared.ProgrammaStatus == 0) TimerLeesIngangen().SetEnabled(true);
@@ -423,6 +423,6 @@ DashboardWindow& Dashboard() {
     return *dashboard;
 }
 
-bool DashboardBestaat() { return !dashboard.isNull(); }
+bool DashboardExists() { return !dashboard.isNull(); }
 
 }  // namespace tamberlo

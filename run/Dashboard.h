@@ -31,13 +31,13 @@ public:
     // Height in twips (15 per pixel): 5895 shows the local frame, 10455 both.
     void SetHeightTwips(int twips);
     int HeightTwips() const;
-    static constexpr int kHoogteLokaal = 5895;
-    static constexpr int kHoogteMetNetwerk = 10455;
+    static constexpr int kHeightLocal = 5895;
+    static constexpr int kHeightWithNetwork = 10455;
 
     // Reads the shared state into every indicator that changed.
     void Refresh();
     // Every fixed caption in the language of TaalVlag.
-    void TaalAanpassen();
+    void ApplyLanguage();
 
     // Handlers, also callable from code.
     void CHKAltijdBoven_Click();
@@ -78,9 +78,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void bouwLokaal();
-    void bouwNetwerk();
-    void zetToonNetwerkTekst(bool getoond);
+    void buildLocal();
+    void buildNetwork();
+    void setShowNetworkText(bool shown);
 
     QTimer* refreshTimer_ = nullptr;
 };
@@ -88,6 +88,6 @@ private:
 // The dashboard, created hidden at the first reference.
 DashboardWindow& Dashboard();
 // True while a dashboard exists (without creating one).
-bool DashboardBestaat();
+bool DashboardExists();
 
 }  // namespace tamberlo

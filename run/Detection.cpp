@@ -13,115 +13,115 @@ namespace tamberlo {
 namespace {
 
 // Refuses a second search of one kind while the first still yields inside.
-class ZoekSlot {
+class SearchLock {
 public:
-    explicit ZoekSlot(bool& bezig) : bezig_(bezig), gekregen_(!bezig) { bezig_ = true; }
-    ~ZoekSlot() {
-        if (gekregen_) bezig_ = false;
+    explicit SearchLock(bool& busy) : busy_(busy), received_(!busy) { busy_ = true; }
+    ~SearchLock() {
+        if (received_) busy_ = false;
     }
-    bool gekregen() const { return gekregen_; }
+    bool received() const { return received_; }
 
 private:
-    bool& bezig_;
-    bool gekregen_;
+    bool& busy_;
+    bool received_;
 };
 
-bool vellemanBezig = false;
-bool kelvanorBezig = false;
-bool icp12Bezig = false;
+bool vellemanBusy = false;
+bool kelvanorBusy = false;
+bool icp12Busy = false;
 
-void toon() {
+void show() {
     ladderView.changed();
     dashboardView.changed();
 }
 
 // A found card has just had its outputs switched off: the program's images of
 // them follow, so lamps tell the truth and the next action drives the card again.
-void vellemanUitgangenGewist(int card) {
+void vellemanOutputsCleared(int card) {
     shared.VellemanUitByte[card] = 0;
     shared.AnaloogUitA1[card] = 0;
     shared.AnaloogUitA2[card] = 0;
     for (int n = 1; n <= 8; ++n) {
         shared.UitgangDigitaal[card][n] = false;
-        ZetLamp(dashboardView.digUitVelPar, 10 * card + n, false);
+        SetLamp(dashboardView.digOutVelPar, 10 * card + n, false);
     }
     for (int ch = 1; ch <= 2; ++ch) {
-        dashboardView.anaUitDecimaal[2 * card + ch] = QStringLiteral("0");
-        dashboardView.analoogUit[2 * card + ch] = 0;
+        dashboardView.analogOutDecimal[2 * card + ch] = QStringLiteral("0");
+        dashboardView.analogOut[2 * card + ch] = 0;
     }
 }
 
 // Connect closes the module's channels, which resets a module; the program's
 // images of its outputs start again from off.
-void moduleUitgangenGewist() {
+void moduleOutputsCleared() {
     shared.ModuleUitByte.fill(0);
     shared.ModuleUitByteVerzonden.fill(0);
     for (int n = 1; n <= 8; ++n) {
-        shared.UitgangDigitaal[kGroepKelvanor][n] = false;
-        ZetLamp(dashboardView.digUitVelPar, 10 * kGroepKelvanor + n, false);
+        shared.UitgangDigitaal[kGroupKelvanor][n] = false;
+        SetLamp(dashboardView.digOutVelPar, 10 * kGroupKelvanor + n, false);
     }
     dashboardView.brask = QStringLiteral("0");
 }
 
 // Opening the Arduino's port resets the board: its outputs are off afterwards.
-void arduinoUitgangenGewist() {
+void arduinoOutputsCleared() {
     shared.ArduinoUitByte = 0;
     for (int n = 1; n <= 8; ++n) {
         shared.UitgangDigitaal[8][n] = false;
-        ZetLamp(dashboardView.digUitVelPar, 100 + n, false);
+        SetLamp(dashboardView.digOutVelPar, 100 + n, false);
     }
     dashboardView.icp = QStringLiteral("0");
-    ArduinoUitgangGewist(0);
+    ArduinoOutputReset(0);
 }
 
-void splashAnimatie(bool aan) {
-    if (splashZoekHooks().Timer_Zoek_Interface) splashZoekHooks().Timer_Zoek_Interface(aan);
+void splashAnimation(bool on) {
+    if (splashSearchHooks().Timer_Zoek_Interface) splashSearchHooks().Timer_Zoek_Interface(on);
 }
 
 }  // namespace
 
 void AangeslotenVelleman() {
-    ZoekSlot slot(vellemanBezig);
-    if (!slot.gekregen()) return;
+    SearchLock lock(vellemanBusy);
+    if (!lock.received()) return;
     for (int i = 0; i <= 3; ++i) {
-        ladderView.vellemanGevonden[i] = kZoekRood;
-        dashboardView.vellemanGevonden[i] = kZoekRood;
+        ladderView.vellemanFound[i] = kSearchRed;
+        dashboardView.vellemanFound[i] = kSearchRed;
     }
     velleman::CloseDevice();
-    auto gevonden = static_cast<Integer>(velleman::SearchDevices() & 0xFFFF);
-    if (gevonden <= 0) {
-        ladderView.vellemanGevondenLamp = kZoekRood;
+    auto found = static_cast<Integer>(velleman::SearchDevices() & 0xFFFF);
+    if (found <= 0) {
+        ladderView.vellemanFoundLamp = kSearchRed;
         shared.VellemanKaartMasker = 0;
-        toon();
+        show();
         return;
     }
-    shared.VellemanKaartMasker = gevonden;
+    shared.VellemanKaartMasker = found;
     for (int i = 3; i >= 0; --i) {
-        if (!(gevonden & (1 << i))) continue;
+        if (!(found & (1 << i))) continue;
         velleman::SetCurrentDevice(i);
         velleman::WriteAllDigital(0);
         velleman::OutputAllAnalog(0, 0);
-        vellemanUitgangenGewist(i);
-        ladderView.vellemanGevonden[i] = kZoekGroen;
-        dashboardView.vellemanGevonden[i] = kZoekGroen;
+        vellemanOutputsCleared(i);
+        ladderView.vellemanFound[i] = kSearchGreen;
+        dashboardView.vellemanFound[i] = kSearchGreen;
     }
-    ladderView.vellemanGevondenLamp = kZoekGroen;
-    toon();
+    ladderView.vellemanFoundLamp = kSearchGreen;
+    show();
 }
 
 void AangeslotenKelvanorEmber() {
-    ZoekSlot slot(kelvanorBezig);
-    if (!slot.gekregen()) return;
+    SearchLock lock(kelvanorBusy);
+    if (!lock.received()) return;
     try {
         shared.ModuleAanwezig = static_cast<Integer>(Kelvanor1().Connect());
-        moduleUitgangenGewist();
+        moduleOutputsCleared();
     } catch (...) {
         // A failing control leaves the previous result in place.
     }
     if (shared.ModuleAanwezig == 0) {
-        ladderView.braskEmberGevondenLamp = kZoekRood;
-        dashboardView.braskGevonden = kZoekRood;
-        toon();
+        ladderView.braskEmberFoundLamp = kSearchRed;
+        dashboardView.braskFound = kSearchRed;
+        show();
         return;
     }
     int type = 0;
@@ -130,29 +130,29 @@ void AangeslotenKelvanorEmber() {
     } catch (...) {
         type = 0;  // the module was found; only its picture is unknown
     }
-    if (splashZoekHooks().CMD_Brask) {
-        if (type == 1) splashZoekHooks().CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
-        if (type == 2) splashZoekHooks().CMD_Brask(QStringLiteral("Kelvanor Basil.bmp"));
+    if (splashSearchHooks().CMD_Brask) {
+        if (type == 1) splashSearchHooks().CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
+        if (type == 2) splashSearchHooks().CMD_Brask(QStringLiteral("Kelvanor Basil.bmp"));
     }
-    ladderView.braskEmberGevondenLamp = kZoekGroen;
-    dashboardView.braskGevonden = kZoekGroen;
-    toon();
+    ladderView.braskEmberFoundLamp = kSearchGreen;
+    dashboardView.braskFound = kSearchGreen;
+    show();
 }
 
 void AangeslotenICP12() {
-    ZoekSlot slot(icp12Bezig);
-    if (!slot.gekregen()) return;
-    splashAnimatie(true);
-    ladderView.icp12GevondenLamp = kZoekRood;
-    dashboardView.icp12Gevonden = kZoekRood;
-    toon();
-    ArduinoZoekHooks& arduino = arduinoZoekHooks();
+    SearchLock lock(icp12Busy);
+    if (!lock.received()) return;
+    splashAnimation(true);
+    ladderView.icp12FoundLamp = kSearchRed;
+    dashboardView.icp12Found = kSearchRed;
+    show();
+    ArduinoSearchHooks& arduino = arduinoSearchHooks();
     if (arduino.ZoekComPoorten) arduino.ZoekComPoorten();
     if (shared.ICP12Poort != 0) {
         if (arduino.ICP_Connect) arduino.ICP_Connect(shared.ICP12Poort);
-        arduinoUitgangenGewist();
+        arduinoOutputsCleared();
     }
-    toon();
+    show();
 }
 
 void CMDZoekVelleman_Click() { AangeslotenVelleman(); }
@@ -160,7 +160,7 @@ void CMDZoekBrask_Click() { AangeslotenKelvanorEmber(); }
 
 void CMDZoekiCP12_Click() {
     AangeslotenICP12();
-    splashAnimatie(false);
+    splashAnimation(false);
 }
 
 VbTimer& TimerConnect() {
@@ -173,39 +173,39 @@ VbTimer& TimerConnect() {
 }
 
 void TimerConnect_Timer() {
-    const PeriodiekZoeken& keuze = periodiekZoeken();
-    if (keuze.CheckVelleman == 1 && (velleman::Connected() & 0xFFFF) == 0) AangeslotenVelleman();
-    if (keuze.CheckBrask == 1) AangeslotenKelvanorEmber();
-    if (keuze.CheckiCP12 == 1) AangeslotenICP12();
+    const PeriodicSearch& choice = periodicSearch();
+    if (choice.CheckVelleman == 1 && (velleman::Connected() & 0xFFFF) == 0) AangeslotenVelleman();
+    if (choice.CheckBrask == 1) AangeslotenKelvanorEmber();
+    if (choice.CheckiCP12 == 1) AangeslotenICP12();
 }
 
-PeriodiekZoeken& periodiekZoeken() {
-    static PeriodiekZoeken keuze;
-    return keuze;
+PeriodicSearch& periodicSearch() {
+    static PeriodicSearch choice;
+    return choice;
 }
 
-SplashZoekHooks& splashZoekHooks() {
+SplashSearchHooks& splashSearchHooks() {
     // Empty until the splash window exists; the window fills them when it is created.
-    static SplashZoekHooks hooks;
+    static SplashSearchHooks hooks;
     return hooks;
 }
 
-void VellemanKaartenVerloren(int kaarten) {
-    kaarten &= shared.VellemanKaartMasker & 0x0F;
-    if (kaarten == 0) return;
-    QString nummers;
+void VellemanCardsLost(int cards) {
+    cards &= shared.VellemanKaartMasker & 0x0F;
+    if (cards == 0) return;
+    QString numbers;
     for (int i = 0; i <= 3; ++i) {
-        if (!(kaarten & (1 << i))) continue;
+        if (!(cards & (1 << i))) continue;
         shared.VellemanKaartMasker = static_cast<Integer>(shared.VellemanKaartMasker & ~(1 << i));
-        ladderView.vellemanGevonden[i] = kZoekRood;
-        dashboardView.vellemanGevonden[i] = kZoekRood;
-        nummers += (nummers.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(i);
+        ladderView.vellemanFound[i] = kSearchRed;
+        dashboardView.vellemanFound[i] = kSearchRed;
+        numbers += (numbers.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(i);
     }
-    if (shared.VellemanKaartMasker == 0) ladderView.vellemanGevondenLamp = kZoekRood;
-    toon();
+    if (shared.VellemanKaartMasker == 0) ladderView.vellemanFoundLamp = kSearchRed;
+    show();
     // The state is settled before the message box yields, so handlers that run inside it see the card gone.
-    dialogs().MsgBox(shared.TaalVlag ? QStringLiteral("Velleman card %1 no longer responds.").arg(nummers)
-                                     : QStringLiteral("Velleman kaart %1 reageert niet meer.").arg(nummers),
+    dialogs().MsgBox(shared.TaalVlag ? QStringLiteral("Velleman card %1 no longer responds.").arg(numbers)
+                                     : QStringLiteral("Velleman kaart %1 reageert niet meer.").arg(numbers),
                      MsgButtons::Ok);
 }
 

@@ -30,23 +30,23 @@ void TimerConnect_Timer();
 // The settings window's check boxes CheckVelleman, CheckBrask and CheckiCP12
 // (1 ticked, 0 not): the only record of what the periodic search covers.
 // The settings window writes them when they change.
-struct PeriodiekZoeken {
+struct PeriodicSearch {
     int CheckVelleman = 0;
     int CheckBrask = 0;
     int CheckiCP12 = 0;
 };
-PeriodiekZoeken& periodiekZoeken();
+PeriodicSearch& periodicSearch();
 
 // What the searches do to the splash window: its search animation on or off,
 // and the module's picture (a file of the picture folder) on its button
 // CMD_Brask. Tests put their own in place.
-struct SplashZoekHooks {
+struct SplashSearchHooks {
     std::function<void(bool)> Timer_Zoek_Interface;
     std::function<void(const QString&)> CMD_Brask;
 };
-SplashZoekHooks& splashZoekHooks();
+SplashSearchHooks& splashSearchHooks();
 
 // Cards that stopped answering during a run: out of the mask, lamps red, one message.
-void VellemanKaartenVerloren(int kaarten);
+void VellemanCardsLost(int cards);
 
 }  // namespace tamberlo

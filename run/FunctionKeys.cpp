@@ -15,7 +15,7 @@ bool searchKeysWanted(QObject* watched) {
     if (!watched->isWidgetType()) return false;
     QWidget* w = static_cast<QWidget*>(watched)->window();
     // Looked up by name, so a key never creates the dashboard.
-    return w->property(kZoekToetsenProperty).toBool() || w->objectName() == QLatin1String("LadderProgrammeren") ||
+    return w->property(kSearchKeysProperty).toBool() || w->objectName() == QLatin1String("LadderProgrammeren") ||
            w->inherits("tamberlo::DashboardWindow");
 }
 
@@ -44,7 +44,7 @@ bool FunctionKeys::eventFilter(QObject* watched, QEvent* event) {
         if (down && (k == Qt::Key_F11 || k == Qt::Key_F12) && searchKeysWanted(watched)) {
             // One search per key stroke; the event ends here, so neither the
             // window's own handler nor its parents search again.
-            if (!key->isAutoRepeat()) ZoekToets(k);
+            if (!key->isAutoRepeat()) SearchKey(k);
             return true;
         }
         if (!key->isAutoRepeat() && k >= Qt::Key_F1 && k <= Qt::Key_F8) held_[k - Qt::Key_F1] = down;
@@ -64,7 +64,7 @@ FunctionKeys& functionKeys() {
     return *keys;
 }
 
-bool ZoekToets(int qtKey) {
+bool SearchKey(int qtKey) {
     if (qtKey == Qt::Key_F11) {
         AangeslotenVelleman();
         return true;

@@ -38,9 +38,9 @@ private:
 FunctionKeys& functionKeys();
 
 // Windows whose F11 and F12 start the searches carry this property (true).
-inline constexpr char kZoekToetsenProperty[] = "tamberloZoekToetsen";
+inline constexpr char kSearchKeysProperty[] = "tamberloZoekToetsen";
 
 // F11 and F12 down: the Velleman and the Kelvanor search. True when the key was one of them.
-bool ZoekToets(int qtKey);
+bool SearchKey(int qtKey);
 
 }  // namespace tamberlo

@@ -22,77 +22,77 @@ struct YieldGuard {
     ~YieldGuard() { inYield = false; }
 };
 
-Integer bitAan(int word, int mask) { return (word & mask) ? -1 : 0; }
+Integer bitOn(int word, int mask) { return (word & mask) ? -1 : 0; }
 
-QString getal(long v) { return QString::number(v); }
+QString number(long v) { return QString::number(v); }
 
 // Spreads `count` bits of `word` (from `firstBit` on) into image column `col`, inputs 1..count.
-void spreid(int col, int word, int firstBit, int count) {
-    for (int k = 1; k <= count; ++k) shared.IngangDigitaal[col][k] = bitAan(word, 1 << (firstBit + k - 1));
-    for (int k = 1; k <= count; ++k) ZetLamp(dashboardView.digInVelPar, 10 * col + k, shared.IngangDigitaal[col][k] != 0);
+void spread(int col, int word, int firstBit, int count) {
+    for (int k = 1; k <= count; ++k) shared.IngangDigitaal[col][k] = bitOn(word, 1 << (firstBit + k - 1));
+    for (int k = 1; k <= count; ++k) SetLamp(dashboardView.digInVelPar, 10 * col + k, shared.IngangDigitaal[col][k] != 0);
     dashboardView.changed();
 }
 
-void toonAnaloog(int item, long value) {
-    dashboardView.anaInDecimaal[item] = getal(value);
-    dashboardView.analoogIn[item] = value / 2.55;
+void showAnalog(int item, long value) {
+    dashboardView.analogInDecimal[item] = number(value);
+    dashboardView.analogIn[item] = value / 2.55;
     dashboardView.changed();
 }
 
-void leesVellemanKaarten() {
+void readVellemanCards() {
     const int mask = shared.VellemanKaartMasker;
     if (mask <= 0) return;
-    struct Gelezen { Long digital = 0, a1 = 0, a2 = 0; };
-    std::array<Gelezen, 4> gelezen{};
+    struct ReadValues { Long digital = 0, a1 = 0, a2 = 0; };
+    std::array<ReadValues, 4> readValues{};
     for (int card = 0; card <= 3; ++card) {
         if (!(mask & (1 << card))) continue;
         velleman::SetCurrentDevice(card);
-        gelezen[card].digital = velleman::ReadAllDigital();
-        velleman::ReadAllAnalog(gelezen[card].a1, gelezen[card].a2);
+        readValues[card].digital = velleman::ReadAllDigital();
+        velleman::ReadAllAnalog(readValues[card].a1, readValues[card].a2);
     }
     // A card that failed while it was read is dropped, not read as all inputs off.
-    const int levend = velleman::Connected() & 0xFFFF;
+    const int alive = velleman::Connected() & 0xFFFF;
     for (int card = 0; card <= 3; ++card) {
-        if (!(mask & (1 << card)) || !(levend & (1 << card))) continue;
-        const Gelezen& g = gelezen[card];
+        if (!(mask & (1 << card)) || !(alive & (1 << card))) continue;
+        const ReadValues& g = readValues[card];
         Integer x = static_cast<Integer>(g.digital);
         if (x != shared.InterfaceWoord[card]) {
-            spreid(card, x, 0, 5);
+            spread(card, x, 0, 5);
             shared.InterfaceWoord[card] = x;
         }
         shared.IngangAnaloog[card] = g.a1;
         shared.IngangAnaloog[4 + card] = g.a2;
         if (g.a1 != shared.AnaloogVorige[card]) {
-            toonAnaloog(2 * card + 1, g.a1);
+            showAnalog(2 * card + 1, g.a1);
             shared.AnaloogVorige[card] = static_cast<Integer>(g.a1);
         }
         if (g.a2 != shared.AnaloogVorige[card + 5]) {
-            toonAnaloog(2 * card + 2, g.a2);
+            showAnalog(2 * card + 2, g.a2);
             shared.AnaloogVorige[card + 5] = static_cast<Integer>(g.a2);
         }
     }
-    if (int verloren = mask & 0x0F & ~levend) VellemanKaartenVerloren(verloren);
+    if (int lost = mask & 0x0F & ~alive) VellemanCardsLost(lost);
 }
 
-void leesParallellePoorten() {
+void readParallelPorts() {
     for (int p = 1; p <= 3; ++p) {
         // The status register is at base + 1; the address goes as a 16-bit integer.
         auto adres = static_cast<std::int16_t>((shared.ParallellePoortAdressen[p - 1] + 1) & 0xFFFF);
         int x = 255 - (Inp32(adres) & 0xFF);  // the status lines are active low
         if (x != shared.InterfaceWoord[p + 3]) {
-            spreid(p + 3, x, 3, 5);
+            spread(p + 3, x, 3, 5);
             shared.InterfaceWoord[p + 3] = static_cast<Integer>(x);
         }
     }
 }
 
-void leesModule() {
-    if (shared.ModuleIngangWoord == shared.InterfaceWoord[kGroepKelvanor]) return;
-    spreid(kGroepKelvanor, shared.ModuleIngangWoord, 0, 8);
-    shared.InterfaceWoord[kGroepKelvanor] = shared.ModuleIngangWoord;
+void readModule() {
+    if (shared.ModuleIngangWoord == shared.InterfaceWoord[kGroupKelvanor]) return;
+    spread(kGroupKelvanor, shared.ModuleIngangWoord, 0, 8);
+    shared.InterfaceWoord[kGroupKelvanor] = shared.ModuleIngangWoord;
 }
 
-void leesFunctieToetsen() {
+void readFunctionKeys() {
     for (int k = 1; k <= 8; ++k) shared.ToetsToestand[k - 1] = functionKeys().Held(k);
 }
 
@@ -107,10 +107,10 @@ void InitialiseerIngangen() {
         YieldGuard guard;
         QCoreApplication::processEvents();
     }
-    leesVellemanKaarten();
-    leesParallellePoorten();
-    leesModule();
-    leesFunctieToetsen();
+    readVellemanCards();
+    readParallelPorts();
+    readModule();
+    readFunctionKeys();
 }
 
 void Kelvanor1_InputWordChanged(std::int16_t, std::int16_t, std::int32_t value) {

@@ -13,51 +13,51 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kStatusGrijs = 0xD7D7D7;
-constexpr VbColor kStatusOranje = 0x80FF;
-constexpr VbColor kStatusGroen = 0x80FF80;
-constexpr VbColor kLampGeel = 0xC0FFFF;
+constexpr VbColor kStatusGrey = 0xD7D7D7;
+constexpr VbColor kStatusOrange = 0x80FF;
+constexpr VbColor kStatusGreen = 0x80FF80;
+constexpr VbColor kLampYellow = 0xC0FFFF;
 constexpr int kSendFailedNumber = 40006;  // the control's "wrong state for the request"
 
-int verbindingsTimeoutMs = 10000;
+int connectTimeoutMs = 10000;
 
-void zetStatus(const QString& nl, const QString& en, VbColor kleur) {
-    ladderView.status.caption = shared.TaalVlag ? en : nl;
-    ladderView.status.backColor = kleur;
+void setStatus(const QString& dutch, const QString& english, VbColor color) {
+    ladderView.status.caption = shared.TaalVlag ? english : dutch;
+    ladderView.status.backColor = color;
     ladderView.changed();
 }
 
-void statusNietVerbonden() { zetStatus(QStringLiteral("Niet verbonden."), QStringLiteral("Not Connected."), kStatusGrijs); }
+void statusNotConnected() { setStatus(QStringLiteral("Niet verbonden."), QStringLiteral("Not Connected."), kStatusGrey); }
 
 // A failed write: the details for NetwerkFout's box.
-void noteerSendFout() {
-    LaatsteNetwerkFout() = {kSendFailedNumber,
+void noteSendFailure() {
+    LastNetworkError() = {kSendFailedNumber,
                             QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
                             QStringLiteral("WinsockHost")};
 }
 
-bool verstuur(const QString& code, const QString& payload) {
-    if (NetwerkSocket().SendData(NetwerkBericht(code, payload))) return true;
-    noteerSendFout();
+bool sendMessage(const QString& code, const QString& payload) {
+    if (NetworkSocket().SendData(NetwerkBericht(code, payload))) return true;
+    noteSendFailure();
     return false;
 }
 
-void flitsUit() {
+void flashOff() {
     TimerNetwerkUitVertraag().SetEnabled(true);
-    ladderView.netwerkUitColor = kLampGeel;
+    ladderView.networkOutColor = kLampYellow;
     ladderView.changed();
 }
 
 // The attempt failed or was ended from outside: the link is closed.
-void pogingMislukt() {
-    NetwerkSocket().Close();
+void attemptFailed() {
+    NetworkSocket().Close();
     shared.Verbindingsstatus = 0;
-    statusNietVerbonden();
+    statusNotConnected();
 }
 
 }  // namespace
 
-void SetVerbindingsTimeoutMs(int ms) { verbindingsTimeoutMs = ms; }
+void SetConnectTimeoutMs(int ms) { connectTimeoutMs = ms; }
 
 namespace {
 
@@ -65,7 +65,7 @@ namespace {
 class TcpNetworkLink final : public NetworkLink {
 public:
     void MaakVerbinding() override;
-    int WinsockState() override { return NetwerkSocket().State(); }
+    int WinsockState() override { return NetworkSocket().State(); }
     void SendChangedNetworkOutputs() override;
     void QuitNetworkLink() override;
     void CloseConnectingLink() override;
@@ -83,11 +83,11 @@ NetworkLink& networkLink() {
 void SetNetworkLink(NetworkLink* link) { installed = link; }
 
 void TcpNetworkLink::MaakVerbinding() {
-    WinsockControl& socket = NetwerkSocket();
-    zetStatus(QStringLiteral("Zoeken..."), QStringLiteral("Searching..."), kStatusOranje);
+    WinsockControl& socket = NetworkSocket();
+    setStatus(QStringLiteral("Zoeken..."), QStringLiteral("Searching..."), kStatusOrange);
     if (!socket.Connect()) {
         // No host, a bad port or a socket still busy: a failed attempt.
-        pogingMislukt();
+        attemptFailed();
         return;
     }
     shared.Verbindingsstatus = 3;
@@ -101,7 +101,7 @@ void TcpNetworkLink::MaakVerbinding() {
         if (state == WinsockControl::sckConnected || state == WinsockControl::sckClosed ||
             state == WinsockControl::sckError || state == WinsockControl::sckClosing)
             return false;
-        if (clock.elapsed() >= verbindingsTimeoutMs) {
+        if (clock.elapsed() >= connectTimeoutMs) {
             timedOut = true;
             return false;
         }
@@ -109,45 +109,45 @@ void TcpNetworkLink::MaakVerbinding() {
     });
     if (timedOut && shared.Verbindingsstatus == 3) {
         // The peer never answered: reported like a refusal.
-        LaatsteNetwerkFout() = {WinsockControl::sckTimedout, QStringLiteral("Connection timed out"),
+        LastNetworkError() = {WinsockControl::sckTimedout, QStringLiteral("Connection timed out"),
                                 QStringLiteral("WinsockHost")};
         NetwerkFout();
     }
     // Each step of the greeting fails the attempt when the link went away
     // meanwhile (a handler at a yield may have closed it) or a send failed.
-    auto nogVerbonden = [&] {
+    auto stillConnected = [&] {
         if (shared.Verbindingsstatus == 3 && socket.State() == WinsockControl::sckConnected) return true;
-        pogingMislukt();
+        attemptFailed();
         return false;
     };
-    auto groet = [](const char* code) {
-        if (verstuur(QString::fromLatin1(code), {})) return true;
+    auto greeting = [](const char* code) {
+        if (sendMessage(QString::fromLatin1(code), {})) return true;
         NetwerkFout();
-        pogingMislukt();
+        attemptFailed();
         return false;
     };
 
-    if (!nogVerbonden() || !groet("ve")) return;
-    zetStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kStatusGroen);
+    if (!stillConnected() || !greeting("ve")) return;
+    setStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kStatusGreen);
     shared.AuWacht = 0;
     shared.DuWacht = 0;
     Yield();
-    if (!nogVerbonden() || !groet("dc")) return;
+    if (!stillConnected() || !greeting("dc")) return;
     Yield();
-    if (!nogVerbonden()) return;
+    if (!stillConnected()) return;
     shared.Verbindingsstatus = 1;
 }
 
 void NetwerkFout() {
-    dialogs().MsgBox(NetwerkFoutTekst(LaatsteNetwerkFout()), MsgButtons::Ok);
+    dialogs().MsgBox(NetworkErrorText(LastNetworkError()), MsgButtons::Ok);
     if (shared.Verbindingsstatus == 1) {
         shared.Verbindingsstatus = 0;
-        NetwerkSocket().Close();
+        NetworkSocket().Close();
         Yield();
-        statusNietVerbonden();
+        statusNotConnected();
     } else if (shared.Verbindingsstatus == 3) {
-        NetwerkSocket().Close();
-        statusNietVerbonden();
+        NetworkSocket().Close();
+        statusNotConnected();
     }
 }
 
@@ -156,47 +156,47 @@ void TcpNetworkLink::SendChangedNetworkOutputs() {
 
     if (shared.DuWacht == 0) {
         QString s;
-        std::array<bool, 9> veranderd{};
+        std::array<bool, 9> changed{};
         for (int i = 0; i <= 8; ++i) {
             if (shared.NetwUitgangenVerzonden[i] != shared.NetwUitgangen[i]) {
                 s += QLatin1Char('k') + QString::number(i) + QLatin1Char('-') + QString::number(shared.NetwUitgangen[i]);
-                veranderd[i] = true;
+                changed[i] = true;
             }
         }
         if (!s.isEmpty()) {
             shared.DuWacht = -1;
-            if (verstuur(QStringLiteral("du"), s)) {
+            if (sendMessage(QStringLiteral("du"), s)) {
                 // Only what went out counts as sent; a failed send is sent again
                 // after the next connect.
                 for (int i = 0; i <= 8; ++i)
-                    if (veranderd[i]) shared.NetwUitgangenVerzonden[i] = shared.NetwUitgangen[i];
+                    if (changed[i]) shared.NetwUitgangenVerzonden[i] = shared.NetwUitgangen[i];
             } else {
                 NetwerkFout();
             }
-            flitsUit();
+            flashOff();
         }
     }
 
     if (shared.AuWacht == 0) {
         QString s;
-        std::array<std::array<bool, 3>, 4> veranderd{};
+        std::array<std::array<bool, 3>, 4> changed{};
         for (int card = 0; card <= 3; ++card) {
             for (int ch = 1; ch <= 2; ++ch) {
                 if (shared.NetwAnaUitgangenVerzonden[card][ch] != shared.NetwAnaUitgangen[card][ch]) {
                     s += QLatin1Char('a') + QString::number(2 * card + ch) + QString::number(shared.NetwAnaUitgangen[card][ch]);
-                    veranderd[card][ch] = true;
+                    changed[card][ch] = true;
                 }
             }
         }
         if (!s.isEmpty()) {
-            if (verstuur(QStringLiteral("au"), s)) {
+            if (sendMessage(QStringLiteral("au"), s)) {
                 for (int card = 0; card <= 3; ++card)
                     for (int ch = 1; ch <= 2; ++ch)
-                        if (veranderd[card][ch]) shared.NetwAnaUitgangenVerzonden[card][ch] = shared.NetwAnaUitgangen[card][ch];
+                        if (changed[card][ch]) shared.NetwAnaUitgangenVerzonden[card][ch] = shared.NetwAnaUitgangen[card][ch];
             } else {
                 NetwerkFout();
             }
-            flitsUit();
+            flashOff();
             shared.AuWacht = -1;
         }
     }
@@ -204,22 +204,22 @@ void TcpNetworkLink::SendChangedNetworkOutputs() {
 
 void TcpNetworkLink::QuitNetworkLink() {
     shared.Verbindingsstatus = 0;
-    if (!verstuur(QStringLiteral("qu"), {})) {
+    if (!sendMessage(QStringLiteral("qu"), {})) {
         NetwerkFout();
         // Never leave the socket half open after a failed quit.
-        NetwerkSocket().Close();
-        statusNietVerbonden();
+        NetworkSocket().Close();
+        statusNotConnected();
         return;
     }
     Yield();
-    NetwerkSocket().Close();
+    NetworkSocket().Close();
     Yield();
-    statusNietVerbonden();
+    statusNotConnected();
 }
 
 void TcpNetworkLink::CloseConnectingLink() {
-    NetwerkSocket().Close();
-    statusNietVerbonden();
+    NetworkSocket().Close();
+    statusNotConnected();
 }
 
 }  // namespace tamberlo

@@ -14,7 +14,7 @@
 namespace tamberlo {
 
 // WinsockHost with the link's handlers installed (at first use).
-WinsockControl& NetwerkSocket();
+WinsockControl& NetworkSocket();
 
 // WinsockHost's data arrival: handles every whole message received.
 void WinsockHost_DataArrival();
@@ -22,35 +22,35 @@ void WinsockHost_DataArrival();
 void WinsockHost_Error(int number, const QString& description, const QString& source);
 
 // What NetwerkFout shows: the last failure of the link.
-struct NetwerkFoutInfo {
-    int nummer = 0;
-    QString beschrijving;
-    QString bron;
+struct NetworkErrorInfo {
+    int number = 0;
+    QString description;
+    QString source;
 };
-NetwerkFoutInfo& LaatsteNetwerkFout();
+NetworkErrorInfo& LastNetworkError();
 // The text of NetwerkFout's message box for a failure.
-QString NetwerkFoutTekst(const NetwerkFoutInfo& fout);
+QString NetworkErrorText(const NetworkErrorInfo& error);
 // The message for a received text that is no message, and its title.
-QString OnbekendFormaatTekst(const QString& received);
-QString OnbekendFormaatTitel();
+QString UnknownFormatText(const QString& received);
+QString UnknownFormatTitle();
 
 // The peer's search lamps on the dashboard: PanelVellemanGevondenNetw(0..3)
 // and PanelBraskGevondenNetw; red &H8080FF not found, green &H80FF80 found.
-struct NetwerkPeerLampen {
-    std::array<std::uint32_t, 4> vellemanGevonden{0x8080FF, 0x8080FF, 0x8080FF, 0x8080FF};
-    std::uint32_t braskGevonden = 0x8080FF;
+struct NetworkPeerLamps {
+    std::array<std::uint32_t, 4> vellemanFound{0x8080FF, 0x8080FF, 0x8080FF, 0x8080FF};
+    std::uint32_t braskFound = 0x8080FF;
     std::uint64_t revision = 0;
 };
-NetwerkPeerLampen& PeerLampen();
+NetworkPeerLamps& PeerLamps();
 
 // The 500 ms timers that end the flash of PanelNetwerkIn and PanelNetwerkUit.
 VbTimer& TimerNetwerkInVertraag();
 VbTimer& TimerNetwerkUitVertraag();
 
 // How long MaakVerbinding waits for the peer (10 s); tests shorten it.
-void SetVerbindingsTimeoutMs(int ms);
+void SetConnectTimeoutMs(int ms);
 
 // Tests: forgets half-received text and the open message flag.
-void ResetNetwerkLink();
+void ResetNetworkLink();
 
 }  // namespace tamberlo

@@ -3,14 +3,14 @@
 namespace tamberlo {
 
 QString NetwerkBericht(const QString& code, const QString& payload) {
-    return code + kBerichtScheiding + payload + kBerichtEinde;
+    return code + kMessageSeparator + payload + kMessageEnd;
 }
 
 namespace {
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 }  // namespace
 
-std::optional<int> LeesNetwerkGetal(const QString& text) {
+std::optional<int> ReadNetworkNumber(const QString& text) {
     constexpr int kMaxDigits = 6;
     int value = 0;
     int i = 0;
@@ -25,10 +25,10 @@ std::optional<int> LeesNetwerkGetal(const QString& text) {
     return value;
 }
 
-std::optional<int> ZoekWaarde(const QString& payload, const QString& key) {
+std::optional<int> FindValue(const QString& payload, const QString& key) {
     const qsizetype at = payload.indexOf(key);
     if (at < 0) return std::nullopt;
-    return LeesNetwerkGetal(payload.mid(at + key.size(), 16)).value_or(0);
+    return ReadNetworkNumber(payload.mid(at + key.size(), 16)).value_or(0);
 }
 
 }  // namespace tamberlo

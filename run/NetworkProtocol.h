@@ -11,33 +11,33 @@
 
 namespace tamberlo {
 
-inline constexpr QChar kBerichtScheiding = QChar(1);
-inline constexpr QChar kBerichtEinde = QChar(13);
+inline constexpr QChar kMessageSeparator = QChar(1);
+inline constexpr QChar kMessageEnd = QChar(13);
 
 // One whole frame: code, Chr(1), payload, Chr(13).
 QString NetwerkBericht(const QString& code, const QString& payload = {});
 
 // The number that starts `text`: up to 6 digits, a fraction rounded to the
 // nearest whole number (half up); nullopt when there is no digit.
-std::optional<int> LeesNetwerkGetal(const QString& text);
+std::optional<int> ReadNetworkNumber(const QString& text);
 
 // The number right after the first occurrence of `key` in `payload`
 // (for example key "k8-" in "k8-5"); nullopt when the key is missing.
 // A key without a number gives 0, as the peer's images expect.
-std::optional<int> ZoekWaarde(const QString& payload, const QString& key);
+std::optional<int> FindValue(const QString& payload, const QString& key);
 
 // Cuts the received stream at the character 13. A message longer than
 // kMaxBericht is garbage and is dropped up to its end, so a peer that never
 // ends a message cannot grow memory.
-class NetwerkFramer : public BoundedFramer {
+class NetworkFramer : public BoundedFramer {
 public:
-    static constexpr int kMaxBericht = 512;
+    static constexpr int kMaxMessage = 512;
 
-    NetwerkFramer() : BoundedFramer(kMaxBericht, IsBerichtEinde, true) {}
+    NetworkFramer() : BoundedFramer(kMaxMessage, IsMessageEnd, true) {}
     void Reset() { Take(); }
 
 private:
-    static bool IsBerichtEinde(QChar c) { return c == kBerichtEinde; }
+    static bool IsMessageEnd(QChar c) { return c == kMessageEnd; }
 };
 
 }  // namespace tamberlo

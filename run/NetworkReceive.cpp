@@ -18,100 +18,100 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kLampRood = 0x8080FF;
-constexpr VbColor kLampGroen = 0x80FF80;
-constexpr VbColor kLampLichtGroen = 0xC0FFC0;
-constexpr VbColor kLampGeel = 0xC0FFFF;
-constexpr VbColor kGrijs = 0xD7D7D7;
+constexpr VbColor kLampRed = 0x8080FF;
+constexpr VbColor kLampGreen = 0x80FF80;
+constexpr VbColor kLampLightGreen = 0xC0FFC0;
+constexpr VbColor kLampYellow = 0xC0FFFF;
+constexpr VbColor kGrey = 0xD7D7D7;
 constexpr int kMaxByte = 255;
 
-NetwerkFramer framer;
-QChar vorigTeken;           // last character of the previous receive: "cd" may be split
-bool formaatBoxOpen = false;  // one "Unknown dataformat" box at a time
-bool formaatGemeld = false;   // ... and at most one per receive
+NetworkFramer framer;
+QChar previousChar;           // last character of the previous receive: "cd" may be split
+bool formatBoxOpen = false;  // one "Unknown dataformat" box at a time
+bool formatReported = false;   // ... and at most one per receive
 
-void flitsUit() {
+void flashOff() {
     TimerNetwerkUitVertraag().SetEnabled(true);
-    ladderView.netwerkUitColor = kLampGeel;
+    ladderView.networkOutColor = kLampYellow;
 }
 
 // Sends a reply of the receive handler. The first failure of an event goes to
 // NetwerkFout; the rest of that event's replies are skipped.
-bool antwoord(const QString& code, bool& mislukt) {
-    if (mislukt) return false;
-    if (NetwerkSocket().SendData(NetwerkBericht(code))) return true;
-    mislukt = true;
-    LaatsteNetwerkFout() = {40006, QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
+bool reply(const QString& code, bool& failed) {
+    if (failed) return false;
+    if (NetworkSocket().SendData(NetwerkBericht(code))) return true;
+    failed = true;
+    LastNetworkError() = {40006, QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
                             QStringLiteral("WinsockHost")};
     NetwerkFout();
     return false;
 }
 
-void onbekendFormaat(const QString& tekst) {
-    if (formaatBoxOpen || formaatGemeld) return;
-    formaatBoxOpen = true;
-    formaatGemeld = true;
-    dialogs().MsgBox(OnbekendFormaatTekst(tekst), MsgButtons::Ok, OnbekendFormaatTitel());
-    formaatBoxOpen = false;
+void unknownFormat(const QString& text) {
+    if (formatBoxOpen || formatReported) return;
+    formatBoxOpen = true;
+    formatReported = true;
+    dialogs().MsgBox(UnknownFormatText(text), MsgButtons::Ok, UnknownFormatTitle());
+    formatBoxOpen = false;
 }
 
-void ontvangAnaloog(const QString& payload, bool& mislukt) {
-    flitsUit();
+void receiveAnalog(const QString& payload, bool& failed) {
+    flashOff();
     for (int i = 0; i <= 7; ++i) {
-        const auto v = ZoekWaarde(payload, QStringLiteral("a%1-").arg(i));
+        const auto v = FindValue(payload, QStringLiteral("a%1-").arg(i));
         if (!v || *v > kMaxByte) continue;
         shared.IngangAnaloogNetw[i % 2 == 0 ? i / 2 : 4 + i / 2] = *v;
     }
-    antwoord(QStringLiteral("ac"), mislukt);
+    reply(QStringLiteral("ac"), failed);
 }
 
-void ontvangDigitaal(const QString& payload, bool& mislukt) {
-    flitsUit();
+void receiveDigital(const QString& payload, bool& failed) {
+    flashOff();
     for (int i = 0; i <= 8; ++i) {
-        const auto b = ZoekWaarde(payload, QStringLiteral("k%1-").arg(i));
+        const auto b = FindValue(payload, QStringLiteral("k%1-").arg(i));
         if (!b) continue;
         if (*b <= kMaxByte) {
-            int eersteBit = 0, rijen = 5;
-            if (i >= 4 && i <= 6) eersteBit = 3;
-            if (i == 7) rijen = 6;
-            for (int row = 1; row <= rijen; ++row)
-                shared.IngangDigitaalNetw[i][row] = ((*b >> (eersteBit + row - 1)) & 1) ? -1 : 0;
+            int firstBit = 0, rows = 5;
+            if (i >= 4 && i <= 6) firstBit = 3;
+            if (i == 7) rows = 6;
+            for (int row = 1; row <= rows; ++row)
+                shared.IngangDigitaalNetw[i][row] = ((*b >> (firstBit + row - 1)) & 1) ? -1 : 0;
         }
-        if (i == 7 || i == 8) antwoord(QStringLiteral("dc"), mislukt);
+        if (i == 7 || i == 8) reply(QStringLiteral("dc"), failed);
     }
-    antwoord(QStringLiteral("dc"), mislukt);
+    reply(QStringLiteral("dc"), failed);
 }
 
-void ontvangKaarten(const QString& payload) {
-    const qsizetype streep = payload.indexOf(QLatin1Char('-'));
-    const auto b = LeesNetwerkGetal(streep >= 0 ? payload.mid(streep + 1, 16) : payload.left(16));
+void receiveCards(const QString& payload) {
+    const qsizetype dash = payload.indexOf(QLatin1Char('-'));
+    const auto b = ReadNetworkNumber(dash >= 0 ? payload.mid(dash + 1, 16) : payload.left(16));
     if (b && *b > kMaxByte) return;
     const int bits = b.value_or(0);
-    NetwerkPeerLampen& lampen = PeerLampen();
-    for (int k = 0; k <= 3; ++k) lampen.vellemanGevonden[k] = (bits >> k) & 1 ? kLampGroen : kLampRood;
-    ++lampen.revision;
+    NetworkPeerLamps& lamps = PeerLamps();
+    for (int k = 0; k <= 3; ++k) lamps.vellemanFound[k] = (bits >> k) & 1 ? kLampGreen : kLampRed;
+    ++lamps.revision;
 }
 
-void ontvangModule(const QString& payload) {
+void receiveModule(const QString& payload) {
     qsizetype i = 0;
     while (i < payload.size() && payload.at(i) == QLatin1Char(' ')) ++i;
-    const int v = LeesNetwerkGetal(payload.mid(i, 16)).value_or(0);
-    NetwerkPeerLampen& lampen = PeerLampen();
-    if (v == 0) lampen.braskGevonden = kLampRood;
-    else if (v == 1) lampen.braskGevonden = kLampGroen;
+    const int v = ReadNetworkNumber(payload.mid(i, 16)).value_or(0);
+    NetworkPeerLamps& lamps = PeerLamps();
+    if (v == 0) lamps.braskFound = kLampRed;
+    else if (v == 1) lamps.braskFound = kLampGreen;
     else return;
-    ++lampen.revision;
+    ++lamps.revision;
 }
 
 // The peer stopped: the link and the run end; outputs keep their values.
-void ontvangStop() {
+void receiveStop() {
     shared.Verbindingsstatus = 0;
     shared.ProgrammaStatus = 0;
     Yield();
     VoedingUIT();
     for (int i = 0; i <= 7; ++i) {
         shared.GeheugenToestand[i] = false;
-        ladderView.geheugenColor[i] = 0xFFFFC0;
+        ladderView.memoryColor[i] = 0xFFFFC0;
         ladderTimers().TimerT[i]->SetEnabled(false);
         shared.TimerResterend[i] = 0;
         shared.TimerUitgang[i] = false;
@@ -120,48 +120,48 @@ void ontvangStop() {
         shared.Variabelen[v] = 0;
         ladderView.varCaption[v] = QStringLiteral("0");
     }
-    NetwerkSocket().Close();
+    NetworkSocket().Close();
     Yield();
     ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
-    ladderView.status.backColor = kGrijs;
+    ladderView.status.backColor = kGrey;
     ladderView.startStopColor = 0xC0C0C0;
     ladderView.changed();
     TimerLeesIngangen().SetEnabled(true);
-    PeerLampen().braskGevonden = kLampRood;
-    ++PeerLampen().revision;
+    PeerLamps().braskFound = kLampRed;
+    ++PeerLamps().revision;
 }
 
-void verwerkBericht(QString bericht, bool& mislukt) {
+void handleMessage(QString message, bool& failed) {
     // A peer that ends its messages with CR LF leaves the LF in front of the next one.
-    if (bericht.startsWith(QLatin1Char('\n'))) bericht.remove(0, 1);
+    if (message.startsWith(QLatin1Char('\n'))) message.remove(0, 1);
     // Acknowledgements sent without a frame stand in front of the next message;
     // they were honoured on arrival.
-    while (bericht.startsWith(QLatin1String("cd")) || bericht.startsWith(QLatin1String("ca"))) {
-        if (bericht.indexOf(kBerichtScheiding) == 2) break;  // a framed "cd" or "ca": ignored below
-        bericht.remove(0, 2);
+    while (message.startsWith(QLatin1String("cd")) || message.startsWith(QLatin1String("ca"))) {
+        if (message.indexOf(kMessageSeparator) == 2) break;  // a framed "cd" or "ca": ignored below
+        message.remove(0, 2);
     }
-    if (bericht.isEmpty()) return;
-    if (bericht.indexOf(kBerichtScheiding) != 2) {
-        onbekendFormaat(bericht + kBerichtEinde);
+    if (message.isEmpty()) return;
+    if (message.indexOf(kMessageSeparator) != 2) {
+        unknownFormat(message + kMessageEnd);
         return;
     }
-    const QString code = bericht.left(2).toLower();
-    const QString payload = bericht.mid(3);
-    if (code == QLatin1String("an")) ontvangAnaloog(payload, mislukt);
-    else if (code == QLatin1String("di")) ontvangDigitaal(payload, mislukt);
-    else if (code == QLatin1String("kv")) ontvangKaarten(payload);
-    else if (code == QLatin1String("kf")) ontvangModule(payload);
-    else if (code == QLatin1String("qu")) ontvangStop();
+    const QString code = message.left(2).toLower();
+    const QString payload = message.mid(3);
+    if (code == QLatin1String("an")) receiveAnalog(payload, failed);
+    else if (code == QLatin1String("di")) receiveDigital(payload, failed);
+    else if (code == QLatin1String("kv")) receiveCards(payload);
+    else if (code == QLatin1String("kf")) receiveModule(payload);
+    else if (code == QLatin1String("qu")) receiveStop();
     // "st" and unknown codes: nothing.
 }
 
 // A one-shot timer that greys a network lamp of the ladder view half a second
 // after it was lit; it lives as long as the program.
-VbTimer* GrijsNaVertraging(VbColor LadderView::*lamp) {
+VbTimer* GreyAfterDelay(VbColor LadderView::*lamp) {
     auto* timer = new VbTimer(500, true);
     timer->onTimer = [timer, lamp] {
         timer->SetEnabled(false);
-        ladderView.*lamp = kGrijs;
+        ladderView.*lamp = kGrey;
         ladderView.changed();
     };
     return timer;
@@ -169,7 +169,7 @@ VbTimer* GrijsNaVertraging(VbColor LadderView::*lamp) {
 
 }  // namespace
 
-WinsockControl& NetwerkSocket() {
+WinsockControl& NetworkSocket() {
     static WinsockControl* socket = [] {
         WinsockControl* s = &WinsockHost();
         s->OnDataArrival = [](qint64) { WinsockHost_DataArrival(); };
@@ -181,74 +181,74 @@ WinsockControl& NetwerkSocket() {
 
 void WinsockHost_DataArrival() {
     TimerNetwerkInVertraag().SetEnabled(true);
-    ladderView.netwerkInColor = kLampLichtGroen;
+    ladderView.networkInColor = kLampLightGreen;
     ladderView.changed();
 
-    const QString tekst = NetwerkSocket().GetData();
-    if (tekst.isEmpty()) return;
+    const QString text = NetworkSocket().GetData();
+    if (text.isEmpty()) return;
     // The acknowledgements count wherever they stand, also split over two reads.
-    const QString gezien = (vorigTeken.isNull() ? QString() : QString(vorigTeken)) + tekst;
-    if (gezien.contains(QLatin1String("cd"))) shared.DuWacht = 0;
-    if (gezien.contains(QLatin1String("ca"))) shared.AuWacht = 0;
-    vorigTeken = tekst.back();
+    const QString seen = (previousChar.isNull() ? QString() : QString(previousChar)) + text;
+    if (seen.contains(QLatin1String("cd"))) shared.DuWacht = 0;
+    if (seen.contains(QLatin1String("ca"))) shared.AuWacht = 0;
+    previousChar = text.back();
 
-    bool mislukt = false;
-    formaatGemeld = false;
-    const QStringList berichten = framer.Feed(tekst);
-    for (const QString& bericht : berichten) {
-        verwerkBericht(bericht, mislukt);
+    bool failed = false;
+    formatReported = false;
+    const QStringList messages = framer.Feed(text);
+    for (const QString& message : messages) {
+        handleMessage(message, failed);
         // A "qu" or a failure closed the link: the rest of the read is stale.
-        if (NetwerkSocket().State() != WinsockControl::sckConnected) break;
+        if (NetworkSocket().State() != WinsockControl::sckConnected) break;
     }
     ladderView.changed();
 }
 
 void WinsockHost_Error(int number, const QString& description, const QString& source) {
-    LaatsteNetwerkFout() = {number, description, source};
+    LastNetworkError() = {number, description, source};
     NetwerkFout();
 }
 
-NetwerkFoutInfo& LaatsteNetwerkFout() {
-    static NetwerkFoutInfo info;
+NetworkErrorInfo& LastNetworkError() {
+    static NetworkErrorInfo info;
     return info;
 }
 
-QString NetwerkFoutTekst(const NetwerkFoutInfo& fout) {
+QString NetworkErrorText(const NetworkErrorInfo& error) {
     const QChar cr(13);
     return QStringLiteral("Er is een fout opgetreden.") + cr + cr + QStringLiteral("Foutnummer...") + cr +
-           QString::number(fout.nummer) + cr + cr + QStringLiteral("Beschrijving...") + cr + fout.beschrijving + cr + cr +
-           QStringLiteral("Bron...") + cr + fout.bron + cr + cr + QStringLiteral("De verbinding is verbroken.") + cr +
+           QString::number(error.number) + cr + cr + QStringLiteral("Beschrijving...") + cr + error.description + cr + cr +
+           QStringLiteral("Bron...") + cr + error.source + cr + cr + QStringLiteral("De verbinding is verbroken.") + cr +
            QStringLiteral("Stop eerst het programma om daarna opnieuw te kunnen verbinden.");
 }
 
-QString OnbekendFormaatTekst(const QString& received) {
+QString UnknownFormatText(const QString& received) {
     return (shared.TaalVlag ? QStringLiteral("Unknown dataformat: ") : QStringLiteral("Onbekend gegevensformaat: ")) +
            QStringLiteral("\r\n") + received;
 }
 
-QString OnbekendFormaatTitel() {
+QString UnknownFormatTitle() {
     return shared.TaalVlag ? QStringLiteral("Error in recieving.") : QStringLiteral("Fout in het ontvangen.");
 }
 
-NetwerkPeerLampen& PeerLampen() {
-    static NetwerkPeerLampen lampen;
-    return lampen;
+NetworkPeerLamps& PeerLamps() {
+    static NetworkPeerLamps lamps;
+    return lamps;
 }
 
 VbTimer& TimerNetwerkInVertraag() {
-    static VbTimer* t = GrijsNaVertraging(&LadderView::netwerkInColor);
+    static VbTimer* t = GreyAfterDelay(&LadderView::networkInColor);
     return *t;
 }
 
 VbTimer& TimerNetwerkUitVertraag() {
-    static VbTimer* t = GrijsNaVertraging(&LadderView::netwerkUitColor);
+    static VbTimer* t = GreyAfterDelay(&LadderView::networkOutColor);
     return *t;
 }
 
-void ResetNetwerkLink() {
+void ResetNetworkLink() {
     framer.Reset();
-    vorigTeken = QChar();
-    formaatBoxOpen = false;
+    previousChar = QChar();
+    formatBoxOpen = false;
 }
 
 }  // namespace tamberlo

@@ -9,6 +9,6 @@ namespace tamberlo {
 // r = 1..90: a holding rung of kind 1, once per pass. r = 0: the start-only
 // row at a fresh start, called only for Velleman cards (codes 10..13, 20..23)
 // and parallel ports (31..33); row 0 leaves VellemanUitByte as it is.
-void UitgangActie(int r);
+void OutputAction(int r);
 
 }  // namespace tamberlo

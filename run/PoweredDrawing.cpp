@@ -7,10 +7,10 @@ namespace tamberlo {
 
 void VoedingAAN() {
     LadderView& v = ladderView;
-    v.leftRailColor = kKleurRood;
-    for (int r = 1; r <= kRungs; ++r) v.actie[r].supplyColor = kKleurRood;
+    v.leftRailColor = kColorRed;
+    for (int r = 1; r <= kRungs; ++r) v.action[r].supplyColor = kColorRed;
     const auto& C = shared.Condities;
-    for (int i = 1; i <= kCondities; ++i) {
+    for (int i = 1; i <= kConditions; ++i) {
         if (C[i][0] != 0) {
             shared.ConditiesAanwezig = true;
             continue;
@@ -18,22 +18,22 @@ void VoedingAAN() {
         shared.ConditieResultaat[i] = true;
         // A wire is red when every cell from the rail up to it is empty.
         bool open = true;
-        for (int k = i - KolomVanCel(i); k < i; ++k) open = open && C[k][0] == 0;
-        if (open) v.cel[i].wireColor = kKleurRood;
+        for (int k = i - ColumnOfCell(i); k < i; ++k) open = open && C[k][0] == 0;
+        if (open) v.cell[i].wireColor = kColorRed;
     }
     v.changed();
 }
 
 void VoedingUIT() {
     LadderView& v = ladderView;
-    v.leftRailColor = kKleurZwart;
+    v.leftRailColor = kColorBlack;
     for (int r = 1; r <= kRungs; ++r) {
-        v.actie[r].supplyColor = kKleurZwart;
-        v.actie[r].orWireColor = kKleurZwart;
+        v.action[r].supplyColor = kColorBlack;
+        v.action[r].orWireColor = kColorBlack;
     }
-    for (int i = 0; i <= kCondities; ++i) {
-        v.cel[i].wireColor = kKleurZwart;
-        v.cel[i].linkLineColor = kKleurZwart;
+    for (int i = 0; i <= kConditions; ++i) {
+        v.cell[i].wireColor = kColorBlack;
+        v.cell[i].linkLineColor = kColorBlack;
         shared.ConditieResultaat[i] = false;
     }
     v.changed();

@@ -10,13 +10,13 @@ namespace {
 class SystemClock final : public RunClock {
 public:
     SystemClock() { steady_.start(); }
-    KlokTijd Nu() override {
+    ClockTime Now() override {
         const QDateTime now = QDateTime::currentDateTime();
         const QTime t = now.time();
         // Qt counts Monday = 1 .. Sunday = 7; the ladder counts Sunday = 1.
         return {now.date().dayOfWeek() % 7 + 1, t.hour(), t.minute(), t.second()};
     }
-    double Seconden() override { return static_cast<double>(steady_.nsecsElapsed()) / 1e9; }
+    double Seconds() override { return static_cast<double>(steady_.nsecsElapsed()) / 1e9; }
 
 private:
     QElapsedTimer steady_;

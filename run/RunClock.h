@@ -4,20 +4,20 @@
 
 namespace tamberlo {
 
-struct KlokTijd {
-    int weekdag = 1;  // Sunday = 1 .. Saturday = 7
-    int uur = 0;
-    int minuut = 0;
-    int seconde = 0;
+struct ClockTime {
+    int weekday = 1;  // Sunday = 1 .. Saturday = 7
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
 };
 
 class RunClock {
 public:
     virtual ~RunClock() = default;
     // The current weekday, hour, minute and second.
-    virtual KlokTijd Nu() = 0;
+    virtual ClockTime Now() = 0;
     // Seconds since some fixed moment, steady, with fractions.
-    virtual double Seconden() = 0;
+    virtual double Seconds() = 0;
 };
 
 // The clock in use: the system clock unless a test installed another.

@@ -16,48 +16,48 @@
 #include "SetIfChanged.h"
 #include "SharedState.h"
 #include "StartRow.h"
-#include "TaalTekst.h"
+#include "LanguageText.h"
 #include "VellemanCards.h"
 
 namespace tamberlo {
 
 namespace {
 
-constexpr int kWinsockVerbinden = 6;
-constexpr int kWinsockVerbonden = 7;
+constexpr int kWinsockConnecting = 6;
+constexpr int kWinsockConnected = 7;
 
 // True from the moment a start passes its first test until CommandStart
 // returns (the run included): a start clicked at an event point meanwhile is
 // ignored, so no second loop ever begins.
-bool startBezig = false;
+bool startBusy = false;
 // True while a start waits for the network link to open.
-bool wachtOpVerbinding = false;
+bool waitingForConnection = false;
 // Set by Pause or Stop while a start waits for the network link: that start
 // then ends without running.
-bool startAfgebroken = false;
+bool startAborted = false;
 
-bool NetwerkIngang() {
-    for (int i = 1; i <= kCondities; ++i)
+bool NetworkInput() {
+    for (int i = 1; i <= kConditions; ++i)
         if (shared.Condities[i][0] == 1 && shared.Condities[i][4] != 0) return true;
     return false;
 }
 
-bool NetwerkUitgang() {
+bool NetworkOutput() {
     for (int r = 1; r <= kRungs; ++r)
         if (shared.Acties[r][0] == 1 && shared.Acties[r][4] != 0) return true;
     return false;
 }
 
-struct StartVlag {
-    StartVlag() { startBezig = true; startAfgebroken = false; }
-    ~StartVlag() { startBezig = false; wachtOpVerbinding = false; }
+struct StartFlag {
+    StartFlag() { startBusy = true; startAborted = false; }
+    ~StartFlag() { startBusy = false; waitingForConnection = false; }
 };
 
 }  // namespace
 
 void CommandStart() {
-    if (shared.ProgrammaStatus == 1 || startBezig) return;
-    StartVlag vlag;
+    if (shared.ProgrammaStatus == 1 || startBusy) return;
+    StartFlag flag;
 
     TimerLeesIngangen().SetEnabled(false);  // the scan reads the inputs itself now
     TimerSerialPort().SetEnabled(true);
@@ -78,16 +78,16 @@ void CommandStart() {
     }
 
     const int state = networkLink().WinsockState();
-    if (state == kWinsockVerbinden || state == kWinsockVerbonden) return;
+    if (state == kWinsockConnecting || state == kWinsockConnected) return;
 
-    wachtOpVerbinding = true;
-    if (NetwerkIngang()) MaakVerbinding();
-    if (!startAfgebroken && shared.Verbindingsstatus == 0 && NetwerkUitgang()) MaakVerbinding();
-    wachtOpVerbinding = false;
-    if (startAfgebroken) return;  // Pause or Stop came while the link was being opened
+    waitingForConnection = true;
+    if (NetworkInput()) MaakVerbinding();
+    if (!startAborted && shared.Verbindingsstatus == 0 && NetworkOutput()) MaakVerbinding();
+    waitingForConnection = false;
+    if (startAborted) return;  // Pause or Stop came while the link was being opened
 
     InitialiseerStart();
-    if (SetIfChanged(ladderView.startStopColor, kLampLoopt)) ladderView.changed();
+    if (SetIfChanged(ladderView.startStopColor, kLampRunning)) ladderView.changed();
     shared.ProgrammaStatus = 1;
     LoopConditie();
 }
@@ -97,8 +97,8 @@ void CommandPauze() {
         shared.ProgrammaStatus = 2;
         TimerLeesIngangen().SetEnabled(true);  // the dashboard keeps the inputs live
         VoedingUIT();
-    } else if (wachtOpVerbinding && !startAfgebroken) {
-        startAfgebroken = true;
+    } else if (waitingForConnection && !startAborted) {
+        startAborted = true;
         VoedingUIT();
         if (shared.ProgrammaStatus == 2) TimerLeesIngangen().SetEnabled(true);
     }
@@ -107,7 +107,7 @@ void CommandPauze() {
 
 void CommandStop() {
     shared.ProgrammaStatus = 0;
-    if (wachtOpVerbinding) startAfgebroken = true;
+    if (waitingForConnection) startAborted = true;
 
     LadderTimers& timers = ladderTimers();
     timers.TimerStopwatch->SetEnabled(false);
@@ -118,21 +118,21 @@ void CommandStop() {
 
     for (int i = 0; i < 8; ++i) {
         shared.GeheugenToestand[i] = false;
-        ladderView.geheugenColor[i] = kGeheugenUit;
+        ladderView.memoryColor[i] = kMemoryOff;
         timers.TimerT[i]->SetEnabled(false);
         shared.TimerUitgang[i] = false;
         dashboardView.timerFlood[i] = 0.0;
         shared.TimerResterend[i] = 0;
     }
-    ladderView.cyclustijd.clear();
-    dashboardView.digUitVelPar.fill(false);
-    for (auto& rij : shared.UitgangDigitaal) rij.fill(false);
+    ladderView.cycleTime.clear();
+    dashboardView.digOutVelPar.fill(false);
+    for (auto& row : shared.UitgangDigitaal) row.fill(false);
     shared.VellemanUitByte.fill(0);
     for (int v = 1; v <= 3; ++v) {
         shared.Variabelen[v] = 0;
         ladderView.varCaption[v] = QStringLiteral("0");
     }
-    ladderView.startStopColor = kLampGestopt;
+    ladderView.startStopColor = kLampStopped;
     ladderView.floodPercent = 0.0;
     shared.ActiviteitNiveau = 0;
     ladderView.changed();
@@ -149,7 +149,7 @@ void CommandResetAll() {
             velleman::ClearAllDigital();
         }
     if (shared.ModuleAanwezig != 0) Kelvanor1().SetDigitalOutput0(0);
-    ArduinoZetUitgangenEnOnthoud(0);  // "1/0/" when the port is open; remembered as the board's state
+    ArduinoSetOutputsAndRemember(0);  // "1/0/" when the port is open; remembered as the board's state
 }
 
 }  // namespace tamberlo

@@ -17,124 +17,124 @@ namespace tamberlo {
 
 namespace {
 
-constexpr VbColor kCelWaar = 0xE6FFE6;
-constexpr VbColor kCelOnwaar = 0xC0FFC0;
+constexpr VbColor kCellTrue = 0xE6FFE6;
+constexpr VbColor kCellFalse = 0xC0FFC0;
 // The cycle time is shown at a rate a person can read.
-constexpr double kTijdVerversen = 0.25;
+constexpr double kRefreshSeconds = 0.25;
 
-bool lusBezig = false;
-bool cyclusBezig = false;
-double tijdGetoondOp = -std::numeric_limits<double>::infinity();
+bool loopBusy = false;
+bool cycleBusy = false;
+double timeShownAt = -std::numeric_limits<double>::infinity();
 
-struct Bezig {
-    bool& vlag;
-    explicit Bezig(bool& v) : vlag(v) { vlag = true; }
-    ~Bezig() { vlag = false; }
+struct BusyFlag {
+    bool& flag;
+    explicit BusyFlag(bool& v) : flag(v) { flag = true; }
+    ~BusyFlag() { flag = false; }
 };
 
-bool Leeg(int i) { return shared.Condities[i][0] == 0; }
+bool EmptyCell(int i) { return shared.Condities[i][0] == 0; }
 
 // Colours cell n by its result; the red wires run from the rail up to the
 // first false cell of the rung. A false cell ends its rung's activation.
-bool KleurCel(int n) {
+bool ColorCell(int n) {
     auto& R = shared.ConditieResultaat;
-    auto& cel = ladderView.cel;
-    bool gewijzigd = false;
-    const int kolom = KolomVanCel(n);
+    auto& cell = ladderView.cell;
+    bool changed = false;
+    const int column = ColumnOfCell(n);
     if (R[n]) {
-        gewijzigd |= SetIfChanged(cel[n].frameColor, kCelWaar);
-        if (kolom == 0) {
-            gewijzigd |= SetIfChanged(cel[n].wireColor, kKleurRood);
-            if (Leeg(n + 1)) {
-                gewijzigd |= SetIfChanged(cel[n + 1].wireColor, kKleurRood);
+        changed |= SetIfChanged(cell[n].frameColor, kCellTrue);
+        if (column == 0) {
+            changed |= SetIfChanged(cell[n].wireColor, kColorRed);
+            if (EmptyCell(n + 1)) {
+                changed |= SetIfChanged(cell[n + 1].wireColor, kColorRed);
                 R[n + 1] = true;
-                if (Leeg(n + 2)) gewijzigd |= SetIfChanged(cel[n + 2].wireColor, kKleurRood);
+                if (EmptyCell(n + 2)) changed |= SetIfChanged(cell[n + 2].wireColor, kColorRed);
             }
-        } else if (kolom == 1) {
+        } else if (column == 1) {
             if (R[n - 1]) {
-                gewijzigd |= SetIfChanged(cel[n].wireColor, kKleurRood);
-                if (Leeg(n + 1)) {
-                    gewijzigd |= SetIfChanged(cel[n + 1].wireColor, kKleurRood);
+                changed |= SetIfChanged(cell[n].wireColor, kColorRed);
+                if (EmptyCell(n + 1)) {
+                    changed |= SetIfChanged(cell[n + 1].wireColor, kColorRed);
                     R[n + 1] = true;
                 }
             }
         } else if (R[n - 2] && R[n - 1]) {
-            gewijzigd |= SetIfChanged(cel[n].wireColor, kKleurRood);
+            changed |= SetIfChanged(cell[n].wireColor, kColorRed);
         }
     } else {
-        shared.ActieUitgevoerd[RungVanCel(n)] = false;
-        gewijzigd |= SetIfChanged(cel[n].frameColor, kCelOnwaar);
-        for (int k = n; k <= n + 2 - kolom; ++k) gewijzigd |= SetIfChanged(cel[k].wireColor, kKleurZwart);
+        shared.ActieUitgevoerd[RungOfCell(n)] = false;
+        changed |= SetIfChanged(cell[n].frameColor, kCellFalse);
+        for (int k = n; k <= n + 2 - column; ++k) changed |= SetIfChanged(cell[k].wireColor, kColorBlack);
     }
-    return gewijzigd;
+    return changed;
 }
 
 // A vertical link in the first cell n of rung r joins r to the rung above:
 // the rung's three results follow the three results of the rung above.
-bool Verbinding(int n) {
+bool Connection(int n) {
     auto& R = shared.ConditieResultaat;
-    const int r = RungVanCel(n);
-    const bool boven = R[n - 3] && R[n - 2] && R[n - 1];
-    const VbColor kleur = boven ? kKleurRood : kKleurZwart;
-    bool gewijzigd = SetIfChanged(ladderView.cel[n - 1].linkLineColor, kleur);
-    gewijzigd |= SetIfChanged(ladderView.actie[r].orWireColor, kleur);
-    R[n] = R[n + 1] = R[n + 2] = boven;
-    return gewijzigd;
+    const int r = RungOfCell(n);
+    const bool above = R[n - 3] && R[n - 2] && R[n - 1];
+    const VbColor color = above ? kColorRed : kColorBlack;
+    bool changed = SetIfChanged(ladderView.cell[n - 1].linkLineColor, color);
+    changed |= SetIfChanged(ladderView.action[r].orWireColor, color);
+    R[n] = R[n + 1] = R[n + 2] = above;
+    return changed;
 }
 
 }  // namespace
 
-void EvalueerCellen() {
-    KlokLezer klok;
-    bool gewijzigd = false;
+void EvaluateCells() {
+    ClockReader clock;
+    bool changed = false;
     auto& R = shared.ConditieResultaat;
-    for (int n = 1; n <= kCondities; ++n) {
-        const int soort = shared.Condities[n][0];
-        if (soort == 4) {
+    for (int n = 1; n <= kConditions; ++n) {
+        const int kind = shared.Condities[n][0];
+        if (kind == 4) {
             // Only the first cell of rung 2 or later can link to a rung above.
-            if (KolomVanCel(n) == 0 && n > 3) {
-                gewijzigd |= Verbinding(n);
+            if (ColumnOfCell(n) == 0 && n > 3) {
+                changed |= Connection(n);
                 n += 2;  // the rung's other two cells belong to the link
             } else {
                 R[n] = false;
             }
-        } else if (soort >= 1 && soort <= 3) {
-            if (const auto uitkomst = EvalueerConditie(n, klok)) R[n] = *uitkomst;
+        } else if (kind >= 1 && kind <= 3) {
+            if (const auto outcome = EvaluateCondition(n, clock)) R[n] = *outcome;
         }
-        gewijzigd |= KleurCel(n);
+        changed |= ColorCell(n);
     }
-    if (gewijzigd) ladderView.changed();
+    if (changed) ladderView.changed();
 }
 
-void ScanCyclus() {
-    if (cyclusBezig) return;
-    Bezig bezig(cyclusBezig);
-    RunClock& klok = runClock();
-    const double begin = klok.Seconden();
-    EvalueerCellen();
+void ScanCycle() {
+    if (cycleBusy) return;
+    BusyFlag busy(cycleBusy);
+    RunClock& clock = runClock();
+    const double begin = clock.Seconds();
+    EvaluateCells();
     LoopActies();
     InitialiseerIngangen();
     // Stop clears the shown time; a cycle that ended in a stop leaves it so.
     if (shared.ProgrammaStatus != 1) return;
-    const double einde = klok.Seconden();
-    if (einde - tijdGetoondOp >= kTijdVerversen) {
-        tijdGetoondOp = einde;
-        if (SetIfChanged(ladderView.cyclustijd, QString::number(einde - begin, 'f', 3))) ladderView.changed();
+    const double end = clock.Seconds();
+    if (end - timeShownAt >= kRefreshSeconds) {
+        timeShownAt = end;
+        if (SetIfChanged(ladderView.cycleTime, QString::number(end - begin, 'f', 3))) ladderView.changed();
     }
 }
 
 void LoopConditie() {
-    if (lusBezig) return;
-    Bezig bezig(lusBezig);
-    tijdGetoondOp = -std::numeric_limits<double>::infinity();
+    if (loopBusy) return;
+    BusyFlag busy(loopBusy);
+    timeShownAt = -std::numeric_limits<double>::infinity();
     InitialiseerIngangen();
     for (;;) {
         if (shared.ProgrammaStatus == 2) {
-            if (SetIfChanged(ladderView.startStopColor, kLampGepauzeerd)) ladderView.changed();
+            if (SetIfChanged(ladderView.startStopColor, kLampPaused)) ladderView.changed();
             return;
         }
         if (shared.ProgrammaStatus != 1) return;
-        ScanCyclus();
+        ScanCycle();
     }
 }
 

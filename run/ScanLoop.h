@@ -12,9 +12,9 @@ void LoopConditie();
 // colours, the actions (LoopActies), the input reading with its event point
 // (InitialiseerIngangen), then the cycle time. A call from inside a cycle
 // (a handler at the event point) returns at once.
-void ScanCyclus();
+void ScanCycle();
 
 // Cells 1..270 only: results and colours, without actions or input reading.
-void EvalueerCellen();
+void EvaluateCells();
 
 }  // namespace tamberlo

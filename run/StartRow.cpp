@@ -15,14 +15,14 @@ namespace tamberlo {
 namespace {
 
 // The start-only row counts up to 1000 (a rung may reach 1001).
-constexpr int kVariabeleMaxBijStart = 1000;
+constexpr int kVariableMaxAtStart = 1000;
 
-bool InBereik(int x, int laagste, int hoogste) { return x >= laagste && x <= hoogste; }
+bool InRange(int x, int lowest, int highest) { return x >= lowest && x <= highest; }
 
 // Row 0 drives Velleman cards and parallel ports only.
-void Uitgang() {
+void OutputStep() {
     const int code = shared.Acties[0][1];
-    if (InBereik(code, 10, 13) || InBereik(code, 20, 23) || InBereik(code, 31, 33)) UitgangActie(0);
+    if (InRange(code, 10, 13) || InRange(code, 20, 23) || InRange(code, 31, 33)) OutputAction(0);
 }
 
 void Timer() {
@@ -32,12 +32,12 @@ void Timer() {
         for (int i = 0; i < 8; ++i) {
             const int ms = A[i + 2] > 0 ? A[i + 2] * 10 : 0;
             timers.TimerT[i]->SetInterval(ms);  // written at every fresh start
-            dashboardView.timerCaption[i] = IntervalInSeconden(ms);
+            dashboardView.timerCaption[i] = IntervalInSeconds(ms);
         }
         dashboardView.changed();
     } else if (A[1] == 2) {
         const int n = A[3];
-        if (!InBereik(n, 0, 7)) return;
+        if (!InRange(n, 0, 7)) return;
         if (A[2] == 1) {
             timers.TimerT[n]->SetEnabled(true);
         } else if (A[2] == 2) {
@@ -47,28 +47,28 @@ void Timer() {
     }
 }
 
-void GeheugenOfVariabele() {
+void MemoryOrVariable() {
     const auto& A = shared.Acties[0];
     if (A[1] == 1) {
         const int m = A[3];
-        if (!InBereik(m, 0, 7)) return;
+        if (!InRange(m, 0, 7)) return;
         if (A[2] == 1) {
             shared.GeheugenToestand[m] = true;
-            ladderView.geheugenColor[m] = kGeheugenAan;
+            ladderView.memoryColor[m] = kMemoryOn;
         } else if (A[2] == 2) {
             shared.GeheugenToestand[m] = false;
-            ladderView.geheugenColor[m] = kGeheugenUitBijStart;
+            ladderView.memoryColor[m] = kMemoryOffAtStart;
         }
         ladderView.changed();
     } else if (A[1] == 2) {
-        const int v = VariabeleActie(0, kVariabeleMaxBijStart);
+        const int v = VariableAction(0, kVariableMaxAtStart);
         if (v == 0) return;
         ladderView.varCaption[v] = QString::number(shared.Variabelen[v]);
         ladderView.changed();
     }
 }
 
-void Geluid() {
+void Sound() {
     if (shared.GeluidBestanden[0].isEmpty()) return;
     soundPlayer().PlayAsync(SoundPath(shared.GeluidMappen[0], shared.GeluidBestanden[0]));
 }
@@ -82,10 +82,10 @@ void InitialiseerStart() {
     // that holds from the first cycle fires again.
     shared.ActieUitgevoerd.fill(false);
     switch (shared.Acties[0][0]) {
-    case 1: Uitgang(); break;
+    case 1: OutputStep(); break;
     case 2: Timer(); break;
-    case 3: GeheugenOfVariabele(); break;
-    case 4: Geluid(); break;
+    case 3: MemoryOrVariable(); break;
+    case 4: Sound(); break;
     default: break;
     }
 }

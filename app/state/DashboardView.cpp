@@ -5,8 +5,8 @@ namespace tamberlo {
 DashboardView dashboardView;
 
 DashboardView::DashboardView() {
-    tijdTimerColor.fill(0xFFC0C0);
-    for (auto* a : {&anaInDecimaal, &anaUitDecimaal, &anaInDecimaalNetw, &anaUitDecimaalNetw}) a->fill(QStringLiteral("0"));
+    timeTimerColor.fill(0xFFC0C0);
+    for (auto* a : {&analogInDecimal, &analogOutDecimal, &analogInDecimalNetwork, &analogOutDecimalNetwork}) a->fill(QStringLiteral("0"));
 }
 
 }  // namespace tamberlo

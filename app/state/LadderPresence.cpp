@@ -7,7 +7,7 @@ namespace tamberlo {
 void IsErEenProgramma() {
     shared.ConditiesAanwezig = false;
     shared.ActiesAanwezig = false;
-    for (int i = 1; i <= kCondities; ++i)
+    for (int i = 1; i <= kConditions; ++i)
         if (shared.Condities[i][0] != 0) {
             shared.ConditiesAanwezig = true;
             break;

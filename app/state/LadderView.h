@@ -17,80 +17,80 @@ namespace tamberlo {
 // Colours are the toolkit's 24-bit values with red in the low byte (&HBBGGRR).
 using VbColor = std::uint32_t;
 
-constexpr VbColor kKleurCelGroen = 0xC0FFC0;    // condition frame
-constexpr VbColor kKleurCelGrijs = 0xE0E0E0;    // empty condition caption
-constexpr VbColor kKleurActieBlauw = 0xFFC0C0;  // action frame
-constexpr VbColor kKleurActieGrijs = 0xC0C0C0;  // empty action caption
-constexpr VbColor kKleurKnopTekst = 0x80000012; // system colour: button text
-constexpr VbColor kKleurZwart = 0x000000;
-constexpr VbColor kKleurRood = 0x0000FF;        // 255: a conducting wire
+constexpr VbColor kColorCellGreen = 0xC0FFC0;    // condition frame
+constexpr VbColor kColorCellGrey = 0xE0E0E0;    // empty condition caption
+constexpr VbColor kColorActionBlue = 0xFFC0C0;  // action frame
+constexpr VbColor kColorActionGrey = 0xC0C0C0;  // empty action caption
+constexpr VbColor kColorButtonText = 0x80000012; // system colour: button text
+constexpr VbColor kColorBlack = 0x000000;
+constexpr VbColor kColorRed = 0x0000FF;        // 255: a conducting wire
 
 struct CaptionPanel {
     QString caption;
-    VbColor backColor = kKleurCelGrijs;
-    VbColor foreColor = kKleurKnopTekst;
+    VbColor backColor = kColorCellGrey;
+    VbColor foreColor = kColorButtonText;
 };
 
 struct ConditionCellView {
     bool frameVisible = false;               // PanelConditie(i)
-    VbColor frameColor = kKleurCelGroen;
+    VbColor frameColor = kColorCellGreen;
     std::array<CaptionPanel, 4> lines;       // PanelConditieA..D(i)
     bool addButtonVisible = true;            // CommandVoegConditieToe(i)
     bool wireVisible = true;                 // LineConditie(i)
-    VbColor wireColor = kKleurZwart;
+    VbColor wireColor = kColorBlack;
     bool linkLineVisible = false;            // LijnConditieVertikaal(i), i <= 267
-    VbColor linkLineColor = kKleurZwart;
+    VbColor linkLineColor = kColorBlack;
     bool linkButtonVisible = false;          // CommandVoegConditieToeVertikaal(i), i <= 267
 };
 
 struct ActionRowView {
     bool frameVisible = false;               // PanelActie(r)
-    VbColor frameColor = kKleurActieBlauw;
+    VbColor frameColor = kColorActionBlue;
     std::array<CaptionPanel, 4> lines;       // PanelActieA..D(r)
     bool addButtonVisible = true;            // CommandVoegActieToe(r), r >= 1
     bool orWireVisible = false;              // LineHorOr(r)
-    VbColor orWireColor = kKleurZwart;
+    VbColor orWireColor = kColorBlack;
     bool supplyVisible = true;               // LineVoeding(r)
-    VbColor supplyColor = kKleurZwart;
+    VbColor supplyColor = kColorBlack;
 };
 
 struct LadderView {
-    std::array<ConditionCellView, kCondities + 1> cel;  // 1..270
-    std::array<ActionRowView, kRungs + 1> actie;        // 0..90
-    VbColor leftRailColor = kKleurZwart;                // LineLadderLinks
+    std::array<ConditionCellView, kConditions + 1> cell;  // 1..270
+    std::array<ActionRowView, kRungs + 1> action;        // 0..90
+    VbColor leftRailColor = kColorBlack;                // LineLadderLinks
 
     QString windowCaption;                // the main window's caption
     QString startNote;                    // the start-only row's note, printed at (150, 20)
     bool rungNumbers = false;             // the rung numbers 1..90 are printed
-    QString wijzigCaption = QStringLiteral("Wijzig");              // CommandPanelConditie / CommandPanelActie
-    QString voegActieToeCaption = QStringLiteral("Voeg actie toe");  // CommandVoegActieToe
+    QString changeCaption = QStringLiteral("Wijzig");              // CommandPanelConditie / CommandPanelActie
+    QString addActionCaption = QStringLiteral("Voeg actie toe");  // CommandVoegActieToe
     QString fileDialogName;               // CommonDialog's file name
     QString fileDialogFolder;             // CommonDialog's starting folder (the work folder)
-    QString wissenPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
+    QString clearPicture = "BtnWissenLeeg.bmp";  // picture of CommandWissen
 
     // ---- main-window panels around the ladder (the run engine writes them) ----
-    CaptionPanel status{QStringLiteral("Niet verbonden."), 0xD7D7D7, kKleurZwart};  // PanelStatus
-    QString cyclustijd;                   // PanelCyclustijd caption
+    CaptionPanel status{QStringLiteral("Niet verbonden."), 0xD7D7D7, kColorBlack};  // PanelStatus
+    QString cycleTime;                   // PanelCyclustijd caption
     VbColor startStopColor = 0xC0C0C0;    // PanelStartStop: run lamp
     int floodType = 1;                    // SSPanelFlood: 1 fills from the left, 2 from the right
     double floodPercent = 0;              // SSPanelFlood: activity gauge 0..100
-    std::array<VbColor, 4> braskGevonden{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelBraskGevonden(1..3)
-    std::array<VbColor, 4> vellemanGevonden{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelVellemanGevonden(0..3)
-    VbColor vellemanGevondenLamp = 0xD7D7D7;   // SSPanelVellemanGevonden (any card)
-    VbColor braskEmberGevondenLamp = 0xD7D7D7; // SSPanelBraskEmberGevonden
-    VbColor icp12GevondenLamp = 0xD7D7D7;      // SSPaneliCP12USBstickGevonden
-    std::array<VbColor, 3> zoekKnopColor{0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12
-    VbColor netwerkInColor = 0xD7D7D7;    // PanelNetwerkIn
-    VbColor netwerkUitColor = 0xD7D7D7;   // PanelNetwerkUit
+    std::array<VbColor, 4> braskFound{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelBraskGevonden(1..3)
+    std::array<VbColor, 4> vellemanFound{0xD7D7D7, 0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // PanelVellemanGevonden(0..3)
+    VbColor vellemanFoundLamp = 0xD7D7D7;   // SSPanelVellemanGevonden (any card)
+    VbColor braskEmberFoundLamp = 0xD7D7D7; // SSPanelBraskEmberGevonden
+    VbColor icp12FoundLamp = 0xD7D7D7;      // SSPaneliCP12USBstickGevonden
+    std::array<VbColor, 3> searchButtonColor{0xD7D7D7, 0xD7D7D7, 0xD7D7D7};  // CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12
+    VbColor networkInColor = 0xD7D7D7;    // PanelNetwerkIn
+    VbColor networkOutColor = 0xD7D7D7;   // PanelNetwerkUit
 
-    std::array<VbColor, 8> geheugenColor{};       // PanelGeheugen(0..7)
+    std::array<VbColor, 8> memoryColor{};       // PanelGeheugen(0..7)
     std::array<QString, 4> varCaption;            // PanelVarABC(1..3)
     std::array<int, 8> presetTimerValue{};        // HScrollPresetTimer(0..7)
 
     // The peer's host and port as the settings window's panels PanelIPadres
     // and PanelPoort show them; a ladder file that is read sets both.
-    QString panelIPadres;
-    QString panelPoort;
+    QString panelIpAddress;
+    QString panelPort;
 
     std::uint64_t revision = 0;  // moves on with every change the widget must show
     void changed() { ++revision; }

@@ -15,22 +15,22 @@ namespace tamberlo {
 using Integer = std::int16_t;
 using Long = std::int32_t;
 
-constexpr int kCondities = 270;   // condition cells 1..270
+constexpr int kConditions = 270;   // condition cells 1..270
 constexpr int kRungs = 90;        // rungs and action rows 1..90 (row 0: start only)
-constexpr int kConditieKolommen = 6;
-constexpr int kActieKolommen = 10;
+constexpr int kConditionColumns = 6;
+constexpr int kActionColumns = 10;
 
 // Index groups of the digital images: Velleman cards 0..3, parallel ports
 // 1..3 at 4..6, the Kelvanor module at 7, the Arduino at 9 locally and 8 in
 // the network images.
-constexpr int kGroepKelvanor = 7;
-constexpr int kGroepArduinoLokaal = 9;
-constexpr int kGroepArduinoNetw = 8;
+constexpr int kGroupKelvanor = 7;
+constexpr int kGroupArduinoLocal = 9;
+constexpr int kGroupArduinoNetwork = 8;
 
 struct SharedState {
     // ---- the ladder program -------------------------------------------------
-    std::array<std::array<Integer, kConditieKolommen>, kCondities + 1> Condities{};
-    std::array<std::array<Integer, kActieKolommen>, kRungs + 1> Acties{};
+    std::array<std::array<Integer, kConditionColumns>, kConditions + 1> Condities{};
+    std::array<std::array<Integer, kActionColumns>, kRungs + 1> Acties{};
     std::array<QString, kRungs + 1> GeluidMappen;
     std::array<QString, kRungs + 1> GeluidBestanden;
 
@@ -47,7 +47,7 @@ struct SharedState {
     std::array<Integer, 4> Variabelen{};  // 1..3 = A, B, C
     std::array<bool, 8> TimerUitgang{};
     std::array<Long, 8> TimerResterend{};  // ms left of each ladder timer's period
-    std::array<bool, kCondities + 1> ConditieResultaat{};
+    std::array<bool, kConditions + 1> ConditieResultaat{};
     std::array<bool, kRungs + 1> ActieUitgevoerd{};
     Integer ActiviteitNiveau = 0;
 
@@ -92,7 +92,7 @@ struct SharedState {
     // The byte the output actions last sent to the module (-1 none): when the
     // module was last given another byte (all outputs off, a search), the
     // next module action sends its byte again.
-    int ModuleEigenVerzonden = -1;
+    int ModuleOwnSent = -1;
     std::array<Integer, 9> NetwUitgangen{};
     std::array<Integer, 9> NetwUitgangenVerzonden{};
     std::array<std::array<Long, 3>, 4> NetwAnaUitgangen{};           // (card, channel 1..2)
@@ -114,7 +114,7 @@ struct SharedState {
 extern SharedState shared;
 
 // Rung of condition cell i (1..270) and its column 0..2.
-constexpr int RungVanCel(int i) { return (i + 2) / 3; }
-constexpr int KolomVanCel(int i) { return (i - 1) % 3; }
+constexpr int RungOfCell(int i) { return (i + 2) / 3; }
+constexpr int ColumnOfCell(int i) { return (i - 1) % 3; }
 
 }  // namespace tamberlo

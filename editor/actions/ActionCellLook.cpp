@@ -22,11 +22,11 @@ void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const
     look.lines[kActionSignal].caption = outputSignalText(code, row[2], english);
     if (analog) {
         if (row[5] == 1) {
-            interfaceLine.backColor = kKleurWachtOpNiet;
-            interfaceLine.foreColor = kKleurWachtOpNietTekst;
+            interfaceLine.backColor = kColorWaitForNot;
+            interfaceLine.foreColor = kColorWaitForNotText;
         } else if (row[5] == 0) {
-            interfaceLine.backColor = kKleurActieGrijs;
-            interfaceLine.foreColor = kKleurKnopTekst;
+            interfaceLine.backColor = kColorActionGrey;
+            interfaceLine.foreColor = kColorButtonText;
         }
     }
     look.lines[kActionNumber].caption = interfaceNumberText(code, ports);
@@ -123,25 +123,25 @@ std::optional<QString> variableOperationText(int operation, bool english) {
 ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english,
                                 const OutputPortAddresses& ports) {
     ActionCellLook look;
-    look.frameColor = kKleurActieBlauw;
+    look.frameColor = kColorActionBlue;
     switch (row[0]) {
     case 0:
-        emptyLook(look, kKleurActieGrijs);
+        emptyLook(look, kColorActionGrey);
         break;
     case 1:
-        filledLook(look, kKleurActieGrijs);
+        filledLook(look, kColorActionGrey);
         outputLines(look, row, english, ports);
         break;
     case 2:
-        filledLook(look, kKleurTimerRood);
+        filledLook(look, kColorTimerRed);
         timerLines(look, row);
         break;
     case 3:
-        filledLook(look, kKleurGehVarCyaan);
+        filledLook(look, kColorMemoryVariableCyan);
         memoryVariableLines(look, row, english);
         break;
     case 4:
-        filledLook(look, kKleurGeluidGroen);
+        filledLook(look, kColorSoundGreen);
         look.lines[kActionInterface].caption = sound.file;
         look.lines[kActionNumber].caption = sound.folder.left(2);
         look.lines[kActionSignal].caption = soundSignalText(english);

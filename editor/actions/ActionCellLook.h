@@ -14,17 +14,17 @@
 
 namespace tamberlo {
 
-using ActionRow = std::array<Integer, kActieKolommen>;
+using ActionRow = std::array<Integer, kActionColumns>;
 using OutputPortAddresses = std::array<Long, 3>;
 
 // Line indexes of a cell's four caption panels (PanelActieA..D).
 enum ActionLine { kActionInterface = 0, kActionNumber = 1, kActionSignal = 2, kActionValue = 3 };
 
-constexpr VbColor kKleurTimerRood = 0xC0C0FF;      // timer row
-constexpr VbColor kKleurGehVarCyaan = 0xFFFFC0;    // memory or variable row
-constexpr VbColor kKleurGeluidGroen = 0xC0FFC0;    // sound row
-constexpr VbColor kKleurWachtOpNiet = 0x404040;    // "Wacht Op Niet": dark line
-constexpr VbColor kKleurWachtOpNietTekst = 0xE0E0E0;
+constexpr VbColor kColorTimerRed = 0xC0C0FF;      // timer row
+constexpr VbColor kColorMemoryVariableCyan = 0xFFFFC0;    // memory or variable row
+constexpr VbColor kColorSoundGreen = 0xC0FFC0;    // sound row
+constexpr VbColor kColorWaitForNot = 0x404040;    // "Wacht Op Niet": dark line
+constexpr VbColor kColorWaitForNotText = 0xE0E0E0;
 
 // The sound names of a row: folder and file of GeluidMappen / GeluidBestanden.
 struct SoundNames {

@@ -16,18 +16,18 @@ namespace celltext {
 
 std::optional<QString> interfaceText(int code, int network, bool english, bool smallCard) {
     if (network != 0 && network != 1) return std::nullopt;
-    const bool netw = network == 1;
+    const bool viaNetwork = network == 1;
     if (isVellemanDigital(code) || isVellemanAnalog(code)) {
-        if (english && smallCard) return QString::fromLatin1(netw ? "Netw. Vell. card Nr." : "Velleman. card Nr.");
-        if (english) return QString::fromLatin1(netw ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
-        return QString::fromLatin1(netw ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
+        if (english && smallCard) return QString::fromLatin1(viaNetwork ? "Netw. Vell. card Nr." : "Velleman. card Nr.");
+        if (english) return QString::fromLatin1(viaNetwork ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
+        return QString::fromLatin1(viaNetwork ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
     }
     if (isParallelPort(code)) {
-        if (english) return QString::fromLatin1(netw ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
-        return QString::fromLatin1(netw ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
+        if (english) return QString::fromLatin1(viaNetwork ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
+        return QString::fromLatin1(viaNetwork ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
     }
-    if (isKelvanor(code)) return QString::fromLatin1(netw ? "Netw. Brask Ember USB" : "Brask Ember USB");
-    if (isArduino(code)) return QString::fromLatin1(netw ? "Netw. Arduino" : "Arduino");
+    if (isKelvanor(code)) return QString::fromLatin1(viaNetwork ? "Netw. Brask Ember USB" : "Brask Ember USB");
+    if (isArduino(code)) return QString::fromLatin1(viaNetwork ? "Netw. Arduino" : "Arduino");
     return std::nullopt;
 }
 

@@ -8,10 +8,10 @@ namespace tamberlo {
 
 namespace {
 
-bool isCell(int i) { return i >= 1 && i <= kCondities; }
+bool isCell(int i) { return i >= 1 && i <= kConditions; }
 
 void applyLook(int i, const ConditionCellLook& look) {
-    ConditionCellView& cell = ladderView.cel[static_cast<std::size_t>(i)];
+    ConditionCellView& cell = ladderView.cell[static_cast<std::size_t>(i)];
     if (look.frameColor) cell.frameColor = *look.frameColor;
     if (look.frameVisible) cell.frameVisible = *look.frameVisible;
     for (std::size_t k = 0; k < look.lines.size(); ++k) look.lines[k].applyTo(cell.lines[k]);
@@ -19,14 +19,14 @@ void applyLook(int i, const ConditionCellLook& look) {
     if (!look.verticalLink) return;
     cell.wireVisible = false;
     cell.addButtonVisible = false;
-    if (KolomVanCel(i) != 2) return;
+    if (ColumnOfCell(i) != 2) return;
     // The last cell of a linked rung r draws the line hanging below rung r - 1
     // and swaps the rung's supply wire for its OR wire. Rung 1 has no rung
     // above it, so a damaged file's link there has no line to show.
     const int rung = i / 3;
-    if (i - 3 >= 1) ladderView.cel[static_cast<std::size_t>(i - 3)].linkLineVisible = true;
-    ladderView.actie[static_cast<std::size_t>(rung)].orWireVisible = true;
-    ladderView.actie[static_cast<std::size_t>(rung)].supplyVisible = false;
+    if (i - 3 >= 1) ladderView.cell[static_cast<std::size_t>(i - 3)].linkLineVisible = true;
+    ladderView.action[static_cast<std::size_t>(rung)].orWireVisible = true;
+    ladderView.action[static_cast<std::size_t>(rung)].supplyVisible = false;
 }
 
 }  // namespace

@@ -111,21 +111,21 @@ QString clockTimeText(int hour, int minute, int second) {
 
 ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
     ConditionCellLook look;
-    look.frameColor = kKleurCelGroen;
+    look.frameColor = kColorCellGreen;
     switch (row[0]) {
     case 0:
-        emptyLook(look, kKleurCelGrijs);
+        emptyLook(look, kColorCellGrey);
         break;
     case 1:
-        filledLook(look, kKleurIngangGeel);
+        filledLook(look, kColorInputYellow);
         inputLines(look, row, english, ports);
         break;
     case 2:
-        filledLook(look, kKleurTijdOranje);
+        filledLook(look, kColorTimeOrange);
         timeLines(look, row, english);
         break;
     case 3:
-        filledLook(look, kKleurGehRoze);
+        filledLook(look, kColorMemoryPink);
         memoryKeyVariableLines(look, row, english);
         break;
     case 4:

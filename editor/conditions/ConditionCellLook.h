@@ -15,15 +15,15 @@
 
 namespace tamberlo {
 
-using ConditionRow = std::array<Integer, kConditieKolommen>;
+using ConditionRow = std::array<Integer, kConditionColumns>;
 using PortAddresses = std::array<Long, 3>;
 
 // Line indexes of a cell's four caption panels (PanelConditieA..D).
 enum ConditionLine { kLineInterface = 0, kLineNumber = 1, kLineSignal = 2, kLineValue = 3 };
 
-constexpr VbColor kKleurIngangGeel = 0x80FFFF;   // input row
-constexpr VbColor kKleurTijdOranje = 0x80C0FF;   // time or timer row
-constexpr VbColor kKleurGehRoze = 0xFF80FF;      // memory, key or variable row
+constexpr VbColor kColorInputYellow = 0x80FFFF;   // input row
+constexpr VbColor kColorTimeOrange = 0x80C0FF;   // time or timer row
+constexpr VbColor kColorMemoryPink = 0xFF80FF;      // memory, key or variable row
 
 struct ConditionCellLook {
     std::optional<bool> frameVisible;

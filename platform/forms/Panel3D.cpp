@@ -52,14 +52,14 @@ void Panel3D::SetAlignment(Qt::Alignment a) {
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, VbNaarQColor(back_));
+    p.fillRect(r, VbToQColor(back_));
     const QRect inner = r.adjusted(bevel_, bevel_, -bevel_, -bevel_);
     if (floodType_ != Flood::None && floodPercent_ > 0) {
         const int w = int(inner.width() * floodPercent_ / 100.0 + 0.5);
         QRect bar = inner;
         if (floodType_ == Flood::LeftToRight) bar.setWidth(w);
         else bar.setLeft(inner.right() - w + 1);
-        p.fillRect(bar, VbNaarQColor(floodColor_));
+        p.fillRect(bar, VbToQColor(floodColor_));
     }
     for (int i = 0; i < bevel_; ++i) {
         const QRect b = r.adjusted(i, i, -i - 1, -i - 1);
@@ -71,7 +71,7 @@ void Panel3D::paintEvent(QPaintEvent*) {
         p.drawLine(b.topRight(), b.bottomRight());
     }
     if (!caption_.isEmpty()) {
-        p.setPen(VbNaarQColor(fore_));
+        p.setPen(VbToQColor(fore_));
         p.setFont(font());
         p.drawText(inner.adjusted(1, 0, -1, 0), int(align_) | Qt::TextWordWrap, caption_);
     }

@@ -4,7 +4,7 @@
 
 namespace tamberlo {
 
-QPixmap LaadAfbeelding(const QString& name) {
+QPixmap LoadPicture(const QString& name) {
     QPixmap pm;
     if (!name.isEmpty()) pm.load(PicturePath(name));
     return pm;

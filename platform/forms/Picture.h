@@ -8,6 +8,6 @@
 namespace tamberlo {
 
 // The picture `name` of AppPath()/Afbeeldingen; empty when it cannot be loaded.
-QPixmap LaadAfbeelding(const QString& name);
+QPixmap LoadPicture(const QString& name);
 
 }  // namespace tamberlo

@@ -31,15 +31,15 @@ void LineControl::SetBorderWidth(int w) {
 }
 
 void LineControl::place() {
-    const int pad = width_;
-    setGeometry(std::min(p1_.x(), p2_.x()) - pad, std::min(p1_.y(), p2_.y()) - pad,
-                std::abs(p2_.x() - p1_.x()) + 2 * pad + 1, std::abs(p2_.y() - p1_.y()) + 2 * pad + 1);
+    const int path = width_;
+    setGeometry(std::min(p1_.x(), p2_.x()) - path, std::min(p1_.y(), p2_.y()) - path,
+                std::abs(p2_.x() - p1_.x()) + 2 * path + 1, std::abs(p2_.y() - p1_.y()) + 2 * path + 1);
     update();
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(VbNaarQColor(color_), width_));
+    p.setPen(QPen(VbToQColor(color_), width_));
     p.drawLine(p1_ - pos(), p2_ - pos());
 }
 
@@ -67,8 +67,8 @@ void LampShape::SetBorderColor(std::uint32_t vb) {
 void LampShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
-    p.setPen(VbNaarQColor(borderColor_));
-    if (fillStyle_ == 0) p.setBrush(VbNaarQColor(fillColor_));
+    p.setPen(VbToQColor(borderColor_));
+    if (fillStyle_ == 0) p.setBrush(VbToQColor(fillColor_));
     else p.setBrush(Qt::NoBrush);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (kind_ == Kind::Circle) {

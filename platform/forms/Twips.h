@@ -5,7 +5,7 @@
 namespace tamberlo {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsNaarPixels(int twips) { return twips / kTwipsPerPixel; }
-constexpr int PixelsNaarTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace tamberlo

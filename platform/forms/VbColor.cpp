@@ -5,7 +5,7 @@
 
 namespace tamberlo {
 
-QColor VbNaarQColor(std::uint32_t vb) {
+QColor VbToQColor(std::uint32_t vb) {
     if (vb & 0x80000000u) {
         // System colours: only the few the windows use, mapped onto the palette.
         const QPalette pal = QApplication::palette();

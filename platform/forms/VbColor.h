@@ -9,7 +9,7 @@
 
 namespace tamberlo {
 
-QColor VbNaarQColor(std::uint32_t vb);
+QColor VbToQColor(std::uint32_t vb);
 std::uint32_t QColorNaarVb(const QColor& c);
 
 }  // namespace tamberlo

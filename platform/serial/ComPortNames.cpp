@@ -59,7 +59,7 @@ bool uartFitted(const QString& path) {
 QString ComPortDevicePath(int n) {
     const QString folder = testFolder();
     if (!folder.isEmpty()) {
-        if (n < 1 || n > kHoogsteComPoort) return {};
+        if (n < 1 || n > kHighestComPort) return {};
         return QDir(folder).filePath(QStringLiteral("COM%1").arg(n));
     }
     for (const Range& r : kRanges) {
@@ -78,7 +78,7 @@ int ComPortNumber(const QString& devicePath) {
         const auto m = re.match(fi.fileName());
         if (!m.hasMatch()) return 0;
         const int n = m.captured(1).toInt();
-        return n <= kHoogsteComPoort ? n : 0;
+        return n <= kHighestComPort ? n : 0;
     }
     for (const Range& r : kRanges) {
         const QString prefix = QString::fromLatin1(r.prefix);
@@ -103,7 +103,7 @@ bool ComPortPresent(int n) {
 
 QList<int> PresentComPorts(int first, int last) {
     QList<int> ports;
-    for (int n = std::max(first, 1); n <= std::min(last, kHoogsteComPoort); ++n)
+    for (int n = std::max(first, 1); n <= std::min(last, kHighestComPort); ++n)
         if (ComPortPresent(n)) ports.append(n);
     return ports;
 }

@@ -15,7 +15,7 @@
 namespace tamberlo {
 
 inline constexpr const char* kComFolderVariable = "TAMBERLO_COM_DIR";
-inline constexpr int kHoogsteComPoort = 255;
+inline constexpr int kHighestComPort = 255;
 
 // The device path of COM n, or "" when n has no device in the mapping.
 QString ComPortDevicePath(int n);
@@ -30,6 +30,6 @@ int ComPortNumber(const QString& devicePath);
 bool ComPortPresent(int n);
 
 // Every present port in [first, last], in rising order.
-QList<int> PresentComPorts(int first = 1, int last = kHoogsteComPoort);
+QList<int> PresentComPorts(int first = 1, int last = kHighestComPort);
 
 }  // namespace tamberlo

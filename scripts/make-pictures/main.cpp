@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     });
     // The Kelvanor modules the module search reports: a blue module box with
     // a row of terminals and the model's name.
-    const auto module = [](const char* naam) {
-        return [naam](QPainter& p, int w, int h) {
+    const auto module = [](const char* model) {
+        return [model](QPainter& p, int w, int h) {
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(QColor(0x20, 0x40, 0x90));
             p.drawRoundedRect(QRectF(2, 3, w - 5, h - 7), 3, 3);
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
             f.setPixelSize(11);
             f.setBold(true);
             p.setFont(f);
-            p.drawText(QRectF(2, 12, w - 5, h - 16), Qt::AlignCenter, QString::fromLatin1(naam));
+            p.drawText(QRectF(2, 12, w - 5, h - 16), Qt::AlignCenter, QString::fromLatin1(model));
         };
     };
     ok &= save(folder, "Kelvanor Atlas.bmp", 64, 32, module("Atlas"));

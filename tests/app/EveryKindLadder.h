@@ -22,32 +22,32 @@ inline std::string ReadGolden(const std::string& name) {
 // 5-digit value that wraps its line, a negative value and two sound rows.
 inline LadderData EveryKind() {
     LadderData d;
-    d.condities[1] = {1, 10, 3, 0, 0, 0};
-    d.condities[2] = {1, 22, 2, 1100, 0, 0};
-    d.condities[3] = {2, 1, 10, 15, 30, 62};
-    d.condities[4] = {4, 0, 0, 0, 0, 0};
-    d.condities[5] = {4, 0, 0, 0, 0, 0};
-    d.condities[6] = {4, 0, 0, 0, 0, 0};
-    d.condities[7] = {2, 2, 2, 5, 0, 0};
-    d.condities[8] = {3, 1, 4, 1, 0, 0};
-    d.condities[9] = {3, 2, 8, 0, 0, 0};
-    d.condities[10] = {3, 3, 2, 2005, 0, 0};
-    d.condities[11] = {1, 50, 13, 0, 1, 0};
-    d.condities[12] = {1, 33, 4, 0, 0, 0};
-    d.condities[270] = {1, 40, 17, 0, 0, 0};
-    d.acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
-    d.acties[1] = {1, 20, 2, 1150, 1, 1, 0, 0, 0, 0};
-    d.acties[2] = {2, 1, 6000, 300, 0, 12345, 0, -5, 0, 150};
-    d.acties[3] = {3, 1, 1, 7, 0, 0, 0, 0, 0, 0};
-    d.acties[4] = {3, 2, 3, 2, 40, 0, 0, 0, 0, 0};
-    d.acties[5] = {2, 2, 1, 4, 0, 0, 0, 0, 0, 0};
-    d.acties[6] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    d.acties[7] = {4, 0, 0, 0, 0, 0, 250, 0, 0, 0};
-    d.acties[90] = {1, 43, 3, 9, 1, 0, 0, 0, 0, 0};
-    d.geluidMappen[6] = "/home/leerling/Geluiden";
-    d.geluidBestanden[6] = "bel.wav";
-    d.geluidMappen[7] = "/snd/a,b";
-    d.geluidBestanden[7] = "deur, dicht.wav";
+    d.conditions[1] = {1, 10, 3, 0, 0, 0};
+    d.conditions[2] = {1, 22, 2, 1100, 0, 0};
+    d.conditions[3] = {2, 1, 10, 15, 30, 62};
+    d.conditions[4] = {4, 0, 0, 0, 0, 0};
+    d.conditions[5] = {4, 0, 0, 0, 0, 0};
+    d.conditions[6] = {4, 0, 0, 0, 0, 0};
+    d.conditions[7] = {2, 2, 2, 5, 0, 0};
+    d.conditions[8] = {3, 1, 4, 1, 0, 0};
+    d.conditions[9] = {3, 2, 8, 0, 0, 0};
+    d.conditions[10] = {3, 3, 2, 2005, 0, 0};
+    d.conditions[11] = {1, 50, 13, 0, 1, 0};
+    d.conditions[12] = {1, 33, 4, 0, 0, 0};
+    d.conditions[270] = {1, 40, 17, 0, 0, 0};
+    d.actions[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
+    d.actions[1] = {1, 20, 2, 1150, 1, 1, 0, 0, 0, 0};
+    d.actions[2] = {2, 1, 6000, 300, 0, 12345, 0, -5, 0, 150};
+    d.actions[3] = {3, 1, 1, 7, 0, 0, 0, 0, 0, 0};
+    d.actions[4] = {3, 2, 3, 2, 40, 0, 0, 0, 0, 0};
+    d.actions[5] = {2, 2, 1, 4, 0, 0, 0, 0, 0, 0};
+    d.actions[6] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    d.actions[7] = {4, 0, 0, 0, 0, 0, 250, 0, 0, 0};
+    d.actions[90] = {1, 43, 3, 9, 1, 0, 0, 0, 0, 0};
+    d.soundFolders[6] = "/home/leerling/Geluiden";
+    d.soundFiles[6] = "bel.wav";
+    d.soundFolders[7] = "/snd/a,b";
+    d.soundFiles[7] = "deur, dicht.wav";
     return d;
 }
 

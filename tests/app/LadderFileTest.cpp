@@ -26,14 +26,14 @@ namespace {
 QByteArray Golden(const char* name) { return QByteArray::fromStdString(test::ReadGolden(name)); }
 
 // The tables of golden/every_kind.vpp, over a cleared state.
-void LaadEveryKind() {
+void LoadEveryKind() {
     const LadderData d = test::EveryKind();
-    for (int i = 1; i <= kCondities; ++i)
-        for (int k = 0; k < kConditieKolommen; ++k) shared.Condities[i][k] = d.condities[i][k];
+    for (int i = 1; i <= kConditions; ++i)
+        for (int k = 0; k < kConditionColumns; ++k) shared.Condities[i][k] = d.conditions[i][k];
     for (int r = 0; r <= kRungs; ++r) {
-        for (int k = 0; k < kActieKolommen; ++k) shared.Acties[r][k] = d.acties[r][k];
-        if (!d.geluidMappen[r].empty()) shared.GeluidMappen[r] = QString::fromStdString(d.geluidMappen[r]);
-        if (!d.geluidBestanden[r].empty()) shared.GeluidBestanden[r] = QString::fromStdString(d.geluidBestanden[r]);
+        for (int k = 0; k < kActionColumns; ++k) shared.Acties[r][k] = d.actions[r][k];
+        if (!d.soundFolders[r].empty()) shared.GeluidMappen[r] = QString::fromStdString(d.soundFolders[r]);
+        if (!d.soundFiles[r].empty()) shared.GeluidBestanden[r] = QString::fromStdString(d.soundFiles[r]);
     }
     // A name of a row that is no sound row is not written.
     shared.GeluidMappen[8] = "/oud";
@@ -77,52 +77,52 @@ protected:
 }  // namespace
 
 TEST_F(LadderFileTest, WriterProducesTheGoldenBytes) {
-    LaadEveryKind();
-    const QString pad = home.file("les.vpp");
-    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    LoadEveryKind();
+    const QString path = home.file("les.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(path));
     EXPECT_EQ(home.read("les.vpp"), Golden("every_kind.vpp"));
     // Nothing but the file is left behind in the folder.
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{"les.vpp"});
 }
 
 TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {
-    const QString pad = home.write("les.vpp", Golden("every_kind.vpp"));
+    const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
     shared.Condities[200] = {3, 1, 1, 0, 0, 0};  // replaced by the file's empty cell
     shared.GeluidMappen[9] = "/blijft";            // not a sound row in the file: kept
     shared.GeheugenToestand[2] = true;              // cleared with the ladder
 
-    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    ASSERT_TRUE(LeesLadderVanDisk(path));
     EXPECT_TRUE(fake.messages.isEmpty());
 
-    const auto condities = shared.Condities;
-    const auto acties = shared.Acties;
-    const auto mappen = shared.GeluidMappen;
+    const auto conditions = shared.Condities;
+    const auto actions = shared.Acties;
+    const auto folders = shared.GeluidMappen;
     shared = SharedState{};
-    LaadEveryKind();
+    LoadEveryKind();
     shared.GeluidMappen[8].clear();
-    EXPECT_EQ(condities, shared.Condities);
-    EXPECT_EQ(acties, shared.Acties);
-    EXPECT_EQ(mappen[6], "/home/leerling/Geluiden");
-    EXPECT_EQ(mappen[7], "/snd/a,b");
-    EXPECT_EQ(mappen[9], "/blijft");
+    EXPECT_EQ(conditions, shared.Condities);
+    EXPECT_EQ(actions, shared.Acties);
+    EXPECT_EQ(folders[6], "/home/leerling/Geluiden");
+    EXPECT_EQ(folders[7], "/snd/a,b");
+    EXPECT_EQ(folders[9], "/blijft");
     EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
     EXPECT_EQ(WinsockHost().RemotePort(), 120);
-    EXPECT_EQ(ladderView.panelIPadres, "192.168.1.20");
-    EXPECT_EQ(ladderView.panelPoort, "120");
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + pad);
+    EXPECT_EQ(ladderView.panelIpAddress, "192.168.1.20");
+    EXPECT_EQ(ladderView.panelPort, "120");
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + path);
 }
 
 TEST_F(LadderFileTest, RoundTripKeepsTablesNamesAndPeer) {
-    LaadEveryKind();
+    LoadEveryKind();
     shared.Acties[9] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     shared.GeluidMappen[9] = QString::fromUtf8("/muziek/été");
     shared.GeluidBestanden[9] = QString::fromUtf8("déjà vu.wav");
     const auto before = Take();
-    const QString pad = home.file("rond.vpp");
-    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    const QString path = home.file("rond.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(path));
     WisLadderProgramma();
     WinsockHost().SetRemoteHost("x");
-    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    ASSERT_TRUE(LeesLadderVanDisk(path));
     EXPECT_EQ(shared.Condities, before.c);
     EXPECT_EQ(shared.Acties, before.a);
     EXPECT_EQ(shared.GeluidMappen[9], QString::fromUtf8("/muziek/été"));
@@ -131,12 +131,12 @@ TEST_F(LadderFileTest, RoundTripKeepsTablesNamesAndPeer) {
 }
 
 TEST_F(LadderFileTest, LineEndsInNamesCannotBreakTheFile) {
-    LaadEveryKind();
+    LoadEveryKind();
     shared.GeluidBestanden[6] = "bel\r\n 7 4 0.wav";
     WinsockHost().SetRemoteHost("pc\n1");
-    const QString pad = home.file("namen.vpp");
-    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
-    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    const QString path = home.file("namen.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(path));
+    ASSERT_TRUE(LeesLadderVanDisk(path));
     EXPECT_EQ(shared.GeluidBestanden[6], "bel?? 7 4 0.wav");
     EXPECT_EQ(shared.GeluidMappen[7], "/snd/a,b");
     EXPECT_EQ(WinsockHost().RemoteHost(), "pc?1");
@@ -145,23 +145,23 @@ TEST_F(LadderFileTest, LineEndsInNamesCannotBreakTheFile) {
 TEST_F(LadderFileTest, FileWithoutSettingsKeepsThePeer) {
     QByteArray bytes = Golden("every_kind.vpp");
     bytes.truncate(bytes.indexOf("Instellingen"));
-    const QString pad = home.write("oud.vpp", bytes);
-    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    const QString path = home.write("oud.vpp", bytes);
+    ASSERT_TRUE(LeesLadderVanDisk(path));
     EXPECT_EQ(WinsockHost().RemoteHost(), "10.0.0.1");
     EXPECT_EQ(WinsockHost().RemotePort(), 4000);
     EXPECT_EQ(shared.Acties[90][1], 43);
 }
 
 TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
-    LaadEveryKind();
+    LoadEveryKind();
     shared.Condities[50] = {3, 2, 2, 0, 0, 0};
     ladderView.windowCaption = "vorige";
     const auto before = Take();
 
     QByteArray bad = Golden("every_kind.vpp");
     bad.replace(" 9    3     2     8 ", " 9    3     2     X ");
-    const QString pad = home.write("kapot.vpp", bad);
-    EXPECT_FALSE(LeesLadderVanDisk(pad));
+    const QString path = home.write("kapot.vpp", bad);
+    EXPECT_FALSE(LeesLadderVanDisk(path));
     ExpectUnchanged(before);
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_TRUE(fake.messages[0].contains("regel 14")) << fake.messages[0].toStdString();
@@ -191,7 +191,7 @@ TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
 }
 
 TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
-    LaadEveryKind();
+    LoadEveryKind();
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("geen-map/les.vpp")));
     EXPECT_FALSE(QFileInfo::exists(home.file("geen-map")));
     // A folder in place of the file: the folder stays as it was.
@@ -203,7 +203,7 @@ TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
 // ---- the commands ----------------------------------------------------------
 
 TEST_F(LadderFileTest, CommandsRefuseWhileARunIsOnOrPaused) {
-    LaadEveryKind();
+    LoadEveryKind();
     for (Integer status : {Integer(1), Integer(2)}) {
         shared.ProgrammaStatus = status;
         const auto before = Take();
@@ -222,37 +222,37 @@ TEST_F(LadderFileTest, CommandsRefuseWhileARunIsOnOrPaused) {
 }
 
 TEST_F(LadderFileTest, ReadCommandStartsInTheWorkFolder) {
-    const QString pad = home.write("les.vpp", Golden("every_kind.vpp"));
-    const QString werkmap = QDir::homePath() + "/Tamberlo";
+    const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
+    const QString workFolder = QDir::homePath() + "/Tamberlo";
 
     CommandLezen();  // cancelled
-    EXPECT_TRUE(MapBestaat(werkmap));
-    EXPECT_EQ(fake.fileDialogs, QStringList{"open:" + werkmap});
+    EXPECT_TRUE(MapBestaat(workFolder));
+    EXPECT_EQ(fake.fileDialogs, QStringList{"open:" + workFolder});
     EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
     EXPECT_EQ(shared.Condities[1][0], 0);
 
     fake.fileAnswers = {home.file("weg.vpp")};  // a name that does not exist
     CommandLezen();
     EXPECT_EQ(shared.Condities[1][0], 0);
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
 
-    fake.fileAnswers = {pad};
+    fake.fileAnswers = {path};
     CommandLezen();
     EXPECT_EQ(shared.Condities[1][1], 10);
-    EXPECT_EQ(ladderView.fileDialogName, pad);
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissen.bmp");
+    EXPECT_EQ(ladderView.fileDialogName, path);
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
     EXPECT_TRUE(fake.messages.isEmpty());
 }
 
 TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
-    LaadEveryKind();
+    LoadEveryKind();
     ladderView.fileDialogName = "/oud/les.vpp";
     const auto before = Take();
     fake.fileAnswers = {home.write("slecht.vpp", "Ladderprogramma\r\nkapot\r\n")};
     CommandLezen();
     ExpectUnchanged(before);
     EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
     EXPECT_EQ(fake.messages.size(), 1);
 }
 
@@ -282,35 +282,35 @@ TEST_F(LadderFileTest, WriteCommandAsksForConditionsThenActions) {
 }
 
 TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
-    LaadEveryKind();
+    LoadEveryKind();
     ladderView.fileDialogFolder = "/start";
     CommandSchrijven();  // cancelled
     EXPECT_EQ(fake.fileDialogs, QStringList{"save:/start"});
     EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
     EXPECT_TRUE(ladderView.windowCaption.isEmpty());
 
-    const QString nieuw = home.file("nieuw.vpp");
-    fake.fileAnswers = {nieuw};
+    const QString updated = home.file("nieuw.vpp");
+    fake.fileAnswers = {updated};
     CommandSchrijven();
     EXPECT_EQ(home.read("nieuw.vpp"), Golden("every_kind.vpp"));
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + nieuw);
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + updated);
     EXPECT_TRUE(fake.messages.isEmpty());
 
-    const QString bestaand = home.write("bestaand.vpp", "oud");
-    fake.fileAnswers = {bestaand};
+    const QString existing = home.write("bestaand.vpp", "oud");
+    fake.fileAnswers = {existing};
     fake.msgAnswers = {MsgResult::Cancel};
     CommandSchrijven();
     EXPECT_EQ(home.read("bestaand.vpp"), "oud");
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + nieuw);
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + updated);
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_EQ(fake.messages[0], "Het bestand bestaat al. Overschrijven?");
     EXPECT_EQ(fake.titles[0], "Let op");
 
-    fake.fileAnswers = {bestaand};
+    fake.fileAnswers = {existing};
     fake.msgAnswers = {MsgResult::Ok};
     CommandSchrijven();
     EXPECT_EQ(home.read("bestaand.vpp"), Golden("every_kind.vpp"));
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + bestaand);
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + existing);
 }
 
 TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
@@ -353,7 +353,7 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
 }
 
 TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
-    LaadEveryKind();
+    LoadEveryKind();
     ladderView.windowCaption = "vorige";
     fake.fileAnswers = {home.file("geen-map/les.vpp")};
     CommandSchrijven();
@@ -363,9 +363,9 @@ TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
 }
 
 TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {
-    LaadEveryKind();
+    LoadEveryKind();
     ladderView.fileDialogName = "/x/les.vpp";
-    ladderView.wissenPicture = "BtnWissen.bmp";
+    ladderView.clearPicture = "BtnWissen.bmp";
     shared.PrintNaam = "Jan";
     shared.PrintAfdeling = "4B";
     shared.TaalVlag = true;
@@ -385,79 +385,79 @@ TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {
     EXPECT_TRUE(ladderView.fileDialogName.isEmpty());
     EXPECT_TRUE(shared.PrintNaam.isEmpty());
     EXPECT_TRUE(shared.PrintAfdeling.isEmpty());
-    EXPECT_EQ(ladderView.wissenPicture, "BtnWissenLeeg.bmp");
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel());
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle());
 }
 
 TEST_F(LadderFileTest, ReadCellsAreCaptionedAndCellsBeyondAShortFileStayCleared) {
-    LaadEveryKind();
+    LoadEveryKind();
     shared.Condities[200] = {3, 2, 4, 0, 0, 0};
-    ladderView.cel[200].frameVisible = true;
-    ladderView.actie[60].frameVisible = true;
+    ladderView.cell[200].frameVisible = true;
+    ladderView.action[60].frameVisible = true;
 
     // Twelve condition records and eight action records, each section closed by its dash line.
-    const QList<QByteArray> regels = Golden("every_kind.vpp").split('\n');
-    QByteArray kort;
-    for (int i = 0; i < 5 + 12; ++i) kort += regels[i] + '\n';
-    for (int i = 275; i < 278 + 9; ++i) kort += regels[i] + '\n';  // row 2 takes two lines
-    kort += QByteArray(62, '-') + "\r\n";
-    ASSERT_TRUE(LeesLadderVanDisk(home.write("kort.vpp", kort)));
+    const QList<QByteArray> lines = Golden("every_kind.vpp").split('\n');
+    QByteArray isShort;
+    for (int i = 0; i < 5 + 12; ++i) isShort += lines[i] + '\n';
+    for (int i = 275; i < 278 + 9; ++i) isShort += lines[i] + '\n';  // row 2 takes two lines
+    isShort += QByteArray(62, '-') + "\r\n";
+    ASSERT_TRUE(LeesLadderVanDisk(home.write("kort.vpp", isShort)));
 
     EXPECT_EQ(shared.Condities[200][0], 0);
     EXPECT_EQ(shared.Condities[270][0], 0);
     EXPECT_EQ(shared.Acties[7][0], 4);
     EXPECT_EQ(shared.Acties[90][0], 0);
-    EXPECT_FALSE(ladderView.cel[200].frameVisible);
-    EXPECT_FALSE(ladderView.actie[60].frameVisible);
-    EXPECT_TRUE(ladderView.cel[1].frameVisible);
-    EXPECT_EQ(ladderView.cel[1].lines[0].caption, "Velleman. Kaart Nr.");
+    EXPECT_FALSE(ladderView.cell[200].frameVisible);
+    EXPECT_FALSE(ladderView.action[60].frameVisible);
+    EXPECT_TRUE(ladderView.cell[1].frameVisible);
+    EXPECT_EQ(ladderView.cell[1].lines[0].caption, "Velleman. Kaart Nr.");
     // The vertical link of rung 2: cells hidden without wires, the link line
     // below cell 3 and rung 2's OR wire in place of its supply wire.
-    EXPECT_FALSE(ladderView.cel[5].frameVisible);
-    EXPECT_FALSE(ladderView.cel[5].wireVisible);
-    EXPECT_TRUE(ladderView.cel[3].linkLineVisible);
-    EXPECT_TRUE(ladderView.actie[2].orWireVisible);
-    EXPECT_FALSE(ladderView.actie[2].supplyVisible);
-    EXPECT_TRUE(ladderView.actie[6].frameVisible);
+    EXPECT_FALSE(ladderView.cell[5].frameVisible);
+    EXPECT_FALSE(ladderView.cell[5].wireVisible);
+    EXPECT_TRUE(ladderView.cell[3].linkLineVisible);
+    EXPECT_TRUE(ladderView.action[2].orWireVisible);
+    EXPECT_FALSE(ladderView.action[2].supplyVisible);
+    EXPECT_TRUE(ladderView.action[6].frameVisible);
     // No settings section: the peer stays.
     EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
 }
 
 TEST_F(LadderFileTest, EveryMalformedFileGivesOneMessageAndKeepsTheLadder) {
-    LaadEveryKind();
+    LoadEveryKind();
     shared.GeluidMappen[30] = "/bewaard";
     ladderView.windowCaption = "vorige";
-    ladderView.cel[1].frameVisible = true;
+    ladderView.cell[1].frameVisible = true;
     const auto before = Take();
-    const QByteArray goed = Golden("every_kind.vpp");
+    const QByteArray good = Golden("every_kind.vpp");
 
-    auto vervang = [&goed](const QByteArray& oud, const QByteArray& nieuw) {
-        QByteArray b = goed;
-        b.replace(oud, nieuw);
+    auto replace = [&good](const QByteArray& old, const QByteArray& updated) {
+        QByteArray b = good;
+        b.replace(old, updated);
         return b;
     };
-    const QByteArray slecht[] = {
+    const QByteArray bad[] = {
         QByteArray(),
-        goed.left(goed.indexOf("Acties")),
-        goed.left(goed.indexOf(" 40   ")),
-        vervang(" 1    1     10    3 ", " 1    1     1O    3 "),
-        vervang(" 1    1     10    3 ", " 1    1     40000 3 "),
-        vervang(" 1    1     10    3 ", " 1    1     14    3 "),
-        vervang(" 1    1     10    3 ", " 1    1     10    9 "),
-        vervang(" 8    3     1     4 ", " 8    3     1     9 "),
-        vervang(" 0    1     31    1     9 ", " 0    1     31    1     10 "),
-        vervang("Geluiden/\\bel.wav", "Geluiden\\bel.wav"),
-        vervang(" 5    2     2     1     4 ", " 5    2     2     1     8 "),
-        vervang(" 7    2     2     2     5 ", " 7    4     0     0     0 "),
+        good.left(good.indexOf("Acties")),
+        good.left(good.indexOf(" 40   ")),
+        replace(" 1    1     10    3 ", " 1    1     1O    3 "),
+        replace(" 1    1     10    3 ", " 1    1     40000 3 "),
+        replace(" 1    1     10    3 ", " 1    1     14    3 "),
+        replace(" 1    1     10    3 ", " 1    1     10    9 "),
+        replace(" 8    3     1     4 ", " 8    3     1     9 "),
+        replace(" 0    1     31    1     9 ", " 0    1     31    1     10 "),
+        replace("Geluiden/\\bel.wav", "Geluiden\\bel.wav"),
+        replace(" 5    2     2     1     4 ", " 5    2     2     1     8 "),
+        replace(" 7    2     2     2     5 ", " 7    4     0     0     0 "),
         QByteArray(70000, '\xff'),
         QByteArray("\0\0\0\r\n\r\n,,,,\"", 10),
     };
     int i = 0;
-    for (const QByteArray& b : slecht) {
+    for (const QByteArray& b : bad) {
         SCOPED_TRACE(i);
         EXPECT_FALSE(LeesLadderVanDisk(home.write(QString("slecht%1.vpp").arg(i++), b)));
         ExpectUnchanged(before);
-        EXPECT_TRUE(ladderView.cel[1].frameVisible);
+        EXPECT_TRUE(ladderView.cell[1].frameVisible);
         EXPECT_EQ(shared.GeluidMappen[30], "/bewaard");
         EXPECT_EQ(fake.messages.size(), i);
         EXPECT_TRUE(fake.messages.last().contains("Het huidige ladderprogramma blijft staan.")) << fake.messages.last().toStdString();

@@ -37,11 +37,11 @@ TEST_F(LadderStoreTest, ClearingKeepsSoundNamesAndBlanksTheView) {
     shared.GeluidBestanden[7] = "bel.wav";
     shared.GeheugenToestand[3] = true;
     shared.Variabelen[2] = 17;
-    ladderView.cel[5].frameVisible = true;
-    ladderView.cel[5].lines[0].caption = "Velleman.";
-    ladderView.cel[9].linkLineVisible = true;
-    ladderView.actie[7].frameVisible = true;
-    ladderView.actie[7].orWireVisible = true;
+    ladderView.cell[5].frameVisible = true;
+    ladderView.cell[5].lines[0].caption = "Velleman.";
+    ladderView.cell[9].linkLineVisible = true;
+    ladderView.action[7].frameVisible = true;
+    ladderView.action[7].orWireVisible = true;
 
     WisLadderProgramma();
 
@@ -52,11 +52,11 @@ TEST_F(LadderStoreTest, ClearingKeepsSoundNamesAndBlanksTheView) {
     EXPECT_FALSE(shared.GeheugenToestand[3]);
     EXPECT_EQ(shared.Variabelen[2], 0);
     EXPECT_EQ(ladderView.varCaption[2], "0");
-    EXPECT_FALSE(ladderView.cel[5].frameVisible);
-    EXPECT_TRUE(ladderView.cel[5].lines[0].caption.isEmpty());
-    EXPECT_EQ(ladderView.cel[5].lines[0].backColor, kKleurCelGrijs);
-    EXPECT_FALSE(ladderView.cel[9].linkLineVisible);
-    EXPECT_FALSE(ladderView.actie[7].frameVisible);
-    EXPECT_FALSE(ladderView.actie[7].orWireVisible);
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel());
+    EXPECT_FALSE(ladderView.cell[5].frameVisible);
+    EXPECT_TRUE(ladderView.cell[5].lines[0].caption.isEmpty());
+    EXPECT_EQ(ladderView.cell[5].lines[0].backColor, kColorCellGrey);
+    EXPECT_FALSE(ladderView.cell[9].linkLineVisible);
+    EXPECT_FALSE(ladderView.action[7].frameVisible);
+    EXPECT_FALSE(ladderView.action[7].orWireVisible);
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle());
 }

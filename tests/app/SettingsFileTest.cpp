@@ -23,7 +23,7 @@ protected:
     void SetUp() override { shared = SharedState{}; }
 
     // Writes an ini file of the given seven lines (CR LF) and reads it.
-    void Lees(const QByteArray& bytes) {
+    void Read(const QByteArray& bytes) {
         home.write("Tamberlo.ini", bytes);
         LeesInstellingen();
     }
@@ -32,7 +32,7 @@ protected:
     FakeDialogs fake;
 };
 
-const QByteArray kStandaard =
+const QByteArray kDefault =
     "Instellingen voor Tamberlo\r\n"
     "Laatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n"
     " 0 \r\n"
@@ -41,9 +41,9 @@ const QByteArray kStandaard =
     "Poort\r\n"
     " 120 \r\n";
 
-QByteArray Ini(const char* taal, const char* host, const char* poort) {
-    return QByteArray("Instellingen voor Tamberlo\r\nLaatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n") + taal +
-           "\r\nIp-adres\r\n" + host + "\r\nPoort\r\n" + poort + "\r\n";
+QByteArray Ini(const char* language, const char* host, const char* port) {
+    return QByteArray("Instellingen voor Tamberlo\r\nLaatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n") + language +
+           "\r\nIp-adres\r\n" + host + "\r\nPoort\r\n" + port + "\r\n";
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ QByteArray Ini(const char* taal, const char* host, const char* poort) {
 TEST_F(SettingsFileTest, MissingFileIsCreatedByteExactWithTheDefaults) {
     shared.TaalVlag = true;
     LeesInstellingen();
-    EXPECT_EQ(home.read("Tamberlo.ini"), kStandaard);
+    EXPECT_EQ(home.read("Tamberlo.ini"), kDefault);
     EXPECT_FALSE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
     EXPECT_EQ(shared.NetwerkPoort, 120);
@@ -73,12 +73,12 @@ TEST_F(SettingsFileTest, FolderThatCannotHoldTheFileGivesDefaultsAndAMessage) {
 }
 
 TEST_F(SettingsFileTest, LanguageHostAndPortAreRead) {
-    Lees(Ini(" 1 ", "10.0.0.7", " 2400 "));
+    Read(Ini(" 1 ", "10.0.0.7", " 2400 "));
     EXPECT_TRUE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "10.0.0.7");
     EXPECT_EQ(shared.NetwerkPoort, 2400);
 
-    Lees(Ini(" 0 ", "\"pc-lokaal\"", "80"));
+    Read(Ini(" 0 ", "\"pc-lokaal\"", "80"));
     EXPECT_FALSE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "pc-lokaal");
     EXPECT_EQ(shared.NetwerkPoort, 80);
@@ -86,70 +86,70 @@ TEST_F(SettingsFileTest, LanguageHostAndPortAreRead) {
 
 TEST_F(SettingsFileTest, GarbledFilesFallBackLineByLine) {
     // A language other than 0 or 1 keeps the language; a host with a comma is cut there.
-    Lees(Ini(" 2 ", "10.0.0.8,extra", " 99999 "));
+    Read(Ini(" 2 ", "10.0.0.8,extra", " 99999 "));
     EXPECT_FALSE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "10.0.0.8");
     EXPECT_EQ(shared.NetwerkPoort, 120);
 
     shared.TaalVlag = true;
-    Lees(Ini("Engels", "", "poort"));
+    Read(Ini("Engels", "", "poort"));
     EXPECT_TRUE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
     EXPECT_EQ(shared.NetwerkPoort, 120);
 
     // A comma in a label line does not shift the values (read line by line); LF line ends do.
     shared = SharedState{};
-    Lees("Instellingen, Tamberlo\nLaatst, taal\n1\nIp-adres\n10.9.9.9\nPoort\n-3\n");
+    Read("Instellingen, Tamberlo\nLaatst, taal\n1\nIp-adres\n10.9.9.9\nPoort\n-3\n");
     EXPECT_TRUE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "10.9.9.9");
     EXPECT_EQ(shared.NetwerkPoort, 120);
 
     // Too few lines, and an empty file: defaults, and the file stays as it was.
     shared = SharedState{};
-    Lees("Instellingen voor Tamberlo\r\nx\r\n 1 \r\n");
+    Read("Instellingen voor Tamberlo\r\nx\r\n 1 \r\n");
     EXPECT_TRUE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
     EXPECT_EQ(shared.NetwerkPoort, 120);
-    Lees("");
+    Read("");
     EXPECT_EQ(shared.NetwerkPoort, 120);
     EXPECT_EQ(home.read("Tamberlo.ini"), "");
     EXPECT_TRUE(fake.messages.isEmpty());
 }
 
 TEST_F(SettingsFileTest, WriterWritesTheSevenLines) {
-    ASSERT_TRUE(SchrijfInstellingen(true, "pc3", 8080));
+    ASSERT_TRUE(WriteSettings(true, "pc3", 8080));
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "pc3", " 8080 "));
-    ASSERT_TRUE(SchrijfInstellingen(false, "", -5));
+    ASSERT_TRUE(WriteSettings(false, "", -5));
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "", "-5 "));
 
     shared.TaalVlag = true;
     WinsockHost().SetRemoteHost("10.1.2.3");
     WinsockHost().SetRemotePort(121);
-    ASSERT_TRUE(SchrijfInstellingenVanWinsock());
+    ASSERT_TRUE(WriteSettingsFromWinsock());
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "10.1.2.3", " 121 "));
 
     qputenv("TAMBERLO_HOME", home.file("geen/map").toLocal8Bit());
-    EXPECT_FALSE(SchrijfInstellingen(false, "x", 1));
+    EXPECT_FALSE(WriteSettings(false, "x", 1));
 }
 
 TEST_F(SettingsFileTest, WriteProtectionMessagesFollowTheLanguage) {
-    EXPECT_EQ(TekstGeenSchrijfrechtenAdres(), "Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.");
+    EXPECT_EQ(TextNoWriteAccessAddress(), "Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.");
     shared.TaalVlag = true;
-    EXPECT_EQ(TekstGeenSchrijfrechtenTaal(), "File write protected. Language settings only for this session.");
-    EXPECT_EQ(TekstGeenSchrijfrechtenAdres(), "File write protected. IP-address applied only for this session.");
+    EXPECT_EQ(TextNoWriteAccessLanguage(), "File write protected. Language settings only for this session.");
+    EXPECT_EQ(TextNoWriteAccessAddress(), "File write protected. IP-address applied only for this session.");
 }
 
 // ---- Poortsettings.dat -------------------------------------------------------
 
 TEST_F(SettingsFileTest, TheSampleFilesRead) {
-    const QString voorbeelden = QStringLiteral(TAMBERLO_SOURCE_DIR "/assets/voorbeelden/");
-    for (const char* naam : {"Tamberlo.ini", "Poortsettings.dat"}) {
-        QFile f(voorbeelden + naam);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << naam;
-        home.write(naam, f.readAll());
+    const QString samplesFolder = QStringLiteral(TAMBERLO_SOURCE_DIR "/assets/samples/");
+    for (const char* name : {"Tamberlo.ini", "Poortsettings.dat"}) {
+        QFile f(samplesFolder + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        home.write(name, f.readAll());
     }
     LeesInstellingen();
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_TRUE(shared.TaalVlag);
     EXPECT_EQ(shared.NetwerkAdres, "127.0.0.1");
     EXPECT_EQ(shared.NetwerkPoort, 120);
@@ -159,36 +159,36 @@ TEST_F(SettingsFileTest, TheSampleFilesRead) {
 
 TEST_F(SettingsFileTest, PortAddressesDefaultWithoutTheFile) {
     shared.ParallellePoortAdressen = {1, 2, 3};
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
 }
 
 TEST_F(SettingsFileTest, PortAddressesAreReadInHexadecimal) {
     home.write("Poortsettings.dat", "Poortadressen LPT1 LPT2 LPT3\r\n378\r\n278\r\n3bc\r\n");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
 
     home.write("Poortsettings.dat", "Poorten\r\nD010, 0c000 \r\nffff\r\n");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0xD010, 0xC000, 0xFFFF}));
 }
 
 TEST_F(SettingsFileTest, PortFileNameIsMatchedWithoutRegardToCase) {
     home.write("POORTSETTINGS.DAT", "x\r\nE800\r\nE880\r\nE900\r\n");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0xE800, 0xE880, 0xE900}));
 }
 
 TEST_F(SettingsFileTest, BadPortFieldsKeepTheirDefaults) {
     home.write("Poortsettings.dat", "titel\r\n&H378\r\n12345\r\n");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
 
     home.write("Poortsettings.dat", "titel\r\nzz\r\n2F8\r\n");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x2F8, 0x3BC}));
 
     home.write("Poortsettings.dat", "");
-    LeesPoortsettings();
+    ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
 }

@@ -35,12 +35,12 @@ TEST_F(LadderEndToEndTest, ARungOnAModuleInputSetsAModuleOutput) {
     shared.Acties[1] = {1, 40, 1, 1, 0, 0, 0, 0, 0, 0};
     shared.ProgrammaStatus = 1;
 
-    tamberlo::ScanCyclus();
+    tamberlo::ScanCycle();
     EXPECT_EQ(atlas.Count("MAW1.0=0001"), 0);  // the input is off
 
     atlas.ReportInputWord0(1, 0x0001);
     ASSERT_TRUE(PumpUntil([&] {
-        tamberlo::ScanCyclus();
+        tamberlo::ScanCycle();
         return atlas.OutputWord(1, 0) == 1;
     }));
     EXPECT_EQ(shared.ModuleIngangWoord, 1);

@@ -21,7 +21,7 @@ constexpr bool EN = true;
 
 Lines captionsOf(int r) {
     Lines out;
-    for (const auto& line : ladderView.actie[r].lines) out.push_back(line.caption.toStdString());
+    for (const auto& line : ladderView.action[r].lines) out.push_back(line.caption.toStdString());
     return out;
 }
 
@@ -45,7 +45,7 @@ protected:
         SetPanelActieBijAndereTaal(r);
     }
 
-    void mark(int r, int line, const char* text) { ladderView.actie[r].lines[line].caption = text; }
+    void mark(int r, int line, const char* text) { ladderView.action[r].lines[line].caption = text; }
 };
 
 struct ReadCase {
@@ -120,7 +120,7 @@ TEST_F(ActionCaptionsTest, FileReadDrawsEveryKindAndCode) {
         ladderView = LadderView{};
         read(17, c.row, c.english);
         EXPECT_EQ(captionsOf(17), c.lines);
-        const auto& cell = ladderView.actie[17];
+        const auto& cell = ladderView.action[17];
         EXPECT_TRUE(cell.frameVisible);
         EXPECT_EQ(cell.frameColor, 0xFFC0C0u);
         for (int k = 1; k < 4; ++k) EXPECT_EQ(cell.lines[k].backColor, c.back);
@@ -135,7 +135,7 @@ TEST_F(ActionCaptionsTest, EveryRowFromTheStartRowToTheLastIsDrawn) {
     }
     for (int r = 0; r <= kRungs; ++r) {
         SCOPED_TRACE(r);
-        EXPECT_TRUE(ladderView.actie[r].frameVisible);
+        EXPECT_TRUE(ladderView.action[r].frameVisible);
         EXPECT_EQ(captionsOf(r), (Lines{"Velleman. Kaart Nr.", std::to_string(r % 4), "Digitaal UIT",
                                         "Set " + std::to_string(1 + r % 8)}));
     }
@@ -143,24 +143,24 @@ TEST_F(ActionCaptionsTest, EveryRowFromTheStartRowToTheLastIsDrawn) {
 
 TEST_F(ActionCaptionsTest, WaitForNotDarkensTheInterfaceLineOfAnAnalogOutput) {
     read(3, {1, 20, 1, 5, 0, 1, 0, 0, 0, 0}, NL);
-    EXPECT_EQ(ladderView.actie[3].lines[0].backColor, 0x404040u);
-    EXPECT_EQ(ladderView.actie[3].lines[0].foreColor, 0xE0E0E0u);
+    EXPECT_EQ(ladderView.action[3].lines[0].backColor, 0x404040u);
+    EXPECT_EQ(ladderView.action[3].lines[0].foreColor, 0xE0E0E0u);
 
     read(3, {1, 20, 1, 5, 0, 0, 0, 0, 0, 0}, NL);
-    EXPECT_EQ(ladderView.actie[3].lines[0].backColor, 0xC0C0C0u);
-    EXPECT_EQ(ladderView.actie[3].lines[0].foreColor, kKleurKnopTekst);
+    EXPECT_EQ(ladderView.action[3].lines[0].backColor, 0xC0C0C0u);
+    EXPECT_EQ(ladderView.action[3].lines[0].foreColor, kColorButtonText);
 
     // A damaged flag leaves the text colour as it was; the line is grey again.
-    ladderView.actie[3].lines[0].foreColor = 0x00FF00;
+    ladderView.action[3].lines[0].foreColor = 0x00FF00;
     read(3, {1, 20, 1, 5, 0, 7, 0, 0, 0, 0}, NL);
     EXPECT_EQ(captionsOf(3)[0], "Velleman. Kaart Nr.");
-    EXPECT_EQ(ladderView.actie[3].lines[0].backColor, 0xC0C0C0u);
-    EXPECT_EQ(ladderView.actie[3].lines[0].foreColor, 0x00FF00u);
+    EXPECT_EQ(ladderView.action[3].lines[0].backColor, 0xC0C0C0u);
+    EXPECT_EQ(ladderView.action[3].lines[0].foreColor, 0x00FF00u);
 
     // Digital outputs do not look at column 5.
     read(4, {1, 10, 1, 5, 0, 1, 0, 0, 0, 0}, NL);
     EXPECT_EQ(captionsOf(4)[0], "Velleman. Kaart Nr.");
-    EXPECT_EQ(ladderView.actie[4].lines[0].backColor, 0xC0C0C0u);
+    EXPECT_EQ(ladderView.action[4].lines[0].backColor, 0xC0C0C0u);
 }
 
 TEST_F(ActionCaptionsTest, WaitForNotSurvivesLanguageSwitchesWithoutItsSuffix) {
@@ -170,8 +170,8 @@ TEST_F(ActionCaptionsTest, WaitForNotSurvivesLanguageSwitchesWithoutItsSuffix) {
     EXPECT_EQ(captionsOf(5)[0], "Velleman. Card Nr.");
     switchTo(5, NL);
     EXPECT_EQ(captionsOf(5), (Lines{"Velleman. Kaart Nr.", "1", "Ana. UIT A2", "+ 50"}));
-    EXPECT_EQ(ladderView.actie[5].lines[0].backColor, 0x404040u);
-    EXPECT_EQ(ladderView.actie[5].lines[0].foreColor, 0xE0E0E0u);
+    EXPECT_EQ(ladderView.action[5].lines[0].backColor, 0x404040u);
+    EXPECT_EQ(ladderView.action[5].lines[0].foreColor, 0xE0E0E0u);
 }
 
 TEST_F(ActionCaptionsTest, PresetUsesTheDecimalSeparatorOfTheLocale) {
@@ -189,7 +189,7 @@ TEST_F(ActionCaptionsTest, SoundRowShowsFileDriveAndSignal) {
     mark(8, 3, "value kept");
     read(8, {4, 0, 0, 0, 0, 0, 0, 0, 0, 0}, NL);
     EXPECT_EQ(captionsOf(8), (Lines{"bel.wav", "D:", "Speel geluid", "value kept"}));
-    for (const auto& line : ladderView.actie[8].lines) EXPECT_EQ(line.backColor, 0xC0FFC0u);
+    for (const auto& line : ladderView.action[8].lines) EXPECT_EQ(line.backColor, 0xC0FFC0u);
     switchTo(8, EN);
     EXPECT_EQ(captionsOf(8), (Lines{"bel.wav", "D:", "Play sound", "value kept"}));
 
@@ -202,30 +202,30 @@ TEST_F(ActionCaptionsTest, SoundRowShowsFileDriveAndSignal) {
 
 TEST_F(ActionCaptionsTest, EmptyRowHidesAndBlanksTheCell) {
     read(10, {3, 2, 2, 3, 7, 0, 0, 0, 0, 0}, NL);
-    ladderView.actie[10].frameColor = 0x123456;
+    ladderView.action[10].frameColor = 0x123456;
     read(10, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, NL);
-    EXPECT_FALSE(ladderView.actie[10].frameVisible);
-    EXPECT_EQ(ladderView.actie[10].frameColor, 0xFFC0C0u);
+    EXPECT_FALSE(ladderView.action[10].frameVisible);
+    EXPECT_EQ(ladderView.action[10].frameColor, 0xFFC0C0u);
     EXPECT_EQ(captionsOf(10), (Lines{"", "", "", ""}));
-    for (const auto& line : ladderView.actie[10].lines) EXPECT_EQ(line.backColor, 0xC0C0C0u);
+    for (const auto& line : ladderView.action[10].lines) EXPECT_EQ(line.backColor, 0xC0C0C0u);
 }
 
 TEST_F(ActionCaptionsTest, UnknownKindOnlyRecoloursTheFrame) {
-    ladderView.actie[11].frameColor = 0x123456;
+    ladderView.action[11].frameColor = 0x123456;
     mark(11, 2, "old");
     read(11, {5, 1, 1, 1, 1, 1, 1, 1, 1, 1}, NL);
-    EXPECT_EQ(ladderView.actie[11].frameColor, 0xFFC0C0u);
-    EXPECT_FALSE(ladderView.actie[11].frameVisible);
+    EXPECT_EQ(ladderView.action[11].frameColor, 0xFFC0C0u);
+    EXPECT_FALSE(ladderView.action[11].frameVisible);
     EXPECT_EQ(captionsOf(11), (Lines{"", "", "old", ""}));
 }
 
 TEST_F(ActionCaptionsTest, AddButtonIsNotTouched) {
-    ladderView.actie[12].addButtonVisible = true;
+    ladderView.action[12].addButtonVisible = true;
     read(12, {1, 10, 1, 1, 0, 0, 0, 0, 0, 0}, NL);
-    EXPECT_TRUE(ladderView.actie[12].addButtonVisible);
-    ladderView.actie[12].addButtonVisible = false;
+    EXPECT_TRUE(ladderView.action[12].addButtonVisible);
+    ladderView.action[12].addButtonVisible = false;
     read(12, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, NL);
-    EXPECT_FALSE(ladderView.actie[12].addButtonVisible);
+    EXPECT_FALSE(ladderView.action[12].addButtonVisible);
 }
 
 TEST_F(ActionCaptionsTest, RowNumbersOutsideTheLadderAreIgnored) {
@@ -294,7 +294,7 @@ TEST_F(ActionCaptionsTest, LanguageSwitchLeavesTimersEmptyRowsAndTheStartRow) {
 
 TEST_F(ActionCaptionsTest, StartRowIsDrawnLikeAnyOtherOnRead) {
     read(0, {3, 2, 1, 1, 10, 0, 0, 0, 0, 0}, EN);
-    EXPECT_TRUE(ladderView.actie[0].frameVisible);
+    EXPECT_TRUE(ladderView.action[0].frameVisible);
     EXPECT_EQ(captionsOf(0), (Lines{"Variable", "A", "Set to", "10"}));
 }
 

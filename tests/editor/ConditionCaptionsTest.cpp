@@ -19,7 +19,7 @@ constexpr bool EN = true;
 
 Lines captionsOf(int i) {
     Lines out;
-    for (const auto& line : ladderView.cel[i].lines) out.push_back(line.caption.toStdString());
+    for (const auto& line : ladderView.cell[i].lines) out.push_back(line.caption.toStdString());
     return out;
 }
 
@@ -41,7 +41,7 @@ protected:
         SetPanelConditieBijAndereTaal(i);
     }
 
-    void mark(int i, int line, const char* text) { ladderView.cel[i].lines[line].caption = text; }
+    void mark(int i, int line, const char* text) { ladderView.cell[i].lines[line].caption = text; }
 };
 
 struct ReadCase {
@@ -124,7 +124,7 @@ TEST_F(ConditionCaptionsTest, FileReadDrawsEveryKindAndCode) {
         ladderView = LadderView{};
         read(100, c.row, c.english);
         EXPECT_EQ(captionsOf(100), c.lines);
-        const auto& cell = ladderView.cel[100];
+        const auto& cell = ladderView.cell[100];
         EXPECT_TRUE(cell.frameVisible);
         EXPECT_EQ(cell.frameColor, 0xC0FFC0u);
         for (const auto& line : cell.lines) EXPECT_EQ(line.backColor, c.back);
@@ -143,9 +143,9 @@ TEST_F(ConditionCaptionsTest, PortAddressesComeFromTheSharedTable) {
 
 TEST_F(ConditionCaptionsTest, EmptyRowHidesGreysAndBlanksACell) {
     read(7, {3, 2, 3, 0, 0, 0}, NL);
-    ladderView.cel[7].frameColor = 0x123456;
+    ladderView.cell[7].frameColor = 0x123456;
     read(7, {0, 0, 0, 0, 0, 0}, NL);
-    const auto& cell = ladderView.cel[7];
+    const auto& cell = ladderView.cell[7];
     EXPECT_FALSE(cell.frameVisible);
     EXPECT_EQ(cell.frameColor, 0xC0FFC0u);
     EXPECT_EQ(captionsOf(7), (Lines{"", "", "", ""}));
@@ -161,13 +161,13 @@ TEST_F(ConditionCaptionsTest, ValuesOutsideTheTablesKeepWhatTheLineHeld) {
 }
 
 TEST_F(ConditionCaptionsTest, UnknownKindOnlyRecoloursTheFrame) {
-    ladderView.cel[4].frameColor = 0x123456;
+    ladderView.cell[4].frameColor = 0x123456;
     mark(4, 0, "old");
     read(4, {9, 1, 1, 1, 1, 1}, NL);
-    EXPECT_EQ(ladderView.cel[4].frameColor, 0xC0FFC0u);
-    EXPECT_FALSE(ladderView.cel[4].frameVisible);
+    EXPECT_EQ(ladderView.cell[4].frameColor, 0xC0FFC0u);
+    EXPECT_FALSE(ladderView.cell[4].frameVisible);
     EXPECT_EQ(captionsOf(4), (Lines{"old", "", "", ""}));
-    EXPECT_EQ(ladderView.cel[4].lines[0].backColor, 0xE0E0E0u);
+    EXPECT_EQ(ladderView.cell[4].lines[0].backColor, 0xE0E0E0u);
 }
 
 TEST_F(ConditionCaptionsTest, DrawingAClockTwiceDoesNotRepeatTheWeekdays) {
@@ -180,39 +180,39 @@ TEST_F(ConditionCaptionsTest, VerticalLinkDrawsTheLinkOfItsRung) {
     for (int i = 13; i <= 15; ++i) read(i, {4, 0, 0, 0, 0, 0}, NL);
     for (int i = 13; i <= 15; ++i) {
         SCOPED_TRACE(i);
-        const auto& cell = ladderView.cel[i];
+        const auto& cell = ladderView.cell[i];
         EXPECT_FALSE(cell.frameVisible);
         EXPECT_FALSE(cell.wireVisible);
         EXPECT_FALSE(cell.addButtonVisible);
         EXPECT_EQ(captionsOf(i), (Lines{"", "", "", ""}));
         EXPECT_EQ(cell.frameColor, 0xC0FFC0u);
     }
-    EXPECT_TRUE(ladderView.cel[12].linkLineVisible);
-    EXPECT_FALSE(ladderView.cel[15].linkLineVisible);
-    EXPECT_FALSE(ladderView.cel[9].linkLineVisible);
-    EXPECT_TRUE(ladderView.actie[5].orWireVisible);
-    EXPECT_FALSE(ladderView.actie[5].supplyVisible);
-    EXPECT_FALSE(ladderView.actie[4].orWireVisible);
-    EXPECT_TRUE(ladderView.actie[4].supplyVisible);
+    EXPECT_TRUE(ladderView.cell[12].linkLineVisible);
+    EXPECT_FALSE(ladderView.cell[15].linkLineVisible);
+    EXPECT_FALSE(ladderView.cell[9].linkLineVisible);
+    EXPECT_TRUE(ladderView.action[5].orWireVisible);
+    EXPECT_FALSE(ladderView.action[5].supplyVisible);
+    EXPECT_FALSE(ladderView.action[4].orWireVisible);
+    EXPECT_TRUE(ladderView.action[4].supplyVisible);
 }
 
 TEST_F(ConditionCaptionsTest, VerticalLinkOnlyTheLastCellTouchesTheRungLines) {
     read(13, {4, 0, 0, 0, 0, 0}, NL);
     read(14, {4, 0, 0, 0, 0, 0}, NL);
-    EXPECT_FALSE(ladderView.cel[12].linkLineVisible);
-    EXPECT_FALSE(ladderView.actie[5].orWireVisible);
-    EXPECT_TRUE(ladderView.actie[5].supplyVisible);
+    EXPECT_FALSE(ladderView.cell[12].linkLineVisible);
+    EXPECT_FALSE(ladderView.action[5].orWireVisible);
+    EXPECT_TRUE(ladderView.action[5].supplyVisible);
 }
 
 TEST_F(ConditionCaptionsTest, VerticalLinkInTheFirstOrLastRungStaysInsideTheLadder) {
     // Rung 1 has no rung above it: only a damaged file links it.
     for (int i = 1; i <= 3; ++i) read(i, {4, 0, 0, 0, 0, 0}, NL);
-    EXPECT_FALSE(ladderView.cel[0].linkLineVisible);
-    EXPECT_TRUE(ladderView.actie[1].orWireVisible);
+    EXPECT_FALSE(ladderView.cell[0].linkLineVisible);
+    EXPECT_TRUE(ladderView.action[1].orWireVisible);
     for (int i = 268; i <= 270; ++i) read(i, {4, 0, 0, 0, 0, 0}, EN);
-    EXPECT_TRUE(ladderView.cel[267].linkLineVisible);
-    EXPECT_TRUE(ladderView.actie[90].orWireVisible);
-    EXPECT_FALSE(ladderView.actie[90].supplyVisible);
+    EXPECT_TRUE(ladderView.cell[267].linkLineVisible);
+    EXPECT_TRUE(ladderView.action[90].orWireVisible);
+    EXPECT_FALSE(ladderView.action[90].supplyVisible);
 }
 
 TEST_F(ConditionCaptionsTest, CellNumbersOutsideTheLadderAreIgnored) {
@@ -238,7 +238,7 @@ TEST_F(ConditionCaptionsTest, LanguageSwitchRewritesInterfaceAndSignalOfVelleman
     for (int i = 1; i <= 3; ++i) {
         mark(i, 1, "number");
         mark(i, 3, "value");
-        ladderView.cel[i].lines[0].backColor = 0x111111;
+        ladderView.cell[i].lines[0].backColor = 0x111111;
     }
     switchTo(1, EN);
     switchTo(2, EN);
@@ -246,7 +246,7 @@ TEST_F(ConditionCaptionsTest, LanguageSwitchRewritesInterfaceAndSignalOfVelleman
     EXPECT_EQ(captionsOf(1), (Lines{"Netw. Vell. Card Nr.", "number", "Digital IN", "value"}));
     EXPECT_EQ(captionsOf(2), (Lines{"Velleman. Card Nr.", "number", "Analog IN A2", "value"}));
     EXPECT_EQ(captionsOf(3), (Lines{"Parallelle Poort Nr.", "number", "Digitaal IN", "value"}));
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(ladderView.cel[i].lines[0].backColor, 0x111111u);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(ladderView.cell[i].lines[0].backColor, 0x111111u);
     switchTo(1, NL);
     EXPECT_EQ(captionsOf(1)[0], "Netw. Vell. Kaart Nr.");
 }
@@ -305,8 +305,8 @@ TEST_F(ConditionCaptionsTest, LanguageSwitchLeavesEmptyAndLinkCells) {
         switchTo(i, EN);
         EXPECT_EQ(captionsOf(i), (Lines{"x", "x", "x", "x"}));
     }
-    EXPECT_FALSE(ladderView.cel[30].frameVisible);
-    EXPECT_FALSE(ladderView.cel[31].frameVisible);
+    EXPECT_FALSE(ladderView.cell[30].frameVisible);
+    EXPECT_FALSE(ladderView.cell[31].frameVisible);
 }
 
 TEST_F(ConditionCaptionsTest, NetworkInputKeepsItsNetworkTextAcrossSwitches) {

@@ -26,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!q) std::abort();
     const LadderData& a = p->ladder;
     const LadderData& b = q->ladder;
-    if (a.condities != b.condities || a.acties != b.acties) std::abort();
+    if (a.conditions != b.conditions || a.actions != b.actions) std::abort();
     for (int r = 0; r <= 90; ++r)
-        if (a.acties[r][0] == 4 && (a.geluidMappen[r] != b.geluidMappen[r] || a.geluidBestanden[r] != b.geluidBestanden[r]))
+        if (a.actions[r][0] == 4 && (a.soundFolders[r] != b.soundFolders[r] || a.soundFiles[r] != b.soundFiles[r]))
             std::abort();
-    if (q->conditieRecords != 270 || q->actieRecords != 91) std::abort();
+    if (q->conditionRecords != 270 || q->actionRecords != 91) std::abort();
     if (p->port && q->port != p->port) std::abort();
     return 0;
 }

@@ -28,19 +28,19 @@
 using namespace tamberlo;
 
 TEST(Forms, ColourValuesHaveRedInTheLowByte) {
-    EXPECT_EQ(VbNaarQColor(0x8080FF), QColor(0xFF, 0x80, 0x80));  // light red
-    EXPECT_EQ(VbNaarQColor(0xFFC0C0), QColor(0xC0, 0xC0, 0xFF));  // light blue
-    EXPECT_EQ(VbNaarQColor(0xC000), QColor(0, 0xC0, 0));
-    EXPECT_EQ(VbNaarQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(VbToQColor(0x8080FF), QColor(0xFF, 0x80, 0x80));  // light red
+    EXPECT_EQ(VbToQColor(0xFFC0C0), QColor(0xC0, 0xC0, 0xFF));  // light blue
+    EXPECT_EQ(VbToQColor(0xC000), QColor(0, 0xC0, 0));
+    EXPECT_EQ(VbToQColor(255), QColor(255, 0, 0));
     EXPECT_EQ(QColorNaarVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
     // A system colour follows the palette instead of being read as bytes.
-    EXPECT_EQ(VbNaarQColor(0x80000012), QApplication::palette().color(QPalette::ButtonText));
+    EXPECT_EQ(VbToQColor(0x80000012), QApplication::palette().color(QPalette::ButtonText));
 }
 
 TEST(Forms, TwipsAreFifteenPerPixel) {
-    EXPECT_EQ(TwipsNaarPixels(5895), 393);
-    EXPECT_EQ(TwipsNaarPixels(18105), 1207);
-    EXPECT_EQ(PixelsNaarTwips(100), 1500);
+    EXPECT_EQ(TwipsToPixels(5895), 393);
+    EXPECT_EQ(TwipsToPixels(18105), 1207);
+    EXPECT_EQ(PixelsToTwips(100), 1500);
 }
 
 TEST(Forms, ControlArrayKeepsTheProgramsIndexes) {
@@ -204,6 +204,6 @@ TEST(Forms, ProgramEndRunsItsStepsLastFirstThenEnds) {
 
 TEST(Forms, MissingPictureGivesAnEmptyPicture) {
     test::TempHome home;
-    EXPECT_TRUE(LaadAfbeelding("BtnWissen.bmp").isNull());
-    EXPECT_TRUE(LaadAfbeelding("").isNull());
+    EXPECT_TRUE(LoadPicture("BtnWissen.bmp").isNull());
+    EXPECT_TRUE(LoadPicture("").isNull());
 }

@@ -33,9 +33,9 @@ protected:
         qputenv(kComFolderVariable, QFile::encodeName(dir.path()));
         shared = SharedState{};
         dashboardView = DashboardView{};
-        ladderView.icp12GevondenLamp = 0x8080FF;
-        InstellingenComPoorten() = ComPoortLijst{};
-        SplashComPoorten() = ComPoortLijst{};
+        ladderView.icp12FoundLamp = 0x8080FF;
+        SettingsComPorts() = ComPortList{};
+        SplashComPorts() = ComPortList{};
         iCP_MS_Comm().Close();
         ResetArduinoLink();
         // Fake time for the 2 s waits: each wait hands the events for as long
@@ -53,7 +53,7 @@ protected:
     }
 
     // The Arduino search as the interface search runs it.
-    void zoek() {
+    void search() {
         ZoekComPoorten();
         if (shared.ICP12Poort != 0) ICP_Connect(shared.ICP12Poort);
     }
@@ -73,9 +73,9 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
     waitDone = [&] { return shared.ICP12Type == "ET"; };
     AangeslotenICP12();  // the interface search, through its hooks
 
-    EXPECT_EQ(InstellingenComPoorten().items, (QStringList{"3", "7"}));
-    EXPECT_EQ(SplashComPoorten().items, (QStringList{"3", "7"}));
-    EXPECT_EQ(InstellingenComPoorten().text, "3");
+    EXPECT_EQ(SettingsComPorts().items, (QStringList{"3", "7"}));
+    EXPECT_EQ(SplashComPorts().items, (QStringList{"3", "7"}));
+    EXPECT_EQ(SettingsComPorts().text, "3");
     EXPECT_EQ(shared.ICP12Poort, 3);
     EXPECT_TRUE(iCP_MS_Comm().PortOpen());
     EXPECT_EQ(iCP_MS_Comm().CommPort(), 3);
@@ -83,24 +83,24 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
     EXPECT_EQ(com3.count("90"), 2);
     EXPECT_TRUE(com7.commands.isEmpty());
     EXPECT_EQ(shared.ICP12Type, "ET");
-    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x80FF80u);
+    EXPECT_EQ(ladderView.icp12FoundLamp, 0x80FF80u);
     // Open, 2 s, hello, 2 s; then once more on the open port.
     EXPECT_EQ(waits, (std::vector<double>{2, 2, 2, 2}));
 
     // A second search keeps the settings list to the ports present now; the
     // splash list gets every port again.
     com7.unplug();
-    zoek();
-    EXPECT_EQ(InstellingenComPoorten().items, (QStringList{"3"}));
-    EXPECT_EQ(SplashComPoorten().items, (QStringList{"3", "7", "3"}));
+    search();
+    EXPECT_EQ(SettingsComPorts().items, (QStringList{"3"}));
+    EXPECT_EQ(SplashComPorts().items, (QStringList{"3", "7", "3"}));
 }
 
 TEST_F(ArduinoLinkTest, NoPortFound) {
     shared.TaalVlag = true;
-    zoek();
-    EXPECT_TRUE(InstellingenComPoorten().items.isEmpty());
-    EXPECT_EQ(InstellingenComPoorten().text, "Geen poorten gevonden.");
-    EXPECT_EQ(SplashComPoorten().text, "Geen poorten gevonden.");
+    search();
+    EXPECT_TRUE(SettingsComPorts().items.isEmpty());
+    EXPECT_EQ(SettingsComPorts().text, "Geen poorten gevonden.");
+    EXPECT_EQ(SplashComPorts().text, "Geen poorten gevonden.");
     EXPECT_EQ(shared.ICP12Poort, 0);
     EXPECT_FALSE(iCP_MS_Comm().PortOpen());
     EXPECT_TRUE(waits.empty());  // no hello, no wait
@@ -120,17 +120,17 @@ TEST_F(ArduinoLinkTest, SplashProgressMovesOnlyDuringStartUp) {
 TEST_F(ArduinoLinkTest, BoardWithoutAnswerLeavesTypeAndLamp) {
     ArduinoEmulator com1(dir.path(), 1, "");
     shared.ICP12Type = "AT";  // from an earlier search: never cleared
-    zoek();
+    search();
     EXPECT_TRUE(WaitUntil([&] { return com1.count("90") == 2; }));
     Pump(30);
     EXPECT_EQ(shared.ICP12Type, "AT");
-    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
+    EXPECT_EQ(ladderView.icp12FoundLamp, 0x8080FFu);
 }
 
 TEST_F(ArduinoLinkTest, PollsByBoardType) {
     ArduinoEmulator com2(dir.path(), 2, "");
     com2.answerPolls = false;
-    zoek();
+    search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
     TimerSerialPort_Timer();  // no board identified: nothing
     Pump(20);
@@ -154,9 +154,9 @@ TEST_F(ArduinoLinkTest, PollsByBoardType) {
 TEST_F(ArduinoLinkTest, RepliesDriveTheArduinoInputs) {
     ArduinoEmulator com4(dir.path(), 4, "TM");
     waitDone = [&] { return shared.ICP12Type == "TM"; };
-    zoek();
+    search();
     ASSERT_EQ(shared.ICP12Type, "TM");
-    auto& in = shared.IngangDigitaal[kGroepArduinoLokaal];
+    auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
 
     com4.inputBits = 5;
     TimerSerialPort_Timer();
@@ -195,13 +195,13 @@ TEST_F(ArduinoLinkTest, RepliesDriveTheArduinoInputs) {
 }
 
 TEST_F(ArduinoLinkTest, OutputCommands) {
-    EXPECT_FALSE(ArduinoZetUitgangenEnOnthoud(5));  // closed: nothing sent
+    EXPECT_FALSE(ArduinoSetOutputsAndRemember(5));  // closed: nothing sent
     ArduinoEmulator com5(dir.path(), 5, "ET");
-    zoek();
+    search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
-    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(5));
-    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(255));
-    EXPECT_TRUE(ArduinoZetUitgangenEnOnthoud(0));
+    EXPECT_TRUE(ArduinoSetOutputsAndRemember(5));
+    EXPECT_TRUE(ArduinoSetOutputsAndRemember(255));
+    EXPECT_TRUE(ArduinoSetOutputsAndRemember(0));
     ASSERT_TRUE(WaitUntil([&] { return com5.outputCommands().size() == 3; }));
     EXPECT_EQ(com5.outputCommands(), (QStringList{"1/5", "1/255", "1/0"}));
     EXPECT_TRUE(com5.received.endsWith("1/5/1/255/1/0/"));
@@ -210,9 +210,9 @@ TEST_F(ArduinoLinkTest, OutputCommands) {
 TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
     ArduinoEmulator com6(dir.path(), 6, "ET");
     waitDone = [&] { return shared.ICP12Type == "ET"; };
-    zoek();
+    search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
-    ASSERT_EQ(ladderView.icp12GevondenLamp, 0x80FF80u);
+    ASSERT_EQ(ladderView.icp12FoundLamp, 0x80FF80u);
     shared.ProgrammaStatus = 1;
     TimerSerialPort().SetEnabled(true);
 
@@ -222,16 +222,16 @@ TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
     Pump(60);
     EXPECT_EQ(dialogs.messages, QStringList{"De verbinding met de Arduino is verbroken."});
     EXPECT_FALSE(TimerSerialPort().Enabled());
-    EXPECT_EQ(ladderView.icp12GevondenLamp, 0x8080FFu);
+    EXPECT_EQ(ladderView.icp12FoundLamp, 0x8080FFu);
     EXPECT_EQ(shared.ProgrammaStatus, 1);  // the run goes on
-    EXPECT_FALSE(ArduinoZetUitgangenEnOnthoud(3));
+    EXPECT_FALSE(ArduinoSetOutputsAndRemember(3));
     EXPECT_FALSE(COM_Available(6));
 }
 
 TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
     ArduinoEmulator com8(dir.path(), 8, "AT");
     waitDone = [&] { return shared.ICP12Type == "AT"; };
-    zoek();
+    search();
     ASSERT_EQ(shared.ICP12Type, "AT");
     // Rung 1: Arduino input 1 sets output 1; rung 2: input 1 off resets it.
     shared.Condities[1] = {1, 50, 1, 0, 0, 0};
@@ -243,9 +243,9 @@ TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
         if (c == "1/1") com8.inputBits = 0;
         if (c == "1/0") CommandStop();
     };
-    QTimer bewaker;  // a broken path ends the run instead of hanging the test
-    QObject::connect(&bewaker, &QTimer::timeout, [] { CommandStop(); });
-    bewaker.start(10000);
+    QTimer guard;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+    guard.start(10000);
     CommandStart();
     EXPECT_EQ(com8.outputCommands(), (QStringList{"1/1", "1/0"}));
     EXPECT_GE(com8.count("5"), 2);  // polled for the board "AT"

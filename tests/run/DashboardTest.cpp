@@ -29,7 +29,7 @@ protected:
         shared = SharedState{};
         ladderView = LadderView{};
         dashboardView = DashboardView{};
-        PeerLampen() = NetwerkPeerLampen{};
+        PeerLamps() = NetworkPeerLamps{};
         TimerLeesIngangen().SetEnabled(false);
         TimerSerialPort().SetEnabled(false);
     }
@@ -45,7 +45,7 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     DashboardWindow& d = Dashboard();
     shared.IngangDigitaal[0][3] = -1;
     shared.IngangDigitaal[7][8] = -1;
-    shared.IngangDigitaal[kGroepArduinoLokaal][5] = -1;  // lamp 105
+    shared.IngangDigitaal[kGroupArduinoLocal][5] = -1;  // lamp 105
     shared.UitgangDigitaal[8][2] = true;                 // the Arduino, lamp 102
     shared.UitgangDigitaal[7][1] = true;
     shared.UitgangDigitaal[7][8] = true;
@@ -72,7 +72,7 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     shared.IngangAnaloogNetw[4 + 1] = 255;  // peer card 1, channel 2
     shared.IngangAnaloog[2] = 128;          // card 2, A1
     shared.AnaloogUitA2[3] = 51;
-    dashboardView.anaUitDecimaal[8] = "51";  // the value last written
+    dashboardView.analogOutDecimal[8] = "51";  // the value last written
     shared.NetwAnaUitgangen[0][1] = 200;
     d.Refresh();
     EXPECT_EQ(d.PanelAnaloogInNetw(4)->FloodPercent(), 100);
@@ -85,8 +85,8 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
 
     // Timers, as the timer handlers and actions wrote them.
     dashboardView.timerFlood[2] = 50;
-    dashboardView.tijdTimerCaption[2] = "1.5";
-    dashboardView.tijdTimerColor[2] = 0x8080FF;
+    dashboardView.timeTimerCaption[2] = "1.5";
+    dashboardView.timeTimerColor[2] = 0x8080FF;
     dashboardView.timerCaption[5] = "2";
     d.Refresh();
     EXPECT_EQ(d.PanelTimer(2)->FloodPercent(), 50);
@@ -95,10 +95,10 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     EXPECT_EQ(d.PanelTimer(5)->Caption(), "2");
 
     // Found lamps: the main window's, and the peer's from the network link.
-    ladderView.icp12GevondenLamp = 0x80FF80;
-    dashboardView.braskGevonden = 0x80FF80;
-    PeerLampen().vellemanGevonden[3] = 0x80FF80;
-    PeerLampen().braskGevonden = 0x80FF80;
+    ladderView.icp12FoundLamp = 0x80FF80;
+    dashboardView.braskFound = 0x80FF80;
+    PeerLamps().vellemanFound[3] = 0x80FF80;
+    PeerLamps().braskFound = 0x80FF80;
     d.Refresh();
     EXPECT_EQ(d.SSPaneliCP12USBstickGevonden->BackColor(), 0x80FF80u);
     EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), 0x80FF80u);
@@ -113,19 +113,19 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
 
 TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
     DashboardWindow& d = Dashboard();
-    auto actie = [](int r, int code, int op, int uitgang) {
+    auto action = [](int r, int code, int op, int output) {
         shared.Acties[r] = {};
         shared.Acties[r][0] = 1;
         shared.Acties[r][1] = Integer(code);
         shared.Acties[r][2] = Integer(op);
-        shared.Acties[r][3] = Integer(uitgang);
+        shared.Acties[r][3] = Integer(output);
     };
     // Module code 41 sets output 2, code 40 output 1: they share the row of
     // states (3), but the label shows the byte of the code that was sent.
-    actie(1, 41, 1, 2);
-    UitgangActie(1);
-    actie(2, 40, 1, 1);
-    UitgangActie(2);
+    action(1, 41, 1, 2);
+    OutputAction(1);
+    action(2, 40, 1, 1);
+    OutputAction(2);
     d.Refresh();
     EXPECT_EQ(d.Brask->text(), "1");
     // Stop clears the program's states, not what was sent.
@@ -137,20 +137,20 @@ TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
 
 TEST_F(DashboardTest, NetworkSectionToggles) {
     DashboardWindow& d = Dashboard();
-    d.SetHeightTwips(DashboardWindow::kHoogteLokaal);
-    d.TaalAanpassen();
+    d.SetHeightTwips(DashboardWindow::kHeightLocal);
+    d.ApplyLanguage();
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
     d.CMDToonNetwerk->click();
-    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHoogteMetNetwerk);
+    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHeightWithNetwork);
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
     shared.TaalVlag = true;
-    d.TaalAanpassen();
+    d.ApplyLanguage();
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Hide the status of the network pc.");
     EXPECT_EQ(d.CMDDashboardSluiten->text(), "Close");
     EXPECT_EQ(d.FrameInUitNetwerk->title(), "In- and Outputs Network pc.");
     shared.TaalVlag = false;
     d.CMDToonNetwerk->click();
-    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHoogteLokaal);
+    EXPECT_EQ(d.HeightTwips(), DashboardWindow::kHeightLocal);
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
 }
 
@@ -158,10 +158,10 @@ TEST_F(DashboardTest, CompactHeightFromStartUpOffersToShowThePeer) {
     // The start-up sets the compact height of a window made tall, with no
     // language pass in a Dutch start: the button must not say "Verberg".
     DashboardWindow& d = Dashboard();
-    d.SetHeightTwips(DashboardWindow::kHoogteMetNetwerk);
-    d.TaalAanpassen();
+    d.SetHeightTwips(DashboardWindow::kHeightWithNetwork);
+    d.ApplyLanguage();
     ASSERT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
-    d.SetHeightTwips(DashboardWindow::kHoogteLokaal);
+    d.SetHeightTwips(DashboardWindow::kHeightLocal);
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
     d.CMDToonNetwerk->click();
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
@@ -195,7 +195,7 @@ TEST_F(DashboardTest, InputPollingFollowsTheRunState) {
 
 TEST_F(DashboardTest, ActivationShowsTheCardsFound) {
     DashboardWindow& d = Dashboard();
-    ladderView.vellemanGevonden = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
+    ladderView.vellemanFound = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
     shared.VellemanKaartMasker = 5;
     d.Form_Activate();
     EXPECT_EQ(d.PanelVellemanGevonden(0)->BackColor(), 0x80FF80u);
@@ -216,17 +216,17 @@ TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
     TimerLeesIngangen().SetEnabled(true);
     d->close();
     EXPECT_FALSE(TimerLeesIngangen().Enabled());
-    ASSERT_TRUE(WaitUntil([] { return !DashboardBestaat(); }));
+    ASSERT_TRUE(WaitUntil([] { return !DashboardExists(); }));
     EXPECT_NE(&Dashboard(), nullptr);  // created afresh at the next reference
-    EXPECT_TRUE(DashboardBestaat());
+    EXPECT_TRUE(DashboardExists());
 }
 
 TEST_F(DashboardTest, F11SearchesTheCardsAgain) {
     DashboardWindow& d = Dashboard();
     d.show();
-    ladderView.vellemanGevonden[0] = 0x80FF80;
+    ladderView.vellemanFound[0] = 0x80FF80;
     QTest::keyClick(&d, Qt::Key_F10);
-    EXPECT_EQ(ladderView.vellemanGevonden[0], 0x80FF80u);
+    EXPECT_EQ(ladderView.vellemanFound[0], 0x80FF80u);
     QTest::keyClick(&d, Qt::Key_F11);  // no card on this machine: the lamps turn red
-    EXPECT_EQ(ladderView.vellemanGevonden[0], 0x8080FFu);
+    EXPECT_EQ(ladderView.vellemanFound[0], 0x8080FFu);
 }

@@ -9,7 +9,7 @@
 #include "Dashboard.h"
 #include "OutputActions.h"
 #include "SplashWindow.h"
-#include "Vensters.h"
+#include "Windows.h"
 #include "VellemanCards.h"
 
 using namespace tamberlo;
@@ -20,17 +20,17 @@ namespace {
 class Detection : public DeviceTest {
 protected:
     Detection() {
-        arduinoZoekHooks().ZoekComPoorten = [this] {
+        arduinoSearchHooks().ZoekComPoorten = [this] {
             calls << "ZoekComPoorten";
             shared.ICP12Poort = Integer(comPort);
         };
-        arduinoZoekHooks().ICP_Connect = [this](int port) { calls << QStringLiteral("ICP_Connect(%1)").arg(port); };
-        splashZoekHooks().Timer_Zoek_Interface = [this](bool on) { calls << (on ? "animatie aan" : "animatie uit"); };
-        splashZoekHooks().CMD_Brask = [this](const QString& file) { calls << "CMD_Brask " + file; };
-        periodiekZoeken() = {};
+        arduinoSearchHooks().ICP_Connect = [this](int port) { calls << QStringLiteral("ICP_Connect(%1)").arg(port); };
+        splashSearchHooks().Timer_Zoek_Interface = [this](bool on) { calls << (on ? "animatie aan" : "animatie uit"); };
+        splashSearchHooks().CMD_Brask = [this](const QString& file) { calls << "CMD_Brask " + file; };
+        periodicSearch() = {};
     }
-    ~Detection() override { splashZoekHooks() = saved; }
-    SplashZoekHooks saved = splashZoekHooks();
+    ~Detection() override { splashSearchHooks() = saved; }
+    SplashSearchHooks saved = splashSearchHooks();
 
     int comPort = 0;
     QStringList calls;
@@ -45,42 +45,42 @@ TEST_F(Detection, CardsFoundAreSwitchedOffHighestFirstAndLitGreen) {
     EXPECT_EQ(shared.VellemanKaartMasker, 5);
     EXPECT_EQ(cards.current, 0);
     for (int i : {0, 2}) {
-        EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekGroen);
-        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekGroen);
+        EXPECT_EQ(ladderView.vellemanFound[i], kSearchGreen);
+        EXPECT_EQ(dashboardView.vellemanFound[i], kSearchGreen);
     }
     for (int i : {1, 3}) {
-        EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
-        EXPECT_EQ(dashboardView.vellemanGevonden[i], kZoekRood);
+        EXPECT_EQ(ladderView.vellemanFound[i], kSearchRed);
+        EXPECT_EQ(dashboardView.vellemanFound[i], kSearchRed);
     }
-    EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekGroen);
+    EXPECT_EQ(ladderView.vellemanFoundLamp, kSearchGreen);
 }
 
 TEST_F(Detection, NoCardFoundTurnsEveryVellemanLampRed) {
     shared.VellemanKaartMasker = 3;
-    ladderView.vellemanGevonden.fill(kZoekGroen);
+    ladderView.vellemanFound.fill(kSearchGreen);
     AangeslotenVelleman();
     EXPECT_EQ(shared.VellemanKaartMasker, 0);
-    for (int i = 0; i <= 3; ++i) EXPECT_EQ(ladderView.vellemanGevonden[i], kZoekRood);
-    EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekRood);
+    for (int i = 0; i <= 3; ++i) EXPECT_EQ(ladderView.vellemanFound[i], kSearchRed);
+    EXPECT_EQ(ladderView.vellemanFoundLamp, kSearchRed);
 }
 
 TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     cards.attached = 0b0010;
     AangeslotenVelleman();
-    actie(1, 11, 1, 9);
-    actie(2, 21, 1, 80);
-    UitgangActie(1);
-    UitgangActie(2);
+    action(1, 11, 1, 9);
+    action(2, 21, 1, 80);
+    OutputAction(1);
+    OutputAction(2);
     AangeslotenVelleman();
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_FALSE(shared.UitgangDigitaal[1][4]);
-    EXPECT_EQ(dashboardView.digUitVelPar[14], false);
+    EXPECT_EQ(dashboardView.digOutVelPar[14], false);
     EXPECT_EQ(shared.AnaloogUitA1[1], 0);
-    EXPECT_EQ(dashboardView.anaUitDecimaal[3], "0");
+    EXPECT_EQ(dashboardView.analogOutDecimal[3], "0");
     // So the next actions drive the card again.
     cards.log.clear();
-    UitgangActie(1);
-    UitgangActie(2);
+    OutputAction(1);
+    OutputAction(2);
     EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1", "SetCurrentDevice(1)",
                               "OutputAnalogChannel(1,80)@1"}));
 }
@@ -91,8 +91,8 @@ TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
     AangeslotenKelvanorEmber();
     EXPECT_EQ(kelvanor.log, (Log{"Connect()", "GetModuleType(0)"}));
     EXPECT_EQ(shared.ModuleAanwezig, 5);
-    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
-    EXPECT_EQ(dashboardView.braskGevonden, kZoekGroen);
+    EXPECT_EQ(ladderView.braskEmberFoundLamp, kSearchGreen);
+    EXPECT_EQ(dashboardView.braskFound, kSearchGreen);
     EXPECT_EQ(calls, QStringList{"CMD_Brask Kelvanor Atlas.bmp"});
     kelvanor.moduleType = 2;
     AangeslotenKelvanorEmber();
@@ -102,46 +102,46 @@ TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {
     kelvanor.moduleType = 3;
     AangeslotenKelvanorEmber();
     EXPECT_TRUE(calls.isEmpty());
-    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
+    EXPECT_EQ(ladderView.braskEmberFoundLamp, kSearchGreen);
 }
 
 TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
     AangeslotenKelvanorEmber();
     EXPECT_EQ(kelvanor.log, (Log{"Connect()"}));
-    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekRood);
-    EXPECT_EQ(dashboardView.braskGevonden, kZoekRood);
+    EXPECT_EQ(ladderView.braskEmberFoundLamp, kSearchRed);
+    EXPECT_EQ(dashboardView.braskFound, kSearchRed);
 
     shared.ModuleAanwezig = 2;
     kelvanor.connectThrows = true;
     AangeslotenKelvanorEmber();
     EXPECT_EQ(shared.ModuleAanwezig, 2);
-    EXPECT_EQ(ladderView.braskEmberGevondenLamp, kZoekGroen);
+    EXPECT_EQ(ladderView.braskEmberFoundLamp, kSearchGreen);
 }
 
 TEST_F(Detection, TheDashboardsModuleLampFollowsTheModuleSearch) {
     DashboardWindow& d = Dashboard();
     AangeslotenKelvanorEmber();
     d.Refresh();
-    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kZoekRood);
+    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kSearchRed);
     // Found as module 2 only: the dashboard's lamp turns green, while the
     // main window's per-module lamps stay the start-up's report.
     kelvanor.connectResult = 2;
     AangeslotenKelvanorEmber();
     d.Refresh();
-    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kZoekGroen);
-    EXPECT_EQ(ladderView.braskGevonden[1], 0xD7D7D7u);
+    EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kSearchGreen);
+    EXPECT_EQ(ladderView.braskFound[1], 0xD7D7D7u);
 }
 
 TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
     kelvanor.connectResult = 1;
     AangeslotenKelvanorEmber();
-    actie(1, 40, 1, 2);
-    UitgangActie(1);
+    action(1, 40, 1, 2);
+    OutputAction(1);
     AangeslotenKelvanorEmber();
     EXPECT_EQ(shared.ModuleUitByte[0], 0);
-    EXPECT_EQ(dashboardView.digUitVelPar[72], false);
+    EXPECT_EQ(dashboardView.digOutVelPar[72], false);
     kelvanor.log.clear();
-    UitgangActie(1);
+    OutputAction(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(2)"}));
 }
 
@@ -160,11 +160,11 @@ TEST_F(Detection, ASecondSearchOfOneKindWhileTheFirstYieldsIsRefused) {
 }
 
 TEST_F(Detection, ArduinoSearchWithoutPortsLeavesTheLampsRedAndSendsNoHello) {
-    ladderView.icp12GevondenLamp = kZoekGroen;
+    ladderView.icp12FoundLamp = kSearchGreen;
     CMDZoekiCP12_Click();
     EXPECT_EQ(calls, (QStringList{"animatie aan", "ZoekComPoorten", "animatie uit"}));
-    EXPECT_EQ(ladderView.icp12GevondenLamp, kZoekRood);
-    EXPECT_EQ(dashboardView.icp12Gevonden, kZoekRood);
+    EXPECT_EQ(ladderView.icp12FoundLamp, kSearchRed);
+    EXPECT_EQ(dashboardView.icp12Found, kSearchRed);
     EXPECT_EQ(shared.ICP12Poort, 0);
 }
 
@@ -178,7 +178,7 @@ TEST_F(Detection, ArduinoSearchWithAPortSaysHelloAndForgetsTheBoardsOutputs) {
     EXPECT_EQ(shared.ICP12Type, "ET");
     EXPECT_EQ(shared.ArduinoUitByte, 0);
     EXPECT_FALSE(shared.UitgangDigitaal[8][1]);
-    EXPECT_EQ(ArduinoUitgangGeschreven(), 0);
+    EXPECT_EQ(ArduinoOutputWritten(), 0);
 }
 
 TEST_F(Detection, ButtonsAndKeysStartTheirSearches) {
@@ -189,7 +189,7 @@ TEST_F(Detection, ButtonsAndKeysStartTheirSearches) {
 
     functionKeys();
     QWidget main;
-    main.setProperty(kZoekToetsenProperty, true);
+    main.setProperty(kSearchKeysProperty, true);
     QWidget other;
     cards.log.clear();
     kelvanor.log.clear();
@@ -211,7 +211,7 @@ TEST_F(Detection, ThePeriodicSearchCoversOnlyTheTickedKinds) {
     EXPECT_TRUE(calls.isEmpty());
 
     // Velleman ticked: a card still connected is not searched again.
-    periodiekZoeken().CheckVelleman = 1;
+    periodicSearch().CheckVelleman = 1;
     TimerConnect_Timer();
     EXPECT_EQ(cards.log, (Log{"Connected()"}));
     cards.failing = 1;
@@ -219,7 +219,7 @@ TEST_F(Detection, ThePeriodicSearchCoversOnlyTheTickedKinds) {
     TimerConnect_Timer();
     EXPECT_EQ(cards.log, (Log{"Connected()", "CloseDevice()", "SearchDevices()"}));
 
-    periodiekZoeken() = {0, 1, 1};
+    periodicSearch() = {0, 1, 1};
     TimerConnect_Timer();
     TimerConnect_Timer();
     EXPECT_EQ(kelvanor.log, (Log{"Connect()", "Connect()"}));
@@ -237,15 +237,15 @@ TEST_F(Detection, TimerConnectStartsDisabledWithTenSeconds) {
 namespace {
 
 TEST_F(DeviceTest, TheArduinoSearchRunsTheSplashWindowsAnimation) {
-    SplashVenster();  // the splash, once it exists, gives the searches their hooks
-    SplashZoekHooks& hooks = splashZoekHooks();
+    TheSplashWindow();  // the splash, once it exists, gives the searches their hooks
+    SplashSearchHooks& hooks = splashSearchHooks();
     ASSERT_TRUE(hooks.Timer_Zoek_Interface && hooks.CMD_Brask);
     AangeslotenICP12();
-    EXPECT_TRUE(SplashVenster().Timer_Zoek_Interface->Enabled());
+    EXPECT_TRUE(TheSplashWindow().Timer_Zoek_Interface->Enabled());
     CMDZoekiCP12_Click();
-    EXPECT_FALSE(SplashVenster().Timer_Zoek_Interface->Enabled());
+    EXPECT_FALSE(TheSplashWindow().Timer_Zoek_Interface->Enabled());
     hooks.CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
-    EXPECT_EQ(SplashVenster().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
+    EXPECT_EQ(TheSplashWindow().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
 }
 
 }  // namespace

@@ -51,24 +51,24 @@ protected:
         dashboardView = DashboardView{};
         ladderView = LadderView{};
         SetKelvanor1(&kelvanor);
-        ArduinoUitgangGewist(std::nullopt);
-        arduinoPoortHooks().PortOpen = [this] { return arduinoOpen; };
-        arduinoPoortHooks().Output = [this](const QString& t) { arduino << t; };
+        ArduinoOutputReset(std::nullopt);
+        arduinoPortHooks().PortOpen = [this] { return arduinoOpen; };
+        arduinoPortHooks().Output = [this](const QString& t) { arduino << t; };
         // No serial port of this machine is scanned or opened.
-        arduinoZoekHooks().ZoekComPoorten = [] { shared.ICP12Poort = 0; };
-        arduinoZoekHooks().ICP_Connect = [](int) {};
+        arduinoSearchHooks().ZoekComPoorten = [] { shared.ICP12Poort = 0; };
+        arduinoSearchHooks().ICP_Connect = [](int) {};
     }
     ~DeviceTest() override {
         SetKelvanor1(nullptr);
-        arduinoPoortHooks() = savedPoort;
-        arduinoZoekHooks() = savedZoek;
+        arduinoPortHooks() = savedPort;
+        arduinoSearchHooks() = savedSearch;
     }
-    ArduinoPoortHooks savedPoort = arduinoPoortHooks();
-    ArduinoZoekHooks savedZoek = arduinoZoekHooks();
+    ArduinoPortHooks savedPort = arduinoPortHooks();
+    ArduinoSearchHooks savedSearch = arduinoSearchHooks();
 
     // An output action row: kind 1 with columns 1..5.
-    void actie(int r, int code, int op, int out, int netw = 0, int wacht = 0) {
-        shared.Acties[r] = {1, Integer(code), Integer(op), Integer(out), Integer(netw), Integer(wacht), 0, 0, 0, 0};
+    void action(int r, int code, int op, int out, int network = 0, int wait = 0) {
+        shared.Acties[r] = {1, Integer(code), Integer(op), Integer(out), Integer(network), Integer(wait), 0, 0, 0, 0};
     }
     // Every call to a card comes right after SetCurrentDevice of that card.
     static void ExpectSelectedBeforeEveryCardCall(const std::vector<std::string>& log) {

@@ -18,24 +18,24 @@ public:
         SetRunClock(nullptr);
     }
 
-    KlokTijd Nu() override { return nu; }
-    // Each reading moves the steady clock on by `stapPerLezing` seconds, so a
+    ClockTime Now() override { return now; }
+    // Each reading moves the steady clock on by `stepPerRead` seconds, so a
     // measured span is predictable.
-    double Seconden() override {
-        const double s = seconden;
-        seconden += stapPerLezing;
+    double Seconds() override {
+        const double s = seconds;
+        seconds += stepPerRead;
         return s;
     }
 
     // Moves the timers on by `ms` (ticks fire in order) and the steady clock with them.
     void Advance(int ms) {
-        seconden += ms / 1000.0;
+        seconds += ms / 1000.0;
         VbTimer::AdvanceManualTime(ms);
     }
 
-    KlokTijd nu;
-    double seconden = 1000.0;
-    double stapPerLezing = 0.0;
+    ClockTime now;
+    double seconds = 1000.0;
+    double stepPerRead = 0.0;
 };
 
 }  // namespace tamberlo::test

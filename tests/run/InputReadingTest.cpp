@@ -44,9 +44,9 @@ TEST_F(InputReading, CardsFoundAreReadInOrderEachRightAfterItsSelection) {
     EXPECT_EQ(shared.InterfaceWoord[2], 0b10101);
     EXPECT_EQ(shared.IngangAnaloog[2], 51);
     EXPECT_EQ(shared.IngangAnaloog[6], 255);
-    EXPECT_EQ(dashboardView.anaInDecimaal[5], "51");
-    EXPECT_EQ(dashboardView.anaInDecimaal[6], "255");
-    EXPECT_NEAR(dashboardView.analoogIn[6], 100.0, 1e-9);
+    EXPECT_EQ(dashboardView.analogInDecimal[5], "51");
+    EXPECT_EQ(dashboardView.analogInDecimal[6], "255");
+    EXPECT_NEAR(dashboardView.analogIn[6], 100.0, 1e-9);
     EXPECT_EQ(shared.AnaloogVorige[2], 51);
     EXPECT_EQ(shared.AnaloogVorige[7], 255);
 }
@@ -150,8 +150,8 @@ TEST_F(InputReading, ACardThatStopsAnsweringIsDroppedWithOneMessage) {
     cards.failing = 0b0100;
     InitialiseerIngangen();
     EXPECT_EQ(shared.VellemanKaartMasker, 0b0001);
-    EXPECT_EQ(dashboardView.vellemanGevonden[2], kZoekRood);
-    EXPECT_EQ(ladderView.vellemanGevonden[2], kZoekRood);
+    EXPECT_EQ(dashboardView.vellemanFound[2], kSearchRed);
+    EXPECT_EQ(ladderView.vellemanFound[2], kSearchRed);
     EXPECT_EQ(dialogs.messages, QStringList{"Velleman kaart 2 reageert niet meer."});
     // Its column keeps its last bits, and it is not read again.
     EXPECT_EQ(shared.IngangDigitaal[2][1], -1);
@@ -165,7 +165,7 @@ TEST_F(InputReading, ACardThatStopsAnsweringIsDroppedWithOneMessage) {
     cards.failing = 0b0101;
     InitialiseerIngangen();
     EXPECT_EQ(shared.VellemanKaartMasker, 0);
-    EXPECT_EQ(ladderView.vellemanGevondenLamp, kZoekRood);
+    EXPECT_EQ(ladderView.vellemanFoundLamp, kSearchRed);
     EXPECT_EQ(dialogs.messages.last(), "Velleman card 0 no longer responds.");
 }
 

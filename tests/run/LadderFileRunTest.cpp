@@ -13,42 +13,42 @@ using LadderFileRunTest = RunTest;
 
 TEST_F(LadderFileRunTest, ALadderReadFromAFileRuns) {
     TempHome home;
-    Conditie(1, {3, 1, 0, 1});  // rung 1: not M0 -> set M1
-    Actie(1, {3, 1, 1, 1});
-    Conditie(4, {3, 1, 1, 0});  // rung 2: M1 -> A + 1
-    Actie(2, {3, 2, 1, 2, 1});
-    Conditie(7, {2, 2, 1, 0});  // rung 3: T0's output -> set M2
-    Actie(3, {3, 1, 1, 2});
-    Actie(4, {2, 2, 1, 0});     // rung 4 (always): start T0
-    Conditie(13, {3, 3, 1, 2001});  // rung 5: A = 1 -> sound
-    Actie(5, {4});
+    SetCondition(1, {3, 1, 0, 1});  // rung 1: not M0 -> set M1
+    SetAction(1, {3, 1, 1, 1});
+    SetCondition(4, {3, 1, 1, 0});  // rung 2: M1 -> A + 1
+    SetAction(2, {3, 2, 1, 2, 1});
+    SetCondition(7, {2, 2, 1, 0});  // rung 3: T0's output -> set M2
+    SetAction(3, {3, 1, 1, 2});
+    SetAction(4, {2, 2, 1, 0});     // rung 4 (always): start T0
+    SetCondition(13, {3, 3, 1, 2001});  // rung 5: A = 1 -> sound
+    SetAction(5, {4});
     shared.GeluidMappen[5] = home.path();
     shared.GeluidBestanden[5] = "bel.wav";
-    Actie(0, {2, 1, 10});  // start-only row: T0 preset 0.1 s
-    const QString pad = home.file("proef.vpp");
-    ASSERT_TRUE(SchrijfLadderOpDisk(pad));
+    SetAction(0, {2, 1, 10});  // start-only row: T0 preset 0.1 s
+    const QString path = home.file("proef.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(path));
 
     shared = SharedState{};
-    ASSERT_TRUE(LeesLadderVanDisk(pad));
+    ASSERT_TRUE(LeesLadderVanDisk(path));
     ASSERT_EQ(shared.Acties[5][0], 4);
 
-    NaEventPoints(3, [this] { tijd.Advance(100); });  // T0 ticks once
-    NaEventPoints(6, [] { CommandPauze(); });
+    AfterEventPoints(3, [this] { time.Advance(100); });  // T0 ticks once
+    AfterEventPoints(6, [] { CommandPauze(); });
     CommandStart();
 
-    EXPECT_TRUE(dialogen.messages.isEmpty()) << dialogen.messages.join("|").toStdString();
+    EXPECT_TRUE(fakeDialogs.messages.isEmpty()) << fakeDialogs.messages.join("|").toStdString();
     EXPECT_EQ(shared.ProgrammaStatus, 2);
     EXPECT_TRUE(shared.GeheugenToestand[1]);
     EXPECT_TRUE(shared.GeheugenToestand[2]);
     EXPECT_EQ(shared.Variabelen[1], 1);
     EXPECT_EQ(ladderView.varCaption[1], "1");
-    EXPECT_EQ(ladderView.geheugenColor[2], 0x8080FFu);
-    EXPECT_EQ(geluid.played, QStringList{home.path() + "/bel.wav"});
-    EXPECT_EQ(ladderView.cel[1].frameColor, 0xE6FFE6u);
-    EXPECT_EQ(ladderView.actie[2].frameColor, 0xFFDCDCu);
+    EXPECT_EQ(ladderView.memoryColor[2], 0x8080FFu);
+    EXPECT_EQ(sound.played, QStringList{home.path() + "/bel.wav"});
+    EXPECT_EQ(ladderView.cell[1].frameColor, 0xE6FFE6u);
+    EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);
     EXPECT_EQ(ladderTimers().TimerT[0]->Interval(), 100);
     // Paused: drawn unpowered, the lamp light green.
-    EXPECT_EQ(ladderView.cel[1].wireColor, kKleurZwart);
+    EXPECT_EQ(ladderView.cell[1].wireColor, kColorBlack);
     EXPECT_EQ(ladderView.startStopColor, 0xC0FFC0u);
 }
 

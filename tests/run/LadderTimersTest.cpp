@@ -15,15 +15,15 @@ TEST_F(LadderTimersTest, RunningTimerTogglesItsOutputEveryPreset) {
     VbTimer& t0 = *ladderTimers().TimerT[0];
     t0.SetInterval(1000);
     t0.SetEnabled(true);
-    tijd.Advance(999);
+    time.Advance(999);
     EXPECT_FALSE(shared.TimerUitgang[0]);
-    tijd.Advance(1);
+    time.Advance(1);
     EXPECT_TRUE(shared.TimerUitgang[0]);
     EXPECT_EQ(shared.TimerResterend[0], 1000);
     EXPECT_EQ(dashboardView.timerFlood[0], 100.0);
-    tijd.Advance(1000);
+    time.Advance(1000);
     EXPECT_FALSE(shared.TimerUitgang[0]);
-    tijd.Advance(3000);
+    time.Advance(3000);
     EXPECT_TRUE(shared.TimerUitgang[0]);
 }
 
@@ -35,19 +35,19 @@ TEST_F(LadderTimersTest, StopwatchGaugeFallsAndIsRefilledByTheTick) {
     t.TimerT[5]->SetEnabled(true);
     shared.TimerResterend[2] = 1000;
     t.TimerStopwatch->SetEnabled(true);
-    tijd.Advance(100);
+    time.Advance(100);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[2], 90.0);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[5], 100.0);
-    tijd.Advance(300);
+    time.Advance(300);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[2], 60.0);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[5], 100.0);
-    tijd.Advance(600);  // T2 ticks at 1000 ms, just before the stopwatch's tick
+    time.Advance(600);  // T2 ticks at 1000 ms, just before the stopwatch's tick
     EXPECT_TRUE(shared.TimerUitgang[2]);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[2], 90.0);
 
     // A reset timer keeps its gauge; Stop empties every gauge.
     t.TimerT[2]->SetEnabled(false);
-    tijd.Advance(300);
+    time.Advance(300);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[2], 90.0);
     CommandStop();
     for (double f : dashboardView.timerFlood) EXPECT_EQ(f, 0.0);
@@ -58,7 +58,7 @@ TEST_F(LadderTimersTest, StopwatchNeverDividesByAZeroPreset) {
     t.TimerT[1]->SetEnabled(true);  // started without a preset: never ticks
     shared.TimerResterend[1] = 500;
     t.TimerStopwatch->SetEnabled(true);
-    tijd.Advance(1000);
+    time.Advance(1000);
     EXPECT_FALSE(shared.TimerUitgang[1]);
     EXPECT_DOUBLE_EQ(dashboardView.timerFlood[1], 100.0);
     EXPECT_EQ(shared.TimerResterend[1], 0);
@@ -91,15 +91,15 @@ TEST(VbTimerManualTime, KeepsTheProgramsTimerRules) {
     }
     // Timers that fall due in one step fire in time order, and a handler may
     // change another timer.
-    std::vector<int> volgorde;
+    std::vector<int> order;
     VbTimer a(300, true), b(200, true);
-    a.onTimer = [&] { volgorde.push_back(1); };
+    a.onTimer = [&] { order.push_back(1); };
     b.onTimer = [&] {
-        volgorde.push_back(2);
+        order.push_back(2);
         a.SetEnabled(false);
     };
     VbTimer::AdvanceManualTime(1000);
-    EXPECT_EQ(volgorde, (std::vector<int>{2, 2, 2, 2, 2}));
+    EXPECT_EQ(order, (std::vector<int>{2, 2, 2, 2, 2}));
     VbTimer::SetManualTime(false);
 }
 

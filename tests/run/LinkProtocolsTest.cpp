@@ -8,38 +8,38 @@
 using namespace tamberlo;
 
 TEST(ArduinoProtocol, Commands) {
-    EXPECT_EQ(ArduinoUitgangCommando(5), "1/5/");
-    EXPECT_EQ(ArduinoUitgangCommando(0), "1/0/");
-    EXPECT_EQ(ArduinoUitgangCommando(255), "1/255/");
-    EXPECT_EQ(ArduinoPollCommando("ET"), "5/");
-    EXPECT_EQ(ArduinoPollCommando("AT"), "5/");
-    EXPECT_EQ(ArduinoPollCommando("TM"), "7/");
-    EXPECT_EQ(ArduinoPollCommando(""), "");
-    EXPECT_EQ(ArduinoPollCommando("et"), "");
+    EXPECT_EQ(ArduinoOutputCommand(5), "1/5/");
+    EXPECT_EQ(ArduinoOutputCommand(0), "1/0/");
+    EXPECT_EQ(ArduinoOutputCommand(255), "1/255/");
+    EXPECT_EQ(ArduinoPollCommand("ET"), "5/");
+    EXPECT_EQ(ArduinoPollCommand("AT"), "5/");
+    EXPECT_EQ(ArduinoPollCommand("TM"), "7/");
+    EXPECT_EQ(ArduinoPollCommand(""), "");
+    EXPECT_EQ(ArduinoPollCommand("et"), "");
 }
 
 TEST(ArduinoProtocol, NumbersAreBoundedDigitsOnly) {
-    EXPECT_EQ(LeesGetal("600\r\n"), 600);
-    EXPECT_EQ(LeesGetal("12x4"), 12);
-    EXPECT_EQ(LeesGetal(""), 0);
-    EXPECT_EQ(LeesGetal("-5"), 0);
-    EXPECT_EQ(LeesGetal("99999999999999"), 999999);  // six characters at most
+    EXPECT_EQ(ReadNumber("600\r\n"), 600);
+    EXPECT_EQ(ReadNumber("12x4"), 12);
+    EXPECT_EQ(ReadNumber(""), 0);
+    EXPECT_EQ(ReadNumber("-5"), 0);
+    EXPECT_EQ(ReadNumber("99999999999999"), 999999);  // six characters at most
 }
 
 TEST(ArduinoProtocol, RepliesByTheirFirstTwoLetters) {
-    auto a = LeesArduinoAntwoord("A3600");
-    EXPECT_EQ(a.soort, ArduinoAntwoord::Soort::Analoog);
-    EXPECT_EQ(a.kanaal, 3);
-    EXPECT_EQ(a.waarde, 600);
-    a = LeesArduinoAntwoord("DI5DI7");  // two run together: the first counts
-    EXPECT_EQ(a.soort, ArduinoAntwoord::Soort::Digitaal);
-    EXPECT_EQ(a.waarde, 5);
-    a = LeesArduinoAntwoord("TM");
-    EXPECT_EQ(a.soort, ArduinoAntwoord::Soort::Identiteit);
-    EXPECT_EQ(a.identiteit, "TM");
-    EXPECT_EQ(LeesArduinoAntwoord("A5100").soort, ArduinoAntwoord::Soort::Onbekend);
-    EXPECT_EQ(LeesArduinoAntwoord("di5").soort, ArduinoAntwoord::Soort::Onbekend);
-    EXPECT_EQ(LeesArduinoAntwoord("D").soort, ArduinoAntwoord::Soort::Onbekend);
+    auto a = ReadArduinoReply("A3600");
+    EXPECT_EQ(a.kind, ArduinoReply::Kind::Analog);
+    EXPECT_EQ(a.channel, 3);
+    EXPECT_EQ(a.value, 600);
+    a = ReadArduinoReply("DI5DI7");  // two run together: the first counts
+    EXPECT_EQ(a.kind, ArduinoReply::Kind::Digital);
+    EXPECT_EQ(a.value, 5);
+    a = ReadArduinoReply("TM");
+    EXPECT_EQ(a.kind, ArduinoReply::Kind::Identity);
+    EXPECT_EQ(a.identity, "TM");
+    EXPECT_EQ(ReadArduinoReply("A5100").kind, ArduinoReply::Kind::Unknown);
+    EXPECT_EQ(ReadArduinoReply("di5").kind, ArduinoReply::Kind::Unknown);
+    EXPECT_EQ(ReadArduinoReply("D").kind, ArduinoReply::Kind::Unknown);
 }
 
 TEST(ArduinoProtocol, FramerCutsAtAnyLineEnd) {
@@ -67,19 +67,19 @@ TEST(NetworkProtocol, Frame) {
 }
 
 TEST(NetworkProtocol, ValuesAfterKeys) {
-    EXPECT_EQ(ZoekWaarde("a1-100a0-50", "a0-"), 50);
-    EXPECT_EQ(ZoekWaarde("a1-100a0-50", "a1-"), 100);
-    EXPECT_EQ(ZoekWaarde("a1-100a0-50", "a2-"), std::nullopt);
-    EXPECT_EQ(ZoekWaarde("k8-", "k8-"), 0);
-    EXPECT_EQ(ZoekWaarde("k8-x", "k8-"), 0);
-    EXPECT_EQ(ZoekWaarde("a0-12.5", "a0-"), 13);  // to the nearest whole number
-    EXPECT_EQ(ZoekWaarde("a0-12.4", "a0-"), 12);
-    EXPECT_EQ(ZoekWaarde("k0-99999999999", "k0-"), 999999);
-    EXPECT_EQ(LeesNetwerkGetal("-5"), std::nullopt);
+    EXPECT_EQ(FindValue("a1-100a0-50", "a0-"), 50);
+    EXPECT_EQ(FindValue("a1-100a0-50", "a1-"), 100);
+    EXPECT_EQ(FindValue("a1-100a0-50", "a2-"), std::nullopt);
+    EXPECT_EQ(FindValue("k8-", "k8-"), 0);
+    EXPECT_EQ(FindValue("k8-x", "k8-"), 0);
+    EXPECT_EQ(FindValue("a0-12.5", "a0-"), 13);  // to the nearest whole number
+    EXPECT_EQ(FindValue("a0-12.4", "a0-"), 12);
+    EXPECT_EQ(FindValue("k0-99999999999", "k0-"), 999999);
+    EXPECT_EQ(ReadNetworkNumber("-5"), std::nullopt);
 }
 
 TEST(NetworkProtocol, FramerSplitsMergedAndJoinsSplit) {
-    NetwerkFramer f;
+    NetworkFramer f;
     const QString a = NetwerkBericht("di", "k8-5");
     const QString b = NetwerkBericht("an", "a0-7");
     EXPECT_EQ(f.Feed(a + b), (QStringList{"di\x01k8-5", "an\x01" "a0-7"}));
@@ -89,7 +89,7 @@ TEST(NetworkProtocol, FramerSplitsMergedAndJoinsSplit) {
 }
 
 TEST(NetworkProtocol, FramerDropsOverlongMessages) {
-    NetwerkFramer f;
+    NetworkFramer f;
     EXPECT_TRUE(f.Feed(QString(1'000'000, QLatin1Char('k'))).isEmpty());
     EXPECT_TRUE(f.Skipping());
     EXPECT_EQ(f.Feed(QString("tail") + QChar(13) + "st" + QChar(1) + QChar(13)), QStringList{"st\x01"});

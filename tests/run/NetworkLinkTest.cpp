@@ -40,25 +40,25 @@ protected:
     void SetUp() override {
         shared = SharedState{};
         dashboardView = DashboardView{};
-        NetwerkSocket().Close();
-        ResetNetwerkLink();
-        PeerLampen() = NetwerkPeerLampen{};
-        SetVerbindingsTimeoutMs(10000);
+        NetworkSocket().Close();
+        ResetNetworkLink();
+        PeerLamps() = NetworkPeerLamps{};
+        SetConnectTimeoutMs(10000);
         WinsockHost().SetRemoteHost("127.0.0.1");
         WinsockHost().SetRemotePort(peer.port());
     }
     void TearDown() override {
-        NetwerkSocket().Close();
+        NetworkSocket().Close();
         TimerLeesIngangen().SetEnabled(false);
     }
 
-    void verbind() {
+    void connectPeer() {
         MaakVerbinding();
         ASSERT_EQ(shared.Verbindingsstatus, 1);
         ASSERT_TRUE(WaitUntil([&] { return peer.count("dc") == 1; }));
     }
     // Sends from the peer and waits until the program has taken it.
-    void stuur(const QByteArray& bytes, const std::function<bool()>& taken) {
+    void send(const QByteArray& bytes, const std::function<bool()>& taken) {
         peer.sendRaw(bytes);
         ASSERT_TRUE(WaitUntil(taken));
     }
@@ -110,7 +110,7 @@ TEST_F(NetworkLinkTest, ConnectGreetsWithVeThenDc) {
     shared.DuWacht = -1;
     shared.AuWacht = -1;
     shared.TaalVlag = true;
-    verbind();
+    connectPeer();
     EXPECT_EQ(peer.messages, (QStringList{"ve|", "dc|"}));
     EXPECT_EQ(ladderView.status.caption, "Connected.");
     EXPECT_EQ(ladderView.status.backColor, 0x80FF80u);
@@ -149,7 +149,7 @@ TEST_F(NetworkLinkTest, PeerThatNeverAnswersTimesOut) {
     SilentPeer silent;
     ASSERT_NO_FATAL_FAILURE(silent.Open());
 
-    SetVerbindingsTimeoutMs(300);
+    SetConnectTimeoutMs(300);
     WinsockHost().SetRemotePort(silent.port());
     MaakVerbinding();
     EXPECT_EQ(shared.Verbindingsstatus, 0);
@@ -187,9 +187,9 @@ TEST_F(NetworkLinkTest, QuitDuringTheAttemptEndsIt) {
 }
 
 TEST_F(NetworkLinkTest, DigitalInputsAndTheirAcknowledgements) {
-    verbind();
+    connectPeer();
     auto& in = shared.IngangDigitaalNetw;
-    stuur(F("di", "k8-5"), [&] { return peer.count("dc") == 3; });
+    send(F("di", "k8-5"), [&] { return peer.count("dc") == 3; });
     EXPECT_EQ(in[8][1], -1);
     EXPECT_EQ(in[8][2], 0);
     EXPECT_EQ(in[8][3], -1);
@@ -198,7 +198,7 @@ TEST_F(NetworkLinkTest, DigitalInputsAndTheirAcknowledgements) {
 
     // Groups 4..6 use bits 3..7, group 7 rows 1..6; items for 7 and 8 are
     // each answered, and the frame once more: three "dc".
-    stuur(F("DI", "k4-8k7-63k8-0k0-31"), [&] { return peer.count("dc") == 6; });
+    send(F("DI", "k4-8k7-63k8-0k0-31"), [&] { return peer.count("dc") == 6; });
     EXPECT_EQ(in[4][1], -1);
     EXPECT_EQ(in[4][2], 0);
     for (int r = 1; r <= 6; ++r) EXPECT_EQ(in[7][r], -1) << r;
@@ -206,55 +206,55 @@ TEST_F(NetworkLinkTest, DigitalInputsAndTheirAcknowledgements) {
     EXPECT_EQ(in[8][1], 0);
 
     // An out-of-range pattern changes nothing, but is still answered.
-    stuur(F("di", "k0-999"), [&] { return peer.count("dc") == 7; });
+    send(F("di", "k0-999"), [&] { return peer.count("dc") == 7; });
     EXPECT_EQ(in[0][1], -1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(NetworkLinkTest, AnalogInputsAndLamps) {
-    verbind();
-    stuur(F("an", "a1-100a0-50"), [&] { return peer.count("ac") == 1; });
+    connectPeer();
+    send(F("an", "a1-100a0-50"), [&] { return peer.count("ac") == 1; });
     EXPECT_EQ(shared.IngangAnaloogNetw[4], 100);
     EXPECT_EQ(shared.IngangAnaloogNetw[0], 50);
-    stuur(F("an", "a7-300a6-7"), [&] { return peer.count("ac") == 2; });
+    send(F("an", "a7-300a6-7"), [&] { return peer.count("ac") == 2; });
     EXPECT_EQ(shared.IngangAnaloogNetw[7], 0);  // 300 is no analog value
     EXPECT_EQ(shared.IngangAnaloogNetw[3], 7);
-    EXPECT_EQ(ladderView.netwerkInColor, 0xC0FFC0u);
-    EXPECT_EQ(ladderView.netwerkUitColor, 0xC0FFFFu);
+    EXPECT_EQ(ladderView.networkInColor, 0xC0FFC0u);
+    EXPECT_EQ(ladderView.networkOutColor, 0xC0FFFFu);
     TimerNetwerkInVertraag().Tick();
     TimerNetwerkUitVertraag().Tick();
-    EXPECT_EQ(ladderView.netwerkInColor, 0xD7D7D7u);
-    EXPECT_EQ(ladderView.netwerkUitColor, 0xD7D7D7u);
+    EXPECT_EQ(ladderView.networkInColor, 0xD7D7D7u);
+    EXPECT_EQ(ladderView.networkOutColor, 0xD7D7D7u);
     EXPECT_FALSE(TimerNetwerkInVertraag().Enabled());
 }
 
 TEST_F(NetworkLinkTest, CardAndModuleLampsOfThePeer) {
-    verbind();
-    auto& l = PeerLampen();
-    stuur(F("kv", "3-5"), [&] { return l.vellemanGevonden[0] == 0x80FF80u; });
-    EXPECT_EQ(l.vellemanGevonden[1], 0x8080FFu);
-    EXPECT_EQ(l.vellemanGevonden[2], 0x80FF80u);
-    EXPECT_EQ(l.vellemanGevonden[3], 0x8080FFu);
-    stuur(F("kf", " 1"), [&] { return l.braskGevonden == 0x80FF80u; });
+    connectPeer();
+    auto& l = PeerLamps();
+    send(F("kv", "3-5"), [&] { return l.vellemanFound[0] == 0x80FF80u; });
+    EXPECT_EQ(l.vellemanFound[1], 0x8080FFu);
+    EXPECT_EQ(l.vellemanFound[2], 0x80FF80u);
+    EXPECT_EQ(l.vellemanFound[3], 0x8080FFu);
+    send(F("kf", " 1"), [&] { return l.braskFound == 0x80FF80u; });
     const auto rev = l.revision;
     peer.sendMessage("kf", "2");
     peer.sendMessage("st", "anything");
-    stuur(F("zz", "k0-1"), [&] { return l.revision == rev && peer.messages.size() >= 2; });
+    send(F("zz", "k0-1"), [&] { return l.revision == rev && peer.messages.size() >= 2; });
     Pump(30);
-    EXPECT_EQ(l.braskGevonden, 0x80FF80u);
+    EXPECT_EQ(l.braskFound, 0x80FF80u);
     EXPECT_EQ(l.revision, rev);
     EXPECT_EQ(shared.IngangDigitaalNetw[0][1], 0);  // unknown code: nothing
-    stuur(F("kf", "0"), [&] { return l.braskGevonden == 0x8080FFu; });
+    send(F("kf", "0"), [&] { return l.braskFound == 0x8080FFu; });
 }
 
 TEST_F(NetworkLinkTest, SplitAndMergedFrames) {
-    verbind();
+    connectPeer();
     peer.sendSplit(F("di", "k8-5"), 1);
     ASSERT_TRUE(WaitUntil([&] { return peer.count("dc") == 3; }));
     EXPECT_EQ(shared.IngangDigitaalNetw[8][1], -1);
 
     peer.sendRaw(F("an", "a0-9") + F("di", "k1-2") + F("kf", "1"));
-    ASSERT_TRUE(WaitUntil([&] { return PeerLampen().braskGevonden == 0x80FF80u; }));
+    ASSERT_TRUE(WaitUntil([&] { return PeerLamps().braskFound == 0x80FF80u; }));
     ASSERT_TRUE(WaitUntil([&] { return peer.count("ac") == 1 && peer.count("dc") == 4; }));
     EXPECT_EQ(shared.IngangAnaloogNetw[0], 9);
     EXPECT_EQ(shared.IngangDigitaalNetw[1][2], -1);
@@ -262,7 +262,7 @@ TEST_F(NetworkLinkTest, SplitAndMergedFrames) {
 }
 
 TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
-    verbind();
+    connectPeer();
     peer.ackDigital = false;
     peer.ackAnalog = false;
     shared.NetwUitgangen[0] = 5;
@@ -285,7 +285,7 @@ TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
     EXPECT_EQ(peer.count("au"), 1);
 
     // "CD" is no acknowledgement; "cd" is, even unframed and split.
-    stuur(F("CD"), [] { return true; });
+    send(F("CD"), [] { return true; });
     Pump(20);
     EXPECT_EQ(shared.DuWacht, -1);
     peer.sendSplit("c", 1);
@@ -298,7 +298,7 @@ TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
     EXPECT_EQ(peer.count("au"), 1);
 
     // "ca" inside any message counts too; then the analog change goes out.
-    stuur(F("st", "xcax"), [] { return shared.AuWacht == 0; });
+    send(F("st", "xcax"), [] { return shared.AuWacht == 0; });
     SendChangedNetworkOutputs();
     ASSERT_TRUE(WaitUntil([&] { return peer.count("au") == 2; }));
     EXPECT_EQ(peer.payloads("au")[1], "a1200");
@@ -314,7 +314,7 @@ TEST_F(NetworkLinkTest, OutputsWaitForTheirAcknowledgement) {
 }
 
 TEST_F(NetworkLinkTest, FailedSendIsSentAgainAfterReconnect) {
-    verbind();
+    connectPeer();
     peer.hangUp();
     ASSERT_TRUE(WaitUntil([] { return WinsockState() != 7; }));
     shared.NetwUitgangen[2] = 5;
@@ -325,7 +325,7 @@ TEST_F(NetworkLinkTest, FailedSendIsSentAgainAfterReconnect) {
     EXPECT_EQ(shared.NetwUitgangenVerzonden[2], 0);
 
     peer.messages.clear();
-    verbind();
+    connectPeer();
     SendChangedNetworkOutputs();
     ASSERT_TRUE(WaitUntil([&] { return peer.count("du") == 1; }));
     EXPECT_EQ(peer.payloads("du"), QStringList{"k2-5"});
@@ -333,7 +333,7 @@ TEST_F(NetworkLinkTest, FailedSendIsSentAgainAfterReconnect) {
 }
 
 TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
-    verbind();
+    connectPeer();
     shared.ProgrammaStatus = 1;
     shared.GeheugenToestand[3] = true;
     shared.Variabelen[2] = 44;
@@ -342,9 +342,9 @@ TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
     ladderTimers().TimerT[1]->SetInterval(1000);
     ladderTimers().TimerT[1]->SetEnabled(true);
     shared.NetwUitgangen[0] = 9;  // outputs keep their values
-    PeerLampen().braskGevonden = 0x80FF80;
+    PeerLamps().braskFound = 0x80FF80;
 
-    stuur(F("qu"), [] { return shared.ProgrammaStatus == 0; });
+    send(F("qu"), [] { return shared.ProgrammaStatus == 0; });
     EXPECT_EQ(shared.Verbindingsstatus, 0);
     EXPECT_EQ(WinsockState(), 0);
     EXPECT_FALSE(shared.GeheugenToestand[3]);
@@ -357,13 +357,13 @@ TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
     EXPECT_TRUE(TimerLeesIngangen().Enabled());
-    EXPECT_EQ(PeerLampen().braskGevonden, 0x8080FFu);
+    EXPECT_EQ(PeerLamps().braskFound, 0x8080FFu);
     Pump(20);
     EXPECT_EQ(peer.count("qu"), 0);  // no quit is sent back
 }
 
 TEST_F(NetworkLinkTest, PauseOrStopSendsQuit) {
-    verbind();
+    connectPeer();
     QuitNetworkLink();
     EXPECT_EQ(shared.Verbindingsstatus, 0);
     EXPECT_EQ(WinsockState(), 0);
@@ -391,14 +391,14 @@ public:
 }  // namespace
 
 TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
-    verbind();
+    connectPeer();
     shared.TaalVlag = true;
-    stuur("xyz\r", [&] { return dialogs.messages.size() == 1; });
+    send("xyz\r", [&] { return dialogs.messages.size() == 1; });
     EXPECT_EQ(dialogs.titles[0], "Error in recieving.");
     EXPECT_EQ(dialogs.messages[0], "Unknown dataformat: \r\nxyz\r");
 
     // Many bad messages in one read: one box.
-    stuur("bad1\rbad2\rd\x01k0-1\r", [&] { return dialogs.messages.size() >= 2; });
+    send("bad1\rbad2\rd\x01k0-1\r", [&] { return dialogs.messages.size() >= 2; });
     Pump(20);
     EXPECT_EQ(dialogs.messages.size(), 2);
 
@@ -409,14 +409,14 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
             peer.sendRaw("worse\r");
             Pump(100);
         };
-        stuur("bad3\r", [&] { return slow.messages.size() >= 1; });
+        send("bad3\r", [&] { return slow.messages.size() >= 1; });
         Pump(50);
         EXPECT_EQ(slow.messages.size(), 1);
     }
     SetDialogs(&dialogs);
     // Endless bytes without an end: no box, no growth; the link recovers.
     peer.sendRaw(QByteArray(200000, 'k'));
-    stuur("\r" + F("di", "k3-1"), [&] { return shared.IngangDigitaalNetw[3][1] == -1; });
+    send("\r" + F("di", "k3-1"), [&] { return shared.IngangDigitaalNetw[3][1] == -1; });
 }
 
 TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
@@ -426,10 +426,10 @@ TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
     shared.Acties[1] = {1, 10, 1, 1, 1, 0, 0, 0, 0, 0};
     shared.Condities[4] = {1, 10, 11, 0, 1, 0};
     shared.Acties[2] = {1, 10, 2, 1, 1, 0, 0, 0, 0, 0};
-    bool begonnen = false;
+    bool started = false;
     peer.onMessage = [&](const QString& code, const QString& payload) {
-        if (code == "dc" && !begonnen) {
-            begonnen = true;
+        if (code == "dc" && !started) {
+            started = true;
             peer.sendMessage("di", "k0-1");
         } else if (code == "du" && payload == "k0-1") {
             peer.sendMessage("di", "k0-0");
@@ -437,9 +437,9 @@ TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
             peer.sendMessage("qu");
         }
     };
-    QTimer bewaker;  // a broken path ends the run instead of hanging the test
-    QObject::connect(&bewaker, &QTimer::timeout, [] { CommandStop(); });
-    bewaker.start(10000);
+    QTimer guard;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+    guard.start(10000);
     CommandStart();
     EXPECT_EQ(peer.payloads("du"), (QStringList{"k0-1", "k0-0"}));
     EXPECT_EQ(peer.messages.first(), "ve|");
@@ -451,11 +451,11 @@ TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
 }
 
 TEST_F(NetworkLinkTest, NewAttemptAfterThePeerHungUp) {
-    verbind();
+    connectPeer();
     shared.Verbindingsstatus = 0;  // the run ended without closing the socket
     peer.hangUp();
     ASSERT_TRUE(WaitUntil([] { return WinsockState() == 8; }));
     peer.messages.clear();
-    verbind();
+    connectPeer();
     EXPECT_EQ(peer.messages.first(), "ve|");
 }

@@ -22,45 +22,45 @@ protected:
     // Runs row r as the action executor does on one pass and returns the library calls it made.
     Log pass(int r) {
         cards.log.clear();
-        UitgangActie(r);
+        OutputAction(r);
         ExpectSelectedBeforeEveryCardCall(cards.log);
         return cards.log;
     }
 };
 
 TEST_F(VellemanOutputs, SetAndResetOneOutputDriveTheCardOnEveryPass) {
-    actie(1, 11, 1, 3);
+    action(1, 11, 1, 3);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(3)@1"}));
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(3)@1"}));
     EXPECT_TRUE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 4);
-    EXPECT_EQ(dashboardView.digUitVelPar[13], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[13], true);
 
-    actie(2, 11, 2, 3);
+    action(2, 11, 2, 3);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(3)@1"}));
     EXPECT_FALSE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
-    EXPECT_EQ(dashboardView.digUitVelPar[13], false);
+    EXPECT_EQ(dashboardView.digOutVelPar[13], false);
     EXPECT_EQ(cards.digitalOut[1], 0);
 }
 
 TEST_F(VellemanOutputs, CardNotFoundGetsNoCallButTheImagesChange) {
-    actie(1, 10, 1, 8);
+    action(1, 10, 1, 8);
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.VellemanUitByte[0], 128);
-    EXPECT_EQ(dashboardView.digUitVelPar[8], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[8], true);
 }
 
 TEST_F(VellemanOutputs, SetAllActsOnlyWhileTheByteIsNotAllOn) {
-    actie(1, 11, 1, 9);
+    action(1, 11, 1, 9);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 255);
-    dashboardView.digUitVelPar[11] = false;  // a lamp it would light again if it acted
+    dashboardView.digOutVelPar[11] = false;  // a lamp it would light again if it acted
     EXPECT_EQ(pass(1), Log{});
-    EXPECT_EQ(dashboardView.digUitVelPar[11], false);
+    EXPECT_EQ(dashboardView.digOutVelPar[11], false);
 
     // A reset of output 3 leaves 251, so the next set all acts again.
-    actie(2, 11, 2, 3);
+    action(2, 11, 2, 3);
     pass(2);
     EXPECT_EQ(shared.VellemanUitByte[1], 251);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
@@ -70,7 +70,7 @@ TEST_F(VellemanOutputs, SetAllActsOnlyWhileTheByteIsNotAllOn) {
 TEST_F(VellemanOutputs, ResetAllActsOnlyWhileTheByteIsNotAllOff) {
     velleman::SetCurrentDevice(1);
     velleman::WriteAllDigital(0);  // as the search leaves a card
-    actie(1, 11, 2, 9);
+    action(1, 11, 2, 9);
     EXPECT_EQ(pass(1), Log{});
     shared.VellemanUitByte[1] = 6;
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearAllDigital()@1"}));
@@ -79,21 +79,21 @@ TEST_F(VellemanOutputs, ResetAllActsOnlyWhileTheByteIsNotAllOff) {
 }
 
 TEST_F(VellemanOutputs, InvertOneActsOncePerActivation) {
-    actie(1, 11, 3, 2);
+    action(1, 11, 3, 2);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(2)@1"}));
     EXPECT_TRUE(shared.ActieUitgevoerd[1]);
     EXPECT_EQ(pass(1), Log{});
     shared.ActieUitgevoerd[1] = false;  // the rung stopped holding and holds again
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(2)@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
-    EXPECT_EQ(dashboardView.digUitVelPar[12], false);
+    EXPECT_EQ(dashboardView.digOutVelPar[12], false);
 }
 
 TEST_F(VellemanOutputs, InvertAllBuildsTheByteFromTheStatesAndTwoRungsCancelOut) {
-    actie(1, 11, 1, 1);
+    action(1, 11, 1, 1);
     pass(1);
-    actie(2, 11, 3, 9);
-    actie(3, 11, 3, 9);
+    action(2, 11, 3, 9);
+    action(3, 11, 3, 9);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "WriteAllDigital(254)@1"}));
     EXPECT_EQ(pass(3), (Log{"SetCurrentDevice(1)", "WriteAllDigital(1)@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 1);
@@ -102,7 +102,7 @@ TEST_F(VellemanOutputs, InvertAllBuildsTheByteFromTheStatesAndTwoRungsCancelOut)
 }
 
 TEST_F(VellemanOutputs, AfterAllOutputsOffTheNextSetAllDrivesTheCardAgain) {
-    actie(1, 11, 1, 9);
+    action(1, 11, 1, 9);
     pass(1);
     // All outputs off: the card is cleared, the images are left as they are.
     velleman::SetCurrentDevice(1);
@@ -112,29 +112,29 @@ TEST_F(VellemanOutputs, AfterAllOutputsOffTheNextSetAllDrivesTheCardAgain) {
 }
 
 TEST_F(VellemanOutputs, AfterStopTheNextResetAllClearsTheCardAgain) {
-    actie(1, 11, 1, 9);
+    action(1, 11, 1, 9);
     pass(1);
     // Stop: the states and bytes go to off, the card keeps its outputs.
     shared.UitgangDigitaal[1] = {};
     shared.VellemanUitByte[1] = 0;
-    actie(2, 11, 2, 9);
+    action(2, 11, 2, 9);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "ClearAllDigital()@1"}));
     EXPECT_EQ(cards.digitalOut[1], 0);
     EXPECT_EQ(pass(2), Log{});
 }
 
 TEST_F(VellemanOutputs, ValuesTheEditorNeverWritesAreNoOps) {
-    for (auto [code, op, out, netw] : {std::array{11, 1, 0, 0}, {11, 1, 10, 0}, {11, 1, -3, 0}, {11, 0, 1, 0},
+    for (auto [code, op, out, network] : {std::array{11, 1, 0, 0}, {11, 1, 10, 0}, {11, 1, -3, 0}, {11, 0, 1, 0},
                                        {11, 4, 1, 0}, {11, 1, 1, 2}, {14, 1, 1, 0}, {44, 1, 1, 0},
                                        {34, 1, 1, 0}, {51, 1, 1, 0}, {-1, 1, 1, 0}, {11, 1, 1, -1}}) {
-        actie(1, code, op, out, netw);
-        EXPECT_EQ(pass(1), Log{}) << code << " " << op << " " << out << " " << netw;
+        action(1, code, op, out, network);
+        EXPECT_EQ(pass(1), Log{}) << code << " " << op << " " << out << " " << network;
     }
     EXPECT_TRUE(ports.log.empty());
     EXPECT_TRUE(kelvanor.log.empty());
     EXPECT_TRUE(arduino.isEmpty());
-    UitgangActie(-1);
-    UitgangActie(91);
+    OutputAction(-1);
+    OutputAction(91);
     EXPECT_EQ(shared.UitgangDigitaal, SharedState{}.UitgangDigitaal);
     EXPECT_EQ(shared.NetwUitgangen, SharedState{}.NetwUitgangen);
     EXPECT_FALSE(shared.ActieUitgevoerd[1]);
@@ -145,22 +145,22 @@ TEST_F(VellemanOutputs, ValuesTheEditorNeverWritesAreNoOps) {
 class AnalogOutputs : public VellemanOutputs {};
 
 TEST_F(AnalogOutputs, SetWritesOnlyWhenTheValueDiffersFromTheOneShown) {
-    actie(1, 21, 1, 100);
+    action(1, 21, 1, 100);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "OutputAnalogChannel(1,100)@1"}));
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.AnaloogUitA1[1], 100);
-    EXPECT_EQ(dashboardView.anaUitDecimaal[3], "100");
-    EXPECT_NEAR(dashboardView.analoogUit[3], 100 / 2.55, 1e-9);
-    actie(2, 21, 2, 7);
+    EXPECT_EQ(dashboardView.analogOutDecimal[3], "100");
+    EXPECT_NEAR(dashboardView.analogOut[3], 100 / 2.55, 1e-9);
+    action(2, 21, 2, 7);
     EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "OutputAnalogChannel(2,7)@1"}));
-    EXPECT_EQ(dashboardView.anaUitDecimaal[4], "7");
+    EXPECT_EQ(dashboardView.analogOutDecimal[4], "7");
     EXPECT_EQ(cards.analog2Out[1], 7);
 }
 
 TEST_F(AnalogOutputs, RaiseAndLowerStayWithinAByte) {
     auto run = [&](int start, int code) {
         shared.AnaloogUitA1[1] = Integer(start);
-        actie(1, 21, 1, code);
+        action(1, 21, 1, code);
         pass(1);
         return shared.AnaloogUitA1[1];
     };
@@ -172,7 +172,7 @@ TEST_F(AnalogOutputs, RaiseAndLowerStayWithinAByte) {
 }
 
 TEST_F(AnalogOutputs, RaiseByOneCountsUpOnEveryPassWithoutWaitForNot) {
-    actie(1, 21, 1, 1001);
+    action(1, 21, 1, 1001);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "OutputAnalogChannel(1," + std::to_string(i) + ")@1"}));
     }
@@ -181,7 +181,7 @@ TEST_F(AnalogOutputs, RaiseByOneCountsUpOnEveryPassWithoutWaitForNot) {
 }
 
 TEST_F(AnalogOutputs, WaitForNotActsOncePerActivation) {
-    actie(1, 21, 1, 1001, 0, 1);
+    action(1, 21, 1, 1001, 0, 1);
     pass(1);
     pass(1);
     EXPECT_EQ(shared.AnaloogUitA1[1], 1);
@@ -190,31 +190,31 @@ TEST_F(AnalogOutputs, WaitForNotActsOncePerActivation) {
     EXPECT_EQ(shared.AnaloogUitA1[1], 2);
     // A channel other than 1 or 2 changes nothing but still counts as done.
     shared.ActieUitgevoerd[1] = false;
-    actie(1, 21, 3, 50, 0, 1);
+    action(1, 21, 3, 50, 0, 1);
     EXPECT_EQ(pass(1), Log{});
     EXPECT_TRUE(shared.ActieUitgevoerd[1]);
 }
 
 TEST_F(AnalogOutputs, CardNotFoundShowsTheValueWithoutACall) {
-    actie(1, 20, 2, 30);
+    action(1, 20, 2, 30);
     EXPECT_EQ(pass(1), Log{});
-    EXPECT_EQ(dashboardView.anaUitDecimaal[2], "30");
+    EXPECT_EQ(dashboardView.analogOutDecimal[2], "30");
     EXPECT_EQ(shared.AnaloogUitA2[0], 30);
 }
 
 TEST_F(AnalogOutputs, NetworkValuesGoIntoTheNetworkImageOnly) {
     shared.NetwAnaUitgangen[2][2] = 10;
-    actie(1, 22, 2, 1005, 1);
+    action(1, 22, 2, 1005, 1);
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(pass(1), Log{});
     EXPECT_EQ(shared.NetwAnaUitgangen[2][2], 20);
-    EXPECT_EQ(dashboardView.anaUitDecimaalNetw[6], "20");
-    EXPECT_NEAR(dashboardView.analoogUitNetw[6], 20 / 2.55, 1e-9);
+    EXPECT_EQ(dashboardView.analogOutDecimalNetwork[6], "20");
+    EXPECT_NEAR(dashboardView.analogOutNetwork[6], 20 / 2.55, 1e-9);
     EXPECT_EQ(shared.AnaloogUitA2[2], 0);
 }
 
 TEST_F(AnalogOutputs, ACardWrittenElsewhereIsDrivenAgain) {
-    actie(1, 21, 1, 100);
+    action(1, 21, 1, 100);
     pass(1);
     velleman::SetCurrentDevice(1);
     velleman::OutputAllAnalog(0, 0);  // as a search does
@@ -226,38 +226,38 @@ TEST_F(AnalogOutputs, ACardWrittenElsewhereIsDrivenAgain) {
 class PortOutputs : public DeviceTest {};
 
 TEST_F(PortOutputs, EveryOperationWritesThePortOnEveryPass) {
-    actie(1, 31, 1, 3);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 31, 1, 3);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(ports.log, (Log{"Out32(0x378,4)", "Out32(0x378,4)"}));
-    EXPECT_EQ(dashboardView.digUitVelPar[43], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[43], true);
     ports.log.clear();
 
-    actie(2, 32, 1, 9);
-    actie(3, 33, 2, 9);
-    actie(4, 31, 2, 3);
-    UitgangActie(2);
-    UitgangActie(3);
-    UitgangActie(3);
-    UitgangActie(4);
+    action(2, 32, 1, 9);
+    action(3, 33, 2, 9);
+    action(4, 31, 2, 3);
+    OutputAction(2);
+    OutputAction(3);
+    OutputAction(3);
+    OutputAction(4);
     EXPECT_EQ(ports.log, (Log{"Out32(0x278,255)", "Out32(0x3BC,0)", "Out32(0x3BC,0)", "Out32(0x378,0)"}));
     EXPECT_EQ(shared.PoortUitByte[2], 255);
     EXPECT_TRUE(shared.UitgangDigitaal[5][8]);
-    EXPECT_EQ(dashboardView.digUitVelPar[58], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[58], true);
 }
 
 TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
     shared.ParallellePoortAdressen[0] = 0xC000;  // a high address passes as a negative 16-bit number
-    actie(1, 31, 1, 1);
-    UitgangActie(1);
-    actie(2, 31, 3, 9);
-    UitgangActie(2);
-    UitgangActie(2);
+    action(1, 31, 1, 1);
+    OutputAction(1);
+    action(2, 31, 3, 9);
+    OutputAction(2);
+    OutputAction(2);
     EXPECT_EQ(ports.log, (Log{"Out32(0xC000,1)", "Out32(0xC000,254)"}));
     EXPECT_FALSE(shared.UitgangDigitaal[4][1]);
     EXPECT_TRUE(shared.UitgangDigitaal[4][2]);
-    actie(3, 31, 3, 2);
-    UitgangActie(3);
+    action(3, 31, 3, 2);
+    OutputAction(3);
     EXPECT_EQ(ports.written[0xC000], 252);
 }
 
@@ -298,60 +298,60 @@ protected:
 };
 
 TEST_F(ModuleOutputs, AByteIsSentOnlyWhenItChanged) {
-    actie(1, 40, 1, 1);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 40, 1, 1);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     EXPECT_EQ(dashboardView.brask, "1");
-    EXPECT_EQ(dashboardView.digUitVelPar[71], true);
-    actie(2, 40, 1, 9);
-    UitgangActie(2);
+    EXPECT_EQ(dashboardView.digOutVelPar[71], true);
+    action(2, 40, 1, 9);
+    OutputAction(2);
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(255)");
 }
 
 TEST_F(ModuleOutputs, WithoutAModuleNothingIsSentUntilTheNextChange) {
     shared.ModuleAanwezig = 0;
-    actie(1, 40, 1, 2);
-    UitgangActie(1);
+    action(1, 40, 1, 2);
+    OutputAction(1);
     EXPECT_TRUE(kelvanor.log.empty());
     EXPECT_EQ(dashboardView.brask, "2");
     EXPECT_EQ(shared.ModuleUitByteVerzonden[0], 2);
     shared.ModuleAanwezig = 1;
-    UitgangActie(1);
+    OutputAction(1);
     EXPECT_TRUE(kelvanor.log.empty());
-    actie(2, 40, 1, 3);
-    UitgangActie(2);
+    action(2, 40, 1, 3);
+    OutputAction(2);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(6)"}));
 }
 
 TEST_F(ModuleOutputs, ModuleCodesShareStatesAndLampsButKeepTheirOwnBytes) {
-    actie(1, 41, 1, 4);
-    actie(2, 43, 1, 5);
-    UitgangActie(1);
-    UitgangActie(2);
+    action(1, 41, 1, 4);
+    action(2, 43, 1, 5);
+    OutputAction(1);
+    OutputAction(2);
     EXPECT_EQ(shared.ModuleUitByte[1], 8);
     EXPECT_EQ(shared.ModuleUitByte[3], 16);
     EXPECT_TRUE(shared.UitgangDigitaal[7][4] && shared.UitgangDigitaal[7][5]);
-    EXPECT_EQ(dashboardView.digUitVelPar[75], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[75], true);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(8)"}));  // code 43 is never sent
 }
 
 TEST_F(ModuleOutputs, InvertActsOncePerActivation) {
-    actie(1, 40, 3, 9);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 40, 3, 9);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
     EXPECT_TRUE(shared.ActieUitgevoerd[1]);
 }
 
 TEST_F(ModuleOutputs, AfterAllOutputsOffTheNextActionSendsTheByteAgain) {
-    actie(1, 40, 1, 1);
-    UitgangActie(1);
+    action(1, 40, 1, 1);
+    OutputAction(1);
     Kelvanor1().SetDigitalOutput0(0);  // all outputs off
     kelvanor.log.clear();
-    UitgangActie(1);
+    OutputAction(1);
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
-    UitgangActie(1);
+    OutputAction(1);
     EXPECT_EQ(kelvanor.log.size(), 1u);
 }
 
@@ -371,62 +371,62 @@ TEST_F(ModuleOutputs, AfterAllOutputsOffAHeldInvertDrivesTheModuleAgain) {
 class ArduinoOutputsTest : public DeviceTest {};
 
 TEST_F(ArduinoOutputsTest, SetAndResetSendOnlyWhenTheStateChanges) {
-    actie(1, 50, 1, 3);
-    UitgangActie(1);
-    UitgangActie(1);
-    actie(2, 50, 2, 3);
-    UitgangActie(2);
-    UitgangActie(2);
+    action(1, 50, 1, 3);
+    OutputAction(1);
+    OutputAction(1);
+    action(2, 50, 2, 3);
+    OutputAction(2);
+    OutputAction(2);
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/"}));
-    EXPECT_EQ(dashboardView.digUitVelPar[103], false);
-    actie(3, 50, 1, 9);
-    UitgangActie(3);
-    UitgangActie(3);
-    actie(4, 50, 2, 9);
-    UitgangActie(4);
-    UitgangActie(4);
+    EXPECT_EQ(dashboardView.digOutVelPar[103], false);
+    action(3, 50, 1, 9);
+    OutputAction(3);
+    OutputAction(3);
+    action(4, 50, 2, 9);
+    OutputAction(4);
+    OutputAction(4);
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/", "1/255/", "1/0/"}));
     EXPECT_EQ(dashboardView.icp, "0");  // set and reset leave the labels
 }
 
 TEST_F(ArduinoOutputsTest, InvertSendsOnceAndRefreshesTheLabels) {
     shared.ModuleUitByte[0] = 9;
-    actie(1, 50, 3, 8);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 50, 3, 8);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(arduino, (QStringList{"1/128/"}));
     EXPECT_EQ(dashboardView.icp, "128");
     EXPECT_EQ(dashboardView.brask, "9");
-    actie(2, 50, 3, 9);
-    UitgangActie(2);
+    action(2, 50, 3, 9);
+    OutputAction(2);
     EXPECT_EQ(arduino.last(), "1/127/");
 }
 
 TEST_F(ArduinoOutputsTest, AClosedPortGetsNothingButTheStateChanges) {
     arduinoOpen = false;
-    actie(1, 50, 1, 1);
-    UitgangActie(1);
+    action(1, 50, 1, 1);
+    OutputAction(1);
     EXPECT_TRUE(arduino.isEmpty());
     EXPECT_TRUE(shared.UitgangDigitaal[8][1]);
     EXPECT_EQ(shared.ArduinoUitByte, 1);
     arduinoOpen = true;
-    UitgangActie(1);  // the state did not change: nothing is retried
+    OutputAction(1);  // the state did not change: nothing is retried
     EXPECT_TRUE(arduino.isEmpty());
 }
 
 TEST_F(ArduinoOutputsTest, TheBoardIsDrivenAgainWhenItNoLongerShowsTheImage) {
-    actie(1, 50, 1, 1);
-    UitgangActie(1);
-    ArduinoZetUitgangenEnOnthoud(0);  // all outputs off
-    UitgangActie(1);
+    action(1, 50, 1, 1);
+    OutputAction(1);
+    ArduinoSetOutputsAndRemember(0);  // all outputs off
+    OutputAction(1);
     EXPECT_EQ(arduino, (QStringList{"1/1/", "1/0/", "1/1/"}));
-    UitgangActie(1);
+    OutputAction(1);
     EXPECT_EQ(arduino.size(), 3);
 
     // Stop clears the states but the board keeps output 1: a reset switches it off.
     shared.UitgangDigitaal[8] = {};
-    actie(2, 50, 2, 1);
-    UitgangActie(2);
+    action(2, 50, 2, 1);
+    OutputAction(2);
     EXPECT_EQ(arduino.last(), "1/0/");
 }
 
@@ -435,31 +435,31 @@ TEST_F(ArduinoOutputsTest, TheBoardIsDrivenAgainWhenItNoLongerShowsTheImage) {
 class NetworkOutputs : public DeviceTest {};
 
 TEST_F(NetworkOutputs, SetAndResetOneChangeOnlyWhatDiffers) {
-    actie(1, 12, 1, 2, 1);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 12, 1, 2, 1);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(shared.NetwUitgangen[2], 2);
-    EXPECT_EQ(dashboardView.digUitVelParNetw[22], true);
-    actie(2, 12, 2, 2, 1);
-    UitgangActie(2);
-    UitgangActie(2);
+    EXPECT_EQ(dashboardView.digOutVelParNetwork[22], true);
+    action(2, 12, 2, 2, 1);
+    OutputAction(2);
+    OutputAction(2);
     EXPECT_EQ(shared.NetwUitgangen[2], 0);
-    EXPECT_EQ(dashboardView.digUitVelParNetw[22], false);
+    EXPECT_EQ(dashboardView.digOutVelParNetwork[22], false);
     EXPECT_TRUE(cards.log.empty());
     EXPECT_EQ(shared.UitgangDigitaal, SharedState{}.UitgangDigitaal);
 }
 
 TEST_F(NetworkOutputs, EveryInterfaceHasItsOwnIndex) {
-    actie(1, 32, 1, 9, 1);
-    actie(2, 42, 1, 9, 1);
-    actie(3, 50, 1, 9, 1);
-    actie(4, 13, 1, 1, 1);
-    for (int r = 1; r <= 4; ++r) UitgangActie(r);
+    action(1, 32, 1, 9, 1);
+    action(2, 42, 1, 9, 1);
+    action(3, 50, 1, 9, 1);
+    action(4, 13, 1, 1, 1);
+    for (int r = 1; r <= 4; ++r) OutputAction(r);
     EXPECT_EQ(shared.NetwUitgangen[5], 255);
     EXPECT_EQ(shared.NetwUitgangen[7], 255);
     EXPECT_EQ(shared.NetwUitgangen[8], 255);  // the Arduino too: all eight, as its lamps show
     EXPECT_EQ(shared.NetwUitgangen[3], 1);
-    EXPECT_EQ(dashboardView.digUitVelParNetw[88], true);
+    EXPECT_EQ(dashboardView.digOutVelParNetwork[88], true);
     EXPECT_TRUE(ports.log.empty());
     EXPECT_TRUE(kelvanor.log.empty());
     EXPECT_TRUE(arduino.isEmpty());
@@ -467,20 +467,20 @@ TEST_F(NetworkOutputs, EveryInterfaceHasItsOwnIndex) {
 
 TEST_F(NetworkOutputs, ResetAllAndInvertsFollowTheirOneShotRules) {
     shared.NetwUitgangen[0] = 0b1010;
-    actie(1, 10, 3, 9, 1);
-    UitgangActie(1);
-    UitgangActie(1);
+    action(1, 10, 3, 9, 1);
+    OutputAction(1);
+    OutputAction(1);
     EXPECT_EQ(shared.NetwUitgangen[0], 0b11110101);
-    EXPECT_EQ(dashboardView.digUitVelParNetw[1], true);
-    EXPECT_EQ(dashboardView.digUitVelParNetw[2], false);
-    actie(2, 10, 3, 1, 1);
-    UitgangActie(2);
-    UitgangActie(2);
+    EXPECT_EQ(dashboardView.digOutVelParNetwork[1], true);
+    EXPECT_EQ(dashboardView.digOutVelParNetwork[2], false);
+    action(2, 10, 3, 1, 1);
+    OutputAction(2);
+    OutputAction(2);
     EXPECT_EQ(shared.NetwUitgangen[0], 0b11110100);
-    actie(3, 10, 2, 9, 1);
-    UitgangActie(3);
+    action(3, 10, 2, 9, 1);
+    OutputAction(3);
     EXPECT_EQ(shared.NetwUitgangen[0], 0);
-    for (int n = 1; n <= 8; ++n) EXPECT_EQ(dashboardView.digUitVelParNetw[n], false);
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(dashboardView.digOutVelParNetwork[n], false);
 }
 
 }  // namespace
@@ -491,10 +491,10 @@ namespace {
 // images: the next action that should switch an output on does so again.
 TEST_F(VellemanOutputs, AfterTheAllOutputsOffCommandEveryInterfaceIsDrivenAgain) {
     shared.ModuleAanwezig = 1;
-    actie(1, 11, 1, 9);
-    actie(2, 40, 1, 1);
-    actie(3, 50, 1, 2);
-    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    action(1, 11, 1, 9);
+    action(2, 40, 1, 1);
+    action(3, 50, 1, 2);
+    for (int r = 1; r <= 3; ++r) OutputAction(r);
     CommandResetAll();
     EXPECT_EQ(cards.digitalOut[1], 0);
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
@@ -502,12 +502,12 @@ TEST_F(VellemanOutputs, AfterTheAllOutputsOffCommandEveryInterfaceIsDrivenAgain)
 
     cards.log.clear();
     kelvanor.log.clear();
-    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    for (int r = 1; r <= 3; ++r) OutputAction(r);
     EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     EXPECT_EQ(arduino.last(), "1/2/");
     // And only once: the hardware shows the images again.
-    for (int r = 1; r <= 3; ++r) UitgangActie(r);
+    for (int r = 1; r <= 3; ++r) OutputAction(r);
     EXPECT_EQ(cards.log.size(), 2u);
     EXPECT_EQ(kelvanor.log.size(), 1u);
     EXPECT_EQ(arduino.size(), 3);

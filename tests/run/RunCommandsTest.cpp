@@ -14,45 +14,45 @@ namespace {
 class RunCommandsTest : public RunTest {
 protected:
     // Rung 1: F1 held down increases A by 1; the start-only row adds 10 to B.
-    void KleinProgramma() {
-        Conditie(1, {3, 2, 1});
-        Actie(1, {3, 2, 1, 2, 1});
-        Actie(0, {3, 2, 2, 2, 10});
+    void SmallProgram() {
+        SetCondition(1, {3, 2, 1});
+        SetAction(1, {3, 2, 1, 2, 1});
+        SetAction(0, {3, 2, 2, 2, 10});
     }
 };
 
 TEST_F(RunCommandsTest, StartIsRefusedWithoutConditionsOrActions) {
     CommandStart();
-    ASSERT_EQ(dialogen.messages, QStringList{"U moet nog wel Condities invoeren!."});
+    ASSERT_EQ(fakeDialogs.messages, QStringList{"U moet nog wel Condities invoeren!."});
     EXPECT_EQ(shared.ProgrammaStatus, 0);
-    EXPECT_EQ(ladderView.leftRailColor, kKleurZwart);  // drawn unpowered again
+    EXPECT_EQ(ladderView.leftRailColor, kColorBlack);  // drawn unpowered again
 
     // Conditions but only a start-only action: refused as having no action, in English.
-    dialogen.messages.clear();
+    fakeDialogs.messages.clear();
     shared.TaalVlag = true;
-    Conditie(5, {3, 1, 0, 0});
-    Actie(0, {3, 1, 1, 2});
+    SetCondition(5, {3, 1, 0, 0});
+    SetAction(0, {3, 1, 1, 2});
     CommandStart();
-    EXPECT_EQ(dialogen.messages, QStringList{"You'll have to introduce Actions!."});
+    EXPECT_EQ(fakeDialogs.messages, QStringList{"You'll have to introduce Actions!."});
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_FALSE(shared.GeheugenToestand[2]);  // the start-only row did not run
     EXPECT_FALSE(shared.ConditieResultaat[4]);
 }
 
 TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
-    KleinProgramma();
-    Actie(2, {3, 1, 1, 4});  // rung 2 (all empty) sets M4
+    SmallProgram();
+    SetAction(2, {3, 1, 1, 4});  // rung 2 (all empty) sets M4
     functionKeys().SetHeld(1, true);  // F1 held down for the whole run
-    int cycli = 0;
-    BijElkeEventPoint([&] {
-        ++cycli;
-        if (cycli == 1) {  // before the first cycle the run is already on
+    int cycleCount = 0;
+    AtEveryEventPoint([&] {
+        ++cycleCount;
+        if (cycleCount == 1) {  // before the first cycle the run is already on
             EXPECT_EQ(shared.ProgrammaStatus, 1);
             EXPECT_EQ(ladderView.startStopColor, 0x8080FFu);
             EXPECT_FALSE(TimerLeesIngangen().Enabled());
             EXPECT_TRUE(TimerSerialPort().Enabled());
         }
-        if (cycli < 5) return true;
+        if (cycleCount < 5) return true;
         EXPECT_EQ(shared.Variabelen[1], 1);  // once per activation
         EXPECT_TRUE(shared.GeheugenToestand[4]);
         CommandStop();
@@ -61,50 +61,50 @@ TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
     CommandStart();  // returns when the run ends
     functionKeys().ReleaseAll();
 
-    EXPECT_EQ(cycli, 5);
-    EXPECT_TRUE(dialogen.messages.isEmpty());
+    EXPECT_EQ(cycleCount, 5);
+    EXPECT_TRUE(fakeDialogs.messages.isEmpty());
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[1], 0);
     EXPECT_EQ(shared.Variabelen[2], 0);
     EXPECT_EQ(ladderView.varCaption[1], "0");
     EXPECT_FALSE(shared.GeheugenToestand[4]);
-    EXPECT_EQ(ladderView.geheugenColor[4], 0xFFFFC0u);
+    EXPECT_EQ(ladderView.memoryColor[4], 0xFFFFC0u);
     EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
-    EXPECT_EQ(ladderView.leftRailColor, kKleurZwart);
+    EXPECT_EQ(ladderView.leftRailColor, kColorBlack);
     EXPECT_FALSE(shared.ConditieResultaat[4]);
-    EXPECT_TRUE(ladderView.cyclustijd.isEmpty());
+    EXPECT_TRUE(ladderView.cycleTime.isEmpty());
     EXPECT_EQ(shared.ActiviteitNiveau, 0);
     EXPECT_FALSE(TimerSerialPort().Enabled());
 }
 
 TEST_F(RunCommandsTest, PauseAndResumeSkipTheStartOnlyRowAndKeepTheState) {
-    KleinProgramma();
-    Actie(3, {2, 2, 1, 0});           // rung 3 starts T0
-    Actie(4, {2, 1, 10, 0, 0, 0, 0, 0, 0, 0});  // rung 4: T0 preset 0.1 s
-    NaEventPoints(3, [] { CommandPauze(); });
+    SmallProgram();
+    SetAction(3, {2, 2, 1, 0});           // rung 3 starts T0
+    SetAction(4, {2, 1, 10, 0, 0, 0, 0, 0, 0, 0});  // rung 4: T0 preset 0.1 s
+    AfterEventPoints(3, [] { CommandPauze(); });
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 2);
     EXPECT_EQ(ladderView.startStopColor, 0xC0FFC0u);
     EXPECT_TRUE(TimerLeesIngangen().Enabled());
-    EXPECT_EQ(ladderView.leftRailColor, kKleurZwart);
+    EXPECT_EQ(ladderView.leftRailColor, kColorBlack);
     EXPECT_EQ(shared.Variabelen[2], 10);
 
     // Timers go on toggling while paused.
     ASSERT_TRUE(ladderTimers().TimerT[0]->Enabled());
-    tijd.Advance(100);
+    time.Advance(100);
     EXPECT_TRUE(shared.TimerUitgang[0]);
 
     // Resume: the start-only row does not run again; memories and variables stay.
     shared.Variabelen[1] = 7;
-    NaEventPoints(2, [] { CommandStop(); });
-    NaEventPoints(1, [] { EXPECT_EQ(shared.Variabelen[2], 10); });
+    AfterEventPoints(2, [] { CommandStop(); });
+    AfterEventPoints(1, [] { EXPECT_EQ(shared.Variabelen[2], 10); });
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
 }
 
 TEST_F(RunCommandsTest, StopWhilePausedAndPauseWhileStopped) {
-    KleinProgramma();
-    NaEventPoints(2, [] { CommandPauze(); });
+    SmallProgram();
+    AfterEventPoints(2, [] { CommandPauze(); });
     CommandStart();
     ASSERT_EQ(shared.ProgrammaStatus, 2);
     shared.GeheugenToestand[1] = true;
@@ -122,97 +122,97 @@ TEST_F(RunCommandsTest, StopWhilePausedAndPauseWhileStopped) {
 }
 
 TEST_F(RunCommandsTest, AStartAtTheEventPointStartsNoSecondLoop) {
-    KleinProgramma();
-    int cycli = 0;
-    bool genesteStartKeerdeTerug = false;
-    BijElkeEventPoint([&] {
-        ++cycli;
-        if (cycli == 2) {
+    SmallProgram();
+    int cycleCount = 0;
+    bool nestedStartReturned = false;
+    AtEveryEventPoint([&] {
+        ++cycleCount;
+        if (cycleCount == 2) {
             CommandStart();  // while running: nothing happens
-            genesteStartKeerdeTerug = true;
+            nestedStartReturned = true;
             EXPECT_EQ(shared.Variabelen[2], 10);  // start-only row not run again
         }
-        if (cycli < 4) return true;
+        if (cycleCount < 4) return true;
         CommandStop();
         return false;
     });
     CommandStart();
-    EXPECT_TRUE(genesteStartKeerdeTerug);
-    EXPECT_EQ(cycli, 4);
+    EXPECT_TRUE(nestedStartReturned);
+    EXPECT_EQ(cycleCount, 4);
 }
 
 TEST_F(RunCommandsTest, StartWhileTheLinkIsOpeningGoesNoFurther) {
-    KleinProgramma();
+    SmallProgram();
     link.state = 6;
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[2], 0);
-    EXPECT_EQ(ladderView.leftRailColor, kKleurRood);  // drawn powered, then left so
+    EXPECT_EQ(ladderView.leftRailColor, kColorRed);  // drawn powered, then left so
 }
 
 TEST_F(RunCommandsTest, NetworkInputOpensTheLinkOnceAndAFailedLinkStillRuns) {
-    KleinProgramma();
-    Conditie(4, {1, 10, 1, 0, 1});  // a network input
-    Actie(5, {1, 10, 1, 1, 1});     // and a network output
-    bool liep = false;
-    NaEventPoints(2, [&] {
-        liep = shared.ProgrammaStatus == 1 && shared.Variabelen[2] == 10;
+    SmallProgram();
+    SetCondition(4, {1, 10, 1, 0, 1});  // a network input
+    SetAction(5, {1, 10, 1, 1, 1});     // and a network output
+    bool wasRunning = false;
+    AfterEventPoints(2, [&] {
+        wasRunning = shared.ProgrammaStatus == 1 && shared.Variabelen[2] == 10;
         CommandStop();
     });
     CommandStart();
-    EXPECT_EQ(link.verbindingen, 2);  // input first, then the output because it failed
-    EXPECT_TRUE(liep);
+    EXPECT_EQ(link.connections, 2);  // input first, then the output because it failed
+    EXPECT_TRUE(wasRunning);
 
-    link.verbindingen = 0;
-    link.resultaat = 1;
-    NaEventPoints(2, [] { CommandStop(); });
+    link.connections = 0;
+    link.result = 1;
+    AfterEventPoints(2, [] { CommandStop(); });
     CommandStart();
-    EXPECT_EQ(link.verbindingen, 1);
-    EXPECT_GT(link.verzendingen, 0);  // every pass hands the changed outputs to the link
+    EXPECT_EQ(link.connections, 1);
+    EXPECT_GT(link.sends, 0);  // every pass hands the changed outputs to the link
     EXPECT_EQ(link.quits, 1);         // Stop said goodbye
 }
 
 TEST_F(RunCommandsTest, StopOrPauseWhileTheLinkOpensCancelsThatStart) {
-    KleinProgramma();
-    Conditie(4, {1, 10, 1, 0, 1});
-    link.resultaat = 0;
-    link.tijdensVerbinden = [] {
+    SmallProgram();
+    SetCondition(4, {1, 10, 1, 0, 1});
+    link.result = 0;
+    link.whileConnecting = [] {
         shared.Verbindingsstatus = 3;
         CommandStop();
     };
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[2], 0);  // no start-only row, no run
-    EXPECT_EQ(link.sluitingen, 1);
+    EXPECT_EQ(link.closes, 1);
 
-    link.tijdensVerbinden = [] { CommandPauze(); };
+    link.whileConnecting = [] { CommandPauze(); };
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[2], 0);
-    EXPECT_EQ(ladderView.leftRailColor, kKleurZwart);
+    EXPECT_EQ(ladderView.leftRailColor, kColorBlack);
 
     // The next start runs normally.
-    link.tijdensVerbinden = nullptr;
-    NaEventPoints(2, [] { CommandStop(); });
+    link.whileConnecting = nullptr;
+    AfterEventPoints(2, [] { CommandStop(); });
     CommandStart();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
-    EXPECT_EQ(link.verbindingen, 3);
+    EXPECT_EQ(link.connections, 3);
 }
 
 TEST_F(RunCommandsTest, AllOutputsOffReachesOnlyWhatIsThere) {
     FakeKelvanor module;
-    velleman::FakeVellemanCards kaarten;
-    kaarten.attached = 0b1010;
+    velleman::FakeVellemanCards cards;
+    cards.attached = 0b1010;
     velleman::SearchDevices();
-    kaarten.log.clear();
+    cards.log.clear();
     CommandResetAll();
     EXPECT_TRUE(module.sent.empty());
-    EXPECT_TRUE(kaarten.log.empty());
+    EXPECT_TRUE(cards.log.empty());
 
     shared.VellemanKaartMasker = 0b1010;
-    kaarten.digitalOut = {0, 255, 0, 7};
+    cards.digitalOut = {0, 255, 0, 7};
     CommandResetAll();
-    EXPECT_EQ(kaarten.digitalOut, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(cards.digitalOut, (std::array<int, 4>{0, 0, 0, 0}));
 
     shared.ModuleAanwezig = 1;
     shared.UitgangDigitaal[7][3] = true;
@@ -232,7 +232,7 @@ TEST_F(RunCommandsTest, StopClearsTimersOutputsAndGauges) {
     shared.TimerUitgang[3] = true;
     shared.TimerResterend[3] = 300;
     dashboardView.timerFlood[3] = 60;
-    dashboardView.digUitVelPar[12] = true;
+    dashboardView.digOutVelPar[12] = true;
     shared.UitgangDigitaal[0][2] = true;
     shared.VellemanUitByte[0] = 2;
     shared.Verbindingsstatus = 3;
@@ -243,10 +243,10 @@ TEST_F(RunCommandsTest, StopClearsTimersOutputsAndGauges) {
     EXPECT_FALSE(shared.TimerUitgang[3]);
     EXPECT_EQ(shared.TimerResterend[3], 0);
     EXPECT_EQ(dashboardView.timerFlood[3], 0.0);
-    EXPECT_FALSE(dashboardView.digUitVelPar[12]);
+    EXPECT_FALSE(dashboardView.digOutVelPar[12]);
     EXPECT_FALSE(shared.UitgangDigitaal[0][2]);
     EXPECT_EQ(shared.VellemanUitByte[0], 0);
-    EXPECT_EQ(link.sluitingen, 1);  // closed while connecting, no quit message
+    EXPECT_EQ(link.closes, 1);  // closed while connecting, no quit message
     EXPECT_EQ(link.quits, 0);
 }
 

@@ -29,22 +29,22 @@ public:
     FakeLink() { SetNetworkLink(this); }
     ~FakeLink() override { SetNetworkLink(nullptr); }
     void MaakVerbinding() override {
-        ++verbindingen;
-        if (tijdensVerbinden) tijdensVerbinden();
-        shared.Verbindingsstatus = resultaat;
+        ++connections;
+        if (whileConnecting) whileConnecting();
+        shared.Verbindingsstatus = result;
     }
     int WinsockState() override { return state; }
-    void SendChangedNetworkOutputs() override { ++verzendingen; }
+    void SendChangedNetworkOutputs() override { ++sends; }
     void QuitNetworkLink() override {
         ++quits;
         shared.Verbindingsstatus = 0;
     }
-    void CloseConnectingLink() override { ++sluitingen; }
+    void CloseConnectingLink() override { ++closes; }
 
     int state = 0;
-    int resultaat = 0;  // Verbindingsstatus after MaakVerbinding
-    std::function<void()> tijdensVerbinden;
-    int verbindingen = 0, verzendingen = 0, quits = 0, sluitingen = 0;
+    int result = 0;  // Verbindingsstatus after MaakVerbinding
+    std::function<void()> whileConnecting;
+    int connections = 0, sends = 0, quits = 0, closes = 0;
 };
 
 class FakeKelvanor final : public KelvanorClient {
@@ -76,42 +76,42 @@ protected:
         TimerLeesIngangen().SetEnabled(false);
     }
 
-    // Runs `stap` at the event point of each of the next cycles until it
+    // Runs `step` at the event point of each of the next cycles until it
     // returns false (it runs at least once).
-    static void BijElkeEventPoint(std::function<bool()> stap) {
-        auto herhaal = std::make_shared<std::function<void()>>();
-        std::weak_ptr<std::function<void()>> zwak = herhaal;
-        *herhaal = [stap, zwak] {
-            if (!stap()) return;
-            if (auto h = zwak.lock()) QMetaObject::invokeMethod(qApp, [h] { (*h)(); }, Qt::QueuedConnection);
+    static void AtEveryEventPoint(std::function<bool()> step) {
+        auto repeatStep = std::make_shared<std::function<void()>>();
+        std::weak_ptr<std::function<void()>> weak = repeatStep;
+        *repeatStep = [step, weak] {
+            if (!step()) return;
+            if (auto h = weak.lock()) QMetaObject::invokeMethod(qApp, [h] { (*h)(); }, Qt::QueuedConnection);
         };
-        QMetaObject::invokeMethod(qApp, [herhaal] { (*herhaal)(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(qApp, [repeatStep] { (*repeatStep)(); }, Qt::QueuedConnection);
     }
 
-    // Runs `actie` at the event point that ends cycle `n` (the first event
+    // Runs `action` at the event point that ends cycle `n` (the first event
     // point is the input reading before the first cycle).
-    static void NaEventPoints(int n, std::function<void()> actie) {
-        auto teller = std::make_shared<int>(n);
-        BijElkeEventPoint([teller, actie] {
-            if (--*teller > 0) return true;
-            actie();
+    static void AfterEventPoints(int n, std::function<void()> action) {
+        auto counter = std::make_shared<int>(n);
+        AtEveryEventPoint([counter, action] {
+            if (--*counter > 0) return true;
+            action();
             return false;
         });
     }
 
     // A condition cell and an action row written straight into the tables.
-    static void Conditie(int i, std::initializer_list<int> kolommen) {
+    static void SetCondition(int i, std::initializer_list<int> columns) {
         int k = 0;
-        for (int v : kolommen) shared.Condities[i][k++] = static_cast<Integer>(v);
+        for (int v : columns) shared.Condities[i][k++] = static_cast<Integer>(v);
     }
-    static void Actie(int r, std::initializer_list<int> kolommen) {
+    static void SetAction(int r, std::initializer_list<int> columns) {
         int k = 0;
-        for (int v : kolommen) shared.Acties[r][k++] = static_cast<Integer>(v);
+        for (int v : columns) shared.Acties[r][k++] = static_cast<Integer>(v);
     }
 
-    FakeTime tijd;
-    FakeDialogs dialogen;
-    FakeSoundPlayer geluid;
+    FakeTime time;
+    FakeDialogs fakeDialogs;
+    FakeSoundPlayer sound;
     FakeLink link;
 };
 

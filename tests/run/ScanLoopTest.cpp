@@ -15,31 +15,31 @@ using ScanLoopTest = RunTest;
 
 TEST_F(ScanLoopTest, OneCycleYieldsOnceAndANestedCycleReturnsAtOnce) {
     VoedingAAN();
-    int geneste = 0;
+    int nested = 0;
     QMetaObject::invokeMethod(
         qApp,
         [&] {
-            ++geneste;
-            ScanCyclus();
+            ++nested;
+            ScanCycle();
         },
         Qt::QueuedConnection);
-    ScanCyclus();
-    EXPECT_EQ(geneste, 1);
+    ScanCycle();
+    EXPECT_EQ(nested, 1);
     EXPECT_EQ(shared.ActiviteitNiveau, 1);  // one action pass only
 }
 
 TEST_F(ScanLoopTest, LoopEndsOnPauseWithAGreenLamp) {
     shared.ProgrammaStatus = 1;
-    int cycli = 0;
-    BijElkeEventPoint([&] {
-        ++cycli;
+    int cycleCount = 0;
+    AtEveryEventPoint([&] {
+        ++cycleCount;
         LoopConditie();  // nested: returns at once
-        if (cycli < 3) return true;
+        if (cycleCount < 3) return true;
         shared.ProgrammaStatus = 2;
         return false;
     });
     LoopConditie();
-    EXPECT_EQ(cycli, 3);
+    EXPECT_EQ(cycleCount, 3);
     EXPECT_EQ(shared.ActiviteitNiveau, 2);  // two full cycles ran
     EXPECT_EQ(ladderView.startStopColor, 0xC0FFC0u);
 
@@ -52,41 +52,41 @@ TEST_F(ScanLoopTest, LoopEndsOnPauseWithAGreenLamp) {
 
 TEST_F(ScanLoopTest, CycleTimeIsMeasuredAndShownAtAReadableRate) {
     shared.ProgrammaStatus = 1;
-    tijd.stapPerLezing = 0.0125;  // each reading of the clock 12.5 ms later
-    int cycli = 0;
+    time.stepPerRead = 0.0125;  // each reading of the clock 12.5 ms later
+    int cycleCount = 0;
     // The caption of a cycle is written after its event point.
-    BijElkeEventPoint([&] {
-        ++cycli;
-        if (cycli == 2) tijd.stapPerLezing = 0.002;
-        if (cycli == 3) {
-            EXPECT_EQ(ladderView.cyclustijd, "0.013");
+    AtEveryEventPoint([&] {
+        ++cycleCount;
+        if (cycleCount == 2) time.stepPerRead = 0.002;
+        if (cycleCount == 3) {
+            EXPECT_EQ(ladderView.cycleTime, "0.013");
         }
-        if (cycli == 4) {
-            EXPECT_EQ(ladderView.cyclustijd, "0.013");  // too soon to show the next one
-            tijd.seconden += 1.0;                              // a slow cycle, shown
+        if (cycleCount == 4) {
+            EXPECT_EQ(ladderView.cycleTime, "0.013");  // too soon to show the next one
+            time.seconds += 1.0;                              // a slow cycle, shown
         }
-        if (cycli < 5) return true;
-        EXPECT_EQ(ladderView.cyclustijd, "1.002");
+        if (cycleCount < 5) return true;
+        EXPECT_EQ(ladderView.cycleTime, "1.002");
         shared.ProgrammaStatus = 0;
         return false;
     });
     LoopConditie();
-    EXPECT_EQ(cycli, 5);
+    EXPECT_EQ(cycleCount, 5);
 }
 
 TEST_F(ScanLoopTest, HandlersAtTheEventPointSeeAndChangeTheLadderState) {
     // Rung 1: F2 held sets M0; rung 2: M0 increases A.
-    Conditie(1, {3, 2, 2, 0});
-    Actie(1, {3, 1, 1, 0});
-    Conditie(4, {3, 1, 0, 0});
-    Actie(2, {3, 2, 1, 2, 1});
-    NaEventPoints(2, [] { functionKeys().SetHeld(2, true); });
-    NaEventPoints(5, [] { CommandStop(); });
+    SetCondition(1, {3, 2, 2, 0});
+    SetAction(1, {3, 1, 1, 0});
+    SetCondition(4, {3, 1, 0, 0});
+    SetAction(2, {3, 2, 1, 2, 1});
+    AfterEventPoints(2, [] { functionKeys().SetHeld(2, true); });
+    AfterEventPoints(5, [] { CommandStop(); });
     CommandStart();
     functionKeys().ReleaseAll();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(shared.Variabelen[1], 0);  // cleared by Stop
-    EXPECT_EQ(ladderView.actie[2].frameColor, 0xFFDCDCu);  // it held before the stop
+    EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);  // it held before the stop
 }
 
 }  // namespace

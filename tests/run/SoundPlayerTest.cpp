@@ -27,10 +27,10 @@ TEST(SoundPlayer, PlayingReturnsAtOnceWithOrWithoutAFile) {
     const QtMessageHandler before = qInstallMessageHandler(Capture);
     TempHome home;
     // Not a real wave file: the player must cope with what a user picks.
-    const QString kapot = home.write("kapot.wav", "RIFF....WAVEfmt garbage");
-    soundPlayer().PlayAsync(kapot);
+    const QString broken = home.write("kapot.wav", "RIFF....WAVEfmt garbage");
+    soundPlayer().PlayAsync(broken);
     soundPlayer().PlayAsync(home.file("bestaat-niet.wav"));
-    soundPlayer().PlayAsync(kapot);
+    soundPlayer().PlayAsync(broken);
     qWarning("after playing");  // other messages still pass
     qInstallMessageHandler(before);
     EXPECT_EQ(logged.join(" | ").toStdString(), "after playing");

@@ -13,15 +13,15 @@ using namespace tamberlo;
 
 static void BM_CreateLadderView(benchmark::State& state) {
     for (auto _ : state) {
-        auto* hoofd = new LadderProgrammeren;
-        LadderWidget* vlak = hoofd->PictureProgrammeerVenster;
-        for (int r = 1; r <= kRungs; ++r) vlak->MaakActieRij(r);
-        vlak->TekenVertikaleLijnen();
-        for (int i = 1; i <= kCondities; ++i) vlak->MaakConditieCel(i);
-        vlak->RailsVolledig();
-        QImage eersteBeeld = hoofd->grab().toImage();  // the first paint of the window
-        benchmark::DoNotOptimize(eersteBeeld);
-        delete hoofd;
+        auto* mainWindow = new LadderProgrammeren;
+        LadderWidget* area = mainWindow->PictureProgrammeerVenster;
+        for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
+        area->TekenVertikaleLijnen();
+        for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
+        area->RailsFull();
+        QImage firstImage = mainWindow->grab().toImage();  // the first paint of the window
+        benchmark::DoNotOptimize(firstImage);
+        delete mainWindow;
     }
     state.SetLabel("main window + 360 cells + links + first paint");
 }

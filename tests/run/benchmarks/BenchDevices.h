@@ -10,20 +10,20 @@
 
 namespace tamberlo::test {
 
-struct NepApparaten {
-    NepApparaten() {
-        kaarten.attached = 0b0011;
+struct FakeDevices {
+    FakeDevices() {
+        cards.attached = 0b0011;
         velleman::SearchDevices();
     }
-    void LogsLegen() {
-        kaarten.log.clear();
-        poorten.log.clear();
-        geluid.played.clear();
+    void ClearLogs() {
+        cards.log.clear();
+        ports.log.clear();
+        sound.played.clear();
     }
 
-    velleman::FakeVellemanCards kaarten;
-    FakeParallelPorts poorten;
-    FakeSoundPlayer geluid;
+    velleman::FakeVellemanCards cards;
+    FakeParallelPorts ports;
+    FakeSoundPlayer sound;
 };
 
 }  // namespace tamberlo::test

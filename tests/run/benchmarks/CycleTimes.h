@@ -11,7 +11,7 @@
 namespace tamberlo::test {
 
 template <class Cycle, class Between>
-void MeetCycli(benchmark::State& state, int aantal, Cycle cycle, Between tussendoor) {
+void MeasureCycles(benchmark::State& state, int aantal, Cycle cycle, Between inBetween) {
     std::vector<double> us;
     us.reserve(static_cast<std::size_t>(aantal));
     for (auto _ : state) {
@@ -21,12 +21,12 @@ void MeetCycli(benchmark::State& state, int aantal, Cycle cycle, Between tussend
             cycle();
             const auto t1 = std::chrono::steady_clock::now();
             us.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-            tussendoor();
+            inBetween();
         }
     }
-    double som = 0;
-    for (double x : us) som += x;
-    state.counters["mean_us"] = som / static_cast<double>(us.size());
+    double sum = 0;
+    for (double x : us) sum += x;
+    state.counters["mean_us"] = sum / static_cast<double>(us.size());
     std::sort(us.begin(), us.end());
     state.counters["median_us"] = us[us.size() / 2];
     state.counters["p99_us"] = us[us.size() * 99 / 100];

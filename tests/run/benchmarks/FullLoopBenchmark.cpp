@@ -21,49 +21,49 @@ namespace tamberlo::test {
 namespace {
 
 // Counts the paints of one widget.
-class VerfTeller : public QObject {
+class PaintCounter : public QObject {
 public:
-    int verfbeurten = 0;
+    int repaints = 0;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++verfbeurten;
+        if (e->type() == QEvent::Paint) ++repaints;
         return false;
     }
 };
 
 void BM_FullLoopWithMainWindow(benchmark::State& state) {
-    NepApparaten apparaten;
+    FakeDevices devices;
 
     shared = SharedState{};
     shared.VellemanKaartMasker = 0b0011;
-    auto* hoofd = new LadderProgrammeren;
-    LadderWidget* vlak = hoofd->PictureProgrammeerVenster;
-    for (int r = 1; r <= kRungs; ++r) vlak->MaakActieRij(r);
-    vlak->TekenVertikaleLijnen();
-    for (int i = 1; i <= kCondities; ++i) vlak->MaakConditieCel(i);
-    vlak->RailsVolledig();
-    VulVolleLadder();
-    for (int i = 1; i <= kCondities; ++i) SetPanelConditieBijLezen(i);
+    auto* mainWindow = new LadderProgrammeren;
+    LadderWidget* area = mainWindow->PictureProgrammeerVenster;
+    for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
+    area->TekenVertikaleLijnen();
+    for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
+    area->RailsFull();
+    FillFullLadder();
+    for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijLezen(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijLezen(r);
-    VerfTeller teller;
-    vlak->installEventFilter(&teller);
-    hoofd->show();
+    PaintCounter counter;
+    area->installEventFilter(&counter);
+    mainWindow->show();
     QApplication::processEvents();
 
     InitialiseerStart();
     shared.ProgrammaStatus = 1;
     int n = 0;
-    teller.verfbeurten = 0;
-    MeetCycli(
-        state, 100000, [] { ScanCyclus(); },
+    counter.repaints = 0;
+    MeasureCycles(
+        state, 100000, [] { ScanCycle(); },
         [&] {
-            if (++n % 500 == 0) apparaten.kaarten.digitalIn[0] ^= 0b101;
-            apparaten.LogsLegen();
+            if (++n % 500 == 0) devices.cards.digitalIn[0] ^= 0b101;
+            devices.ClearLogs();
         });
-    state.counters["ladder_paints"] = teller.verfbeurten;
+    state.counters["ladder_paints"] = counter.repaints;
 
     shared.ProgrammaStatus = 0;
     VoedingUIT();
-    delete hoofd;
+    delete mainWindow;
 }
 BENCHMARK(BM_FullLoopWithMainWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -31,9 +31,9 @@ using namespace tamberlo::test;
 
 namespace {
 
-constexpr int kRondes = 1000;
+constexpr int kRounds = 1000;
 
-class StilleDialogs final : public Dialogs {
+class SilentDialogs final : public Dialogs {
 public:
     QStringList messages;
     MsgResult MsgBox(const QString& t, MsgButtons, const QString&) override {
@@ -45,71 +45,71 @@ public:
     QString SaveFile(const FileDialogRequest&) override { return {}; }
 };
 
-void Ladder(int code, bool netwerk) {
+void Ladder(int code, bool network) {
     shared = SharedState{};
-    const Integer n = netwerk ? 1 : 0;
+    const Integer n = network ? 1 : 0;
     shared.Condities[1] = {1, static_cast<Integer>(code), 1, 0, n, 0};
     shared.Acties[1] = {1, static_cast<Integer>(code), 1, 1, n, 0, 0, 0, 0, 0};
     shared.Condities[4] = {1, static_cast<Integer>(code), 11, 0, n, 0};
     shared.Acties[2] = {1, static_cast<Integer>(code), 2, 1, n, 0, 0, 0, 0, 0};
 }
 
-double Percentiel(std::vector<double> v, double p) {
+double Percentile(std::vector<double> v, double p) {
     if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
     return v[std::min(v.size() - 1, static_cast<std::size_t>(p * double(v.size())))];
 }
 
-void Rapporteer(benchmark::State& state, const char* naam, const std::vector<double>& ms) {
-    state.counters[std::string(naam) + "_median_ms"] = Percentiel(ms, 0.5);
-    state.counters[std::string(naam) + "_p99_ms"] = Percentiel(ms, 0.99);
+void ReportFigures(benchmark::State& state, const char* name, const std::vector<double>& ms) {
+    state.counters[std::string(name) + "_median_ms"] = Percentile(ms, 0.5);
+    state.counters[std::string(name) + "_p99_ms"] = Percentile(ms, 0.99);
     state.counters["round_trips"] = double(ms.size());
 }
 
 void BM_NetworkDiToDu(benchmark::State& state) {
     for (auto _ : state) {
-        StilleDialogs dialogen;
-        SetDialogs(&dialogen);
+        SilentDialogs fakeDialogs;
+        SetDialogs(&fakeDialogs);
         NetworkPeerEmulator peer;
         Ladder(10, true);
         WinsockHost().SetRemoteHost(QStringLiteral("127.0.0.1"));
         WinsockHost().SetRemotePort(peer.port());
 
         std::vector<double> ms;
-        QElapsedTimer klok;
-        klok.start();
-        qint64 verzonden = 0;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 sent = 0;
         int bit = 0;
-        bool begonnen = false;
-        auto volgende = [&] {
+        bool started = false;
+        auto next = [&] {
             bit ^= 1;
-            verzonden = klok.nsecsElapsed();
+            sent = clock.nsecsElapsed();
             peer.sendMessage(QStringLiteral("di"), QStringLiteral("k0-%1").arg(bit));
         };
         peer.onMessage = [&](const QString& code, const QString&) {
-            if (code == QLatin1String("dc") && !begonnen) {
-                begonnen = true;
-                volgende();
+            if (code == QLatin1String("dc") && !started) {
+                started = true;
+                next();
             } else if (code == QLatin1String("du")) {
-                ms.push_back((klok.nsecsElapsed() - verzonden) / 1e6);
-                if (int(ms.size()) < kRondes) volgende();
+                ms.push_back((clock.nsecsElapsed() - sent) / 1e6);
+                if (int(ms.size()) < kRounds) next();
                 else CommandStop();
             }
         };
         // A guard so that a broken path ends the run instead of hanging.
-        QTimer bewaker;
-        QObject::connect(&bewaker, &QTimer::timeout, [&] { CommandStop(); });
-        bewaker.start(60000);
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&] { CommandStop(); });
+        guard.start(60000);
         CommandStart();
-        Rapporteer(state, "di_to_du", ms);
+        ReportFigures(state, "di_to_du", ms);
         SetDialogs(nullptr);
     }
 }
 
 void BM_ArduinoDiToOutput(benchmark::State& state) {
     for (auto _ : state) {
-        StilleDialogs dialogen;
-        SetDialogs(&dialogen);
+        SilentDialogs fakeDialogs;
+        SetDialogs(&fakeDialogs);
         QTemporaryDir map;
         qputenv(kComFolderVariable, QFile::encodeName(map.path()));
         ArduinoEmulator arduino(map.path(), 3, QStringLiteral("ET"));
@@ -122,33 +122,33 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         ZoekComPoorten();
         SetWaitHook(nullptr);
 
-        std::vector<double> vanAntwoord, vanWijziging;
-        QElapsedTimer klok;
-        klok.start();
-        qint64 gewijzigd = 0, beantwoord = -1;
-        auto wissel = [&] {
+        std::vector<double> fromReply, fromChange;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 changed = 0, answered = -1;
+        auto toggle = [&] {
             arduino.inputBits ^= 1;
-            gewijzigd = klok.nsecsElapsed();
-            beantwoord = -1;
+            changed = clock.nsecsElapsed();
+            answered = -1;
         };
         arduino.onCommand = [&](const QString& c) {
-            if (c == QLatin1String("5") && beantwoord < 0) {
-                beantwoord = klok.nsecsElapsed();  // this poll's reply carries the change
-            } else if (c.startsWith(QLatin1String("1/")) && beantwoord >= 0) {
-                const qint64 nu = klok.nsecsElapsed();
-                vanAntwoord.push_back((nu - beantwoord) / 1e6);
-                vanWijziging.push_back((nu - gewijzigd) / 1e6);
-                if (int(vanAntwoord.size()) < kRondes) wissel();
+            if (c == QLatin1String("5") && answered < 0) {
+                answered = clock.nsecsElapsed();  // this poll's reply carries the change
+            } else if (c.startsWith(QLatin1String("1/")) && answered >= 0) {
+                const qint64 now = clock.nsecsElapsed();
+                fromReply.push_back((now - answered) / 1e6);
+                fromChange.push_back((now - changed) / 1e6);
+                if (int(fromReply.size()) < kRounds) toggle();
                 else CommandStop();
             }
         };
-        wissel();
-        QTimer bewaker;
-        QObject::connect(&bewaker, &QTimer::timeout, [&] { CommandStop(); });
-        bewaker.start(120000);
+        toggle();
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&] { CommandStop(); });
+        guard.start(120000);
         CommandStart();
-        Rapporteer(state, "reply_to_output", vanAntwoord);
-        Rapporteer(state, "change_to_output", vanWijziging);
+        ReportFigures(state, "reply_to_output", fromReply);
+        ReportFigures(state, "change_to_output", fromChange);
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
         SetDialogs(nullptr);

@@ -16,7 +16,7 @@
 namespace tamberlo::test {
 namespace {
 
-class StilleModule final : public KelvanorClient {
+class SilentModule final : public KelvanorClient {
 public:
     std::int16_t Connect() override { return 1; }
     void Disconnect() override {}
@@ -26,27 +26,27 @@ public:
 };
 
 void BM_ScanCycle(benchmark::State& state) {
-    NepApparaten apparaten;
-    StilleModule module;
+    FakeDevices devices;
+    SilentModule module;
     SetKelvanor1(&module);
 
     shared = SharedState{};
     shared.VellemanKaartMasker = 0b0011;
     shared.ModuleAanwezig = 1;
-    VulVolleLadder();
+    FillFullLadder();
     InitialiseerStart();
     shared.ProgrammaStatus = 1;
 
     int n = 0;
-    MeetCycli(
-        state, 100000, [] { ScanCyclus(); },
+    MeasureCycles(
+        state, 100000, [] { ScanCycle(); },
         [&] {
             // Inputs change now and then; the fakes' call logs are emptied outside the timing.
             if (++n % 500 == 0) {
-                apparaten.kaarten.digitalIn[0] ^= 0b101;
+                devices.cards.digitalIn[0] ^= 0b101;
                 shared.ToetsToestand[n / 500 % 8] = !shared.ToetsToestand[n / 500 % 8];
             }
-            apparaten.LogsLegen();
+            devices.ClearLogs();
         });
 
     shared.ProgrammaStatus = 0;

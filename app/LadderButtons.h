@@ -7,7 +7,7 @@
 
 namespace tamberlo {
 
-struct LadderKnoppen {
+struct LadderButtons {
     std::function<void(int)> CommandPanelConditie;             // edit button on condition frame i (1..270)
     std::function<void(int)> CommandVoegConditieToe;           // add-condition button of cell i (1..270)
     std::function<void(int)> CommandVoegConditieToeVertikaal;  // add/remove-link button i (1..267)
@@ -15,6 +15,6 @@ struct LadderKnoppen {
     std::function<void(int)> CommandVoegActieToe;              // add-action button of row r (1..90)
 };
 
-extern LadderKnoppen ladderKnoppen;
+extern LadderButtons ladderButtons;
 
 }  // namespace tamberlo

@@ -15,12 +15,12 @@
 #include "FakeDialogs.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "OpstartDiensten.h"
+#include "StartUpServices.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "TempHome.h"
-#include "Vensters.h"
+#include "Windows.h"
 #include "Yielding.h"
 
 namespace tamberlo::test {
@@ -39,24 +39,24 @@ private:
     std::vector<std::string>& log_;
 };
 
-class OpstartTest : public ::testing::Test {
+class StartUpTest : public ::testing::Test {
 protected:
     TempHome home;
     FakeDialogs dialogs;
     std::vector<std::string> log;
     FakeKelvanor kelvanor{log};
-    QTimer okKlikker;
+    QTimer okClicker;
     bool autoOk = true;
 
     void SetUp() override {
         shared = SharedState{};
         ladderView = LadderView{};
         SetAppEnding(false);
-        HerstelOpstartDiensten();
-        OpstartDiensten& d = opstartDiensten();
+        RestoreStartUpServices();
+        StartUpServices& d = startUpServices();
         d.HostKelvanor = [this] { log.push_back("HostKelvanor"); };
         d.LeesInstellingen = [this] { log.push_back("LeesInstellingen"); };
-        d.LeesPoortsettings = [this] { log.push_back("LeesPoortsettings"); };
+        d.ReadPortSettings = [this] { log.push_back("LeesPoortsettings"); };
         d.Out32 = [this](std::int16_t a, std::int16_t v) {
             log.push_back("Out32 " + std::to_string(a) + " " + std::to_string(v));
         };
@@ -67,29 +67,29 @@ protected:
         SetKelvanor1(&kelvanor);
         SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
         SetProcessEnder([this] { log.push_back("End"); });
-        okKlikker.setInterval(1);
-        QObject::connect(&okKlikker, &QTimer::timeout, [this] {
-            SplashWindow& s = SplashVenster();
+        okClicker.setInterval(1);
+        QObject::connect(&okClicker, &QTimer::timeout, [this] {
+            SplashWindow& s = TheSplashWindow();
             if (autoOk && s.CMDOk->isVisible() && s.isVisible()) s.CMDOk->click();
         });
-        okKlikker.start();
+        okClicker.start();
     }
 
     void TearDown() override {
-        okKlikker.stop();
-        VergeetVensters();
+        okClicker.stop();
+        ForgetWindows();
         SetKelvanor1(nullptr);
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
         ClearProgramEndSteps();
-        HerstelOpstartDiensten();
+        RestoreStartUpServices();
         SetAppEnding(false);
     }
 
     // Runs the whole start-up as main() does.
-    LadderProgrammeren& Start(bool zonderArgumenten = true) {
-        SplashVenster().Laden(zonderArgumenten);
-        return LadderProgrammerenVenster();
+    LadderProgrammeren& Start(bool withoutArguments = true) {
+        TheSplashWindow().Load(withoutArguments);
+        return LadderProgrammerenWindow();
     }
 };
 

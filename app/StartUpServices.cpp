@@ -1,4 +1,4 @@
-#include "OpstartDiensten.h"
+#include "StartUpServices.h"
 
 #include "ArduinoPort.h"
 #include "Detection.h"
@@ -11,27 +11,27 @@
 namespace tamberlo {
 namespace {
 
-OpstartDiensten Echt() {
-    OpstartDiensten d;
+StartUpServices Real() {
+    StartUpServices d;
     d.HostKelvanor = [] { HostKelvanorControl(); };
     d.AangeslotenVelleman = [] { AangeslotenVelleman(); };
     d.AangeslotenKelvanorEmber = [] { AangeslotenKelvanorEmber(); };
     d.AangeslotenICP12 = [] { AangeslotenICP12(); };
-    d.Out32 = [](std::int16_t adres, std::int16_t waarde) { Out32(adres, waarde); };
-    d.VellemanVersie = [] { return velleman::Version(); };
+    d.Out32 = [](std::int16_t adres, std::int16_t value) { Out32(adres, value); };
+    d.VellemanVersion = [] { return velleman::Version(); };
     d.LeesInstellingen = [] { LeesInstellingen(); };
-    d.LeesPoortsettings = [] { LeesPoortsettings(); };
-    d.ArduinoOutput = [](const QString& tekst) { ArduinoOutput(tekst); };
+    d.ReadPortSettings = [] { ReadPortSettings(); };
+    d.ArduinoOutput = [](const QString& text) { ArduinoOutput(text); };
     return d;
 }
 
 }  // namespace
 
-OpstartDiensten& opstartDiensten() {
-    static OpstartDiensten d = Echt();
+StartUpServices& startUpServices() {
+    static StartUpServices d = Real();
     return d;
 }
 
-void HerstelOpstartDiensten() { opstartDiensten() = Echt(); }
+void RestoreStartUpServices() { startUpServices() = Real(); }
 
 }  // namespace tamberlo

@@ -4,20 +4,20 @@
 
 #include <QString>
 
-#include "TaalTekst.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
-QString TekstVellemanNietGevonden();
-QString TekstVellemanGevonden();
-QString TekstKelvanorNietGevonden();
-QString TekstKelvanorGevonden(int moduleType);
-QString TekstArduinoControleren();
-QString TekstArduinoGeenInterface();
+QString TextVellemanNotFound();
+QString TextVellemanFound();
+QString TextKelvanorNotFound();
+QString TextKelvanorFound(int moduleType);
+QString TextArduinoChecking();
+QString TextArduinoNoInterface();
 // The report for a board identity: "AT", "TM", "ET", or anything else (not recognised).
-QString TekstArduinoType(const QString& type);
+QString TextArduinoType(const QString& type);
 
 // The start-only row's note as the start-up prints it.
-QString TekstStartRegel();
+QString TextStartRow();
 
 }  // namespace tamberlo

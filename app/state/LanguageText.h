@@ -7,6 +7,6 @@
 
 namespace tamberlo {
 
-inline QString T(const char* nl, const char* en) { return QString::fromUtf8(shared.TaalVlag ? en : nl); }
+inline QString T(const char* dutch, const char* english) { return QString::fromUtf8(shared.TaalVlag ? english : dutch); }
 
 }  // namespace tamberlo

@@ -7,11 +7,11 @@ namespace tamberlo {
 class LadderProgrammeren;
 class SplashWindow;
 
-LadderProgrammeren& LadderProgrammerenVenster();
-bool LadderProgrammerenBestaat();
-SplashWindow& SplashVenster();
+LadderProgrammeren& LadderProgrammerenWindow();
+bool LadderProgrammerenExists();
+SplashWindow& TheSplashWindow();
 
 // Tests: destroys both windows so the next reference creates them anew.
-void VergeetVensters();
+void ForgetWindows();
 
 }  // namespace tamberlo

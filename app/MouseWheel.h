@@ -15,20 +15,20 @@ namespace tamberlo {
 
 // The last wheel message: key flags, rotation (120 per notch, positive away
 // from the user) and the pointer's screen position.
-struct MuiswielToestand {
-    int toetsen = 0;
-    int rotatie = 0;
+struct MouseWheelState {
+    int keys = 0;
+    int rotation = 0;
     int x = 0;
     int y = 0;
 };
-extern MuiswielToestand muiswiel;
+extern MouseWheelState wheelState;
 
-// Hooks `venster`; `mouseWheel` is its MouseWheel method. Failures are ignored.
-void MuiswielAanhaken(QWidget* venster, std::function<void(int)> mouseWheel);
-void MuiswielLoskoppelen(QWidget* venster);
-bool MuiswielAangehaakt(const QWidget* venster);
+// Hooks `window`; `mouseWheel` is its MouseWheel method. Failures are ignored.
+void MuiswielAanhaken(QWidget* window, std::function<void(int)> mouseWheel);
+void MuiswielLoskoppelen(QWidget* window);
+bool MouseWheelHooked(const QWidget* window);
 
 // True when the screen point lies within the window's frame, edges included.
-bool MuisBovenVenster(const QWidget* venster, int x, int y);
+bool MuisBovenVenster(const QWidget* window, int x, int y);
 
 }  // namespace tamberlo

@@ -6,124 +6,124 @@
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "Muiswiel.h"
-#include "OpstartDiensten.h"
-#include "OpstartTeksten.h"
+#include "MouseWheel.h"
+#include "StartUpServices.h"
+#include "StartUpTexts.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
-#include "Vensters.h"
+#include "Windows.h"
 #include "Yielding.h"
 
 namespace tamberlo {
 
 namespace {
-constexpr std::uint32_t kZoeken = 0xC0E0FF;     // light orange: searching
-constexpr std::uint32_t kNietGevonden = 0x8080FF;
-constexpr std::uint32_t kGevonden = 0x80FF80;
+constexpr std::uint32_t kSearching = 0xC0E0FF;     // light orange: searching
+constexpr std::uint32_t kNotFound = 0x8080FF;
+constexpr std::uint32_t kFound = 0x80FF80;
 }  // namespace
 
-void LadderProgrammeren::Laden(bool zonderArgumenten) {
-    SplashWindow& s = SplashVenster();
-    OpstartDiensten& d = opstartDiensten();
+void LadderProgrammeren::Load(bool withoutArguments) {
+    SplashWindow& s = TheSplashWindow();
+    StartUpServices& d = startUpServices();
 
     // Kelvanor1 comes with the window's controls; the settings are read by
     // now, so a message about a missing control speaks the user's language.
     d.HostKelvanor();
 
     // 1. Mouse-wheel scrolling only for a program started without arguments.
-    if (zonderArgumenten) MuiswielAanhaken(this, [this](int r) { MouseWheel(r); });
+    if (withoutArguments) MuiswielAanhaken(this, [this](int r) { MouseWheel(r); });
     s.ProgressBar->setValue(2);
     shared.SchaalX = 1;
     shared.SchaalY = 1;
 
     // 4-5. The start-only row's note, the splash's captions.
-    ladderView.startNote = TekstStartRegel();
+    ladderView.startNote = TextStartRow();
     ladderView.rungNumbers = true;
     ladderView.changed();
-    s.ZetActivatieTeksten();
+    s.SetActivationTexts();
     s.Label_Starten->SetCaption(T("Voorbereiden Acties.", "Prepare Actions."));
 
     // 7. The action rows, one by one, with a yield and a progress step each.
     for (int r = 1; r <= kRungs; ++r) {
         Yield();
         if (AppEnding()) return;
-        s.ProgressStap();
-        PictureProgrammeerVenster->MaakActieRij(r);
+        s.ProgressStep();
+        PictureProgrammeerVenster->MakeActionRow(r);
     }
     // 8. The vertical links.
     PictureProgrammeerVenster->TekenVertikaleLijnen();
 
     // 9-10. The condition cells.
     s.Label_Starten->SetCaption(T("Voorbereiden Condities.", "Preparing Conditions."));
-    for (int i = 1; i <= kCondities; ++i) {
+    for (int i = 1; i <= kConditions; ++i) {
         Yield();
         if (AppEnding()) return;
-        s.ProgressStap();
-        PictureProgrammeerVenster->MaakConditieCel(i);
+        s.ProgressStep();
+        PictureProgrammeerVenster->MakeConditionCell(i);
     }
     // 11.
-    s.ProgressStap();
-    PictureProgrammeerVenster->RailsVolledig();
+    s.ProgressStep();
+    PictureProgrammeerVenster->RailsFull();
     shared.BewerkNummer = 0;
 
     // 12. Parallel ports: their addresses, then 0 on each data register.
-    d.LeesPoortsettings();
+    d.ReadPortSettings();
     for (Long adres : shared.ParallellePoortAdressen) d.Out32(std::int16_t(adres), 0);
-    s.ProgressStap();
+    s.ProgressStep();
 
     // 14. Velleman cards.
-    SplashWindow::ZetKnopKleur(s.CMD_K8055, kZoeken);
+    SplashWindow::SetButtonColor(s.CMD_K8055, kSearching);
     s.Label_Starten->SetCaption(T("Zoeken naar Velleman.", "Looking for Velleman."));
     d.AangeslotenVelleman();
     WaitSeconds(0.5);
     if (shared.VellemanKaartMasker == 0) {
-        SplashWindow::ZetKnopKleur(s.CMD_K8055, kNietGevonden);
-        s.Label_K8055->SetCaption(TekstVellemanNietGevonden());
+        SplashWindow::SetButtonColor(s.CMD_K8055, kNotFound);
+        s.Label_K8055->SetCaption(TextVellemanNotFound());
     } else {
-        SplashWindow::ZetKnopKleur(s.CMD_K8055, kGevonden);
-        s.Label_K8055->SetCaption(TekstVellemanGevonden());
+        SplashWindow::SetButtonColor(s.CMD_K8055, kFound);
+        s.Label_K8055->SetCaption(TextVellemanFound());
     }
 
     // 15. The Kelvanor module.
-    SplashWindow::ZetKnopKleur(s.CMD_Brask, kZoeken);
+    SplashWindow::SetButtonColor(s.CMD_Brask, kSearching);
     s.Label_Starten->SetCaption(T("Zoeken naar een Kelvanor.", "Looking for an Kelvanor."));
     d.AangeslotenKelvanorEmber();
     WaitSeconds(0.5);
     if (shared.ModuleAanwezig == 0) {
-        SplashWindow::ZetKnopKleur(s.CMD_Brask, kNietGevonden);
-        s.Label_Brask->SetCaption(TekstKelvanorNietGevonden());
+        SplashWindow::SetButtonColor(s.CMD_Brask, kNotFound);
+        s.Label_Brask->SetCaption(TextKelvanorNotFound());
     } else {
-        SplashWindow::ZetKnopKleur(s.CMD_Brask, kGevonden);
-        s.Label_Brask->SetCaption(TekstKelvanorGevonden(Kelvanor1().GetModuleType(0)));
+        SplashWindow::SetButtonColor(s.CMD_Brask, kFound);
+        s.Label_Brask->SetCaption(TextKelvanorFound(Kelvanor1().GetModuleType(0)));
         for (int b = 2; b >= 0; --b)
-            if (shared.ModuleAanwezig & (1 << b)) ladderView.braskGevonden[std::size_t(b + 1)] = kGevonden;
+            if (shared.ModuleAanwezig & (1 << b)) ladderView.braskFound[std::size_t(b + 1)] = kFound;
         ladderView.changed();
     }
 
     // 16. The Arduino.
-    SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kZoeken);
+    SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kSearching);
     s.Label_Starten->SetCaption(T("Zoeken naar Arduino.", "Looking for Arduino."));
     WaitSeconds(0.5);
-    s.Label_Arduino_Nano->SetCaption(TekstArduinoControleren());
+    s.Label_Arduino_Nano->SetCaption(TextArduinoChecking());
     // The port scan moves the progress bar and fills the splash's port list.
-    SetSplashProgressStep([&s] { s.ProgressStap(); });
+    SetSplashProgressStep([&s] { s.ProgressStep(); });
     d.AangeslotenICP12();
     SetSplashProgressStep(nullptr);
-    s.VulComPoorten();
+    s.FillComPorts();
     s.Timer_Zoek_Interface->SetEnabled(false);
 
     // 17. Its report.
     if (shared.ICP12Poort == 0) {
-        SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kNietGevonden);
-        s.Label_Arduino_Nano->SetCaption(TekstArduinoGeenInterface());
+        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kNotFound);
+        s.Label_Arduino_Nano->SetCaption(TextArduinoNoInterface());
     } else {
-        SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kGevonden);
+        SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kFound);
         const QString& type = shared.ICP12Type;
-        if (type == QLatin1String("AT")) SplashWindow::ZetKnopAfbeelding(s.CMD_Arduino_Nano, "AdaFruit RGB.bmp");
-        if (type == QLatin1String("TM")) SplashWindow::ZetKnopAfbeelding(s.CMD_Arduino_Nano, "TM1638.bmp");
-        s.Label_Arduino_Nano->SetCaption(TekstArduinoType(type));
+        if (type == QLatin1String("AT")) SplashWindow::SetButtonPicture(s.CMD_Arduino_Nano, "AdaFruit RGB.bmp");
+        if (type == QLatin1String("TM")) SplashWindow::SetButtonPicture(s.CMD_Arduino_Nano, "TM1638.bmp");
+        s.Label_Arduino_Nano->SetCaption(TextArduinoType(type));
         if (type != QLatin1String("AT") && type != QLatin1String("TM") && type != QLatin1String("ET"))
-            SplashWindow::ZetKnopKleur(s.CMD_Arduino_Nano, kNietGevonden);
+            SplashWindow::SetButtonColor(s.CMD_Arduino_Nano, kNotFound);
     }
 
     // 18-20. Full bar, "Klik OK.", and wait for the user.
@@ -151,7 +151,7 @@ void LadderProgrammeren::Laden(bool zonderArgumenten) {
     if (shared.TaalVlag) TaalAanpassenConActBeh();
     CaptionFormAanpassen();
     shared.ResizeBezig = true;
-    VerversUitLadderView();
+    RefreshFromLadderView();
 }
 
 }  // namespace tamberlo

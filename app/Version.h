@@ -5,16 +5,16 @@
 
 namespace tamberlo {
 
-constexpr int kVersieMajor = 1;
-constexpr int kVersieMinor = 0;
-constexpr int kVersieRevisie = 0;
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 0;
+constexpr int kVersionRevision = 0;
 
 // "1.0.0": major, minor and revision in plain decimal joined by ".".
-QString VersieNummer();
+QString VersionNumber();
 
 // The product, maker and copyright texts of the version information.
-QString ProductNaam();
-QString MakerNaam();
+QString ProductName();
+QString MakerName();
 QString Copyright();
 
 }  // namespace tamberlo

@@ -1,5 +1,5 @@
 // Start-up of the main window and the splash.
-#include "OpstartFixture.h"
+#include "StartUpFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,33 +11,33 @@
 #include "Dashboard.h"
 #include "LadderFileFormat.h"
 #include "LadderGeometry.h"
-#include "Muiswiel.h"
-#include "OpstartTeksten.h"
+#include "MouseWheel.h"
+#include "StartUpTexts.h"
 
 namespace tamberlo::test {
 namespace {
 
 const QString CR = QStringLiteral("\r");
 
-TEST_F(OpstartTest, SearchesAndWaitsComeInTheirOrder) {
+TEST_F(StartUpTest, SearchesAndWaitsComeInTheirOrder) {
     Start();
     // The Kelvanor control is hosted after the settings are read, so its
     // message about a missing library is in the user's language.
-    const std::vector<std::string> verwacht = {
+    const std::vector<std::string> expected = {
         "LeesInstellingen", "HostKelvanor", "LeesPoortsettings", "Out32 888 0", "Out32 632 0", "Out32 956 0",
         "AangeslotenVelleman", "Wait 0.5", "AangeslotenKelvanorEmber", "Wait 0.5",
         "Wait 0.5", "AangeslotenICP12"};
-    EXPECT_EQ(log, verwacht);
+    EXPECT_EQ(log, expected);
 }
 
-TEST_F(OpstartTest, DutchStartWithNothingConnected) {
-    LadderProgrammeren& hoofd = Start();
-    SplashWindow& s = SplashVenster();
+TEST_F(StartUpTest, DutchStartWithNothingConnected) {
+    LadderProgrammeren& mainWindow = Start();
+    SplashWindow& s = TheSplashWindow();
 
     // Every search ends red with its not-found report.
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_K8055), 0x8080FFu);
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_Brask), 0x8080FFu);
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_Arduino_Nano), 0x8080FFu);
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_K8055), 0x8080FFu);
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Brask), 0x8080FFu);
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Arduino_Nano), 0x8080FFu);
     EXPECT_EQ(s.Label_K8055->Caption(),
               CR + "     Er is geen Velleman USB interface gevonden." + CR + "     ----------" + CR +
                   "     De K8055 en de VM110 worden ondersteund." + CR + CR);
@@ -58,32 +58,32 @@ TEST_F(OpstartTest, DutchStartWithNothingConnected) {
     EXPECT_FALSE(s.ProgressBar->isVisible());
     EXPECT_TRUE(s.CMDOk->isVisible() || !s.isVisible());
     EXPECT_TRUE(shared.SplashGetoond);
-    EXPECT_TRUE(hoofd.isVisible());
-    EXPECT_TRUE(hoofd.isEnabled());
-    EXPECT_EQ(hoofd.PictureProgrammeerVenster->ActieRijen(), 90);
-    EXPECT_EQ(hoofd.PictureProgrammeerVenster->ConditieCellen(), 270);
-    EXPECT_TRUE(hoofd.PictureProgrammeerVenster->VertikaleLijnen());
-    for (int i = 1; i <= kCondities; ++i) {
-        EXPECT_FALSE(ladderView.cel[i].frameVisible);
-        EXPECT_TRUE(ladderView.cel[i].addButtonVisible);
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled());
+    EXPECT_EQ(mainWindow.PictureProgrammeerVenster->ActionRows(), 90);
+    EXPECT_EQ(mainWindow.PictureProgrammeerVenster->ConditionCells(), 270);
+    EXPECT_TRUE(mainWindow.PictureProgrammeerVenster->VerticalLines());
+    for (int i = 1; i <= kConditions; ++i) {
+        EXPECT_FALSE(ladderView.cell[i].frameVisible);
+        EXPECT_TRUE(ladderView.cell[i].addButtonVisible);
     }
-    for (int r = 0; r <= kRungs; ++r) EXPECT_FALSE(ladderView.actie[r].frameVisible);
+    for (int r = 0; r <= kRungs; ++r) EXPECT_FALSE(ladderView.action[r].frameVisible);
     EXPECT_EQ(shared.BewerkNummer, 0);
     EXPECT_TRUE(shared.ResizeBezig);
     EXPECT_EQ(shared.SchaalX, 1.0);
 
     // Start-only note as the start-up prints it; Dutch start: no language pass.
     EXPECT_EQ(ladderView.startNote, "Deze regel wordt alleen bij de start uitgevoerd!");
-    EXPECT_TRUE(hoofd.windowTitle().endsWith("  Versie 1.0.0 Velleman, Brask, Arduino en Parallel."));
+    EXPECT_TRUE(mainWindow.windowTitle().endsWith("  Versie 1.0.0 Velleman, Brask, Arduino en Parallel."));
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     EXPECT_EQ(ladderView.status.backColor, 0xD7D7D7u);
     EXPECT_EQ(Dashboard().height(), 5895 / 15);
     EXPECT_FALSE(Dashboard().isVisible());
-    EXPECT_TRUE(MuiswielAangehaakt(&hoofd));
+    EXPECT_TRUE(MouseWheelHooked(&mainWindow));
 }
 
-TEST_F(OpstartTest, EnglishStartWithEveryInterfaceFound) {
-    OpstartDiensten& d = opstartDiensten();
+TEST_F(StartUpTest, EnglishStartWithEveryInterfaceFound) {
+    StartUpServices& d = startUpServices();
     d.LeesInstellingen = [] {
         shared.TaalVlag = true;
         shared.NetwerkAdres = "127.0.0.1";
@@ -96,16 +96,16 @@ TEST_F(OpstartTest, EnglishStartWithEveryInterfaceFound) {
         shared.ICP12Poort = 4;
         shared.ICP12Type = "AT";
     };
-    LadderProgrammeren& hoofd = Start(false);
-    SplashWindow& s = SplashVenster();
+    LadderProgrammeren& mainWindow = Start(false);
+    SplashWindow& s = TheSplashWindow();
 
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_K8055), 0x80FF80u);
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_K8055), 0x80FF80u);
     EXPECT_EQ(s.Label_K8055->Caption(), CR + "     A Velleman K8055 has been found.");
     EXPECT_EQ(s.Label_Brask->Caption(), CR + "     A Brask Embervak has been found.");
-    EXPECT_EQ(ladderView.braskGevonden[1], 0x80FF80u);
-    EXPECT_EQ(ladderView.braskGevonden[2], 0xD7D7D7u);  // module 2 absent: unchanged
-    EXPECT_EQ(ladderView.braskGevonden[3], 0x80FF80u);
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_Arduino_Nano), 0x80FF80u);
+    EXPECT_EQ(ladderView.braskFound[1], 0x80FF80u);
+    EXPECT_EQ(ladderView.braskFound[2], 0xD7D7D7u);  // module 2 absent: unchanged
+    EXPECT_EQ(ladderView.braskFound[3], 0x80FF80u);
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Arduino_Nano), 0x80FF80u);
     EXPECT_EQ(s.CMD_Arduino_Nano->property("vbPicture").toString(), "AdaFruit RGB.bmp");
     EXPECT_EQ(s.Label_Arduino_Nano->Caption(),
               CR + "     An Arduino Nano has been found." + CR + "     An AdaFruit RGB led strip is connected.");
@@ -114,117 +114,117 @@ TEST_F(OpstartTest, EnglishStartWithEveryInterfaceFound) {
 
     // The language pass ran: the note of the language switch, English captions.
     EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
-    EXPECT_EQ(hoofd.CommandWissen->text(), "Delete");
-    EXPECT_EQ(hoofd.PanelKopConditie->Caption(), "Condition");
-    EXPECT_EQ(ladderView.wijzigCaption, "Edit");
+    EXPECT_EQ(mainWindow.CommandWissen->text(), "Delete");
+    EXPECT_EQ(mainWindow.PanelKopConditie->Caption(), "Condition");
+    EXPECT_EQ(ladderView.changeCaption, "Edit");
     EXPECT_EQ(ladderView.status.caption, "Not Connected.");
     EXPECT_EQ(Dashboard().CMDDashboardSluiten->text(), "Close");
-    EXPECT_TRUE(hoofd.windowTitle().endsWith("  Version 1.0.0 Velleman, Brask, Arduino en Parallel."));
+    EXPECT_TRUE(mainWindow.windowTitle().endsWith("  Version 1.0.0 Velleman, Brask, Arduino en Parallel."));
     EXPECT_EQ(WinsockHost().RemoteHost(), "127.0.0.1");
     EXPECT_EQ(WinsockHost().RemotePort(), 4321);
 
     // Started with an argument: no wheel hook.
-    EXPECT_FALSE(MuiswielAangehaakt(&hoofd));
+    EXPECT_FALSE(MouseWheelHooked(&mainWindow));
 }
 
-TEST_F(OpstartTest, ArduinoWithAPortButNoKnownBoardIsNotRecognised) {
-    opstartDiensten().AangeslotenICP12 = [] {
+TEST_F(StartUpTest, ArduinoWithAPortButNoKnownBoardIsNotRecognised) {
+    startUpServices().AangeslotenICP12 = [] {
         shared.ICP12Poort = 3;
         shared.ICP12Type = "";
     };
     Start();
-    SplashWindow& s = SplashVenster();
-    EXPECT_EQ(SplashWindow::KnopKleur(s.CMD_Arduino_Nano), 0x8080FFu);
+    SplashWindow& s = TheSplashWindow();
+    EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Arduino_Nano), 0x8080FFu);
     EXPECT_TRUE(s.Label_Arduino_Nano->Caption().contains("De Arduino wordt niet herkend."));
     EXPECT_EQ(shared.ICP12Poort, 3);  // the port stays chosen
 }
 
-TEST_F(OpstartTest, ProgressRunsThroughTheSteps) {
-    std::vector<int> gezien;
-    opstartDiensten().AangeslotenVelleman = [&] { gezien.push_back(SplashVenster().ProgressBar->value()); };
-    opstartDiensten().AangeslotenICP12 = [&] {
+TEST_F(StartUpTest, ProgressRunsThroughTheSteps) {
+    std::vector<int> seen;
+    startUpServices().AangeslotenVelleman = [&] { seen.push_back(TheSplashWindow().ProgressBar->value()); };
+    startUpServices().AangeslotenICP12 = [&] {
         // The COM scan advances the bar while the splash has not been shown yet.
-        SplashVenster().ProgressStap(255);
-        gezien.push_back(SplashVenster().ProgressBar->value());
+        TheSplashWindow().ProgressStep(255);
+        seen.push_back(TheSplashWindow().ProgressBar->value());
     };
     Start();
-    EXPECT_EQ(gezien, (std::vector<int>{364, 619}));
+    EXPECT_EQ(seen, (std::vector<int>{364, 619}));
 }
 
-TEST_F(OpstartTest, TheStartLabelEndsTheWaitOnlyOnceArmed) {
+TEST_F(StartUpTest, TheStartLabelEndsTheWaitOnlyOnceArmed) {
     autoOk = false;
-    bool zichtbaarNaVroegeKlik = false;
-    opstartDiensten().AangeslotenVelleman = [&] {
-        SplashWindow& s = SplashVenster();
+    bool visibleAfterEarlyClick = false;
+    startUpServices().AangeslotenVelleman = [&] {
+        SplashWindow& s = TheSplashWindow();
         emit s.Label_Starten->clicked();  // before "Klik OK.": nothing
-        zichtbaarNaVroegeKlik = s.isVisible();
+        visibleAfterEarlyClick = s.isVisible();
     };
-    QTimer labelKlikker;
-    labelKlikker.setInterval(1);
-    QObject::connect(&labelKlikker, &QTimer::timeout, [] {
-        SplashWindow& s = SplashVenster();
+    QTimer labelClicker;
+    labelClicker.setInterval(1);
+    QObject::connect(&labelClicker, &QTimer::timeout, [] {
+        SplashWindow& s = TheSplashWindow();
         if (!s.Label_Starten->Tag().isEmpty() && s.isVisible()) emit s.Label_Starten->clicked();
     });
-    labelKlikker.start();
-    LadderProgrammeren& hoofd = Start();
-    EXPECT_TRUE(zichtbaarNaVroegeKlik);
-    EXPECT_FALSE(SplashVenster().isVisible());
-    EXPECT_TRUE(hoofd.isVisible());
+    labelClicker.start();
+    LadderProgrammeren& mainWindow = Start();
+    EXPECT_TRUE(visibleAfterEarlyClick);
+    EXPECT_FALSE(TheSplashWindow().isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(OpstartTest, ClosingTheSplashByItsCloseBoxEndsTheWaitLikeOk) {
+TEST_F(StartUpTest, ClosingTheSplashByItsCloseBoxEndsTheWaitLikeOk) {
     autoOk = false;
-    QTimer sluiter;
-    sluiter.setInterval(1);
-    QObject::connect(&sluiter, &QTimer::timeout, [] {
-        SplashWindow& s = SplashVenster();
+    QTimer closer;
+    closer.setInterval(1);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        SplashWindow& s = TheSplashWindow();
         if (s.CMDOk->isVisible() && s.isVisible()) s.close();
     });
-    sluiter.start();
-    LadderProgrammeren& hoofd = Start();
-    EXPECT_TRUE(hoofd.isVisible());
-    EXPECT_TRUE(hoofd.isEnabled());
+    closer.start();
+    LadderProgrammeren& mainWindow = Start();
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(mainWindow.isEnabled());
 }
 
-TEST_F(OpstartTest, AboutShowsTheSplashOverADisabledMainWindow) {
-    LadderProgrammeren& hoofd = Start();
-    SplashWindow& s = SplashVenster();
-    hoofd.CommandAbout->click();
+TEST_F(StartUpTest, AboutShowsTheSplashOverADisabledMainWindow) {
+    LadderProgrammeren& mainWindow = Start();
+    SplashWindow& s = TheSplashWindow();
+    mainWindow.CommandAbout->click();
     EXPECT_TRUE(s.isVisible());
-    EXPECT_FALSE(hoofd.isEnabled());
+    EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_FALSE(s.ProgressBar->isVisible());
     EXPECT_FALSE(s.Label_Starten->isVisible());
     EXPECT_TRUE(s.windowFlags() & Qt::WindowStaysOnTopHint);
     s.CMDOk->click();
     EXPECT_FALSE(s.isVisible());
-    EXPECT_TRUE(hoofd.isEnabled());
+    EXPECT_TRUE(mainWindow.isEnabled());
 
-    hoofd.CommandAbout->click();
+    mainWindow.CommandAbout->click();
     emit s.LabelBraskVersie->clicked();
     EXPECT_EQ(log.back(), "AboutBox");
-    opstartDiensten().VellemanVersie = [] { return std::int32_t(0x02000000); };
+    startUpServices().VellemanVersion = [] { return std::int32_t(0x02000000); };
     emit s.LabelDllVersie->clicked();
     EXPECT_EQ(s.LabelDllVersie->Caption(), "2.0.0.0");
     s.close();  // the close box takes the OK path
-    EXPECT_TRUE(hoofd.isEnabled());
+    EXPECT_TRUE(mainWindow.isEnabled());
 }
 
-TEST_F(OpstartTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
-    LadderProgrammeren& hoofd = Start();
-    SplashWindow& s = SplashVenster();
+TEST_F(StartUpTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
+    LadderProgrammeren& mainWindow = Start();
+    SplashWindow& s = TheSplashWindow();
     // A search after the start-up (its button, the periodic search) adds its ports again.
-    SplashComPoorten().items = QStringList{"3", "7", "3", "7"};
-    hoofd.CommandAbout->click();
+    SplashComPorts().items = QStringList{"3", "7", "3", "7"};
+    mainWindow.CommandAbout->click();
     ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 4);
     EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->itemText(3), "7");
     s.CMDOk->click();
-    SplashComPoorten().items.clear();
-    SplashComPoorten().text = kGeenPoortenGevonden;
-    hoofd.CommandAbout->click();
+    SplashComPorts().items.clear();
+    SplashComPorts().text = kNoPortsFound;
+    mainWindow.CommandAbout->click();
     ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 1);
     EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->currentText(), "Geen poorten gevonden.");
     s.CMDOk->click();
-    SplashComPoorten() = ComPoortLijst{};
+    SplashComPorts() = ComPortList{};
 }
 
 // Every line of a report label fits its width: nothing wraps to the left
@@ -245,47 +245,47 @@ void ExpectWholeText(const QComboBox* box) {
         << box->currentText().toStdString();
 }
 
-TEST_F(OpstartTest, SplashTextsAreReadableInBothRoles) {
+TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
     autoOk = false;
-    opstartDiensten().AangeslotenICP12 = [] {
-        SplashComPoorten().text = kGeenPoortenGevonden;
+    startUpServices().AangeslotenICP12 = [] {
+        SplashComPorts().text = kNoPortsFound;
         shared.ICP12Poort = 0;
     };
-    QTimer fotograaf;
-    fotograaf.setInterval(1);
-    QObject::connect(&fotograaf, &QTimer::timeout, [&fotograaf] {
-        SplashWindow& s = SplashVenster();
+    QTimer photographer;
+    photographer.setInterval(1);
+    QObject::connect(&photographer, &QTimer::timeout, [&photographer] {
+        SplashWindow& s = TheSplashWindow();
         if (!s.CMDOk->isVisible() || !s.isVisible()) return;
-        fotograaf.stop();
+        photographer.stop();
         s.grab().save(QDir::current().filePath("splash-startup.png"));
         ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
         for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
         s.CMDOk->click();
     });
-    fotograaf.start();
-    LadderProgrammeren& hoofd = Start();
+    photographer.start();
+    LadderProgrammeren& mainWindow = Start();
 
-    hoofd.CommandAbout->click();
-    SplashWindow& s = SplashVenster();
+    mainWindow.CommandAbout->click();
+    SplashWindow& s = TheSplashWindow();
     s.grab().save(QDir::current().filePath("splash-about.png"));
     ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
     for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
     s.CMDOk->click();
-    SplashComPoorten() = ComPoortLijst{};
+    SplashComPorts() = ComPortList{};
 }
 
-TEST(OpstartTeksten, VellemanVersionWord) {
-    EXPECT_EQ(VellemanVersieTekst(0x02000000), "2.0.0.0");
-    EXPECT_EQ(VellemanVersieTekst(std::int32_t(0xFF010203)), "255.1.2.3");
+TEST(StartUpTexts, VellemanVersionWord) {
+    EXPECT_EQ(VellemanVersionText(0x02000000), "2.0.0.0");
+    EXPECT_EQ(VellemanVersionText(std::int32_t(0xFF010203)), "255.1.2.3");
 }
 
 // The searches and the start-up load these pictures by name from the
 // program's picture folder (copied beside the program by the build).
-TEST(Afbeeldingen, EveryPictureTheProgramNamesIsDelivered) {
+TEST(PictureFolder, EveryPictureTheProgramNamesIsDelivered) {
     const QDir map(QCoreApplication::applicationDirPath() + QStringLiteral("/Afbeeldingen"));
-    for (const char* naam : {"AdaFruit RGB.bmp", "TM1638.bmp", "Kelvanor Atlas.bmp", "Kelvanor Basil.bmp", "Logo.bmp",
+    for (const char* name : {"AdaFruit RGB.bmp", "TM1638.bmp", "Kelvanor Atlas.bmp", "Kelvanor Basil.bmp", "Logo.bmp",
                              "BtnWissen.bmp", "BtnWissenLeeg.bmp", "vlag Nederlands.bmp", "vlag Engels.bmp"}) {
-        EXPECT_FALSE(QImage(map.filePath(QString::fromUtf8(naam))).isNull()) << naam;
+        EXPECT_FALSE(QImage(map.filePath(QString::fromUtf8(name))).isNull()) << name;
     }
 }
 

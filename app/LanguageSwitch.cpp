@@ -5,10 +5,10 @@
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
 #include "LadderView.h"
-#include "OpstartTeksten.h"
+#include "StartUpTexts.h"
 #include "Picture.h"
 #include "SharedState.h"
-#include "Versie.h"
+#include "Version.h"
 
 namespace tamberlo {
 
@@ -18,15 +18,15 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     PanelKopInstellingen->SetCaption(T("Beheer", "Management"));
     ladderView.startNote = T("Deze regel wordt alleen bij de Start uitgevoerd!", " This line will only be executed at Start!");
 
-    ladderView.wijzigCaption = T("Wijzig", "Edit");
-    ladderView.voegActieToeCaption = T("Voeg actie toe", "Add action");
+    ladderView.changeCaption = T("Wijzig", "Edit");
+    ladderView.addActionCaption = T("Voeg actie toe", "Add action");
     CommandWissen->setText(T("Wissen", "Delete"));
     CommandPauze->setText(T("Pauze", "Pause"));
     CommandSchrijven->setText(T("Opslaan", "Save"));
     CommandLezen->setText(T("Openen", "Open"));
     CommandAfsluiten->setText(T("Einde", "Close"));
     CommandTaal->setText(T("Nederl.", "English"));
-    CommandTaal->setIcon(QIcon(LaadAfbeelding(shared.TaalVlag ? "vlag Engels.bmp" : "vlag Nederlands.bmp")));
+    CommandTaal->setIcon(QIcon(LoadPicture(shared.TaalVlag ? "vlag Engels.bmp" : "vlag Nederlands.bmp")));
     CommandPrinten->setText(T("Printen", "Print"));
     CommandAbout->setText(T("Over", "About"));
     SSPanel67->SetCaption(T("Ladder Programma", "Ladder Program"));
@@ -47,19 +47,19 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
 
-    Dashboard().TaalAanpassen();
+    Dashboard().ApplyLanguage();
 
-    for (int i = 1; i <= kCondities; ++i) SetPanelConditieBijAndereTaal(i);
+    for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);
     ladderView.rungNumbers = true;
     ladderView.changed();
 }
 
 void LadderProgrammeren::CaptionFormAanpassen() {
-    ladderView.windowCaption = VasteTitel() + T("  Versie ", "  Version ") + VersieNummer() +
+    ladderView.windowCaption = FixedTitle() + T("  Versie ", "  Version ") + VersionNumber() +
                                QStringLiteral(" Velleman, Brask, Arduino en Parallel.");
     ladderView.changed();
-    VerversUitLadderView();
+    RefreshFromLadderView();
 }
 
 }  // namespace tamberlo

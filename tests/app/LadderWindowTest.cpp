@@ -1,0 +1,282 @@
+// The main window after start-up: scrolling by bar and wheel, the cells'
+// buttons, closing, and a screenshot for a person to look at.
+#include <QDir>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+
+#include "Dashboard.h"
+#include "LadderGeometry.h"
+#include "LadderButtons.h"
+#include "MouseWheel.h"
+#include "StartUpFixture.h"
+#include "PollTimers.h"
+#include "LadderFile.h"
+#include "LadderStore.h"
+#include "VbColor.h"
+
+namespace tamberlo::test {
+namespace {
+
+// One wheel notch (120 away from the user, -120 towards) at a point of `w`.
+void TurnWheel(QWidget* w, QPoint local, int rotation) {
+    const QPointF g = w->mapToGlobal(QPointF(local));
+    QWheelEvent e(QPointF(local), g, QPoint(), QPoint(0, rotation), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+}
+
+using LadderWindowTest = StartUpTest;
+
+TEST_F(LadderWindowTest, TheDashboardButtonShowsAndHidesTheDashboard) {
+    LadderProgrammeren& h = Start();
+    TimerSerialPort().SetEnabled(false);
+    h.CommandDashboard->click();
+    EXPECT_TRUE(Dashboard().isVisible());
+    EXPECT_TRUE(TimerSerialPort().Enabled());
+    EXPECT_TRUE(TimerLeesIngangen().Enabled());  // no run: the dashboard polls the inputs
+    h.CommandDashboard->click();
+    EXPECT_FALSE(Dashboard().isVisible());
+    EXPECT_FALSE(TimerLeesIngangen().Enabled());
+}
+
+TEST_F(LadderWindowTest, TheScrollBarMovesTheDrawingArea) {
+    LadderProgrammeren& h = Start();
+    QScrollBar* sb = h.VScrollProgrammeerVenster;
+    EXPECT_EQ(sb->minimum(), 0);
+    EXPECT_EQ(sb->maximum(), 450);
+    EXPECT_EQ(sb->pageStep(), 100);
+    EXPECT_EQ(h.DrawingAreaTop(), 56);
+    sb->setValue(10);
+    EXPECT_EQ(h.DrawingAreaTop(), 56 - 150);
+    sb->setValue(450);
+    EXPECT_EQ(h.DrawingAreaTop(), 56 - 6750);
+    sb->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(sb->value(), 350);
+    EXPECT_EQ(h.DrawingAreaTop(), 56 - 15 * 350);
+}
+
+TEST_F(LadderWindowTest, TheWheelScrollsTheLadderATenthOfALargeChange) {
+    LadderProgrammeren& h = Start();
+    QScrollBar* sb = h.VScrollProgrammeerVenster;
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    const QPoint op = area->mapFrom(&h, QPoint(300, 300));
+
+    TurnWheel(area, op, -120);  // towards the user
+    EXPECT_EQ(sb->value(), 10);
+    EXPECT_EQ(h.DrawingAreaTop(), 56 - 150);
+    sb->setValue(445);
+    TurnWheel(area, area->mapFrom(&h, QPoint(300, 300)), -120);
+    EXPECT_EQ(sb->value(), 450);
+    sb->setValue(5);
+    TurnWheel(area, area->mapFrom(&h, QPoint(300, 300)), 120);
+    EXPECT_EQ(sb->value(), 0);
+    EXPECT_EQ(wheelState.rotation, 120);
+
+    // Over the ladder's own scroll bar, or the control panel: nothing.
+    sb->setValue(20);
+    TurnWheel(sb, QPoint(5, 50), -120);
+    TurnWheel(h.PanelBesturing, QPoint(5, 5), -120);
+    EXPECT_EQ(sb->value(), 20);
+}
+
+TEST_F(LadderWindowTest, TheWheelMovesAHorizontalScrollBarByItsLargeChange) {
+    LadderProgrammeren& h = Start();
+    auto* bar = new QScrollBar(Qt::Horizontal, h.PanelBesturing);
+    bar->setGeometry(3, 600, 150, 16);
+    bar->setRange(0, 255);
+    bar->setPageStep(10);
+    bar->setValue(250);
+    bar->show();
+    TurnWheel(bar, QPoint(20, 8), -120);
+    EXPECT_EQ(bar->value(), 255);
+    TurnWheel(bar, QPoint(20, 8), 120);
+    EXPECT_EQ(bar->value(), 245);
+    EXPECT_EQ(h.VScrollProgrammeerVenster->value(), 0);
+}
+
+TEST_F(LadderWindowTest, StartedWithAnArgumentTheWheelDoesNotScroll) {
+    LadderProgrammeren& h = Start(false);
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    TurnWheel(area, area->mapFrom(&h, QPoint(300, 300)), -120);
+    EXPECT_EQ(h.VScrollProgrammeerVenster->value(), 0);
+}
+
+TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
+    LadderProgrammeren& h = Start();
+    std::vector<std::string> clicks;
+    ladderButtons.CommandVoegConditieToe = [&](int i) { clicks.push_back("VoegConditieToe " + std::to_string(i)); };
+    ladderButtons.CommandPanelConditie = [&](int i) { clicks.push_back("PanelConditie " + std::to_string(i)); };
+    ladderButtons.CommandVoegActieToe = [&](int r) { clicks.push_back("VoegActieToe " + std::to_string(r)); };
+    ladderButtons.CommandPanelActie = [&](int r) { clicks.push_back("PanelActie " + std::to_string(r)); };
+    ladderButtons.CommandVoegConditieToeVertikaal = [&](int i) { clicks.push_back("Vertikaal " + std::to_string(i)); };
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    auto click = [&](QPoint p) {
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, p);
+    };
+    click(ladder::ConditionAddButton(5).center());
+    click(ladder::ActionAddButton(7).center());
+    click(ladder::VerticalButton(267).center());
+    click(ladder::VerticalButton(265).center());  // hidden: no click
+    click(QPoint(5, 5000));                     // nothing there
+    // A filled cell: its frame with the edit button covers the add button.
+    ladderView.cell[4].frameVisible = true;
+    ladderView.cell[4].addButtonVisible = false;
+    ladderView.action[0].frameVisible = true;
+    ladderView.changed();
+    click(ladder::ConditionChangeButton(4).center());
+    click(ladder::ActionChangeButton(0).center());
+    EXPECT_EQ(clicks, (std::vector<std::string>{"VoegConditieToe 5", "VoegActieToe 7", "Vertikaal 267",
+                                                 "PanelConditie 4", "PanelActie 0"}));
+    ladderButtons = {};
+}
+
+TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
+    LadderProgrammeren& h = Start();
+    log.clear();
+    dialogs.msgAnswers = {MsgResult::Cancel};
+    h.CommandAfsluiten->click();
+    EXPECT_EQ(dialogs.messages.back(), "Tamberlo afsluiten?");
+    EXPECT_EQ(dialogs.titles.back(), "Stoppen...");
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(h.isVisible());
+    EXPECT_TRUE(MouseWheelHooked(&h));
+    EXPECT_FALSE(AppEnding());
+
+    // The close box asks the same; Cancel keeps the window.
+    dialogs.msgAnswers = {MsgResult::Cancel};
+    h.close();
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(h.isVisible());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(LadderWindowTest, OkWhileIdleSwitchesOffAndEnds) {
+    LadderProgrammeren& h = Start();
+    shared.ICP12Type = "ET";
+    OnProgramEnd([this] { log.push_back("Kelvanor1 destroyed"); });
+    log.clear();
+    h.CommandAfsluiten->click();
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "Arduino 1/0/",
+                                             "Kelvanor1 destroyed", "End"}));
+    EXPECT_FALSE(MouseWheelHooked(&h));
+    EXPECT_TRUE(AppEnding());
+}
+
+TEST_F(LadderWindowTest, OkWhileIdleWithoutABoardSendsNothingToTheArduino) {
+    LadderProgrammeren& h = Start(false);
+    log.clear();
+    h.close();
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End"}));
+}
+
+TEST_F(LadderWindowTest, OkFromInsideARunEndsTheRunAndTheProgram) {
+    startUpServices().LeesInstellingen = [] { shared.TaalVlag = true; };
+    LadderProgrammeren& h = Start();
+    shared.ICP12Type = "AT";
+    shared.ProgrammaStatus = 1;
+    log.clear();
+    // The run: a loop that yields once per cycle, as the scan does.
+    QTimer::singleShot(0, h.CommandAfsluiten, &QPushButton::click);
+    int cycleCount = 0;
+    while (shared.ProgrammaStatus == 1 && !AppEnding() && cycleCount < 1000000) {
+        ++cycleCount;
+        Yield();
+    }
+    log.push_back("run loop left");
+    EXPECT_EQ(dialogs.messages.back(), "Close Tamberlo?");
+    EXPECT_EQ(dialogs.titles.back(), "Stop...");
+    EXPECT_EQ(shared.ProgrammaStatus, 0);
+    // The Arduino hears nothing when a run was on.
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End", "run loop left"}));
+}
+
+TEST_F(LadderWindowTest, OkWhilePausedIsLikeWhileRunning) {
+    LadderProgrammeren& h = Start();
+    shared.ICP12Type = "TM";
+    shared.ProgrammaStatus = 2;
+    log.clear();
+    h.CommandAfsluiten->click();
+    EXPECT_EQ(shared.ProgrammaStatus, 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0 0", "Disconnect", "End"}));
+}
+
+TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {
+    LadderProgrammeren& h = Start();
+    // A few cells captioned as the caption writers would.
+    auto cell = [](int i, QStringList lines, std::uint32_t color) {
+        ladderView.cell[i].frameVisible = true;
+        ladderView.cell[i].addButtonVisible = false;
+        for (int l = 0; l < 4; ++l) {
+            ladderView.cell[i].lines[std::size_t(l)].caption = lines.value(l);
+            ladderView.cell[i].lines[std::size_t(l)].backColor = color;
+        }
+    };
+    cell(1, {"Velleman. Kaart Nr.", "0", "Digitaal IN", "1 = Waar"}, 0x80FFFF);
+    cell(2, {"Tijd", "12:00:00", "Ma Di Wo", ""}, 0x80C0FF);
+    cell(4, {"Geheugen", "M3", "", "Waar"}, 0xFF80FF);
+    for (int r : {1, 2}) {
+        ladderView.action[r].frameVisible = true;
+        ladderView.action[r].addButtonVisible = false;
+        ladderView.action[r].lines = {CaptionPanel{"Velleman. Kaart Nr.", 0xFFFF80, kColorButtonText},
+                                     CaptionPanel{"0", 0xFFFF80, kColorButtonText},
+                                     CaptionPanel{"Digitaal UIT", 0xFFFF80, kColorButtonText},
+                                     CaptionPanel{QStringLiteral("Set uitgang %1").arg(r), 0xFFFF80, kColorButtonText}};
+    }
+    ladderView.cell[6].linkLineVisible = true;
+    ladderView.action[1].supplyColor = kColorRed;
+    ladderView.leftRailColor = kColorRed;
+    ladderView.floodPercent = 40;
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    const QImage image = h.grab().toImage();
+    const QString path = QDir::current().filePath("main-window.png");
+    ASSERT_TRUE(image.save(path));
+    EXPECT_EQ(image.width(), 1207);
+    // The drawing area is white where nothing is; a shown frame takes its colour.
+    const QPoint frame = ladder::ConditionFrame(1).topLeft() + QPoint(1 + 2, 56 + 40);
+    EXPECT_NE(image.pixelColor(frame), QColor(Qt::white));
+    TheSplashWindow().grab().save(QDir::current().filePath("splash.png"));
+}
+
+}  // namespace
+}  // namespace tamberlo::test
+
+namespace tamberlo::test {
+namespace {
+
+TEST_F(LadderWindowTest, ReadingALadderFileCaptionsTheDrawnCells) {
+    LadderProgrammeren& h = Start();
+    // A ladder written to disk, then cleared, then read back by the toolbar's Open.
+    shared.Condities[1] = {1, 10, 3, 0, 0, 0};
+    shared.Condities[2] = {2, 1, 7, 5, 0, 127};
+    shared.Condities[270] = {1, 12, 13, 0, 1, 0};
+    shared.Acties[1] = {1, 10, 1, 3, 0, 0, 0, 0, 0, 0};
+    shared.Acties[90] = {1, 31, 1, 1, 0, 0, 0, 0, 0, 0};
+    const QString path = home.file("proef.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(path));
+    WisLadderProgramma();
+    dialogs.fileAnswers = {path};
+    h.CommandLezen->click();
+
+    EXPECT_TRUE(ladderView.cell[1].frameVisible);
+    EXPECT_EQ(ladderView.cell[1].lines[0].caption, "Velleman. Kaart Nr.");
+    EXPECT_EQ(ladderView.cell[2].lines[0].caption, "ZoMaDiWoDoVrZa");
+    EXPECT_EQ(ladderView.cell[270].lines[0].caption, "Netw. Vell. Kaart Nr.");
+    EXPECT_FALSE(ladderView.cell[3].frameVisible);
+    EXPECT_TRUE(ladderView.action[1].frameVisible);
+    EXPECT_EQ(ladderView.action[90].lines[1].caption, "378");
+    EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
+    h.RefreshFromLadderView();
+    EXPECT_TRUE(h.windowTitle().endsWith(path));
+
+    // The drawing shows the cells: rung 90 scrolled into view and grabbed.
+    h.VScrollProgrammeerVenster->setValue(450);
+    const QImage image = h.grab().toImage();
+    image.save(QDir::current().filePath("main-window-read.png"));
+    const QPoint frame90 = ladder::ActionFrame(90).topLeft() + QPoint(2, h.DrawingAreaTop() + 2);
+    EXPECT_EQ(image.pixelColor(frame90), VbToQColor(kColorActionBlue));
+}
+
+}  // namespace
+}  // namespace tamberlo::test
