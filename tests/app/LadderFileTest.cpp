@@ -314,7 +314,7 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
 }
 
 TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
-    LaadEveryKind();
+    LoadEveryKind();
     for (int r : {0, 3, 5}) shared.Acties[r] = {4};
     shared.GeluidMappen[0] = "/home/jan/Dźwięki";   // Polish: not in the code page
     shared.GeluidBestanden[3] = "Звук.wav";          // Cyrillic
@@ -339,7 +339,7 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     fake.msgAnswers = {MsgResult::Ok};  // save anyway
     CommandSchrijven();
     ASSERT_TRUE(QFileInfo::exists(pad));
-    EXPECT_EQ(ladderView.windowCaption, VasteTitel() + " " + pad);
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + pad);
 
     // A ladder whose names the file holds is saved without the question.
     shared.GeluidMappen[0] = "/home/jan";

@@ -76,7 +76,7 @@ TEST_F(ActionTest, IncreaseAndDecreaseStayWithinTheirBounds) {
 }
 
 TEST_F(ActionTest, DecreaseMayReachExactlyZero) {
-    Actie(1, {3, 2, 1, 3, 5});  // A - 5
+    SetAction(1, {3, 2, 1, 3, 5});  // A - 5
     shared.Variabelen[1] = 5;
     Pass();
     EXPECT_EQ(shared.Variabelen[1], 0);

@@ -262,26 +262,26 @@ TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
 }
 
 TEST_F(PortOutputs, AfterStopInvertAllLightsTheLampsOfTheByteWritten) {
-    actie(1, 32, 1, 1);
-    UitgangActie(1);
+    action(1, 32, 1, 1);
+    OutputAction(1);
     CommandStop();  // states and lamps off; the port keeps 1
-    actie(2, 32, 3, 9);
-    UitgangActie(2);
+    action(2, 32, 3, 9);
+    OutputAction(2);
     EXPECT_EQ(ports.log.back(), "Out32(0x278,254)");
     for (int n = 1; n <= 8; ++n) {
-        EXPECT_EQ(dashboardView.digUitVelPar[50 + n], n != 1) << "lamp " << n;
+        EXPECT_EQ(dashboardView.digOutVelPar[50 + n], n != 1) << "lamp " << n;
         EXPECT_EQ(shared.UitgangDigitaal[5][n], n != 1) << "output " << n;
     }
 }
 
 TEST_F(PortOutputs, TheStartOnlyRowDrivesAPortButNeitherTheModuleNorTheArduino) {
     shared.ModuleAanwezig = 1;
-    actie(0, 33, 1, 3);
+    action(0, 33, 1, 3);
     InitialiseerStart();
     EXPECT_EQ(ports.log, (Log{"Out32(0x3BC,4)"}));
-    EXPECT_EQ(dashboardView.digUitVelPar[63], true);
+    EXPECT_EQ(dashboardView.digOutVelPar[63], true);
     for (int code : {40, 41, 50}) {
-        actie(0, code, 1, 9);
+        action(0, code, 1, 9);
         InitialiseerStart();
     }
     EXPECT_TRUE(kelvanor.log.empty());
@@ -356,12 +356,12 @@ TEST_F(ModuleOutputs, AfterAllOutputsOffTheNextActionSendsTheByteAgain) {
 }
 
 TEST_F(ModuleOutputs, AfterAllOutputsOffAHeldInvertDrivesTheModuleAgain) {
-    actie(1, 40, 3, 9);
-    UitgangActie(1);  // the rung fired: 255
+    action(1, 40, 3, 9);
+    OutputAction(1);  // the rung fired: 255
     CommandResetAll();
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
     kelvanor.log.clear();
-    UitgangActie(1);  // still held: the invert does not fire again, the byte goes out again
+    OutputAction(1);  // still held: the invert does not fire again, the byte goes out again
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
     EXPECT_EQ(shared.ModuleUitByte[0], 255);
 }
