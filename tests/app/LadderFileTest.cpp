@@ -182,7 +182,7 @@ TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
 TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
     QByteArray bad = Golden("every_kind.vpp");
     bad.replace(" 9    3     2     8 ", " 9    3     2     \x01\x1b[2J\x7f\x81" + QByteArray(200, 'A') + " ");
-    EXPECT_FALSE(LeesLadderVanDisk(home.write("binair.vpp", bad)));
+    EXPECT_FALSE(LeesLadderVanDisk(home.write("binary.vpp", bad)));
     ASSERT_EQ(fake.messages.size(), 1);
     const QString m = fake.messages[0];
     const QString quoted = m.section(QLatin1Char('"'), 1, 1);
@@ -321,12 +321,12 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     shared.GeluidBestanden[5] = "café.wav";          // the code page holds é
     shared.GeluidMappen[8] = "/Ω";                   // not a sound row: not written
     WinsockHost().SetRemoteHost("pc-Ω");
-    const QString pad = home.file("namen.vpp");
+    const QString path = home.file("names.vpp");
 
     fake.msgAnswers = {MsgResult::Cancel};
-    fake.fileAnswers = {pad};
+    fake.fileAnswers = {path};
     CommandSchrijven();
-    EXPECT_FALSE(QFileInfo::exists(pad));
+    EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(fake.fileDialogs.isEmpty());  // asked before anything else
     ASSERT_EQ(fake.messages.size(), 1);
     const QString m = fake.messages[0];
@@ -338,8 +338,8 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
 
     fake.msgAnswers = {MsgResult::Ok};  // save anyway
     CommandSchrijven();
-    ASSERT_TRUE(QFileInfo::exists(pad));
-    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + pad);
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + path);
 
     // A ladder whose names the file holds is saved without the question.
     shared.GeluidMappen[0] = "/home/jan";
@@ -347,7 +347,7 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     WinsockHost().SetRemoteHost("pc-1");
     fake.messages.clear();
     fake.msgAnswers = {MsgResult::Ok};  // the overwrite question
-    fake.fileAnswers = {pad};
+    fake.fileAnswers = {path};
     CommandSchrijven();
     EXPECT_EQ(fake.messages, QStringList{"Het bestand bestaat al. Overschrijven?"});
 }
