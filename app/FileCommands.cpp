@@ -41,7 +41,10 @@ bool NamesMayBeLost() {
                             MsgButtons::OkCancel, AttentionTitle()) == MsgResult::Ok;
 }
 
-FileDialogRequest Request() { return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp")}; }
+FileDialogRequest Request() {
+    return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"),
+            T("Ladderprogramma's", "Ladder programs"), T("Alle bestanden", "All files")};
+}
 
 }  // namespace
 

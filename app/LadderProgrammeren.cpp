@@ -4,11 +4,16 @@
 
 #include <algorithm>
 
+#include "CommandPrinten.h"
+#include "ConditionEditor.h"
+#include "ConditionLinks.h"
 #include "Dashboard.h"
+#include "MainWindowCommands.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
 #include "LadderGeometry.h"
+#include "LadderButtons.h"
 #include "LadderView.h"
 #include "MouseWheel.h"
 #include "Picture.h"
@@ -69,18 +74,41 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     // On losing the focus the scroll bar has the drawing area refreshed.
     VScrollProgrammeerVenster->setFocusPolicy(Qt::StrongFocus);
     VScrollProgrammeerVenster->installEventFilter(this);
+    PictureProgrammeerVenster->installEventFilter(this);
 
     BuildControls();
+    for (auto [w, name] : {std::pair<QWidget*, const char*>{SSPanel67, "SSPanel67"}, {PanelKopConditie, "PanelKopConditie"},
+                           {PanelKopActie, "PanelKopActie"}, {PanelKopInstellingen, "PanelKopInstellingen"},
+                           {PanelStartStop, "PanelStartStop"}, {SSPanel70, "SSPanel70"}, {SSPanel79, "SSPanel79"},
+                           {SSPanel75, "SSPanel75"}, {SSPanel77, "SSPanel77"}, {SSPanel80, "SSPanel80"},
+                           {PanelStatus, "PanelStatus"}, {PanelNetwerkUit, "PanelNetwerkUit"}})
+        w->setObjectName(name);
+    // Markers of the font choice: the toolbar's buttons grow and turn bold,
+    // the headings stay bold.
+    for (QPushButton* b : ToolbarButtons(*this)) b->setProperty("WhatsThisHelpID", 4);
+    for (Panel3D* p : {SSPanel67, PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setProperty("WhatsThisHelpID", 1);
+    BuildExplanatoryPicture();
+    InstallToolbarHover(*this);
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
     connect(CommandAbout, &QPushButton::clicked, this, [this] { TheSplashWindow().ShowAsAbout(this); });
     connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
+    connect(CommandClipBoard, &QPushButton::clicked, this, [] { CommandClipBoard_Click(); });
+    connect(CommandTaal, &QPushButton::clicked, this, [] { CommandTaal_Click(); });
+    connect(CommandFont, &QPushButton::clicked, this, [] { CommandFont_Click(); });
+    connect(CommandPrinten, &QPushButton::clicked, this, [this] { tamberlo::CommandPrinten(this); });
     connect(CommandStart, &QPushButton::clicked, this, [] { tamberlo::CommandStart(); });
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
+
+    // The condition editor takes the control panel's place while a cell is edited.
+    conditionEditor().placeIn(this, PanelBesturing->geometry(), PanelKopInstellingen, PanelBesturing);
+    ladderButtons.CommandPanelConditie = [](int i) { CommandPanelConditie_Click(i); };
+    ladderButtons.CommandVoegConditieToe = [](int i) { CommandVoegConditieToe_Click(i); };
+    ladderButtons.CommandVoegConditieToeVertikaal = [](int i) { CommandVoegConditieToeVertikaal_Click(i); };
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::RefreshFromLadderView);
@@ -147,6 +175,8 @@ void LadderProgrammeren::BuildControls() {
     SSPanel79->setGeometry(2, 300, w, 42);
     CommandAbout = Button(SSPanel79, "CommandAbout", QStringLiteral("Over"), 3, 3, 86, 36);
     CommandResetAll = Button(SSPanel79, "CommandResetAll", QStringLiteral("Alles uit"), 92, 3, 86, 36);
+    CommandInitialiseer = Button(SSPanel79, "CommandInitialiseer", QStringLiteral("Initialiseer"), 92, 3, 86, 36);
+    CommandInitialiseer->setVisible(false);
 
     // Search lamps with their "find" buttons.
     auto* search = new Panel3D(PanelBesturing);
@@ -253,10 +283,12 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
     QWidget::resizeEvent(e);
+    if (isVisible()) WindowResized(*this);
 }
 
 bool LadderProgrammeren::eventFilter(QObject* obj, QEvent* e) {
     if (obj == VScrollProgrammeerVenster && e->type() == QEvent::FocusOut) PictureProgrammeerVenster->update();
+    if (obj == PictureProgrammeerVenster && e->type() == QEvent::MouseButtonDblClick) DrawingAreaDoubleClicked(*this);
     return QWidget::eventFilter(obj, e);
 }
 

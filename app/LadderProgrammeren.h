@@ -8,6 +8,7 @@
 // The toolbar buttons are plain buttons: the parts that own their commands
 // connect to their `clicked` signal.
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -38,8 +39,15 @@ public:
     void TaalAanpassenConActBeh();
     // The window caption: title, version and the supported interfaces.
     void CaptionFormAanpassen();
+    // The explanatory picture of an editor's item (group, item) at the right
+    // of the ladder; a pair it does not know keeps the picture it has.
+    void Show_Interface(int group, int item);
     // Shows what moved on in ladderView (the frame timer calls it).
     void RefreshFromLadderView();
+
+    // A toolbar button's back colour (&HBBGGRR), and the colour it has.
+    static void SetButtonColor(QPushButton* button, std::uint32_t vb);
+    static std::uint32_t ButtonColor(const QPushButton* button) { return button->property("vbBackColor").toUInt(); }
 
     // The drawing area's top edge for a scroll value: 56 - 15 × value.
     static int TopFor(int value) { return 56 - 15 * value; }
@@ -72,6 +80,7 @@ public:
     QPushButton* CommandDashboard;
     QPushButton* CommandAbout;
     QPushButton* CommandResetAll;
+    QPushButton* CommandInitialiseer;  // part of the design, never shown
     Panel3D* SSPanelFlood;
     Panel3D* SSPanel80;              // "Tijd per Cyclus"
     Panel3D* PanelCyclustijd;
@@ -93,6 +102,9 @@ public:
     Panel3D* SSPanel77;              // "Variabele"
     ControlArray<Panel3D> PanelVarABC{1, 3};
 
+    QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
+    QLabel* Image_Show_Interface;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
@@ -101,7 +113,7 @@ protected:
 private:
     void BuildControls();
     QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
-    static void SetButtonColor(QPushButton* button, std::uint32_t vb);
+    void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden
 
     QTimer frame_;
     std::uint64_t panelsShown_ = ~std::uint64_t(0);

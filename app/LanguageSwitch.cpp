@@ -1,46 +1,59 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
+#include "CaptionTable.h"
 #include "ConditionCaptions.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
 #include "LadderView.h"
-#include "StartUpTexts.h"
 #include "Picture.h"
+#include "SettingsWindow.h"
 #include "SharedState.h"
+#include "LanguageText.h"
 #include "Version.h"
 
 namespace tamberlo {
 
+namespace {
+QString A(std::string_view control) { return captionOf(mainWindowCaptions(), control); }
+
+void setText(QAbstractButton* b, std::string_view control) {
+    const QString t = A(control);
+    if (b->text() != t) b->setText(t);
+}
+}  // namespace
+
 void LadderProgrammeren::TaalAanpassenConActBeh() {
-    PanelKopConditie->SetCaption(T("Conditie", "Condition"));
-    PanelKopActie->SetCaption(T("Actie", "Action"));
-    PanelKopInstellingen->SetCaption(T("Beheer", "Management"));
+    PanelKopConditie->SetCaption(A("PanelKopConditie"));
+    PanelKopActie->SetCaption(A("PanelKopActie"));
+    PanelKopInstellingen->SetCaption(A("PanelKopInstellingen"));
+    // The drawing area is cleared and its printed texts come back in the new language.
     ladderView.startNote = T("Deze regel wordt alleen bij de Start uitgevoerd!", " This line will only be executed at Start!");
 
-    ladderView.changeCaption = T("Wijzig", "Edit");
-    ladderView.addActionCaption = T("Voeg actie toe", "Add action");
-    CommandWissen->setText(T("Wissen", "Delete"));
-    CommandPauze->setText(T("Pauze", "Pause"));
-    CommandSchrijven->setText(T("Opslaan", "Save"));
-    CommandLezen->setText(T("Openen", "Open"));
-    CommandAfsluiten->setText(T("Einde", "Close"));
-    CommandTaal->setText(T("Nederl.", "English"));
-    CommandTaal->setIcon(QIcon(LoadPicture(shared.TaalVlag ? "vlag Engels.bmp" : "vlag Nederlands.bmp")));
-    CommandPrinten->setText(T("Printen", "Print"));
-    CommandAbout->setText(T("Over", "About"));
-    SSPanel67->SetCaption(T("Ladder Programma", "Ladder Program"));
-    for (QPushButton* k : {CMDZoekVelleman, CMDZoekBrask, CMDZoekiCP12}) k->setText(T("Vind !", "Find !"));
-    SSPanel77->SetCaption(T("Variabele", "Variables"));
-    SSPanel75->SetCaption(T("Geheugen", "Memory"));
-    SSPanel80->SetCaption(T("Tijd per Cyclus", "Cycle Time"));
-    PanelNetwerkUit->SetCaption(T("Uit", "Out"));
+    ladderView.changeCaption = A("CommandPanelConditie");
+    ladderView.addActionCaption = A("CommandVoegActieToe");
+    for (auto [button, control] : {std::pair{CommandInitialiseer, "CommandInitialiseer"}, {CommandWissen, "CommandWissen"},
+                                   {CommandPauze, "CommandPauze"}, {CommandSchrijven, "CommandSchrijven"},
+                                   {CommandLezen, "CommandLezen"}, {CommandAfsluiten, "CommandAfsluiten"},
+                                   {CommandTaal, "CommandTaal"}, {CommandPrinten, "CommandPrinten"},
+                                   {CommandAbout, "CommandAbout"}, {CMDZoekVelleman, "CMDZoekVelleman"},
+                                   {CMDZoekBrask, "CMDZoekBrask"}, {CMDZoekiCP12, "CMDZoekiCP12"}})
+        setText(button, control);
+    const QString flag = A("CommandTaal/picture");
+    CommandTaal->setProperty("vbPicture", flag);
+    CommandTaal->setIcon(QIcon(LoadPicture(flag)));
+    SSPanel67->SetCaption(A("SSPanel67"));
+    SSPanel77->SetCaption(A("SSPanel77"));
+    SSPanel75->SetCaption(A("SSPanel75"));
+    SSPanel80->SetCaption(A("SSPanel80"));
+    PanelNetwerkUit->SetCaption(A("PanelNetwerkUit"));
     switch (shared.Verbindingsstatus) {
-        case 0: ladderView.status.caption = T("Niet verbonden.", "Not Connected."); break;
-        case 1: ladderView.status.caption = T("Verbonden.", "Connected."); break;
-        case 3: ladderView.status.caption = T("Zoeken...", "Searching..."); break;
+        case 0: ladderView.status.caption = A("PanelStatus/0"); break;
+        case 1: ladderView.status.caption = A("PanelStatus/1"); break;
+        case 3: ladderView.status.caption = A("PanelStatus/3"); break;
         default: break;
     }
+    // The font button names a field only while it shows one of the two field words.
     const QString font = CommandFont->text().toUpper();
     if (!shared.TaalVlag && font == QLatin1String("NAME")) CommandFont->setText(QStringLiteral("Naam"));
     if (!shared.TaalVlag && font == QLatin1String("SIZE")) CommandFont->setText(QStringLiteral("Grootte"));
@@ -48,6 +61,11 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
 
     Dashboard().ApplyLanguage();
+    Instellingen().ApplyLanguage();
+    // ---- the editors' fixed captions (tables B and C) -----------------------
+    // captionConditionEditor();
+    // captionActionEditor();
+    // -------------------------------------------------------------------------
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

@@ -12,6 +12,7 @@
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
 #include "Picture.h"
+#include "QtTranslations.h"
 #include "SharedState.h"
 #include "Version.h"
 #include "VbColor.h"
@@ -169,6 +170,7 @@ void SplashWindow::Load(bool withoutArguments) {
     }
     loaded_ = true;
     startUpServices().LeesInstellingen();
+    ApplyQtLanguage();
     ProgressBar->setValue(1);  // settings read
     SetActivationTexts();
     show();

@@ -9,6 +9,7 @@
 #include "MouseWheel.h"
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
+#include "SettingsWindow.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "Windows.h"
@@ -138,6 +139,9 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);
     WinsockHost().SetRemotePort(shared.NetwerkPoort);
+    ladderView.panelIpAddress = WinsockHost().RemoteHost();
+    ladderView.panelPort = QString::number(WinsockHost().RemotePort());
+    Instellingen();  // created here, so the language pass finds it
 
     // 23. Not connected.
     ladderView.status.caption = T("Niet verbonden.", "Not Connected.");

@@ -8,6 +8,7 @@ QString VersionNumber() {
 
 QString ProductName() { return QStringLiteral("Tamberlo"); }
 QString MakerName() { return QStringLiteral("Tamberlo Leerwerk"); }
+QString MakerDomain() { return QStringLiteral(".example.org"); }
 QString Copyright() { return QStringLiteral("Copyright (c) 2009-2026 ") + MakerName(); }
 
 }  // namespace tamberlo

@@ -15,6 +15,7 @@ QString VersionNumber();
 // The product, maker and copyright texts of the version information.
 QString ProductName();
 QString MakerName();
+QString MakerDomain();
 QString Copyright();
 
 }  // namespace tamberlo

@@ -2,6 +2,7 @@
 
 #include "LadderProgrammeren.h"
 #include "Detection.h"
+#include "SettingsWindow.h"
 #include "SplashWindow.h"
 
 namespace tamberlo {
@@ -31,6 +32,7 @@ SplashWindow& TheSplashWindow() {
 }
 
 void ForgetWindows() {
+    ForgetInstellingen();
     delete splash;
     splash = nullptr;
     delete mainWindow;

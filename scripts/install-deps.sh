@@ -3,9 +3,9 @@
 # Does nothing when everything is there already.
 set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libhidapi-dev libftdi1-dev libusb-1.0-0-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool poppler-utils)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -40,6 +40,8 @@ struct SharedState {
     bool ActiesAanwezig = false;
     bool PanelVulBezig = false;
     bool TabVulBezig = false;
+    bool TijdVulBezig = false;   // the time panel's spinners are being set from code
+    bool DagenVulBezig = false;  // the time panel's weekday boxes are being set from code
 
     // ---- run state and ladder state -----------------------------------------
     Integer ProgrammaStatus = 0;  // 0 stopped, 1 running, 2 paused

@@ -26,8 +26,8 @@ void SetPanelActieBijLezen(int r) {
 }
 
 void SetPanelActieBijAndereTaal(int r) {
-    // The start-only row 0 keeps the texts it was drawn with.
-    if (r < 1 || r > kRungs) return;
+    // The start-only row 0 is re-captioned like every other row.
+    if (r < 0 || r > kRungs) return;
     applyLook(r, actionLookOnLanguage(shared.Acties[static_cast<std::size_t>(r)], shared.TaalVlag));
     ladderView.changed();
 }

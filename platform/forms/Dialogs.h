@@ -14,6 +14,8 @@ struct FileDialogRequest {
     QString startFolder;    // folder the dialog opens in
     QString fileName;       // "*.vpp" or the name last chosen
     QString defaultExt;     // "vpp"
+    QString filterName;     // the readable name of the files with that extension
+    QString allFilesName;   // the readable name of "all files"
 };
 
 class Dialogs {

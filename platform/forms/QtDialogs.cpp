@@ -10,6 +10,12 @@ namespace {
 
 QWidget* parentWindow() { return QApplication::activeWindow(); }
 
+// "Ladder programs (*.vpp)": the readable name, or the pattern itself when there is none.
+QString filter(const FileDialogRequest& r) {
+    const QString pattern = QStringLiteral("*.") + r.defaultExt;
+    return QStringLiteral("%1 (%2)").arg(r.filterName.isEmpty() ? pattern : r.filterName, pattern);
+}
+
 class QtDialogs final : public Dialogs {
 public:
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override {
@@ -26,10 +32,10 @@ public:
     }
     QString OpenFile(const FileDialogRequest& r) override {
         return QFileDialog::getOpenFileName(parentWindow(), QString(), r.startFolder,
-                                            QStringLiteral("*.%1 (*.%1);;* (*)").arg(r.defaultExt));
+                                            filter(r) + QStringLiteral(";;%1 (*)").arg(r.allFilesName.isEmpty() ? QStringLiteral("*") : r.allFilesName));
     }
     QString SaveFile(const FileDialogRequest& r) override {
-        QFileDialog dlg(parentWindow(), QString(), r.startFolder, QStringLiteral("*.%1 (*.%1)").arg(r.defaultExt));
+        QFileDialog dlg(parentWindow(), QString(), r.startFolder, filter(r));
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setDefaultSuffix(r.defaultExt);
         // The program asks about overwriting itself.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "CaptionTable.h"
 #include "DashboardView.h"
 #include "Detection.h"
 #include "LadderView.h"
@@ -322,33 +323,26 @@ void DashboardWindow::Refresh() {
 }
 
 void DashboardWindow::setShowNetworkText(bool shown) {
-    const bool english = shared.TaalVlag;
-    if (shown)
-        CMDToonNetwerk->setText(english ? QStringLiteral("Hide the status of the network pc.")
-                                   : QStringLiteral("Verberg de status van de netwerk pc."));
-    else
-        CMDToonNetwerk->setText(english ? QStringLiteral("Show the status of the network pc.")
-                                   : QStringLiteral("Toon de status van de netwerk pc."));
+    CMDToonNetwerk->setText(captionOf(dashboardCaptions(), shown ? "CMDToonNetwerk/shown" : "CMDToonNetwerk/hidden"));
 }
 
 void DashboardWindow::ApplyLanguage() {
-    const bool english = shared.TaalVlag;
-    FrameInUitLokaal->setTitle(english ? QStringLiteral("In- and Outputs Local pc.") : QStringLiteral("In- en Uitgangen Deze pc."));
-    FrameInUitNetwerk->setTitle(english ? QStringLiteral("In- and Outputs Network pc.")
-                                   : QStringLiteral("In- en Uitgangen Netwerk pc."));
-    const QString velOut = english ? QStringLiteral("Velleman Out") : QStringLiteral("Velleman Uit");
-    const QString parOut = english ? QStringLiteral("Parallel Out") : QStringLiteral("Parallel Uit");
-    const QString braskOut = english ? QStringLiteral("Brask Ember Out") : QStringLiteral("Brask Ember Uit");
-    const QString headers[] = {QStringLiteral("Arduino Uit"), velOut, QStringLiteral("Velleman In"), velOut,
-                              QStringLiteral("Velleman In"), parOut, QStringLiteral("Parallel In"), braskOut,
-                              QStringLiteral("Brask Ember In"), QStringLiteral("Arduino In"),
-                              QStringLiteral("Arduino Uit"), QStringLiteral("Arduino In")};
-    for (int i = 0; i <= 11; ++i) PanelKop(i)->SetCaption(headers[i]);
-    for (int i = 1; i <= 8; ++i) PanelKopNetw(i)->SetCaption(headers[i]);
+    const CaptionTable d = dashboardCaptions();
+    FrameInUitLokaal->setTitle(captionOf(d, "FrameInUitLokaal"));
+    FrameInUitNetwerk->setTitle(captionOf(d, "FrameInUitNetwerk"));
+    // Both frames' column heads 1-8 take the same texts.
+    for (int i = 1; i <= 8; ++i) {
+        const QString header = captionOf(d, QStringLiteral("PanelKop(%1)").arg(i).toStdString());
+        PanelKop(i)->SetCaption(header);
+        PanelKopNetw(i)->SetCaption(header);
+    }
+    // The Arduino's heads and the timers' head read the same in both languages.
+    for (int i : {0, 10}) PanelKop(i)->SetCaption(QStringLiteral("Arduino Uit"));
+    for (int i : {9, 11}) PanelKop(i)->SetCaption(QStringLiteral("Arduino In"));
     PanelKopNetw(9)->SetCaption(QStringLiteral("Arduino"));
     PanelKopTimers->SetCaption(QStringLiteral("Timers 0 - 8 (Sec.)"));
-    CHKAltijdBoven->setText(english ? QStringLiteral("Always on top.") : QStringLiteral("Altijd op de voorgrond."));
-    CMDDashboardSluiten->setText(english ? QStringLiteral("Close") : QStringLiteral("Sluiten"));
+    CHKAltijdBoven->setText(captionOf(d, "CHKAltijdBoven"));
+    CMDDashboardSluiten->setText(captionOf(d, "CMDDashboardSluiten"));
     // Judged by the height, which is what the button switches.
     setShowNetworkText(HeightTwips() > kHeightLocal);
 }

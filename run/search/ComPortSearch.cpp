@@ -10,6 +10,9 @@ namespace tamberlo {
 
 namespace {
 std::function<void()> splashStep;
+// True while ICP_Connect waits: a port chosen meanwhile is ignored, so the
+// hello under way is not cut off by closing its port.
+bool connecting = false;
 }  // namespace
 
 ComPortList& SettingsComPorts() {
@@ -27,6 +30,7 @@ void SetSplashProgressStep(std::function<void()> step) { splashStep = std::move(
 bool COM_Available(std::int16_t n) { return ComPortPresent(n); }
 
 void ZoekComPoorten() {
+    if (connecting) return;  // the hello under way keeps its port
     ComPortList& settings = SettingsComPorts();
     ComPortList& splash = SplashComPorts();
     settings.items.clear();
@@ -60,6 +64,10 @@ void ZoekComPoorten() {
 
 void Combo_Beschikbare_Com_Poorten_Click(int listIndex) {
     ComPortList& list = SettingsComPorts();
+    if (connecting) {
+        list.changed();  // the list shows the port under way again
+        return;
+    }
     if (listIndex < 0 || listIndex >= list.items.size()) return;
     list.listIndex = listIndex;
     list.text = list.items.at(listIndex);
@@ -75,8 +83,13 @@ void Combo_Beschikbare_Com_Poorten_Click(int listIndex) {
 }
 
 void ICP_Connect(int /*port: the one already set on iCP_MS_Comm*/) {
+    if (connecting) return;
     SerialPortControl& port = iCP_MS_Comm();
     if (!port.PortOpen() && !port.Open()) return;  // gone or taken since the scan
+    connecting = true;
+    struct Done {
+        ~Done() { connecting = false; }
+    } done;
     WaitSeconds(2.0);
     // The port may have been closed or lost while we waited.
     if (!port.PortOpen()) return;

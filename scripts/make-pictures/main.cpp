@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "ExplanatoryPictures.h"
+
 namespace {
 
 using Draw = std::function<void(QPainter&, int w, int h)>;
@@ -155,5 +157,6 @@ int main(int argc, char** argv) {
         p.drawEllipse(QPointF(74, 48), 10, 10);
         p.drawLine(QPointF(58, 48), QPointF(64, 48));
     });
+    ok &= drawExplanatoryPictures(folder);
     return ok ? 0 : 1;
 }

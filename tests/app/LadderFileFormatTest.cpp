@@ -65,13 +65,13 @@ constexpr int ActionTextLine(int r) { return r <= 2 ? 279 + r : 280 + r; }
 }  // namespace
 
 TEST(LadderFileFormat, WriterOutputMatchesTheGoldenFiles) {
-    EXPECT_EQ(FormatLadderFile(EveryKind(), "192.168.1.20", 120), ReadGolden("every_kind.vpp"));
+    EXPECT_EQ(FormatLadderFile(EveryKind(), "127.0.0.1", 120), ReadGolden("every_kind.vpp"));
     EXPECT_EQ(FormatLadderFile(LadderData{}, "  127.0.0.1", 0), ReadGolden("all_zero.vpp"))
         << "leading blanks of the host are removed";
 }
 
 TEST(LadderFileFormat, ColumnsFollowTheLayoutRules) {
-    const auto lines = Lines(FormatLadderFile(EveryKind(), "192.168.1.20", 120));
+    const auto lines = Lines(FormatLadderFile(EveryKind(), "127.0.0.1", 120));
     ASSERT_EQ(lines.size(), 376u);
     EXPECT_EQ(lines[0], "Ladderprogramma voor Tamberlo");
     EXPECT_EQ(lines[2], std::string(62, '-'));
@@ -86,7 +86,7 @@ TEST(LadderFileFormat, ColumnsFollowTheLayoutRules) {
     // A sound row's folder starts in column 71, "/\" joins it to the file.
     EXPECT_EQ(lines[ActionTextLine(6) - 1].substr(70), "/home/leerling/Geluiden/\\bel.wav");
     EXPECT_EQ(lines[ActionTextLine(6) - 1].substr(0, 62), " 6    4     0     0     0     0     0     0     0     0     0 ");
-    EXPECT_EQ(lines[lines.size() - 3], "IP-adres: 192.168.1.20");
+    EXPECT_EQ(lines[lines.size() - 3], "IP-adres: 127.0.0.1");
     EXPECT_EQ(lines[lines.size() - 2], "Poort: 120");
 }
 
@@ -97,7 +97,7 @@ TEST(LadderFileFormat, GoldenFilesReadBackIntoTheTables) {
     ExpectSameTables(p.ladder, EveryKind());
     EXPECT_EQ(p.ladder.soundFolders[7], "/snd/a,b") << "commas survive in the sound field";
     EXPECT_EQ(p.ladder.soundFiles[7], "deur, dicht.wav");
-    EXPECT_EQ(p.host, "192.168.1.20");
+    EXPECT_EQ(p.host, "127.0.0.1");
     EXPECT_EQ(p.port, 120);
 
     const ParsedLadder z = Ok(ParseLadderFile(ReadGolden("all_zero.vpp")));
@@ -164,18 +164,18 @@ TEST(LadderFileFormat, SettingsSectionIsOptional) {
     }
     // A section that stops after the host line keeps the host only.
     const ParsedLadder h = Ok(ParseLadderFile(FirstLines(golden, lastAction + 4)));
-    EXPECT_EQ(h.host, "192.168.1.20");
+    EXPECT_EQ(h.host, "127.0.0.1");
     EXPECT_FALSE(h.port.has_value());
     // An unreadable port is no port.
     const ParsedLadder u = Ok(ParseLadderFile(WithLine(golden, lastAction + 5, "Poort: 12x")));
-    EXPECT_EQ(u.host, "192.168.1.20");
+    EXPECT_EQ(u.host, "127.0.0.1");
     EXPECT_FALSE(u.port.has_value());
 }
 
 TEST(LadderFileFormat, HostLineWithoutBlankLosesItsFirstCharacter) {
     const std::string golden = ReadGolden("every_kind.vpp");
-    const ParsedLadder p = Ok(ParseLadderFile(WithLine(golden, ActionTextLine(90) + 4, "IP-adres:192.168.1.20")));
-    EXPECT_EQ(p.host, "92.168.1.20");
+    const ParsedLadder p = Ok(ParseLadderFile(WithLine(golden, ActionTextLine(90) + 4, "IP-adres:127.0.0.1")));
+    EXPECT_EQ(p.host, "27.0.0.1");
 }
 
 TEST(LadderFileFormat, RecordNumbersAreNotUsed) {

@@ -37,7 +37,7 @@ void LoadEveryKind() {
     }
     // A name of a row that is no sound row is not written.
     shared.GeluidMappen[8] = "/oud";
-    WinsockHost().SetRemoteHost("192.168.1.20");
+    WinsockHost().SetRemoteHost("127.0.0.1");
     WinsockHost().SetRemotePort(120);
 }
 
@@ -105,9 +105,9 @@ TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {
     EXPECT_EQ(folders[6], "/home/leerling/Geluiden");
     EXPECT_EQ(folders[7], "/snd/a,b");
     EXPECT_EQ(folders[9], "/blijft");
-    EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
+    EXPECT_EQ(WinsockHost().RemoteHost(), "127.0.0.1");
     EXPECT_EQ(WinsockHost().RemotePort(), 120);
-    EXPECT_EQ(ladderView.panelIpAddress, "192.168.1.20");
+    EXPECT_EQ(ladderView.panelIpAddress, "127.0.0.1");
     EXPECT_EQ(ladderView.panelPort, "120");
     EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + path);
 }
@@ -420,7 +420,7 @@ TEST_F(LadderFileTest, ReadCellsAreCaptionedAndCellsBeyondAShortFileStayCleared)
     EXPECT_FALSE(ladderView.action[2].supplyVisible);
     EXPECT_TRUE(ladderView.action[6].frameVisible);
     // No settings section: the peer stays.
-    EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.20");
+    EXPECT_EQ(WinsockHost().RemoteHost(), "127.0.0.1");
 }
 
 TEST_F(LadderFileTest, EveryMalformedFileGivesOneMessageAndKeepsTheLadder) {

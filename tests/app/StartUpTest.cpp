@@ -284,7 +284,10 @@ TEST(StartUpTexts, VellemanVersionWord) {
 TEST(PictureFolder, EveryPictureTheProgramNamesIsDelivered) {
     const QDir map(QCoreApplication::applicationDirPath() + QStringLiteral("/Afbeeldingen"));
     for (const char* name : {"AdaFruit RGB.bmp", "TM1638.bmp", "Kelvanor Atlas.bmp", "Kelvanor Basil.bmp", "Logo.bmp",
-                             "BtnWissen.bmp", "BtnWissenLeeg.bmp", "vlag Nederlands.bmp", "vlag Engels.bmp"}) {
+                             "BtnWissen.bmp", "BtnWissenLeeg.bmp", "vlag Nederlands.bmp", "vlag Engels.bmp",
+                             "K8055.bmp", "Parallel PCB.bmp", "Kelvanor Ember.bmp", "Arduino Nano.bmp", "Wekker.bmp",
+                             "Kookwekker.bmp", "Geheugen.bmp", "Functietoetsen.bmp", "Variabele.bmp", "Preset Timer.bmp",
+                             "Set Reset Timer.bmp", "Geluid.bmp"}) {
         EXPECT_FALSE(QImage(map.filePath(QString::fromUtf8(name))).isNull()) << name;
     }
 }

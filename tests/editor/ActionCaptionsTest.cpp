@@ -277,7 +277,7 @@ TEST_F(ActionCaptionsTest, LanguageSwitchOfMemoryAndVariable) {
     EXPECT_EQ(captionsOf(31), (Lines{"Variable", "b", "Increase with", "d"}));
 }
 
-TEST_F(ActionCaptionsTest, LanguageSwitchLeavesTimersEmptyRowsAndTheStartRow) {
+TEST_F(ActionCaptionsTest, LanguageSwitchLeavesTimersAndEmptyRowsButNotTheStartRow) {
     read(40, {2, 1, 150, 0, 0, 0, 0, 0, 0, 0}, NL);
     read(41, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, NL);
     read(0, {1, 10, 1, 1, 0, 0, 0, 0, 0, 0}, NL);
@@ -289,7 +289,7 @@ TEST_F(ActionCaptionsTest, LanguageSwitchLeavesTimersEmptyRowsAndTheStartRow) {
     switchTo(0, EN);
     EXPECT_EQ(captionsOf(40), timer);
     EXPECT_EQ(captionsOf(41), (Lines{"x", "", "", ""}));
-    EXPECT_EQ(captionsOf(0), (Lines{"Velleman. Kaart Nr.", "0", "Digitaal UIT", "Set 1"}));
+    EXPECT_EQ(captionsOf(0), (Lines{"Velleman. card Nr.", "0", "Digital OUT", "Set 1"}));
 }
 
 TEST_F(ActionCaptionsTest, StartRowIsDrawnLikeAnyOtherOnRead) {

@@ -28,11 +28,13 @@ static QString next(std::deque<QString>& q) {
 
 QString FakeDialogs::OpenFile(const FileDialogRequest& r) {
     fileDialogs << QStringLiteral("open:") + r.startFolder;
+    lastFileRequest = r;
     return next(fileAnswers);
 }
 
 QString FakeDialogs::SaveFile(const FileDialogRequest& r) {
     fileDialogs << QStringLiteral("save:") + r.startFolder;
+    lastFileRequest = r;
     return next(fileAnswers);
 }
 

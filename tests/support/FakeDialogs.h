@@ -23,6 +23,7 @@ public:
     QStringList messages;   // text of every message box shown
     QStringList titles;     // title of every message box shown
     QStringList fileDialogs;  // "open:<start folder>" or "save:<start folder>"
+    FileDialogRequest lastFileRequest;
 
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;

@@ -1,0 +1,15 @@
+// The settings button of the toolbar.
+#include "LadderProgrammeren.h"
+#include "MainWindowCommands.h"
+#include "PollTimers.h"
+#include "SettingsWindow.h"
+#include "Windows.h"
+
+namespace tamberlo {
+
+void CommandClipBoard_Click() {
+    TimerLeesIngangen().SetEnabled(false);
+    Instellingen().ShowOver(&LadderProgrammerenWindow());
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,88 @@
+#include "ArduinoTools.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "ArduinoLink.h"
+#include "ArduinoProtocol.h"
+#include "PollTimers.h"
+#include "Yielding.h"
+
+namespace tamberlo {
+
+namespace {
+
+bool busy = false;
+
+struct BusyGuard {
+    BusyGuard() { busy = true; }
+    ~BusyGuard() { busy = false; }
+};
+
+// Handles events until `seconds` have passed since `startNs` on `clock`.
+// WaitSeconds counts whole milliseconds, so it is asked again for the rest.
+void waitSince(const QElapsedTimer& clock, qint64 startNs, double seconds) {
+    for (;;) {
+        const double left = seconds - double(clock.nsecsElapsed() - startNs) / 1e9;
+        if (left <= 0 || AppEnding()) return;
+        WaitSeconds(std::max(left, 0.001));
+    }
+}
+
+}  // namespace
+
+void RunningLight(const std::function<void(const QString&)>& send) {
+    QElapsedTimer clock;
+    clock.start();
+    int n = 0;
+    for (int bit = 0; bit <= 7 && !AppEnding(); ++bit) {
+        const qint64 t = clock.nsecsElapsed();
+        n += 1 << bit;
+        send(ArduinoOutputCommand(n));
+        waitSince(clock, t, 0.005);
+    }
+    for (int bit = 7; bit >= 0 && !AppEnding(); --bit) {
+        const qint64 t = clock.nsecsElapsed();
+        n -= 1 << bit;
+        send(ArduinoOutputCommand(n));
+        waitSince(clock, t, 0.05);
+    }
+}
+
+void CMD_Flits_Click() {
+    if (busy || !iCP_MS_Comm().PortOpen()) return;
+    BusyGuard guard;
+    // The port may close while we wait; a write to a closed port does nothing.
+    RunningLight([](const QString& command) { iCP_MS_Comm().Output(command); });
+}
+
+void CMDArduinoInoVersie_Click(QPushButton& shown) {
+    const QPointer<QPushButton> button(&shown);
+    SerialPortControl& port = iCP_MS_Comm();
+    if (busy || !port.PortOpen()) return;
+    BusyGuard guard;
+
+    // Hold the poll, and let the link take the answer of a poll already sent.
+    VbTimer& poll = TimerSerialPort();
+    const bool polling = poll.Enabled();
+    poll.SetEnabled(false);
+    WaitSeconds(0.03);
+
+    // From here on every byte that arrives is the sketch's answer.
+    QString answer;
+    const std::function<void()> linkHandler = port.OnComm;
+    port.OnComm = [&port, &answer] { answer += port.Input(); };
+    if (port.InBufferCount() > 0) port.Input();  // thrown away
+    ResetArduinoLink();
+    port.Output(kArduinoVersion);
+    WaitSeconds(2.0);
+    if (port.PortOpen() && port.InBufferCount() > 0) answer += port.Input();
+    port.OnComm = linkHandler;
+    poll.SetEnabled(polling);
+    if (button) button->setText(answer);
+}
+
+}  // namespace tamberlo

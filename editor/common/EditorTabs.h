@@ -1,0 +1,54 @@
+#pragma once
+// An editor's tab control: a tab bar over panels that lie on top of each
+// other. Choosing a tab (by the user, or by code with RunIfChanged) runs the
+// click handler with the tab now chosen; which panel lies in front is the
+// editor's own decision (bringToFront), not the tab bar's. Captions too wide
+// for a narrow edit area wrap at their blanks; the tabs share the width.
+
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QWidget>
+
+#include <functional>
+
+#include "CodeSetting.h"
+
+namespace tamberlo {
+
+class EditorTabs : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorTabs(QWidget* parent = nullptr);
+
+    int addTab(const QString& caption);
+    void setTabCaption(int tab, const QString& caption);
+    QString tabCaption(int tab) const;
+    int count() const;
+
+    int current() const;
+    // Chooses `tab` from code; an index outside the tabs does nothing.
+    void select(int tab, Handler handler);
+
+    // The panels of the tab area; the area takes ownership.
+    void addPanel(QWidget* panel);
+    void bringToFront(QWidget* panel);
+    QWidget* front() const;
+
+    void onClick(std::function<void(int)> handler) { handler_ = std::move(handler); }
+    QTabBar* bar() const { return bar_; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // A caption too wide for its share of the bar is shown one word a line.
+    void fitCaptions();
+    void arrange();
+
+    QTabBar* bar_;
+    QStackedWidget* panels_;
+    bool silent_ = false;
+    std::function<void(int)> handler_;
+};
+
+}  // namespace tamberlo

@@ -1,0 +1,84 @@
+#include "OptionGroup.h"
+
+namespace tamberlo {
+
+namespace {
+
+// An option button that a click never clears: clicking the chosen option
+// leaves it chosen, as the program's options behave.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override { setChecked(true); }
+};
+
+}  // namespace
+
+OptionGroup::OptionGroup(int lower, int upper, QObject* parent)
+    : QObject(parent), lower_(lower), upper_(upper), buttons_(std::size_t(upper - lower + 1), nullptr) {}
+
+QRadioButton* OptionGroup::create(int index, const QString& caption, QWidget* parent) {
+    if (!contains(index)) return nullptr;
+    auto* button = new OptionButton(caption, parent);
+    // Exclusivity is the group's: Qt's would forbid "no option chosen".
+    button->setAutoExclusive(false);
+    button->setChecked(selected_ == index);
+    buttons_[std::size_t(index - lower_)] = button;
+    connect(button, &QAbstractButton::clicked, this, [this, index] { userClicked(index); });
+    return button;
+}
+
+QRadioButton* OptionGroup::operator()(int index) const {
+    return contains(index) ? buttons_[std::size_t(index - lower_)] : nullptr;
+}
+
+void OptionGroup::show(std::optional<int> index) {
+    selected_ = index;
+    for (int i = lower_; i <= upper_; ++i)
+        if (QRadioButton* b = (*this)(i)) b->setChecked(selected_ == i);
+}
+
+void OptionGroup::select(int index, Handler handler) {
+    if (!contains(index)) return;
+    const bool changed = selected_ != index;
+    show(index);
+    if (changed && handler == Handler::RunIfChanged) raiseClick(index);
+}
+
+void OptionGroup::clear(int index) {
+    if (selected_ == index) show(std::nullopt);
+}
+
+void OptionGroup::clearAll() { show(std::nullopt); }
+
+void OptionGroup::setEnabled(int index, bool enabled) {
+    if (QRadioButton* b = (*this)(index)) b->setEnabled(enabled);
+}
+
+bool OptionGroup::isEnabled(int index) const {
+    const QRadioButton* b = (*this)(index);
+    return b && b->isEnabled();
+}
+
+void OptionGroup::setCaption(int index, const QString& caption) {
+    if (QRadioButton* b = (*this)(index)) b->setText(caption);
+}
+
+QString OptionGroup::caption(int index) const {
+    const QRadioButton* b = (*this)(index);
+    return b ? b->text() : QString();
+}
+
+void OptionGroup::raiseClick(int index) {
+    if (contains(index) && handler_) handler_(index);
+}
+
+void OptionGroup::userClicked(int index) {
+    if (selected_ == index) return;
+    show(index);
+    raiseClick(index);
+}
+
+}  // namespace tamberlo

@@ -1,0 +1,59 @@
+#pragma once
+// An array of option buttons with the program's own indexes (0.. or 1..):
+// at most one chosen, and none after the code cleared it. A user's click
+// chooses the option and runs the click handler when the choice changed;
+// code chooses with or without the handler (CodeSetting.h).
+
+#include <QObject>
+#include <QRadioButton>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "CodeSetting.h"
+
+namespace tamberlo {
+
+class OptionGroup : public QObject {
+    Q_OBJECT
+public:
+    OptionGroup(int lower, int upper, QObject* parent = nullptr);
+
+    // Creates item `index` on `parent` (the parent owns the button).
+    QRadioButton* create(int index, const QString& caption, QWidget* parent);
+    QRadioButton* operator()(int index) const;
+    bool contains(int index) const { return index >= lower_ && index <= upper_; }
+    int lower() const { return lower_; }
+    int upper() const { return upper_; }
+
+    std::optional<int> selected() const { return selected_; }
+    bool isSelected(int index) const { return selected_ == index; }
+    // Chooses item `index` from code; an index the array lacks does nothing.
+    void select(int index, Handler handler);
+    // Clears item `index` (no handler): the array may then have no choice.
+    void clear(int index);
+    void clearAll();
+
+    void setEnabled(int index, bool enabled);
+    bool isEnabled(int index) const;
+    void setCaption(int index, const QString& caption);
+    QString caption(int index) const;
+
+    // The click handler, called with the item's index.
+    void onClick(std::function<void(int)> handler) { handler_ = std::move(handler); }
+    // Runs the click handler of item `index` as the program does explicitly.
+    void raiseClick(int index);
+
+private:
+    void userClicked(int index);
+    void show(std::optional<int> index);
+
+    int lower_;
+    int upper_;
+    std::vector<QRadioButton*> buttons_;
+    std::optional<int> selected_;
+    std::function<void(int)> handler_;
+};
+
+}  // namespace tamberlo

@@ -1,0 +1,25 @@
+#pragma once
+// The toolbar's print command: the print details window, the printer dialog,
+// then the print run on the printer chosen (a system printer or a PDF file).
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace tamberlo {
+
+// Disables `mainWindow` while the details window is open; prints nothing when
+// the details or the printer dialog were cancelled.
+void CommandPrinten(QWidget* mainWindow);
+
+// Prints the ladder on `printer` in landscape. A failure is reported in the
+// current language; false then.
+bool PrintLadder(QPrinter& printer);
+
+// The printer dialog: lets the user set up `printer`; false when cancelled.
+// Tests install their own with SetPrinterDialog (nullptr restores the real one).
+using PrinterDialog = std::function<bool(QPrinter& printer)>;
+void SetPrinterDialog(PrinterDialog dialog);
+
+}  // namespace tamberlo

@@ -1,0 +1,205 @@
+// The language switch: every row of the main window's, the dashboard's and
+// the settings window's caption tables reaches its control in both
+// languages; a round trip over a ladder of every kind gives the captions
+// that reading the file in that language gives; Tamberlo.ini follows.
+#include "StartUpFixture.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <map>
+
+#include "CaptionTable.h"
+#include "Dashboard.h"
+#include "EveryKindLadder.h"
+#include "FileCommands.h"
+#include "LadderFile.h"
+#include "MainWindowCommands.h"
+#include "SettingsFile.h"
+#include "SettingsWindow.h"
+
+namespace tamberlo::test {
+namespace {
+
+class LanguageSwitchTest : public StartUpTest {
+protected:
+    void TearDown() override {
+        ForgetInstellingen();
+        StartUpTest::TearDown();
+    }
+
+    // Applies the language TaalVlag holds (as the start-up does for English).
+    void apply(bool english) {
+        shared.TaalVlag = english;
+        LadderProgrammerenWindow().TaalAanpassenConActBeh();
+    }
+
+    static QString text(const QWidget* w) {
+        if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+        if (auto* p = qobject_cast<const Panel3D*>(w)) return p->Caption();
+        if (auto* l = qobject_cast<const VbLabel*>(w)) return l->Caption();
+        if (w->isWindow()) return w->windowTitle();
+        return QStringLiteral("<no caption>");
+    }
+
+    // Everything the language touches: cells, rows, and the windows' captions.
+    static QStringList snapshot() {
+        QStringList s;
+        for (int i = 1; i <= kConditions; ++i)
+            for (const CaptionPanel& l : ladderView.cell[std::size_t(i)].lines) s.push_back(l.caption);
+        // Reading in Dutch marks an analog output that waits for "not" with
+        // "WON" on its interface line; a language switch never writes it.
+        for (int r = 0; r <= kRungs; ++r)
+            for (const CaptionPanel& l : ladderView.action[std::size_t(r)].lines)
+                s.push_back(l.caption.endsWith("WON") ? l.caption.chopped(3) : l.caption);
+        s.push_back(ladderView.changeCaption);
+        return s;
+    }
+    // The first entry where two snapshots differ, for a readable failure.
+    static std::string firstDifference(const QStringList& a, const QStringList& b) {
+        for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
+            if (a[i] != b[i]) return std::to_string(i) + ": '" + a[i].toStdString() + "' vs '" + b[i].toStdString() + "'";
+        return a.size() == b.size() ? "none" : "sizes differ";
+    }
+
+    QString every_kind = QStringLiteral(TAMBERLO_TEST_DATA "/golden/every_kind.vpp");
+};
+
+TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
+    LadderProgrammeren& w = Start();
+    DashboardWindow& d = Dashboard();
+    SettingsWindow& e = Instellingen();
+    for (bool english : {true, false}) {
+        SCOPED_TRACE(english ? "English" : "Dutch");
+        apply(english);
+        for (const CaptionRow& row : mainWindowCaptions()) {
+            SCOPED_TRACE(row.control);
+            const QString want = QString::fromUtf8(english ? row.english : row.dutch);
+            const std::string key = row.control;
+            if (key == "CommandPanelConditie" || key == "CommandPanelActie") {
+                EXPECT_EQ(ladderView.changeCaption, want);
+            } else if (key == "CommandVoegActieToe") {
+                EXPECT_EQ(ladderView.addActionCaption, want);
+            } else if (key == "CommandTaal/picture") {
+                EXPECT_EQ(w.CommandTaal->property("vbPicture").toString(), want);
+            } else if (key.starts_with("PanelStatus/")) {
+                shared.Verbindingsstatus = Integer(key.back() - '0');
+                apply(english);
+                EXPECT_EQ(ladderView.status.caption, want);
+                shared.Verbindingsstatus = 0;
+            } else {
+                const auto* c = w.findChild<QWidget*>(QString::fromUtf8(row.control));
+                ASSERT_NE(c, nullptr);
+                EXPECT_EQ(text(c), want);
+            }
+        }
+        for (const CaptionRow& row : dashboardCaptions()) {
+            SCOPED_TRACE(row.control);
+            const QString want = QString::fromUtf8(english ? row.english : row.dutch);
+            const std::string key = row.control;
+            if (key.starts_with("PanelKop(")) {
+                const int i = key[9] - '0';
+                EXPECT_EQ(d.PanelKop(i)->Caption(), want);
+                EXPECT_EQ(d.PanelKopNetw(i)->Caption(), want);
+            } else if (key.starts_with("CMDToonNetwerk/")) {
+                // A dashboard exactly at its compact height offers to show the peer.
+                d.SetHeightTwips(key.ends_with("shown") ? DashboardWindow::kHeightWithNetwork : DashboardWindow::kHeightLocal);
+                apply(english);
+                EXPECT_EQ(d.CMDToonNetwerk->text(), want);
+            } else {
+                const std::map<std::string, QString> shown = {{"FrameInUitLokaal", d.FrameInUitLokaal->title()},
+                                                              {"FrameInUitNetwerk", d.FrameInUitNetwerk->title()},
+                                                              {"CHKAltijdBoven", d.CHKAltijdBoven->text()},
+                                                              {"CMDDashboardSluiten", d.CMDDashboardSluiten->text()}};
+                ASSERT_TRUE(shown.contains(key));
+                EXPECT_EQ(shown.at(key), want);
+            }
+        }
+        for (const CaptionRow& row : settingsCaptions()) {
+            SCOPED_TRACE(row.control);
+            const QString want = QString::fromUtf8(english ? row.english : row.dutch);
+            const QWidget* c = std::string_view(row.control) == "Instellingen"
+                                   ? &e
+                                   : e.findChild<QWidget*>(QString::fromUtf8(row.control));
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(text(c), want);
+        }
+    }
+}
+
+TEST_F(LanguageSwitchTest, FontButtonKeepsACaptionThatIsNoFieldWord) {
+    LadderProgrammeren& w = Start();
+    const std::pair<QString, QString> cases[] = {{"NAME", "Naam"}, {"size", "Grootte"}, {"Arial", "Arial"}, {"12", "12"}};
+    for (const auto& [before, dutch] : cases) {
+        w.CommandFont->setText(before);
+        apply(false);
+        EXPECT_EQ(w.CommandFont->text(), dutch);
+    }
+    w.CommandFont->setText("naam");
+    apply(true);
+    EXPECT_EQ(w.CommandFont->text(), "Name");
+}
+
+TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLanguage) {
+    Start();
+    ASSERT_TRUE(LeesLadderVanDisk(every_kind));
+    const auto dutchRead = snapshot();
+    ASSERT_FALSE(ladderView.action[0].lines[0].caption.isEmpty());  // the start-only row holds an action
+
+    // The main window's caption stays; the settings file gets the language
+    // and the peer the ladder file named.
+    const QString caption = ladderView.windowCaption;
+    CommandTaal_Click();
+    EXPECT_TRUE(shared.TaalVlag);
+    const auto englishSwitched = snapshot();
+    EXPECT_EQ(ladderView.windowCaption, caption);
+    EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "192.168.1.20", 120));
+    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    TheSplashWindow().SetActivationTexts();  // the splash follows at its next activation
+    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
+
+    ASSERT_TRUE(LeesLadderVanDisk(every_kind));
+    EXPECT_EQ(snapshot(), englishSwitched) << firstDifference(snapshot(), englishSwitched);
+    EXPECT_NE(englishSwitched, dutchRead);
+
+    CommandTaal_Click();
+    EXPECT_FALSE(shared.TaalVlag);
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "192.168.1.20", 120));
+    const auto dutchSwitched = snapshot();
+    ASSERT_TRUE(LeesLadderVanDisk(every_kind));
+    EXPECT_EQ(snapshot(), dutchSwitched) << firstDifference(snapshot(), dutchSwitched);
+    EXPECT_EQ(dutchSwitched, dutchRead) << firstDifference(dutchSwitched, dutchRead);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+}
+
+TEST_F(LanguageSwitchTest, QtsOwnDialogsAndTheFileFilterFollowTheLanguage) {
+    auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    Start();  // Dutch from the start
+    EXPECT_EQ(cancelText(), "Annuleren");
+    CommandLezen();
+    EXPECT_EQ(dialogs.lastFileRequest.filterName, "Ladderprogramma's");
+    CommandTaal_Click();
+    EXPECT_EQ(cancelText(), "Cancel");
+    CommandLezen();
+    EXPECT_EQ(dialogs.lastFileRequest.filterName, "Ladder programs");
+    CommandTaal_Click();
+    EXPECT_EQ(cancelText(), "Annuleren");
+}
+
+TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
+    Start();
+    QDir(home.path()).mkdir("Tamberlo.ini");  // a folder in the file's place cannot be replaced
+    CommandTaal_Click();
+    EXPECT_TRUE(shared.TaalVlag);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
+    EXPECT_EQ(LadderProgrammerenWindow().CommandTaal->text(), "English");
+}
+
+}  // namespace
+}  // namespace tamberlo::test

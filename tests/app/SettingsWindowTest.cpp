@@ -1,0 +1,270 @@
+// The settings window: the search boxes and periods with their click
+// cascade, the peer's address and port panels by connection state, leaving
+// the window, and the Arduino buttons against the emulated sketch.
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ArduinoEmulator.h"
+#include "ArduinoLink.h"
+#include "ArduinoTools.h"
+#include "ComPortNames.h"
+#include "ComPortSearch.h"
+#include "Controls.h"
+#include "Detection.h"
+#include "FakeDialogs.h"
+#include "LadderProgrammeren.h"
+#include "LadderView.h"
+#include "MainWindowCommands.h"
+#include "PeerEntry.h"
+#include "PollTimers.h"
+#include "SettingsFile.h"
+#include "SettingsWindow.h"
+#include "SharedState.h"
+#include "TempHome.h"
+#include "Windows.h"
+#include "WaitUntil.h"
+#include "Yielding.h"
+
+namespace tamberlo::test {
+namespace {
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    TempHome home;
+    FakeDialogs dialogs;
+
+    void SetUp() override {
+        shared = SharedState{};
+        ladderView = LadderView{};
+        periodicSearch() = PeriodicSearch{};
+        TimerConnect().SetEnabled(false);
+        TimerConnect().SetInterval(10000);
+        shared.NetwerkAdres = "192.168.1.100";
+        shared.NetwerkPoort = 120;
+        WinsockHost().SetRemoteHost("10.1.1.1");
+        WinsockHost().SetRemotePort(2000);
+    }
+    void TearDown() override {
+        TimerConnect().SetEnabled(false);
+        TimerLeesIngangen().SetEnabled(false);
+        ForgetWindows();
+    }
+
+    // The period selected, the search timer and the three boxes.
+    struct Search {
+        int option;
+        bool enabled;
+        int interval;
+        int boxes[3];
+        bool operator==(const Search& o) const {
+            return option == o.option && enabled == o.enabled && (!enabled || interval == o.interval) &&
+                   std::equal(boxes, boxes + 3, o.boxes);
+        }
+    };
+    static Search search() {
+        SettingsWindow& w = Instellingen();
+        Search s{0, TimerConnect().Enabled(), TimerConnect().Interval(), {}};
+        for (int i = 1; i <= 4; ++i)
+            if (w.OptionTimer(i)->isChecked()) s.option = i;
+        const PeriodicSearch& k = periodicSearch();
+        s.boxes[0] = k.CheckVelleman;
+        s.boxes[1] = k.CheckBrask;
+        s.boxes[2] = k.CheckiCP12;
+        EXPECT_EQ(w.CheckVelleman->isChecked(), k.CheckVelleman == 1);
+        return s;
+    }
+};
+
+
+TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
+    SettingsWindow& w = Instellingen();
+    EXPECT_EQ(search(), (Search{1, false, 10000, {0, 0, 0}}));
+
+    w.CheckBrask->click();  // any box: a search every 30 s
+    EXPECT_EQ(search(), (Search{3, true, 30000, {0, 1, 0}}));
+    w.OptionTimer(2)->click();  // a period with a box ticked keeps the boxes
+    EXPECT_EQ(search(), (Search{2, true, 10000, {0, 1, 0}}));
+    w.CheckVelleman->click();  // another box with "10 sec." selected: "30 sec." again
+    EXPECT_EQ(search(), (Search{3, true, 30000, {1, 1, 0}}));
+    w.OptionTimer(1)->click();  // "Uit" stops the search and unticks every box
+    EXPECT_EQ(search(), (Search{1, false, 0, {0, 0, 0}}));
+
+    // A period with no box ticked ticks all three, and each tick selects "30 sec.".
+    for (int option : {2, 4}) {
+        w.OptionTimer(option)->click();
+        EXPECT_EQ(search(), (Search{3, true, 30000, {1, 1, 1}}));
+        w.OptionTimer(1)->click();
+    }
+    w.CheckiCP12->click();
+    w.CheckiCP12->click();  // unticking the last box selects "Uit"
+    EXPECT_EQ(search(), (Search{1, false, 0, {0, 0, 0}}));
+}
+
+TEST_F(SettingsWindowTest, TypedPortsRoundHalfToEvenAndOutOfRangeKeepsTheDefault) {
+    const std::pair<QString, std::optional<Long>> entries[] = {
+        {"2400.5", 2400}, {"2401.5", 2402}, {"abc", 0}, {"", std::nullopt}, {"70000", std::nullopt},
+        {" 8080", 8080},  {"65535", 65535}, {"-1", std::nullopt}, {"12ab", 12}};
+    for (const auto& [text, port] : entries) EXPECT_EQ(PortFromEntry(text), port) << text.toStdString();
+
+    shared.NetwerkPoort = 4321;
+    for (const auto& [text, port] : entries) {
+        dialogs.inputAnswers = {text};
+        PanelPoort_Click();
+        EXPECT_EQ(WinsockHost().RemotePort(), port.value_or(4321)) << text.toStdString();
+        EXPECT_EQ(ladderView.panelPort, QString::number(port.value_or(4321)));
+    }
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "10.1.1.1", 12));
+    EXPECT_EQ(shared.NetwerkPoort, 4321);  // the value read at start-up stays
+}
+
+TEST_F(SettingsWindowTest, AddressPanelByConnectionState) {
+    shared.Verbindingsstatus = 1;  // connected: who to disconnect first, nothing asked
+    PanelIPadres_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Verbreek eerst de verbinding met:"));
+    shared.Verbindingsstatus = 3;  // connecting: nothing at all
+    dialogs.inputAnswers = {"10.9.9.9"};
+    PanelIPadres_Click();
+    PanelPoort_Click();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(WinsockHost().RemoteHost(), "10.1.1.1");
+
+    shared.Verbindingsstatus = 0;  // idle: asked, shown and kept
+    PanelIPadres_Click();
+    EXPECT_EQ(WinsockHost().RemoteHost(), "10.9.9.9");
+    EXPECT_EQ(ladderView.panelIpAddress, "10.9.9.9");
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "10.9.9.9", 2000));
+    PanelIPadres_Click();  // empty or cancelled: the address read at start-up
+    EXPECT_EQ(WinsockHost().RemoteHost(), "192.168.1.100");
+    EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
+}
+
+TEST_F(SettingsWindowTest, UnwritableSettingsNameWhatHoldsForThisSession) {
+    QDir(home.path()).mkdir("Tamberlo.ini");
+    shared.TaalVlag = true;
+    dialogs.inputAnswers = {"2500", "10.2.2.2"};
+    PanelPoort_Click();
+    PanelIPadres_Click();
+    EXPECT_EQ(dialogs.messages.filter("File write protected").join("|"),
+              "File write protected. Port applied only for this session.|"
+              "File write protected. IP-address applied only for this session.");
+    EXPECT_EQ(WinsockHost().RemotePort(), 2500);
+    EXPECT_EQ(WinsockHost().RemoteHost(), "10.2.2.2");
+}
+
+TEST_F(SettingsWindowTest, LeavingTurnsPollingBackOnOnlyWithoutARun) {
+    LadderProgrammeren& main = LadderProgrammerenWindow();
+    SettingsWindow& w = Instellingen();
+    for (Integer status : {Integer(0), Integer(1), Integer(2)}) {
+        shared.ProgrammaStatus = status;
+        TimerLeesIngangen().SetEnabled(true);
+        CommandClipBoard_Click();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(main.isEnabled());
+        EXPECT_FALSE(TimerLeesIngangen().Enabled());
+        w.close();  // the close box takes the OK path
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(main.isEnabled());
+        EXPECT_EQ(TimerLeesIngangen().Enabled(), status == 0) << status;
+    }
+}
+
+class ArduinoButtonsTest : public SettingsWindowTest {
+protected:
+    QTemporaryDir comDir;
+    void SetUp() override {
+        SettingsWindowTest::SetUp();
+        qputenv(kComFolderVariable, QFile::encodeName(comDir.path()));
+        iCP_MS_Comm().Close();
+        ResetArduinoLink();
+    }
+    void TearDown() override {
+        TimerSerialPort().SetEnabled(false);
+        iCP_MS_Comm().Close();
+        SetWaitHook(nullptr);
+        qunsetenv(kComFolderVariable);
+        SettingsWindowTest::TearDown();
+    }
+    bool open(int com) {
+        iCP_MS_Comm().SetCommPort(com);
+        return iCP_MS_Comm().Open();
+    }
+};
+
+TEST_F(ArduinoButtonsTest, RunningLightSendsSixteenCommandsWithTheirGaps) {
+    ArduinoEmulator sketch(comDir.path(), 4);
+    ASSERT_TRUE(sketch.ok() && open(4));
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<qint64> sent;
+    RunningLight([&](const QString& c) {
+        sent.push_back(clock.nsecsElapsed());
+        iCP_MS_Comm().Output(c);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().size() >= 16; }));
+    EXPECT_EQ(sketch.outputCommands(),
+              (QStringList{"1/1", "1/3", "1/7", "1/15", "1/31", "1/63", "1/127", "1/255", "1/127", "1/63", "1/31",
+                           "1/15", "1/7", "1/3", "1/1", "1/0"}));
+    ASSERT_EQ(sent.size(), 16u);
+    for (std::size_t k = 1; k < sent.size(); ++k)
+        EXPECT_GE(sent[k] - sent[k - 1], (k <= 8 ? 5'000'000 : 50'000'000)) << "before command " << k;
+
+    // The button does nothing while the port is closed.
+    iCP_MS_Comm().Close();
+    const int before = int(sketch.commands.size());
+    CMD_Flits_Click();
+    Pump(20);
+    EXPECT_EQ(int(sketch.commands.size()), before);
+}
+
+TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
+    ArduinoEmulator sketch(comDir.path(), 5, "ET");
+    ASSERT_TRUE(sketch.ok() && open(5));
+    shared.ICP12Type = "ET";
+    sketch.inputBits = 5;
+    TimerSerialPort().SetEnabled(true);
+    ASSERT_TRUE(WaitUntil([&] { return sketch.count("5") >= 3; }));
+
+    // The 2 s wait is cut short once the answer is in; polls must not mix in.
+    SetWaitHook([&](double s) {
+        if (s < 1) return Pump(int(s * 1000));
+        WaitUntil([&] { return sketch.count("99") == 1; });
+        Pump(60);  // three poll periods: a poll reply would arrive in them
+    });
+    QPushButton& button = *Instellingen().CMDArduinoInoVersie;
+    CMDArduinoInoVersie_Click(button);
+    EXPECT_EQ(button.text(), sketch.version + "\r\n");
+    EXPECT_TRUE(TimerSerialPort().Enabled());  // the poll goes on afterwards
+    const int polls = sketch.count("5");
+    EXPECT_TRUE(WaitUntil([&] { return sketch.count("5") > polls; }));
+    EXPECT_EQ(shared.IngangDigitaal[kGroupArduinoLocal][1], -1);  // poll replies reach the inputs again
+
+    // OK brings back the caption remembered when the window became active.
+    Instellingen().CMDOk_Click();
+    EXPECT_EQ(button.text(), "Arduino .INO versie");
+}
+
+TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {
+    ArduinoEmulator com6(comDir.path(), 6, "ET");
+    ArduinoEmulator com7(comDir.path(), 7, "TM");
+    ASSERT_TRUE(com6.ok() && com7.ok());
+    SettingsComPorts() = ComPortList{{"6", "7"}, {}, -1, 0};
+    bool nested = false;
+    SetWaitHook([&](double) {
+        if (!nested) {
+            nested = true;
+            Combo_Beschikbare_Com_Poorten_Click(1);  // a second click during the first wait
+        }
+        Pump(30);
+    });
+    Combo_Beschikbare_Com_Poorten_Click(0);
+    EXPECT_EQ(shared.ICP12Poort, 6);
+    EXPECT_EQ(com6.count("90"), 1);
+    EXPECT_EQ(com7.count("90"), 0);
+    EXPECT_EQ(SettingsComPorts().text, "6");
+}
+
+}  // namespace
+}  // namespace tamberlo::test

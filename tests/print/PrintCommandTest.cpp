@@ -1,0 +1,179 @@
+// The print command as a user meets it: the details window (OK remembered,
+// Cancel, Esc and the close box print nothing, the clear command empties
+// it), the every-kind ladder printed to a PDF file, a failing printer, and
+// the copy of a picture to the clipboard.
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "CommandPrinten.h"
+#include "CopyEntirePicture.h"
+#include "DialogPrinten.h"
+#include "EveryKindLadder.h"
+#include "FakeDialogs.h"
+#include "FileCommands.h"
+#include "LadderView.h"
+#include "SharedState.h"
+
+namespace tamberlo {
+namespace {
+
+const QString kOutput = QStringLiteral(TAMBERLO_PRINT_OUTPUT);
+
+void ToPdf(QPrinter& printer, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path);
+}
+
+QString Output(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class PrintCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shared = SharedState{};
+        ladderView = LadderView{};
+        QDir().mkpath(kOutput);
+        QFile::remove(pdf);
+        SetPrinterDialog([this](QPrinter& p) {
+            ++printerDialogs;
+            ToPdf(p, pdf);
+            return printerAnswer;
+        });
+    }
+    void TearDown() override {
+        SetPrinterDialog(nullptr);
+        ForgetDialogPrinten();
+    }
+    // Runs the print command; `user` acts on the details window once it is open.
+    void Print(std::function<void(DialogPrinten&)> user) {
+        QTimer::singleShot(0, [this, user] {
+            DialogPrinten& d = DialogPrintenVenster();
+            seen = {d.isVisible() ? d.TextNaam->text() : "not shown", d.TextAfdeling->text()};
+            user(d);
+        });
+        CommandPrinten(&mainWindow);
+        EXPECT_TRUE(mainWindow.isEnabled());
+        EXPECT_FALSE(DialogPrintenVenster().isVisible());
+    }
+
+    QWidget mainWindow;
+    QString pdf = kOutput + "/command.pdf";
+    int printerDialogs = 0;
+    bool printerAnswer = true;
+    QStringList seen;  // the boxes as the window came up
+    test::FakeDialogs messages;
+};
+
+TEST_F(PrintCommandTest, OkIsRememberedAndCancelPrintsNothing) {
+    Print([](DialogPrinten& d) {
+        d.TextNaam->setText("Jan");
+        d.TextAfdeling->setText("4B");
+        d.OKButton->click();
+    });
+    EXPECT_EQ(shared.PrintNaam, "Jan");
+    EXPECT_EQ(shared.PrintAfdeling, "4B");
+    EXPECT_TRUE(QFile::remove(pdf));
+
+    // The next opening offers the last details; cancelling the printer dialog prints nothing.
+    printerAnswer = false;
+    Print([](DialogPrinten& d) { d.OKButton->click(); });
+    EXPECT_EQ(seen, QStringList({"Jan", "4B"}));
+    EXPECT_EQ(printerDialogs, 2);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    Print([](DialogPrinten& d) { d.CancelButton->click(); });
+    EXPECT_EQ(shared.PrintNaam, "#");
+    EXPECT_EQ(shared.PrintAfdeling, "#");
+
+    // After a cancel the boxes come up empty, and the close box is Cancel too.
+    Print([](DialogPrinten& d) {
+        d.TextNaam->setText("Piet");
+        d.close();
+    });
+    EXPECT_EQ(seen, QStringList({"", ""}));
+    EXPECT_EQ(shared.PrintNaam, "#");
+    EXPECT_EQ(printerDialogs, 2);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(PrintCommandTest, ClearingTheLadderEmptiesTheDetails) {
+    shared.PrintNaam = "Jan";
+    shared.PrintAfdeling = "4B";
+    CommandWissen();  // the fake answers its question with OK
+    Print([](DialogPrinten& d) {
+        EXPECT_EQ(d.CancelButton->text(), "Annuleer");
+        QTest::keyClick(d.TextNaam, Qt::Key_Escape);  // Esc is Cancel
+    });
+    EXPECT_EQ(seen, QStringList({"", ""}));
+    EXPECT_EQ(shared.PrintNaam, "#");
+    EXPECT_EQ(printerDialogs, 0);
+}
+
+TEST_F(PrintCommandTest, EveryKindLadderPrintsToAPdfFile) {
+    const LadderData every = test::EveryKind();
+    shared.Condities = every.conditions;
+    shared.Acties = every.actions;
+    shared.GeluidMappen[6] = QString::fromStdString(every.soundFolders[6]);
+    shared.GeluidBestanden[6] = QString::fromStdString(every.soundFiles[6]);
+    shared.TaalVlag = true;
+    shared.PrintNaam = "Jan";
+    ladderView.fileDialogName = "/home/jan/every_kind.vpp";
+
+    const QString path = kOutput + "/every_kind.pdf";  // kept for a person to look at
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, path);
+    printer.setPageOrientation(QPageLayout::Portrait);  // the run turns it to landscape
+    ASSERT_TRUE(PrintLadder(printer));
+
+    EXPECT_TRUE(Output("pdfinfo", {path}).contains(QRegularExpression("Pages: +2\n")));  // page 1, rungs 89..90
+    const QString text = Output("pdftotext", {"-layout", path, "-"});
+    for (const char* expected : {"Programmer: Jan", "Program name: every_kind.vpp", "Brask ember usb 0", "bel.wav/h"})
+        EXPECT_TRUE(text.contains(expected)) << expected;
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(PrintCommandTest, APrinterFailureIsReportedNotSuccess) {
+    shared.TaalVlag = true;
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, kOutput + "/no such folder/x.pdf");
+    EXPECT_FALSE(PrintLadder(printer));
+    EXPECT_EQ(messages.messages, QStringList{"The ladder program could not be printed."});
+}
+
+TEST(CopyEntirePicture, CopiesOnePictureClampedToItsHeight) {
+    QWidget picture;
+    picture.resize(300, 200);
+    picture.setStyleSheet("background: red");
+    picture.setAttribute(Qt::WA_StyledBackground);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    clipboard->setText("kept");
+    CopyEntirePicture(picture, 100, 20);  // 100 - 20 - 80 = 0: nothing
+    EXPECT_EQ(clipboard->text(), "kept");
+
+    CopyEntirePicture(picture, 250, 20);
+    ASSERT_TRUE(clipboard->mimeData()->hasImage());
+    EXPECT_FALSE(clipboard->mimeData()->hasText());
+    EXPECT_EQ(clipboard->image().size(), QSize(300, 150));
+    EXPECT_EQ(clipboard->image().pixelColor(150, 75), QColor(Qt::red));
+
+    CopyEntirePicture(picture, 1000, 20);  // taller than the picture itself
+    EXPECT_EQ(clipboard->image().size(), QSize(300, 200));
+}
+
+}  // namespace
+}  // namespace tamberlo
