@@ -2,6 +2,7 @@
 #include "ActionCaptions.h"
 #include "CaptionTable.h"
 #include "ConditionCaptions.h"
+#include "ConditionEditorLanguage.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
@@ -62,10 +63,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
 
     Dashboard().ApplyLanguage();
     Instellingen().ApplyLanguage();
-    // ---- the editors' fixed captions (tables B and C) -----------------------
-    // captionConditionEditor();
+    captionConditionEditor();
     // captionActionEditor();
-    // -------------------------------------------------------------------------
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

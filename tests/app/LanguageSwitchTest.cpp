@@ -155,7 +155,7 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     const auto englishSwitched = snapshot();
     EXPECT_EQ(ladderView.windowCaption, caption);
     EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
-    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "192.168.1.20", 120));
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "127.0.0.1", 120));
     EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
     TheSplashWindow().SetActivationTexts();  // the splash follows at its next activation
     EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
@@ -166,7 +166,7 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
 
     CommandTaal_Click();
     EXPECT_FALSE(shared.TaalVlag);
-    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "192.168.1.20", 120));
+    EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(false, "127.0.0.1", 120));
     const auto dutchSwitched = snapshot();
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     EXPECT_EQ(snapshot(), dutchSwitched) << firstDifference(snapshot(), dutchSwitched);
