@@ -15,6 +15,7 @@
 #include "LadderGeometry.h"
 #include "LadderButtons.h"
 #include "LadderView.h"
+#include "MainWindowActionEditor.h"
 #include "MouseWheel.h"
 #include "Picture.h"
 #include "PollTimers.h"
@@ -89,6 +90,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     for (Panel3D* p : {SSPanel67, PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setProperty("WhatsThisHelpID", 1);
     BuildExplanatoryPicture();
     InstallToolbarHover(*this);
+    buildActionEditor();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
@@ -282,6 +284,7 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     LadderArea->resize(LadderArea->width(), h);
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
+    placeActionEditor(*this);
     QWidget::resizeEvent(e);
     if (isVisible()) WindowResized(*this);
 }

@@ -22,6 +22,8 @@
 
 namespace tamberlo {
 
+class ActionEditor;
+
 class LadderProgrammeren : public QWidget {
     Q_OBJECT
 public:
@@ -80,7 +82,7 @@ public:
     QPushButton* CommandDashboard;
     QPushButton* CommandAbout;
     QPushButton* CommandResetAll;
-    QPushButton* CommandInitialiseer;  // part of the design, never shown
+    QPushButton* CommandInitialiseer;  // shows the start-only row's action cell (placed beside it)
     Panel3D* SSPanelFlood;
     Panel3D* SSPanel80;              // "Tijd per Cyclus"
     Panel3D* PanelCyclustijd;
@@ -104,6 +106,7 @@ public:
 
     QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
     QLabel* Image_Show_Interface;
+    ActionEditor* actionEditor = nullptr;  // TabActies and its panels, over PanelBesturing's place
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -112,6 +115,7 @@ protected:
 
 private:
     void BuildControls();
+    void buildActionEditor();
     QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
     void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden
 

@@ -1,5 +1,6 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
+#include "ActionEditorLanguage.h"
 #include "CaptionTable.h"
 #include "ConditionCaptions.h"
 #include "ConditionEditorLanguage.h"
@@ -64,7 +65,7 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     Dashboard().ApplyLanguage();
     Instellingen().ApplyLanguage();
     captionConditionEditor();
-    // captionActionEditor();
+    captionActionEditor();
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

@@ -7,7 +7,7 @@
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "FieldReader.h"
+#include "SettingsFileFormat.h"
 #include "ProgramFolder.h"
 #include "LanguageText.h"
 
@@ -18,14 +18,6 @@ namespace {
 // A number as the program prints it: sign position, digits, trailing blank.
 QByteArray NumberForm(Long v) {
     return (v < 0 ? QByteArray("-") : QByteArray(" ")) + QByteArray::number(v < 0 ? -static_cast<qint64>(v) : v) + ' ';
-}
-
-// The lines of the file, whatever line ends it was written with.
-QList<QByteArray> SplitLines(const QByteArray& bytes) {
-    QByteArray b = bytes;
-    b.replace("\r\n", "\n");
-    b.replace('\r', '\n');
-    return b.split('\n');
 }
 
 }  // namespace
@@ -75,26 +67,13 @@ void LeesInstellingen() {
     QByteArray bytes;
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) bytes = f.read(64 * 1024);  // seven short lines
-    const QList<QByteArray> lines = SplitLines(bytes);
-    auto field = [&lines](int line, bool text) -> std::string {
-        if (line > lines.size()) return {};
-        const QByteArray& r = lines[line - 1];
-        FieldReader reader(std::string_view(r.constData(), static_cast<std::size_t>(r.size())));
-        return text ? reader.ReadTextField() : reader.ReadField();
-    };
+    const ParsedSettings read = ParseSettingsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 
-    // Line 3: 1 English, 0 Dutch; anything else keeps the language as it is.
-    const auto language = WholeNumberValue(field(3, false));
-    if (language == 1)
-        shared.TaalVlag = true;
-    else if (language == 0)
-        shared.TaalVlag = false;
-
-    const QString host = FromCodePage(field(5, true));
+    // Anything but 1 or 0 keeps the language as it is.
+    if (read.english) shared.TaalVlag = *read.english;
+    const QString host = FromCodePage(read.host);
     shared.NetwerkAdres = host.isEmpty() ? DefaultNetworkAddress() : host;
-
-    const auto port = WholeNumberValue(field(7, false));
-    shared.NetwerkPoort = (port && *port >= 0 && *port <= 65535) ? static_cast<Long>(*port) : kDefaultPort;
+    shared.NetwerkPoort = read.port ? static_cast<Long>(*read.port) : kDefaultPort;
 }
 
 QString TextNoWriteAccessLanguage() {

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
+#include "MainWindowActionEditor.h"
 #include "LadderView.h"
 #include "MouseWheel.h"
 #include "StartUpServices.h"
@@ -135,6 +136,9 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     s.CMDOk->setFocus();
     WaitWhile([&s] { return s.isVisible(); });
     if (AppEnding()) return;
+
+    // 21. The sound picker shows the program's folder.
+    showProgramFolderInSoundPicker(*this);
 
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);

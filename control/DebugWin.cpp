@@ -4,10 +4,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QAbstractListModel>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <deque>
 
 #include "MessagePump.h"
 
@@ -39,6 +43,40 @@ private:
 
 }  // namespace
 
+// The window's lines, newest last, at most kLineLimit of them.
+class CDebugWin::LineModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+        return lines_[static_cast<std::size_t>(index.row())];
+    }
+    void Append(const QString& line) {
+        const int n = rowCount();
+        beginInsertRows({}, n, n);
+        lines_.push_back(line);
+        endInsertRows();
+        if (rowCount() > kLineLimit) {
+            beginRemoveRows({}, 0, 0);
+            lines_.pop_front();
+            endRemoveRows();
+        }
+    }
+    void Clear() {
+        beginResetModel();
+        lines_.clear();
+        endResetModel();
+    }
+    const std::deque<QString>& lines() const { return lines_; }
+
+private:
+    std::deque<QString> lines_;
+};
+
 QString FormatTraceSeconds(double seconds) {
     return QString::number(seconds, 'f', 3).rightJustified(7, QLatin1Char('0'));
 }
@@ -50,7 +88,16 @@ void CDebugWin::CreateWindow() {
     auto* dialog = new TraceDialog(this);
     dialog->setWindowTitle(QStringLiteral("Trace Window"));
     dialog->resize(400, 340);
-    list_ = new QListWidget(dialog);
+    list_ = new QListView(dialog);
+    // Every line has the same height: the view need not measure each one.
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lines_ = new LineModel(dialog);
+    list_->setModel(lines_);
+    scroll_ = new QTimer(dialog);
+    scroll_->setSingleShot(true);
+    scroll_->setInterval(kScrollDelayMs);
+    QObject::connect(scroll_, &QTimer::timeout, dialog, [this] { ShowNewestLine(); });
     auto* clear = new QPushButton(QStringLiteral("Clear"), dialog);
     auto* startStop = new QPushButton(QStringLiteral("Start/Stop"), dialog);
     auto* copy = new QPushButton(QStringLiteral("Copy"), dialog);
@@ -75,6 +122,9 @@ void CDebugWin::DestroyWindow() {
     QDialog* w = window_;
     window_ = nullptr;
     list_ = nullptr;
+    lines_ = nullptr;
+    scroll_->stop();
+    scroll_ = nullptr;
     static_cast<TraceDialog*>(w)->Detach();
     w->hide();
     // The window may be destroyed from inside one of its own handlers.
@@ -88,13 +138,18 @@ void CDebugWin::TraceLine(const QString& text) {
         restart_ = false;
     }
     const float elapsed = static_cast<float>(GetTimeMs() - timeBase_) / 1000.0f;
-    list_->addItem(FormatTraceSeconds(elapsed) + QStringLiteral(":\t") + text);
-    while (list_->count() > kLineLimit) delete list_->takeItem(0);
-    list_->setCurrentRow(list_->count() - 1);
+    lines_->Append(FormatTraceSeconds(elapsed) + QStringLiteral(":\t") + text);
+    if (!scroll_->isActive()) scroll_->start();
+}
+
+void CDebugWin::ShowNewestLine() {
+    if (!list_ || lines_->rowCount() == 0) return;
+    // Selecting the newest line scrolls the list to it.
+    list_->setCurrentIndex(lines_->index(lines_->rowCount() - 1));
 }
 
 void CDebugWin::OnClear() {
-    if (list_) list_->clear();
+    if (lines_) lines_->Clear();
     restart_ = true;
 }
 
@@ -124,8 +179,8 @@ void CDebugWin::OnOK() {
 
 QStringList CDebugWin::Lines() const {
     QStringList lines;
-    if (!list_) return lines;
-    for (int i = 0; i < list_->count(); ++i) lines << list_->item(i)->text();
+    if (!lines_) return lines;
+    for (const QString& line : lines_->lines()) lines << line;
     return lines;
 }
 

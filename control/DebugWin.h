@@ -4,6 +4,10 @@
 // The object lives with the control; its window is created on request and
 // destroyed when the user closes it. Nothing is traced while there is no
 // window or tracing is stopped.
+//
+// Adding a line costs the same at any length of the list: the list keeps the
+// newest kLineLimit lines, and the view is scrolled to the newest line at most
+// once per kScrollDelayMs rather than laid out again for every line.
 
 #include <QString>
 #include <QStringList>
@@ -12,13 +16,15 @@
 #include <functional>
 
 class QDialog;
-class QListWidget;
+class QListView;
+class QTimer;
 
 namespace kelvanor {
 
 class CDebugWin {
 public:
     static constexpr int kLineLimit = 20000;  // oldest lines go beyond this
+    static constexpr int kScrollDelayMs = 50;
     static constexpr int kCopyBlockBytes = 256000;
 
     CDebugWin() = default;
@@ -49,8 +55,13 @@ public:
     QString CopyText() const;
 
 private:
+    class LineModel;
+    void ShowNewestLine();
+
     QDialog* window_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QListView* list_ = nullptr;
+    LineModel* lines_ = nullptr;
+    QTimer* scroll_ = nullptr;
     std::uint32_t timeBase_ = 0;
     bool restart_ = true;
     bool tracing_ = false;

@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <dlfcn.h>
+
+#include <string>
+
+#include "IniText.h"
 
 namespace kelvanor {
 namespace {
@@ -20,30 +23,10 @@ QString ownFolder() {
     return {};
 }
 
-QString trimmedValue(QString v) {
-    v = v.trimmed();
-    if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
-        v = v.mid(1, v.size() - 2);
-    return v;
-}
-
-bool isSection(const QString& line, QString* name) {
-    const QString t = line.trimmed();
-    if (!t.startsWith('[')) return false;
-    const int end = t.indexOf(']');
-    if (end < 0) return false;
-    *name = t.mid(1, end - 1).trimmed();
-    return true;
-}
-
-QStringList readLines(const QString& path) {
+std::string readText(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
-    QString text = QString::fromUtf8(f.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
+    return f.readAll().toStdString();
 }
 
 }  // namespace
@@ -67,49 +50,19 @@ QString GetIniFilePath() {
 }
 
 QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def) {
-    QString current;
-    bool inSection = false;
-    for (const QString& line : readLines(path)) {
-        if (isSection(line, &current)) {
-            inSection = current.compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        if (!inSection) continue;
-        const int eq = line.indexOf('=');
-        if (eq < 0) continue;
-        if (line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) return trimmedValue(line.mid(eq + 1));
-    }
-    return def;
+    const auto value = ProfileValue(readText(path), section.toStdString(), key.toStdString());
+    return value ? QString::fromStdString(*value) : def;
 }
 
 bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
-    QStringList lines = readLines(path);
-    const QString entry = key + '=' + value;
-    QString current;
-    int sectionLine = -1, lastInSection = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (isSection(lines[i], &current)) {
-            if (sectionLine >= 0) break;  // left our section
-            if (current.compare(section, Qt::CaseInsensitive) == 0) sectionLine = lastInSection = i;
-            continue;
-        }
-        if (sectionLine < 0) continue;
-        if (!lines[i].trimmed().isEmpty()) lastInSection = i;
-        const int eq = lines[i].indexOf('=');
-        if (eq >= 0 && lines[i].left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
-            lines[i] = entry;
-            sectionLine = -2;  // done
-            break;
-        }
-    }
-    if (sectionLine >= 0) {
-        lines.insert(lastInSection + 1, entry);
-    } else if (sectionLine == -1) {
-        lines << '[' + section + ']' << entry;
-    }
+    const std::string text =
+        WithProfileValue(readText(path), section.toStdString(), key.toStdString(), value.toStdString());
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        f.cancelWriting();
+        return false;
+    }
     return f.commit();
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 // Kelvanor.ini: a profile file read and written with the semantics of the
-// system's profile functions: sections and keys match without regard to
-// case, a value is the text after '=' without surrounding blanks (and one
-// pair of enclosing quotes), writing a key replaces its value in place or
-// adds it to its section (the section is added at the end when missing).
+// system's profile functions (IniText holds the rules). Values are UTF-8;
+// a rewrite keeps every line it does not set byte for byte.
 
 #include <QString>
 

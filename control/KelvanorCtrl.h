@@ -28,6 +28,7 @@ class QObject;
 namespace kelvanor {
 
 class CDebugWin;
+struct ModuleReply;
 
 class CKelvanorCtrl final : public PortOwner {
 public:
@@ -120,6 +121,8 @@ public:
     // Parses one line (or a 4-byte frame) of `channel`; `line` may be the
     // channel's own line buffer.
     void ParseReply(const char* line, std::uint32_t length, ChannelRecord& channel);
+    // What the control does with one parsed reply of `channel`.
+    void ActOnReply(const ModuleReply& reply, ChannelRecord& channel);
     void StoreInputWord(std::uint32_t value, std::uint32_t word, std::uint32_t module);
     std::uint32_t RequestInputWord(ModuleRecord& module, int word);
     std::uint32_t RequestOutputWord(ModuleRecord& module, int word);

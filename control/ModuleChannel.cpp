@@ -2,11 +2,14 @@
 // received bytes, the reply parser with the initialisation chain, and the
 // requests that wait for an answer.
 
+#include <algorithm>
 #include <cstring>
+#include <variant>
 
 #include "ControlMessages.h"
 #include "KelvanorCtrl.h"
 #include "Trace.h"
+#include "ModuleReplyParser.h"
 #include "WireFormat.h"
 
 namespace kelvanor {
@@ -83,7 +86,9 @@ void CKelvanorCtrl::ProcessPending(ChannelRecord& ch) {
         ch.line[ch.lineLength] = 0;
         if (byte != '\r') continue;
         const char first = ch.line[0];
-        if (ch.lineLength == 4 && (first == '2' || first == '4' || first == '6' || first == '8')) {
+        // A CR among a frame's two value bytes does not end the frame.
+        if (IsFrameStart(first) && ch.lineLength < 4) continue;
+        if (ch.lineLength == 4 && IsFrameStart(first)) {
             // Only the newest frame of each word per batch is parsed, none while the port floods.
             if (!ch.moreThanHalfFull) {
                 const int slot = (first - '0') / 2 - 1;
@@ -107,101 +112,73 @@ void CKelvanorCtrl::ProcessPending(ChannelRecord& ch) {
 void CKelvanorCtrl::ParseReply(const char* line, std::uint32_t length, ChannelRecord& ch) {
     // Work on a copy: handlers that run nested (the event, message boxes) may
     // build new lines in the channel's buffer meanwhile.
-    char buf[128] = {};
-    const std::size_t len = std::min<std::size_t>(length, sizeof buf - 1);
-    std::memcpy(buf, line, len);
-    const bool ownLine = line == ch.line.data();
-    auto emptyLine = [&] {
-        if (ownLine) {
-            ch.lineLength = 0;
-            ch.line[0] = 0;
-        }
-    };
-    const char first = buf[0];
-
-    if (first == '2' || first == '4' || first == '6' || first == '8') {
-        if (len < 4) return;  // a CR inside the value bytes: the frame goes on
-        emptyLine();
-        if (len > 4) return;
-        const std::uint32_t word = static_cast<std::uint32_t>(first - '0') / 2;
-        const std::uint32_t module = ch.majorVersion != 0 ? ch.moduleNumber : 1;
-        const std::uint32_t value =
-            static_cast<std::uint32_t>(static_cast<unsigned char>(buf[1])) * 256 + static_cast<unsigned char>(buf[2]);
-        TraceRxBytes(QStringLiteral("RX COM"), ch.key, word, value);
-        StoreInputWord(value, word, module);
-        return;
+    const std::string bytes(line, std::min<std::size_t>(length, kMaxReplyLength + 1));
+    if (line == ch.line.data()) {
+        ch.lineLength = 0;
+        ch.line[0] = 0;
     }
-    emptyLine();
-
-    const std::size_t textLength = len > 0 && buf[len - 1] == '\r' ? len - 1 : len;
-    const QString text = latin1(buf, textLength);
+    if (bytes.empty()) return;
+    const char first = bytes[0];
     if (first < '2' || first > '8') {
+        const QString text = latin1(bytes.data(), bytes.back() == '\r' ? bytes.size() - 1 : bytes.size());
         switch (ch.portKind & 0x0F) {
         case 1: TracePortLine(QStringLiteral("RX COM"), ch.key, text); break;
         case 2: TraceText(QStringLiteral("RX USB Loc%1").arg(usbLocation(ch.key)), text); break;
         default: TraceText(QStringLiteral("RX ???"), text); break;
         }
     }
-    if (len == 1) {
-        if (validModule(static_cast<int>(ch.moduleNumber))) {
-            ModuleRecord& m = modules_[ch.moduleNumber];
-            m.replyText.clear();
-            m.replyPending = 0;
-        }
-        return;
-    }
+    const ParsedReply parsed = ParseModuleReply(bytes);
+    if (const auto* reply = std::get_if<ModuleReply>(&parsed)) ActOnReply(*reply, ch);
+}
 
-    int moduleNumber = static_cast<int>(ch.moduleNumber);
-    bool taken = false;
-    char rest[128];
-    int n = 0, w = 0, c = 0, on = 0, mask = 0;
-    unsigned value = 0;
-    float gain = 0;
-    const char* p = buf + 1;
+void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
     const std::uint32_t state = ch.state;
+    const int n = r.module;
+    int moduleNumber = static_cast<int>(ch.moduleNumber);
+    bool taken = true;
 
-    switch (first) {
-    case 's':
-        if (WireScan(p, "etup%1d\r%127s", &n, rest) == 1) {
-            taken = true;
-            moduleNumber = n;
-            if (state == kChannelOpening && validModule(n)) {
-                ch.moduleNumber = static_cast<std::uint32_t>(n);
-                SendCommand(ch, "DV");
-            } else if (state == kChannelClosing) {
-                ch.state = kChannelClosed;
-            }
-        }
-        break;
-    case 'V': {
-        int major = 0, minor = 0;
-        if (WireScan(p, "=%1d.%2d\r%127s", &major, &minor, rest) == 2) {
-            taken = true;
-            if (state == kChannelOpening && validModule(static_cast<int>(ch.moduleNumber))) {
-                ch.majorVersion = static_cast<std::uint32_t>(major);
-                ch.minorVersion = static_cast<std::uint32_t>(minor);
-                ModuleRecord& m = modules_[ch.moduleNumber];
-                ch.state = kChannelReady;
-                if (!m.present) {
-                    m.type = major == 1 ? kTypeCedar : kTypeDelta;
-                    m.channel = &ch;
-                    m.majorVersion = static_cast<std::uint32_t>(major);
-                    m.minorVersion = static_cast<std::uint32_t>(minor);
-                    m.present = 1;
-                } else {
-                    showDuplicate(ch.moduleNumber);
-                }
-            }
-        }
-        break;
+    switch (r.kind) {
+    case ReplyKind::Frame: {
+        const std::uint32_t module = ch.majorVersion != 0 ? ch.moduleNumber : 1;
+        TraceRxBytes(QStringLiteral("RX COM"), ch.key, static_cast<std::uint32_t>(r.index), r.value);
+        StoreInputWord(r.value, static_cast<std::uint32_t>(r.index), module);
+        return;  // a frame is no reply text
     }
-    case 'D':
-        if (buf[1] == 'V' && len == 3 && state == kChannelOpening) {
+    case ReplyKind::Empty:
+        break;
+    case ReplyKind::Setup:
+        moduleNumber = n;
+        if (state == kChannelOpening && validModule(n)) {
+            ch.moduleNumber = static_cast<std::uint32_t>(n);
+            SendCommand(ch, "DV");
+        } else if (state == kChannelClosing) {
+            ch.state = kChannelClosed;
+        }
+        break;
+    case ReplyKind::Version:
+        if (state == kChannelOpening && validModule(static_cast<int>(ch.moduleNumber))) {
+            ch.majorVersion = static_cast<std::uint32_t>(r.major);
+            ch.minorVersion = static_cast<std::uint32_t>(r.minor);
+            ModuleRecord& m = modules_[ch.moduleNumber];
+            ch.state = kChannelReady;
+            if (!m.present) {
+                m.type = r.major == 1 ? kTypeCedar : kTypeDelta;
+                m.channel = &ch;
+                m.majorVersion = static_cast<std::uint32_t>(r.major);
+                m.minorVersion = static_cast<std::uint32_t>(r.minor);
+                m.present = 1;
+            } else {
+                showDuplicate(ch.moduleNumber);
+            }
+        }
+        break;
+    case ReplyKind::VersionEcho:
+        taken = state == kChannelOpening;
+        if (taken) {
             // An older module echoes "DV": modules 1 to n share this channel.
             ch.majorVersion = 0;
             ch.minorVersion = 0;
             ch.state = kChannelReady;
-            taken = true;
             const std::uint32_t last = std::min<std::uint32_t>(ch.moduleNumber, 8);
             for (std::uint32_t i = 1; i <= last; ++i) {
                 ModuleRecord& m = modules_[i];
@@ -214,124 +191,92 @@ void CKelvanorCtrl::ParseReply(const char* line, std::uint32_t length, ChannelRe
                     showDuplicate(i);
                 }
             }
-        } else if (buf[1] == 'E' && state == kChannelInitialising && WireScan(buf + 2, "W%1d.8\r%127s", &n, rest) == 1) {
-            // The module echoed the request for word 4: it has no analog words.
-            taken = true;
-            if (validModule(n)) {
-                modules_[static_cast<std::size_t>(n)].type = kTypeAtlas;
-                SendCommand(ch, WireFormat("DEW%d.0", n));
-            }
         }
         break;
-    case 'E':
-        if (WireScan(p, "W%1d.%1d=%4X\r%127s", &n, &w, &value, rest) == 3 && validModule(n)) {
-            taken = true;
-            StoreInputWord(value, static_cast<std::uint32_t>(w / 2), static_cast<std::uint32_t>(n));
-            if (state == kChannelInitialising && ch.state == kChannelInitialising) {
-                ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
-                if (w < 2) {
-                    SendCommand(ch, WireFormat((m.type & kTypeHasAnalogWords) ? "DAW%d.4" : "DAW%d.0", n));
-                } else {
-                    m.type |= kTypeHasAnalogWords;
-                    SendCommand(ch, WireFormat("DEW%d.%d", n, w - 2));
-                }
-            }
+    case ReplyKind::Word4Echo:
+        // The module echoed the request for word 4: it has no analog words.
+        taken = state == kChannelInitialising;
+        if (taken && validModule(n)) {
+            modules_[static_cast<std::size_t>(n)].type = kTypeAtlas;
+            SendCommand(ch, WireFormat("DEW%d.0", n));
         }
         break;
-    case '#':
-        if (WireScan(p, "H%1d%1d%4X\r%127s", &n, &w, &value, rest) == 3 && validModule(n)) {
-            taken = true;
-            StoreInputWord(value, static_cast<std::uint32_t>(w / 2), static_cast<std::uint32_t>(n));
-        }
-        break;
-    case 'e':
-        if (WireScan(p, "%1d%1d%4X\r%127s", &n, &w, &value, rest) == 3 && validModule(n)) {
-            taken = true;
-            StoreInputWord(value, static_cast<std::uint32_t>(w / 2), static_cast<std::uint32_t>(n));
-        }
-        break;
-    case 'A':
-        if (WireScan(p, "W%1d.%1d=%4X\r%127s", &n, &w, &value, rest) == 3 && validModule(n) && w / 2 < kOutputWords) {
-            taken = true;
+    case ReplyKind::InputWord:
+    case ReplyKind::InputReport:
+        taken = validModule(n);
+        if (!taken) break;
+        StoreInputWord(r.value, static_cast<std::uint32_t>(r.index / 2), static_cast<std::uint32_t>(n));
+        if (r.kind == ReplyKind::InputWord && state == kChannelInitialising && ch.state == kChannelInitialising) {
             ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
-            m.outputWords[static_cast<std::size_t>(w / 2)] = value;
-            m.outputWrite[static_cast<std::size_t>(w / 2)] = 0;
-            if (state == kChannelInitialising) {
-                if (w < 2)
-                    SendCommand(ch, WireFormat("MT%d=01", n));
-                else
-                    SendCommand(ch, WireFormat("DAW%d.%d", n, w - 2));
+            if (r.index < 2) {
+                SendCommand(ch, WireFormat((m.type & kTypeHasAnalogWords) ? "DAW%d.4" : "DAW%d.0", n));
+            } else {
+                m.type |= kTypeHasAnalogWords;
+                SendCommand(ch, WireFormat("DEW%d.%d", n, r.index - 2));
             }
         }
         break;
-    case 'T':
-        if (WireScan(p, "%1d=%X\r%127s", &n, &value, rest) == 2) {
-            taken = true;
-            if (state == kChannelInitialising) {
-                const int owner = validModule(n) ? n : static_cast<int>(ch.moduleNumber);
-                if (validModule(owner) && (modules_[static_cast<std::size_t>(owner)].type & kTypeHasAnalogWords))
-                    SendCommand(ch, WireFormat("MM%d=20", owner));
-                else
-                    ch.state = kChannelReady;
-            }
+    case ReplyKind::OutputWord: {
+        taken = validModule(n) && r.index / 2 < kOutputWords;
+        if (!taken) break;
+        ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
+        m.outputWords[static_cast<std::size_t>(r.index / 2)] = r.value;
+        m.outputWrite[static_cast<std::size_t>(r.index / 2)] = 0;
+        if (state == kChannelInitialising) {
+            if (r.index < 2)
+                SendCommand(ch, WireFormat("MT%d=01", n));
+            else
+                SendCommand(ch, WireFormat("DAW%d.%d", n, r.index - 2));
         }
         break;
-    case 'M':
-        if (WireScan(p, "E=%1d\r%127s", &n, rest) == 1) {
-            taken = true;
-            if (state == kChannelInitialising) ch.state = kChannelReady;
-        } else if (WireScan(p, "%1d=%2X\r%127s", &n, &value, rest) == 2) {
-            taken = true;
-            if (state == kChannelInitialising) SendCommand(ch, WireFormat("MS%d=00", n));
-        }
-        break;
-    case 'S':
-        if (WireScan(p, "%1d=%2X\r%127s", &n, &value, rest) == 2) {
-            taken = true;
-            mask = static_cast<int>(value);
-            if (validModule(n)) {
-                ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
-                for (int i = 1; i <= 4; ++i) m.autoSend[static_cast<std::size_t>(i)] = (mask >> (i - 1)) & 1;
-            }
-            if (state == kChannelInitialising)
-                SendCommand(ch, "MME=4");
+    }
+    case ReplyKind::Timer:
+        if (state == kChannelInitialising) {
+            const int owner = validModule(n) ? n : static_cast<int>(ch.moduleNumber);
+            if (validModule(owner) && (modules_[static_cast<std::size_t>(owner)].type & kTypeHasAnalogWords))
+                SendCommand(ch, WireFormat("MM%d=20", owner));
             else
                 ch.state = kChannelReady;
         }
         break;
-    case 'C':
-        if (WireScan(p, "%1d.%1d=%1d\r%127s", &n, &c, &on, rest) == 3 && c < 2 && on < 2 && len == 7) {
-            taken = true;
-        } else if (WireScan(p, "%1d.%1d=%4X\r%127s", &n, &c, &value, rest) == 3 && c >= 0 && c <= 1 && len == 10) {
-            taken = true;
-            if (validModule(n)) {
-                ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
-                m.counters[static_cast<std::size_t>(c)] = value;
-                m.counterRequest[static_cast<std::size_t>(c)] = 0;
-            }
+    case ReplyKind::InitDone:
+        if (state == kChannelInitialising) ch.state = kChannelReady;
+        break;
+    case ReplyKind::FilterMask:
+        if (state == kChannelInitialising) SendCommand(ch, WireFormat("MS%d=00", n));
+        break;
+    case ReplyKind::ChannelMask:
+        if (validModule(n)) {
+            ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
+            for (int i = 1; i <= 4; ++i) m.autoSend[static_cast<std::size_t>(i)] = (r.value >> (i - 1)) & 1;
+        }
+        if (state == kChannelInitialising)
+            SendCommand(ch, "MME=4");
+        else
+            ch.state = kChannelReady;
+        break;
+    case ReplyKind::Counter:
+        if (validModule(n)) {
+            ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
+            m.counters[static_cast<std::size_t>(r.index)] = r.value;
+            m.counterRequest[static_cast<std::size_t>(r.index)] = 0;
         }
         break;
-    case 'B':
-        taken = WireScan(p, "%1d=%1d\r%127s", &n, &on, rest) == 2;
+    case ReplyKind::CounterStarted:
+    case ReplyKind::Acknowledged:
         break;
-    case 'F':
-        taken = WireScan(p, "%1d=%2X\r%127s", &n, &value, rest) == 2;
-        break;
-    case 'G':
-        taken = WireScan(p, "%1d.%9d=%f\r%127s", &n, &c, &gain, rest) == 3;
-        break;
-    case 'U':
-        taken = WireScan(p, "%1d.%2X=%2X\r%127s", &n, &value, &mask, rest) == 3;
-        break;
-    case 'R':
-        taken = WireScan(p, "A%1d=%9d\r%127s", &n, &c, rest) == 2 || WireScan(p, "E%1d=%9d\r%127s", &n, &c, rest) == 2;
-        break;
-    default:
-        break;
+    }
+    if (r.kind == ReplyKind::Empty) {
+        if (validModule(static_cast<int>(ch.moduleNumber))) {
+            ModuleRecord& m = modules_[ch.moduleNumber];
+            m.replyText.clear();
+            m.replyPending = 0;
+        }
+        return;
     }
     if (taken && validModule(moduleNumber)) {
         ModuleRecord& m = modules_[static_cast<std::size_t>(moduleNumber)];
-        m.replyText.assign(buf, textLength);
+        m.replyText = r.text;
         m.replyPending = 0;
     }
 }

@@ -35,13 +35,4 @@ std::string WireFormat(const char* format, ...) {
     return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : sizeof buffer - 1);
 }
 
-int WireScan(const char* text, const char* format, ...) {
-    CLocaleScope c;
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsscanf(text, format, args);
-    va_end(args);
-    return n;
-}
-
 }  // namespace kelvanor

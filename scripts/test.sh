@@ -2,7 +2,8 @@
 # Installs what is needed, builds and runs every test twice (a normal build
 # and one with AddressSanitizer + UndefinedBehaviorSanitizer), runs the Kelvanor
 # control's serial transport tests under ThreadSanitizer, then fuzzes
-# the ladder file reader for a bounded time. Exits non-zero on any failure.
+# every reader of untrusted input side by side for about FUZZ_SECONDS
+# (60 by default) in all. Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -28,7 +29,7 @@ run_suite sanitizer "$root/build-asan" -DTAMBERLO_SANITIZE=ON
 echo "== thread sanitizer run of the Kelvanor control's serial transport"
 JOBS=$jobs "$root/tests/control/tsan/run-tsan.sh" "$root/build-tsan" || status=1
 
-echo "== fuzzing the ladder file reader"
+echo "== fuzzing every reader of untrusted input"
 "$root/tests/fuzz/run-fuzz.sh" "$root/build-fuzz" "${FUZZ_SECONDS:-60}" || status=1
 
 if [ $status -eq 0 ]; then echo "all test suites passed"; else echo "some tests FAILED"; fi

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "CellTexts.h"
+#include "SoundFolders.h"
 
 namespace tamberlo {
 
@@ -143,7 +144,7 @@ ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, b
     case 4:
         filledLook(look, kColorSoundGreen);
         look.lines[kActionInterface].caption = sound.file;
-        look.lines[kActionNumber].caption = sound.folder.left(2);
+        look.lines[kActionNumber].caption = driveOfFolder(sound.folder);
         look.lines[kActionSignal].caption = soundSignalText(english);
         break;
     default:

@@ -114,9 +114,39 @@ void ReadInputsWaitingAtMost(int maxWaitMs) {
     readFunctionKeys();
 }
 
-void Kelvanor1_InputWordChanged(std::int16_t, std::int16_t, std::int32_t value) {
+namespace {
+
+// The digital input word each module (1..8) last reported.
+std::array<Integer, 9>& reportedDigitalWords() {
+    static std::array<Integer, 9> words{};
+    return words;
+}
+
+// The module the program drives: the control's current module after a
+// search, the lowest one found.
+int moduleInUse(int modulesFound) {
+    for (int i = 0; i < 8; ++i)
+        if (modulesFound & (1 << i)) return i + 1;
+    return 0;
+}
+
+}  // namespace
+
+void Kelvanor1_InputWordChanged(std::int16_t module, std::int16_t wordIndex, std::int32_t value) {
+    // Only a digital input word (word 0) can feed the module inputs; analog
+    // words are no switches.
+    if (wordIndex != 0 || module < 1 || module > 8) return;
     // Only bits 0..7 are used; the low 16 bits keep a word above 32767 whole.
-    shared.ModuleIngangWoord = static_cast<Integer>(value & 0xFFFF);
+    const auto word = static_cast<Integer>(value & 0xFFFF);
+    reportedDigitalWords()[static_cast<std::size_t>(module)] = word;
+    if (module == moduleInUse(shared.ModuleAanwezig)) shared.ModuleIngangWoord = word;
+}
+
+void ForgetModuleInputWords() { reportedDigitalWords().fill(0); }
+
+void TakeModuleInputWord(int modulesFound) {
+    const int module = moduleInUse(modulesFound);
+    shared.ModuleIngangWoord = module ? reportedDigitalWords()[static_cast<std::size_t>(module)] : 0;
 }
 
 void InitialiseerInterfaces() {

@@ -23,7 +23,10 @@ public:
 
     std::int16_t Connect() override {
         lastOutput.reset();  // a search closes and reopens the module's channels
-        return inner->Connect();
+        ForgetModuleInputWords();
+        const std::int16_t found = inner->Connect();
+        TakeModuleInputWord(found);
+        return found;
     }
     void Disconnect() override {
         lastOutput.reset();

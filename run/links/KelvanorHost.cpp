@@ -14,12 +14,19 @@
 namespace tamberlo {
 namespace {
 
-std::unique_ptr<KelvanorDispatchClient>& hosted() {
-    static std::unique_ptr<KelvanorDispatchClient> client;
-    return client;
+// What hosting leaves behind in the process; ResetKelvanorHosting forgets it.
+struct Hosting {
+    std::unique_ptr<KelvanorDispatchClient> client;
+    bool toldMissing = false;
+    bool endStepRegistered = false;
+};
+
+Hosting& hosting() {
+    static Hosting h;
+    return h;
 }
 
-bool toldMissing = false;
+std::unique_ptr<KelvanorDispatchClient>& hosted() { return hosting().client; }
 
 }  // namespace
 
@@ -28,8 +35,8 @@ bool HostKelvanorControl() {
     std::string why;
     hosted() = KelvanorDispatchClient::Create(&why);
     if (!hosted()) {
-        if (!toldMissing) {
-            toldMissing = true;
+        if (!hosting().toldMissing) {
+            hosting().toldMissing = true;
             const QString reason = QString::fromStdString(why);
             dialogs().MsgBox(shared.TaalVlag
                                  ? QStringLiteral("The Kelvanor control is not available (%1). The program runs without a Kelvanor module.").arg(reason)
@@ -39,9 +46,8 @@ bool HostKelvanorControl() {
         return false;
     }
     SetKelvanor1(hosted().get());
-    static bool endStep = false;
-    if (!endStep) {
-        endStep = true;
+    if (!hosting().endStepRegistered) {
+        hosting().endStepRegistered = true;
         OnProgramEnd([] { DestroyKelvanorControl(); });
     }
     return true;
@@ -54,6 +60,11 @@ void DestroyKelvanorControl() {
     // the client no more after the control returns, so it can go now.
     hosted()->Shutdown();
     hosted().reset();
+}
+
+void ResetKelvanorHosting() {
+    DestroyKelvanorControl();
+    hosting() = Hosting{};
 }
 
 }  // namespace tamberlo

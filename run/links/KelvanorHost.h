@@ -15,4 +15,8 @@ bool HostKelvanorControl();
 // at once and the control is destroyed when it returns.
 void DestroyKelvanorControl();
 
+// Destroys the hosted control and forgets that the missing control was
+// reported and that the program's end step was registered (a fresh program).
+void ResetKelvanorHosting();
+
 }  // namespace tamberlo

@@ -1,7 +1,9 @@
 #pragma once
 // Common ground for the control's tests: a private ini folder, a private COM
-// folder (TAMBERLO_COM_DIR) for emulated modules, a private registration file,
-// and the control's message boxes and modal dialogs captured.
+// folder (TAMBERLO_COM_DIR) for emulated modules, a private registration file
+// (EmulatedModulesTest, for tests that host the built library as the program
+// does), and the control's message boxes and modal dialogs captured
+// (ControlTest, for tests that link the control's parts).
 
 #include <QByteArray>
 #include <QDir>
@@ -15,7 +17,6 @@
 #include <memory>
 #include <vector>
 
-#include "ControlMessages.h"
 #include "ModuleEmulator.h"
 
 namespace kelvanor::test {
@@ -38,22 +39,13 @@ private:
     QByteArray old_;
 };
 
-class ControlTest : public ::testing::Test {
+class EmulatedModulesTest : public ::testing::Test {
 protected:
-    ControlTest()
+    EmulatedModulesTest()
         : config_(QByteArray("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")).toLocal8Bit()),
           comDir_("TAMBERLO_COM_DIR", dir_.filePath(QStringLiteral("com")).toLocal8Bit()),
           registry_("TAMBERLO_COM_REGISTRY", dir_.filePath(QStringLiteral("ComClasses.reg")).toLocal8Bit()) {
         QDir().mkpath(dir_.filePath(QStringLiteral("com")));
-        SetMessageBoxHook([this](const QString& text, const QString& caption) {
-            messages << text;
-            captions << caption;
-        });
-        SetModalHook([this](QDialog& d) { modalTitles << d.windowTitle(); });
-    }
-    ~ControlTest() override {
-        SetMessageBoxHook({});
-        SetModalHook({});
     }
 
     QString comFolder() const { return dir_.filePath(QStringLiteral("com")); }
@@ -65,8 +57,6 @@ protected:
         modules_.back()->LinkAs(comFolder(), com);
         return *modules_.back();
     }
-
-    QStringList messages, captions, modalTitles;
 
 private:
     QTemporaryDir dir_;

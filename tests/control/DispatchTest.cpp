@@ -7,7 +7,7 @@
 #include <set>
 
 #include "AboutDlg.h"
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "DebugWin.h"
 #include "KelvanorCtrl.h"
 #include "KelvanorDispatch.h"

@@ -2,21 +2,24 @@
 // registration round trip, the registering tool, creating Kelvanor1 by class,
 // driving an emulated module through the program's client, and the way out.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <memory>
 
 #include "ComRegistry.h"
-#include "ControlFixture.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
-#include "KelvanorDispatch.h"
+#include "InputReading.h"
+#include "HostTest.h"
 #include "KelvanorDispatchClient.h"
 #include "KelvanorHost.h"
-#include "AboutDlg.h"
 #include "ProgramEnd.h"
-#include "Registration.h"
 #include "SharedState.h"
 
 namespace kelvanor::test {
@@ -24,29 +27,63 @@ namespace {
 
 namespace com = tamberlo::com;
 
-using HostingTest = ControlTest;
+using HostingTest = HostTest;
+
+constexpr const char* kControlProgId = "QORLAN32.Qorlan32Ctrl.1";
+constexpr const char* kPropPageProgId = "KELVANOR.KelvanorPropPage.1";
+constexpr const char* kControlClassId = "{6B1F4C21-3D7A-4E52-9A0B-5C2E8D4F7A11}";
+
+// Closes the next modal dialog once it runs and gives its title.
+std::shared_ptr<QString> CloseNextModal() {
+    auto title = std::make_shared<QString>();
+    QTimer::singleShot(0, [title] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            *title = w->windowTitle();
+            w->close();
+        }
+    });
+    return title;
+}
+
+TEST_F(HostingTest, TheLibraryExportsOnlyWhatAHostResolves) {
+    for (const char* name : {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"})
+        EXPECT_TRUE(library.Exports(name)) << name;
+    QProcess nm;
+    nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("--defined-only"), HostedLibrary::Path()});
+    ASSERT_TRUE(nm.waitForFinished(30000));
+    if (nm.exitCode() != 0) GTEST_SKIP() << "nm is not available";
+    QStringList defined;
+    for (const QByteArray& line : nm.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() == 3 && parts[1] != "A") defined << QString::fromLatin1(parts[2]);
+    }
+    defined.sort();
+    EXPECT_EQ(defined, (QStringList{QStringLiteral("DllCanUnloadNow"), QStringLiteral("DllGetClassObject"),
+                                    QStringLiteral("DllRegisterServer"), QStringLiteral("DllUnregisterServer")}));
+}
 
 TEST_F(HostingTest, RegistrationRoundTrip) {
-    ASSERT_EQ(DllRegisterServer(), com::S_Ok);
-    ASSERT_EQ(DllRegisterServer(), com::S_Ok);  // twice is fine
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    ASSERT_EQ(library.Register(), com::S_Ok);  // twice is fine
     std::string classId;
-    const auto library = com::LibraryForProgId(kControlProgId, &classId);
-    ASSERT_TRUE(library.has_value());
-    EXPECT_EQ(*library, OwnLibraryPath().toStdString());
+    const auto path = com::LibraryForProgId(kControlProgId, &classId);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(QFileInfo(QString::fromStdString(*path)).canonicalFilePath(),
+              QFileInfo(HostedLibrary::Path()).canonicalFilePath());
     EXPECT_EQ(classId, kControlClassId);
     EXPECT_EQ(com::RegistryValue(std::string("CLSID\\") + kControlClassId + "\\MiscStatus"), std::string("131473"));
     EXPECT_TRUE(com::LibraryForProgId(kPropPageProgId).has_value());
 
     com::ClassFactory* factory = nullptr;
-    ASSERT_EQ(DllGetClassObject(kControlClassId, &factory), com::S_Ok);
+    ASSERT_EQ(library.GetClassObject(kControlClassId, &factory), com::S_Ok);
     com::DispatchObject* object = nullptr;
     ASSERT_EQ(factory->CreateInstance(&object), com::S_Ok);
-    EXPECT_EQ(DllCanUnloadNow(), com::S_False);
+    EXPECT_TRUE(library.HasLiveObjects());
     object->Release();
-    EXPECT_EQ(DllCanUnloadNow(), com::S_Ok);
-    EXPECT_EQ(DllGetClassObject("{00000000-0000-0000-0000-000000000000}", &factory), com::Class_E_ClassNotAvailable);
+    EXPECT_FALSE(library.HasLiveObjects());
+    EXPECT_EQ(library.GetClassObject("{00000000-0000-0000-0000-000000000000}", &factory), com::Class_E_ClassNotAvailable);
 
-    ASSERT_EQ(DllUnregisterServer(), com::S_Ok);
+    ASSERT_EQ(library.Unregister(), com::S_Ok);
     EXPECT_FALSE(com::LibraryForProgId(kControlProgId).has_value());
     EXPECT_FALSE(com::LibraryForProgId(kPropPageProgId).has_value());
     EXPECT_TRUE(com::ReadRegistry().empty());
@@ -54,17 +91,17 @@ TEST_F(HostingTest, RegistrationRoundTrip) {
 
 TEST_F(HostingTest, AnUnwritableRegistrationFileFailsWithTheTypeLibraryCode) {
     ScopedEnv bad("TAMBERLO_COM_REGISTRY", "/proc/no-such-folder/ComClasses.reg");
-    EXPECT_EQ(DllRegisterServer(), com::SelfReg_E_TypeLib);
+    EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
 }
 
 TEST_F(HostingTest, TheRegisteringToolRegistersAndUnregisters) {
     const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/comregister");
     QProcess p;
-    p.start(tool, {OwnLibraryPath()});
+    p.start(tool, {HostedLibrary::Path()});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     EXPECT_TRUE(com::LibraryForProgId(kControlProgId).has_value());
-    p.start(tool, {QStringLiteral("-u"), OwnLibraryPath()});
+    p.start(tool, {QStringLiteral("-u"), HostedLibrary::Path()});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_FALSE(com::LibraryForProgId(kControlProgId).has_value());
@@ -73,7 +110,7 @@ TEST_F(HostingTest, TheRegisteringToolRegistersAndUnregisters) {
 TEST_F(HostingTest, ALibraryNamedRelativelyIsRegisteredUnderItsFullPath) {
     // As the README's command does: the tool is given a path relative to
     // the folder it runs in; the program may start from anywhere else.
-    const QFileInfo lib(OwnLibraryPath());
+    const QFileInfo lib(HostedLibrary::Path());
     QProcess p;
     p.setWorkingDirectory(lib.absolutePath());
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
@@ -96,11 +133,12 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     EXPECT_EQ(tamberlo::Kelvanor1().Connect(), 0);
 
     ModuleEmulator& atlas = AddModule(2, {});
-    ASSERT_EQ(DllRegisterServer(), com::S_Ok);
+    ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     tamberlo::KelvanorClient& k = tamberlo::Kelvanor1();
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 1);
-    EXPECT_EQ(k.Connect(), 1);
+    EXPECT_TRUE(library.HasLiveObjects());
+    tamberlo::shared.ModuleAanwezig = k.Connect();  // as the program's search does
+    EXPECT_EQ(tamberlo::shared.ModuleAanwezig, 1);
     EXPECT_EQ(k.GetModuleType(0), 1);
 
     // A rung: module input 1 sets module output 1, through the program's side.
@@ -111,8 +149,9 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     EXPECT_EQ(atlas.OutputWord(1, 0), 1);
     EXPECT_EQ(atlas.Count("MAW1.0=0001"), 1);
 
+    const auto title = CloseNextModal();
     k.AboutBox();
-    EXPECT_EQ(modalTitles, QStringList{QStringLiteral("About Brask Kelvanor ActiveX Control")});
+    EXPECT_EQ(*title, QStringLiteral("About Brask Kelvanor ActiveX Control"));
 
     atlas.ClearLines();
     k.SetDigitalOutput0(0);
@@ -122,33 +161,73 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     EXPECT_EQ(k.GetModuleType(0), 0);
 
     tamberlo::DestroyKelvanorControl();
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 0);
+    EXPECT_FALSE(library.HasLiveObjects());
     EXPECT_EQ(&tamberlo::Kelvanor1(), &tamberlo::Kelvanor1());
     EXPECT_EQ(tamberlo::Kelvanor1().GetModuleType(0), 0);
+}
+
+TEST_F(HostingTest, OnlyTheDigitalWordOfTheModuleInUseFeedsTheModuleInputs) {
+    using tamberlo::shared;
+    // The search reported words of modules 2 and 3; the program uses module 2.
+    tamberlo::ForgetModuleInputWords();
+    tamberlo::Kelvanor1_InputWordChanged(2, 0, 0x0012);
+    tamberlo::Kelvanor1_InputWordChanged(3, 0, 0x0034);
+    tamberlo::TakeModuleInputWord(0b110);
+    shared.ModuleAanwezig = 0b110;
+    EXPECT_EQ(shared.ModuleIngangWoord, 0x12);
+    tamberlo::Kelvanor1_InputWordChanged(2, 1, 0x03FF);  // an analog word
+    tamberlo::Kelvanor1_InputWordChanged(2, 4, 0x0001);
+    tamberlo::Kelvanor1_InputWordChanged(3, 0, 0x00FF);  // another module
+    tamberlo::Kelvanor1_InputWordChanged(9, 0, 0x00FF);  // no module at all
+    EXPECT_EQ(shared.ModuleIngangWoord, 0x12);
+    tamberlo::Kelvanor1_InputWordChanged(2, 0, 0x0005);
+    EXPECT_EQ(shared.ModuleIngangWoord, 5);
+    // A new search that finds only module 3 takes its last word.
+    tamberlo::TakeModuleInputWord(0b100);
+    EXPECT_EQ(shared.ModuleIngangWoord, 0xFF);
+}
+
+TEST_F(HostingTest, AnAnalogReportDoesNotSwitchTheModuleInputs) {
+    tamberlo::test::FakeDialogs dialogs;
+    ModuleEmulator& delta = AddModule(2, {.personality = Personality::Delta});
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    ASSERT_TRUE(tamberlo::HostKelvanorControl());
+    tamberlo::shared.ModuleAanwezig = tamberlo::Kelvanor1().Connect();
+    ASSERT_EQ(tamberlo::shared.ModuleAanwezig, 1);
+    delta.ReportInputWord0(1, 0x0002);
+    ASSERT_TRUE(PumpUntil([] { return tamberlo::shared.ModuleIngangWoord == 2; }));
+    delta.SendFrame(1, 0x0155);
+    delta.SendFrame(2, 0x00FF);
+    // The write's echo comes after the frames; the events they raised are
+    // posted by the time the write returns.
+    tamberlo::Kelvanor1().SetDigitalOutput0(1);
+    ASSERT_EQ(delta.OutputWord(1, 0), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tamberlo::shared.ModuleIngangWoord, 2);
 }
 
 TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
     tamberlo::test::FakeDialogs dialogs;
     AddModule(2, {.silent = true});
     AddModule(3, {.silent = true});
-    ASSERT_EQ(DllRegisterServer(), com::S_Ok);
+    ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     QTimer::singleShot(0, [] { tamberlo::DestroyKelvanorControl(); });
     EXPECT_EQ(tamberlo::Kelvanor1().Connect(), 0);  // ends at once
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 0);     // and went when it returned
+    EXPECT_FALSE(library.HasLiveObjects());     // and went when it returned
 }
 
 TEST_F(HostingTest, TheProgramsEndDestroysTheControl) {
     tamberlo::test::FakeDialogs dialogs;
-    ASSERT_EQ(DllRegisterServer(), com::S_Ok);
+    ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 1);
+    EXPECT_TRUE(library.HasLiveObjects());
     bool ended = false;
     tamberlo::SetProcessEnder([&] { ended = true; });
     tamberlo::EndProgram();
     tamberlo::SetProcessEnder(nullptr);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 0);
+    EXPECT_FALSE(library.HasLiveObjects());
 }
 
 }  // namespace

@@ -3,13 +3,11 @@
 // a module input sets a module output.
 
 #include "ComRegistry.h"
-#include "ControlFixture.h"
 #include "Controls.h"
 #include "Detection.h"
 #include "FakeDialogs.h"
-#include "KelvanorDispatch.h"
+#include "HostTest.h"
 #include "KelvanorHost.h"
-#include "Registration.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
 
@@ -18,12 +16,12 @@ namespace {
 
 using tamberlo::shared;
 
-using LadderEndToEndTest = ControlTest;
+using LadderEndToEndTest = HostTest;
 
 TEST_F(LadderEndToEndTest, ARungOnAModuleInputSetsAModuleOutput) {
     tamberlo::test::FakeDialogs dialogs;
     ModuleEmulator& atlas = AddModule(2, {});
-    ASSERT_EQ(DllRegisterServer(), tamberlo::com::S_Ok);
+    ASSERT_EQ(library.Register(), tamberlo::com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
 
     tamberlo::AangeslotenKelvanorEmber();  // the start-up's search
@@ -52,7 +50,7 @@ TEST_F(LadderEndToEndTest, ARungOnAModuleInputSetsAModuleOutput) {
     EXPECT_EQ(atlas.OutputWord(1, 0), 0);
     EXPECT_EQ(atlas.Lines().back(), "setup0");
     tamberlo::DestroyKelvanorControl();
-    EXPECT_EQ(KelvanorObject::LiveObjects(), 0);
+    EXPECT_FALSE(library.HasLiveObjects());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

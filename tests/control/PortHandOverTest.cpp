@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "KelvanorCtrl.h"
 #include "UsbBridges.h"
 

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "KelvanorCtrl.h"
 #include "KelvanorPropPage.h"
 #include "PropertyFrame.h"

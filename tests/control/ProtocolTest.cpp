@@ -8,7 +8,7 @@
 #include <clocale>
 #include <tuple>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "KelvanorCtrl.h"
 
 namespace kelvanor::test {

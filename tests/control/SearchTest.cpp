@@ -10,7 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "DebugWin.h"
 #include "KelvanorCtrl.h"
 #include "Trace.h"

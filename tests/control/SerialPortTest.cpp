@@ -10,7 +10,7 @@
 #include <atomic>
 #include <string>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "SerialPort.h"
 
 namespace kelvanor::test {

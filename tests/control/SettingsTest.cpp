@@ -3,11 +3,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QListView>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "AboutDlg.h"
 #include "DebugWin.h"
 #include "Ini.h"
+#include "IniText.h"
 #include "KelvanorCtrl.h"
 #include "PortList.h"
 #include "Trace.h"
@@ -82,6 +84,31 @@ TEST_F(SettingsTest, ProfileFileSemantics) {
     CIni none;
     EXPECT_EQ(none.GetString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("d")), QString());
     EXPECT_FALSE(none.WriteString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("v")));
+}
+
+TEST_F(SettingsTest, ARewriteKeepsLinesTheControlDoesNotOwnByteForByte) {
+    // Foreign lines with bytes that are no UTF-8, and LF line ends only.
+    const QByteArray foreign = "; K\xe9lvanor \xff\xfe\n[Other]\nName=\x80\x81\n\n[PortSettings]\nUseUSB=N\n";
+    writeAll(iniPath(), foreign + "Extra=\xc3\n");
+    { CKelvanorCtrl ctrl; }
+    QFile f(iniPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray after = f.readAll();
+    EXPECT_TRUE(after.startsWith(foreign)) << after.toStdString();
+    EXPECT_TRUE(after.contains("\nExtra=\xc3\nUseSerial=Y\nSearchCOM=1-255\nExcludeCOM=\n")) << after.toStdString();
+    EXPECT_TRUE(after.endsWith("\n[Debug]\nShowAtStartup=N\n")) << after.toStdString();
+    EXPECT_FALSE(after.contains('\r'));
+    EXPECT_FALSE(after.contains("\xef\xbf\xbd"));  // U+FFFD
+}
+
+TEST(IniTextTest, SetsValuesWhereTheyBelong) {
+    // The file's own line end for new lines; a last line without an end gets one.
+    EXPECT_EQ(WithProfileValue("[A]\r\nx=1", "A", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n");
+    EXPECT_EQ(WithProfileValue("", "A", "y", "2"), "[A]\r\ny=2\r\n");
+    EXPECT_EQ(WithProfileValue("[a]\n Y = old \n\n[B]\n", "A", "y", "2"), "[a]\ny=2\n\n[B]\n");
+    EXPECT_EQ(WithProfileValue("[B]\n", "A", "y", "2"), "[B]\n[A]\ny=2\n");
+    EXPECT_EQ(ProfileValue("[B]\ny=1\n[a]\n y = ' v ' \r\n", "A", "Y"), std::optional<std::string>(" v "));
+    EXPECT_EQ(ProfileValue("[A]\ny\n[A ]\nz=1\n", "A", "y"), std::nullopt);
 }
 
 TEST_F(SettingsTest, TheIniFileLivesInTheConfigFolder) {
@@ -169,6 +196,20 @@ TEST_F(SettingsTest, TheTraceWindowTracesOnlyWhileItIsOpenAndTracing) {
     ctrl.ShowDebugWnd();
     EXPECT_TRUE(win.HasWindow());
     EXPECT_TRUE(win.Lines().isEmpty());
+}
+
+TEST_F(SettingsTest, TheTraceWindowKeepsTheNewestLinesAndShowsTheLast) {
+    CKelvanorCtrl ctrl;
+    ctrl.ShowDebugWnd();
+    CDebugWin& win = *g_pDebugWin;
+    for (int i = 0; i < CDebugWin::kLineLimit + 3; ++i) win.TraceLine(QString::number(i));
+    const QStringList lines = win.Lines();
+    ASSERT_EQ(lines.size(), CDebugWin::kLineLimit);
+    EXPECT_TRUE(lines.first().endsWith(QStringLiteral(":\t3")));
+    EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
+    auto* view = win.window()->findChild<QListView*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
 }
 
 TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <memory>
 
-#include "ControlFixture.h"
+#include "ControlTest.h"
 #include "DebugWin.h"
 #include "FakeFtdiLibrary.h"
 #include "FakeSiLabsLibrary.h"

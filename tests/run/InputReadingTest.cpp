@@ -90,6 +90,7 @@ TEST_F(InputReading, PortStatusLinesAreInvertedAndBits3To7BecomeInputs) {
 }
 
 TEST_F(InputReading, TheModulesInputWordIsSpreadAtTheNextCall) {
+    shared.ModuleAanwezig = 1;  // the search found module 1
     Kelvanor1().InputWordChanged(1, 0, 0x0081);
     EXPECT_EQ(shared.ModuleIngangWoord, 0x81);
     EXPECT_EQ(shared.IngangDigitaal[7][1], 0);  // not in the handler

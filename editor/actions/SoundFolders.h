@@ -1,0 +1,30 @@
+#pragma once
+// The file system as the sound picker sees it: "drives" (on Linux the roots
+// of the mounted volumes), the sub-folders and .wav files of a folder, and
+// which names a ladder file can hold. No widgets and no shared state.
+
+#include <QString>
+#include <QStringList>
+
+namespace tamberlo {
+
+// The drive list: the roots of the mounted volumes that hold files, "/" first.
+QStringList volumeRoots();
+// The drive of a stored sound folder: "C:" for a folder written on Windows
+// ("C:\...") and for a path that is not absolute the first two characters,
+// otherwise the root of the mounted volume the folder lies on ("/" or
+// "/media/stick").
+QString driveOfFolder(const QString& folder);
+// The sub-folders of `folder`, sorted without regard to case.
+QStringList subfolders(const QString& folder);
+// The .wav files of `folder` (".wav" in any case), sorted without regard to case.
+QStringList wavFiles(const QString& folder);
+// A folder or file name that the ladder file can hold: no Tab, CR or LF
+// (they would break its columns and lines) and no "/\" (its separator
+// between folder and file).
+bool storableSoundName(const QString& name);
+// The path of a folder as the folder list reports it: absolute, clean, with
+// forward slashes and no trailing slash (except "/").
+QString cleanFolder(const QString& folder);
+
+}  // namespace tamberlo

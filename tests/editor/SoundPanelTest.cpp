@@ -1,0 +1,132 @@
+// The sound panel on a temporary folder tree, with a recording sound player.
+#include <QDir>
+
+#include "ActionCaptions.h"
+#include "ActionEditorFixture.h"
+#include "FakeSoundPlayer.h"
+#include "SoundFolders.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+
+namespace {
+
+class SoundPanelTest : public ActionEditorFixture {
+protected:
+    void SetUp() override {
+        ActionEditorFixture::SetUp();
+        QDir(home.path()).mkpath("geluid/sub");
+        home.write("geluid/bel.wav", "RIFF");
+        home.write("geluid/GONG.WAV", "RIFF");
+        home.write("geluid/notes.txt", "x");
+        home.write("geluid/sub/zoem.wav", "RIFF");
+        sound->showProgramFolder();
+    }
+    QString folder(const QString& name = "geluid") const { return cleanFolder(home.file(name)); }
+    FakeSoundPlayer player;
+};
+
+}  // namespace
+
+TEST_F(SoundPanelTest, ChoosingFoldersAndFilesStoresTheRowsNames) {
+    EXPECT_EQ(sound->mapPath(), cleanFolder(home.path()));
+    open(5);
+    chooseTab(3);
+    EXPECT_EQ(shared.Acties[5][0], 4);
+    EXPECT_EQ(shared.GeluidMappen[5], "");
+    sound->openFolder(home.file("geluid"));
+    EXPECT_EQ(sound->listedFiles(), (QStringList{"bel.wav", "GONG.WAV"}));
+    EXPECT_EQ(shared.GeluidMappen[5], folder());
+    sound->clickFile("GONG.WAV");
+    EXPECT_EQ(shared.GeluidBestanden[5], "GONG.WAV");
+    EXPECT_EQ(captionsOf(5)[0], "GONG.WAV");
+    EXPECT_EQ(captionsOf(5)[1], driveOfFolder(folder()).toStdString());
+    EXPECT_EQ(sound->PanelGeluidBestandsnaam->Caption(), "GONG.WAV");
+
+    sound->CommandTest_Click();
+    EXPECT_EQ(player.played, QStringList{folder() + "/GONG.WAV"});
+
+    // Another folder drops the file from the panel, the cell and the row.
+    sound->openFolder(home.file("geluid/sub"));
+    EXPECT_EQ(shared.GeluidMappen[5], folder("geluid/sub"));
+    EXPECT_EQ(shared.GeluidBestanden[5], "");
+    EXPECT_EQ(captionsOf(5)[0], "");
+    EXPECT_EQ(sound->PanelGeluidBestandsnaam->Caption(), "");
+    sound->clickFile("zoem.wav");
+    ok();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // Reopened, the lists show the stored folder and file; Test plays it.
+    open(5);
+    EXPECT_EQ(sound->mapPath(), folder("geluid/sub"));
+    EXPECT_EQ(sound->selectedFile(), "zoem.wav");
+    EXPECT_EQ(shared.Acties[5][0], 4);
+    sound->Bestand_DblClick();
+    EXPECT_EQ(player.played.last(), folder("geluid/sub") + "/zoem.wav");
+
+    // Back to the program's folder: the row keeps that folder and no file.
+    sound->CommandBestandsPad_Click();
+    EXPECT_EQ(shared.GeluidMappen[5], cleanFolder(home.path()));
+    EXPECT_EQ(shared.GeluidBestanden[5], "");
+}
+
+TEST_F(SoundPanelTest, AStalePathIsReportedOnceAndTestUsesTheListedFolder) {
+    shared.Acties[9] = {4};
+    shared.GeluidMappen[9] = "C:\\Geluiden";
+    shared.GeluidBestanden[9] = "bel.wav";
+    SetPanelActieBijLezen(9);
+    EXPECT_EQ(captionsOf(9)[1], "C:");
+    sound->openFolder(home.file("geluid"));
+    open(9);
+    EXPECT_EQ(dialogs.messages, QStringList{"Het pad naar het geluidsbestand in regel 9 is niet meer geldig."});
+    EXPECT_EQ(sound->mapPath(), folder());
+    EXPECT_EQ(sound->PanelGeluidBestandsnaam->Caption(), "bel.wav");
+    EXPECT_EQ(shared.GeluidMappen[9], "C:\\Geluiden");
+    sound->CommandTest_Click();
+    EXPECT_EQ(player.played, QStringList{folder() + "/bel.wav"});
+    ok();  // no file is selected in the list: the warning, and the row stays a sound
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(shared.Acties[9][0], 4);
+
+    // A folder that exists but lacks the file: also one message.
+    shared.GeluidMappen[9] = folder();
+    shared.GeluidBestanden[9] = "weg.wav";
+    open(9);
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_TRUE(dialogs.messages.last().contains("regel 9"));
+}
+
+TEST_F(SoundPanelTest, NamesThatWouldBreakTheLadderFileAreRefused) {
+    home.write("geluid/tab\there.wav", "RIFF");
+    open(4);
+    chooseTab(3);
+    sound->openFolder(home.file("geluid"));
+    sound->clickFile("bel.wav");
+    sound->clickFile("tab\there.wav");
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
+
+    QDir(home.path()).mkpath("line\nbreak");
+    sound->openFolder(home.file("line\nbreak"));
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(sound->mapPath(), folder());
+    EXPECT_EQ(shared.GeluidMappen[4], folder());
+    EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
+    EXPECT_FALSE(storableSoundName("a/\\b"));
+    EXPECT_TRUE(storableSoundName("C:\\Geluiden"));
+}
+
+TEST_F(SoundPanelTest, DrivesAreTheMountedVolumes) {
+    const QStringList roots = volumeRoots();
+    ASSERT_FALSE(roots.isEmpty());
+    EXPECT_EQ(roots.first(), "/");
+    EXPECT_EQ(driveOfFolder(""), "");
+    EXPECT_EQ(driveOfFolder("d:\\x"), "d:");
+    EXPECT_TRUE(folder().startsWith(driveOfFolder(folder())));
+    EXPECT_EQ(sound->drive(), driveOfFolder(folder()));
+    // Choosing the drive we are on changes nothing.
+    open(3);
+    chooseTab(3);
+    sound->chooseDrive(sound->drive());
+    EXPECT_EQ(sound->mapPath(), cleanFolder(home.path()));
+}
