@@ -24,6 +24,23 @@ bool RefuseDuringRun() {
     return true;
 }
 
+// Names the file cannot hold would be written as "?" and lost: the user is
+// told which and decides before anything is written.
+bool NamesMayBeLost() {
+    constexpr qsizetype kShown = 12;
+    const QStringList names = NamesTheFileCannotHold();
+    if (names.isEmpty()) return true;
+    QString list = names.mid(0, kShown).join(QLatin1Char('\n'));
+    if (names.size() > kShown)
+        list += QLatin1Char('\n') + T("en nog %1 andere.", "and %1 more.").arg(names.size() - kShown);
+    return dialogs().MsgBox(T("Het bestand kan niet alle tekens van deze namen bewaren; wat het niet kan bewaren "
+                              "wordt als \"?\" geschreven en gaat verloren:\n%1\n\nToch opslaan?",
+                              "The file cannot hold every character of these names; what it cannot hold is "
+                              "written as \"?\" and lost:\n%1\n\nSave anyway?")
+                                .arg(list),
+                            MsgButtons::OkCancel, AttentionTitle()) == MsgResult::Ok;
+}
+
 FileDialogRequest Request() {
     return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"),
             T("Ladderprogramma's", "Ladder programs"), T("Alle bestanden", "All files")};
@@ -78,6 +95,7 @@ void CommandSchrijven() {
         dialogs().MsgBox(T("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."), MsgButtons::Ok);
         return;
     }
+    if (!NamesMayBeLost()) return;
     ladderView.fileDialogName = kFilter;
     const QString chosen = dialogs().SaveFile(Request());
     if (chosen.isEmpty() || chosen == kFilter) return;

@@ -15,6 +15,7 @@
 #include "LadderView.h"
 #include "SharedState.h"
 #include "LanguageText.h"
+#include "SoundPlayer.h"
 
 namespace tamberlo {
 
@@ -24,8 +25,18 @@ namespace {
 // is not read into memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
+// A text as a message quotes it: only printable characters, others shown
+// as '?', and cut when long.
+QString Quotable(QString t, qsizetype longest = 40) {
+    const bool cut = t.size() > longest;
+    t.truncate(longest);
+    for (QChar& c : t)
+        if (!c.isPrint()) c = QLatin1Char('?');
+    return cut ? t + QStringLiteral("...") : t;
+}
+
 QString Reason(const LadderFileError& e) {
-    const QString field = FromCodePage(e.field).left(40);
+    const QString field = Quotable(FromCodePage(e.field));
     switch (e.kind) {
         case LadderFileErrorKind::NotANumber:
             return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);
@@ -52,6 +63,9 @@ std::string OnOneLine(const QString& text) {
         if (c == '\r' || c == '\n') c = '?';
     return bytes;
 }
+
+// Whether the file gives `text` back as it was.
+bool FileHolds(const QString& text) { return FromCodePage(OnOneLine(text)) == text; }
 
 void ShowCannotRead(const QString& path, const QString& detail) {
     dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
@@ -82,6 +96,22 @@ bool SchrijfLadderOpDisk(const QString& path) {
         return false;
     }
     return f.commit();
+}
+
+QStringList NamesTheFileCannotHold() {
+    QStringList out;
+    for (int r = 0; r <= kRungs; ++r) {
+        if (shared.Acties[r][0] != 4) continue;  // only sound rows carry their names
+        const QString& folder = shared.GeluidMappen[r];
+        const QString& file = shared.GeluidBestanden[r];
+        if (FileHolds(folder) && FileHolds(file)) continue;
+        const QString name = Quotable(SoundPath(folder, file), 80);
+        out << (r == 0 ? T("Startregel: geluid \"%1\"", "Start rung: sound \"%1\"").arg(name)
+                       : T("Regel %1: geluid \"%2\"", "Rung %1: sound \"%2\"").arg(r).arg(name));
+    }
+    const QString host = WinsockHost().RemoteHost();
+    if (!FileHolds(host)) out << T("Netwerkadres: \"%1\"", "Network address: \"%1\"").arg(Quotable(host, 80));
+    return out;
 }
 
 bool LeesLadderVanDisk(const QString& path) {

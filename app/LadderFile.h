@@ -3,6 +3,7 @@
 // one back into the tables, the cell captions and the network peer.
 
 #include <QString>
+#include <QStringList>
 
 namespace tamberlo {
 
@@ -10,6 +11,12 @@ namespace tamberlo {
 // to a temporary file in the same folder that then replaces `path`, so a
 // failed write leaves the old file as it was. False when writing failed.
 bool SchrijfLadderOpDisk(const QString& path);
+
+// One line per name that the file would not give back as it is (a sound
+// row's folder or file, or the peer's host, holding a character the file's
+// code page lacks or a line end), in the user's language; empty when the
+// file holds every name.
+QStringList NamesTheFileCannotHold();
 
 // Reads `path` into a temporary ladder first. When the whole file is sound,
 // clears the ladder, fills the tables, captions every record read and takes

@@ -2,12 +2,13 @@
 
 #include <charconv>
 
+#include "CreditLine.h"
 #include "FieldReader.h"
 
 namespace tamberlo {
 
 const char* const kLadderFileTitle = "Ladderprogramma voor Tamberlo";
-const char* const kLadderFileCredit = "Gemaakt met Tamberlo - www.tamberlo.nl";
+const char* const kLadderFileCredit = kCreditLine;
 
 namespace {
 
@@ -258,7 +259,14 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
         return std::nullopt;
     };
 
-    if (!drop(5)) return EndsEarly(r);
+    // The header: the title and the credit line as whole lines, whatever
+    // they hold (a comma or a quote must not shift the fields after them),
+    // then the dash, "Condities" and dash lines.
+    if (!r.SkipToField()) return EndsEarly(r);
+    r.RestOfLine();
+    if (r.AtEnd()) return EndsEarly(r);
+    r.RestOfLine();
+    if (!drop(3)) return EndsEarly(r);
 
     // Condition records.
     std::array<int, 271> recordLine{};
@@ -309,7 +317,9 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
         if (L.actions[i][0] == 4) {
             // The sound field is the rest of the line, so a comma in a folder
             // or file name survives.
-            std::string s = r.LineIsDone() ? std::string() : r.RestOfLine();
+            std::string s;
+            if (!r.LineIsDone()) s = r.RestOfLine();
+            else if (!r.SkipToField()) return EndsEarly(r);  // the file ends before the sound field
             std::size_t p = s.find("/\\");
             if (p == std::string::npos) return LadderFileError{LadderFileErrorKind::NoSoundSeparator, lines[9], s};
             L.soundFolders[i] = s.substr(0, p);

@@ -7,6 +7,7 @@
 
 #include "ComPortSearch.h"
 #include "Controls.h"
+#include "CreditLine.h"
 #include "LadderProgrammeren.h"
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
@@ -60,7 +61,9 @@ SplashWindow::SplashWindow(QWidget* parent) : FormWindow(parent) {
         button->setIconSize(QSize(64, 32));
         SetButtonColor(button, 0xD7D7D7);
         label = new VbLabel(this);
-        label->setWordWrap(true);
+        // Report lines are not wrapped: a wrapped line would lose the
+        // five-blank indent. The window grows to the widest line instead.
+        label->setWordWrap(false);
         label->setMinimumHeight(48);
         search->addWidget(button, row, 0, Qt::AlignTop);
         search->addWidget(label, row, 1);
@@ -87,6 +90,9 @@ SplashWindow::SplashWindow(QWidget* parent) : FormWindow(parent) {
     foot->addWidget(Label_Starten, 1);
     Combo_Beschikbare_Com_Poorten = new QComboBox(this);
     Combo_Beschikbare_Com_Poorten->setMinimumWidth(140);
+    // As wide as its text ("Geen poorten gevonden."), which is set only
+    // after the window first shows.
+    Combo_Beschikbare_Com_Poorten->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     foot->addWidget(Combo_Beschikbare_Com_Poorten);
     CMDOk = new QPushButton(QStringLiteral("OK"), this);
     CMDOk->setObjectName("CMDOk");
@@ -146,7 +152,7 @@ void SplashWindow::SetActivationTexts() {
     lblCompanyProduct->SetCaption(MakerName());
     lblProductName->SetCaption(ProductName());
     lblCopyright->SetCaption(Copyright());
-    lblCompany->SetCaption(MakerName() + MakerDomain());
+    lblCompany->SetCaption(QString::fromLatin1(kCreditLine));
 }
 
 bool SplashWindow::event(QEvent* e) {

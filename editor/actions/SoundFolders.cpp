@@ -1,5 +1,7 @@
 #include "SoundFolders.h"
 
+#include "CodePage.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -71,7 +73,7 @@ QStringList wavFiles(const QString& folder) {
 bool storableSoundName(const QString& name) {
     for (QChar c : name)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) return false;
-    return !name.contains(QLatin1String("/\\"));
+    return !name.contains(QLatin1String("/\\")) && CodePageHolds(name);
 }
 
 }  // namespace tamberlo

@@ -21,7 +21,8 @@ QStringList subfolders(const QString& folder);
 QStringList wavFiles(const QString& folder);
 // A folder or file name that the ladder file can hold: no Tab, CR or LF
 // (they would break its columns and lines) and no "/\" (its separator
-// between folder and file).
+// between folder and file), and only characters its code page holds (it
+// would write the others as "?" and the sound would be lost).
 bool storableSoundName(const QString& name);
 // The path of a folder as the folder list reports it: absolute, clean, with
 // forward slashes and no trailing slash (except "/").

@@ -20,8 +20,8 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 
 void refuseName() {
-    dialogs().MsgBox(T("Deze naam bevat een tab of een regeleinde en kan niet in het ladderprogramma bewaard worden.",
-                       "This name holds a tab or a line break and cannot be stored in the ladder program."),
+    dialogs().MsgBox(T("Deze naam bevat een tab, een regeleinde of een teken dat het ladderprogramma niet kan bewaren.",
+                       "This name holds a tab, a line break or a character the ladder program cannot store."),
                      MsgButtons::Ok);
 }
 

@@ -9,6 +9,7 @@ namespace tamberlo {
 
 enum class MsgButtons { Ok, OkCancel };
 enum class MsgResult { Ok, Cancel };
+enum class MsgIcon { None, Critical };
 
 struct FileDialogRequest {
     QString startFolder;    // folder the dialog opens in
@@ -23,6 +24,10 @@ public:
     virtual ~Dialogs() = default;
     // An empty title means the program's own title.
     virtual MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title = {}) = 0;
+    // The same with an icon; a service that shows no icons shows the plain box.
+    virtual MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon) {
+        return MsgBox(text, buttons, title);
+    }
     // Returns the text typed; empty on Cancel.
     virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
     // Return the chosen path, or an empty string when the user cancelled.

@@ -19,7 +19,11 @@ QString filter(const FileDialogRequest& r) {
 class QtDialogs final : public Dialogs {
 public:
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override {
-        QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? ProgramTitle() : title, text,
+        return MsgBoxWithIcon(text, buttons, title, MsgIcon::None);
+    }
+    MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override {
+        QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        title.isEmpty() ? ProgramTitle() : title, text,
                         buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
                         parentWindow());
         return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;

@@ -5,17 +5,52 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <vector>
+
 namespace tamberlo {
 namespace {
 
 bool ending = false;
 std::function<void(double)> waitHook;
+int depth = 0;
+std::vector<std::function<void()>> outsideYields;
+bool outsidePosted = false;
 
-// Sleeps in the event loop until something arrives or `maxMs` passed.
+void RunOutsideYields();
+
+// Hands the commands waiting for the outermost yield to the event loop.
+void PostOutsideRunner() {
+    if (outsidePosted || outsideYields.empty() || !QCoreApplication::instance()) return;
+    outsidePosted = true;
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &RunOutsideYields, Qt::QueuedConnection);
+}
+
+void RunOutsideYields() {
+    outsidePosted = false;
+    // Delivered inside a yield after all: the end of that yield posts it again.
+    if (depth > 0) return;
+    auto commands = std::move(outsideYields);
+    outsideYields.clear();
+    for (auto& command : commands) command();
+}
+
+struct InYield {
+    InYield() { ++depth; }
+    ~InYield() {
+        if (--depth == 0) PostOutsideRunner();
+    }
+};
+
+// Sleeps in the event loop until something arrives or `maxMs` passed. One
+// wake-up timer serves every sleep; a sleep inside a sleep rearms it.
 void SleepForEvents(int maxMs) {
-    QTimer wake;
-    wake.setSingleShot(true);
-    wake.start(maxMs);
+    static QTimer* wake = [] {
+        auto* t = new QTimer;  // lives as long as the program
+        t->setSingleShot(true);
+        t->setTimerType(Qt::PreciseTimer);
+        return t;
+    }();
+    wake->start(maxMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
@@ -25,7 +60,26 @@ bool AppEnding() { return ending; }
 void SetAppEnding(bool e) { ending = e; }
 
 void Yield() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (!QCoreApplication::instance()) return;
+    InYield in;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void YieldWaitingAtMost(int maxWaitMs) {
+    if (!QCoreApplication::instance()) return;
+    if (maxWaitMs <= 0) {
+        Yield();
+        return;
+    }
+    InYield in;
+    SleepForEvents(maxWaitMs);
+}
+
+int YieldDepth() { return depth; }
+
+void PostOutsideYields(std::function<void()> command) {
+    outsideYields.push_back(std::move(command));
+    if (depth == 0) PostOutsideRunner();
 }
 
 void WaitSeconds(double seconds) {
@@ -34,6 +88,7 @@ void WaitSeconds(double seconds) {
         return;
     }
     if (!QCoreApplication::instance()) return;
+    InYield in;
     QElapsedTimer clock;
     clock.start();
     const qint64 total = qint64(seconds * 1000.0);
@@ -47,6 +102,7 @@ void WaitSeconds(double seconds) {
 
 void WaitWhile(const std::function<bool()>& busy) {
     if (!QCoreApplication::instance()) return;
+    InYield in;
     Yield();
     while (!ending && busy()) SleepForEvents(10);
 }

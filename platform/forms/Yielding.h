@@ -17,6 +17,20 @@ void SetAppEnding(bool ending);
 // One pass over the pending events (the program's DoEvents).
 void Yield();
 
+// One pass over the pending events that first sleeps until an event arrives
+// or `maxWaitMs` passed, when nothing is pending: a loop that has nothing to
+// do between events uses no processor while it waits.
+void YieldWaitingAtMost(int maxWaitMs);
+
+// How many yields and waits are on the stack now; 0 while only the event
+// loop itself runs.
+int YieldDepth();
+
+// Runs `command` from the event loop once no handler is inside a yield: a
+// handler that starts a long loop of its own must not run nested inside
+// another handler's yield, where that handler stays stuck until the loop ends.
+void PostOutsideYields(std::function<void()> command);
+
 // Waits `seconds` on a monotonic clock while handling events; returns early
 // when the program is ending.
 void WaitSeconds(double seconds);

@@ -62,8 +62,9 @@ void WinsockControl::Close() {
 
 void WinsockControl::handleError(QAbstractSocket::SocketError e) {
     if (e == QAbstractSocket::RemoteHostClosedError) {
-        // Not an error of the link itself: the state shows it and the next send fails.
+        // Not an error of the socket: the peer ended the connection.
         peerClosed_ = true;
+        if (OnClose) OnClose();
         return;
     }
     int number = sckNetworkError;

@@ -51,6 +51,8 @@ public:
     std::function<void(qint64)> OnDataArrival;
     // Raised on a socket error: number, description, source.
     std::function<void(int, const QString&, const QString&)> OnError;
+    // Raised when the peer closed the connection.
+    std::function<void()> OnClose;
 
     // Error numbers reported through OnError.
     static constexpr int sckConnectionRefused = 10061;

@@ -1,8 +1,10 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <QtGlobal>
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <cstdio>
 #include <memory>
 
 #include "SoundPlayer.h"
@@ -11,11 +13,28 @@ namespace tamberlo {
 
 namespace {
 
+QtMessageHandler outerHandler = nullptr;
+
+// Qt's PulseAudio layer warns on the terminal once per process when no sound
+// server runs; playing nothing then is this layer's own, silent answer.
+void DropPulseAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("PulseAudioService:"))) return;
+    if (outerHandler) outerHandler(type, context, message);
+    else fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+bool HasAudioOutput() {
+    outerHandler = qInstallMessageHandler(DropPulseAudioWarnings);
+    const bool any = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(outerHandler);
+    return any;
+}
+
 class QtSoundPlayer final : public SoundPlayer {
 public:
     void PlayAsync(const QString& path) override {
         // With no output device QSoundEffect reports "playing" for ever; play nothing then.
-        if (QMediaDevices::audioOutputs().isEmpty()) return;
+        if (!HasAudioOutput()) return;
         if (!effect_) effect_ = std::make_unique<QSoundEffect>();
         effect_->stop();
         const QUrl url = QUrl::fromLocalFile(path);

@@ -39,7 +39,9 @@ Outcome InputCondition(const std::array<Integer, kConditionColumns>& c) {
     } else if (code >= 31 && code <= 33) {
         column = code - 27;
         highest = 5;
-    } else if (code == 40) {
+    } else if (code >= 40 && code <= 43) {
+        // 41..43 come from older or hand-edited files; captions and the
+        // editor take them as the module, so the scan does too.
         column = kGroupKelvanor;
         highest = 8;
     } else if (code == 50) {

@@ -1,7 +1,5 @@
 #include "InputReading.h"
 
-#include <QCoreApplication>
-
 #include <array>
 
 #include "DashboardView.h"
@@ -11,6 +9,7 @@
 #include "ReentryGuard.h"
 #include "SharedState.h"
 #include "VellemanCards.h"
+#include "Yielding.h"
 
 namespace tamberlo {
 
@@ -94,14 +93,16 @@ void readFunctionKeys() {
 
 }  // namespace
 
-void InitialiseerIngangen() {
+void InitialiseerIngangen() { ReadInputsWaitingAtMost(0); }
+
+void ReadInputsWaitingAtMost(int maxWaitMs) {
     // The event point of the run: timers, links, clicks and the Kelvanor
     // control's events are handled here. A call from a handler inside this
     // yield returns at once; the outer call reads the inputs next.
     {
         ReentryGuard guard(inYield);
         if (!guard.entered()) return;
-        QCoreApplication::processEvents();
+        YieldWaitingAtMost(maxWaitMs);
     }
     readVellemanCards();
     readParallelPorts();

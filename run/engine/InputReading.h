@@ -9,6 +9,11 @@ namespace tamberlo {
 
 void InitialiseerIngangen();
 
+// The same, where the yield first sleeps until an event arrives or
+// `maxWaitMs` passed: the scan loop's event point after a cycle that changed
+// nothing.
+void ReadInputsWaitingAtMost(int maxWaitMs);
+
 // The dashboard's 10 ms input poll TimerLeesIngangen, created (off) at first
 // use: it reads the inputs while no run is on.
 VbTimer& TimerLeesIngangen();

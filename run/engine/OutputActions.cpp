@@ -117,7 +117,12 @@ void portDigital(int r, int p, int op, int n) {
     if (n == kAll) {
         if (op == kSet) { B = 255; row.setAll(true); }
         if (op == kClear) { B = 0; row.setAll(false); }
-        if (op == kInvert) { B = static_cast<Integer>(B ^ 255); row.invertAll(); }
+        if (op == kInvert) {
+            // The lamps follow the byte written: after Stop the states are
+            // off while the port still holds its byte.
+            B = static_cast<Integer>(B ^ 255);
+            for (int b = 1; b <= 8; ++b) row.set(b, B & bit(b));
+        }
     } else {
         bool on = op == kSet || (op == kInvert && !row.S[n]);
         row.set(n, on);

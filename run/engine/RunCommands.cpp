@@ -1,5 +1,9 @@
 #include "RunCommands.h"
 
+#include <QCoreApplication>
+
+#include <deque>
+
 #include "ArduinoOutputs.h"
 #include "ArduinoPort.h"
 #include "Controls.h"
@@ -73,6 +77,51 @@ void EndRunByPeer() {
     TimerLeesIngangen().SetEnabled(true);
 }
 
+// A start clicked while another handler is inside a yield (the dashboard's
+// input timer, a search's wait) waits until that handler has returned: run
+// nested there, the loop would keep the handler on the stack, and with it
+// its timer or its guard, for the whole run. Pause and Stop clicked while
+// such a start waits follow it, in the order clicked.
+enum class Deferred { Start, Pause, Stop };
+std::deque<Deferred> deferred;
+
+void StartNow();
+void PauseNow();
+void StopNow();
+void RunNextDeferred();
+
+void ScheduleNextDeferred() {
+    if (deferred.empty()) return;
+    if (deferred.front() == Deferred::Start) PostOutsideYields(&RunNextDeferred);
+    else QMetaObject::invokeMethod(QCoreApplication::instance(), &RunNextDeferred, Qt::QueuedConnection);
+}
+
+void RunNextDeferred() {
+    if (deferred.empty()) return;
+    if (AppEnding()) {
+        deferred.clear();
+        return;
+    }
+    if (deferred.front() == Deferred::Start && YieldDepth() > 0) {
+        PostOutsideYields(&RunNextDeferred);
+        return;
+    }
+    const Deferred command = deferred.front();
+    deferred.pop_front();
+    // The next one is handed on first: a start runs the whole loop.
+    ScheduleNextDeferred();
+    switch (command) {
+    case Deferred::Start: StartNow(); break;
+    case Deferred::Pause: PauseNow(); break;
+    case Deferred::Stop: StopNow(); break;
+    }
+}
+
+void Defer(Deferred command) {
+    deferred.push_back(command);
+    if (deferred.size() == 1) ScheduleNextDeferred();
+}
+
 }  // namespace
 
 PeerStopHooks& peerStopHooks() {
@@ -81,6 +130,28 @@ PeerStopHooks& peerStopHooks() {
 }
 
 void CommandStart() {
+    if (shared.ProgrammaStatus == 1 || startBusy) return;
+    if (!deferred.empty() || YieldDepth() > 0) {
+        // A start right behind a waiting start would come during its run.
+        if (deferred.empty() || deferred.back() != Deferred::Start) Defer(Deferred::Start);
+        return;
+    }
+    StartNow();
+}
+
+void CommandPauze() {
+    if (!deferred.empty()) Defer(Deferred::Pause);
+    else PauseNow();
+}
+
+void CommandStop() {
+    if (!deferred.empty()) Defer(Deferred::Stop);
+    else StopNow();
+}
+
+namespace {
+
+void StartNow() {
     if (shared.ProgrammaStatus == 1) return;
     ReentryGuard guard(startBusy);
     if (!guard.entered()) return;
@@ -120,7 +191,7 @@ void CommandStart() {
     LoopConditie();
 }
 
-void CommandPauze() {
+void PauseNow() {
     if (shared.ProgrammaStatus == 1) {
         shared.ProgrammaStatus = 2;
         TimerLeesIngangen().SetEnabled(true);  // the dashboard keeps the inputs live
@@ -133,7 +204,7 @@ void CommandPauze() {
     if (shared.Verbindingsstatus == 1) networkLink().QuitNetworkLink();
 }
 
-void CommandStop() {
+void StopNow() {
     shared.ProgrammaStatus = 0;
     if (waitingForConnection) startAborted = true;
 
@@ -169,6 +240,8 @@ void CommandStop() {
     if (shared.Verbindingsstatus == 1) networkLink().QuitNetworkLink();
     else if (shared.Verbindingsstatus == 3) networkLink().CloseConnectingLink();
 }
+
+}  // namespace
 
 void CommandResetAll() {
     for (int card = 0; card <= 3; ++card)

@@ -6,6 +6,7 @@
 
 #include "ActionExecutor.h"
 #include "ConditionEvaluation.h"
+#include "CycleState.h"
 #include "InputReading.h"
 #include "LadderView.h"
 #include "RunClock.h"
@@ -21,10 +22,12 @@ namespace {
 constexpr VbColor kCellTrue = 0xE6FFE6;
 constexpr VbColor kCellFalse = 0xC0FFC0;
 // The cycle time is shown at a rate a person can read.
+int idleWaitMs = 1;
 constexpr double kRefreshSeconds = 0.25;
 
 bool loopBusy = false;
 bool cycleBusy = false;
+unsigned long long cycles = 0;
 double timeShownAt = -std::numeric_limits<double>::infinity();
 
 bool EmptyCell(int i) { return shared.Condities[i][0] == 0; }
@@ -106,9 +109,14 @@ void ScanCycle() {
     if (!guard.entered()) return;
     RunClock& clock = runClock();
     const double begin = clock.Seconds();
+    const CycleState before = CycleState::Of(shared);
     EvaluateCells();
     LoopActies();
-    InitialiseerIngangen();
+    // A cycle that changed nothing lets its event point sleep until an event
+    // arrives, for at most a millisecond: the polled inputs and the clock are
+    // still looked at every millisecond, and the processor is left alone.
+    ReadInputsWaitingAtMost(CycleState::Of(shared) == before ? idleWaitMs : 0);
+    ++cycles;
     // Stop clears the shown time; a cycle that ended in a stop leaves it so.
     if (shared.ProgrammaStatus != 1) return;
     const double end = clock.Seconds();
@@ -117,6 +125,11 @@ void ScanCycle() {
         if (SetIfChanged(ladderView.cycleTime, QString::number(end - begin, 'f', 3))) ladderView.changed();
     }
 }
+
+void SetScanIdleWaitMs(int ms) { idleWaitMs = ms; }
+
+bool ScanLoopRunning() { return loopBusy; }
+unsigned long long ScanCycles() { return cycles; }
 
 void LoopConditie() {
     ReentryGuard guard(loopBusy);

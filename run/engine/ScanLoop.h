@@ -14,6 +14,15 @@ void LoopConditie();
 // (a handler at the event point) returns at once.
 void ScanCycle();
 
+// How long the event point of a cycle that changed nothing may wait for an
+// event (1 ms); the benchmarks of a cycle's own cost set 0.
+void SetScanIdleWaitMs(int ms);
+
+// Whether LoopConditie is running, and the scan cycles completed since the
+// program started (tests and benchmarks watch the loop through them).
+bool ScanLoopRunning();
+unsigned long long ScanCycles();
+
 // Cells 1..270 only: results and colours, without actions or input reading.
 void EvaluateCells();
 

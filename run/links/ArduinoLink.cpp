@@ -28,7 +28,7 @@ QTimer& pauseTimer() {
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(kArduinoReplyPauseMs);
         QObject::connect(timer, &QTimer::timeout, [] {
-            const QString reply = framer().Flush();
+            const QString reply = framer().TakeAfterPause();
             if (!reply.isEmpty()) HandleArduinoReply(reply);
         });
         return timer;
@@ -42,9 +42,10 @@ void setInput(int k, bool on) {
 }
 
 void portLost() {
-    // The device vanished: the port is closed already. Stop polling, show the
-    // lamps red and say so once; the run goes on without the Arduino.
-    TimerSerialPort().SetEnabled(false);
+    // The device vanished: the port is closed already. Show the lamps red and
+    // say so once; the run goes on without the Arduino. The poll timer keeps
+    // its state (its ticks send nothing while the port is closed), so a board
+    // found again is polled as before.
     framer().Flush();
     pauseTimer().stop();
     ladderView.icp12FoundLamp = kLampRed;
@@ -86,7 +87,7 @@ void iCP_MS_Comm_OnComm() {
     if (!port.PortOpen() || port.InBufferCount() == 0) return;
     const QStringList replies = framer().Feed(port.Input());
     for (const QString& reply : replies) HandleArduinoReply(reply);
-    if (framer().HasPending()) pauseTimer().start();
+    if (framer().WaitsForPause()) pauseTimer().start();
     else pauseTimer().stop();
 }
 
@@ -105,6 +106,8 @@ void HandleArduinoReply(const QString& reply) {
         ladderView.icp12FoundLamp = kLampGreen;
         ladderView.changed();
         shared.ICP12Type = a.identity;
+        // A board found again (after it was lost) is polled at once.
+        if (TimerSerialPort().Enabled()) TimerSerialPort_Timer();
         break;
     case ArduinoReply::Kind::Unknown:
         break;
@@ -117,7 +120,7 @@ QString ArduinoLostText() {
 }
 
 void ResetArduinoLink() {
-    framer().Flush();
+    framer().Reset();
     pauseTimer().stop();
 }
 

@@ -23,11 +23,58 @@ int ReadNumber(const QString& text, int maxChars) {
     return value;
 }
 
+namespace {
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+bool IsInputCode(const QString& code) {
+    if (code == QLatin1String("DI")) return true;
+    return code.size() == 2 && code.at(0) == QLatin1Char('A') && code.at(1) >= QLatin1Char('0') && code.at(1) <= QLatin1Char('4');
+}
+
+bool IsIdentity(const QString& code) {
+    return code == QLatin1String("ET") || code == QLatin1String("TM") || code == QLatin1String("AT");
+}
+
+}  // namespace
+
+bool IsWholeArduinoReply(const QString& reply) {
+    if (reply.size() == 2 && IsIdentity(reply)) return true;
+    if (reply.size() < 3 || !IsInputCode(reply.left(2))) return false;
+    for (qsizetype i = 2; i < reply.size(); ++i)
+        if (!IsDigit(reply.at(i))) return false;
+    return true;
+}
+
+bool IsPartialArduinoReply(const QString& text) {
+    if (text.size() == 1) return QStringLiteral("DAET").contains(text.at(0));
+    return text.size() == 2 && IsInputCode(text);  // the number is still to come
+}
+
+QStringList ArduinoReplyFramer::Feed(const QString& text) {
+    for (const QChar c : text)
+        if (IsLineEnd(c)) lineEndsSeen_ = true;
+    return BoundedFramer::Feed(text);
+}
+
+QString ArduinoReplyFramer::TakeAfterPause() {
+    if (lineEndsSeen_ || IsPartialArduinoReply(Pending())) return {};
+    const QString reply = Take();
+    return IsWholeArduinoReply(reply) ? reply : QString();
+}
+
+void ArduinoReplyFramer::Reset() {
+    Take();
+    lineEndsSeen_ = false;
+}
+
 ArduinoReply ReadArduinoReply(const QString& reply) {
     ArduinoReply a;
     if (reply.size() < 2) return a;
     const QString code = reply.left(2);
     const QString rest = reply.mid(2);
+    // A code without its number is no reading at all.
+    if (IsInputCode(code) && (rest.isEmpty() || !IsDigit(rest.at(0)))) return a;
     if (code.at(0) == QLatin1Char('A') && code.at(1) >= QLatin1Char('0') && code.at(1) <= QLatin1Char('4')) {
         a.kind = ArduinoReply::Kind::Analog;
         a.channel = code.at(1).unicode() - '0';

@@ -34,23 +34,44 @@ struct ArduinoReply {
     QString identity;  // "ET", "AT" or "TM"
 };
 // A reply is taken by its first two characters: "A0".."A4" and "DI" followed
-// by a number, or an identity. Anything else is Unknown.
+// by at least one digit, or an identity. Anything else is Unknown: a code
+// without digits never reads as 0.
 ArduinoReply ReadArduinoReply(const QString& reply);
 
-// Cuts the received stream into replies. The sketch may end a reply with CR,
-// LF, both or nothing; a reply without an end is ended by the caller after a
-// short pause (Flush). A reply longer than kMaxAntwoord is garbage: it is
-// dropped up to its next line end, so endless bytes cannot grow memory.
+// Whether a reply that came without a line end is whole: an identity, or an
+// input code followed by a digit.
+bool IsWholeArduinoReply(const QString& reply);
+// Whether `text` is the start of a reply that more bytes may still make
+// whole ("D", "DI", "A3", ...).
+bool IsPartialArduinoReply(const QString& text);
+
+// Cuts the received stream into replies. A reply is complete at its line end
+// (CR, LF or both). A sketch that sends no line end at all has its replies
+// ended by the caller after a quiet pause (TakeAfterPause), and only whole
+// ones: USB-serial bridges deliver a reply in pieces, so "DI" and then "1"
+// must not read as "DI" alone. Once the stream has shown a line end, a pause
+// ends nothing. A reply longer than kMaxReply is garbage: it is dropped up
+// to its next line end, so endless bytes cannot grow memory.
 class ArduinoReplyFramer : public BoundedFramer {
 public:
     static constexpr int kMaxReply = 32;
 
     ArduinoReplyFramer() : BoundedFramer(kMaxReply, IsLineEnd, false) {}
-    // Ends the reply in progress (the line went quiet); returns it, or "".
+    QStringList Feed(const QString& text);
+    // Whether a quiet pause may end the reply in progress: something is
+    // pending and the stream has no line ends.
+    bool WaitsForPause() const { return HasPending() && !lineEndsSeen_; }
+    // The line went quiet: returns the reply in progress when it is whole;
+    // keeps a partial one for the bytes still to come and drops anything else.
+    QString TakeAfterPause();
+    // Ends the reply in progress whatever it holds (the port closed); returns it, or "".
     QString Flush() { return Take(); }
+    // A new port or sketch: forgets the reply in progress and the line ends seen.
+    void Reset();
 
 private:
     static bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+    bool lineEndsSeen_ = false;
 };
 
 }  // namespace tamberlo

@@ -23,6 +23,7 @@ public:
     // or "" while garbage was being dropped.
     QString Take();
     bool HasPending() const { return !pending_.isEmpty(); }
+    const QString& Pending() const { return pending_; }
     bool Skipping() const { return skipping_; }
 
 private:

@@ -22,6 +22,9 @@ WinsockControl& NetworkSocket();
 void WinsockHost_DataArrival();
 // WinsockHost's error event: keeps the details, then NetwerkFout.
 void WinsockHost_Error(int number, const QString& description, const QString& source);
+// WinsockHost's close event: the peer closed the connection. A link in use
+// is lost: shown at once, then reported once like any lost connection.
+void WinsockHost_Close();
 
 // What NetwerkFout shows: the last failure of the link.
 struct NetworkErrorInfo {

@@ -39,7 +39,7 @@ void unknownFormat(const QString& text) {
     if (formatBoxOpen || formatReported) return;
     formatBoxOpen = true;
     formatReported = true;
-    dialogs().MsgBox(UnknownFormatText(text), MsgButtons::Ok, UnknownFormatTitle());
+    dialogs().MsgBoxWithIcon(UnknownFormatText(text), MsgButtons::Ok, UnknownFormatTitle(), MsgIcon::Critical);
     formatBoxOpen = false;
 }
 
@@ -148,6 +148,7 @@ WinsockControl& NetworkSocket() {
         WinsockControl* s = &WinsockHost();
         s->OnDataArrival = [](qint64) { WinsockHost_DataArrival(); };
         s->OnError = [](int n, const QString& d, const QString& b) { WinsockHost_Error(n, d, b); };
+        s->OnClose = [] { WinsockHost_Close(); };
         return s;
     }();
     return *socket;
@@ -180,6 +181,25 @@ void WinsockHost_DataArrival() {
 void WinsockHost_Error(int number, const QString& description, const QString& source) {
     LastNetworkError() = {number, description, source};
     NetwerkFout();
+}
+
+void WinsockHost_Close() {
+    // While connecting, MaakVerbinding sees the closed state; after a quit
+    // ("qu" either way) the link is no longer in use.
+    if (shared.Verbindingsstatus != 1) return;
+    shared.Verbindingsstatus = 0;
+    NetworkSocket().Close();
+    ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
+    ladderView.status.backColor = kPanelGrey;
+    ladderView.changed();
+    // Nothing of the peer is found any more.
+    NetworkPeerLamps& lamps = PeerLamps();
+    lamps.vellemanFound.fill(kLampRed);
+    lamps.braskFound = kLampRed;
+    ++lamps.revision;
+    LastNetworkError() = {WinsockControl::sckConnectionReset, QStringLiteral("The connection was closed by the peer"),
+                          QStringLiteral("WinsockHost")};
+    dialogs().MsgBox(NetworkErrorText(LastNetworkError()), MsgButtons::Ok);
 }
 
 NetworkErrorInfo& LastNetworkError() {

@@ -119,6 +119,20 @@ TEST(LadderFileFormat, RoundTripKeepsEveryValue) {
     EXPECT_EQ(FormatLadderFile(p.ladder, *p.host, *p.port), bytes);
 }
 
+TEST(LadderFileFormat, HeaderLinesAreReadWhateverTheyHold) {
+    const std::string golden = ReadGolden("every_kind.vpp");
+    const ParsedLadder expected = Ok(ParseLadderFile(golden));
+    // Files written earlier carry other credit lines; none may shift the fields.
+    for (const char* credit : {"Gemaakt met Tamberlo - www.tamberlo.nl", "", "   ", "Made by A, B, and C",
+                               "\"Quoted\", then more", "12 34 56", "-----"}) {
+        const ParsedLadder p = Ok(ParseLadderFile(WithLine(golden, 2, credit)));
+        ExpectSameTables(p.ladder, expected.ladder);
+        EXPECT_EQ(p.host, expected.host) << credit;
+    }
+    EXPECT_EQ(Lines(golden)[1], kLadderFileCredit);
+    EXPECT_EQ(std::string(kLadderFileCredit).find_first_of(".:/"), std::string::npos) << "no web address";
+}
+
 TEST(LadderFileFormat, ShortOlderFilesFillOnlyTheRecordsTheyHold) {
     LadderData d;
     d.conditions[90] = {3, 2, 5, 0, 0, 0};
@@ -243,6 +257,8 @@ TEST(LadderFileFormat, MalformedFilesAreRefusedNamingTheLine) {
         {"huge value", WithLine(golden, CellLine(9), " 9 3 2 8 99999999999999999999999 0 0"), K::TooLarge, CellLine(9)},
         {"sound without separator", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0 /snd\\bel.wav"), K::NoSoundSeparator, ActionTextLine(6)},
         {"sound field missing", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0   "), K::NoSoundSeparator, ActionTextLine(6)},
+        {"ends before a sound field", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0", K::EndsEarly, ActionTextLine(6)},
+        {"ends after a sound row's values", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0 \r\n\r\n", K::EndsEarly, ActionTextLine(6) + 1},
         {"condition kind 5", WithLine(golden, CellLine(9), " 9 5 0 0 0 0 0"), K::InvalidValue, CellLine(9)},
         {"condition kind -1", WithLine(golden, CellLine(9), " 9 -1 0 0 0 0 0"), K::InvalidValue, CellLine(9)},
         {"input interface 14", WithLine(golden, CellLine(1), " 1 1 14 3 0 0 0"), K::InvalidValue, CellLine(1)},

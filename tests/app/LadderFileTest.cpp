@@ -179,6 +179,17 @@ TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
     EXPECT_EQ(fake.messages.size(), 3);
 }
 
+TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
+    QByteArray bad = Golden("every_kind.vpp");
+    bad.replace(" 9    3     2     8 ", " 9    3     2     \x01\x1b[2J\x7f\x81" + QByteArray(200, 'A') + " ");
+    EXPECT_FALSE(LeesLadderVanDisk(home.write("binary.vpp", bad)));
+    ASSERT_EQ(fake.messages.size(), 1);
+    const QString m = fake.messages[0];
+    const QString quoted = m.section(QLatin1Char('"'), 1, 1);
+    EXPECT_EQ(quoted.toStdString(), "??[2J??" + std::string(33, 'A') + "...");
+    for (QChar c : m) EXPECT_TRUE(c.isPrint() || c == QLatin1Char('\n')) << m.toStdString();
+}
+
 TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
     LoadEveryKind();
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("geen-map/les.vpp")));
@@ -300,6 +311,45 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     CommandSchrijven();
     EXPECT_EQ(home.read("bestaand.vpp"), Golden("every_kind.vpp"));
     EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + existing);
+}
+
+TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
+    LoadEveryKind();
+    for (int r : {0, 3, 5}) shared.Acties[r] = {4};
+    shared.GeluidMappen[0] = "/home/jan/Dźwięki";   // Polish: not in the code page
+    shared.GeluidBestanden[3] = "Звук.wav";          // Cyrillic
+    shared.GeluidBestanden[5] = "café.wav";          // the code page holds é
+    shared.GeluidMappen[8] = "/Ω";                   // not a sound row: not written
+    WinsockHost().SetRemoteHost("pc-Ω");
+    const QString path = home.file("names.vpp");
+
+    fake.msgAnswers = {MsgResult::Cancel};
+    fake.fileAnswers = {path};
+    CommandSchrijven();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(fake.fileDialogs.isEmpty());  // asked before anything else
+    ASSERT_EQ(fake.messages.size(), 1);
+    const QString m = fake.messages[0];
+    EXPECT_EQ(fake.titles[0], "Let op");
+    for (const char* part : {"Startregel: geluid \"/home/jan/Dźwięki/", "Regel 3: geluid \"Звук.wav\"",
+                             "Netwerkadres: \"pc-Ω\"", "Toch opslaan?"})
+        EXPECT_TRUE(m.contains(QString::fromUtf8(part))) << part << "\n" << m.toStdString();
+    EXPECT_FALSE(m.contains("Regel 5") || m.contains("Regel 8")) << m.toStdString();
+
+    fake.msgAnswers = {MsgResult::Ok};  // save anyway
+    CommandSchrijven();
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + path);
+
+    // A ladder whose names the file holds is saved without the question.
+    shared.GeluidMappen[0] = "/home/jan";
+    shared.GeluidBestanden[3] = "bel.wav";
+    WinsockHost().SetRemoteHost("pc-1");
+    fake.messages.clear();
+    fake.msgAnswers = {MsgResult::Ok};  // the overwrite question
+    fake.fileAnswers = {path};
+    CommandSchrijven();
+    EXPECT_EQ(fake.messages, QStringList{"Het bestand bestaat al. Overschrijven?"});
 }
 
 TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {

@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 
 #include "ComPortSearch.h"
 #include "Dashboard.h"
+#include "LadderFileFormat.h"
 #include "LadderGeometry.h"
 #include "MouseWheel.h"
 #include "StartUpTexts.h"
@@ -48,6 +51,7 @@ TEST_F(StartUpTest, DutchStartWithNothingConnected) {
     EXPECT_EQ(s.Label_Starten->Tag(), "1");
     EXPECT_EQ(s.lblVersion->Caption(), "Versie 1.0.0");
     EXPECT_EQ(s.lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    EXPECT_EQ(s.lblCompany->Caption(), QString::fromLatin1(kLadderFileCredit));  // one credit line
 
     // The splash is done; the main window shows the empty ladder.
     EXPECT_FALSE(s.isVisible());
@@ -219,6 +223,53 @@ TEST_F(StartUpTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
     mainWindow.CommandAbout->click();
     ASSERT_EQ(s.Combo_Beschikbare_Com_Poorten->count(), 1);
     EXPECT_EQ(s.Combo_Beschikbare_Com_Poorten->currentText(), "Geen poorten gevonden.");
+    s.CMDOk->click();
+    SplashComPorts() = ComPortList{};
+}
+
+// Every line of a report label fits its width: nothing wraps to the left
+// margin under the five-blank indent.
+void ExpectLinesFit(const VbLabel* label) {
+    const int room = label->contentsRect().width() - 2 * label->margin() - 2 * label->indent();
+    for (const QString& line : label->Caption().split(QLatin1Char('\r')))
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
+}
+
+// The port list shows its whole text.
+void ExpectWholeText(const QComboBox* box) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(box);
+    opt.currentText = box->currentText();
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->currentText()), field.width())
+        << box->currentText().toStdString();
+}
+
+TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
+    autoOk = false;
+    startUpServices().AangeslotenICP12 = [] {
+        SplashComPorts().text = kNoPortsFound;
+        shared.ICP12Poort = 0;
+    };
+    QTimer photographer;
+    photographer.setInterval(1);
+    QObject::connect(&photographer, &QTimer::timeout, [&photographer] {
+        SplashWindow& s = TheSplashWindow();
+        if (!s.CMDOk->isVisible() || !s.isVisible()) return;
+        photographer.stop();
+        s.grab().save(QDir::current().filePath("splash-startup.png"));
+        ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
+        for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
+        s.CMDOk->click();
+    });
+    photographer.start();
+    LadderProgrammeren& mainWindow = Start();
+
+    mainWindow.CommandAbout->click();
+    SplashWindow& s = TheSplashWindow();
+    s.grab().save(QDir::current().filePath("splash-about.png"));
+    ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
+    for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
     s.CMDOk->click();
     SplashComPorts() = ComPortList{};
 }

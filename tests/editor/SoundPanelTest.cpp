@@ -114,6 +114,10 @@ TEST_F(SoundPanelTest, NamesThatWouldBreakTheLadderFileAreRefused) {
     EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
     EXPECT_FALSE(storableSoundName("a/\\b"));
     EXPECT_TRUE(storableSoundName("C:\\Geluiden"));
+    // The ladder file's code page holds "café" but not Polish or Cyrillic letters.
+    EXPECT_TRUE(storableSoundName(QString::fromUtf8("café.wav")));
+    EXPECT_FALSE(storableSoundName(QString::fromUtf8("dźwięk.wav")));
+    EXPECT_FALSE(storableSoundName(QString::fromUtf8("звук.wav")));
 }
 
 TEST_F(SoundPanelTest, DrivesAreTheMountedVolumes) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlArray.h"
+#include "Dialogs.h"
 #include "FormWindow.h"
 #include "Panel3D.h"
 #include "Picture.h"
@@ -162,6 +164,45 @@ TEST(Forms, WaitHandlesEventsAndStopsWhenEnding) {
     WaitSeconds(2);
     SetWaitHook(nullptr);
     EXPECT_EQ(waits, (std::vector<double>{0.5, 2}));
+}
+
+TEST(Forms, ACommandForOutsideTheYieldsWaitsForTheOutermostOne) {
+    // Posted from inside two nested yields: it runs only after both returned,
+    // and a yield in between does not run it.
+    std::vector<std::string> order;
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(YieldDepth(), 1);
+        PostOutsideYields([&] {
+            EXPECT_EQ(YieldDepth(), 0);
+            order.push_back("command");
+        });
+        QTimer::singleShot(0, [&] { order.push_back("inner yield"); });
+        Yield();
+        order.push_back("handler returns");
+    });
+    Yield();
+    order.push_back("outer yield returned");
+    EXPECT_EQ(YieldDepth(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(order, (std::vector<std::string>{"inner yield", "handler returns", "outer yield returned", "command"}));
+}
+
+TEST(Forms, MessageBoxShowsTheIconAskedFor) {
+    std::vector<QMessageBox::Icon> icons;
+    auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            icons.push_back(box->icon());
+            box->accept();
+        });
+    };
+    answer();
+    dialogs().MsgBoxWithIcon(QStringLiteral("Onbekend gegevensformaat: "), MsgButtons::Ok, QStringLiteral("Fout"),
+                             MsgIcon::Critical);
+    answer();
+    dialogs().MsgBox(QStringLiteral("plain"), MsgButtons::Ok);
+    EXPECT_EQ(icons, (std::vector<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::NoIcon}));
 }
 
 TEST(Forms, ShownOverTheMainWindowEveryWayBackEnablesIt) {

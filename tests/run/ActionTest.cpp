@@ -75,6 +75,14 @@ TEST_F(ActionTest, IncreaseAndDecreaseStayWithinTheirBounds) {
     EXPECT_EQ(shared.Variabelen[3], 30000);
 }
 
+TEST_F(ActionTest, DecreaseMayReachExactlyZero) {
+    SetAction(1, {3, 2, 1, 3, 5});  // A - 5
+    shared.Variabelen[1] = 5;
+    Pass();
+    EXPECT_EQ(shared.Variabelen[1], 0);
+    EXPECT_EQ(ladderView.varCaption[1], "0");
+}
+
 TEST_F(ActionTest, LaterRungWinsOnTheSameMemory) {
     SetAction(5, {3, 1, 1, 3});  // set M3
     SetAction(6, {3, 1, 2, 3});  // reset M3

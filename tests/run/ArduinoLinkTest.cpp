@@ -179,11 +179,6 @@ TEST_F(ArduinoLinkTest, RepliesDriveTheArduinoInputs) {
     EXPECT_EQ(in[4], 0);
     EXPECT_EQ(in[5], 0);
 
-    com4.inputBits = 0;
-    com4.lineEnd = "";  // no line end at all: the pause ends the reply
-    TimerSerialPort_Timer();
-    ASSERT_TRUE(WaitUntil([&] { return in[1] == 0 && in[3] == 0; }));
-
     com4.lineEnd = "\n";
     com4.analogReply = "A3600";
     TimerSerialPort_Timer();
@@ -235,11 +230,66 @@ TEST_F(ArduinoLinkTest, UnpluggedMidRun) {
     ASSERT_TRUE(WaitUntil([&] { return dialogs.messages.size() == 1; }));
     Pump(60);
     EXPECT_EQ(dialogs.messages, QStringList{"De verbinding met de Arduino is verbroken."});
-    EXPECT_FALSE(TimerSerialPort().Enabled());
     EXPECT_EQ(ladderView.icp12FoundLamp, 0x8080FFu);
     EXPECT_EQ(shared.ProgrammaStatus, 1);  // the run goes on
     EXPECT_FALSE(ArduinoSetOutputsAndRemember(3));
     EXPECT_FALSE(COM_Available(6));
+
+    // Plugged in again and found with the search button: greeted, identified
+    // and polled again at once, with the run still on.
+    ArduinoEmulator again(dir.path(), 6, "ET");
+    again.inputBits = 1;
+    waitDone = [] { return ladderView.icp12FoundLamp == 0x80FF80u; };
+    CMDZoekiCP12_Click();
+    EXPECT_EQ(ladderView.icp12FoundLamp, 0x80FF80u);
+    ASSERT_TRUE(WaitUntil([&] { return again.count("5") >= 3; }));
+    EXPECT_TRUE(WaitUntil([] { return shared.IngangDigitaal[kGroupArduinoLocal][1] == -1; }));
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+// A reply that comes in two pieces: "DI", then gapMs later the rest. Samples
+// input 1 when the rest goes out; a marker reply after it shows when all was read.
+void SendInPieces(ArduinoEmulator& sketch, const QByteArray& rest, const QByteArray& marker, int gapMs, Integer& sample) {
+    sketch.send("DI");
+    QTimer::singleShot(gapMs, Qt::PreciseTimer, [&sketch, &sample, rest, marker, gapMs] {
+        sample = shared.IngangDigitaal[kGroupArduinoLocal][1];
+        sketch.send(rest);
+        // A sketch without line ends needs a quiet pause between replies.
+        QTimer::singleShot(gapMs + 2 * kArduinoReplyPauseMs, Qt::PreciseTimer, [&sketch, marker] { sketch.send(marker); });
+    });
+}
+
+TEST_F(ArduinoLinkTest, RepliesInPiecesNeverReadAsAllInputsOff) {
+    auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
+    for (const bool lineEnds : {true, false}) {
+        ArduinoEmulator sketch(dir.path(), 9, "ET");
+        sketch.answerPolls = false;
+        sketch.lineEnd = lineEnds ? "\r\n" : "";
+        waitDone = [&] { return shared.ICP12Type == "ET"; };
+        search();
+        ASSERT_EQ(shared.ICP12Type, "ET");
+        // The second hello's answer is taken before the replies under test.
+        ASSERT_TRUE(WaitUntil([&] { return sketch.count("90") == 2; }));
+        Pump(3 * kArduinoReplyPauseMs);
+        const QByteArray end = sketch.lineEnd;
+        in.fill(0);
+        sketch.send("DI17" + end);
+        ASSERT_TRUE(WaitUntil([&] { return in[1] == -1 && in[5] == -1; })) << (lineEnds ? "" : "no line ends");
+        for (const int gap : {1, 5, 9, 12, 20}) {
+            sketch.send("A1100" + end);  // input 2 off: the marker turns it on
+            ASSERT_TRUE(WaitUntil([&] { return in[2] == 0; })) << "gap " << gap;
+            Integer sample = 0;
+            SendInPieces(sketch, "17" + end, "A1700" + end, gap, sample);
+            ASSERT_TRUE(WaitUntil([&] { return in[2] == -1; })) << "gap " << gap;
+            EXPECT_EQ(in[1], -1) << "gap " << gap << (lineEnds ? "" : ", no line ends");
+            EXPECT_EQ(in[5], -1);
+            if (gap > 1) {
+                EXPECT_EQ(sample, -1) << "read as all off after a gap of " << gap << " ms";
+            }
+        }
+        iCP_MS_Comm().Close();
+        ResetArduinoLink();
+    }
 }
 
 TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {

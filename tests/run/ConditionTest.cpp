@@ -35,6 +35,13 @@ TEST_F(ConditionTest, DigitalInputsPlainAndNotOfEveryInterface) {
     shared.IngangDigitaal[7][8] = -1;  // Kelvanor input 8
     EXPECT_TRUE(FirstCell({1, 40, 8, 0, 0}));
     EXPECT_FALSE(FirstCell({1, 40, 18, 0, 0}));
+    // Older files' module codes 41..43 read the same module.
+    EXPECT_TRUE(FirstCell({1, 41, 8, 0, 0}));
+    EXPECT_TRUE(FirstCell({1, 43, 8, 0, 0}));
+    EXPECT_TRUE(FirstCell({1, 42, 17, 0, 0}));
+    EXPECT_FALSE(FirstCell({1, 42, 18, 0, 0}));
+    shared.IngangDigitaalNetw[7][4] = -1;
+    EXPECT_TRUE(FirstCell({1, 43, 4, 0, 1}));
 
     // The Arduino: column 9 locally, column 8 of the peer's image.
     shared.IngangDigitaal[9][2] = -1;
@@ -199,6 +206,21 @@ TEST_F(ConditionTest, VerticalLinkFollowsTheRungAbove) {
     const auto afterwards = ladderView.revision;
     EvaluateCells();
     EXPECT_EQ(ladderView.revision, afterwards);
+}
+
+TEST_F(ConditionTest, VerticalLinkNeedsEveryCellOfTheRungAbove) {
+    for (int i : {1, 2, 3}) SetCondition(i, {3, 1, i - 1, 0});  // rung 1: M0, M1, M2
+    for (int i : {4, 5, 6}) SetCondition(i, {4});
+    VoedingAAN();
+    for (int m = 0; m < 3; ++m) {  // any one false cell above, the third included, breaks the link
+        shared.GeheugenToestand = {true, true, true};
+        EvaluateCells();
+        EXPECT_TRUE(R(4) && R(5) && R(6));
+        shared.GeheugenToestand[m] = false;
+        EvaluateCells();
+        EXPECT_FALSE(R(4) || R(5) || R(6)) << "M" << m << " off";
+        EXPECT_EQ(ladderView.action[2].orWireColor, kColorBlack);
+    }
 }
 
 TEST_F(ConditionTest, LinkAnywhereButTheFirstCellOfRungTwoOnIsFalse) {

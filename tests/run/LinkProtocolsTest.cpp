@@ -2,6 +2,7 @@
 // framing of merged, split, unterminated and endless input.
 #include <gtest/gtest.h>
 
+#include "ArduinoLink.h"
 #include "ArduinoProtocol.h"
 #include "NetworkProtocol.h"
 
@@ -46,10 +47,67 @@ TEST(ArduinoProtocol, FramerCutsAtAnyLineEnd) {
     ArduinoReplyFramer f;
     EXPECT_EQ(f.Feed("DI5\r\nA3600\rET\nTM"), (QStringList{"DI5", "A3600", "ET"}));
     EXPECT_TRUE(f.HasPending());
-    EXPECT_EQ(f.Flush(), "TM");  // ended by the pause
+    EXPECT_FALSE(f.WaitsForPause());  // a stream with line ends waits for the next one
+    EXPECT_EQ(f.Flush(), "TM");  // ended by the port's closing
     EXPECT_EQ(f.Feed("D"), QStringList{});
     EXPECT_EQ(f.Feed("I3\r"), QStringList{"DI3"});
     EXPECT_FALSE(f.HasPending());
+}
+
+// A reply that arrives in two pieces `gapMs` apart, with the pause timer the
+// link runs between them; returns the replies taken.
+QStringList TakeInPieces(ArduinoReplyFramer& f, const QString& first, const QString& second, int gapMs) {
+    QStringList taken = f.Feed(first);
+    auto pause = [&] {
+        if (!f.WaitsForPause()) return;
+        const QString r = f.TakeAfterPause();
+        if (!r.isEmpty()) taken << r;
+    };
+    if (gapMs >= kArduinoReplyPauseMs) pause();
+    taken << f.Feed(second);
+    pause();  // the line goes quiet after the reply
+    return taken;
+}
+
+TEST(ArduinoProtocol, PiecesAtEveryGapMakeOneReply) {
+    for (int gap = 1; gap <= 20; ++gap) {
+        for (const QString reply : {"DI17", "A3600", "TM"}) {
+            // With line ends (the stream has shown one before): cut anywhere.
+            const QString line = reply + "\r\n";
+            for (int at = 1; at < line.size(); ++at) {
+                ArduinoReplyFramer f;
+                f.Feed("ET\r\n");
+                EXPECT_EQ(TakeInPieces(f, line.left(at), line.mid(at), gap), QStringList{reply})
+                    << "gap " << gap << " ms, cut at " << at << " of " << reply.toStdString();
+            }
+            // A sketch that sends no line end: cut before the number.
+            for (int at = 1; at <= 2; ++at) {
+                ArduinoReplyFramer f;
+                EXPECT_EQ(TakeInPieces(f, reply.left(at), reply.mid(at), gap), QStringList{reply})
+                    << "gap " << gap << " ms, no line end, cut at " << at << " of " << reply.toStdString();
+            }
+        }
+    }
+}
+
+TEST(ArduinoProtocol, ACodeWithoutDigitsIsNoReading) {
+    for (const char* r : {"DI", "A3", "DI\r", "DIx5", "A4-1"})
+        EXPECT_EQ(ReadArduinoReply(r).kind, ArduinoReply::Kind::Unknown) << r;
+    EXPECT_TRUE(IsWholeArduinoReply("DI0"));
+    EXPECT_FALSE(IsWholeArduinoReply("DI"));
+    EXPECT_FALSE(IsWholeArduinoReply("DI5x"));
+
+    // Without line ends, a pause keeps a bare code for its number and drops
+    // what can never become a reply.
+    ArduinoReplyFramer f;
+    f.Feed("DI");
+    EXPECT_EQ(f.TakeAfterPause(), "");
+    EXPECT_EQ(f.Pending(), "DI");
+    f.Feed("A1700");
+    EXPECT_EQ(f.TakeAfterPause(), "");
+    EXPECT_FALSE(f.HasPending());
+    // With line ends, a bare code at its line end is no reply.
+    EXPECT_EQ(f.Feed("DI\r\nDI3\r\n"), (QStringList{"DI", "DI3"}));
 }
 
 TEST(ArduinoProtocol, FramerDropsEndlessGarbage) {

@@ -22,6 +22,7 @@
 #include "NetworkPeerEmulator.h"
 #include "InputReading.h"
 #include "RunCommands.h"
+#include "ScanLoop.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 
@@ -411,6 +412,7 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
     shared.TaalVlag = true;
     send("xyz\r", [&] { return dialogs.messages.size() == 1; });
     EXPECT_EQ(dialogs.titles[0], "Error in recieving.");
+    EXPECT_EQ(dialogs.icons[0], MsgIcon::Critical);
     EXPECT_EQ(dialogs.messages[0], "Unknown dataformat: \r\nxyz\r");
 
     // Many bad messages in one read: one box.
@@ -469,6 +471,47 @@ TEST_F(NetworkLinkTest, ARunExchangesImagesUntilThePeerQuits) {
     EXPECT_EQ(WinsockState(), 0);
     EXPECT_EQ(peer.count("qu"), 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NetworkLinkTest, PeerThatClosesMidRunIsNoticedAtOnceAndTheRunGoesOn) {
+    // Rung 1: the peer's input 1 of card 0 sets memory 0.
+    shared.Condities[1] = {1, 10, 1, 0, 1, 0};
+    shared.Acties[1] = {3, 1, 1, 0, 0, 0, 0, 0, 0, 0};
+    PeerLamps().braskFound = 0x80FF80;
+    PeerLamps().vellemanFound[2] = 0x80FF80;
+    bool started = false;
+    peer.onMessage = [&](const QString& code, const QString&) {
+        if (code == "dc" && !started) {
+            started = true;
+            peer.sendMessage("di", "k0-1");
+        }
+    };
+    // Hangs up once the input took effect; stops the run a few cycles after
+    // the close was reported.
+    unsigned long long cyclesAtMessage = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (shared.GeheugenToestand[0] && peer.connected() && dialogs.messages.isEmpty()) peer.hangUp();
+        if (dialogs.messages.size() == 1 && cyclesAtMessage == 0) cyclesAtMessage = ScanCycles();
+        if (cyclesAtMessage != 0 && ScanCycles() > cyclesAtMessage + 3) CommandStop();
+    });
+    watcher.start(1);
+    QTimer guard;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+    guard.start(10000);
+    CommandStart();
+
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("De verbinding is verbroken."));
+    EXPECT_NE(cyclesAtMessage, 0u);  // the run went on after the close
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+    EXPECT_EQ(WinsockState(), 0);
+    EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
+    EXPECT_EQ(ladderView.status.backColor, 0xD7D7D7u);
+    EXPECT_EQ(PeerLamps().braskFound, 0x8080FFu);
+    EXPECT_EQ(PeerLamps().vellemanFound[2], 0x8080FFu);
+    EXPECT_EQ(shared.IngangDigitaalNetw[0][1], -1);  // the last values stay, as for a link that is not connected
+    EXPECT_EQ(peer.count("qu"), 0);
 }
 
 TEST_F(NetworkLinkTest, NewAttemptAfterThePeerHungUp) {

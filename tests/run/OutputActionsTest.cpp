@@ -3,6 +3,7 @@
 #include "DeviceFixture.h"
 #include "OutputActions.h"
 #include "RunCommands.h"
+#include "StartRow.h"
 #include "VellemanCards.h"
 
 using namespace tamberlo;
@@ -260,6 +261,35 @@ TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
     EXPECT_EQ(ports.written[0xC000], 252);
 }
 
+TEST_F(PortOutputs, AfterStopInvertAllLightsTheLampsOfTheByteWritten) {
+    action(1, 32, 1, 1);
+    OutputAction(1);
+    CommandStop();  // states and lamps off; the port keeps 1
+    action(2, 32, 3, 9);
+    OutputAction(2);
+    EXPECT_EQ(ports.log.back(), "Out32(0x278,254)");
+    for (int n = 1; n <= 8; ++n) {
+        EXPECT_EQ(dashboardView.digOutVelPar[50 + n], n != 1) << "lamp " << n;
+        EXPECT_EQ(shared.UitgangDigitaal[5][n], n != 1) << "output " << n;
+    }
+}
+
+TEST_F(PortOutputs, TheStartOnlyRowDrivesAPortButNeitherTheModuleNorTheArduino) {
+    shared.ModuleAanwezig = 1;
+    action(0, 33, 1, 3);
+    InitialiseerStart();
+    EXPECT_EQ(ports.log, (Log{"Out32(0x3BC,4)"}));
+    EXPECT_EQ(dashboardView.digOutVelPar[63], true);
+    for (int code : {40, 41, 50}) {
+        action(0, code, 1, 9);
+        InitialiseerStart();
+    }
+    EXPECT_TRUE(kelvanor.log.empty());
+    EXPECT_TRUE(arduino.isEmpty());
+    EXPECT_EQ(shared.ModuleUitByte[0], 0);
+    EXPECT_EQ(shared.ArduinoUitByte, 0);
+}
+
 // ---- the Kelvanor module ----------------------------------------------------
 
 class ModuleOutputs : public DeviceTest {
@@ -323,6 +353,17 @@ TEST_F(ModuleOutputs, AfterAllOutputsOffTheNextActionSendsTheByteAgain) {
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     OutputAction(1);
     EXPECT_EQ(kelvanor.log.size(), 1u);
+}
+
+TEST_F(ModuleOutputs, AfterAllOutputsOffAHeldInvertDrivesTheModuleAgain) {
+    action(1, 40, 3, 9);
+    OutputAction(1);  // the rung fired: 255
+    CommandResetAll();
+    EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
+    kelvanor.log.clear();
+    OutputAction(1);  // still held: the invert does not fire again, the byte goes out again
+    EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
+    EXPECT_EQ(shared.ModuleUitByte[0], 255);
 }
 
 // ---- the Arduino ------------------------------------------------------------

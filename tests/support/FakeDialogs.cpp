@@ -2,7 +2,14 @@
 
 namespace tamberlo::test {
 
+MsgResult FakeDialogs::MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) {
+    const MsgResult r = MsgBox(text, buttons, title);
+    icons.back() = icon;
+    return r;
+}
+
 MsgResult FakeDialogs::MsgBox(const QString& text, MsgButtons, const QString& title) {
+    icons.push_back(MsgIcon::None);
     messages << text;
     titles << title;
     if (msgAnswers.empty()) return MsgResult::Ok;

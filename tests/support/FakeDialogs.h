@@ -22,10 +22,12 @@ public:
 
     QStringList messages;   // text of every message box shown
     QStringList titles;     // title of every message box shown
+    std::deque<MsgIcon> icons;  // icon of every message box shown
     QStringList fileDialogs;  // "open:<start folder>" or "save:<start folder>"
     FileDialogRequest lastFileRequest;
 
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;
+    MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString OpenFile(const FileDialogRequest& request) override;
     QString SaveFile(const FileDialogRequest& request) override;

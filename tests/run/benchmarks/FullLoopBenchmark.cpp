@@ -53,12 +53,15 @@ void BM_FullLoopWithMainWindow(benchmark::State& state) {
     shared.ProgrammaStatus = 1;
     int n = 0;
     counter.repaints = 0;
+    // The cycle's own cost: no idle wait for events.
+    SetScanIdleWaitMs(0);
     MeasureCycles(
         state, 100000, [] { ScanCycle(); },
         [&] {
             if (++n % 500 == 0) devices.cards.digitalIn[0] ^= 0b101;
             devices.ClearLogs();
         });
+    SetScanIdleWaitMs(1);
     state.counters["ladder_paints"] = counter.repaints;
 
     shared.ProgrammaStatus = 0;

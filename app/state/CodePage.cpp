@@ -44,4 +44,6 @@ QString FromCodePage(std::string_view bytes) {
     return out;
 }
 
+bool CodePageHolds(const QString& text) { return FromCodePage(ToCodePage(text)) == text; }
+
 }  // namespace tamberlo

@@ -12,5 +12,7 @@ namespace tamberlo {
 // Characters the code page lacks become '?'.
 std::string ToCodePage(const QString& text);
 QString FromCodePage(std::string_view bytes);
+// Whether the code page gives `text` back unchanged.
+bool CodePageHolds(const QString& text);
 
 }  // namespace tamberlo

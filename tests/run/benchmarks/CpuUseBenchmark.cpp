@@ -1,0 +1,269 @@
+// The processor share of a run that mostly waits, and its input-to-output
+// times: the every-kind ladder runs for 10 s with fake cards and parallel
+// ports, an emulated network peer on loopback and an emulated Arduino sketch
+// on a pseudo-terminal. Three extra rungs carry an input to an output:
+//  - card: Velleman card 0 input 1 sets card 1 output 1; the input flips on
+//    another thread, as hardware would, so the time includes the wait for
+//    the next read;
+//  - network: the peer's "di" to the "du" the changed output causes;
+//  - Arduino: the sketch's DI reply to the "1/<n>/" it causes.
+// The share counts every thread of the process, the emulators' included.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "ArduinoEmulator.h"
+#include "ArduinoLink.h"
+#include "ComPortNames.h"
+#include "ComPortSearch.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "EveryKindLadder.h"
+#include "FakeParallelPorts.h"
+#include "FakeSoundPlayer.h"
+#include "NetworkPeerEmulator.h"
+#include "RunCommands.h"
+#include "SharedState.h"
+#include "VellemanBackend.h"
+#include "VellemanCards.h"
+#include "Yielding.h"
+
+using namespace tamberlo;
+using namespace tamberlo::test;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kRunMs = 10000;
+
+class QuietDialogs final : public Dialogs {
+public:
+    MsgResult MsgBox(const QString&, MsgButtons, const QString&) override { return MsgResult::Ok; }
+    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString OpenFile(const FileDialogRequest&) override { return {}; }
+    QString SaveFile(const FileDialogRequest&) override { return {}; }
+};
+
+double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Two cards; input 1 of card 0 is flipped by a thread of its own, and every
+// write that makes output 1 of card 1 follow it ends one measurement.
+class TimedCards final : public velleman::VellemanBackend {
+public:
+    TimedCards() { velleman::SetBackend(this); }
+    ~TimedCards() override {
+        stop();
+        velleman::SetBackend(nullptr);
+    }
+
+    void startFlipping() {
+        flipper_ = std::thread([this] {
+            std::mt19937 random(7);
+            std::uniform_int_distribution<int> pause(15, 35);
+            while (!stopping_) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
+                std::lock_guard lock(mutex_);
+                if (awaiting_) continue;  // the last change was not seen yet
+                input_ ^= 1;
+                flippedAt_ = Clock::now();
+                awaiting_ = true;
+            }
+        });
+    }
+    void stop() {
+        stopping_ = true;
+        if (flipper_.joinable()) flipper_.join();
+    }
+    std::vector<double> latencies() {
+        std::lock_guard lock(mutex_);
+        return ms_;
+    }
+
+    std::int32_t CloseDevice() override { return 0; }
+    std::int32_t SearchDevices() override { return 0b11; }
+    std::int32_t SetCurrentDevice(std::int32_t card) override {
+        current_ = card;
+        return card >= 0 && card <= 1 ? card : -1;
+    }
+    std::int32_t Connected() override { return 0b11; }
+    std::int32_t ReadAllDigital() override {
+        std::lock_guard lock(mutex_);
+        return current_ == 0 ? input_ : 0;
+    }
+    void ReadAllAnalog(std::int32_t& a1, std::int32_t& a2) override { a1 = a2 = 0; }
+    void WriteAllDigital(std::int32_t data) override { wrote(data); }
+    void SetAllDigital() override { wrote(out_[current_ & 3] | 0xFF); }
+    void ClearAllDigital() override { wrote(0); }
+    void SetDigitalChannel(std::int32_t ch) override { wrote(out_[current_ & 3] | (1 << (ch - 1))); }
+    void ClearDigitalChannel(std::int32_t ch) override { wrote(out_[current_ & 3] & ~(1 << (ch - 1))); }
+    void OutputAnalogChannel(std::int32_t, std::int32_t) override {}
+    void OutputAllAnalog(std::int32_t, std::int32_t) override {}
+    std::int32_t Version() override { return 0; }
+
+private:
+    void wrote(int byte) {
+        out_[current_ & 3] = byte & 0xFF;
+        if (current_ != 1) return;
+        std::lock_guard lock(mutex_);
+        if (awaiting_ && (byte & 1) == input_) {
+            ms_.push_back(Millis(Clock::now() - flippedAt_));
+            awaiting_ = false;
+        }
+    }
+
+    int current_ = 0;
+    int out_[4] = {};
+    std::mutex mutex_;
+    int input_ = 0;
+    bool awaiting_ = false;
+    Clock::time_point flippedAt_;
+    std::vector<double> ms_;
+    std::thread flipper_;
+    std::atomic<bool> stopping_{false};
+};
+
+void LoadLadder() {
+    shared = SharedState{};
+    const LadderData d = EveryKind();
+    for (int i = 1; i <= kConditions; ++i)
+        for (int k = 0; k < kConditionColumns; ++k) shared.Condities[i][k] = d.conditions[i][k];
+    for (int r = 0; r <= kRungs; ++r) {
+        for (int k = 0; k < kActionColumns; ++k) shared.Acties[r][k] = d.actions[r][k];
+        shared.GeluidMappen[r] = QString::fromStdString(d.soundFolders[r]);
+        shared.GeluidBestanden[r] = QString::fromStdString(d.soundFiles[r]);
+    }
+    // The measured paths: an input on sets an output, the input off resets it.
+    auto path = [](int rung, int inCode, int input, int network, int outCode, int output) {
+        shared.Condities[3 * rung - 2] = {1, Integer(inCode), Integer(input), 0, Integer(network), 0};
+        shared.Acties[rung] = {1, Integer(outCode), 1, Integer(output), Integer(network), 0, 0, 0, 0, 0};
+        shared.Condities[3 * rung + 1] = {1, Integer(inCode), Integer(input + 10), 0, Integer(network), 0};
+        shared.Acties[rung + 1] = {1, Integer(outCode), 2, Integer(output), Integer(network), 0, 0, 0, 0, 0};
+    };
+    path(60, 10, 1, 0, 11, 1);  // card 0 input 1 -> card 1 output 1
+    path(62, 10, 2, 1, 10, 2);  // the peer's card 0 input 2 -> network card 0 output 2
+    path(64, 50, 1, 0, 50, 1);  // Arduino input 1 -> Arduino output 1
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * double(v.size())))];
+}
+
+void Report(benchmark::State& state, const std::string& name, const std::vector<double>& ms) {
+    state.counters[name + "_median_ms"] = Percentile(ms, 0.5);
+    state.counters[name + "_p99_ms"] = Percentile(ms, 0.99);
+    state.counters[name + "_count"] = double(ms.size());
+}
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void BM_EveryKindLadderCpuUse(benchmark::State& state) {
+    for (auto _ : state) {
+        QuietDialogs dialogs;
+        SetDialogs(&dialogs);
+        FakeSoundPlayer sound;
+        FakeParallelPorts ports;
+        TimedCards cards;
+        QTemporaryDir folder;
+        qputenv(kComFolderVariable, QFile::encodeName(folder.path()));
+        ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
+        NetworkPeerEmulator peer;
+
+        // The Arduino search without its 2 s waits.
+        SetWaitHook([](double) {
+            const auto end = Clock::now() + std::chrono::milliseconds(500);
+            while (shared.ICP12Type.isEmpty() && Clock::now() < end)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        });
+        LoadLadder();
+        shared.VellemanKaartMasker = velleman::SearchDevices();
+        ZoekComPoorten();
+        SetWaitHook(nullptr);
+        WinsockHost().SetRemoteHost(QStringLiteral("127.0.0.1"));
+        WinsockHost().SetRemotePort(peer.port());
+
+        // The parallel ports' call log grows with every cycle.
+        QTimer trim;
+        QObject::connect(&trim, &QTimer::timeout, [&] { ports.log.clear(); });
+        trim.start(200);
+
+        std::vector<double> networkMs, arduinoMs;
+        Clock::time_point diSent, replySent;
+        bool diPending = false, replyPending = false;
+        int networkBit = 0;
+        QTimer networkFlip;
+        QObject::connect(&networkFlip, &QTimer::timeout, [&] {
+            if (diPending || !peer.connected()) return;
+            networkBit ^= 2;
+            diPending = true;
+            diSent = Clock::now();
+            peer.sendMessage(QStringLiteral("di"), QStringLiteral("k0-%1").arg(networkBit));
+        });
+        peer.onMessage = [&](const QString& code, const QString& payload) {
+            if (code == QLatin1String("du") && diPending && payload.contains(QStringLiteral("k0-%1").arg(networkBit))) {
+                networkMs.push_back(Millis(Clock::now() - diSent));
+                diPending = false;
+            }
+        };
+        QTimer arduinoFlip;
+        QObject::connect(&arduinoFlip, &QTimer::timeout, [&] {
+            if (!replyPending) arduino.inputBits ^= 1;
+        });
+        bool changeAnswered = true;
+        int lastBits = 0;
+        arduino.onCommand = [&](const QString& c) {
+            if (c == QLatin1String("5") && arduino.inputBits != lastBits) {
+                lastBits = arduino.inputBits;  // this poll's reply carries the change
+                replySent = Clock::now();
+                replyPending = true;
+                changeAnswered = false;
+            } else if (c.startsWith(QLatin1String("1/")) && replyPending && !changeAnswered) {
+                arduinoMs.push_back(Millis(Clock::now() - replySent));
+                replyPending = false;
+                changeAnswered = true;
+            }
+        };
+
+        QTimer::singleShot(kRunMs, [] { CommandStop(); });
+        QTimer::singleShot(100, [&] {
+            cards.startFlipping();
+            networkFlip.start(25);
+            arduinoFlip.start(45);
+        });
+        const double cpu0 = CpuSeconds();
+        const auto wall0 = Clock::now();
+        CommandStart();
+        const double cpu = CpuSeconds() - cpu0;
+        const double wall = std::chrono::duration<double>(Clock::now() - wall0).count();
+        cards.stop();
+
+        state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
+        state.counters["run_seconds"] = wall;
+        Report(state, "card", cards.latencies());
+        Report(state, "network", networkMs);
+        Report(state, "arduino", arduinoMs);
+
+        iCP_MS_Comm().Close();
+        qunsetenv(kComFolderVariable);
+        SetDialogs(nullptr);
+    }
+}
+BENCHMARK(BM_EveryKindLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
