@@ -3,10 +3,10 @@
 #include "Dialogs.h"
 #include "LadderProgrammeren.h"
 #include "MouseWheel.h"
-#include "StartUpServices.h"
-#include "StartUpTexts.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
+#include "StartUpServices.h"
+#include "StartUpTexts.h"
 #include "Yielding.h"
 
 namespace tamberlo {

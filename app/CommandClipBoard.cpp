@@ -1,7 +1,7 @@
 // The settings button of the toolbar.
+#include "InputReading.h"
 #include "LadderProgrammeren.h"
 #include "MainWindowCommands.h"
-#include "InputReading.h"
 #include "SettingsWindow.h"
 #include "Windows.h"
 

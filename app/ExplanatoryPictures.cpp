@@ -19,31 +19,31 @@ struct Picture {
 // The picture of a (group, item) pair; nullopt for a pair the table lacks.
 std::optional<Picture> pictureOf(int group, int item) {
     switch (group * 10 + item) {
-        case 10: return Picture{"K8055.bmp", 194};
-        case 11: return Picture{"K8055.bmp", 218};
-        case 12: return Picture{"Parallel PCB.bmp", 242};
-        case 13: {
-            const int type = Kelvanor1().GetModuleType(0);
-            return Picture{type == 1 ? "Kelvanor Atlas.bmp" : type == 2 ? "Kelvanor Basil.bmp" : "Kelvanor Ember.bmp", 266};
-        }
-        case 14: {
-            const QString& board = shared.ICP12Type;
-            return Picture{board == QLatin1String("AT")   ? "AdaFruit RGB.bmp"
-                           : board == QLatin1String("TM") ? "TM1638.bmp"
-                                                          : "Arduino Nano.bmp",
-                           290};
-        }
-        case 21: return Picture{"Wekker.bmp", 128};
-        case 22: return Picture{"Kookwekker.bmp", 336};
-        case 31: return Picture{"Geheugen.bmp", 128};
-        case 32: return Picture{"Functietoetsen.bmp", 256};
-        case 33: return Picture{"Variabele.bmp", 384};
-        case 41: return Picture{"Preset Timer.bmp", 127};
-        case 42: return Picture{"Set Reset Timer.bmp", 399};
-        case 51: return Picture{"Set Reset Timer.bmp", 128};
-        case 52: return Picture{"Variabele.bmp", 262};
-        case 61: return Picture{"Geluid.bmp", 127};
-        default: return std::nullopt;
+    case 10: return Picture{"K8055.bmp", 194};
+    case 11: return Picture{"K8055.bmp", 218};
+    case 12: return Picture{"Parallel PCB.bmp", 242};
+    case 13: {
+        const int type = Kelvanor1().GetModuleType(0);
+        return Picture{type == 1 ? "Kelvanor Atlas.bmp" : type == 2 ? "Kelvanor Basil.bmp" : "Kelvanor Ember.bmp", 266};
+    }
+    case 14: {
+        const QString& board = shared.ICP12Type;
+        return Picture{board == QLatin1String("AT")   ? "AdaFruit RGB.bmp"
+                       : board == QLatin1String("TM") ? "TM1638.bmp"
+                                                      : "Arduino Nano.bmp",
+                       290};
+    }
+    case 21: return Picture{"Wekker.bmp", 128};
+    case 22: return Picture{"Kookwekker.bmp", 336};
+    case 31: return Picture{"Geheugen.bmp", 128};
+    case 32: return Picture{"Functietoetsen.bmp", 256};
+    case 33: return Picture{"Variabele.bmp", 384};
+    case 41: return Picture{"Preset Timer.bmp", 127};
+    case 42: return Picture{"Set Reset Timer.bmp", 399};
+    case 51: return Picture{"Set Reset Timer.bmp", 128};
+    case 52: return Picture{"Variabele.bmp", 262};
+    case 61: return Picture{"Geluid.bmp", 127};
+    default: return std::nullopt;
     }
 }
 
@@ -85,8 +85,8 @@ void LadderProgrammeren::Show_Interface(int group, int item) {
     }
     const QSize size = Image_Show_Interface->size();
     const int right = VScrollProgrammeerVenster->x() + VScrollProgrammeerVenster->width();
-    Picture_Holder_Show_Interface->setGeometry(right - size.width(), Picture_Holder_Show_Interface->y(),
-                                               size.width() + 20, size.height() + 20);
+    Picture_Holder_Show_Interface->setGeometry(right - size.width(), Picture_Holder_Show_Interface->y(), size.width() + 20,
+                                               size.height() + 20);
     Picture_Holder_Show_Interface->raise();
     Picture_Holder_Show_Interface->show();
 }

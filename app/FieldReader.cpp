@@ -49,10 +49,8 @@ void FieldReader::SkipBlanks() {
 bool FieldReader::SkipToField() {
     for (;;) {
         SkipBlanks();
-        if (AtLineEnd())
-            ConsumeLineEnd();
-        else
-            return pos_ < s_.size();
+        if (AtLineEnd()) ConsumeLineEnd();
+        else return pos_ < s_.size();
     }
 }
 
@@ -68,10 +66,8 @@ int FieldReader::LineCount() const {
 
 void FieldReader::ConsumeDelimiter() {
     SkipBlanks();
-    if (pos_ < s_.size() && s_[pos_] == ',')
-        ++pos_;
-    else
-        ConsumeLineEnd();
+    if (pos_ < s_.size() && s_[pos_] == ',') ++pos_;
+    else ConsumeLineEnd();
 }
 
 std::string FieldReader::TakeUntil(bool stopAtBlank) {
@@ -89,10 +85,8 @@ std::string FieldReader::TakeUntil(bool stopAtBlank) {
 std::string FieldReader::ReadNumberToken(bool finish) {
     if (!SkipToField()) return {};
     std::string t = TakeUntil(true);
-    if (finish)
-        ConsumeDelimiter();
-    else
-        SkipBlanks();
+    if (finish) ConsumeDelimiter();
+    else SkipBlanks();
     return t;
 }
 

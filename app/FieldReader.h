@@ -30,8 +30,8 @@ public:
     // Up to a blank, a comma or a line end. With `finish` false only the
     // blanks after it are skipped: the caller decides about the delimiter.
     std::string ReadNumberToken(bool finish = true);
-    std::string ReadTextField();     // to a comma or a line end; quoted form honoured
-    std::string ReadField();         // a number token when it begins like a number, else a text field
+    std::string ReadTextField();  // to a comma or a line end; quoted form honoured
+    std::string ReadField();      // a number token when it begins like a number, else a text field
 
     // Consumes blanks and one delimiter after a field read with `finish` false.
     void FinishField() { ConsumeDelimiter(); }

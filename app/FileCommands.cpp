@@ -7,8 +7,8 @@
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
-#include "SharedState.h"
 #include "LanguageText.h"
+#include "SharedState.h"
 
 namespace tamberlo {
 
@@ -31,8 +31,7 @@ bool NamesMayBeLost() {
     const QStringList names = NamesTheFileCannotHold();
     if (names.isEmpty()) return true;
     QString list = names.mid(0, kShown).join(QLatin1Char('\n'));
-    if (names.size() > kShown)
-        list += QLatin1Char('\n') + T("en nog %1 andere.", "and %1 more.").arg(names.size() - kShown);
+    if (names.size() > kShown) list += QLatin1Char('\n') + T("en nog %1 andere.", "and %1 more.").arg(names.size() - kShown);
     return dialogs().MsgBox(T("Het bestand kan niet alle tekens van deze namen bewaren; wat het niet kan bewaren "
                               "wordt als \"?\" geschreven en gaat verloren:\n%1\n\nToch opslaan?",
                               "The file cannot hold every character of these names; what it cannot hold is "
@@ -42,8 +41,8 @@ bool NamesMayBeLost() {
 }
 
 FileDialogRequest Request() {
-    return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"),
-            T("Ladderprogramma's", "Ladder programs"), T("Alle bestanden", "All files")};
+    return {ladderView.fileDialogFolder, kFilter, QStringLiteral("vpp"), T("Ladderprogramma's", "Ladder programs"),
+            T("Alle bestanden", "All files")};
 }
 
 }  // namespace
@@ -101,13 +100,12 @@ void CommandSchrijven() {
     if (chosen.isEmpty() || chosen == kFilter) return;
     ladderView.fileDialogName = chosen;
     const bool existed = QFileInfo::exists(chosen);
-    if (existed &&
-        dialogs().MsgBox(T("Het bestand bestaat al. Overschrijven?", "The file already exists. Overwrite?"),
-                         MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
+    if (existed && dialogs().MsgBox(T("Het bestand bestaat al. Overschrijven?", "The file already exists. Overwrite?"),
+                                    MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
         return;
     if (!SchrijfLadderOpDisk(chosen)) {
-        QString text = T("Het ladderprogramma kan niet opgeslagen worden in %1.",
-                          "The ladder program cannot be saved in %1.").arg(chosen);
+        QString text =
+            T("Het ladderprogramma kan niet opgeslagen worden in %1.", "The ladder program cannot be saved in %1.").arg(chosen);
         if (existed) text += T("\nHet bestaande bestand is niet veranderd.", "\nThe existing file has not been changed.");
         dialogs().MsgBox(text, MsgButtons::Ok);
         return;
@@ -118,9 +116,9 @@ void CommandSchrijven() {
 
 void CommandWissen() {
     if (RefuseDuringRun()) return;
-    if (dialogs().MsgBox(T("Weet U zeker dat U het ladderprogramma wilt wissen?",
-                           "Are you sure you want to delete the ladder program?"),
-                         MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
+    if (dialogs().MsgBox(
+            T("Weet U zeker dat U het ladderprogramma wilt wissen?", "Are you sure you want to delete the ladder program?"),
+            MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
         return;
     WisLadderProgramma();
     ladderView.fileDialogName.clear();

@@ -15,10 +15,10 @@
 
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "MainWindowCommands.h"
 #include "Panel3D.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 #include "VbColor.h"
 #include "Windows.h"
 
@@ -35,11 +35,11 @@ struct BasicColour {
     const char* english;
 };
 constexpr BasicColour kColours[] = {
-    {0x000000, "Zwart", "Black"},   {0x800000, "Kastanjebruin", "Maroon"}, {0x008000, "Groen", "Green"},
-    {0x808000, "Olijf", "Olive"},   {0x000080, "Marineblauw", "Navy"},     {0x800080, "Paars", "Purple"},
-    {0x008080, "Blauwgroen", "Teal"}, {0x808080, "Grijs", "Gray"},         {0xC0C0C0, "Zilver", "Silver"},
-    {0xFF0000, "Rood", "Red"},      {0x00FF00, "Limoen", "Lime"},          {0xFFFF00, "Geel", "Yellow"},
-    {0x0000FF, "Blauw", "Blue"},    {0xFF00FF, "Fuchsia", "Fuchsia"},      {0x00FFFF, "Aqua", "Aqua"},
+    {0x000000, "Zwart", "Black"},     {0x800000, "Kastanjebruin", "Maroon"}, {0x008000, "Groen", "Green"},
+    {0x808000, "Olijf", "Olive"},     {0x000080, "Marineblauw", "Navy"},     {0x800080, "Paars", "Purple"},
+    {0x008080, "Blauwgroen", "Teal"}, {0x808080, "Grijs", "Gray"},           {0xC0C0C0, "Zilver", "Silver"},
+    {0xFF0000, "Rood", "Red"},        {0x00FF00, "Limoen", "Lime"},          {0xFFFF00, "Geel", "Yellow"},
+    {0x0000FF, "Blauw", "Blue"},      {0xFF00FF, "Fuchsia", "Fuchsia"},      {0x00FFFF, "Aqua", "Aqua"},
     {0xFFFFFF, "Wit", "White"},
 };
 

@@ -9,9 +9,9 @@
 
 #include "Dialogs.h"
 #include "LadderProgrammeren.h"
+#include "LanguageText.h"
 #include "MainWindowCommands.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 #include "Version.h"
 
 namespace tamberlo {
@@ -93,17 +93,17 @@ private:
 }  // namespace
 
 std::array<QPushButton*, 13> ToolbarButtons(const LadderProgrammeren& w) {
-    return {w.CommandStart, w.CommandPauze,  w.CommandStop,     w.CommandWissen,   w.CommandLezen,
-            w.CommandSchrijven, w.CommandClipBoard, w.CommandPrinten, w.CommandFont, w.CommandAfsluiten,
-            w.CommandTaal, w.CommandDashboard, w.CommandAbout};
+    return {w.CommandStart,     w.CommandPauze,     w.CommandStop,    w.CommandWissen, w.CommandLezen,
+            w.CommandSchrijven, w.CommandClipBoard, w.CommandPrinten, w.CommandFont,   w.CommandAfsluiten,
+            w.CommandTaal,      w.CommandDashboard, w.CommandAbout};
 }
 
 void InstallToolbarHover(LadderProgrammeren& w) { new ToolbarHover(w); }
 
 QString VersionBoxText() {
     const QChar cr('\r');
-    return T("Versie ", "Version ") + VersionNumber() + cr + cr + Copyright() + cr + cr +
-           QStringLiteral("https://tamberlo") + MakerDomain();
+    return T("Versie ", "Version ") + VersionNumber() + cr + cr + Copyright() + cr + cr + QStringLiteral("https://tamberlo") +
+           MakerDomain();
 }
 
 }  // namespace tamberlo

@@ -13,8 +13,8 @@
 #include "LadderFileFormat.h"
 #include "LadderStore.h"
 #include "LadderView.h"
-#include "SharedState.h"
 #include "LanguageText.h"
+#include "SharedState.h"
 #include "SoundPlayer.h"
 
 namespace tamberlo {
@@ -38,19 +38,16 @@ QString Quotable(QString t, qsizetype longest = 40) {
 QString Reason(const LadderFileError& e) {
     const QString field = Quotable(FromCodePage(e.field));
     switch (e.kind) {
-        case LadderFileErrorKind::NotANumber:
-            return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);
-        case LadderFileErrorKind::TooLarge:
-            return T("%1 is te groot voor een getal van het ladderprogramma (-32768 tot 32767).",
-                     "%1 is too large for a number of the ladder program (-32768 to 32767).")
-                .arg(field);
-        case LadderFileErrorKind::EndsEarly:
-            return T("het bestand houdt te vroeg op.", "the file ends too early.");
-        case LadderFileErrorKind::NoSoundSeparator:
-            return T("bij het geluid ontbreekt \"/\\\" tussen map en bestand.",
-                     "the sound lacks \"/\\\" between folder and file.");
-        case LadderFileErrorKind::InvalidValue:
-            return T("de waarde %1 is hier niet geldig.", "the value %1 is not valid here.").arg(field);
+    case LadderFileErrorKind::NotANumber: return T("\"%1\" is geen geheel getal.", "\"%1\" is not a whole number.").arg(field);
+    case LadderFileErrorKind::TooLarge:
+        return T("%1 is te groot voor een getal van het ladderprogramma (-32768 tot 32767).",
+                 "%1 is too large for a number of the ladder program (-32768 to 32767).")
+            .arg(field);
+    case LadderFileErrorKind::EndsEarly: return T("het bestand houdt te vroeg op.", "the file ends too early.");
+    case LadderFileErrorKind::NoSoundSeparator:
+        return T("bij het geluid ontbreekt \"/\\\" tussen map en bestand.", "the sound lacks \"/\\\" between folder and file.");
+    case LadderFileErrorKind::InvalidValue:
+        return T("de waarde %1 is hier niet geldig.", "the value %1 is not valid here.").arg(field);
     }
     return {};
 }

@@ -91,71 +91,67 @@ bool IsAnalogInterface(int code) { return In(code, 20, 23); }
 // Vertical links are judged per rung afterwards.
 int BadConditionColumn(const std::array<std::int16_t, 6>& c) {
     switch (c[0]) {
-        case 0:
-        case 4:
-            return -1;
-        case 1: {
-            int code = c[1];
-            // Module codes 41..43 are no longer written but are still read (as the module).
-            bool digital = IsDigitalInterface(code);
-            if (!digital && !IsAnalogInterface(code)) return 1;
-            if (digital) return (In(c[2], 1, 8) || In(c[2], 11, 18)) ? -1 : 2;
-            return In(c[2], 1, 2) ? -1 : 2;
+    case 0:
+    case 4: return -1;
+    case 1: {
+        int code = c[1];
+        // Module codes 41..43 are no longer written but are still read (as the module).
+        bool digital = IsDigitalInterface(code);
+        if (!digital && !IsAnalogInterface(code)) return 1;
+        if (digital) return (In(c[2], 1, 8) || In(c[2], 11, 18)) ? -1 : 2;
+        return In(c[2], 1, 2) ? -1 : 2;
+    }
+    case 2:
+        if (c[1] == 2) {
+            if (!In(c[2], 1, 2)) return 2;
+            if (!In(c[3], 0, 7)) return 3;
         }
-        case 2:
-            if (c[1] == 2) {
-                if (!In(c[2], 1, 2)) return 2;
-                if (!In(c[3], 0, 7)) return 3;
-            }
-            return -1;
-        case 3:
-            if (c[1] == 1) {
-                if (!In(c[2], 0, 7)) return 2;
-                if (!In(c[3], 0, 1)) return 3;
-            } else if (c[1] == 2) {
-                if (!In(c[2], 1, 8)) return 2;
-            } else if (c[1] == 3) {
-                if (!In(c[2], 1, 3)) return 2;
-            }
-            return -1;
-        default:
-            return 0;
+        return -1;
+    case 3:
+        if (c[1] == 1) {
+            if (!In(c[2], 0, 7)) return 2;
+            if (!In(c[3], 0, 1)) return 3;
+        } else if (c[1] == 2) {
+            if (!In(c[2], 1, 8)) return 2;
+        } else if (c[1] == 3) {
+            if (!In(c[2], 1, 3)) return 2;
+        }
+        return -1;
+    default: return 0;
     }
 }
 
 // The same for an action row.
 int BadActionColumn(const std::array<std::int16_t, 10>& a) {
     switch (a[0]) {
-        case 0:
-        case 4:
-            return -1;
-        case 1: {
-            int code = a[1];
-            bool analog = IsAnalogInterface(code);
-            bool digital = IsDigitalInterface(code);
-            if (!analog && !digital) return 1;
-            if (analog) return In(a[2], 1, 2) ? -1 : 2;
-            if (!In(a[2], 1, 3)) return 2;
-            if (!In(a[3], 1, 9)) return 3;
-            return -1;
+    case 0:
+    case 4: return -1;
+    case 1: {
+        int code = a[1];
+        bool analog = IsAnalogInterface(code);
+        bool digital = IsDigitalInterface(code);
+        if (!analog && !digital) return 1;
+        if (analog) return In(a[2], 1, 2) ? -1 : 2;
+        if (!In(a[2], 1, 3)) return 2;
+        if (!In(a[3], 1, 9)) return 3;
+        return -1;
+    }
+    case 2:
+        if (a[1] == 2) {
+            if (!In(a[2], 1, 2)) return 2;
+            if (!In(a[3], 0, 7)) return 3;
         }
-        case 2:
-            if (a[1] == 2) {
-                if (!In(a[2], 1, 2)) return 2;
-                if (!In(a[3], 0, 7)) return 3;
-            }
-            return -1;
-        case 3:
-            if (a[1] == 1) {
-                if (!In(a[2], 1, 2)) return 2;
-                if (!In(a[3], 0, 7)) return 3;
-            } else if (a[1] == 2) {
-                if (!In(a[2], 1, 3)) return 2;
-                if (!In(a[3], 1, 3)) return 3;
-            }
-            return -1;
-        default:
-            return 0;
+        return -1;
+    case 3:
+        if (a[1] == 1) {
+            if (!In(a[2], 1, 2)) return 2;
+            if (!In(a[3], 0, 7)) return 3;
+        } else if (a[1] == 2) {
+            if (!In(a[2], 1, 3)) return 2;
+            if (!In(a[3], 1, 3)) return 3;
+        }
+        return -1;
+    default: return 0;
     }
 }
 
@@ -239,8 +235,7 @@ LadderParseResult ParseLadderFile(std::string_view bytes) {
     // One record: the record number (dropped) or a dash line that ends the
     // section early, then `n` values.
     enum class Rec { Values, SectionEnd };
-    auto record = [&r](std::int16_t* values, int n, int* lines,
-                       Rec& kind) -> std::optional<LadderFileError> {
+    auto record = [&r](std::int16_t* values, int n, int* lines, Rec& kind) -> std::optional<LadderFileError> {
         if (!r.SkipToField()) return EndsEarly(r);
         int line = r.Line();
         std::string first = r.ReadField();

@@ -11,15 +11,15 @@
 
 namespace tamberlo::ladder {
 
-constexpr int kHeight = 9000;         // the drawing area's height
-constexpr int kWidth = 1000;        // its width
-constexpr int kRailLeftX = 34;       // LineLadderLinks
-constexpr int kRailRightX = 990;     // LineLadderRechts
-constexpr int kActionLeft = 751;      // PanelActie left edge: where the third wire ends
+constexpr int kHeight = 9000;     // the drawing area's height
+constexpr int kWidth = 1000;      // its width
+constexpr int kRailLeftX = 34;    // LineLadderLinks
+constexpr int kRailRightX = 990;  // LineLadderRechts
+constexpr int kActionLeft = 751;  // PanelActie left edge: where the third wire ends
 constexpr int kActionWidth = 215;
-constexpr int kCellWidth = 196;      // PanelConditie width
-constexpr int kCellHeight = 66;        // PanelConditie / PanelActie height
-constexpr int kButtonWidth = 44;      // CommandPanelConditie / CommandPanelActie width
+constexpr int kCellWidth = 196;   // PanelConditie width
+constexpr int kCellHeight = 66;   // PanelConditie / PanelActie height
+constexpr int kButtonWidth = 44;  // CommandPanelConditie / CommandPanelActie width
 
 constexpr int Y(int r) { return 80 * r + 44; }
 constexpr int X(int i) { return 120 + 208 * ColumnOfCell(i); }
@@ -56,9 +56,7 @@ inline int VerticalX(int i) {
 }
 inline int VerticalY(int i) { return 152 + 80 * (RungOfCell(i) - 1); }
 inline QRect VerticalButton(int i) { return {VerticalX(i), VerticalY(i), 14, 14}; }
-inline QLine VerticalLine(int i) {
-    return {VerticalX(i) + 7, VerticalY(i) - 28, VerticalX(i) + 7, VerticalY(i) + 51};
-}
+inline QLine VerticalLine(int i) { return {VerticalX(i) + 7, VerticalY(i) - 28, VerticalX(i) + 7, VerticalY(i) + 51}; }
 
 // PanelActie(r): top Y(r) - 33 (row 0 is the start-only row at the top).
 inline QRect ActionFrame(int r) { return {kActionLeft, Y(r) - 33, kActionWidth, kCellHeight}; }

@@ -4,22 +4,22 @@
 
 #include <algorithm>
 
+#include "ArduinoLink.h"
 #include "CommandPrinten.h"
 #include "ConditionEditor.h"
 #include "ConditionLinks.h"
 #include "Dashboard.h"
-#include "MainWindowCommands.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
-#include "LadderGeometry.h"
+#include "InputReading.h"
 #include "LadderButtons.h"
+#include "LadderGeometry.h"
 #include "LadderView.h"
 #include "MainWindowActionEditor.h"
+#include "MainWindowCommands.h"
 #include "MouseWheel.h"
 #include "Picture.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "RunCommands.h"
 #include "SplashWindow.h"
 #include "Twips.h"
@@ -69,9 +69,8 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     VScrollProgrammeerVenster->setPageStep(100);  // LargeChange
     VScrollProgrammeerVenster->setSingleStep(1);
     // Change and scroll: the drawing area's top edge follows the value.
-    connect(VScrollProgrammeerVenster, &QScrollBar::valueChanged, this, [this](int v) {
-        PictureProgrammeerVenster->move(0, TopFor(v) - LadderArea->y());
-    });
+    connect(VScrollProgrammeerVenster, &QScrollBar::valueChanged, this,
+            [this](int v) { PictureProgrammeerVenster->move(0, TopFor(v) - LadderArea->y()); });
 
     // On losing the focus the scroll bar has the drawing area refreshed.
     VScrollProgrammeerVenster->setFocusPolicy(Qt::StrongFocus);
@@ -79,11 +78,18 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     PictureProgrammeerVenster->installEventFilter(this);
 
     BuildControls();
-    for (auto [w, name] : {std::pair<QWidget*, const char*>{SSPanel67, "SSPanel67"}, {PanelKopConditie, "PanelKopConditie"},
-                           {PanelKopActie, "PanelKopActie"}, {PanelKopInstellingen, "PanelKopInstellingen"},
-                           {PanelStartStop, "PanelStartStop"}, {SSPanel70, "SSPanel70"}, {SSPanel79, "SSPanel79"},
-                           {SSPanel75, "SSPanel75"}, {SSPanel77, "SSPanel77"}, {SSPanel80, "SSPanel80"},
-                           {PanelStatus, "PanelStatus"}, {PanelNetwerkUit, "PanelNetwerkUit"}})
+    for (auto [w, name] : {std::pair<QWidget*, const char*>{SSPanel67, "SSPanel67"},
+                           {PanelKopConditie, "PanelKopConditie"},
+                           {PanelKopActie, "PanelKopActie"},
+                           {PanelKopInstellingen, "PanelKopInstellingen"},
+                           {PanelStartStop, "PanelStartStop"},
+                           {SSPanel70, "SSPanel70"},
+                           {SSPanel79, "SSPanel79"},
+                           {SSPanel75, "SSPanel75"},
+                           {SSPanel77, "SSPanel77"},
+                           {SSPanel80, "SSPanel80"},
+                           {PanelStatus, "PanelStatus"},
+                           {PanelNetwerkUit, "PanelNetwerkUit"}})
         w->setObjectName(name);
     // Markers of the font choice: the toolbar's buttons grow and turn bold,
     // the headings stay bold.
@@ -126,8 +132,8 @@ int LadderProgrammeren::DrawingAreaTop() const { return LadderArea->y() + Pictur
 void LadderProgrammeren::SetButtonColor(QPushButton* button, std::uint32_t vb) {
     button->setProperty("vbBackColor", uint(vb));
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset #a0a0a0; }"
-                                       "QPushButton:pressed { border-style: inset; }")
-                            .arg(VbToQColor(vb).name()));
+                                         "QPushButton:pressed { border-style: inset; }")
+                              .arg(VbToQColor(vb).name()));
 }
 
 QPushButton* LadderProgrammeren::Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b, int h) {

@@ -56,11 +56,11 @@ public:
     int DrawingAreaTop() const;
 
     // ---- controls --------------------------------------------------------
-    Panel3D* SSPanel67;              // "Ladder Programma"
+    Panel3D* SSPanel67;  // "Ladder Programma"
     Panel3D* PanelKopConditie;
     Panel3D* PanelKopActie;
     Panel3D* PanelKopInstellingen;
-    QWidget* LadderArea;             // clips the drawing area below the headers
+    QWidget* LadderArea;  // clips the drawing area below the headers
     LadderWidget* PictureProgrammeerVenster;
     QScrollBar* VScrollProgrammeerVenster;
 
@@ -84,7 +84,7 @@ public:
     QPushButton* CommandResetAll;
     QPushButton* CommandInitialiseer;  // shows the start-only row's action cell (placed beside it)
     Panel3D* SSPanelFlood;
-    Panel3D* SSPanel80;              // "Tijd per Cyclus"
+    Panel3D* SSPanel80;  // "Tijd per Cyclus"
     Panel3D* PanelCyclustijd;
 
     Panel3D* SSPanelVellemanGevonden;
@@ -99,9 +99,9 @@ public:
     Panel3D* PanelStatus;
     Panel3D* PanelNetwerkIn;
     Panel3D* PanelNetwerkUit;
-    Panel3D* SSPanel75;              // "Geheugen"
+    Panel3D* SSPanel75;  // "Geheugen"
     ControlArray<Panel3D> PanelGeheugen{0, 7};
-    Panel3D* SSPanel77;              // "Variabele"
+    Panel3D* SSPanel77;  // "Variabele"
     ControlArray<Panel3D> PanelVarABC{1, 3};
 
     QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "LadderGeometry.h"
 #include "LadderButtons.h"
+#include "LadderGeometry.h"
 #include "LadderView.h"
 #include "VbColor.h"
 
@@ -97,16 +97,14 @@ LadderWidget::Hit LadderWidget::ButtonAt(QPoint p) const {
     for (int r = std::max(0, rung - 1); r <= std::min(kRungs, rung + 1); ++r) {
         const bool rowExists = r == 0 || r <= rows_;
         if (rowExists && v.action[r].frameVisible && ActionChangeButton(r).contains(p)) return {Button::PanelActie, r};
-        if (rowExists && r >= 1 && v.action[r].addButtonVisible && !v.action[r].frameVisible &&
-            ActionAddButton(r).contains(p))
+        if (rowExists && r >= 1 && v.action[r].addButtonVisible && !v.action[r].frameVisible && ActionAddButton(r).contains(p))
             return {Button::AddAction, r};
         if (r < 1) continue;
         for (int i = 3 * r - 2; i <= 3 * r; ++i) {
             if (i > cells_) break;
             const ConditionCellView& c = v.cell[i];
             if (c.frameVisible && ConditionChangeButton(i).contains(p)) return {Button::PanelConditie, i};
-            if (c.addButtonVisible && !c.frameVisible && ConditionAddButton(i).contains(p))
-                return {Button::AddCondition, i};
+            if (c.addButtonVisible && !c.frameVisible && ConditionAddButton(i).contains(p)) return {Button::AddCondition, i};
             if (vertical_ && i <= 267 && c.linkButtonVisible && VerticalButton(i).contains(p))
                 return {Button::AddConditionVertical, i};
         }
@@ -118,12 +116,12 @@ void LadderWidget::Click(Hit t) {
     const LadderButtons& k = ladderButtons;
     const std::function<void(int)>* hook = nullptr;
     switch (t.button) {
-        case Button::PanelConditie: hook = &k.CommandPanelConditie; break;
-        case Button::AddCondition: hook = &k.CommandVoegConditieToe; break;
-        case Button::AddConditionVertical: hook = &k.CommandVoegConditieToeVertikaal; break;
-        case Button::PanelActie: hook = &k.CommandPanelActie; break;
-        case Button::AddAction: hook = &k.CommandVoegActieToe; break;
-        case Button::None: return;
+    case Button::PanelConditie: hook = &k.CommandPanelConditie; break;
+    case Button::AddCondition: hook = &k.CommandVoegConditieToe; break;
+    case Button::AddConditionVertical: hook = &k.CommandVoegConditieToeVertikaal; break;
+    case Button::PanelActie: hook = &k.CommandPanelActie; break;
+    case Button::AddAction: hook = &k.CommandVoegActieToe; break;
+    case Button::None: return;
     }
     if (hook && *hook) (*hook)(t.index);
 }
@@ -206,8 +204,7 @@ void LadderWidget::paintEvent(QPaintEvent* e) {
         for (int i = 3 * r - 2; i <= std::min(3 * r, cells_); ++i) {
             const ConditionCellView& c = v.cell[i];
             if (c.addButtonVisible)
-                ButtonFace(p, ConditionAddButton(i), QStringLiteral("+"),
-                         pressed_ == Hit{Button::AddCondition, i});
+                ButtonFace(p, ConditionAddButton(i), QStringLiteral("+"), pressed_ == Hit{Button::AddCondition, i});
             if (c.frameVisible) {
                 Frame(p, ConditionFrame(i), c.frameColor);
                 for (int l = 0; l < 4; ++l) PaintCaptionLine(p, ConditionTextLine(i, l), c.lines[std::size_t(l)]);

@@ -24,10 +24,10 @@ public:
     explicit LadderWidget(QWidget* parent = nullptr);
 
     // Creation by the start-up, in the program's order.
-    void MakeActionRow(int r);        // row r (1..90) with its wires and buttons
-    void MakeConditionCell(int i);     // cell i (1..270)
-    void TekenVertikaleLijnen();     // the link buttons and lines 1..267
-    void RailsFull();            // the rails reach down to the area's height
+    void MakeActionRow(int r);      // row r (1..90) with its wires and buttons
+    void MakeConditionCell(int i);  // cell i (1..270)
+    void TekenVertikaleLijnen();    // the link buttons and lines 1..267
+    void RailsFull();               // the rails reach down to the area's height
     int ActionRows() const { return rows_; }
     int ConditionCells() const { return cells_; }
     bool VerticalLines() const { return vertical_; }

@@ -8,10 +8,10 @@
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "Picture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 #include "Version.h"
 
 namespace tamberlo {
@@ -34,12 +34,18 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
 
     ladderView.changeCaption = A("CommandPanelConditie");
     ladderView.addActionCaption = A("CommandVoegActieToe");
-    for (auto [button, control] : {std::pair{CommandInitialiseer, "CommandInitialiseer"}, {CommandWissen, "CommandWissen"},
-                                   {CommandPauze, "CommandPauze"}, {CommandSchrijven, "CommandSchrijven"},
-                                   {CommandLezen, "CommandLezen"}, {CommandAfsluiten, "CommandAfsluiten"},
-                                   {CommandTaal, "CommandTaal"}, {CommandPrinten, "CommandPrinten"},
-                                   {CommandAbout, "CommandAbout"}, {CMDZoekVelleman, "CMDZoekVelleman"},
-                                   {CMDZoekBrask, "CMDZoekBrask"}, {CMDZoekiCP12, "CMDZoekiCP12"}})
+    for (auto [button, control] : {std::pair{CommandInitialiseer, "CommandInitialiseer"},
+                                   {CommandWissen, "CommandWissen"},
+                                   {CommandPauze, "CommandPauze"},
+                                   {CommandSchrijven, "CommandSchrijven"},
+                                   {CommandLezen, "CommandLezen"},
+                                   {CommandAfsluiten, "CommandAfsluiten"},
+                                   {CommandTaal, "CommandTaal"},
+                                   {CommandPrinten, "CommandPrinten"},
+                                   {CommandAbout, "CommandAbout"},
+                                   {CMDZoekVelleman, "CMDZoekVelleman"},
+                                   {CMDZoekBrask, "CMDZoekBrask"},
+                                   {CMDZoekiCP12, "CMDZoekiCP12"}})
         setText(button, control);
     const QString flag = A("CommandTaal/picture");
     CommandTaal->setProperty("vbPicture", flag);
@@ -50,10 +56,10 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     SSPanel80->SetCaption(A("SSPanel80"));
     PanelNetwerkUit->SetCaption(A("PanelNetwerkUit"));
     switch (shared.Verbindingsstatus) {
-        case 0: ladderView.status.caption = A("PanelStatus/0"); break;
-        case 1: ladderView.status.caption = A("PanelStatus/1"); break;
-        case 3: ladderView.status.caption = A("PanelStatus/3"); break;
-        default: break;
+    case 0: ladderView.status.caption = A("PanelStatus/0"); break;
+    case 1: ladderView.status.caption = A("PanelStatus/1"); break;
+    case 3: ladderView.status.caption = A("PanelStatus/3"); break;
+    default: break;
     }
     // The font button names a field only while it shows one of the two field words.
     const QString font = CommandFont->text().toUpper();
@@ -74,8 +80,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
 }
 
 void LadderProgrammeren::CaptionFormAanpassen() {
-    ladderView.windowCaption = FixedTitle() + T("  Versie ", "  Version ") + VersionNumber() +
-                               QStringLiteral(" Velleman, Brask, Arduino en Parallel.");
+    ladderView.windowCaption =
+        FixedTitle() + T("  Versie ", "  Version ") + VersionNumber() + QStringLiteral(" Velleman, Brask, Arduino en Parallel.");
     ladderView.changed();
     RefreshFromLadderView();
 }

@@ -13,14 +13,10 @@ std::optional<long> hexAddress(const std::string& t) {
     int significant = 0;
     for (char c : t) {
         int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return std::nullopt;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else return std::nullopt;
         if (v != 0 || d != 0) ++significant;
         if (significant > 4) return std::nullopt;  // a port address is 16 bits
         v = v * 16 + d;

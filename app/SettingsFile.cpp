@@ -7,9 +7,9 @@
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "SettingsFileFormat.h"
-#include "ProgramFolder.h"
 #include "LanguageText.h"
+#include "ProgramFolder.h"
+#include "SettingsFileFormat.h"
 
 namespace tamberlo {
 
@@ -49,9 +49,7 @@ bool WriteSettings(bool english, const QString& host, Long port) {
     return f.commit();
 }
 
-bool WriteSettingsFromWinsock() {
-    return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort());
-}
+bool WriteSettingsFromWinsock() { return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort()); }
 
 void LeesInstellingen() {
     const QString path = SettingsPath();

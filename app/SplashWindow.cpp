@@ -9,13 +9,13 @@
 #include "Controls.h"
 #include "CreditLine.h"
 #include "LadderProgrammeren.h"
-#include "StartUpServices.h"
-#include "StartUpTexts.h"
 #include "Picture.h"
 #include "QtTranslations.h"
 #include "SharedState.h"
-#include "Version.h"
+#include "StartUpServices.h"
+#include "StartUpTexts.h"
 #include "VbColor.h"
+#include "Version.h"
 #include "Windows.h"
 #include "Yielding.h"
 
@@ -132,8 +132,8 @@ SplashWindow::SplashWindow(QWidget* parent) : FormWindow(parent) {
 
 void SplashWindow::SetButtonColor(QPushButton* button, std::uint32_t vb) {
     button->setProperty("vbBackColor", uint(vb));
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset #a0a0a0; }")
-                            .arg(VbToQColor(vb).name()));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 2px outset #a0a0a0; }").arg(VbToQColor(vb).name()));
 }
 
 std::uint32_t SplashWindow::ButtonColor(const QPushButton* button) { return button->property("vbBackColor").toUInt(); }

@@ -5,21 +5,21 @@
 #include "Controls.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
-#include "MainWindowActionEditor.h"
 #include "LadderView.h"
+#include "MainWindowActionEditor.h"
 #include "MouseWheel.h"
-#include "StartUpServices.h"
-#include "StartUpTexts.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
+#include "StartUpServices.h"
+#include "StartUpTexts.h"
 #include "Windows.h"
 #include "Yielding.h"
 
 namespace tamberlo {
 
 namespace {
-constexpr std::uint32_t kSearching = 0xC0E0FF;     // light orange: searching
+constexpr std::uint32_t kSearching = 0xC0E0FF;  // light orange: searching
 }  // namespace
 
 void LadderProgrammeren::Load(bool withoutArguments) {

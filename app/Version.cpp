@@ -2,9 +2,7 @@
 
 namespace tamberlo {
 
-QString VersionNumber() {
-    return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-}
+QString VersionNumber() { return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision); }
 
 QString ProductName() { return QStringLiteral("Tamberlo"); }
 QString MakerName() { return QStringLiteral("Tamberlo Leerwerk"); }

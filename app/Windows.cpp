@@ -1,7 +1,7 @@
 #include "Windows.h"
 
-#include "LadderProgrammeren.h"
 #include "Detection.h"
+#include "LadderProgrammeren.h"
 #include "SettingsWindow.h"
 #include "SplashWindow.h"
 

@@ -1,10 +1,10 @@
 #include "DebugWin.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QAbstractListModel>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
@@ -48,9 +48,7 @@ class CDebugWin::LineModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
-    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
         return lines_[static_cast<std::size_t>(index.row())];
@@ -77,9 +75,7 @@ private:
     std::deque<QString> lines_;
 };
 
-QString FormatTraceSeconds(double seconds) {
-    return QString::number(seconds, 'f', 3).rightJustified(7, QLatin1Char('0'));
-}
+QString FormatTraceSeconds(double seconds) { return QString::number(seconds, 'f', 3).rightJustified(7, QLatin1Char('0')); }
 
 CDebugWin::~CDebugWin() { DestroyWindow(); }
 
@@ -171,10 +167,8 @@ void CDebugWin::OnCopy() {
 }
 
 void CDebugWin::OnOK() {
-    if (onCloseRequested)
-        onCloseRequested();
-    else
-        DestroyWindow();
+    if (onCloseRequested) onCloseRequested();
+    else DestroyWindow();
 }
 
 QStringList CDebugWin::Lines() const {

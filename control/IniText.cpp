@@ -78,8 +78,7 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
     return std::nullopt;
 }
 
-std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
-                             std::string_view value) {
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
     const std::vector<Line> lines = splitLines(text);
     std::string_view lineEnd = "\r\n";
     for (const Line& line : lines) {

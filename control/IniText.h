@@ -18,7 +18,6 @@
 namespace kelvanor {
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key);
-std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
-                             std::string_view value);
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace kelvanor

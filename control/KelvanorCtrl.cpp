@@ -245,10 +245,8 @@ void CKelvanorCtrl::SetOutput(std::int16_t modIndex, std::int16_t byteIndex, std
     const int bit = bitIndex + 8 * byteIndex;
     if (!m || bit < 0 || bit > 31) return;
     std::uint32_t word = m->outputWords[0];
-    if (value != 0)
-        word |= 1u << bit;
-    else
-        word &= ~(1u << bit);
+    if (value != 0) word |= 1u << bit;
+    else word &= ~(1u << bit);
     WriteOutputWord(*m, 0, word);
 }
 
@@ -270,8 +268,8 @@ void CKelvanorCtrl::SetDisplayUnit(std::int16_t modIndex, std::int16_t channelIn
 
 void CKelvanorCtrl::SetGain(std::int16_t modIndex, std::int16_t channelIndex, float gainFactor) {
     if (ModuleRecord* m = Module(modIndex))
-        SendToModule(modIndex, WireFormat("MG%d.%d=%.2f", m->number, static_cast<int>(channelIndex),
-                                          static_cast<double>(gainFactor)));
+        SendToModule(modIndex,
+                     WireFormat("MG%d.%d=%.2f", m->number, static_cast<int>(channelIndex), static_cast<double>(gainFactor)));
 }
 
 void CKelvanorCtrl::SetMeasuringRange(std::int16_t modIndex, std::int16_t inOut, std::int16_t rangeIndex) {

@@ -38,51 +38,51 @@ public:
     CKelvanorCtrl& operator=(const CKelvanorCtrl&) = delete;
 
     // ---- the dispatch interface ------------------------------------------
-    void AboutBox();                                                      // -552
-    void ShowDebugWnd();                                                  // 1
-    std::int16_t GetDigitalInput0();                                      // 2
-    void SetDigitalOutput0(std::int16_t data);                            // 3
-    std::int16_t GetAnalogInput0();                                       // 4
-    void SetAnalogOutput0(std::int16_t data);                             // 5
-    std::int16_t GetAnalogInput1();                                       // 6
-    std::int16_t GetAnalogInput2();                                       // 7
-    std::int16_t GetAnalogInput3();                                       // 8
-    void SetAnalogOutput1(std::int16_t data);                             // 9
-    void SetChannelMask(std::int16_t mask);                               // 10
-    void DoProcess();                                                     // 11
-    void StartTimer();                                                    // 12
-    void StopTimer();                                                     // 13
-    void DoBackgroundProcessing(std::int16_t count);                      // 14
-    std::int16_t OpenSerial(std::int16_t portNo);                         // 15
-    std::int16_t CloseSerial();                                           // 16
-    void WriteDebugString(const QString& message);                        // 17
-    std::int16_t Connect();                                               // 18
-    void Disconnect();                                                    // 19
-    std::int32_t GetInputWord(std::int16_t modIndex, std::int16_t word);  // 20
-    std::int16_t GetInput(std::int16_t modIndex, std::int16_t byteIndex, std::int16_t bitIndex);  // 21
-    void SetOutputWord(std::int16_t modIndex, std::int16_t word, std::int32_t value);             // 22
+    void AboutBox();                                                                                           // -552
+    void ShowDebugWnd();                                                                                       // 1
+    std::int16_t GetDigitalInput0();                                                                           // 2
+    void SetDigitalOutput0(std::int16_t data);                                                                 // 3
+    std::int16_t GetAnalogInput0();                                                                            // 4
+    void SetAnalogOutput0(std::int16_t data);                                                                  // 5
+    std::int16_t GetAnalogInput1();                                                                            // 6
+    std::int16_t GetAnalogInput2();                                                                            // 7
+    std::int16_t GetAnalogInput3();                                                                            // 8
+    void SetAnalogOutput1(std::int16_t data);                                                                  // 9
+    void SetChannelMask(std::int16_t mask);                                                                    // 10
+    void DoProcess();                                                                                          // 11
+    void StartTimer();                                                                                         // 12
+    void StopTimer();                                                                                          // 13
+    void DoBackgroundProcessing(std::int16_t count);                                                           // 14
+    std::int16_t OpenSerial(std::int16_t portNo);                                                              // 15
+    std::int16_t CloseSerial();                                                                                // 16
+    void WriteDebugString(const QString& message);                                                             // 17
+    std::int16_t Connect();                                                                                    // 18
+    void Disconnect();                                                                                         // 19
+    std::int32_t GetInputWord(std::int16_t modIndex, std::int16_t word);                                       // 20
+    std::int16_t GetInput(std::int16_t modIndex, std::int16_t byteIndex, std::int16_t bitIndex);               // 21
+    void SetOutputWord(std::int16_t modIndex, std::int16_t word, std::int32_t value);                          // 22
     void SetOutput(std::int16_t modIndex, std::int16_t byteIndex, std::int16_t bitIndex, std::int16_t value);  // 23
-    void ForceDisplay(std::int16_t modIndex, std::int16_t channelIndex);                          // 24
-    void SetFilterMask(std::int16_t modIndex, std::int16_t filterMask);                           // 25
-    void SetDisplayUnit(std::int16_t modIndex, std::int16_t channelIndex, std::int16_t unitIndex);  // 26
-    void SetGain(std::int16_t modIndex, std::int16_t channelIndex, float gainFactor);             // 27
-    void SetMeasuringRange(std::int16_t modIndex, std::int16_t inOut, std::int16_t rangeIndex);   // 28
-    void StartCounter(std::int16_t modIndex, std::int16_t counterIndex, std::int16_t activate);   // 29
-    std::int32_t GetCounter(std::int16_t modIndex, std::int16_t counterIndex);                    // 30
-    void SetAutoSendMode(std::int16_t modIndex, std::int16_t channelMask);                        // 31
-    void SetModule(std::int16_t modIndex);                                                        // 32
-    std::int16_t GetDigitalInput1();                                                              // 33
-    void SetDigitalOutput1(std::int16_t data);                                                    // 34
-    std::int16_t GetModuleType(std::int16_t modIndex);                                            // 35
-    std::int16_t GetComPort(std::int16_t modIndex);                                               // 36
-    void SendString(std::int16_t modIndex, const std::string& text);                              // 37
-    std::int32_t GetOutputWord(std::int16_t modIndex, std::int16_t word);                         // 38
-    std::string SendAndGetString(std::int16_t modIndex, const std::string& text);                 // 39
-    void ShowProperties();                                                                        // 40
-    std::uint32_t GetPortType(std::int16_t modIndex);                                             // 41
-    std::uint32_t GetUSBLocation(std::int16_t modIndex);                                          // 42
-    std::int16_t IsModuleUpdateAvailable(std::int16_t modIndex);                                  // 43
-    std::int16_t UpdateModule(std::int16_t modIndex);                                             // 44
+    void ForceDisplay(std::int16_t modIndex, std::int16_t channelIndex);                                       // 24
+    void SetFilterMask(std::int16_t modIndex, std::int16_t filterMask);                                        // 25
+    void SetDisplayUnit(std::int16_t modIndex, std::int16_t channelIndex, std::int16_t unitIndex);             // 26
+    void SetGain(std::int16_t modIndex, std::int16_t channelIndex, float gainFactor);                          // 27
+    void SetMeasuringRange(std::int16_t modIndex, std::int16_t inOut, std::int16_t rangeIndex);                // 28
+    void StartCounter(std::int16_t modIndex, std::int16_t counterIndex, std::int16_t activate);                // 29
+    std::int32_t GetCounter(std::int16_t modIndex, std::int16_t counterIndex);                                 // 30
+    void SetAutoSendMode(std::int16_t modIndex, std::int16_t channelMask);                                     // 31
+    void SetModule(std::int16_t modIndex);                                                                     // 32
+    std::int16_t GetDigitalInput1();                                                                           // 33
+    void SetDigitalOutput1(std::int16_t data);                                                                 // 34
+    std::int16_t GetModuleType(std::int16_t modIndex);                                                         // 35
+    std::int16_t GetComPort(std::int16_t modIndex);                                                            // 36
+    void SendString(std::int16_t modIndex, const std::string& text);                                           // 37
+    std::int32_t GetOutputWord(std::int16_t modIndex, std::int16_t word);                                      // 38
+    std::string SendAndGetString(std::int16_t modIndex, const std::string& text);                              // 39
+    void ShowProperties();                                                                                     // 40
+    std::uint32_t GetPortType(std::int16_t modIndex);                                                          // 41
+    std::uint32_t GetUSBLocation(std::int16_t modIndex);                                                       // 42
+    std::int16_t IsModuleUpdateAvailable(std::int16_t modIndex);                                               // 43
+    std::int16_t UpdateModule(std::int16_t modIndex);                                                          // 44
 
     // The event InputWordChanged(module, word, value), raised on the window thread.
     std::function<void(std::int16_t, std::int16_t, std::int32_t)> InputWordChanged;
@@ -112,8 +112,8 @@ public:
     int currentModule() const { return currentModule_; }
 
     // ---- the window thread's side of the ports ---------------------------
-    void PortDataPending(std::uint32_t portId) override;  // reader thread: posts
-    void OnPortData(std::uint32_t portId);                // message 0x464
+    void PortDataPending(std::uint32_t portId) override;                  // reader thread: posts
+    void OnPortData(std::uint32_t portId);                                // message 0x464
     void OnInputWordChanged(std::uint32_t wParam, std::uint32_t lParam);  // message 0x8064
 
     // ---- protocol (Module channel protocol) ------------------------------
@@ -141,8 +141,7 @@ public:
     // the reply handler to clear it; gives `answer` as it then stands, or 0
     // when the module has no channel.
     template <class Flag>
-    std::uint32_t AskModule(ModuleRecord& module, const std::string& command, Flag& pending,
-                            const std::uint32_t& answer);
+    std::uint32_t AskModule(ModuleRecord& module, const std::string& command, Flag& pending, const std::uint32_t& answer);
 
     // ---- search (Module search and channels) -----------------------------
     int OpenSerialChannel(int first, int last, ChannelRecord& channel);

@@ -31,52 +31,247 @@ std::string narrow(const Variant& v) { return text(v).toLatin1().toStdString(); 
 std::vector<DispatchEntry> buildTable() {
     using C = CKelvanorCtrl;
     return {
-        {kDispIdAboutBox, "AboutBox", None, {}, [](C& c, const VariantList&) { c.AboutBox(); return Variant(); }},
-        {1, "ShowDebugWnd", None, {}, [](C& c, const VariantList&) { c.ShowDebugWnd(); return Variant(); }},
+        {kDispIdAboutBox,
+         "AboutBox",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.AboutBox();
+             return Variant();
+         }},
+        {1,
+         "ShowDebugWnd",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.ShowDebugWnd();
+             return Variant();
+         }},
         {2, "GetDigitalInput0", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetDigitalInput0()); }},
-        {3, "SetDigitalOutput0", None, {I2}, [](C& c, const VariantList& l) { c.SetDigitalOutput0(l[0].i2()); return Variant(); }},
+        {3,
+         "SetDigitalOutput0",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetDigitalOutput0(l[0].i2());
+             return Variant();
+         }},
         {4, "GetAnalogInput0", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetAnalogInput0()); }},
-        {5, "SetAnalogOutput0", None, {I2}, [](C& c, const VariantList& l) { c.SetAnalogOutput0(l[0].i2()); return Variant(); }},
+        {5,
+         "SetAnalogOutput0",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetAnalogOutput0(l[0].i2());
+             return Variant();
+         }},
         {6, "GetAnalogInput1", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetAnalogInput1()); }},
         {7, "GetAnalogInput2", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetAnalogInput2()); }},
         {8, "GetAnalogInput3", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetAnalogInput3()); }},
-        {9, "SetAnalogOutput1", None, {I2}, [](C& c, const VariantList& l) { c.SetAnalogOutput1(l[0].i2()); return Variant(); }},
-        {10, "SetChannelMask", None, {I2}, [](C& c, const VariantList& l) { c.SetChannelMask(l[0].i2()); return Variant(); }},
-        {11, "DoProcess", None, {}, [](C& c, const VariantList&) { c.DoProcess(); return Variant(); }},
-        {12, "StartTimer", None, {}, [](C& c, const VariantList&) { c.StartTimer(); return Variant(); }},
-        {13, "StopTimer", None, {}, [](C& c, const VariantList&) { c.StopTimer(); return Variant(); }},
-        {14, "DoBackgroundProcessing", None, {I2}, [](C& c, const VariantList& l) { c.DoBackgroundProcessing(l[0].i2()); return Variant(); }},
+        {9,
+         "SetAnalogOutput1",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetAnalogOutput1(l[0].i2());
+             return Variant();
+         }},
+        {10,
+         "SetChannelMask",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetChannelMask(l[0].i2());
+             return Variant();
+         }},
+        {11,
+         "DoProcess",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.DoProcess();
+             return Variant();
+         }},
+        {12,
+         "StartTimer",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.StartTimer();
+             return Variant();
+         }},
+        {13,
+         "StopTimer",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.StopTimer();
+             return Variant();
+         }},
+        {14,
+         "DoBackgroundProcessing",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.DoBackgroundProcessing(l[0].i2());
+             return Variant();
+         }},
         {15, "OpenSerial", I2, {I2}, [](C& c, const VariantList& l) { return Variant(c.OpenSerial(l[0].i2())); }},
         {16, "CloseSerial", I2, {}, [](C& c, const VariantList&) { return Variant(c.CloseSerial()); }},
-        {17, "WriteDebugString", None, {BSTR}, [](C& c, const VariantList& l) { c.WriteDebugString(text(l[0])); return Variant(); }},
+        {17,
+         "WriteDebugString",
+         None,
+         {BSTR},
+         [](C& c, const VariantList& l) {
+             c.WriteDebugString(text(l[0]));
+             return Variant();
+         }},
         {18, "Connect", I2, {}, [](C& c, const VariantList&) { return Variant(c.Connect()); }},
-        {19, "Disconnect", None, {}, [](C& c, const VariantList&) { c.Disconnect(); return Variant(); }},
-        {20, "GetInputWord", I4, {I2, I2}, [](C& c, const VariantList& l) { return Variant(c.GetInputWord(l[0].i2(), l[1].i2())); }},
-        {21, "GetInput", I2, {I2, I2, I2}, [](C& c, const VariantList& l) { return Variant(c.GetInput(l[0].i2(), l[1].i2(), l[2].i2())); }},
-        {22, "SetOutputWord", None, {I2, I2, I4}, [](C& c, const VariantList& l) { c.SetOutputWord(l[0].i2(), l[1].i2(), l[2].i4()); return Variant(); }},
-        {23, "SetOutput", None, {I2, I2, I2, I2}, [](C& c, const VariantList& l) { c.SetOutput(l[0].i2(), l[1].i2(), l[2].i2(), l[3].i2()); return Variant(); }},
-        {24, "ForceDisplay", None, {I2, I2}, [](C& c, const VariantList& l) { c.ForceDisplay(l[0].i2(), l[1].i2()); return Variant(); }},
-        {25, "SetFilterMask", None, {I2, I2}, [](C& c, const VariantList& l) { c.SetFilterMask(l[0].i2(), l[1].i2()); return Variant(); }},
-        {26, "SetDisplayUnit", None, {I2, I2, I2}, [](C& c, const VariantList& l) { c.SetDisplayUnit(l[0].i2(), l[1].i2(), l[2].i2()); return Variant(); }},
-        {27, "SetGain", None, {I2, I2, R4}, [](C& c, const VariantList& l) { c.SetGain(l[0].i2(), l[1].i2(), l[2].r4()); return Variant(); }},
-        {28, "SetMeasuringRange", None, {I2, I2, I2}, [](C& c, const VariantList& l) { c.SetMeasuringRange(l[0].i2(), l[1].i2(), l[2].i2()); return Variant(); }},
-        {29, "StartCounter", None, {I2, I2, I2}, [](C& c, const VariantList& l) { c.StartCounter(l[0].i2(), l[1].i2(), l[2].i2()); return Variant(); }},
+        {19,
+         "Disconnect",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.Disconnect();
+             return Variant();
+         }},
+        {20,
+         "GetInputWord",
+         I4,
+         {I2, I2},
+         [](C& c, const VariantList& l) { return Variant(c.GetInputWord(l[0].i2(), l[1].i2())); }},
+        {21,
+         "GetInput",
+         I2,
+         {I2, I2, I2},
+         [](C& c, const VariantList& l) { return Variant(c.GetInput(l[0].i2(), l[1].i2(), l[2].i2())); }},
+        {22,
+         "SetOutputWord",
+         None,
+         {I2, I2, I4},
+         [](C& c, const VariantList& l) {
+             c.SetOutputWord(l[0].i2(), l[1].i2(), l[2].i4());
+             return Variant();
+         }},
+        {23,
+         "SetOutput",
+         None,
+         {I2, I2, I2, I2},
+         [](C& c, const VariantList& l) {
+             c.SetOutput(l[0].i2(), l[1].i2(), l[2].i2(), l[3].i2());
+             return Variant();
+         }},
+        {24,
+         "ForceDisplay",
+         None,
+         {I2, I2},
+         [](C& c, const VariantList& l) {
+             c.ForceDisplay(l[0].i2(), l[1].i2());
+             return Variant();
+         }},
+        {25,
+         "SetFilterMask",
+         None,
+         {I2, I2},
+         [](C& c, const VariantList& l) {
+             c.SetFilterMask(l[0].i2(), l[1].i2());
+             return Variant();
+         }},
+        {26,
+         "SetDisplayUnit",
+         None,
+         {I2, I2, I2},
+         [](C& c, const VariantList& l) {
+             c.SetDisplayUnit(l[0].i2(), l[1].i2(), l[2].i2());
+             return Variant();
+         }},
+        {27,
+         "SetGain",
+         None,
+         {I2, I2, R4},
+         [](C& c, const VariantList& l) {
+             c.SetGain(l[0].i2(), l[1].i2(), l[2].r4());
+             return Variant();
+         }},
+        {28,
+         "SetMeasuringRange",
+         None,
+         {I2, I2, I2},
+         [](C& c, const VariantList& l) {
+             c.SetMeasuringRange(l[0].i2(), l[1].i2(), l[2].i2());
+             return Variant();
+         }},
+        {29,
+         "StartCounter",
+         None,
+         {I2, I2, I2},
+         [](C& c, const VariantList& l) {
+             c.StartCounter(l[0].i2(), l[1].i2(), l[2].i2());
+             return Variant();
+         }},
         {30, "GetCounter", I4, {I2, I2}, [](C& c, const VariantList& l) { return Variant(c.GetCounter(l[0].i2(), l[1].i2())); }},
-        {31, "SetAutoSendMode", None, {I2, I2}, [](C& c, const VariantList& l) { c.SetAutoSendMode(l[0].i2(), l[1].i2()); return Variant(); }},
-        {32, "SetModule", None, {I2}, [](C& c, const VariantList& l) { c.SetModule(l[0].i2()); return Variant(); }},
+        {31,
+         "SetAutoSendMode",
+         None,
+         {I2, I2},
+         [](C& c, const VariantList& l) {
+             c.SetAutoSendMode(l[0].i2(), l[1].i2());
+             return Variant();
+         }},
+        {32,
+         "SetModule",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetModule(l[0].i2());
+             return Variant();
+         }},
         {33, "GetDigitalInput1", I2, {}, [](C& c, const VariantList&) { return Variant(c.GetDigitalInput1()); }},
-        {34, "SetDigitalOutput1", None, {I2}, [](C& c, const VariantList& l) { c.SetDigitalOutput1(l[0].i2()); return Variant(); }},
+        {34,
+         "SetDigitalOutput1",
+         None,
+         {I2},
+         [](C& c, const VariantList& l) {
+             c.SetDigitalOutput1(l[0].i2());
+             return Variant();
+         }},
         {35, "GetModuleType", I2, {I2}, [](C& c, const VariantList& l) { return Variant(c.GetModuleType(l[0].i2())); }},
         {36, "GetComPort", I2, {I2}, [](C& c, const VariantList& l) { return Variant(c.GetComPort(l[0].i2())); }},
-        {37, "SendString", None, {I2, BSTR}, [](C& c, const VariantList& l) { c.SendString(l[0].i2(), narrow(l[1])); return Variant(); }},
-        {38, "GetOutputWord", I4, {I2, I2}, [](C& c, const VariantList& l) { return Variant(c.GetOutputWord(l[0].i2(), l[1].i2())); }},
-        {39, "SendAndGetString", BSTR, {I2, BSTR}, [](C& c, const VariantList& l) {
+        {37,
+         "SendString",
+         None,
+         {I2, BSTR},
+         [](C& c, const VariantList& l) {
+             c.SendString(l[0].i2(), narrow(l[1]));
+             return Variant();
+         }},
+        {38,
+         "GetOutputWord",
+         I4,
+         {I2, I2},
+         [](C& c, const VariantList& l) { return Variant(c.GetOutputWord(l[0].i2(), l[1].i2())); }},
+        {39,
+         "SendAndGetString",
+         BSTR,
+         {I2, BSTR},
+         [](C& c, const VariantList& l) {
              return Variant(QString::fromLatin1(c.SendAndGetString(l[0].i2(), narrow(l[1])).c_str()).toStdString());
          }},
-        {40, "ShowProperties", None, {}, [](C& c, const VariantList&) { c.ShowProperties(); return Variant(); }},
+        {40,
+         "ShowProperties",
+         None,
+         {},
+         [](C& c, const VariantList&) {
+             c.ShowProperties();
+             return Variant();
+         }},
         {41, "GetPortType", UI4, {I2}, [](C& c, const VariantList& l) { return Variant(c.GetPortType(l[0].i2())); }},
         {42, "GetUSBLocation", UI4, {I2}, [](C& c, const VariantList& l) { return Variant(c.GetUSBLocation(l[0].i2())); }},
-        {43, "IsModuleUpdateAvailable", I2, {I2}, [](C& c, const VariantList& l) { return Variant(c.IsModuleUpdateAvailable(l[0].i2())); }},
+        {43,
+         "IsModuleUpdateAvailable",
+         I2,
+         {I2},
+         [](C& c, const VariantList& l) { return Variant(c.IsModuleUpdateAvailable(l[0].i2())); }},
         {44, "UpdateModule", I2, {I2}, [](C& c, const VariantList& l) { return Variant(c.UpdateModule(l[0].i2())); }},
     };
 }
@@ -167,6 +362,8 @@ void KelvanorObject::Advise(com::EventSink* sink) {
     if (sink && !closed_ && std::find(sinks_.begin(), sinks_.end(), sink) == sinks_.end()) sinks_.push_back(sink);
 }
 
-void KelvanorObject::Unadvise(com::EventSink* sink) { sinks_.erase(std::remove(sinks_.begin(), sinks_.end(), sink), sinks_.end()); }
+void KelvanorObject::Unadvise(com::EventSink* sink) {
+    sinks_.erase(std::remove(sinks_.begin(), sinks_.end(), sink), sinks_.end());
+}
 
 }  // namespace kelvanor

@@ -40,8 +40,7 @@ public:
     void Release() override;
     void Close() override;
     int GetIdOfName(const std::string& name) override;
-    tamberlo::com::HResult Invoke(int dispid, const tamberlo::com::VariantList& args,
-                                  tamberlo::com::Variant* result) override;
+    tamberlo::com::HResult Invoke(int dispid, const tamberlo::com::VariantList& args, tamberlo::com::Variant* result) override;
     void Advise(tamberlo::com::EventSink* sink) override;
     void Unadvise(tamberlo::com::EventSink* sink) override;
 

@@ -38,10 +38,10 @@ CKelvanorPropPage::CKelvanorPropPage(QWidget* parent) : QWidget(parent) {
     excludeLayout->addWidget(new QLabel(QStringLiteral("COM")));
     excludeLayout->addWidget(exclude_);
 
-    auto* help = new QLabel(QStringLiteral(
-        "Assign here, which serial ports should be searched for connected Kelvanor modules and which "
-        "ports should be excluded from the search. Enter the serial port numbers and/or ranges, "
-        "separated by commas, e.g. 1-4, 12, 14."));
+    auto* help =
+        new QLabel(QStringLiteral("Assign here, which serial ports should be searched for connected Kelvanor modules and which "
+                                  "ports should be excluded from the search. Enter the serial port numbers and/or ranges, "
+                                  "separated by commas, e.g. 1-4, 12, 14."));
     help->setWordWrap(true);
 
     auto* left = new QVBoxLayout;

@@ -8,8 +8,8 @@
 
 #include "ControlMessages.h"
 #include "KelvanorCtrl.h"
-#include "Trace.h"
 #include "ModuleReplyParser.h"
+#include "Trace.h"
 #include "WireFormat.h"
 
 namespace kelvanor {
@@ -144,8 +144,7 @@ void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
         StoreInputWord(r.value, static_cast<std::uint32_t>(r.index), module);
         return;  // a frame is no reply text
     }
-    case ReplyKind::Empty:
-        break;
+    case ReplyKind::Empty: break;
     case ReplyKind::Setup:
         moduleNumber = n;
         if (state == kChannelOpening && validModule(n)) {
@@ -223,10 +222,8 @@ void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
         m.outputWords[static_cast<std::size_t>(r.index / 2)] = r.value;
         m.outputWrite[static_cast<std::size_t>(r.index / 2)] = 0;
         if (state == kChannelInitialising) {
-            if (r.index < 2)
-                SendCommand(ch, WireFormat("MT%d=01", n));
-            else
-                SendCommand(ch, WireFormat("DAW%d.%d", n, r.index - 2));
+            if (r.index < 2) SendCommand(ch, WireFormat("MT%d=01", n));
+            else SendCommand(ch, WireFormat("DAW%d.%d", n, r.index - 2));
         }
         break;
     }
@@ -235,8 +232,7 @@ void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
             const int owner = validModule(n) ? n : static_cast<int>(ch.moduleNumber);
             if (validModule(owner) && (modules_[static_cast<std::size_t>(owner)].type & kTypeHasAnalogWords))
                 SendCommand(ch, WireFormat("MM%d=20", owner));
-            else
-                ch.state = kChannelReady;
+            else ch.state = kChannelReady;
         }
         break;
     case ReplyKind::InitDone:
@@ -250,10 +246,8 @@ void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
             ModuleRecord& m = modules_[static_cast<std::size_t>(n)];
             for (int i = 1; i <= 4; ++i) m.autoSend[static_cast<std::size_t>(i)] = (r.value >> (i - 1)) & 1;
         }
-        if (state == kChannelInitialising)
-            SendCommand(ch, "MME=4");
-        else
-            ch.state = kChannelReady;
+        if (state == kChannelInitialising) SendCommand(ch, "MME=4");
+        else ch.state = kChannelReady;
         break;
     case ReplyKind::Counter:
         if (validModule(n)) {
@@ -263,8 +257,7 @@ void CKelvanorCtrl::ActOnReply(const ModuleReply& r, ChannelRecord& ch) {
         }
         break;
     case ReplyKind::CounterStarted:
-    case ReplyKind::Acknowledged:
-        break;
+    case ReplyKind::Acknowledged: break;
     }
     if (r.kind == ReplyKind::Empty) {
         if (validModule(static_cast<int>(ch.moduleNumber))) {
@@ -288,17 +281,14 @@ void CKelvanorCtrl::StoreInputWord(std::uint32_t value, std::uint32_t word, std:
     if (m.majorVersion < 2 && (m.type & kTypeHasAnalogWords) && word == 0) v &= 0xFF;
     if (v != m.inputWords[word]) {
         m.inputWords[word] = v;
-        if (word == 0)
-            RaiseInputWordChanged(static_cast<std::int16_t>(module), 0, static_cast<std::int32_t>(v));
-        else
-            PostInputWordChanged(module * 256 + word, v);
+        if (word == 0) RaiseInputWordChanged(static_cast<std::int16_t>(module), 0, static_cast<std::int32_t>(v));
+        else PostInputWordChanged(module * 256 + word, v);
     }
     m.inputRequest[word] = 0;
 }
 
 template <class Flag>
-std::uint32_t CKelvanorCtrl::AskModule(ModuleRecord& m, const std::string& command, Flag& pending,
-                                       const std::uint32_t& answer) {
+std::uint32_t CKelvanorCtrl::AskModule(ModuleRecord& m, const std::string& command, Flag& pending, const std::uint32_t& answer) {
     ChannelRecord* ch = m.channel;
     if (!ch) return 0;
     SendCommand(*ch, command);
@@ -367,14 +357,11 @@ void CKelvanorCtrl::SendWord(ModuleRecord& m, int word, std::uint32_t v) {
         SendCommand(*ch, line);
         if (m.type == kTypeBasil) m.outputWrite[w] = 0;  // a Basil sends no echo
         WaitWhilePending(m.outputWrite[w], 30, 1);
-        if (send < 2)
-            WaitWhilePending(m.outputWrite[w], 7, 10);
+        if (send < 2) WaitWhilePending(m.outputWrite[w], 7, 10);
     }
     if (!m.channel) return;  // the module went with its channel
-    if (!m.outputWrite[w])
-        m.outputWords[w] = v;
-    else
-        m.outputWrite[w] = 0;  // no echo: the same value is sent again next time
+    if (!m.outputWrite[w]) m.outputWords[w] = v;
+    else m.outputWrite[w] = 0;  // no echo: the same value is sent again next time
 }
 
 void CKelvanorCtrl::RequestModuleInputs(std::uint32_t number, ChannelRecord& ch) {

@@ -88,8 +88,7 @@ private:
 ParsedReply fail(std::string reason) { return ReplyError{std::move(reason)}; }
 
 // "<n><sep><w>=<hex>" with n and w one digit each.
-bool wordForm(Fields& f, std::string_view lead, std::string_view sep, std::string_view eq, int hexWidth,
-              ModuleReply& r) {
+bool wordForm(Fields& f, std::string_view lead, std::string_view sep, std::string_view eq, int hexWidth, ModuleReply& r) {
     return f.Letters(lead) && f.Decimal(1, r.module) && f.Letters(sep) && f.Decimal(1, r.index) && f.Letters(eq) &&
            f.Hex(hexWidth, r.value) && f.End();
 }
@@ -233,8 +232,7 @@ ParsedReply ParseModuleReply(std::string_view line) {
     }
     case 'U': {
         std::uint32_t channel = 0;
-        if (f.Decimal(1, r.module) && f.Letters(".") && f.Hex(2, channel) && f.Letters("=") && f.Hex(2, r.value) &&
-            f.End()) {
+        if (f.Decimal(1, r.module) && f.Letters(".") && f.Hex(2, channel) && f.Letters("=") && f.Hex(2, r.value) && f.End()) {
             r.kind = ReplyKind::Acknowledged;
             return r;
         }
@@ -249,8 +247,7 @@ ParsedReply ParseModuleReply(std::string_view line) {
         }
         break;
     }
-    default:
-        return fail("unknown reply");
+    default: return fail("unknown reply");
     }
     return fail("malformed reply");
 }

@@ -49,12 +49,9 @@ std::int16_t CKelvanorCtrl::Connect() {
             if (OpenFtdiChannel(channels_[static_cast<std::size_t>(channelCount_)], i)) ++channelCount_;
         std::uint32_t count = 0;
         const int status = usb.SiLabsDeviceCount(count);
-        if (status == 0)
-            siLabsCount_ = static_cast<int>(count);
-        else if (status == 6)
-            siLabsCount_ = -1;
-        else if (status == 0xFF)
-            siLabsCount_ = 0;
+        if (status == 0) siLabsCount_ = static_cast<int>(count);
+        else if (status == 6) siLabsCount_ = -1;
+        else if (status == 0xFF) siLabsCount_ = 0;
         TraceValue(QStringLiteral("USB#2 devices"), static_cast<std::uint32_t>(siLabsCount_ < 0 ? 0 : siLabsCount_));
         for (int i = 0; i < siLabsCount_ && channelCount_ <= 7 && !abandoned_; ++i)
             if (OpenSiLabsChannel(channels_[static_cast<std::size_t>(channelCount_)], i)) ++channelCount_;

@@ -22,20 +22,17 @@ public:
 
     void Set() {
         const std::uint64_t one = 1;
-        while (::write(fd_, &one, sizeof one) < 0 && errno == EINTR) {
-        }
+        while (::write(fd_, &one, sizeof one) < 0 && errno == EINTR) {}
     }
     void Reset() {
         std::uint64_t value = 0;
-        while (::read(fd_, &value, sizeof value) < 0 && errno == EINTR) {
-        }
+        while (::read(fd_, &value, sizeof value) < 0 && errno == EINTR) {}
     }
     // Waits up to `ms` milliseconds (-1: no limit); true when signalled.
     bool Wait(int ms) const {
         pollfd p{fd_, POLLIN, 0};
         int r;
-        while ((r = ::poll(&p, 1, ms)) < 0 && errno == EINTR) {
-        }
+        while ((r = ::poll(&p, 1, ms)) < 0 && errno == EINTR) {}
         return r > 0;
     }
     bool IsSet() const { return Wait(0); }

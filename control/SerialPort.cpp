@@ -25,14 +25,11 @@ int openErrorCode(int err) {
     case EBUSY:
     case EWOULDBLOCK:
     case EACCES:
-    case EPERM:
-        return kErrorAccessDenied;
+    case EPERM: return kErrorAccessDenied;
     case ENOENT:
     case ENXIO:
-    case ENODEV:
-        return kErrorFileNotFound;
-    default:
-        return kErrorGeneralFailure;
+    case ENODEV: return kErrorFileNotFound;
+    default: return kErrorGeneralFailure;
     }
 }
 
@@ -295,10 +292,11 @@ void CSerialPort::HandleReaderFault() {
 
 void CSerialPort::ReportError(const char* step, int code) {
     Close();
-    ShowMessageBox(QStringLiteral("Serielle Kommunikation mit folgendem Fehler fehlgeschlagen:\n%1: %2\nCOM: %3 wird geschlossen!\n")
-                       .arg(QString::fromLatin1(step), systemMessage(code))
-                       .arg(deviceNumber_),
-                   QStringLiteral("Serielle Kommunikation"));
+    ShowMessageBox(
+        QStringLiteral("Serielle Kommunikation mit folgendem Fehler fehlgeschlagen:\n%1: %2\nCOM: %3 wird geschlossen!\n")
+            .arg(QString::fromLatin1(step), systemMessage(code))
+            .arg(deviceNumber_),
+        QStringLiteral("Serielle Kommunikation"));
 }
 
 }  // namespace kelvanor

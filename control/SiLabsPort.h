@@ -20,7 +20,7 @@ int SiLabsDeviceCount();
 class CSiLabsPort final : public CPolledUsbPort {
 public:
     static constexpr int kPollMs = 10;
-    static constexpr std::uint16_t kLineControl = 0x0801;   // 8 data bits, no parity, stop code 1
+    static constexpr std::uint16_t kLineControl = 0x0801;  // 8 data bits, no parity, stop code 1
 
     CSiLabsPort() = default;
     ~CSiLabsPort() override;

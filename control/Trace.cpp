@@ -25,8 +25,7 @@ void TracePortLine(const QString& name, std::uint32_t number, const QString& tex
 }
 
 void TraceRxBytes(const QString& name, std::uint32_t key, std::uint32_t word, std::uint32_t value) {
-    if (TracingOn())
-        TraceLine(QStringLiteral("%1:\t%2:\t%3:%4").arg(name).arg(key).arg(word).arg(value));
+    if (TracingOn()) TraceLine(QStringLiteral("%1:\t%2:\t%3:%4").arg(name).arg(key).arg(word).arg(value));
 }
 
 }  // namespace kelvanor

@@ -31,8 +31,7 @@ int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt)
     TraceText(QStringLiteral("ID"), QString::fromLatin1(id));
     TraceText(QStringLiteral("Description"), QString::fromLatin1(info->description.c_str()));
     const std::uint16_t product = info->productId;
-    if (info->vendorId != FtdiVendorId ||
-        (product != kProductGeneric && product != kProductKelvanor && product != kProductEmber))
+    if (info->vendorId != FtdiVendorId || (product != kProductGeneric && product != kProductKelvanor && product != kProductEmber))
         return 0;
 
     // An old reader must be gone before the port is reused.
@@ -66,8 +65,7 @@ int CUSBPort::Open(PortOwner* owner, std::uint32_t index, std::uint32_t attempt)
         check("FT_SetUSBParameters:", lib.setUsbParameters(h, 64, 64));
         check("FT_SetLatencyTimer:", lib.setLatencyTimer(h, kLatencyMs));
         check("FT_SetTimeouts:", lib.setTimeouts(h, 1000, 1000));
-        check("FT_SetDataCharacteristics:",
-              lib.setDataCharacteristics(h, FtdiBits8, FtdiStopBits1, FtdiParityNone));
+        check("FT_SetDataCharacteristics:", lib.setDataCharacteristics(h, FtdiBits8, FtdiStopBits1, FtdiParityNone));
         check("FT_SetBaudRate:", lib.setBaudRate(h, baud));
         check("FT_Purge:", lib.purge(h, FtdiPurgeRx | FtdiPurgeTx));
         generic_ = product == kProductGeneric;
@@ -118,7 +116,7 @@ int CUSBPort::ProgramModuleIds(bool ember) {
     if (!HasGenericIdentity()) return -1;
     FtdiLibrary& lib = ftdiLibrary();
     std::lock_guard<std::mutex> guard(lock_);
-    FtdiProgramData data;   // version 2, signatures 0 and all ones
+    FtdiProgramData data;  // version 2, signatures 0 and all ones
     const int readStatus = lib.eepromRead(handle_, data);
     if (readStatus != FtdiOk) return readStatus;
     if (data.vendorId != FtdiVendorId || data.productId != kProductGeneric) return -1;

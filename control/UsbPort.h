@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "PolledUsbPort.h"
 #include "FtdiLibrary.h"
+#include "PolledUsbPort.h"
 
 namespace kelvanor {
 
@@ -46,7 +46,7 @@ private:
     void CloseDevice();
 
     tamberlo::FtdiHandle handle_ = 0;
-    bool generic_ = false;   // opened with the bridge maker's product id
+    bool generic_ = false;  // opened with the bridge maker's product id
 };
 
 }  // namespace kelvanor

@@ -1,9 +1,9 @@
 #include "WireFormat.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 
 namespace kelvanor {
 namespace {

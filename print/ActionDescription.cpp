@@ -57,16 +57,14 @@ Beschrijving memoryVariable(const ActionRow& row, bool english) {
         d.line[1] += QStringLiteral(" M") + QString::number(row[3]);
     } else if (row[1] == 2) {
         d.line[0] = tr(english, "Variabele", "Variable") + variableLetter(row[2]).value_or(QString());
-        d.line[1] = variableOperationText(row[3], english).value_or(QString()) + QLatin1Char(' ') +
-                    QString::number(row[4]);
+        d.line[1] = variableOperationText(row[3], english).value_or(QString()) + QLatin1Char(' ') + QString::number(row[4]);
     }
     return d;
 }
 
 }  // namespace
 
-Beschrijving describeAction(const ActionRow& row, const SoundNames& sound, bool english,
-                            const OutputPortAddresses& ports) {
+Beschrijving describeAction(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
     switch (row[0]) {
     case 0: return kNothing;
     case 1: return output(row, english, ports);

@@ -5,10 +5,10 @@
 
 #include "DialogPrinten.h"
 #include "Dialogs.h"
+#include "LanguageText.h"
 #include "PrintRun.h"
 #include "PrinterSurface.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 #include "Yielding.h"
 
 namespace tamberlo {

@@ -26,8 +26,7 @@ std::optional<InputLabels> inputLabels(int code) {
         return InputLabels{{"Parallel port adress:", "Network parallel port adress:"},
                            {"Parallelle poort adres:", "Netwerk parallelle poort adres:"}};
     if (isKelvanor(code))
-        return InputLabels{{"Brask ember usb", "Network Brask ember usb"},
-                           {"Brask ember usb.", "Netwerk Brask ember usb"}};
+        return InputLabels{{"Brask ember usb", "Network Brask ember usb"}, {"Brask ember usb.", "Netwerk Brask ember usb"}};
     if (isArduino(code)) return InputLabels{{"Arduino", "Network Arduino"}, {"Arduino", "Netwerk Arduino"}};
     return std::nullopt;
 }
@@ -35,8 +34,7 @@ std::optional<InputLabels> inputLabels(int code) {
 // " 3 True", " 3 Niet Waar", "  8  NOT True": the state of a digital input.
 QString inputState(int code, int n, bool english) {
     const int inputs = isKelvanor(code) ? 8 : 5;
-    if (between(n, 1, inputs))
-        return QLatin1Char(' ') + QString::number(n) + tr(english, " Waar", " True");
+    if (between(n, 1, inputs)) return QLatin1Char(' ') + QString::number(n) + tr(english, " Waar", " True");
     if (!between(n, 10, 10 + inputs)) return {};
     const QString number = QString::number(n - 10);
     if (isVellemanDigital(code)) return QLatin1Char(' ') + number + tr(english, " Niet Waar", " False");
@@ -49,8 +47,7 @@ Beschrijving input(const ConditionRow& row, bool english, const PortAddresses& p
     const int code = row[1], n = row[2], v = row[3];
     const auto labels = inputLabels(code);
     if (!labels) return d;
-    if (row[4] == 0 || row[4] == 1)
-        d.line[0] = QString::fromLatin1(english ? labels->english[row[4]] : labels->dutch[row[4]]);
+    if (row[4] == 0 || row[4] == 1) d.line[0] = QString::fromLatin1(english ? labels->english[row[4]] : labels->dutch[row[4]]);
     // The number after the label: card, port address, module or Arduino number.
     d.line[0] += QLatin1Char(' ') + interfaceNumberText(code, ports).value_or(QString());
     if (isVellemanAnalog(code)) {
@@ -101,8 +98,7 @@ Beschrijving memoryKeyVariable(const ConditionRow& row, bool english) {
         d.line[0] = tr(english, "Variabele ", "Variable ") + variableLetter(row[2]).value_or(QString());
         d.line[1] = compareText(row[3], true).value_or(QString());
         break;
-    default:
-        break;
+    default: break;
     }
     return d;
 }
@@ -122,8 +118,7 @@ Beschrijving describeCondition(const ConditionRow& row, bool english, const Port
 
 Beschrijving PrintBeschrijvingConditie(int cell) {
     if (cell < 1 || cell > kConditions) return kNothing;
-    return describeCondition(shared.Condities[static_cast<std::size_t>(cell)], shared.TaalVlag,
-                             shared.ParallellePoortAdressen);
+    return describeCondition(shared.Condities[static_cast<std::size_t>(cell)], shared.TaalVlag, shared.ParallellePoortAdressen);
 }
 
 }  // namespace tamberlo

@@ -19,8 +19,7 @@ struct Beschrijving {
 };
 
 Beschrijving describeCondition(const ConditionRow& row, bool english, const PortAddresses& ports);
-Beschrijving describeAction(const ActionRow& row, const SoundNames& sound, bool english,
-                            const OutputPortAddresses& ports);
+Beschrijving describeAction(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports);
 
 // The same for the ladder in the shared state: cell 1..270, row 0..90.
 Beschrijving PrintBeschrijvingConditie(int cell);

@@ -2,10 +2,10 @@
 
 #include <QFrame>
 
+#include "LanguageText.h"
 #include "Picture.h"
 #include "PrintFont.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 #include "Twips.h"
 
 namespace tamberlo {
@@ -47,8 +47,7 @@ DialogPrinten::DialogPrinten(QWidget* parent) : FormWindow(parent) {
     TextAfdeling = new QLineEdit(this);
     TextAfdeling->setObjectName("TextAfdeling");
     TextAfdeling->setGeometry(TwipsRect(240, 1920, 3855, 375));
-    for (QWidget* w : std::initializer_list<QWidget*>{LabelNaam, TextNaam, LabelAfdeling, TextAfdeling})
-        w->setFont(font);
+    for (QWidget* w : std::initializer_list<QWidget*>{LabelNaam, TextNaam, LabelAfdeling, TextAfdeling}) w->setFont(font);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);

@@ -4,9 +4,9 @@
 #include <QLocale>
 
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "PrintFont.h"
 #include "SharedState.h"
-#include "LanguageText.h"
 
 namespace tamberlo {
 
@@ -53,8 +53,7 @@ void DrawFrame(PrintSurface& p, double top, double gridTop, int firstNumber, int
 
     p.SetFontSize(11);
     PrintCentredOnY(p, 6250, 750, T("Programmeur: ", "Programmer: ") + shared.PrintNaam);
-    PrintCentredOnY(p, 12588, 750,
-                    T("Datum: ", "Date: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    PrintCentredOnY(p, 12588, 750, T("Datum: ", "Date: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     PrintCentredOnY(p, 6250, 1250, T("Naam programma: ", "Program name: ") + ProgramNameOf(ladderView.fileDialogName));
     PrintCentredOnY(p, 12588, 1250, T("Afdeling: ", "Department: ") + shared.PrintAfdeling);
 

@@ -76,8 +76,7 @@ void PrinterSurface::Box(double x1, double y1, double x2, double y2, PrintColor 
 
 void PrinterSurface::FilledBox(double x1, double y1, double x2, double y2, PrintColor color) {
     if (failed_) return;
-    painter_.fillRect(QRectF(QPointF(Device(x1), Device(y1)), QPointF(Device(x2), Device(y2))).normalized(),
-                      VbToQColor(color));
+    painter_.fillRect(QRectF(QPointF(Device(x1), Device(y1)), QPointF(Device(x2), Device(y2))).normalized(), VbToQColor(color));
 }
 
 void PrinterSurface::NewPage() {

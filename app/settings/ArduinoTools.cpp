@@ -8,7 +8,6 @@
 
 #include "ArduinoLink.h"
 #include "ArduinoProtocol.h"
-#include "ArduinoLink.h"
 #include "Yielding.h"
 
 namespace tamberlo {

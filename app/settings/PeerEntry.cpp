@@ -6,8 +6,8 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "LadderView.h"
-#include "SettingsFile.h"
 #include "LanguageText.h"
+#include "SettingsFile.h"
 
 namespace tamberlo {
 
@@ -19,8 +19,7 @@ constexpr char kCR = '\r';
 // Returns true when the entry may go on.
 bool mayEdit() {
     if (shared.Verbindingsstatus == 1) {
-        dialogs().MsgBox(T("Verbreek eerst de verbinding met:", "First break connection with:") +
-                             WinsockHost().RemoteHostIP(),
+        dialogs().MsgBox(T("Verbreek eerst de verbinding met:", "First break connection with:") + WinsockHost().RemoteHostIP(),
                          MsgButtons::Ok);
         return false;
     }
@@ -42,10 +41,16 @@ std::optional<Long> PortFromEntry(const QString& text) {
     QString number;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
     bool digits = false;
-    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) { number += text[i++]; digits = true; }
+    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
+        number += text[i++];
+        digits = true;
+    }
     if (i < text.size() && text[i] == '.') {
         number += text[i++];
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) { number += text[i++]; digits = true; }
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
+            number += text[i++];
+            digits = true;
+        }
     }
     if (!digits) return 0;
     const double value = number.toDouble();
@@ -73,9 +78,9 @@ void PanelIPadres_Click() {
 
 void PanelPoort_Click() {
     if (!mayEdit()) return;
-    const QString prompt = T("Handmatig invoeren Poort nummer.", "Manual input Port number.") + kCR + kCR +
-                           T("De andere computer (Server) moet dezelfde poort gebruiken.",
-                             "The other computer (Server) should use the same port.");
+    const QString prompt =
+        T("Handmatig invoeren Poort nummer.", "Manual input Port number.") + kCR + kCR +
+        T("De andere computer (Server) moet dezelfde poort gebruiken.", "The other computer (Server) should use the same port.");
     const std::optional<Long> port = PortFromEntry(dialogs().InputBox(prompt, QString(), QString()));
     WinsockHost().SetRemotePort(port.value_or(shared.NetwerkPoort));
     showPeer();

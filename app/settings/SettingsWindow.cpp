@@ -8,14 +8,14 @@
 #include "ComPortSearch.h"
 #include "Controls.h"
 #include "Detection.h"
+#include "InputReading.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "StartUpServices.h"
 #include "PeerEntry.h"
-#include "InputReading.h"
 #include "RaiseClick.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
+#include "StartUpServices.h"
 #include "Windows.h"
 
 namespace tamberlo {
@@ -82,17 +82,15 @@ SettingsWindow::SettingsWindow(QWidget* parent) : FormWindow(parent) {
     Combo_Beschikbare_Com_Poorten->setEditable(true);
     Combo_Beschikbare_Com_Poorten->setInsertPolicy(QComboBox::NoInsert);
     Combo_Beschikbare_Com_Poorten->setGeometry(12, 112, 200, 26);
-    connect(Combo_Beschikbare_Com_Poorten, &QComboBox::activated, this, [](int index) {
-        Combo_Beschikbare_Com_Poorten_Click(index);
-    });
+    connect(Combo_Beschikbare_Com_Poorten, &QComboBox::activated, this,
+            [](int index) { Combo_Beschikbare_Com_Poorten_Click(index); });
 
     CMD_Flits = button(this, "CMD_Flits", QStringLiteral("Flits Arduino NANO"), 220, 112, 208, 26);
     CMDArduinoInoVersie = button(this, "CMDArduinoInoVersie", QStringLiteral("Arduino .INO versie"), 12, 146, 416, 26);
     CMDVellemanVersie = button(this, "CMDVellemanVersie", QStringLiteral("Velleman DLL versie"), 12, 178, 204, 26);
     CMDBraskVersie = button(this, "CMDBraskVersie", QStringLiteral("Brask DLL versie"), 224, 178, 204, 26);
     connect(CMD_Flits, &QPushButton::clicked, this, [] { CMD_Flits_Click(); });
-    connect(CMDArduinoInoVersie, &QPushButton::clicked, this,
-            [this] { CMDArduinoInoVersie_Click(*CMDArduinoInoVersie); });
+    connect(CMDArduinoInoVersie, &QPushButton::clicked, this, [this] { CMDArduinoInoVersie_Click(*CMDArduinoInoVersie); });
     connect(CMDVellemanVersie, &QPushButton::clicked, this, [this] { CMDVellemanVersie_Click(); });
     connect(CMDBraskVersie, &QPushButton::clicked, this, [] { Kelvanor1().AboutBox(); });
 
@@ -161,10 +159,8 @@ void SettingsWindow::syncPeriodicSearch() {
 void SettingsWindow::CheckInterface_Click() {
     syncPeriodicSearch();
     const PeriodicSearch& k = periodicSearch();
-    if (k.CheckVelleman == 0 && k.CheckBrask == 0 && k.CheckiCP12 == 0)
-        SelectOption(*OptionTimer(1));
-    else
-        SelectOption(*OptionTimer(3));
+    if (k.CheckVelleman == 0 && k.CheckBrask == 0 && k.CheckiCP12 == 0) SelectOption(*OptionTimer(1));
+    else SelectOption(*OptionTimer(3));
 }
 
 void SettingsWindow::OptionTimer_Click(int index) {

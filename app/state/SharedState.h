@@ -15,7 +15,7 @@ namespace tamberlo {
 using Integer = std::int16_t;
 using Long = std::int32_t;
 
-constexpr int kConditions = 270;   // condition cells 1..270
+constexpr int kConditions = 270;  // condition cells 1..270
 constexpr int kRungs = 90;        // rungs and action rows 1..90 (row 0: start only)
 constexpr int kConditionColumns = 6;
 constexpr int kActionColumns = 10;
@@ -87,7 +87,7 @@ struct SharedState {
     std::array<Integer, 4> VellemanUitByte{};
     std::array<Integer, 4> AnaloogUitA1{};
     std::array<Integer, 4> AnaloogUitA2{};
-    std::array<Integer, 4> PoortUitByte{};  // 1..3
+    std::array<Integer, 4> PoortUitByte{};            // 1..3
     std::array<Integer, 4> ModuleUitByte{};           // per module code 40..43
     std::array<Integer, 4> ModuleUitByteVerzonden{};  // the byte last taken over for sending
     Integer ArduinoUitByte = 0;
@@ -97,7 +97,7 @@ struct SharedState {
     int ModuleOwnSent = -1;
     std::array<Integer, 9> NetwUitgangen{};
     std::array<Integer, 9> NetwUitgangenVerzonden{};
-    std::array<std::array<Long, 3>, 4> NetwAnaUitgangen{};           // (card, channel 1..2)
+    std::array<std::array<Long, 3>, 4> NetwAnaUitgangen{};  // (card, channel 1..2)
     std::array<std::array<Long, 3>, 4> NetwAnaUitgangenVerzonden{};
 
     // ---- windows ------------------------------------------------------------

@@ -20,8 +20,8 @@ void applyLook(int r, const ActionCellLook& look) {
 void SetPanelActieBijLezen(int r) {
     if (r < 0 || r > kRungs) return;
     const auto row = static_cast<std::size_t>(r);
-    applyLook(r, actionLookOnRead(shared.Acties[row], {shared.GeluidMappen[row], shared.GeluidBestanden[row]},
-                                  shared.TaalVlag, shared.ParallellePoortAdressen));
+    applyLook(r, actionLookOnRead(shared.Acties[row], {shared.GeluidMappen[row], shared.GeluidBestanden[row]}, shared.TaalVlag,
+                                  shared.ParallellePoortAdressen));
     ladderView.changed();
 }
 

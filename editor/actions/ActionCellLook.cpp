@@ -121,14 +121,11 @@ std::optional<QString> variableOperationText(int operation, bool english) {
     }
 }
 
-ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english,
-                                const OutputPortAddresses& ports) {
+ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
     ActionCellLook look;
     look.frameColor = kColorActionBlue;
     switch (row[0]) {
-    case 0:
-        emptyLook(look, kColorActionGrey);
-        break;
+    case 0: emptyLook(look, kColorActionGrey); break;
     case 1:
         filledLook(look, kColorActionGrey);
         outputLines(look, row, english, ports);
@@ -147,8 +144,7 @@ ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, b
         look.lines[kActionNumber].caption = driveOfFolder(sound.folder);
         look.lines[kActionSignal].caption = soundSignalText(english);
         break;
-    default:
-        break;
+    default: break;
     }
     return look;
 }
@@ -158,19 +154,13 @@ ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english) {
     switch (row[0]) {
     case 1: {
         const int code = row[1];
-        if (hasLanguageInterfaceLine(code))
-            look.lines[kActionInterface].caption = outputInterfaceText(code, row[4], english);
+        if (hasLanguageInterfaceLine(code)) look.lines[kActionInterface].caption = outputInterfaceText(code, row[4], english);
         look.lines[kActionSignal].caption = outputSignalText(code, row[2], english);
         break;
     }
-    case 3:
-        memoryVariableLanguageLines(look, row, english);
-        break;
-    case 4:
-        look.lines[kActionSignal].caption = soundSignalText(english);
-        break;
-    default:
-        break;
+    case 3: memoryVariableLanguageLines(look, row, english); break;
+    case 4: look.lines[kActionSignal].caption = soundSignalText(english); break;
+    default: break;
     }
     return look;
 }

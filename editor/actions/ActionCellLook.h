@@ -20,10 +20,10 @@ using OutputPortAddresses = std::array<Long, 3>;
 // Line indexes of a cell's four caption panels (PanelActieA..D).
 enum ActionLine { kActionInterface = 0, kActionNumber = 1, kActionSignal = 2, kActionValue = 3 };
 
-constexpr VbColor kColorTimerRed = 0xC0C0FF;      // timer row
-constexpr VbColor kColorMemoryVariableCyan = 0xFFFFC0;    // memory or variable row
-constexpr VbColor kColorSoundGreen = 0xC0FFC0;    // sound row
-constexpr VbColor kColorWaitForNot = 0x404040;    // "Wacht Op Niet": dark line
+constexpr VbColor kColorTimerRed = 0xC0C0FF;            // timer row
+constexpr VbColor kColorMemoryVariableCyan = 0xFFFFC0;  // memory or variable row
+constexpr VbColor kColorSoundGreen = 0xC0FFC0;          // sound row
+constexpr VbColor kColorWaitForNot = 0x404040;          // "Wacht Op Niet": dark line
 constexpr VbColor kColorWaitForNotText = 0xE0E0E0;
 
 // The sound names of a row: folder and file of GeluidMappen / GeluidBestanden.
@@ -39,8 +39,7 @@ struct ActionCellLook {
 };
 
 // The look of a cell drawn from its row after a ladder file was read.
-ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english,
-                                const OutputPortAddresses& ports);
+ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports);
 // The language-dependent lines of a cell after the language changed.
 ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english);
 

@@ -7,10 +7,10 @@
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "LanguageText.h"
 #include "MemoryVariablePanel.h"
 #include "OutputPanel.h"
 #include "SoundPanel.h"
-#include "LanguageText.h"
 #include "TimersPanel.h"
 
 namespace tamberlo {
@@ -38,8 +38,8 @@ ActionEditor::ActionEditor(QWidget* parent, EditArea area) : QObject(parent), ar
     PanelActieBewerkTimers = new TimersPanel;
     PanelActieBewerkGehVar = new MemoryVariablePanel;
     PanelActieBewerkGeluid = new SoundPanel;
-    for (QWidget* panel : std::initializer_list<QWidget*>{PanelActieBewerkUitgang, PanelActieBewerkTimers,
-                                                          PanelActieBewerkGehVar, PanelActieBewerkGeluid})
+    for (QWidget* panel : std::initializer_list<QWidget*>{PanelActieBewerkUitgang, PanelActieBewerkTimers, PanelActieBewerkGehVar,
+                                                          PanelActieBewerkGeluid})
         TabActies->addPanel(panel);
     TabActies->onClick([this](int tab) { TabActies_Click(tab); });
     hidesExplanatoryPicture(TabActies);
@@ -114,37 +114,37 @@ void ActionEditor::CommandPanelActie_Click(int r) {
     if (area_.controlPanel) area_.controlPanel->hide();
     setHeader(true);
     switch (kind) {
-        case 0:
-            PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
-            setFrameColour(kFrameGrey);
-            setLineColours(kColorActionGrey);
-            break;
-        case 1: {
-            PanelActieBewerkUitgang->SetPanelActieBewerkUitgang();
-            setFrameColour(kFrameGrey);
-            const int wait = actionColumn(5);
-            for (int l = kActionNumber; l <= kActionValue; ++l) editedCell().lines[std::size_t(l)].backColor = kColorActionGrey;
-            if (wait == 0 || wait == 1) setWaitForNotLook(wait == 1);
-            break;
-        }
-        case 2:
-            PanelActieBewerkTimers->SetPanelActieBewerkTimers();
-            setFrameColour(kFrameRed);
-            setLineColours(kColorTimerRed);
-            showTab(kTimersTab, PanelActieBewerkTimers);
-            return;
-        case 3:
-            PanelActieBewerkGehVar->SetPanelActieBewerkGehVar();
-            setFrameColour(kFrameCyan);
-            setLineColours(kColorMemoryVariableCyan);
-            showTab(kMemoryTab, PanelActieBewerkGehVar);
-            return;
-        case 4:
-            PanelActieBewerkGeluid->SetPanelActieBewerkGeluid();
-            setFrameColour(kFrameGreen);
-            setLineColours(kColorSoundGreen);
-            showTab(kSoundTab, PanelActieBewerkGeluid);
-            return;
+    case 0:
+        PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
+        setFrameColour(kFrameGrey);
+        setLineColours(kColorActionGrey);
+        break;
+    case 1: {
+        PanelActieBewerkUitgang->SetPanelActieBewerkUitgang();
+        setFrameColour(kFrameGrey);
+        const int wait = actionColumn(5);
+        for (int l = kActionNumber; l <= kActionValue; ++l) editedCell().lines[std::size_t(l)].backColor = kColorActionGrey;
+        if (wait == 0 || wait == 1) setWaitForNotLook(wait == 1);
+        break;
+    }
+    case 2:
+        PanelActieBewerkTimers->SetPanelActieBewerkTimers();
+        setFrameColour(kFrameRed);
+        setLineColours(kColorTimerRed);
+        showTab(kTimersTab, PanelActieBewerkTimers);
+        return;
+    case 3:
+        PanelActieBewerkGehVar->SetPanelActieBewerkGehVar();
+        setFrameColour(kFrameCyan);
+        setLineColours(kColorMemoryVariableCyan);
+        showTab(kMemoryTab, PanelActieBewerkGehVar);
+        return;
+    case 4:
+        PanelActieBewerkGeluid->SetPanelActieBewerkGeluid();
+        setFrameColour(kFrameGreen);
+        setLineColours(kColorSoundGreen);
+        showTab(kSoundTab, PanelActieBewerkGeluid);
+        return;
     }
     showTab(kOutputTab, PanelActieBewerkUitgang);
     actionColumn(0) = 1;
@@ -155,42 +155,41 @@ void ActionEditor::TabActies_Click(int tab) {
     const int kind = actionColumn(0);
     // Only a real change of kind writes: the tab of the row's own kind changes nothing.
     switch (tab) {
-        case kOutputTab:
-            if (kind == 1) break;
-            setFrameColour(kFrameGrey);
-            setLineColours(kColorActionGrey);
-            PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
-            actionColumn(0) = 1;
-            actionColumn(4) = 0;
-            actionColumn(5) = 0;
-            TabActies->bringToFront(PanelActieBewerkUitgang);
-            break;
-        case kTimersTab:
-            if (kind == 2) break;
-            setFrameColour(kFrameRed);
-            setLineColours(kColorTimerRed);
-            PanelActieBewerkTimers->ResetPanelActieBewerkTimers();
-            actionColumn(0) = 2;
-            TabActies->bringToFront(PanelActieBewerkTimers);
-            break;
-        case kMemoryTab:
-            if (kind == 3) break;
-            setFrameColour(kFrameCyan);
-            setLineColours(kColorMemoryVariableCyan);
-            PanelActieBewerkGehVar->ResetPanelActieBewerkGehVar();
-            actionColumn(0) = 3;
-            TabActies->bringToFront(PanelActieBewerkGehVar);
-            break;
-        case kSoundTab:
-            if (kind == 4) break;
-            setFrameColour(kFrameGreen);
-            setLineColours(kColorSoundGreen);
-            PanelActieBewerkGeluid->ResetPanelActieBewerkGeluid();
-            actionColumn(0) = 4;
-            TabActies->bringToFront(PanelActieBewerkGeluid);
-            break;
-        default:
-            break;
+    case kOutputTab:
+        if (kind == 1) break;
+        setFrameColour(kFrameGrey);
+        setLineColours(kColorActionGrey);
+        PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
+        actionColumn(0) = 1;
+        actionColumn(4) = 0;
+        actionColumn(5) = 0;
+        TabActies->bringToFront(PanelActieBewerkUitgang);
+        break;
+    case kTimersTab:
+        if (kind == 2) break;
+        setFrameColour(kFrameRed);
+        setLineColours(kColorTimerRed);
+        PanelActieBewerkTimers->ResetPanelActieBewerkTimers();
+        actionColumn(0) = 2;
+        TabActies->bringToFront(PanelActieBewerkTimers);
+        break;
+    case kMemoryTab:
+        if (kind == 3) break;
+        setFrameColour(kFrameCyan);
+        setLineColours(kColorMemoryVariableCyan);
+        PanelActieBewerkGehVar->ResetPanelActieBewerkGehVar();
+        actionColumn(0) = 3;
+        TabActies->bringToFront(PanelActieBewerkGehVar);
+        break;
+    case kSoundTab:
+        if (kind == 4) break;
+        setFrameColour(kFrameGreen);
+        setLineColours(kColorSoundGreen);
+        PanelActieBewerkGeluid->ResetPanelActieBewerkGeluid();
+        actionColumn(0) = 4;
+        TabActies->bringToFront(PanelActieBewerkGeluid);
+        break;
+    default: break;
     }
 }
 

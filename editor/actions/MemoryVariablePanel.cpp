@@ -47,7 +47,8 @@ MemoryVariablePanel::MemoryVariablePanel(QWidget* parent) : QWidget(parent) {
     showsExplanatoryPicture(SSPanel69, 5, 2);
     SSPanel65 = heading(QStringLiteral("Variabele"), this, 0, y + 22, 181);
     for (int v = 1; v <= 3; ++v)
-        OptionActieVariabele.create(v, QStringLiteral("Var. ") + QChar('A' + v - 1), this)->setGeometry(4 + 58 * (v - 1), y + 42, 58, 18);
+        OptionActieVariabele.create(v, QStringLiteral("Var. ") + QChar('A' + v - 1), this)
+            ->setGeometry(4 + 58 * (v - 1), y + 42, 58, 18);
     const char* operations[] = {"Zet waarde op", "Vergroot waarde met", "Verklein waarde met"};
     for (int k = 1; k <= 3; ++k)
         OptionVariabeleUitGroterKleinerGelijk.create(k, QString::fromLatin1(operations[k - 1]), this)

@@ -2,8 +2,8 @@
 // its output number choice.
 #include "ActionEditCell.h"
 #include "CellTexts.h"
-#include "OutputPanel.h"
 #include "LanguageText.h"
+#include "OutputPanel.h"
 
 namespace tamberlo {
 
@@ -52,68 +52,67 @@ void OutputPanel::chooseDigitalInterface(int k, bool write) {
     OptionGroup& card = OptionKaartnummerAdresUit;
     const int network = actionColumn(4);
     switch (k) {
-        case 0:
-            for (int j = 0; j <= 3; ++j) {
-                card.setCaption(j, QString::number(j));
-                card.setEnabled(j, true);
-            }
-            if (!write) break;
-            setLine(kActionInterface, outputInterfaceText(10, network, english));
-            if (auto j = card.selected()) {
-                setLine(kActionNumber, QString::number(*j));
-                actionColumn(1) = Integer(10 + *j);
-            }
-            break;
-        case 2:
-            for (int j = 0; j <= 2; ++j) {
-                card.setCaption(j, portText(j));
-                card.setEnabled(j, true);
-            }
-            card.setCaption(3, QString());
-            card.setEnabled(3, false);
-            if (card.isSelected(3)) {
-                card.select(0, Handler::Skip);
-                if (write) {
-                    setLine(kActionNumber, portText(0));
-                    actionColumn(1) = 31;
-                }
-            }
-            if (!write) break;
-            setLine(kActionInterface, outputInterfaceText(31, network, english));
-            if (auto j = card.selected()) {
-                setLine(kActionNumber, portText(*j));
-                actionColumn(1) = Integer(31 + *j);
-            }
-            break;
-        case 3:
-            for (int j = 0; j <= 2; ++j) {
-                card.setCaption(j, QString::number(j));
-                card.setEnabled(j, true);
-            }
-            card.setCaption(3, QStringLiteral("3"));
-            card.setEnabled(3, false);
-            if (!write) break;
-            // The row becomes module 0; the module choice shows that too.
+    case 0:
+        for (int j = 0; j <= 3; ++j) {
+            card.setCaption(j, QString::number(j));
+            card.setEnabled(j, true);
+        }
+        if (!write) break;
+        setLine(kActionInterface, outputInterfaceText(10, network, english));
+        if (auto j = card.selected()) {
+            setLine(kActionNumber, QString::number(*j));
+            actionColumn(1) = Integer(10 + *j);
+        }
+        break;
+    case 2:
+        for (int j = 0; j <= 2; ++j) {
+            card.setCaption(j, portText(j));
+            card.setEnabled(j, true);
+        }
+        card.setCaption(3, QString());
+        card.setEnabled(3, false);
+        if (card.isSelected(3)) {
             card.select(0, Handler::Skip);
-            setLine(kActionInterface, outputInterfaceText(40, network, english));
-            setLine(kActionNumber, QStringLiteral("0"));
-            actionColumn(1) = 40;
-            break;
-        case 4:
-            card.setCaption(0, QStringLiteral("0"));
-            card.setEnabled(0, true);
-            for (int j = 1; j <= 3; ++j) {
-                card.setCaption(j, QString::number(j));
-                card.setEnabled(j, false);
+            if (write) {
+                setLine(kActionNumber, portText(0));
+                actionColumn(1) = 31;
             }
-            if (!write) break;
-            card.select(0, Handler::Skip);  // the Arduino has only output group 0
-            setLine(kActionInterface, outputInterfaceText(50, network, english));
-            setLine(kActionNumber, QStringLiteral("0"));
-            actionColumn(1) = 50;
-            break;
-        default:
-            break;
+        }
+        if (!write) break;
+        setLine(kActionInterface, outputInterfaceText(31, network, english));
+        if (auto j = card.selected()) {
+            setLine(kActionNumber, portText(*j));
+            actionColumn(1) = Integer(31 + *j);
+        }
+        break;
+    case 3:
+        for (int j = 0; j <= 2; ++j) {
+            card.setCaption(j, QString::number(j));
+            card.setEnabled(j, true);
+        }
+        card.setCaption(3, QStringLiteral("3"));
+        card.setEnabled(3, false);
+        if (!write) break;
+        // The row becomes module 0; the module choice shows that too.
+        card.select(0, Handler::Skip);
+        setLine(kActionInterface, outputInterfaceText(40, network, english));
+        setLine(kActionNumber, QStringLiteral("0"));
+        actionColumn(1) = 40;
+        break;
+    case 4:
+        card.setCaption(0, QStringLiteral("0"));
+        card.setEnabled(0, true);
+        for (int j = 1; j <= 3; ++j) {
+            card.setCaption(j, QString::number(j));
+            card.setEnabled(j, false);
+        }
+        if (!write) break;
+        card.select(0, Handler::Skip);  // the Arduino has only output group 0
+        setLine(kActionInterface, outputInterfaceText(50, network, english));
+        setLine(kActionNumber, QStringLiteral("0"));
+        actionColumn(1) = 50;
+        break;
+    default: break;
     }
     if (!write) return;
     setLine(kActionSignal, outputSignalText(10, 0, english));

@@ -1,7 +1,7 @@
 #include "OutputPanel.h"
 
-#include "ActionEditorLanguage.h"
 #include "ActionEditCell.h"
+#include "ActionEditorLanguage.h"
 #include "CellTexts.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
@@ -24,8 +24,7 @@ Panel3D* heading(const QString& caption, QWidget* parent, int y) {
 OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("PanelActieBewerkUitgang");
     SSPanel3 = heading(QStringLiteral("Actie Uitgang Interface"), this, 0);
-    const char* interfaces[] = {"Velleman Digitaal", "Velleman Analoog", "Parallel Digitaal", "Brask Ember USB",
-                                "Arduino NANO"};
+    const char* interfaces[] = {"Velleman Digitaal", "Velleman Analoog", "Parallel Digitaal", "Brask Ember USB", "Arduino NANO"};
     for (int k = 0; k <= 4; ++k) {
         QRadioButton* b = OptionWelkeInterfaceUit.create(k, QString::fromLatin1(interfaces[k]), this);
         b->setGeometry(4, 20 + 19 * k, 150, 18);
@@ -35,7 +34,8 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     CheckNetwerkUIT->setGeometry(4, 116, 150, 18);
 
     SSPanel18 = heading(QStringLiteral("Nummer"), this, 138);
-    for (int j = 0; j <= 3; ++j) OptionKaartnummerAdresUit.create(j, QString::number(j), this)->setGeometry(4 + 44 * j, 157, 44, 18);
+    for (int j = 0; j <= 3; ++j)
+        OptionKaartnummerAdresUit.create(j, QString::number(j), this)->setGeometry(4 + 44 * j, 157, 44, 18);
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);
     const char* operations[] = {"Set", "Reset", "Impuls"};
@@ -58,7 +58,8 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     SSPanel47 = heading(QStringLiteral("Analoog UIT"), this, 322);
     const char* modes[] = {"Zet waarde op", "Vergroot waarde met", "Verklein waarde met"};
     for (int k = 1; k <= 3; ++k)
-        OptionAnaloogUitGroterKleinerGelijk.create(k, QString::fromLatin1(modes[k - 1]), this)->setGeometry(4, 322 + 19 * k, 175, 18);
+        OptionAnaloogUitGroterKleinerGelijk.create(k, QString::fromLatin1(modes[k - 1]), this)
+            ->setGeometry(4, 322 + 19 * k, 175, 18);
     SSPanel68 = heading(QStringLiteral("Analoog UIT"), this, 403);
     HScrollAnaloogUit = new ValueScrollBar(0, 255, 10, this);
     HScrollAnaloogUit->setObjectName("HScrollAnaloogUit");
@@ -212,10 +213,10 @@ void OutputPanel::OptionAnaloogA1A2Uit_Click(int k) {
 void OutputPanel::writeAnalogValue(int mode) {
     const int v = HScrollAnaloogUit->value();
     switch (mode) {
-        case 1: actionColumn(3) = Integer(v); break;
-        case 2: actionColumn(3) = Integer(v + 1000); break;
-        case 3: actionColumn(3) = Integer(v + 2000); break;
-        default: return;
+    case 1: actionColumn(3) = Integer(v); break;
+    case 2: actionColumn(3) = Integer(v + 1000); break;
+    case 3: actionColumn(3) = Integer(v + 2000); break;
+    default: return;
     }
     setLine(kActionValue, analogOutputValueText(actionColumn(3)));
 }

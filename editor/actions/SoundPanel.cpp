@@ -8,10 +8,10 @@
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "LanguageText.h"
 #include "ProgramFolder.h"
 #include "SoundFolders.h"
 #include "SoundPlayer.h"
-#include "LanguageText.h"
 
 namespace tamberlo {
 

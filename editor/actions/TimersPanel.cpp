@@ -134,7 +134,8 @@ void TimersPanel::SetPanelActieBewerkTimers() {
         {
             FillGuard guard(shared.PanelVulBezig);
             for (int k = 1; k <= 2; ++k) OptionActieSetOfResetTimer.setEnabled(k, true);
-            if (OptionActieSetOfResetTimer.contains(operation)) OptionActieSetOfResetTimer.select(operation, Handler::RunIfChanged);
+            if (OptionActieSetOfResetTimer.contains(operation))
+                OptionActieSetOfResetTimer.select(operation, Handler::RunIfChanged);
             else OptionActieSetOfResetTimer.clearAll();
             OptionPresetSetResetTimer.select(2, Handler::RunIfChanged);
             if (OptionActieTimerNummer.contains(timer)) OptionActieTimerNummer.select(timer, Handler::RunIfChanged);

@@ -8,9 +8,7 @@ std::optional<QString> variableLetter(int n) {
     return QString(QChar(code));
 }
 
-QString portAddressText(Long address) {
-    return QString::number(static_cast<std::uint32_t>(address), 16).toUpper();
-}
+QString portAddressText(Long address) { return QString::number(static_cast<std::uint32_t>(address), 16).toUpper(); }
 
 namespace celltext {
 

@@ -29,8 +29,7 @@ inline bool isParallelPort(int code) { return between(code, 31, 33); }
 inline bool isKelvanor(int code) { return between(code, 40, 43); }
 inline bool isArduino(int code) { return code == 50; }
 inline bool isKnownInterface(int code) {
-    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) || isKelvanor(code) ||
-           isArduino(code);
+    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) || isKelvanor(code) || isArduino(code);
 }
 // The interfaces whose interface line changes with the language.
 inline bool hasLanguageInterfaceLine(int code) {

@@ -59,8 +59,7 @@ QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
 
 }  // namespace
 
-EditorTabs::EditorTabs(QWidget* parent)
-    : QWidget(parent), bar_(new SharedWidthTabBar(this)), panels_(new QStackedWidget(this)) {
+EditorTabs::EditorTabs(QWidget* parent) : QWidget(parent), bar_(new SharedWidthTabBar(this)), panels_(new QStackedWidget(this)) {
     bar_->setExpanding(true);
     bar_->setDrawBase(true);
     bar_->setUsesScrollButtons(false);

@@ -33,8 +33,8 @@ void applyLook(int i, const ConditionCellLook& look) {
 
 void SetPanelConditieBijLezen(int i) {
     if (!isCell(i)) return;
-    applyLook(i, conditionLookOnRead(shared.Condities[static_cast<std::size_t>(i)], shared.TaalVlag,
-                                     shared.ParallellePoortAdressen));
+    applyLook(
+        i, conditionLookOnRead(shared.Condities[static_cast<std::size_t>(i)], shared.TaalVlag, shared.ParallellePoortAdressen));
     ladderView.changed();
 }
 

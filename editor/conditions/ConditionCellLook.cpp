@@ -6,15 +6,13 @@ using namespace celltext;
 
 namespace {
 
-void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english,
-                const PortAddresses& ports) {
+void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english, const PortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
     look.lines[kLineSignal].caption = inputSignalText(code, row[2], english);
     look.lines[kLineNumber].caption = interfaceNumberText(code, ports);
-    look.lines[kLineValue].caption = isVellemanAnalog(code) ? compareText(row[3], false)
-                                                            : digitalInputValueText(code, row[2]);
+    look.lines[kLineValue].caption = isVellemanAnalog(code) ? compareText(row[3], false) : digitalInputValueText(code, row[2]);
 }
 
 std::optional<QString> timerSenseText(int sense, bool english) {
@@ -113,9 +111,7 @@ ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, con
     ConditionCellLook look;
     look.frameColor = kColorCellGreen;
     switch (row[0]) {
-    case 0:
-        emptyLook(look, kColorCellGrey);
-        break;
+    case 0: emptyLook(look, kColorCellGrey); break;
     case 1:
         filledLook(look, kColorInputYellow);
         inputLines(look, row, english, ports);
@@ -128,11 +124,8 @@ ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, con
         filledLook(look, kColorMemoryPink);
         memoryKeyVariableLines(look, row, english);
         break;
-    case 4:
-        look.verticalLink = true;
-        break;
-    default:
-        break;
+    case 4: look.verticalLink = true; break;
+    default: break;
     }
     return look;
 }
@@ -142,8 +135,7 @@ ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english)
     switch (row[0]) {
     case 1: {
         const int code = row[1];
-        if (hasLanguageInterfaceLine(code))
-            look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
+        if (hasLanguageInterfaceLine(code)) look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
         look.lines[kLineSignal].caption = inputSignalText(code, row[2], english);
         break;
     }
@@ -151,11 +143,8 @@ ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english)
         if (row[1] == 1) clockLanguageLines(look, row, english);
         else if (row[1] == 2) look.lines[kLineInterface].caption = timerSenseText(row[2], english);
         break;
-    case 3:
-        look.lines[kLineSignal].caption = memoryKeyVariableSignal(row, english);
-        break;
-    default:
-        break;
+    case 3: look.lines[kLineSignal].caption = memoryKeyVariableSignal(row, english); break;
+    default: break;
     }
     return look;
 }

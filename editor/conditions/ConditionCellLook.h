@@ -21,9 +21,9 @@ using PortAddresses = std::array<Long, 3>;
 // Line indexes of a cell's four caption panels (PanelConditieA..D).
 enum ConditionLine { kLineInterface = 0, kLineNumber = 1, kLineSignal = 2, kLineValue = 3 };
 
-constexpr VbColor kColorInputYellow = 0x80FFFF;   // input row
+constexpr VbColor kColorInputYellow = 0x80FFFF;  // input row
 constexpr VbColor kColorTimeOrange = 0x80C0FF;   // time or timer row
-constexpr VbColor kColorMemoryPink = 0xFF80FF;      // memory, key or variable row
+constexpr VbColor kColorMemoryPink = 0xFF80FF;   // memory, key or variable row
 
 struct ConditionCellLook {
     std::optional<bool> frameVisible;
@@ -35,8 +35,7 @@ struct ConditionCellLook {
 };
 
 // The look of a cell drawn from its row after a ladder file was read.
-ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english,
-                                      const PortAddresses& ports);
+ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports);
 // The language-dependent lines of a cell after the language changed.
 ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english);
 

@@ -74,12 +74,11 @@ ConditionEditor::ConditionEditor() {
     PanelConditieBewerkIngang = new InputConditionPanel;
     PanelConditieBewerkTijd = new TimeConditionPanel;
     PanelConditieBewerkGehToetsVar = new MemoryKeyVariablePanel(*PanelConditieBewerkTijd);
-    for (QWidget* p : std::initializer_list<QWidget*>{PanelConditieBewerkIngang, PanelConditieBewerkTijd,
-                                                      PanelConditieBewerkGehToetsVar})
+    for (QWidget* p :
+         std::initializer_list<QWidget*>{PanelConditieBewerkIngang, PanelConditieBewerkTijd, PanelConditieBewerkGehToetsVar})
         TabCondities->addPanel(p);
     TabCondities->onClick([](int tab) { TabCondities_Click(tab); });
-    for (int k = 0; k <= 4; ++k)
-        showsExplanatoryPicture(PanelConditieBewerkIngang->OptionWelkeInterfaceIn(k), 1, k);
+    for (int k = 0; k <= 4; ++k) showsExplanatoryPicture(PanelConditieBewerkIngang->OptionWelkeInterfaceIn(k), 1, k);
     hidesExplanatoryPicture(PanelConditieBewerkIngang);
     hidesExplanatoryPicture(PanelConditieBewerkTijd);
     hidesExplanatoryPicture(TabCondities);
@@ -147,8 +146,7 @@ void ConditionEditor::placeIn(QWidget* window, const QRect& area, Panel3D* heade
 
 void ConditionEditor::caption() {
     const CaptionTable table = conditionEditorCaptions();
-    for (int t = 0; t < 3; ++t)
-        TabCondities->setTabCaption(t, captionOf(table, "TabCondities(" + std::to_string(t) + ")"));
+    for (int t = 0; t < 3; ++t) TabCondities->setTabCaption(t, captionOf(table, "TabCondities(" + std::to_string(t) + ")"));
     CommandVerwijderConditie->setText(captionOf(table, "CommandVerwijderConditie"));
     PanelConditieBewerkIngang->caption();
     PanelConditieBewerkTijd->caption();

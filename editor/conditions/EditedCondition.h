@@ -26,8 +26,6 @@ void colourAs(int kind);
 void redrawFromRow();
 
 // A text in the current language.
-inline QString T(const char* dutch, const char* english) {
-    return QString::fromUtf8(shared.TaalVlag ? english : dutch);
-}
+inline QString T(const char* dutch, const char* english) { return QString::fromUtf8(shared.TaalVlag ? english : dutch); }
 
 }  // namespace tamberlo::edited

@@ -35,15 +35,15 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
         OptionKaartnummerAdresIn.create(j, QString::number(j), this)->setGeometry(6 + 43 * j, 153, 43, 18);
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
-        OptionDigInPoort.create(n, QString::number(n), this)->setGeometry(6 + 43 * ((n - 1) % 4), 193 + 18 * ((n - 1) / 4), 43, 18);
+        OptionDigInPoort.create(n, QString::number(n), this)
+            ->setGeometry(6 + 43 * ((n - 1) % 4), 193 + 18 * ((n - 1) / 4), 43, 18);
     SSPanel81 = heading({}, this, 234);
     for (int k = 1; k <= 2; ++k) OptionWaarOnwaarIngang.create(k, {}, this)->setGeometry(6 + 86 * (k - 1), 253, 86, 18);
     SSPanel14 = heading({}, this, 274);
     for (int k = 1; k <= 2; ++k)
         OptionAnaloogA1A2In.create(k, QStringLiteral("In A%1").arg(k), this)->setGeometry(6 + 86 * (k - 1), 293, 86, 18);
     SSPanel15 = heading({}, this, 314);
-    for (int k = 1; k <= 2; ++k)
-        OptionAnaloogInGroterKleiner.create(k, {}, this)->setGeometry(6, 333 + 18 * (k - 1), 170, 18);
+    for (int k = 1; k <= 2; ++k) OptionAnaloogInGroterKleiner.create(k, {}, this)->setGeometry(6, 333 + 18 * (k - 1), 170, 18);
     HScrollAnaloogIn = new ValueScrollBar(0, 255, 10, this);
     HScrollAnaloogIn->setGeometry(4, 374, 130, 18);
     PanelAnaloogInWaarde = new Panel3D(QStringLiteral("0"), this);
@@ -215,8 +215,7 @@ void InputConditionPanel::network() {
         setLine(kLineInterface, QStringLiteral("Brask Kelvanor Ember"));
         return;
     }
-    if (auto text = celltext::interfaceText(codes[*option], flag, shared.TaalVlag, false))
-        setLine(kLineInterface, *text);
+    if (auto text = celltext::interfaceText(codes[*option], flag, shared.TaalVlag, false)) setLine(kLineInterface, *text);
 }
 
 }  // namespace tamberlo

@@ -112,8 +112,7 @@ void InputConditionPanel::digitalInterface(int k) {
         setLine(kLineNumber, QStringLiteral("0"));
         r[1] = 50;
         break;
-    default:
-        return;
+    default: return;
     }
     setLine(kLineSignal, T("Digitaal IN", "Digital IN"));
     if (const int n = selectedInput(inputs)) writeInput(n);

@@ -40,7 +40,8 @@ MemoryKeyVariablePanel::MemoryKeyVariablePanel(TimeConditionPanel& timePanel, QW
     SSPanel36 = label(this, 26, 132, 153);
     SSPanel40 = label(this, 2, 154, 177);
     for (int f = 1; f <= 8; ++f)
-        OptionToetsen.create(f, QStringLiteral("F%1").arg(f), this)->setGeometry(6 + 43 * ((f - 1) % 4), 174 + 18 * ((f - 1) / 4), 43, 18);
+        OptionToetsen.create(f, QStringLiteral("F%1").arg(f), this)
+            ->setGeometry(6 + 43 * ((f - 1) % 4), 174 + 18 * ((f - 1) / 4), 43, 18);
     OptionGeheugenToetsenVariabele.create(3, {}, this)->setGeometry(6, 220, 18, 18);
     SSPanel41 = label(this, 26, 220, 153);
     SSPanel43 = label(this, 2, 242, 177);
@@ -73,9 +74,14 @@ MemoryKeyVariablePanel::MemoryKeyVariablePanel(TimeConditionPanel& timePanel, QW
 }
 
 void MemoryKeyVariablePanel::caption() {
-    for (auto [panel, control] : {std::pair{SSPanel35, "SSPanel35"}, {SSPanel36, "SSPanel36"}, {SSPanel41, "SSPanel41"},
-                                  {SSPanel38, "SSPanel38"}, {SSPanel87, "SSPanel87"}, {SSPanel40, "SSPanel40"},
-                                  {SSPanel43, "SSPanel43"}, {SSPanel46, "SSPanel46"}})
+    for (auto [panel, control] : {std::pair{SSPanel35, "SSPanel35"},
+                                  {SSPanel36, "SSPanel36"},
+                                  {SSPanel41, "SSPanel41"},
+                                  {SSPanel38, "SSPanel38"},
+                                  {SSPanel87, "SSPanel87"},
+                                  {SSPanel40, "SSPanel40"},
+                                  {SSPanel43, "SSPanel43"},
+                                  {SSPanel46, "SSPanel46"}})
         panel->SetCaption(tableB(control));
     for (int k = 0; k <= 1; ++k)
         OptionWaarOfOnwaarGeheugen.setCaption(k, tableB("OptionWaarOfOnwaarGeheugen(" + std::to_string(k) + ")"));
@@ -185,8 +191,7 @@ void MemoryKeyVariablePanel::subKind(int index) {
         OptionVariabele.select(r[2], Handler::RunIfChanged);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

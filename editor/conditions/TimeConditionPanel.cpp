@@ -71,8 +71,7 @@ TimeConditionPanel::TimeConditionPanel(QWidget* parent) : QWidget(parent) {
     OptionTimer.onClick([this](int t) { timerNumber(t); });
     OptionWaarOfOnwaarTimer.onClick([this](int k) { trueOrFalse(k); });
     // Headings that explain the clock and the timer condition.
-    for (auto [heading, item] : {std::pair{SSPanel20, 1}, std::pair{SSPanel31, 2}})
-        showsExplanatoryPicture(heading, 2, item);
+    for (auto [heading, item] : {std::pair{SSPanel20, 1}, std::pair{SSPanel31, 2}}) showsExplanatoryPicture(heading, 2, item);
     caption();
 }
 
@@ -134,8 +133,7 @@ void TimeConditionPanel::SetPanelConditieBewerkTijd() {
             }
         }
         FillGuard guard(shared.DagenVulBezig);
-        for (int d = 1; d <= 7; ++d)
-            setCheck(*CheckDagen(d), (stored[5] >> (d - 1)) & 1, Handler::RunIfChanged);
+        for (int d = 1; d <= 7; ++d) setCheck(*CheckDagen(d), (stored[5] >> (d - 1)) & 1, Handler::RunIfChanged);
     } else if (stored[1] == 2) {
         for (int d = 1; d <= 7; ++d) CheckDagen(d)->setEnabled(false);
         for (int t = 0; t <= 7; ++t) OptionTimer.setEnabled(t, true);

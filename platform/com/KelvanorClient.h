@@ -11,7 +11,7 @@ namespace tamberlo {
 class KelvanorClient {
 public:
     virtual ~KelvanorClient() = default;
-    virtual std::int16_t Connect() = 0;                 // bit mask of modules found
+    virtual std::int16_t Connect() = 0;  // bit mask of modules found
     virtual void Disconnect() = 0;
     virtual std::int16_t GetModuleType(std::int16_t modIndex) = 0;
     virtual void SetDigitalOutput0(std::int16_t data) = 0;

@@ -66,10 +66,8 @@ void KelvanorDispatchClient::OnEvent(int dispid, const com::VariantList& args) {
         if (InputWordChanged) InputWordChanged(module, word, value);
     };
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
-        raise();
-    else
-        QMetaObject::invokeMethod(app, raise, Qt::QueuedConnection);
+    if (!app || QThread::currentThread() == app->thread()) raise();
+    else QMetaObject::invokeMethod(app, raise, Qt::QueuedConnection);
 }
 
 }  // namespace tamberlo

@@ -60,8 +60,7 @@ public:
             if (!fits<std::uint32_t>(d)) return false;
             out = Variant(static_cast<std::uint32_t>(d));
             return true;
-        default:
-            return false;
+        default: return false;
         }
     }
 
@@ -76,8 +75,7 @@ public:
 private:
     template <typename T>
     static bool fits(double d) {
-        return d >= static_cast<double>(std::numeric_limits<T>::min()) &&
-               d <= static_cast<double>(std::numeric_limits<T>::max());
+        return d >= static_cast<double>(std::numeric_limits<T>::min()) && d <= static_cast<double>(std::numeric_limits<T>::max());
     }
     template <typename T>
     T get() const {

@@ -13,10 +13,8 @@ int main(int argc, char** argv) {
     bool unregister = false;
     const char* library = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-u") == 0)
-            unregister = true;
-        else
-            library = argv[i];
+        if (std::strcmp(argv[i], "-u") == 0) unregister = true;
+        else library = argv[i];
     }
     if (!library) {
         std::fprintf(stderr, "usage: comregister [-u] <library>\n");

@@ -20,8 +20,8 @@ public:
     FakeVellemanCards& operator=(const FakeVellemanCards&) = delete;
 
     // Settable by tests.
-    int attached = 0;  // cards on the bus: what SearchDevices finds
-    int failing = 0;   // cards that stopped answering: dropped from Connected, ignore I/O
+    int attached = 0;                // cards on the bus: what SearchDevices finds
+    int failing = 0;                 // cards that stopped answering: dropped from Connected, ignore I/O
     std::array<int, 4> digitalIn{};  // inputs 1..5 in bits 0..4
     std::array<int, 4> analog1In{};
     std::array<int, 4> analog2In{};

@@ -78,14 +78,23 @@ void HidVellemanBackend::refreshInput(Card& card) {
     bool got = false;
     for (int i = 0; i < kMaxQueuedReports; ++i) {
         int n = hid_read_timeout(card.device, buf, sizeof buf, 0);
-        if (n < 0) { close(card); return; }
+        if (n < 0) {
+            close(card);
+            return;
+        }
         if (n == 0) break;
-        if (auto in = DecodeInput(buf, static_cast<std::size_t>(n))) { card.input = *in; got = true; }
+        if (auto in = DecodeInput(buf, static_cast<std::size_t>(n))) {
+            card.input = *in;
+            got = true;
+        }
     }
     if (!got && Clock::now() - card.received < kFreshReport) return;
     if (!got) {
         int n = hid_read_timeout(card.device, buf, sizeof buf, kReadTimeoutMs);
-        if (n < 0) { close(card); return; }
+        if (n < 0) {
+            close(card);
+            return;
+        }
         auto in = DecodeInput(buf, static_cast<std::size_t>(n));
         if (!in) return;  // no report in time: the last one stands
         card.input = *in;
@@ -102,14 +111,21 @@ std::int32_t HidVellemanBackend::ReadAllDigital() {
 
 void HidVellemanBackend::ReadAllAnalog(std::int32_t& a1, std::int32_t& a2) {
     Card* c = current();
-    if (!c) { a1 = 0; a2 = 0; return; }
+    if (!c) {
+        a1 = 0;
+        a2 = 0;
+        return;
+    }
     refreshInput(*c);
     a1 = c->input.analog1;
     a2 = c->input.analog2;
 }
 
 void HidVellemanBackend::WriteAllDigital(std::int32_t data) {
-    if (Card* c = current()) { c->digital = static_cast<std::uint8_t>(data & 0xFF); send(*c); }
+    if (Card* c = current()) {
+        c->digital = static_cast<std::uint8_t>(data & 0xFF);
+        send(*c);
+    }
 }
 
 void HidVellemanBackend::SetAllDigital() { WriteAllDigital(0xFF); }

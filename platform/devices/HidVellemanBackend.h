@@ -49,7 +49,7 @@ private:
         std::uint8_t digital = 0;  // the card has no read-back: what we last sent
         std::uint8_t analog1 = 0;
         std::uint8_t analog2 = 0;
-        InputReport input;         // the last input report received
+        InputReport input;  // the last input report received
         std::chrono::steady_clock::time_point received{};
     };
 

@@ -19,8 +19,7 @@ std::map<std::uint16_t, int> ReadParportBases(const std::filesystem::path& procR
 
 class PpdevParallelPorts final : public ParallelPortBackend {
 public:
-    explicit PpdevParallelPorts(std::filesystem::path procRoot = "/proc/sys/dev/parport",
-                                std::filesystem::path devRoot = "/dev");
+    explicit PpdevParallelPorts(std::filesystem::path procRoot = "/proc/sys/dev/parport", std::filesystem::path devRoot = "/dev");
     ~PpdevParallelPorts() override;
     PpdevParallelPorts(const PpdevParallelPorts&) = delete;
     PpdevParallelPorts& operator=(const PpdevParallelPorts&) = delete;

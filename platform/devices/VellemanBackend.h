@@ -13,7 +13,7 @@ public:
     virtual std::int32_t CloseDevice() = 0;
     virtual std::int32_t SearchDevices() = 0;  // bit i = card address i attached
     virtual std::int32_t SetCurrentDevice(std::int32_t card) = 0;
-    virtual std::int32_t Connected() = 0;      // bit i = card i open and answering
+    virtual std::int32_t Connected() = 0;  // bit i = card i open and answering
     virtual std::int32_t ReadAllDigital() = 0;
     virtual void ReadAllAnalog(std::int32_t& a1, std::int32_t& a2) = 0;
     virtual void WriteAllDigital(std::int32_t data) = 0;

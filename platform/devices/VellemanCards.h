@@ -15,14 +15,14 @@ class VellemanBackend;
 std::int32_t CloseDevice();
 std::int32_t SearchDevices();  // bit mask of the cards attached
 std::int32_t SetCurrentDevice(std::int32_t card);
-std::int32_t Connected();      // bit mask of the cards still answering; 0 when none
-std::int32_t ReadAllDigital(); // inputs 1..5 of the current card in bits 0..4
+std::int32_t Connected();       // bit mask of the cards still answering; 0 when none
+std::int32_t ReadAllDigital();  // inputs 1..5 of the current card in bits 0..4
 void ReadAllAnalog(std::int32_t& a1, std::int32_t& a2);
 void WriteAllDigital(std::int32_t data);
 void SetAllDigital();
 void ClearAllDigital();
-void SetDigitalChannel(std::int32_t channel);    // 1..8
-void ClearDigitalChannel(std::int32_t channel);  // 1..8
+void SetDigitalChannel(std::int32_t channel);                       // 1..8
+void ClearDigitalChannel(std::int32_t channel);                     // 1..8
 void OutputAnalogChannel(std::int32_t channel, std::int32_t data);  // channel 1 or 2, 0..255
 void OutputAllAnalog(std::int32_t data1, std::int32_t data2);
 std::int32_t Version();

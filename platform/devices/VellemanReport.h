@@ -45,9 +45,7 @@ struct InputReport {
 
 // The five digital inputs from byte 0, whose bits are wired out of order
 // (in1 = bit 4, in2 = bit 5, in3 = bit 0, in4 = bit 6, in5 = bit 7).
-constexpr int DigitalInputsOf(std::uint8_t b) {
-    return ((b >> 4) & 0x03) | ((b << 2) & 0x04) | ((b >> 3) & 0x18);
-}
+constexpr int DigitalInputsOf(std::uint8_t b) { return ((b >> 4) & 0x03) | ((b << 2) & 0x04) | ((b >> 3) & 0x18); }
 
 // Decodes an input report; nothing when fewer than 8 bytes arrived.
 std::optional<InputReport> DecodeInput(const std::uint8_t* bytes, std::size_t length);

@@ -95,8 +95,8 @@ protected:
     // make, or nothing. The answer is made without the lock (a responder may
     // take its time) and arrives as received bytes.
     template <class AnswerOf>
-    int writeBytes(std::uintptr_t handle, Step step, const void* buffer, std::uint32_t size,
-                   std::uint32_t& written, AnswerOf answerOf) {
+    int writeBytes(std::uintptr_t handle, Step step, const void* buffer, std::uint32_t size, std::uint32_t& written,
+                   AnswerOf answerOf) {
         const std::string bytes(static_cast<const char*>(buffer), size);
         std::function<std::string()> answer;
         {

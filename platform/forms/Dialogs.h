@@ -12,11 +12,11 @@ enum class MsgResult { Ok, Cancel };
 enum class MsgIcon { None, Critical };
 
 struct FileDialogRequest {
-    QString startFolder;    // folder the dialog opens in
-    QString fileName;       // "*.vpp" or the name last chosen
-    QString defaultExt;     // "vpp"
-    QString filterName;     // the readable name of the files with that extension
-    QString allFilesName;   // the readable name of "all files"
+    QString startFolder;   // folder the dialog opens in
+    QString fileName;      // "*.vpp" or the name last chosen
+    QString defaultExt;    // "vpp"
+    QString filterName;    // the readable name of the files with that extension
+    QString allFilesName;  // the readable name of "all files"
 };
 
 class Dialogs {

@@ -24,19 +24,19 @@ public:
     MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override {
         QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                         title.isEmpty() ? ProgramTitle() : title, text,
-                        buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
-                        parentWindow());
+                        buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parentWindow());
         return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override {
         bool ok = false;
-        QString s = QInputDialog::getText(parentWindow(), title.isEmpty() ? ProgramTitle() : title, prompt,
-                                          QLineEdit::Normal, defaultText, &ok);
+        QString s = QInputDialog::getText(parentWindow(), title.isEmpty() ? ProgramTitle() : title, prompt, QLineEdit::Normal,
+                                          defaultText, &ok);
         return ok ? s : QString();
     }
     QString OpenFile(const FileDialogRequest& r) override {
-        return QFileDialog::getOpenFileName(parentWindow(), QString(), r.startFolder,
-                                            filter(r) + QStringLiteral(";;%1 (*)").arg(r.allFilesName.isEmpty() ? QStringLiteral("*") : r.allFilesName));
+        return QFileDialog::getOpenFileName(
+            parentWindow(), QString(), r.startFolder,
+            filter(r) + QStringLiteral(";;%1 (*)").arg(r.allFilesName.isEmpty() ? QStringLiteral("*") : r.allFilesName));
     }
     QString SaveFile(const FileDialogRequest& r) override {
         QFileDialog dlg(parentWindow(), QString(), r.startFolder, filter(r));

@@ -9,9 +9,7 @@
 
 namespace tamberlo {
 
-LineControl::LineControl(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+LineControl::LineControl(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void LineControl::SetPoints(int x1, int y1, int x2, int y2) {
     p1_ = {x1, y1};
@@ -32,8 +30,8 @@ void LineControl::SetBorderWidth(int w) {
 
 void LineControl::place() {
     const int path = width_;
-    setGeometry(std::min(p1_.x(), p2_.x()) - path, std::min(p1_.y(), p2_.y()) - path,
-                std::abs(p2_.x() - p1_.x()) + 2 * path + 1, std::abs(p2_.y() - p1_.y()) + 2 * path + 1);
+    setGeometry(std::min(p1_.x(), p2_.x()) - path, std::min(p1_.y(), p2_.y()) - path, std::abs(p2_.x() - p1_.x()) + 2 * path + 1,
+                std::abs(p2_.y() - p1_.y()) + 2 * path + 1);
     update();
 }
 

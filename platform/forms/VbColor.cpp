@@ -10,11 +10,11 @@ QColor VbToQColor(std::uint32_t vb) {
         // System colours: only the few the windows use, mapped onto the palette.
         const QPalette pal = QApplication::palette();
         switch (vb & 0xFFu) {
-            case 0x05: return pal.color(QPalette::Base);        // window background
-            case 0x08: return pal.color(QPalette::Text);        // window text
-            case 0x0F: return pal.color(QPalette::Button);      // button face
-            case 0x12: return pal.color(QPalette::ButtonText);  // button text
-            default: return pal.color(QPalette::WindowText);
+        case 0x05: return pal.color(QPalette::Base);        // window background
+        case 0x08: return pal.color(QPalette::Text);        // window text
+        case 0x0F: return pal.color(QPalette::Button);      // button face
+        case 0x12: return pal.color(QPalette::ButtonText);  // button text
+        default: return pal.color(QPalette::WindowText);
         }
     }
     return QColor(int(vb & 0xFFu), int((vb >> 8) & 0xFFu), int((vb >> 16) & 0xFFu));

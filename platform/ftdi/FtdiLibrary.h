@@ -56,7 +56,7 @@ constexpr std::uint16_t FtdiVendorId = 0x0403;
 using FtdiHandle = std::uintptr_t;
 
 struct FtdiDeviceInfo {
-    std::uint32_t flags = 0;       // bit 0: opened elsewhere
+    std::uint32_t flags = 0;  // bit 0: opened elsewhere
     std::uint32_t type = FtdiChipUnknown;
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
@@ -83,8 +83,8 @@ struct FtdiProgramData {
 };
 
 struct FtdiQueueStatus {
-    std::uint32_t rxBytes = 0;   // bytes waiting to be read
-    std::uint32_t txBytes = 0;   // bytes waiting to be written
+    std::uint32_t rxBytes = 0;  // bytes waiting to be read
+    std::uint32_t txBytes = 0;  // bytes waiting to be written
     std::uint32_t events = 0;
 };
 
@@ -104,8 +104,7 @@ public:
     virtual int setUsbParameters(FtdiHandle handle, std::uint32_t inSize, std::uint32_t outSize) = 0;
     virtual int setLatencyTimer(FtdiHandle handle, std::uint8_t ms) = 0;
     virtual int setTimeouts(FtdiHandle handle, std::uint32_t readMs, std::uint32_t writeMs) = 0;
-    virtual int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits,
-                                       std::uint8_t parity) = 0;
+    virtual int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits, std::uint8_t parity) = 0;
     virtual int setBaudRate(FtdiHandle handle, std::uint32_t baud) = 0;
     virtual int purge(FtdiHandle handle, std::uint32_t mask) = 0;
 

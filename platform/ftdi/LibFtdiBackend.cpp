@@ -50,7 +50,7 @@ std::string StringDescriptor(libusb_device_handle* h, std::uint8_t index, std::s
 
 struct LibFtdiBackend::Device {
     ftdi_context* ftdi = nullptr;
-    std::vector<unsigned char> pending;   // received, not yet read
+    std::vector<unsigned char> pending;  // received, not yet read
     int readTimeoutMs = 1000;
     bool eepromLoaded = false;
 };
@@ -74,7 +74,7 @@ int LibFtdiBackend::createDeviceInfoList(std::uint32_t& count) {
         usbTried_ = true;
         if (libusb_init(&usb_) != 0) usb_ = nullptr;
     }
-    if (!usb_) return FtdiOk;   // no USB here: no devices
+    if (!usb_) return FtdiOk;  // no USB here: no devices
 
     libusb_device** devs = nullptr;
     const ssize_t n = libusb_get_device_list(usb_, &devs);
@@ -195,13 +195,14 @@ int LibFtdiBackend::setTimeouts(FtdiHandle handle, std::uint32_t readMs, std::ui
     return FtdiOk;
 }
 
-int LibFtdiBackend::setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits,
-                                           std::uint8_t parity) {
+int LibFtdiBackend::setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits, std::uint8_t parity) {
     Device* d = find(handle);
     if (!d) return FtdiInvalidHandle;
     if ((bits != 7 && bits != 8) || stopBits > 2 || parity > 4) return FtdiInvalidParameter;
     const int r = ftdi_set_line_property(d->ftdi, bits == 7 ? BITS_7 : BITS_8,
-                                         stopBits == 0 ? STOP_BIT_1 : stopBits == 1 ? STOP_BIT_15 : STOP_BIT_2,
+                                         stopBits == 0   ? STOP_BIT_1
+                                         : stopBits == 1 ? STOP_BIT_15
+                                                         : STOP_BIT_2,
                                          static_cast<ftdi_parity_type>(parity));
     return r < 0 ? FtdiIoError : FtdiOk;
 }
@@ -284,14 +285,13 @@ int LibFtdiBackend::eepromRead(FtdiHandle handle, FtdiProgramData& data) {
     ftdi_get_eeprom_value(d->ftdi, PRODUCT_ID, &pid);
     ftdi_get_eeprom_value(d->ftdi, CHANNEL_A_DRIVER, &driver);
     char manufacturer[128] = {}, product[128] = {}, serial[128] = {};
-    ftdi_eeprom_get_strings(d->ftdi, manufacturer, sizeof manufacturer, product, sizeof product, serial,
-                            sizeof serial);
+    ftdi_eeprom_get_strings(d->ftdi, manufacturer, sizeof manufacturer, product, sizeof product, serial, sizeof serial);
     data.vendorId = std::uint16_t(vid);
     data.productId = std::uint16_t(pid);
     data.manufacturer = manufacturer;
     data.description = product;
     data.serialNumber = serial;
-    data.manufacturerId.clear();   // not kept in the EEPROM as such
+    data.manufacturerId.clear();  // not kept in the EEPROM as such
     data.driverSelect232R = (driver & DRIVER_VCP) ? 0 : 1;
     return FtdiOk;
 }
@@ -309,8 +309,7 @@ int LibFtdiBackend::eepromProgram(FtdiHandle handle, const FtdiProgramData& data
         ftdi_set_eeprom_value(d->ftdi, PRODUCT_ID, data.productId) < 0 ||
         ftdi_set_eeprom_value(d->ftdi, CHANNEL_A_DRIVER, data.driverSelect232R ? 0 : DRIVER_VCP) < 0)
         return FtdiEepromWriteFailed;
-    if (ftdi_eeprom_set_strings(d->ftdi, data.manufacturer.c_str(), data.description.c_str(),
-                                data.serialNumber.c_str()) < 0)
+    if (ftdi_eeprom_set_strings(d->ftdi, data.manufacturer.c_str(), data.description.c_str(), data.serialNumber.c_str()) < 0)
         return FtdiEepromWriteFailed;
     if (ftdi_eeprom_build(d->ftdi) < 0 || ftdi_write_eeprom(d->ftdi) < 0) return FtdiEepromWriteFailed;
     return FtdiOk;

@@ -27,8 +27,7 @@ public:
     int setUsbParameters(FtdiHandle handle, std::uint32_t inSize, std::uint32_t outSize) override;
     int setLatencyTimer(FtdiHandle handle, std::uint8_t ms) override;
     int setTimeouts(FtdiHandle handle, std::uint32_t readMs, std::uint32_t writeMs) override;
-    int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits,
-                               std::uint8_t parity) override;
+    int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits, std::uint8_t parity) override;
     int setBaudRate(FtdiHandle handle, std::uint32_t baud) override;
     int purge(FtdiHandle handle, std::uint32_t mask) override;
     int getStatus(FtdiHandle handle, FtdiQueueStatus& status) override;
@@ -43,7 +42,7 @@ private:
     Device* find(FtdiHandle handle);
     int pollInto(Device& device, int timeoutMs);
 
-    std::mutex mutex_;   // guards list_ and devices_
+    std::mutex mutex_;  // guards list_ and devices_
     libusb_context* usb_ = nullptr;
     bool usbTried_ = false;
     std::vector<FtdiDeviceInfo> list_;

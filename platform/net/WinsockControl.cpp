@@ -9,9 +9,7 @@ WinsockControl::WinsockControl(QObject* parent) : QObject(parent) {
     connect(&socket_, &QTcpSocket::readyRead, this, [this] {
         if (OnDataArrival) OnDataArrival(socket_.bytesAvailable());
     });
-    connect(&socket_, &QTcpSocket::connected, this, [this] {
-        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    });
+    connect(&socket_, &QTcpSocket::connected, this, [this] { socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1); });
     connect(&socket_, &QTcpSocket::errorOccurred, this, &WinsockControl::handleError);
 }
 

@@ -23,7 +23,7 @@ public:
         sckResolvingHost = 4,
         sckConnecting = 6,
         sckConnected = 7,
-        sckClosing = 8,   // the peer closed its side
+        sckClosing = 8,  // the peer closed its side
         sckError = 9,
     };
 

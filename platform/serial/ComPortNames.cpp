@@ -63,8 +63,7 @@ QString ComPortDevicePath(int n) {
         return QDir(folder).filePath(QStringLiteral("COM%1").arg(n));
     }
     for (const Range& r : kRanges) {
-        if (n >= r.firstCom && n < r.firstCom + r.count)
-            return QString::fromLatin1(r.prefix) + QString::number(n - r.firstCom);
+        if (n >= r.firstCom && n < r.firstCom + r.count) return QString::fromLatin1(r.prefix) + QString::number(n - r.firstCom);
     }
     return {};
 }

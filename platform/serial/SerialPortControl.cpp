@@ -64,9 +64,7 @@ bool SerialPortControl::Output(const QString& text) {
     return port_.isOpen();
 }
 
-int SerialPortControl::InBufferCount() const {
-    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
-}
+int SerialPortControl::InBufferCount() const { return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0; }
 
 QString SerialPortControl::Input() {
     if (!port_.isOpen()) return {};
@@ -80,12 +78,15 @@ void SerialPortControl::handleError(QSerialPort::SerialPortError e) {
     if (e != QSerialPort::ResourceError || !port_.isOpen() || lossPending_) return;
     error_ = port_.errorString();
     lossPending_ = true;
-    QMetaObject::invokeMethod(this, [this] {
-        lossPending_ = false;
-        if (!port_.isOpen()) return;
-        Close();
-        if (OnLost) OnLost();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            lossPending_ = false;
+            if (!port_.isOpen()) return;
+            Close();
+            if (OnLost) OnLost();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace tamberlo

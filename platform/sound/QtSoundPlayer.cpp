@@ -1,8 +1,8 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
-#include <QtGlobal>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <memory>
@@ -39,7 +39,7 @@ public:
         effect_->stop();
         const QUrl url = QUrl::fromLocalFile(path);
         if (effect_->source() != url) effect_->setSource(url);  // loads in the background
-        effect_->play();  // starts once the file has loaded
+        effect_->play();                                        // starts once the file has loaded
     }
 
 private:

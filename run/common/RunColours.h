@@ -6,12 +6,12 @@
 
 namespace tamberlo {
 
-constexpr VbColor kMemoryOn = kLampRed;          // memory set
-constexpr VbColor kMemoryOff = 0xFFFFC0;          // memory reset by a rung, or cleared by stop
+constexpr VbColor kMemoryOn = kLampRed;            // memory set
+constexpr VbColor kMemoryOff = 0xFFFFC0;           // memory reset by a rung, or cleared by stop
 constexpr VbColor kMemoryOffAtStart = kPanelGrey;  // memory reset by the start row
 
-constexpr VbColor kLampRunning = kLampRed;       // running
-constexpr VbColor kLampStopped = 0xC0C0C0;     // stopped
-constexpr VbColor kLampPaused = 0xC0FFC0;  // paused
+constexpr VbColor kLampRunning = kLampRed;  // running
+constexpr VbColor kLampStopped = 0xC0C0C0;  // stopped
+constexpr VbColor kLampPaused = 0xC0FFC0;   // paused
 
 }  // namespace tamberlo

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ArduinoLink.h"
 #include "CaptionTable.h"
 #include "DashboardView.h"
 #include "Detection.h"
+#include "InputReading.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "SharedState.h"
 #include "Twips.h"
 
@@ -24,10 +24,10 @@ namespace tamberlo {
 namespace {
 
 constexpr int kWidthTwips = 13500;
-constexpr int kColumn = 26;       // one column of lamps
-constexpr int kRow = 16;         // one lamp row
+constexpr int kColumn = 26;  // one column of lamps
+constexpr int kRow = 16;     // one lamp row
 constexpr int kLampSize = 12;
-constexpr int kLampsTop = 56;  // first lamp row inside a frame
+constexpr int kLampsTop = 56;           // first lamp row inside a frame
 constexpr VbColor kLampOff = 0x0000FF;  // output lamps: red
 constexpr VbColor kLampIn = 0x00C000;   // input lamps: green
 constexpr int kRefreshMs = 40;
@@ -142,8 +142,8 @@ void cardsFound(QWidget* f, ControlArray<Panel3D>& found, const Columns& k, int 
 }
 
 // Analog inputs and outputs from x: card c's channel k at item 2c + k.
-void analogPanels(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<Panel3D>& inDecimal,
-                    ControlArray<Panel3D>& out, ControlArray<Panel3D>& outDecimal) {
+void analogPanels(QWidget* f, int ax, ControlArray<Panel3D>& in, ControlArray<Panel3D>& inDecimal, ControlArray<Panel3D>& out,
+                  ControlArray<Panel3D>& outDecimal) {
     for (int i = 1; i <= 8; ++i) {
         const int ay = 20 + (i - 1) * 17;
         in.set(i, gauge(f, ax, ay, 70, 15));
@@ -247,8 +247,7 @@ void DashboardWindow::buildNetwork() {
     cardsFound(f, PanelVellemanGevondenNetw, k, y);
     PanelBraskGevondenNetw = panel(f, k.moduleOut, y, 2 * kColumn, 14);
 
-    analogPanels(f, row.x() + 12, PanelAnaloogInNetw, PanelAnaInDecimaalNetw, PanelAnaloogUitNetw,
-                   PanelAnaUitDecimaalNetw);
+    analogPanels(f, row.x() + 12, PanelAnaloogInNetw, PanelAnaInDecimaalNetw, PanelAnaloogUitNetw, PanelAnaUitDecimaalNetw);
 }
 
 void DashboardWindow::SetHeightTwips(int twips) {

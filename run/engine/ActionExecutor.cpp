@@ -73,8 +73,7 @@ void MemoryOrVariableAction(int r) {
         }
     } else if (A[1] == 2) {
         const int v = VariableAction(r, kVariableMax);
-        if (v != 0 && SetIfChanged(ladderView.varCaption[v], QString::number(shared.Variabelen[v])))
-            ladderView.changed();
+        if (v != 0 && SetIfChanged(ladderView.varCaption[v], QString::number(shared.Variabelen[v]))) ladderView.changed();
     }
 }
 

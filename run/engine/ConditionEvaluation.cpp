@@ -97,8 +97,7 @@ Outcome MemoryKeyVariable(const std::array<Integer, kConditionColumns>& c) {
         if (v < 1 || v > 3) return false;
         return Compare(shared.Variabelen[v], c[3], true);
     }
-    default:
-        return kUnchanged;
+    default: return kUnchanged;
     }
 }
 

@@ -40,12 +40,33 @@ struct CycleState {
     bool operator==(const CycleState&) const = default;
 
     static CycleState Of(const SharedState& s) {
-        return {s.ConditieResultaat, s.ActieUitgevoerd, s.GeheugenToestand, s.Variabelen, s.TimerUitgang,
-                s.TimerResterend, s.IngangDigitaal, s.IngangDigitaalNetw, s.IngangAnaloog, s.IngangAnaloogNetw,
-                s.ToetsToestand, s.UitgangDigitaal, s.VellemanUitByte, s.AnaloogUitA1, s.AnaloogUitA2,
-                s.PoortUitByte, s.ModuleUitByte, s.NetwUitgangen, s.NetwUitgangenVerzonden, s.NetwAnaUitgangen,
-                s.NetwAnaUitgangenVerzonden, s.ArduinoUitByte, s.ModuleIngangWoord, s.DuWacht, s.AuWacht,
-                s.ProgrammaStatus, s.Verbindingsstatus};
+        return {s.ConditieResultaat,
+                s.ActieUitgevoerd,
+                s.GeheugenToestand,
+                s.Variabelen,
+                s.TimerUitgang,
+                s.TimerResterend,
+                s.IngangDigitaal,
+                s.IngangDigitaalNetw,
+                s.IngangAnaloog,
+                s.IngangAnaloogNetw,
+                s.ToetsToestand,
+                s.UitgangDigitaal,
+                s.VellemanUitByte,
+                s.AnaloogUitA1,
+                s.AnaloogUitA2,
+                s.PoortUitByte,
+                s.ModuleUitByte,
+                s.NetwUitgangen,
+                s.NetwUitgangenVerzonden,
+                s.NetwAnaUitgangen,
+                s.NetwAnaUitgangenVerzonden,
+                s.ArduinoUitByte,
+                s.ModuleIngangWoord,
+                s.DuWacht,
+                s.AuWacht,
+                s.ProgrammaStatus,
+                s.Verbindingsstatus};
     }
 };
 

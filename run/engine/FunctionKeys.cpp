@@ -50,11 +50,8 @@ bool FunctionKeys::eventFilter(QObject* watched, QEvent* event) {
         if (!key->isAutoRepeat() && k >= Qt::Key_F1 && k <= Qt::Key_F8) held_[k - Qt::Key_F1] = down;
         break;
     }
-    case QEvent::ApplicationDeactivate:
-        ReleaseAll();
-        break;
-    default:
-        break;
+    case QEvent::ApplicationDeactivate: ReleaseAll(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -37,7 +37,9 @@ void showAnalog(int item, long value) {
 void readVellemanCards() {
     const int mask = shared.VellemanKaartMasker;
     if (mask <= 0) return;
-    struct ReadValues { Long digital = 0, a1 = 0, a2 = 0; };
+    struct ReadValues {
+        Long digital = 0, a1 = 0, a2 = 0;
+    };
     std::array<ReadValues, 4> readValues{};
     for (int card = 0; card <= 3; ++card) {
         if (!(mask & (1 << card))) continue;

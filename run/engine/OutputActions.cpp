@@ -15,7 +15,7 @@ namespace {
 
 enum Operation { kSet = 1, kClear = 2, kInvert = 3 };
 constexpr int kAll = 9;
-constexpr int kRowArduino = 8;       // the Arduino's row of UitgangDigitaal
+constexpr int kRowArduino = 8;  // the Arduino's row of UitgangDigitaal
 constexpr int kLampGroupArduino = 10;
 
 int bit(int n) { return 1 << (n - 1); }
@@ -115,8 +115,14 @@ void portDigital(int r, int p, int op, int n) {
         shared.ActieUitgevoerd[r] = true;
     }
     if (n == kAll) {
-        if (op == kSet) { B = 255; row.setAll(true); }
-        if (op == kClear) { B = 0; row.setAll(false); }
+        if (op == kSet) {
+            B = 255;
+            row.setAll(true);
+        }
+        if (op == kClear) {
+            B = 0;
+            row.setAll(false);
+        }
         if (op == kInvert) {
             // The lamps follow the byte written: after Stop the states are
             // off while the port still holds its byte.
@@ -156,9 +162,18 @@ void moduleDigital(int r, int m, int op, int n) {
     bool act = op != kInvert || !shared.ActieUitgevoerd[r];
     if (act) {
         if (n == kAll) {
-            if (op == kSet) { B = 255; row.setAll(true); }
-            if (op == kClear) { B = 0; row.setAll(false); }
-            if (op == kInvert) { row.invertAll(); B = static_cast<Integer>(row.byteFromStates()); }
+            if (op == kSet) {
+                B = 255;
+                row.setAll(true);
+            }
+            if (op == kClear) {
+                B = 0;
+                row.setAll(false);
+            }
+            if (op == kInvert) {
+                row.invertAll();
+                B = static_cast<Integer>(row.byteFromStates());
+            }
         } else {
             bool on = op == kSet || (op == kInvert && !row.S[n]);
             row.set(n, on);

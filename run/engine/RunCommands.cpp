@@ -4,18 +4,19 @@
 
 #include <deque>
 
+#include "ArduinoLink.h"
 #include "ArduinoOutputs.h"
 #include "ArduinoPort.h"
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Dialogs.h"
+#include "InputReading.h"
 #include "LadderPresence.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "NetworkLink.h"
 #include "NetworkPeer.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "PoweredDrawing.h"
 #include "ReentryGuard.h"
 #include "RunColours.h"
@@ -23,7 +24,6 @@
 #include "SetIfChanged.h"
 #include "SharedState.h"
 #include "StartRow.h"
-#include "LanguageText.h"
 #include "VellemanCards.h"
 #include "Yielding.h"
 
@@ -163,14 +163,12 @@ void StartNow() {
     VoedingAAN();
     IsErEenProgramma();
     if (!shared.ConditiesAanwezig) {
-        dialogs().MsgBox(T("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."),
-                         MsgButtons::Ok);
+        dialogs().MsgBox(T("U moet nog wel Condities invoeren!.", "You'll have to introduce Conditions!."), MsgButtons::Ok);
         VoedingUIT();
         return;
     }
     if (!shared.ActiesAanwezig) {
-        dialogs().MsgBox(T("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."),
-                         MsgButtons::Ok);
+        dialogs().MsgBox(T("U moet nog wel Acties invoeren!.", "You'll have to introduce Actions!."), MsgButtons::Ok);
         VoedingUIT();
         return;
     }

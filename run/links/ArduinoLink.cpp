@@ -109,8 +109,7 @@ void HandleArduinoReply(const QString& reply) {
         // A board found again (after it was lost) is polled at once.
         if (TimerSerialPort().Enabled()) TimerSerialPort_Timer();
         break;
-    case ArduinoReply::Kind::Unknown:
-        break;
+    case ArduinoReply::Kind::Unknown: break;
     }
 }
 

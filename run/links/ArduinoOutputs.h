@@ -18,7 +18,6 @@ struct ArduinoPortHooks {
 };
 ArduinoPortHooks& arduinoPortHooks();
 
-
 // Sends "1/<byte>/" (the eight outputs) when the port is open. True when sent.
 bool ArduinoSetOutputsAndRemember(int byte);
 

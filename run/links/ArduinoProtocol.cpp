@@ -2,9 +2,7 @@
 
 namespace tamberlo {
 
-QString ArduinoOutputCommand(int byte) {
-    return QStringLiteral("1/") + QString::number(byte & 0xFF) + QLatin1Char('/');
-}
+QString ArduinoOutputCommand(int byte) { return QStringLiteral("1/") + QString::number(byte & 0xFF) + QLatin1Char('/'); }
 
 QString ArduinoPollCommand(const QString& icp12Type) {
     if (icp12Type == QLatin1String("ET") || icp12Type == QLatin1String("AT")) return kArduinoPollETAT;

@@ -29,8 +29,8 @@ int ReadNumber(const QString& text, int maxChars = 6);
 struct ArduinoReply {
     enum class Kind { Unknown, Analog, Digital, Identity };
     Kind kind = Kind::Unknown;
-    int channel = 0;      // Analog: 0..4 (input channel + 1)
-    int value = 0;      // Analog: the value; Digital: the input bits
+    int channel = 0;   // Analog: 0..4 (input channel + 1)
+    int value = 0;     // Analog: the value; Digital: the input bits
     QString identity;  // "ET", "AT" or "TM"
 };
 // A reply is taken by its first two characters: "A0".."A4" and "DI" followed

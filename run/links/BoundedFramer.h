@@ -13,8 +13,7 @@ public:
     using IsEnd = bool (*)(QChar);
 
     // `keepEmpty`: whether an end with nothing before it gives an empty message.
-    BoundedFramer(int maxLength, IsEnd isEnd, bool keepEmpty)
-        : maxLength_(maxLength), isEnd_(isEnd), keepEmpty_(keepEmpty) {}
+    BoundedFramer(int maxLength, IsEnd isEnd, bool keepEmpty) : maxLength_(maxLength), isEnd_(isEnd), keepEmpty_(keepEmpty) {}
 
     // Adds received text; returns the messages it completed, without their
     // end characters, in order.

@@ -38,10 +38,14 @@ bool HostKelvanorControl() {
         if (!hosting().toldMissing) {
             hosting().toldMissing = true;
             const QString reason = QString::fromStdString(why);
-            dialogs().MsgBox(shared.TaalVlag
-                                 ? QStringLiteral("The Kelvanor control is not available (%1). The program runs without a Kelvanor module.").arg(reason)
-                                 : QStringLiteral("De Kelvanor-besturing is niet beschikbaar (%1). Het programma werkt zonder Kelvanor-module.").arg(reason),
-                             MsgButtons::Ok);
+            dialogs().MsgBox(
+                shared.TaalVlag
+                    ? QStringLiteral("The Kelvanor control is not available (%1). The program runs without a Kelvanor module.")
+                          .arg(reason)
+                    : QStringLiteral(
+                          "De Kelvanor-besturing is niet beschikbaar (%1). Het programma werkt zonder Kelvanor-module.")
+                          .arg(reason),
+                MsgButtons::Ok);
         }
         return false;
     }

@@ -29,8 +29,8 @@ void statusNotConnected() { setStatus(QStringLiteral("Niet verbonden."), QString
 // A failed write: the details for NetwerkFout's box.
 void noteSendFailure() {
     LastNetworkError() = {kSendFailedNumber,
-                            QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
-                            QStringLiteral("WinsockHost")};
+                          QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
+                          QStringLiteral("WinsockHost")};
 }
 
 bool sendMessage(const QString& code, const QString& payload) {
@@ -89,8 +89,8 @@ void TcpNetworkLink::MaakVerbinding() {
     WaitWhile([&] {
         if (shared.Verbindingsstatus != 3) return false;  // a "qu" or a failure ended it
         const int state = socket.State();
-        if (state == WinsockControl::sckConnected || state == WinsockControl::sckClosed ||
-            state == WinsockControl::sckError || state == WinsockControl::sckClosing)
+        if (state == WinsockControl::sckConnected || state == WinsockControl::sckClosed || state == WinsockControl::sckError ||
+            state == WinsockControl::sckClosing)
             return false;
         if (clock.elapsed() >= connectTimeoutMs) {
             timedOut = true;
@@ -100,8 +100,7 @@ void TcpNetworkLink::MaakVerbinding() {
     });
     if (timedOut && shared.Verbindingsstatus == 3) {
         // The peer never answered: reported like a refusal.
-        LastNetworkError() = {WinsockControl::sckTimedout, QStringLiteral("Connection timed out"),
-                                QStringLiteral("WinsockHost")};
+        LastNetworkError() = {WinsockControl::sckTimedout, QStringLiteral("Connection timed out"), QStringLiteral("WinsockHost")};
         NetwerkFout();
     }
     // Each step of the greeting fails the attempt when the link went away

@@ -2,9 +2,7 @@
 
 namespace tamberlo {
 
-QString NetwerkBericht(const QString& code, const QString& payload) {
-    return code + kMessageSeparator + payload + kMessageEnd;
-}
+QString NetwerkBericht(const QString& code, const QString& payload) { return code + kMessageSeparator + payload + kMessageEnd; }
 
 namespace {
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
@@ -19,8 +17,7 @@ std::optional<int> ReadNetworkNumber(const QString& text) {
         ++i;
     }
     if (i == 0) return std::nullopt;
-    if (i + 1 < text.size() && text.at(i) == QLatin1Char('.') && isDigit(text.at(i + 1)) &&
-        text.at(i + 1) >= QLatin1Char('5'))
+    if (i + 1 < text.size() && text.at(i) == QLatin1Char('.') && isDigit(text.at(i + 1)) && text.at(i + 1) >= QLatin1Char('5'))
         ++value;
     return value;
 }

@@ -20,8 +20,8 @@ constexpr int kMaxByte = 255;
 
 NetworkFramer framer;
 QChar previousChar;           // last character of the previous receive: "cd" may be split
-bool formatBoxOpen = false;  // one "Unknown dataformat" box at a time
-bool formatReported = false;   // ... and at most one per receive
+bool formatBoxOpen = false;   // one "Unknown dataformat" box at a time
+bool formatReported = false;  // ... and at most one per receive
 
 // Sends a reply of the receive handler. The first failure of an event goes to
 // NetwerkFout; the rest of that event's replies are skipped.
@@ -30,7 +30,7 @@ bool reply(const QString& code, bool& failed) {
     if (NetworkSocket().SendData(NetwerkBericht(code))) return true;
     failed = true;
     LastNetworkError() = {40006, QStringLiteral("Wrong protocol or connection state for the requested transaction or request"),
-                            QStringLiteral("WinsockHost")};
+                          QStringLiteral("WinsockHost")};
     NetwerkFout();
     return false;
 }
@@ -62,8 +62,7 @@ void receiveDigital(const QString& payload, bool& failed) {
             int firstBit = 0, rows = 5;
             if (i >= 4 && i <= 6) firstBit = 3;
             if (i == 7) rows = 6;
-            for (int row = 1; row <= rows; ++row)
-                shared.IngangDigitaalNetw[i][row] = ((*b >> (firstBit + row - 1)) & 1) ? -1 : 0;
+            for (int row = 1; row <= rows; ++row) shared.IngangDigitaalNetw[i][row] = ((*b >> (firstBit + row - 1)) & 1) ? -1 : 0;
         }
         if (i == 7 || i == 8) reply(QStringLiteral("dc"), failed);
     }

@@ -25,7 +25,7 @@ struct ComPortList {
 };
 
 ComPortList& SettingsComPorts();  // on the settings window
-ComPortList& SplashComPorts();        // on the splash window
+ComPortList& SplashComPorts();    // on the splash window
 
 inline const QString kNoPortsFound = QStringLiteral("Geen poorten gevonden.");
 

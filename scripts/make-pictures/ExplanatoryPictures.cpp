@@ -168,7 +168,8 @@ bool drawExplanatoryPictures(const QString& folder) {
         p.setPen(QPen(Qt::black, 1.5));
         for (int i = 0; i < 12; ++i) {
             const double a = i * M_PI / 6;
-            p.drawLine(QPointF(100 + std::sin(a) * 32, 76 - std::cos(a) * 32), QPointF(100 + std::sin(a) * 38, 76 - std::cos(a) * 38));
+            p.drawLine(QPointF(100 + std::sin(a) * 32, 76 - std::cos(a) * 32),
+                       QPointF(100 + std::sin(a) * 38, 76 - std::cos(a) * 38));
         }
         p.setBrush(QColor(0x80, 0x40, 0x10));
         p.drawRect(QRectF(94, 12, 12, 16));

@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x10, 0x10, 0x10));
         p.drawRoundedRect(QRectF(2, h / 2 - 7, w - 4, 14), 3, 3);
-        const QColor leds[] = {Qt::red, QColor(255, 140, 0), Qt::yellow, Qt::green, Qt::cyan, Qt::blue, QColor(160, 0, 255), Qt::magenta};
+        const QColor leds[] = {Qt::red,  QColor(255, 140, 0), Qt::yellow, Qt::green, Qt::cyan,
+                               Qt::blue, QColor(160, 0, 255), Qt::magenta};
         for (int i = 0; i < 8; ++i) {
             p.setBrush(leds[i]);
             p.drawEllipse(QPointF(7 + i * 7.1, h / 2.0), 3, 3);

@@ -18,7 +18,8 @@ namespace {
 std::vector<std::string> Lines(const std::string& s) {
     std::vector<std::string> out;
     std::size_t start = 0;
-    for (std::size_t p; (p = s.find("\r\n", start)) != std::string::npos; start = p + 2) out.push_back(s.substr(start, p - start));
+    for (std::size_t p; (p = s.find("\r\n", start)) != std::string::npos; start = p + 2)
+        out.push_back(s.substr(start, p - start));
     return out;
 }
 
@@ -253,12 +254,17 @@ TEST(LadderFileFormat, MalformedFilesAreRefusedNamingTheLine) {
         {"decimal value", WithLine(golden, CellLine(9), " 9 3 2 8 0.5 0 0"), K::NotANumber, CellLine(9)},
         {"record number not a number", WithLine(golden, CellLine(9), "x9 3 2 8 0 0 0"), K::NotANumber, CellLine(9)},
         {"value above 16 bits", WithLine(golden, CellLine(9), " 9 3 2 8 32768 0 0"), K::TooLarge, CellLine(9)},
-        {"value below 16 bits", WithLine(golden, ActionTextLine(3), " 3 3 1 1 7 0 0 0 0 0 -32769"), K::TooLarge, ActionTextLine(3)},
+        {"value below 16 bits", WithLine(golden, ActionTextLine(3), " 3 3 1 1 7 0 0 0 0 0 -32769"), K::TooLarge,
+         ActionTextLine(3)},
         {"huge value", WithLine(golden, CellLine(9), " 9 3 2 8 99999999999999999999999 0 0"), K::TooLarge, CellLine(9)},
-        {"sound without separator", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0 /snd\\bel.wav"), K::NoSoundSeparator, ActionTextLine(6)},
-        {"sound field missing", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0   "), K::NoSoundSeparator, ActionTextLine(6)},
-        {"ends before a sound field", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0", K::EndsEarly, ActionTextLine(6)},
-        {"ends after a sound row's values", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0 \r\n\r\n", K::EndsEarly, ActionTextLine(6) + 1},
+        {"sound without separator", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0 /snd\\bel.wav"),
+         K::NoSoundSeparator, ActionTextLine(6)},
+        {"sound field missing", WithLine(golden, ActionTextLine(6), " 6 4 0 0 0 0 0 0 0 0 0   "), K::NoSoundSeparator,
+         ActionTextLine(6)},
+        {"ends before a sound field", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0", K::EndsEarly,
+         ActionTextLine(6)},
+        {"ends after a sound row's values", FirstLines(golden, ActionTextLine(6) - 1) + " 6 4 0 0 0 0 0 0 0 0 0 \r\n\r\n",
+         K::EndsEarly, ActionTextLine(6) + 1},
         {"condition kind 5", WithLine(golden, CellLine(9), " 9 5 0 0 0 0 0"), K::InvalidValue, CellLine(9)},
         {"condition kind -1", WithLine(golden, CellLine(9), " 9 -1 0 0 0 0 0"), K::InvalidValue, CellLine(9)},
         {"input interface 14", WithLine(golden, CellLine(1), " 1 1 14 3 0 0 0"), K::InvalidValue, CellLine(1)},
@@ -274,21 +280,29 @@ TEST(LadderFileFormat, MalformedFilesAreRefusedNamingTheLine) {
         {"key F0", WithLine(golden, CellLine(9), " 9 3 2 0 0 0 0"), K::InvalidValue, CellLine(9)},
         {"key F9", WithLine(golden, CellLine(9), " 9 3 2 9 0 0 0"), K::InvalidValue, CellLine(9)},
         {"variable D", WithLine(golden, CellLine(10), " 10 3 3 4 2005 0 0"), K::InvalidValue, CellLine(10)},
-        {"link in rung 1", WithLine(WithLine(WithLine(golden, CellLine(1), " 1 4 0 0 0 0 0"), CellLine(2), " 2 4 0 0 0 0 0"), CellLine(3), " 3 4 0 0 0 0 0"), K::InvalidValue, CellLine(1)},
+        {"link in rung 1",
+         WithLine(WithLine(WithLine(golden, CellLine(1), " 1 4 0 0 0 0 0"), CellLine(2), " 2 4 0 0 0 0 0"), CellLine(3),
+                  " 3 4 0 0 0 0 0"),
+         K::InvalidValue, CellLine(1)},
         {"link in one cell", WithLine(golden, CellLine(269), " 269 4 0 0 0 0 0"), K::InvalidValue, CellLine(269)},
         {"action kind 5", WithLine(golden, ActionTextLine(3), " 3 5 0 0 0 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(3)},
-        {"output interface 44", WithLine(golden, ActionTextLine(0), " 0 1 44 1 9 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(0)},
+        {"output interface 44", WithLine(golden, ActionTextLine(0), " 0 1 44 1 9 0 0 0 0 0 0"), K::InvalidValue,
+         ActionTextLine(0)},
         {"output 10", WithLine(golden, ActionTextLine(0), " 0 1 31 1 10 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(0)},
         {"output 0", WithLine(golden, ActionTextLine(0), " 0 1 50 1 0 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(0)},
         {"operation 4", WithLine(golden, ActionTextLine(0), " 0 1 31 4 9 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(0)},
-        {"analog output channel 0", WithLine(golden, ActionTextLine(1), " 1 1 20 0 1150 1 1 0 0 0 0"), K::InvalidValue, ActionTextLine(1)},
+        {"analog output channel 0", WithLine(golden, ActionTextLine(1), " 1 1 20 0 1150 1 1 0 0 0 0"), K::InvalidValue,
+         ActionTextLine(1)},
         {"start of timer 8", WithLine(golden, ActionTextLine(5), " 5 2 2 1 8 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(5)},
         {"start or reset 3", WithLine(golden, ActionTextLine(5), " 5 2 2 3 4 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(5)},
         {"memory action M8", WithLine(golden, ActionTextLine(3), " 3 3 1 1 8 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(3)},
-        {"memory action set 0", WithLine(golden, ActionTextLine(3), " 3 3 1 0 7 0 0 0 0 0 0"), K::InvalidValue, ActionTextLine(3)},
+        {"memory action set 0", WithLine(golden, ActionTextLine(3), " 3 3 1 0 7 0 0 0 0 0 0"), K::InvalidValue,
+         ActionTextLine(3)},
         {"variable action 0", WithLine(golden, ActionTextLine(4), " 4 3 2 0 2 40 0 0 0 0 0"), K::InvalidValue, ActionTextLine(4)},
-        {"variable operation 4", WithLine(golden, ActionTextLine(4), " 4 3 2 3 4 40 0 0 0 0 0"), K::InvalidValue, ActionTextLine(4)},
-        {"bad value on a continuation line", WithLine(golden, ActionTextLine(2) + 1, std::string(41, ' ') + " 0 -5 x 150"), K::NotANumber, ActionTextLine(2) + 1},
+        {"variable operation 4", WithLine(golden, ActionTextLine(4), " 4 3 2 3 4 40 0 0 0 0 0"), K::InvalidValue,
+         ActionTextLine(4)},
+        {"bad value on a continuation line", WithLine(golden, ActionTextLine(2) + 1, std::string(41, ' ') + " 0 -5 x 150"),
+         K::NotANumber, ActionTextLine(2) + 1},
     };
     for (const auto& c : cases) {
         auto r = ParseLadderFile(c.file);

@@ -58,7 +58,8 @@ protected:
         int port;
     };
     Snapshot Take() {
-        return {shared.Condities, shared.Acties, shared.GeluidMappen, ladderView.windowCaption,
+        return {shared.Condities,           shared.Acties,
+                shared.GeluidMappen,        ladderView.windowCaption,
                 WinsockHost().RemoteHost(), WinsockHost().RemotePort()};
     }
     void ExpectUnchanged(const Snapshot& s) {
@@ -88,8 +89,8 @@ TEST_F(LadderFileTest, WriterProducesTheGoldenBytes) {
 TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {
     const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
     shared.Condities[200] = {3, 1, 1, 0, 0, 0};  // replaced by the file's empty cell
-    shared.GeluidMappen[9] = "/blijft";            // not a sound row in the file: kept
-    shared.GeheugenToestand[2] = true;              // cleared with the ladder
+    shared.GeluidMappen[9] = "/blijft";          // not a sound row in the file: kept
+    shared.GeheugenToestand[2] = true;           // cleared with the ladder
 
     ASSERT_TRUE(LeesLadderVanDisk(path));
     EXPECT_TRUE(fake.messages.isEmpty());
@@ -316,10 +317,10 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
 TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     LoadEveryKind();
     for (int r : {0, 3, 5}) shared.Acties[r] = {4};
-    shared.GeluidMappen[0] = "/home/jan/Dźwięki";   // Polish: not in the code page
-    shared.GeluidBestanden[3] = "Звук.wav";          // Cyrillic
-    shared.GeluidBestanden[5] = "café.wav";          // the code page holds é
-    shared.GeluidMappen[8] = "/Ω";                   // not a sound row: not written
+    shared.GeluidMappen[0] = "/home/jan/Dźwięki";  // Polish: not in the code page
+    shared.GeluidBestanden[3] = "Звук.wav";        // Cyrillic
+    shared.GeluidBestanden[5] = "café.wav";        // the code page holds é
+    shared.GeluidMappen[8] = "/Ω";                 // not a sound row: not written
     WinsockHost().SetRemoteHost("pc-Ω");
     const QString path = home.file("names.vpp");
 
@@ -331,8 +332,8 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     ASSERT_EQ(fake.messages.size(), 1);
     const QString m = fake.messages[0];
     EXPECT_EQ(fake.titles[0], "Let op");
-    for (const char* part : {"Startregel: geluid \"/home/jan/Dźwięki/", "Regel 3: geluid \"Звук.wav\"",
-                             "Netwerkadres: \"pc-Ω\"", "Toch opslaan?"})
+    for (const char* part :
+         {"Startregel: geluid \"/home/jan/Dźwięki/", "Regel 3: geluid \"Звук.wav\"", "Netwerkadres: \"pc-Ω\"", "Toch opslaan?"})
         EXPECT_TRUE(m.contains(QString::fromUtf8(part))) << part << "\n" << m.toStdString();
     EXPECT_FALSE(m.contains("Regel 5") || m.contains("Regel 8")) << m.toStdString();
 
@@ -460,6 +461,7 @@ TEST_F(LadderFileTest, EveryMalformedFileGivesOneMessageAndKeepsTheLadder) {
         EXPECT_TRUE(ladderView.cell[1].frameVisible);
         EXPECT_EQ(shared.GeluidMappen[30], "/bewaard");
         EXPECT_EQ(fake.messages.size(), i);
-        EXPECT_TRUE(fake.messages.last().contains("Het huidige ladderprogramma blijft staan.")) << fake.messages.last().toStdString();
+        EXPECT_TRUE(fake.messages.last().contains("Het huidige ladderprogramma blijft staan."))
+            << fake.messages.last().toStdString();
     }
 }

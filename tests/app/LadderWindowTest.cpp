@@ -5,15 +5,15 @@
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
+#include "ArduinoLink.h"
 #include "Dashboard.h"
-#include "LadderGeometry.h"
+#include "InputReading.h"
 #include "LadderButtons.h"
+#include "LadderFile.h"
+#include "LadderGeometry.h"
+#include "LadderStore.h"
 #include "MouseWheel.h"
 #include "StartUpFixture.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
-#include "LadderFile.h"
-#include "LadderStore.h"
 #include "VbColor.h"
 
 namespace tamberlo::test {
@@ -22,8 +22,7 @@ namespace {
 // One wheel notch (120 away from the user, -120 towards) at a point of `w`.
 void TurnWheel(QWidget* w, QPoint local, int rotation) {
     const QPointF g = w->mapToGlobal(QPointF(local));
-    QWheelEvent e(QPointF(local), g, QPoint(), QPoint(0, rotation), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(QPointF(local), g, QPoint(), QPoint(0, rotation), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
 }
 
@@ -112,14 +111,12 @@ TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     ladderButtons.CommandPanelActie = [&](int r) { clicks.push_back("PanelActie " + std::to_string(r)); };
     ladderButtons.CommandVoegConditieToeVertikaal = [&](int i) { clicks.push_back("Vertikaal " + std::to_string(i)); };
     LadderWidget* area = h.PictureProgrammeerVenster;
-    auto click = [&](QPoint p) {
-        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, p);
-    };
+    auto click = [&](QPoint p) { QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, p); };
     click(ladder::ConditionAddButton(5).center());
     click(ladder::ActionAddButton(7).center());
     click(ladder::VerticalButton(267).center());
     click(ladder::VerticalButton(265).center());  // hidden: no click
-    click(QPoint(5, 5000));                     // nothing there
+    click(QPoint(5, 5000));                       // nothing there
     // A filled cell: its frame with the edit button covers the add button.
     ladderView.cell[4].frameVisible = true;
     ladderView.cell[4].addButtonVisible = false;
@@ -127,8 +124,8 @@ TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     ladderView.changed();
     click(ladder::ConditionChangeButton(4).center());
     click(ladder::ActionChangeButton(0).center());
-    EXPECT_EQ(clicks, (std::vector<std::string>{"VoegConditieToe 5", "VoegActieToe 7", "Vertikaal 267",
-                                                 "PanelConditie 4", "PanelActie 0"}));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"VoegConditieToe 5", "VoegActieToe 7", "Vertikaal 267", "PanelConditie 4",
+                                                "PanelActie 0"}));
     ladderButtons = {};
 }
 
@@ -158,8 +155,8 @@ TEST_F(LadderWindowTest, OkWhileIdleSwitchesOffAndEnds) {
     OnProgramEnd([this] { log.push_back("Kelvanor1 destroyed"); });
     log.clear();
     h.CommandAfsluiten->click();
-    EXPECT_EQ(log, (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "Arduino 1/0/",
-                                             "Kelvanor1 destroyed", "End"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"SetDigitalOutput0(0)", "Disconnect()", "Arduino 1/0/", "Kelvanor1 destroyed", "End"}));
     EXPECT_FALSE(MouseWheelHooked(&h));
     EXPECT_TRUE(AppEnding());
 }
@@ -220,9 +217,9 @@ TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {
         ladderView.action[r].frameVisible = true;
         ladderView.action[r].addButtonVisible = false;
         ladderView.action[r].lines = {CaptionPanel{"Velleman. Kaart Nr.", 0xFFFF80, kColorButtonText},
-                                     CaptionPanel{"0", 0xFFFF80, kColorButtonText},
-                                     CaptionPanel{"Digitaal UIT", 0xFFFF80, kColorButtonText},
-                                     CaptionPanel{QStringLiteral("Set uitgang %1").arg(r), 0xFFFF80, kColorButtonText}};
+                                      CaptionPanel{"0", 0xFFFF80, kColorButtonText},
+                                      CaptionPanel{"Digitaal UIT", 0xFFFF80, kColorButtonText},
+                                      CaptionPanel{QStringLiteral("Set uitgang %1").arg(r), 0xFFFF80, kColorButtonText}};
     }
     ladderView.cell[6].linkLineVisible = true;
     ladderView.action[1].supplyColor = kColorRed;

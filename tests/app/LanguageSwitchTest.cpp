@@ -119,9 +119,8 @@ TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
         for (const CaptionRow& row : settingsCaptions()) {
             SCOPED_TRACE(row.control);
             const QString want = QString::fromUtf8(english ? row.english : row.dutch);
-            const QWidget* c = std::string_view(row.control) == "Instellingen"
-                                   ? &e
-                                   : e.findChild<QWidget*>(QString::fromUtf8(row.control));
+            const QWidget* c =
+                std::string_view(row.control) == "Instellingen" ? &e : e.findChild<QWidget*>(QString::fromUtf8(row.control));
             ASSERT_NE(c, nullptr);
             EXPECT_EQ(text(c), want);
         }

@@ -14,18 +14,17 @@
 #include "Controls.h"
 #include "Detection.h"
 #include "FakeDialogs.h"
+#include "InputReading.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "MainWindowCommands.h"
 #include "PeerEntry.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "SettingsFile.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "TempHome.h"
-#include "Windows.h"
 #include "WaitUntil.h"
+#include "Windows.h"
 #include "Yielding.h"
 
 namespace tamberlo::test {
@@ -78,7 +77,6 @@ protected:
     }
 };
 
-
 TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
     SettingsWindow& w = Instellingen();
     EXPECT_EQ(search(), (Search{1, false, 10000, {0, 0, 0}}));
@@ -104,9 +102,9 @@ TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
 }
 
 TEST_F(SettingsWindowTest, TypedPortsRoundHalfToEvenAndOutOfRangeKeepsTheDefault) {
-    const std::pair<QString, std::optional<Long>> entries[] = {
-        {"2400.5", 2400}, {"2401.5", 2402}, {"abc", 0}, {"", std::nullopt}, {"70000", std::nullopt},
-        {" 8080", 8080},  {"65535", 65535}, {"-1", std::nullopt}, {"12ab", 12}};
+    const std::pair<QString, std::optional<Long>> entries[] = {{"2400.5", 2400},   {"2401.5", 2402},        {"abc", 0},
+                                                               {"", std::nullopt}, {"70000", std::nullopt}, {" 8080", 8080},
+                                                               {"65535", 65535},   {"-1", std::nullopt},    {"12ab", 12}};
     for (const auto& [text, port] : entries) EXPECT_EQ(PortFromEntry(text), port) << text.toStdString();
 
     shared.NetwerkPoort = 4321;
@@ -205,9 +203,8 @@ TEST_F(ArduinoButtonsTest, RunningLightSendsSixteenCommandsWithTheirGaps) {
         iCP_MS_Comm().Output(c);
     });
     ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().size() >= 16; }));
-    EXPECT_EQ(sketch.outputCommands(),
-              (QStringList{"1/1", "1/3", "1/7", "1/15", "1/31", "1/63", "1/127", "1/255", "1/127", "1/63", "1/31",
-                           "1/15", "1/7", "1/3", "1/1", "1/0"}));
+    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/1", "1/3", "1/7", "1/15", "1/31", "1/63", "1/127", "1/255", "1/127",
+                                                    "1/63", "1/31", "1/15", "1/7", "1/3", "1/1", "1/0"}));
     ASSERT_EQ(sent.size(), 16u);
     for (std::size_t k = 1; k < sent.size(); ++k)
         EXPECT_GE(sent[k] - sent[k - 1], (k <= 8 ? 5'000'000 : 50'000'000)) << "before command " << k;

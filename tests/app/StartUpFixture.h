@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "Controls.h"
-#include "FakeKelvanor.h"
 #include "FakeDialogs.h"
+#include "FakeKelvanor.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "StartUpServices.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
+#include "StartUpServices.h"
 #include "TempHome.h"
 #include "Windows.h"
 #include "Yielding.h"

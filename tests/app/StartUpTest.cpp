@@ -24,9 +24,8 @@ TEST_F(StartUpTest, SearchesAndWaitsComeInTheirOrder) {
     // The Kelvanor control is hosted after the settings are read, so its
     // message about a missing library is in the user's language.
     const std::vector<std::string> expected = {
-        "LeesInstellingen", "HostKelvanor", "LeesPoortsettings", "Out32 888 0", "Out32 632 0", "Out32 956 0",
-        "AangeslotenVelleman", "Wait 0.5", "AangeslotenKelvanorEmber", "Wait 0.5",
-        "Wait 0.5", "AangeslotenICP12"};
+        "LeesInstellingen",    "HostKelvanor", "LeesPoortsettings",        "Out32 888 0", "Out32 632 0", "Out32 956 0",
+        "AangeslotenVelleman", "Wait 0.5",     "AangeslotenKelvanorEmber", "Wait 0.5",    "Wait 0.5",    "AangeslotenICP12"};
     EXPECT_EQ(log, expected);
 }
 
@@ -38,13 +37,11 @@ TEST_F(StartUpTest, DutchStartWithNothingConnected) {
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_K8055), 0x8080FFu);
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Brask), 0x8080FFu);
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Arduino_Nano), 0x8080FFu);
-    EXPECT_EQ(s.Label_K8055->Caption(),
-              CR + "     Er is geen Velleman USB interface gevonden." + CR + "     ----------" + CR +
-                  "     De K8055 en de VM110 worden ondersteund." + CR + CR);
-    EXPECT_EQ(s.Label_Brask->Caption(),
-              CR + "     Er is geen Brask Ember USB interface gevonden." + CR + "     ----------" + CR +
-                  "     Onder Windows 7 moet voor de Brask Ember USB de" + CR +
-                  "     compatibiliteitsmodus ingesteld worden op WinXP sp3." + CR + CR);
+    EXPECT_EQ(s.Label_K8055->Caption(), CR + "     Er is geen Velleman USB interface gevonden." + CR + "     ----------" + CR +
+                                            "     De K8055 en de VM110 worden ondersteund." + CR + CR);
+    EXPECT_EQ(s.Label_Brask->Caption(), CR + "     Er is geen Brask Ember USB interface gevonden." + CR + "     ----------" + CR +
+                                            "     Onder Windows 7 moet voor de Brask Ember USB de" + CR +
+                                            "     compatibiliteitsmodus ingesteld worden op WinXP sp3." + CR + CR);
     EXPECT_TRUE(s.Label_Arduino_Nano->Caption().startsWith(CR + "     Er is geen Arduino interface gevonden." + CR));
     EXPECT_TRUE(s.Label_Arduino_Nano->Caption().endsWith(" zal ook informatie geplaatst worden." + CR));
     EXPECT_EQ(s.Label_Starten->Caption(), "Klik OK.");
@@ -91,7 +88,7 @@ TEST_F(StartUpTest, EnglishStartWithEveryInterfaceFound) {
     };
     d.AangeslotenVelleman = [] { shared.VellemanKaartMasker = 1; };
     d.AangeslotenKelvanorEmber = [] { shared.ModuleAanwezig = 5; };  // modules 1 and 3
-    kelvanor.moduleType = 3;  // neither Atlas nor Basil
+    kelvanor.moduleType = 3;                                         // neither Atlas nor Basil
     d.AangeslotenICP12 = [] {
         shared.ICP12Poort = 4;
         shared.ICP12Type = "AT";
@@ -241,8 +238,7 @@ void ExpectWholeText(const QComboBox* box) {
     opt.initFrom(box);
     opt.currentText = box->currentText();
     const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, box);
-    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->currentText()), field.width())
-        << box->currentText().toStdString();
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->currentText()), field.width()) << box->currentText().toStdString();
 }
 
 TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
@@ -283,11 +279,12 @@ TEST(StartUpTexts, VellemanVersionWord) {
 // program's picture folder (copied beside the program by the build).
 TEST(PictureFolder, EveryPictureTheProgramNamesIsDelivered) {
     const QDir map(QCoreApplication::applicationDirPath() + QStringLiteral("/Afbeeldingen"));
-    for (const char* name : {"AdaFruit RGB.bmp", "TM1638.bmp", "Kelvanor Atlas.bmp", "Kelvanor Basil.bmp", "Logo.bmp",
-                             "BtnWissen.bmp", "BtnWissenLeeg.bmp", "vlag Nederlands.bmp", "vlag Engels.bmp",
-                             "K8055.bmp", "Parallel PCB.bmp", "Kelvanor Ember.bmp", "Arduino Nano.bmp", "Wekker.bmp",
-                             "Kookwekker.bmp", "Geheugen.bmp", "Functietoetsen.bmp", "Variabele.bmp", "Preset Timer.bmp",
-                             "Set Reset Timer.bmp", "Geluid.bmp"}) {
+    for (const char* name :
+         {"AdaFruit RGB.bmp", "TM1638.bmp",         "Kelvanor Atlas.bmp",  "Kelvanor Basil.bmp", "Logo.bmp",
+          "BtnWissen.bmp",    "BtnWissenLeeg.bmp",  "vlag Nederlands.bmp", "vlag Engels.bmp",    "K8055.bmp",
+          "Parallel PCB.bmp", "Kelvanor Ember.bmp", "Arduino Nano.bmp",    "Wekker.bmp",         "Kookwekker.bmp",
+          "Geheugen.bmp",     "Functietoetsen.bmp", "Variabele.bmp",       "Preset Timer.bmp",   "Set Reset Timer.bmp",
+          "Geluid.bmp"}) {
         EXPECT_FALSE(QImage(map.filePath(QString::fromUtf8(name))).isNull()) << name;
     }
 }

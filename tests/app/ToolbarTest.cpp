@@ -16,9 +16,9 @@
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "MainWindowCommands.h"
-#include "StartUpFixture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
+#include "StartUpFixture.h"
 #include "TempHome.h"
 #include "Windows.h"
 
@@ -167,13 +167,18 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
     EXPECT_EQ(w.Picture_Holder_Show_Interface->x(), bar->x() + bar->width() - w.Image_Show_Interface->width());
     EXPECT_EQ(w.Picture_Holder_Show_Interface->width(), w.Image_Show_Interface->width() + 20);
 
-    const std::pair<int, QString> modules[] = {{1, "Kelvanor Atlas.bmp"}, {2, "Kelvanor Basil.bmp"}, {3, "Kelvanor Ember.bmp"}, {0, "Kelvanor Ember.bmp"}};
+    const std::pair<int, QString> modules[] = {
+        {1, "Kelvanor Atlas.bmp"}, {2, "Kelvanor Basil.bmp"}, {3, "Kelvanor Ember.bmp"}, {0, "Kelvanor Ember.bmp"}};
     for (const auto& [type, file] : modules) {
         kelvanor.moduleType = std::int16_t(type);
         showExplanatoryPicture(1, 3);
         EXPECT_EQ(shown(), file);
     }
-    const std::pair<QString, QString> boards[] = {{"", "Arduino Nano.bmp"}, {"AT", "AdaFruit RGB.bmp"}, {"TM", "TM1638.bmp"}, {"ET", "Arduino Nano.bmp"}, {"tm", "Arduino Nano.bmp"}};
+    const std::pair<QString, QString> boards[] = {{"", "Arduino Nano.bmp"},
+                                                  {"AT", "AdaFruit RGB.bmp"},
+                                                  {"TM", "TM1638.bmp"},
+                                                  {"ET", "Arduino Nano.bmp"},
+                                                  {"tm", "Arduino Nano.bmp"}};
     for (const auto& [type, file] : boards) {
         shared.ICP12Type = type;
         showExplanatoryPicture(1, 4);

@@ -6,8 +6,8 @@
 // (ControlTest, for tests that link the control's parts).
 
 #include <QByteArray>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>

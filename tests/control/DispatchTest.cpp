@@ -17,9 +17,9 @@ namespace kelvanor::test {
 namespace {
 
 namespace com = tamberlo::com;
-using com::VarType;
 using com::Variant;
 using com::VariantList;
+using com::VarType;
 
 struct Expected {
     int dispid;
@@ -118,8 +118,8 @@ TEST_F(DispatchTest, EveryDispatchIdIsCallableWithItsArgumentAndResultTypes) {
         ASSERT_EQ(InvokeKelvanor(ctrl, e.dispid, args, &result), com::S_Ok);
         EXPECT_EQ(result.type(), e.result);
     }
-    EXPECT_EQ(modalTitles, (QStringList{QStringLiteral("About Brask Kelvanor ActiveX Control"),
-                                        QStringLiteral("Kelvanor Properties")}));
+    EXPECT_EQ(modalTitles,
+              (QStringList{QStringLiteral("About Brask Kelvanor ActiveX Control"), QStringLiteral("Kelvanor Properties")}));
     EXPECT_TRUE(g_pDebugWin->HasWindow());
     EXPECT_TRUE(g_pDebugWin->Lines().last().endsWith(QStringLiteral("text")) ||
                 !g_pDebugWin->Lines().filter(QStringLiteral(":\ttext")).isEmpty());

@@ -36,12 +36,12 @@ protected:
 TEST_F(FtdiPortTest, AcceptsOnlyFt232rWithTheKnownIds) {
     auto other = FakeFt232r(0x6001, 0x01100000);
     other.info.type = FtdiChip2232C;
-    ftdi.addDevice(other);                                       // 0: wrong chip
-    ftdi.addDevice(FakeFt232r(0x1234, 0x01200000));              // 1: unknown product
+    ftdi.addDevice(other);                           // 0: wrong chip
+    ftdi.addDevice(FakeFt232r(0x1234, 0x01200000));  // 1: unknown product
     auto foreign = FakeFt232r(0xAF80, 0x01300000);
     foreign.info.vendorId = 0x0404;
-    ftdi.addDevice(foreign);                                     // 2: other vendor
-    ftdi.addDevice(FakeFt232r(0xAF80, 0x01400000));              // 3: a Kelvanor module
+    ftdi.addDevice(foreign);                         // 2: other vendor
+    ftdi.addDevice(FakeFt232r(0xAF80, 0x01400000));  // 3: a Kelvanor module
     List();
     ASSERT_EQ(FtdiDeviceCount(), 4);
 
@@ -112,12 +112,9 @@ TEST_F(FtdiPortTest, AFailedSettingIsTracedAndTheOpenGoesOn) {
         FtdiStep step;
         const char* trace;
     } steps[] = {
-        {FtdiStep::UsbParameters, "FT_SetUSBParameters::\t4"},
-        {FtdiStep::LatencyTimer, "FT_SetLatencyTimer::\t4"},
-        {FtdiStep::Timeouts, "FT_SetTimeouts::\t4"},
-        {FtdiStep::DataCharacteristics, "FT_SetDataCharacteristics::\t4"},
-        {FtdiStep::BaudRate, "FT_SetBaudRate::\t4"},
-        {FtdiStep::Purge, "FT_Purge::\t4"},
+        {FtdiStep::UsbParameters, "FT_SetUSBParameters::\t4"}, {FtdiStep::LatencyTimer, "FT_SetLatencyTimer::\t4"},
+        {FtdiStep::Timeouts, "FT_SetTimeouts::\t4"},           {FtdiStep::DataCharacteristics, "FT_SetDataCharacteristics::\t4"},
+        {FtdiStep::BaudRate, "FT_SetBaudRate::\t4"},           {FtdiStep::Purge, "FT_Purge::\t4"},
     };
     for (const auto& s : steps) {
         ClearTrace();
@@ -191,9 +188,9 @@ TEST_F(FtdiPortTest, WritesOnTheCallingThreadAndRefusesOverlongLines) {
     port.Write("lost\r");  // not open yet
     ASSERT_EQ(port.Open(&owner, std::uint32_t(device), 0), 1);
     port.Write("MT1=01\r");
-    EXPECT_EQ(ftdi.written(device), "MT1=01\r");   // already written when Write returns
-    port.Write(std::string(1024, 'z'));            // does not fit the write buffer
-    port.Write(std::string(1022, 'y') + "\r");     // fits
+    EXPECT_EQ(ftdi.written(device), "MT1=01\r");  // already written when Write returns
+    port.Write(std::string(1024, 'z'));           // does not fit the write buffer
+    port.Write(std::string(1022, 'y') + "\r");    // fits
     EXPECT_EQ(ftdi.written(device), "MT1=01\r" + std::string(1022, 'y') + "\r");
 }
 
@@ -265,7 +262,7 @@ TEST_F(FtdiPortTest, ProgramModuleIdsRewritesAGenericBridge) {
 
 TEST_F(FtdiPortTest, ProgramModuleIdsStopsAtEachFailure) {
     auto odd = FakeFt232r(0x6001, 0x01100000);
-    odd.eeprom.productId = 0x6010;   // the EEPROM says something else
+    odd.eeprom.productId = 0x6010;  // the EEPROM says something else
     const int mismatch = ftdi.addDevice(odd);
     const int device = ftdi.addDevice(FakeFt232r(0x6001, 0x01200000));
     List();
@@ -281,7 +278,7 @@ TEST_F(FtdiPortTest, ProgramModuleIdsStopsAtEachFailure) {
     ftdi.failAt(FtdiStep::EepromRead, 0);
     ftdi.failAt(FtdiStep::EepromProgram, tamberlo::FtdiEepromWriteFailed);
     EXPECT_EQ(port.ProgramModuleIds(false), tamberlo::FtdiEepromWriteFailed);
-    EXPECT_EQ(ftdi.cycles(device), 0);   // no port cycle without a new identity
+    EXPECT_EQ(ftdi.cycles(device), 0);  // no port cycle without a new identity
     EXPECT_EQ(ftdi.eeprom(device).productId, 0x6001);
 }
 

@@ -22,16 +22,12 @@ public:
     static QString Path() { return QStringLiteral(KELVANOR_LIBRARY); }
 
     tamberlo::com::HResult Register() const { return Resolve<tamberlo::com::DllRegisterServerFn>("DllRegisterServer")(); }
-    tamberlo::com::HResult Unregister() const {
-        return Resolve<tamberlo::com::DllUnregisterServerFn>("DllUnregisterServer")();
-    }
+    tamberlo::com::HResult Unregister() const { return Resolve<tamberlo::com::DllUnregisterServerFn>("DllUnregisterServer")(); }
     tamberlo::com::HResult GetClassObject(const char* classId, tamberlo::com::ClassFactory** factory) const {
         return Resolve<tamberlo::com::DllGetClassObjectFn>("DllGetClassObject")(classId, factory);
     }
     // True while objects of the library live.
-    bool HasLiveObjects() const {
-        return Resolve<tamberlo::com::DllCanUnloadNowFn>("DllCanUnloadNow")() != tamberlo::com::S_Ok;
-    }
+    bool HasLiveObjects() const { return Resolve<tamberlo::com::DllCanUnloadNowFn>("DllCanUnloadNow")() != tamberlo::com::S_Ok; }
     // Whether the library exports `name` at all.
     bool Exports(const char* name) const { return ::dlsym(handle_, name) != nullptr; }
 

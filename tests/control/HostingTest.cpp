@@ -15,8 +15,8 @@
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
-#include "InputReading.h"
 #include "HostTest.h"
+#include "InputReading.h"
 #include "KelvanorDispatchClient.h"
 #include "KelvanorHost.h"
 #include "ProgramEnd.h"
@@ -68,8 +68,7 @@ TEST_F(HostingTest, RegistrationRoundTrip) {
     std::string classId;
     const auto path = com::LibraryForProgId(kControlProgId, &classId);
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(QFileInfo(QString::fromStdString(*path)).canonicalFilePath(),
-              QFileInfo(HostedLibrary::Path()).canonicalFilePath());
+    EXPECT_EQ(QFileInfo(QString::fromStdString(*path)).canonicalFilePath(), QFileInfo(HostedLibrary::Path()).canonicalFilePath());
     EXPECT_EQ(classId, kControlClassId);
     EXPECT_EQ(com::RegistryValue(std::string("CLSID\\") + kControlClassId + "\\MiscStatus"), std::string("131473"));
     EXPECT_TRUE(com::LibraryForProgId(kPropPageProgId).has_value());
@@ -113,8 +112,7 @@ TEST_F(HostingTest, ALibraryNamedRelativelyIsRegisteredUnderItsFullPath) {
     const QFileInfo lib(HostedLibrary::Path());
     QProcess p;
     p.setWorkingDirectory(lib.absolutePath());
-    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
-            {QStringLiteral("./") + lib.fileName()});
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"), {QStringLiteral("./") + lib.fileName()});
     ASSERT_TRUE(p.waitForFinished(30000));
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const auto library = com::LibraryForProgId(kControlProgId);
@@ -214,7 +212,7 @@ TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     QTimer::singleShot(0, [] { tamberlo::DestroyKelvanorControl(); });
     EXPECT_EQ(tamberlo::Kelvanor1().Connect(), 0);  // ends at once
-    EXPECT_FALSE(library.HasLiveObjects());     // and went when it returned
+    EXPECT_FALSE(library.HasLiveObjects());         // and went when it returned
 }
 
 TEST_F(HostingTest, TheProgramsEndDestroysTheControl) {

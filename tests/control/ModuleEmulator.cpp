@@ -35,8 +35,7 @@ unsigned baudOf(speed_t s) {
 
 }  // namespace
 
-ModuleEmulator::ModuleEmulator(Options options)
-    : options_(options), echoWrites_(options.echoWrites), silent_(options.silent) {
+ModuleEmulator::ModuleEmulator(Options options) : options_(options), echoWrites_(options.echoWrites), silent_(options.silent) {
     char name[128] = {};
     if (::openpty(&master_, &slaveKeep_, name, nullptr, nullptr) != 0) std::abort();
     slavePath_ = QString::fromLocal8Bit(name);
@@ -130,7 +129,8 @@ void ModuleEmulator::ReportInputWord0(int module, std::uint16_t value, char form
 }
 
 void ModuleEmulator::SendFrame(int word, std::uint16_t value) {
-    const char frame[4] = {static_cast<char>('0' + 2 * word), static_cast<char>(value >> 8), static_cast<char>(value & 0xFF), '\r'};
+    const char frame[4] = {static_cast<char>('0' + 2 * word), static_cast<char>(value >> 8), static_cast<char>(value & 0xFF),
+                           '\r'};
     Send(std::string(frame, 4));
 }
 
@@ -198,10 +198,8 @@ void ModuleEmulator::Handle(const std::string& line) {
         return;
     }
     if (line == "DV") {
-        if (p == Personality::Basil)
-            Reply("DV");
-        else
-            Reply(format("V=%d.%02d", p == Personality::Cedar ? 1 : 2, options_.minor));
+        if (p == Personality::Basil) Reply("DV");
+        else Reply(format("V=%d.%02d", p == Personality::Cedar ? 1 : 2, options_.minor));
         return;
     }
     if (line == "MME=4") {
@@ -266,7 +264,8 @@ void ModuleEmulator::Handle(const std::string& line) {
         return;
     }
     // Settings: the module answers with the command without its 'M'.
-    if (line.size() > 2 && line[0] == 'M' && std::strchr("TMSFUGR", line[1]) && std::sscanf(line.c_str() + 1, "%63s", rest) == 1) {
+    if (line.size() > 2 && line[0] == 'M' && std::strchr("TMSFUGR", line[1]) &&
+        std::sscanf(line.c_str() + 1, "%63s", rest) == 1) {
         Reply(rest);
         return;
     }

@@ -30,11 +30,11 @@ class ModuleEmulator {
 public:
     struct Options {
         Personality personality = Personality::Atlas;
-        int number = 1;           // answered to "setup0"
-        int minor = 5;            // minor version
-        bool echoWrites = true;   // answer output writes with their echo
-        bool silent = false;      // answer nothing at all
-        unsigned onlyBaud = 0;    // answer only while the port runs at this speed (0: any)
+        int number = 1;          // answered to "setup0"
+        int minor = 5;           // minor version
+        bool echoWrites = true;  // answer output writes with their echo
+        bool silent = false;     // answer nothing at all
+        unsigned onlyBaud = 0;   // answer only while the port runs at this speed (0: any)
     };
 
     explicit ModuleEmulator(Options options);

@@ -119,7 +119,10 @@ TEST_F(ProtocolTest, BinaryFramesCarryTheAnalogWords) {
     EXPECT_EQ(ctrl.module(3).inputWords[2], 0x0D41u);
     // Two frames of one word in one batch: only the newer counts.
     events.clear();
-    delta.Send(std::string("8\x00\x01\x0D" "8\x00\x02\x0D", 8));
+    delta.Send(
+        std::string("8\x00\x01\x0D"
+                    "8\x00\x02\x0D",
+                    8));
     ASSERT_TRUE(PumpUntil([&] { return ctrl.module(3).inputWords[4] == 2; }));
     PumpUntil([] { return false; }, 50);
     // One write of 8 bytes reaches the control as one batch.
@@ -160,7 +163,8 @@ TEST_F(ProtocolTest, RequestsWaitForTheirAnswers) {
     ctrl.StartCounter(0, 1, 1);
     ctrl.SetAutoSendMode(0, 3);
     ctrl.SendString(0, "XYZ");
-    for (const char* line : {"MU3.0A=03", "MRA3=4", "MRE3=2", "MF3=01", "MM3=20", "MS3=0F", "MT3=10", "MT3=00", "MC3.1=1", "MS3=03", "XYZ"})
+    for (const char* line :
+         {"MU3.0A=03", "MRA3=4", "MRE3=2", "MF3=01", "MM3=20", "MS3=0F", "MT3=10", "MT3=00", "MC3.1=1", "MS3=03", "XYZ"})
         EXPECT_TRUE(delta.WaitForLine(line)) << line;
     // The 'S' answer switched words 1 and 2 to auto-send: no more requests for them.
     ASSERT_TRUE(PumpUntil([&] { return ctrl.module(3).autoSend[2] == 1; }));
@@ -186,7 +190,13 @@ TEST_F(ProtocolTest, GarbageLongLinesAndBadNumbersAreIgnored) {
     ModuleEmulator& atlas = AddModule(2, {});
     CKelvanorCtrl ctrl;
     Connect(ctrl, 1);
-    atlas.Send("\x01\x02zz?\r\r" "EW9.0=1234\r" "EW1.0=ZZZZ\r" "EW0.0=0001\r" "AW1.8=0001\r" "C1.7=0001\r");
+    atlas.Send(
+        "\x01\x02zz?\r\r"
+        "EW9.0=1234\r"
+        "EW1.0=ZZZZ\r"
+        "EW0.0=0001\r"
+        "AW1.8=0001\r"
+        "C1.7=0001\r");
     atlas.Send(std::string(150, 'x') + "EW1.0=0666\r");  // one overlong line: dropped as a whole
     atlas.Send(std::string(3000, '#'));
     int round = 0;

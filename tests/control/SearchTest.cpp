@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "ControlTest.h"
@@ -54,8 +54,8 @@ TEST_F(SearchTest, DeltaReadsItsAnalogWordsDownAndSetsItsModes) {
     EXPECT_EQ(ctrl.Connect(), 0x04);
     EXPECT_EQ(ctrl.GetModuleType(3), 3);
     EXPECT_EQ(ctrl.currentModule(), 3);
-    EXPECT_EQ(Commands(delta), (Lines{"setup0", "DV", "DEW3.8", "DEW3.6", "DEW3.4", "DEW3.2", "DEW3.0", "DAW3.4",
-                                      "DAW3.2", "DAW3.0", "MT3=01", "MM3=20", "MS3=00", "MME=4"}));
+    EXPECT_EQ(Commands(delta), (Lines{"setup0", "DV", "DEW3.8", "DEW3.6", "DEW3.4", "DEW3.2", "DEW3.0", "DAW3.4", "DAW3.2",
+                                      "DAW3.0", "MT3=01", "MM3=20", "MS3=00", "MME=4"}));
 }
 
 TEST_F(SearchTest, CedarStartsWithWordZero) {
@@ -75,8 +75,8 @@ TEST_F(SearchTest, BasilChainEchoesTheVersionRequestAndRegistersEveryModule) {
     EXPECT_EQ(ctrl.GetModuleType(2), 2);
     EXPECT_EQ(ctrl.module(2).majorVersion, 0u);
     EXPECT_EQ(ctrl.GetComPort(2), 3);
-    const Lines chain1{"DEW1.8", "DEW1.6", "DEW1.4", "DEW1.2", "DEW1.0", "DAW1.4", "DAW1.2", "DAW1.0",
-                       "MT1=01", "MM1=20", "MS1=00", "MME=4"};
+    const Lines chain1{"DEW1.8", "DEW1.6", "DEW1.4", "DEW1.2", "DEW1.0", "DAW1.4",
+                       "DAW1.2", "DAW1.0", "MT1=01", "MM1=20", "MS1=00", "MME=4"};
     Lines expected{"setup0", "DV"};
     expected.insert(expected.end(), chain1.begin(), chain1.end());
     for (std::string l : chain1) {
@@ -232,9 +232,8 @@ TEST_F(SearchTest, TheTraceShowsTheSearchWithTimeStamps) {
         texts << l.mid(9);
     }
     for (const char* expected : {"USB#1 devices:\t0", "USB#2 devices:\t0", "Testing COM:\t2", "Opening COM:\t2", "TX COM 2:\t",
-                                 "TX COM 2:\tsetup0", "RX COM 2:\tsetup1", "TX COM 2:\tDV", "RX COM 2:\tV=2.05",
-                                 "CHANNEL_READY", "Initialize module:\t1", "RX COM 2:\tDEW1.8",
-                                 "Kelvanor Atlas:\tModule 1 V2.5 at COM 2"})
+                                 "TX COM 2:\tsetup0", "RX COM 2:\tsetup1", "TX COM 2:\tDV", "RX COM 2:\tV=2.05", "CHANNEL_READY",
+                                 "Initialize module:\t1", "RX COM 2:\tDEW1.8", "Kelvanor Atlas:\tModule 1 V2.5 at COM 2"})
         EXPECT_TRUE(texts.contains(QString::fromLatin1(expected))) << expected;
 }
 

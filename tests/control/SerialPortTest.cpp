@@ -3,8 +3,8 @@
 
 #include <QFile>
 
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -96,7 +96,8 @@ TEST_F(SerialPortTest, AVanishingDeviceIsReportedOnTheWindowThreadAndClosesThePo
     EXPECT_TRUE(messages.isEmpty());  // nothing shown from the reader thread
     port.HandleReaderFault();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Serielle Kommunikation mit folgendem Fehler fehlgeschlagen:\nReadFile(): ")));
+    EXPECT_TRUE(
+        messages[0].startsWith(QStringLiteral("Serielle Kommunikation mit folgendem Fehler fehlgeschlagen:\nReadFile(): ")));
     EXPECT_TRUE(messages[0].endsWith(QStringLiteral("\nCOM: 5 wird geschlossen!\n")));
     EXPECT_EQ(captions[0], QStringLiteral("Serielle Kommunikation"));
     EXPECT_FALSE(port.IsOpen());

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QListView>
 
-#include "ControlTest.h"
 #include "AboutDlg.h"
+#include "ControlTest.h"
 #include "DebugWin.h"
 #include "Ini.h"
 #include "IniText.h"
@@ -72,7 +72,8 @@ TEST_F(SettingsTest, ProfileFileSemantics) {
     EXPECT_FALSE(ini.GetBool(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), true));
     EXPECT_TRUE(ini.GetBool(QStringLiteral("Debug"), QStringLiteral("ShowAtStartup"), false));
     EXPECT_TRUE(ini.GetBool(QStringLiteral("PortSettings"), QStringLiteral("UseSerial"), true));  // missing: default
-    EXPECT_EQ(ini.GetString(QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("1-255")), QStringLiteral("1-255"));
+    EXPECT_EQ(ini.GetString(QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("1-255")),
+              QStringLiteral("1-255"));
     ASSERT_TRUE(ini.WriteString(QStringLiteral("PortSettings"), QStringLiteral("UseUSB"), QStringLiteral("Y")));
     ASSERT_TRUE(ini.WriteString(QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("3")));
     ASSERT_TRUE(ini.WriteString(QStringLiteral("New"), QStringLiteral("Key"), QStringLiteral("v")));
@@ -120,7 +121,8 @@ TEST_F(SettingsTest, TheIniFileLivesInTheConfigFolder) {
 }
 
 TEST_F(SettingsTest, ACreatedControlWritesItsSettingsBackNormalised) {
-    writeAll(iniPath(), "[PortSettings]\r\nUseUSB=no\r\nSearchCOM=1-4, 12, 14\r\nExcludeCOM= 7-3 , x\r\n[Debug]\r\nShowAtStartup=on\r\n");
+    writeAll(iniPath(),
+             "[PortSettings]\r\nUseUSB=no\r\nSearchCOM=1-4, 12, 14\r\nExcludeCOM= 7-3 , x\r\n[Debug]\r\nShowAtStartup=on\r\n");
     {
         CKelvanorCtrl ctrl;
         EXPECT_FALSE(ctrl.settings.UseUSB);
@@ -190,7 +192,7 @@ TEST_F(SettingsTest, TheTraceWindowTracesOnlyWhileItIsOpenAndTracing) {
     EXPECT_TRUE(win.Lines().isEmpty());
     EXPECT_EQ(win.CopyText(), QString());
     ctrl.ShowDebugWnd();  // an open window is left as it is
-    win.OnOK();  // closing destroys the window; ShowDebugWnd makes a new one
+    win.OnOK();           // closing destroys the window; ShowDebugWnd makes a new one
     EXPECT_FALSE(win.HasWindow());
     ctrl.WriteDebugString(QStringLiteral("closed"));
     ctrl.ShowDebugWnd();

@@ -34,20 +34,20 @@ protected:
 
 TEST_F(SiLabsPortTest, TheCountFollowsTheLibrarysStatus) {
     std::uint32_t n = 9;
-    EXPECT_EQ(bridges.SiLabsDeviceCount(n), tamberlo::SiLabsDeviceNotFound);   // no device
+    EXPECT_EQ(bridges.SiLabsDeviceCount(n), tamberlo::SiLabsDeviceNotFound);  // no device
     EXPECT_EQ(SiLabsDeviceCount(), 0);
     silabs.addDevice({});
     silabs.addDevice({});
     Count();
     EXPECT_EQ(SiLabsDeviceCount(), 2);
-    silabs.setCountResult(tamberlo::SiLabsDeviceIoFailed, 7);   // another failure keeps the count
+    silabs.setCountResult(tamberlo::SiLabsDeviceIoFailed, 7);  // another failure keeps the count
     Count();
     EXPECT_EQ(SiLabsDeviceCount(), 2);
     silabs.setCountResult(tamberlo::SiLabsInvalidParameter, 7);
     Count();
     EXPECT_EQ(SiLabsDeviceCount(), -1);
     CSiLabsPort port;
-    EXPECT_EQ(port.Open(&owner, 0, 0), 0);   // nothing opens with a count of -1
+    EXPECT_EQ(port.Open(&owner, 0, 0), 0);  // nothing opens with a count of -1
     silabs.setCountResult(tamberlo::SiLabsDeviceNotFound, 7);
     Count();
     EXPECT_EQ(SiLabsDeviceCount(), 0);

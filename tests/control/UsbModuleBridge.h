@@ -23,8 +23,7 @@ namespace kelvanor::test {
 class UsbModuleBridge {
 public:
     // `inject` hands bytes from the module to the fake device.
-    UsbModuleBridge(ModuleEmulator& module, std::function<void(const std::string&)> inject)
-        : inject_(std::move(inject)) {
+    UsbModuleBridge(ModuleEmulator& module, std::function<void(const std::string&)> inject) : inject_(std::move(inject)) {
         fd_ = ::open(module.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios tio{};
         ::tcgetattr(fd_, &tio);

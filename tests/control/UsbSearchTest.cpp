@@ -22,9 +22,9 @@ protected:
     ModuleEmulator& FtdiModule(std::uint16_t product, std::uint32_t location, ModuleEmulator::Options options) {
         emulators_.push_back(std::make_unique<ModuleEmulator>(options));
         ModuleEmulator& module = *emulators_.back();
-        const int index = int(emulators_.size()) - 1;   // devices and emulators are added in step
-        bridges_.push_back(std::make_unique<UsbModuleBridge>(
-            module, [this, index](const std::string& bytes) { ftdi.inject(index, bytes); }));
+        const int index = int(emulators_.size()) - 1;  // devices and emulators are added in step
+        bridges_.push_back(
+            std::make_unique<UsbModuleBridge>(module, [this, index](const std::string& bytes) { ftdi.inject(index, bytes); }));
         auto device = FakeFt232r(product, location);
         UsbModuleBridge* bridge = bridges_.back().get();
         device.respond = [bridge](const std::string& bytes, std::uint32_t baud) { return bridge->Forward(bytes, baud); };
@@ -37,8 +37,8 @@ protected:
         emulators_.push_back(std::make_unique<ModuleEmulator>(options));
         ModuleEmulator& module = *emulators_.back();
         const int index = silabsDevices_++;
-        bridges_.push_back(std::make_unique<UsbModuleBridge>(
-            module, [this, index](const std::string& bytes) { silabs.inject(index, bytes); }));
+        bridges_.push_back(
+            std::make_unique<UsbModuleBridge>(module, [this, index](const std::string& bytes) { silabs.inject(index, bytes); }));
         FakeSiLabsDevice device;
         UsbModuleBridge* bridge = bridges_.back().get();
         device.respond = [bridge](const std::string& bytes) { return bridge->Forward(bytes, 115200); };
@@ -95,8 +95,7 @@ TEST_F(UsbSearchTest, AModuleOnAGenericFtdiBridgeIsFoundDrivenAndUpdated) {
 }
 
 TEST_F(UsbSearchTest, AnEmberIsFoundAtItsFirstSpeedAndACedarBecomesAnEmber) {
-    ModuleEmulator& ember =
-        FtdiModule(0xAF83, 0x01200000, {.personality = Personality::Cedar, .number = 1, .onlyBaud = 19200});
+    ModuleEmulator& ember = FtdiModule(0xAF83, 0x01200000, {.personality = Personality::Cedar, .number = 1, .onlyBaud = 19200});
     EXPECT_EQ(ctrl->Connect(), 1);
     // Found on the first attempt: the bridge was never set to 115200.
     for (const auto& call : ftdi.calls(0)) EXPECT_NE(call, "SetBaudRate 115200");
@@ -132,7 +131,7 @@ TEST_F(UsbSearchTest, AModuleOnASiliconLabsBridgeIsFoundAndDriven) {
     EXPECT_TRUE(Traced(QStringLiteral("USB#2 devices:\t1")));
     EXPECT_TRUE(Traced(QStringLiteral("VID, PID:\t\t0x10C4, 0xEA61")));
     EXPECT_EQ(ctrl->GetPortType(4), 0x22u);
-    EXPECT_EQ(ctrl->GetComPort(4), 0);          // device index 0
+    EXPECT_EQ(ctrl->GetComPort(4), 0);  // device index 0
     EXPECT_EQ(ctrl->GetUSBLocation(4), 0u);
     EXPECT_EQ(ctrl->IsModuleUpdateAvailable(4), 0);
     ctrl->SetOutputWord(4, 0, 0x00A5);

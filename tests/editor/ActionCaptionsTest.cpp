@@ -61,18 +61,34 @@ const ReadCase kReadCases[] = {
     {"vell res all", {1, 12, 2, 9, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "2", "Digitaal UIT", "Res All"}, 0xC0C0C0},
     {"vell set 3 en", {1, 10, 1, 3, 0, 0, 0, 0, 0, 0}, EN, {"Velleman. card Nr.", "0", "Digital OUT", "Set 3"}, 0xC0C0C0},
     {"vell imp 8 netw en", {1, 11, 3, 8, 1, 0, 0, 0, 0, 0}, EN, {"Netw. Vell. card Nr.", "1", "Digital OUT", "Imp 8"}, 0xC0C0C0},
-    {"vell set all netw", {1, 13, 1, 9, 1, 0, 0, 0, 0, 0}, NL, {"Netw. Vell. Kaart Nr.", "3", "Digitaal UIT", "Set All"}, 0xC0C0C0},
+    {"vell set all netw",
+     {1, 13, 1, 9, 1, 0, 0, 0, 0, 0},
+     NL,
+     {"Netw. Vell. Kaart Nr.", "3", "Digitaal UIT", "Set All"},
+     0xC0C0C0},
     {"vell imp all", {1, 10, 3, 9, 0, 0, 0, 0, 0, 0}, EN, {"Velleman. card Nr.", "0", "Digital OUT", "Imp All"}, 0xC0C0C0},
     {"vell res 1", {1, 10, 2, 1, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "0", "Digitaal UIT", "Res 1"}, 0xC0C0C0},
     {"vell bad operation", {1, 10, 4, 1, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "0", "Digitaal UIT", ""}, 0xC0C0C0},
     {"vell output 0", {1, 10, 1, 0, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "0", "Digitaal UIT", ""}, 0xC0C0C0},
     {"vell output 10", {1, 10, 1, 10, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "0", "Digitaal UIT", ""}, 0xC0C0C0},
     // Velleman analog outputs: set, raise, lower.
-    {"ana lower netw en", {1, 21, 2, 2255, 1, 0, 0, 0, 0, 0}, EN, {"Netw. Vell. Card Nr.", "1", "Ana. OUT A2", "- 255"}, 0xC0C0C0},
+    {"ana lower netw en",
+     {1, 21, 2, 2255, 1, 0, 0, 0, 0, 0},
+     EN,
+     {"Netw. Vell. Card Nr.", "1", "Ana. OUT A2", "- 255"},
+     0xC0C0C0},
     {"ana set", {1, 20, 1, 120, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "0", "Ana. UIT A1", "= 120"}, 0xC0C0C0},
     {"ana raise netw", {1, 23, 2, 1000, 1, 0, 0, 0, 0, 0}, NL, {"Netw. Vell. Kaart Nr.", "3", "Ana. UIT A2", "+ 0"}, 0xC0C0C0},
-    {"ana wait for not nl", {1, 22, 1, 1010, 0, 1, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.WON", "2", "Ana. UIT A1", "+ 10"}, 0xC0C0C0},
-    {"ana wait for not netw nl", {1, 22, 1, 5, 1, 1, 0, 0, 0, 0}, NL, {"Netw. Vell. Kaart Nr.WON", "2", "Ana. UIT A1", "= 5"}, 0xC0C0C0},
+    {"ana wait for not nl",
+     {1, 22, 1, 1010, 0, 1, 0, 0, 0, 0},
+     NL,
+     {"Velleman. Kaart Nr.WON", "2", "Ana. UIT A1", "+ 10"},
+     0xC0C0C0},
+    {"ana wait for not netw nl",
+     {1, 22, 1, 5, 1, 1, 0, 0, 0, 0},
+     NL,
+     {"Netw. Vell. Kaart Nr.WON", "2", "Ana. UIT A1", "= 5"},
+     0xC0C0C0},
     {"ana wait for not en", {1, 22, 1, 2000, 0, 1, 0, 0, 0, 0}, EN, {"Velleman. Card Nr.", "2", "Ana. OUT A1", "- 0"}, 0xC0C0C0},
     {"ana 1256", {1, 21, 1, 1256, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "1", "Ana. UIT A1", ""}, 0xC0C0C0},
     {"ana 256", {1, 21, 1, 256, 0, 0, 0, 0, 0, 0}, NL, {"Velleman. Kaart Nr.", "1", "Ana. UIT A1", ""}, 0xC0C0C0},
@@ -136,8 +152,8 @@ TEST_F(ActionCaptionsTest, EveryRowFromTheStartRowToTheLastIsDrawn) {
     for (int r = 0; r <= kRungs; ++r) {
         SCOPED_TRACE(r);
         EXPECT_TRUE(ladderView.action[r].frameVisible);
-        EXPECT_EQ(captionsOf(r), (Lines{"Velleman. Kaart Nr.", std::to_string(r % 4), "Digitaal UIT",
-                                        "Set " + std::to_string(1 + r % 8)}));
+        EXPECT_EQ(captionsOf(r),
+                  (Lines{"Velleman. Kaart Nr.", std::to_string(r % 4), "Digitaal UIT", "Set " + std::to_string(1 + r % 8)}));
     }
 }
 

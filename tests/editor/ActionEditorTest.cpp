@@ -94,8 +94,10 @@ TEST_F(ActionEditorFixture, EveryValidRowSurvivesOpenAndOkAndEndsAsAFileReadDraw
 
 TEST_F(ActionEditorFixture, AHandEditedRowIsShownWithoutBeingWrittenBack) {
     const Row rows[] = {
-        {1, 10, 4, 1}, {1, 10, 1, 10}, {1, 21, 3, 120}, {1, 21, 1, 256}, {1, 20, 1, 1300, 7, 5},
-        {2, 1, 6001, 0, 0, 0, 0, 0, 0, 7000}, {2, 1, -5}, {2, 2, 3, 9}, {3, 1, 3, 8}, {3, 2, 4, 5, 300},
+        {1, 10, 4, 1},     {1, 10, 1, 10},         {1, 21, 3, 120},
+        {1, 21, 1, 256},   {1, 20, 1, 1300, 7, 5}, {2, 1, 6001, 0, 0, 0, 0, 0, 0, 7000},
+        {2, 1, -5},        {2, 2, 3, 9},           {3, 1, 3, 8},
+        {3, 2, 4, 5, 300},
     };
     for (const Row& row : rows) {
         shared.Acties[5] = row;

@@ -48,8 +48,8 @@ struct ReadCase {
     const char* what;
     ConditionRow row;
     bool english;
-    Lines lines;      // interface, number, signal, value
-    VbColor back;     // of all four lines
+    Lines lines;   // interface, number, signal, value
+    VbColor back;  // of all four lines
 };
 
 // Stored rows and the four lines a file read draws from them.

@@ -81,7 +81,8 @@ std::vector<ConditionRow> everyValidRow() {
     for (int code = 20; code <= 23; ++code)
         for (int channel : {1, 2})
             for (int threshold : {0, 255, 1000, 1255})
-                for (int netw : {0, 1}) rows.push_back({1, Integer(code), Integer(channel), Integer(threshold), Integer(netw), 0});
+                for (int netw : {0, 1})
+                    rows.push_back({1, Integer(code), Integer(channel), Integer(threshold), Integer(netw), 0});
     for (auto [h, m, s] : {std::tuple{0, 0, 0}, {23, 59, 59}, {7, 5, 0}})
         for (int mask : {0, 1, 62, 64, 127}) rows.push_back({2, 1, Integer(h), Integer(m), Integer(s), Integer(mask)});
     for (int sense : {1, 2})
@@ -177,7 +178,7 @@ TEST_F(ConditionEditorTest, ClicksBuildRowsThatASavedFileDrawsAlike) {
     CommandOKConditie_Click();
 
     const std::vector<std::pair<int, ConditionRow>> rows = {
-        {1, {1, 22, 2, 1100, 1, 0}}, {2, {1, 10, 11, 0, 0, 0}}, {4, {2, 1, 23, 5, 0, 62}}, {5, {2, 2, 2, 5, 0, 0}},
+        {1, {1, 22, 2, 1100, 1, 0}}, {2, {1, 10, 11, 0, 0, 0}},  {4, {2, 1, 23, 5, 0, 62}}, {5, {2, 2, 2, 5, 0, 0}},
         {6, {3, 1, 5, 1, 0, 0}},     {7, {3, 3, 2, 1100, 0, 0}}, {8, {3, 2, 8, 0, 0, 0}}};
     std::vector<Lines> edited;
     for (auto& [i, row] : rows) {
@@ -305,10 +306,10 @@ TEST_F(ConditionEditorTest, TabsResetOnlyForAnotherKind) {
 }
 
 TEST_F(ConditionEditorTest, RowsAFileCannotHoldAreShownAsNothingAndKept) {
-    const std::vector<ConditionRow> damaged = {
-        {1, 10, 9, 0, 0, 0},    {1, 22, 3, 5000, 1, 0}, {1, 41, 17, 0, 0, 0}, {1, 99, 1, 0, 7, 0},
-        {2, 1, 25, 70, -1, 300}, {2, 2, 3, 9, 0, 0},     {2, 5, 0, 0, 0, 0},   {3, 1, 9, 2, 0, 0},
-        {3, 2, 0, 0, 0, 0},     {3, 3, 5, 3000, 0, 0},  {3, 7, 0, 0, 0, 0}};
+    const std::vector<ConditionRow> damaged = {{1, 10, 9, 0, 0, 0},   {1, 22, 3, 5000, 1, 0},  {1, 41, 17, 0, 0, 0},
+                                               {1, 99, 1, 0, 7, 0},   {2, 1, 25, 70, -1, 300}, {2, 2, 3, 9, 0, 0},
+                                               {2, 5, 0, 0, 0, 0},    {3, 1, 9, 2, 0, 0},      {3, 2, 0, 0, 0, 0},
+                                               {3, 3, 5, 3000, 0, 0}, {3, 7, 0, 0, 0, 0}};
     for (const ConditionRow& row : damaged) {
         SCOPED_TRACE(::testing::PrintToString(row));
         shared.Condities[12] = row;
@@ -353,11 +354,11 @@ TEST_F(ConditionEditorTest, InterfaceOptionsAndHeadingsShowTheExplanatoryPicture
     explanatoryPicture.show = [&](int group, int item) { calls.push_back(std::to_string(group) + "," + std::to_string(item)); };
     explanatoryPicture.hide = [&] { calls.push_back("hide"); };
     moveOver(in.OptionWelkeInterfaceIn(3), {5, 5});
-    moveOver(&in, {178, 470});     // the panel's bare background
+    moveOver(&in, {178, 470});            // the panel's bare background
     moveOver(in.CheckNetwerkIN, {3, 3});  // a control on it: no hiding
     moveOver(time.SSPanel31, {5, 5});
     moveOver(mem.SSPanel41, {5, 5});
-    moveOver(&mem, {178, 470});    // not a hiding surface
+    moveOver(&mem, {178, 470});  // not a hiding surface
     CommandPanelConditie_Click(1);
     CommandOKConditie_Click();
     explanatoryPicture = {};
@@ -382,7 +383,8 @@ TEST_F(ConditionEditorTest, ScreenshotsOfEveryTabInBothLanguages) {
         for (int tab = 0; tab < 3; ++tab) {
             CommandPanelConditie_Click(20 + tab);
             const QImage shot = window.grab().toImage();
-            const QString name = QStringLiteral("%1/condition-editor-tab%2-%3.png").arg(folder).arg(tab).arg(english ? "en" : "nl");
+            const QString name =
+                QStringLiteral("%1/condition-editor-tab%2-%3.png").arg(folder).arg(tab).arg(english ? "en" : "nl");
             EXPECT_TRUE(shot.save(name));
             EXPECT_EQ(e.TabCondities->tabCaption(0), english ? "Inputs" : "Ingangen");
             CommandOKConditie_Click();

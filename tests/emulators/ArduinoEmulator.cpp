@@ -1,7 +1,7 @@
 #include "ArduinoEmulator.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 

@@ -28,16 +28,16 @@ public:
     QString slavePath() const { return slavePath_; }
 
     // What the sketch answers.
-    QString identity;                   // reply to "90/"; "" = no answer
-    int inputBits = 0;                  // "DI" reply to a poll
-    QString analogReply;                // when set, a poll is answered with this instead ("A3600")
-    QByteArray lineEnd = "\r\n";        // what ends every reply
+    QString identity;             // reply to "90/"; "" = no answer
+    int inputBits = 0;            // "DI" reply to a poll
+    QString analogReply;          // when set, a poll is answered with this instead ("A3600")
+    QByteArray lineEnd = "\r\n";  // what ends every reply
     QString version = QStringLiteral("Tamberlo sketch 1.0");
     bool answerPolls = true;
 
     // Everything the program wrote, and the commands cut at "/".
     QByteArray received;
-    QStringList commands;               // "90", "5", "1/5", ...
+    QStringList commands;  // "90", "5", "1/5", ...
     int count(const QString& command) const { return static_cast<int>(commands.count(command)); }
     QStringList outputCommands() const;  // the "1/<n>" commands, in order
 

@@ -11,8 +11,10 @@ using namespace kelvanor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    static const char* const keys[][2] = {{"PortSettings", "UseUSB"},     {"PortSettings", "UseSerial"},
-                                          {"PortSettings", "SearchCOM"},  {"PortSettings", "ExcludeCOM"},
+    static const char* const keys[][2] = {{"PortSettings", "UseUSB"},
+                                          {"PortSettings", "UseSerial"},
+                                          {"PortSettings", "SearchCOM"},
+                                          {"PortSettings", "ExcludeCOM"},
                                           {"Debug", "ShowAtStartup"}};
     for (const auto& key : keys) ProfileValue(text, key[0], key[1]);
 

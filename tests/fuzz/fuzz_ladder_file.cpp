@@ -28,8 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LadderData& b = q->ladder;
     if (a.conditions != b.conditions || a.actions != b.actions) std::abort();
     for (int r = 0; r <= 90; ++r)
-        if (a.actions[r][0] == 4 && (a.soundFolders[r] != b.soundFolders[r] || a.soundFiles[r] != b.soundFiles[r]))
-            std::abort();
+        if (a.actions[r][0] == 4 && (a.soundFolders[r] != b.soundFolders[r] || a.soundFiles[r] != b.soundFiles[r])) std::abort();
     if (q->conditionRecords != 270 || q->actionRecords != 91) std::abort();
     if (p->port && q->port != p->port) std::abort();
     return 0;

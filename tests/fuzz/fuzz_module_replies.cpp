@@ -35,8 +35,7 @@ void check(std::string_view line) {
     case ReplyKind::FilterMask:
         if (r->value > 0xFF) std::abort();
         break;
-    default:
-        break;
+    default: break;
     }
     if (r->kind != ReplyKind::Frame && r->text.size() >= line.size() + 1) std::abort();
 }

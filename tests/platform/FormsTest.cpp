@@ -154,7 +154,10 @@ TEST(Forms, WaitHandlesEventsAndStopsWhenEnding) {
     EXPECT_LT(t.elapsed(), 30000);  // far below the minute asked for
     EXPECT_TRUE(AppEnding());
     bool ran = false;
-    WaitWhile([&] { ran = true; return true; });  // returns without looping
+    WaitWhile([&] {
+        ran = true;
+        return true;
+    });  // returns without looping
     SetAppEnding(false);
 
     // Tests can replace the waiting.

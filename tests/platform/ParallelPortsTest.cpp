@@ -32,8 +32,8 @@ TEST(ParallelPorts, CallsReachTheInstalledPortsWithTheirAddresses) {
     EXPECT_EQ(Inp32(0x279), 255);  // an unset register reads as "no input"
     // 16-bit addresses from 0x8000 up arrive as negative numbers.
     Out32(static_cast<std::int16_t>(0xC001), 1);
-    EXPECT_EQ(fake.log, (std::vector<std::string>{"Out32(0x378,5)", "Out32(0x278,255)", "Inp32(0x379)",
-                                                  "Inp32(0x279)", "Out32(0xC001,1)"}));
+    EXPECT_EQ(fake.log, (std::vector<std::string>{"Out32(0x378,5)", "Out32(0x278,255)", "Inp32(0x379)", "Inp32(0x279)",
+                                                  "Out32(0xC001,1)"}));
     EXPECT_EQ(fake.written[0x378], 5);
 }
 

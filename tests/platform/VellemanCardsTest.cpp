@@ -28,9 +28,9 @@ TEST(VellemanCards, CallsReachTheCurrentCardAndAreLogged) {
     SetAllDigital();
     ClearDigitalChannel(8);
     OutputAnalogChannel(2, 99);
-    EXPECT_EQ(fake.log, (Log{"CloseDevice()", "SearchDevices()", "SetCurrentDevice(2)", "ReadAllDigital()@2",
-                             "ReadAllAnalog()@2", "SetDigitalChannel(3)@2", "SetCurrentDevice(0)",
-                             "SetAllDigital()@0", "ClearDigitalChannel(8)@0", "OutputAnalogChannel(2,99)@0"}));
+    EXPECT_EQ(fake.log, (Log{"CloseDevice()", "SearchDevices()", "SetCurrentDevice(2)", "ReadAllDigital()@2", "ReadAllAnalog()@2",
+                             "SetDigitalChannel(3)@2", "SetCurrentDevice(0)", "SetAllDigital()@0", "ClearDigitalChannel(8)@0",
+                             "OutputAnalogChannel(2,99)@0"}));
     EXPECT_EQ(fake.digitalOut[2], 0x04);
     EXPECT_EQ(fake.digitalOut[0], 0x7F);
     EXPECT_EQ(fake.analog2Out[0], 99);

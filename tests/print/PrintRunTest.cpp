@@ -45,8 +45,7 @@ int NumberAt(const RecordingSurface& s, int page, double bandTop) {
     for (const auto& t : s.texts) {
         bool isNumber = false;
         const int n = t.text.toInt(&isNumber);
-        if (t.page == page && isNumber && t.y + 10 * t.size == bandTop + 250 && t.x + s.TextWidth(t.text) == 1500)
-            return n;
+        if (t.page == page && isNumber && t.y + 10 * t.size == bandTop + 250 && t.x + s.TextWidth(t.text) == 1500) return n;
     }
     return 0;
 }
@@ -54,7 +53,7 @@ int NumberAt(const RecordingSurface& s, int page, double bandTop) {
 TEST_F(PrintRunTest, PagesFollowTheRungsThatHoldSomething) {
     EXPECT_EQ(PrintAll().pages, 1);  // an empty ladder: page 1 only
 
-    Memory(3 * 40 - 1);  // rung 40, middle cell
+    Memory(3 * 40 - 1);                             // rung 40, middle cell
     shared.Condities[3 * 45] = {3, 2, 3, 0, 0, 0};  // key F3
     RecordingSurface s = PrintAll();
     ASSERT_EQ(s.pages, 2);

@@ -63,7 +63,7 @@ TEST_F(ActionTest, IncreaseAndDecreaseStayWithinTheirBounds) {
     EXPECT_EQ(shared.Variabelen[2], 3);
     // Another rung moves B far enough: the waiting decrease then fires.
     SetAction(3, {3, 2, 2, 1, 9});  // B := 9 on every pass
-    Pass();                     // rung 2 still sees 3, then rung 3 sets 9
+    Pass();                         // rung 2 still sees 3, then rung 3 sets 9
     Pass();
     EXPECT_EQ(shared.Variabelen[2], 9);  // rung 2 took 5 off, rung 3 set 9 again
     EXPECT_TRUE(shared.ActieUitgevoerd[2]);
@@ -96,10 +96,10 @@ TEST_F(ActionTest, LaterRungWinsOnTheSameMemory) {
 }
 
 TEST_F(ActionTest, ActionNumbersOutOfRangeAreSkipped) {
-    SetAction(1, {3, 1, 1, 8});       // memory 8
-    SetAction(2, {3, 2, 4, 1, 5});    // variable D
-    SetAction(3, {2, 2, 1, 9});       // timer 9
-    SetAction(4, {9, 1, 1, 1});       // unknown kind
+    SetAction(1, {3, 1, 1, 8});     // memory 8
+    SetAction(2, {3, 2, 4, 1, 5});  // variable D
+    SetAction(3, {2, 2, 1, 9});     // timer 9
+    SetAction(4, {9, 1, 1, 1});     // unknown kind
     Pass();
     for (bool m : shared.GeheugenToestand) EXPECT_FALSE(m);
     for (Integer v : shared.Variabelen) EXPECT_EQ(v, 0);
@@ -108,7 +108,7 @@ TEST_F(ActionTest, ActionNumbersOutOfRangeAreSkipped) {
 
 TEST_F(ActionTest, PresetWritesOnlyChangedIntervalsAndLeavesRunningTimersAlone) {
     SetAction(1, {2, 1, 100, 50, 0, 0, 0, 0, 0, 0});  // T0 1 s, T1 0.5 s
-    SetAction(2, {2, 2, 1, 0});                        // start T0
+    SetAction(2, {2, 2, 1, 0});                       // start T0
     Pass();
     auto& t = ladderTimers();
     EXPECT_EQ(t.TimerT[0]->Interval(), 1000);

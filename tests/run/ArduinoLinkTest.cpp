@@ -312,6 +312,6 @@ TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
     guard.start(10000);
     CommandStart();
     EXPECT_EQ(com8.outputCommands(), (QStringList{"1/1", "1/0"}));
-    EXPECT_GE(com8.count("5"), 2);  // polled for the board "AT"
+    EXPECT_GE(com8.count("5"), 2);              // polled for the board "AT"
     EXPECT_FALSE(TimerSerialPort().Enabled());  // Stop ends the poll
 }

@@ -55,8 +55,8 @@ inline void FillFullLadder() {
         }
         const int n = r % 8;
         switch (r % 17) {
-        case 0: WriteAction(A[r], {1, 10 + r % 4, 1 + r % 3, 1 + r % 8, 0}); break;  // card set/reset/invert
-        case 1: WriteAction(A[r], {1, 10, 1 + r % 2, 9, 0}); break;                  // card all
+        case 0: WriteAction(A[r], {1, 10 + r % 4, 1 + r % 3, 1 + r % 8, 0}); break;   // card set/reset/invert
+        case 1: WriteAction(A[r], {1, 10, 1 + r % 2, 9, 0}); break;                   // card all
         case 2: WriteAction(A[r], {1, 20 + r % 4, 1 + r % 2, 1005, 0, 1}); break;     // analog raise, once
         case 3: WriteAction(A[r], {1, 31 + r % 3, 1 + r % 3, 1 + r % 8, 0}); break;   // parallel port
         case 4: WriteAction(A[r], {1, 40, 1 + r % 3, 1 + r % 8, 0}); break;           // Kelvanor

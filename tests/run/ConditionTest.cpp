@@ -125,19 +125,19 @@ TEST_F(ConditionTest, ValuesOnlyADamagedFileHoldsMakeTheCellFalse) {
     shared.TimerUitgang.fill(true);
     shared.ToetsToestand.fill(true);
     shared.Variabelen = {100, 100, 100, 100};
-    EXPECT_FALSE(FirstCell({3, 1, 8, 0}));       // memory 8
+    EXPECT_FALSE(FirstCell({3, 1, 8, 0}));  // memory 8
     EXPECT_FALSE(FirstCell({3, 1, -1, 0}));
-    EXPECT_FALSE(FirstCell({3, 2, 9, 0}));       // F9
+    EXPECT_FALSE(FirstCell({3, 2, 9, 0}));  // F9
     EXPECT_FALSE(FirstCell({3, 2, 0, 0}));
-    EXPECT_FALSE(FirstCell({3, 3, 4, 0}));       // variable D
+    EXPECT_FALSE(FirstCell({3, 3, 4, 0}));  // variable D
     EXPECT_FALSE(FirstCell({3, 3, 0, 0}));
-    EXPECT_FALSE(FirstCell({2, 2, 1, 8}));       // timer 8
-    EXPECT_FALSE(FirstCell({1, 20, 3, 0, 0}));   // analog channel 3
-    EXPECT_FALSE(FirstCell({1, 10, 9, 0, 0}));   // card input 9
+    EXPECT_FALSE(FirstCell({2, 2, 1, 8}));      // timer 8
+    EXPECT_FALSE(FirstCell({1, 20, 3, 0, 0}));  // analog channel 3
+    EXPECT_FALSE(FirstCell({1, 10, 9, 0, 0}));  // card input 9
     EXPECT_FALSE(FirstCell({1, 40, 32767, 0, 0}));
-    EXPECT_FALSE(FirstCell({1, 99, 1, 0, 0}));   // unknown interface
-    EXPECT_FALSE(FirstCell({7, 1, 1, 0, 0}));    // unknown kind
-    EXPECT_FALSE(FirstCell({1, 10, 1, 0, 5}));   // neither local nor network
+    EXPECT_FALSE(FirstCell({1, 99, 1, 0, 0}));  // unknown interface
+    EXPECT_FALSE(FirstCell({7, 1, 1, 0, 0}));   // unknown kind
+    EXPECT_FALSE(FirstCell({1, 10, 1, 0, 5}));  // neither local nor network
 }
 
 TEST_F(ConditionTest, FalseCellBreaksTheRungAndEndsItsActivation) {

@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include "ArduinoLink.h"
 #include "Dashboard.h"
 #include "DashboardView.h"
+#include "InputReading.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkPeer.h"
 #include "OutputActions.h"
 #include "RunCommands.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 
@@ -47,7 +47,7 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
     shared.IngangDigitaal[0][3] = -1;
     shared.IngangDigitaal[7][8] = -1;
     shared.IngangDigitaal[kGroupArduinoLocal][5] = -1;  // lamp 105
-    shared.UitgangDigitaal[8][2] = true;                 // the Arduino, lamp 102
+    shared.UitgangDigitaal[8][2] = true;                // the Arduino, lamp 102
     shared.UitgangDigitaal[7][1] = true;
     shared.UitgangDigitaal[7][8] = true;
     shared.ArduinoUitByte = 2;

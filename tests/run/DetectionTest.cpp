@@ -3,14 +3,14 @@
 #include <QTest>
 #include <QWidget>
 
-#include "DeviceFixture.h"
-#include "Detection.h"
-#include "FunctionKeys.h"
 #include "Dashboard.h"
+#include "Detection.h"
+#include "DeviceFixture.h"
+#include "FunctionKeys.h"
 #include "OutputActions.h"
 #include "SplashWindow.h"
-#include "Windows.h"
 #include "VellemanCards.h"
+#include "Windows.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -39,9 +39,9 @@ protected:
 TEST_F(Detection, CardsFoundAreSwitchedOffHighestFirstAndLitGreen) {
     cards.attached = 0b0101;
     AangeslotenVelleman();
-    EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()", "SetCurrentDevice(2)", "WriteAllDigital(0)@2",
-                              "OutputAllAnalog(0,0)@2", "SetCurrentDevice(0)", "WriteAllDigital(0)@0",
-                              "OutputAllAnalog(0,0)@0"}));
+    EXPECT_EQ(cards.log,
+              (Log{"CloseDevice()", "SearchDevices()", "SetCurrentDevice(2)", "WriteAllDigital(0)@2", "OutputAllAnalog(0,0)@2",
+                   "SetCurrentDevice(0)", "WriteAllDigital(0)@0", "OutputAllAnalog(0,0)@0"}));
     EXPECT_EQ(shared.VellemanKaartMasker, 5);
     EXPECT_EQ(cards.current, 0);
     for (int i : {0, 2}) {
@@ -81,8 +81,7 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     cards.log.clear();
     OutputAction(1);
     OutputAction(2);
-    EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1", "SetCurrentDevice(1)",
-                              "OutputAnalogChannel(1,80)@1"}));
+    EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1", "SetCurrentDevice(1)", "OutputAnalogChannel(1,80)@1"}));
 }
 
 TEST_F(Detection, ModuleFoundLightsGreenAndShowsItsPicture) {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "ArduinoOutputs.h"
-#include "FakeKelvanor.h"
 #include "Controls.h"
 #include "DashboardView.h"
 #include "Detection.h"
 #include "FakeDialogs.h"
+#include "FakeKelvanor.h"
 #include "FakeParallelPorts.h"
 #include "FakeVellemanCards.h"
 #include "LadderView.h"

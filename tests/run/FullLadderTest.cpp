@@ -20,8 +20,8 @@ TEST_F(FullLadderTest, EveryRungRunsAndOneShotsFireOncePerActivation) {
         ++cycleCount;
         if (cycleCount == 50) {
             for (int r = 1; r <= kRungs; ++r) {
-                const bool holds = shared.ConditieResultaat[3 * r - 2] && shared.ConditieResultaat[3 * r - 1] &&
-                                   shared.ConditieResultaat[3 * r];
+                const bool holds =
+                    shared.ConditieResultaat[3 * r - 2] && shared.ConditieResultaat[3 * r - 1] && shared.ConditieResultaat[3 * r];
                 holdingRungs += holds;
                 EXPECT_EQ(ladderView.action[r].frameColor, holds ? 0xFFDCDCu : 0xFFC0C0u) << r;
             }

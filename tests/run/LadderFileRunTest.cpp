@@ -19,7 +19,7 @@ TEST_F(LadderFileRunTest, ALadderReadFromAFileRuns) {
     SetAction(2, {3, 2, 1, 2, 1});
     SetCondition(7, {2, 2, 1, 0});  // rung 3: T0's output -> set M2
     SetAction(3, {3, 1, 1, 2});
-    SetAction(4, {2, 2, 1, 0});     // rung 4 (always): start T0
+    SetAction(4, {2, 2, 1, 0});         // rung 4 (always): start T0
     SetCondition(13, {3, 3, 1, 2001});  // rung 5: A = 1 -> sound
     SetAction(5, {4});
     shared.GeluidMappen[5] = home.path();

@@ -48,7 +48,7 @@ TEST(ArduinoProtocol, FramerCutsAtAnyLineEnd) {
     EXPECT_EQ(f.Feed("DI5\r\nA3600\rET\nTM"), (QStringList{"DI5", "A3600", "ET"}));
     EXPECT_TRUE(f.HasPending());
     EXPECT_FALSE(f.WaitsForPause());  // a stream with line ends waits for the next one
-    EXPECT_EQ(f.Flush(), "TM");  // ended by the port's closing
+    EXPECT_EQ(f.Flush(), "TM");       // ended by the port's closing
     EXPECT_EQ(f.Feed("D"), QStringList{});
     EXPECT_EQ(f.Feed("I3\r"), QStringList{"DI3"});
     EXPECT_FALSE(f.HasPending());
@@ -140,7 +140,9 @@ TEST(NetworkProtocol, FramerSplitsMergedAndJoinsSplit) {
     NetworkFramer f;
     const QString a = NetwerkBericht("di", "k8-5");
     const QString b = NetwerkBericht("an", "a0-7");
-    EXPECT_EQ(f.Feed(a + b), (QStringList{"di\x01k8-5", "an\x01" "a0-7"}));
+    EXPECT_EQ(f.Feed(a + b), (QStringList{"di\x01k8-5",
+                                          "an\x01"
+                                          "a0-7"}));
     QStringList got;
     for (const QChar c : a) got += f.Feed(QString(c));
     EXPECT_EQ(got, QStringList{"di\x01k8-5"});

@@ -15,8 +15,8 @@ using MainWindowRunTest = RunTest;
 TEST_F(MainWindowRunTest, ToolbarButtonsStartPauseAndStopTheRun) {
     auto window = std::make_unique<LadderProgrammeren>();
     window->show();
-    SetCondition(1, {3, 1, 0, 1});   // not M0
-    SetAction(1, {3, 1, 1, 5});      // sets M5
+    SetCondition(1, {3, 1, 0, 1});  // not M0
+    SetAction(1, {3, 1, 1, 5});     // sets M5
     int cycleCount = 0;
     AtEveryEventPoint([&] {
         if (++cycleCount < 4) return true;

@@ -124,9 +124,18 @@ TEST_F(VellemanOutputs, AfterStopTheNextResetAllClearsTheCardAgain) {
 }
 
 TEST_F(VellemanOutputs, ValuesTheEditorNeverWritesAreNoOps) {
-    for (auto [code, op, out, network] : {std::array{11, 1, 0, 0}, {11, 1, 10, 0}, {11, 1, -3, 0}, {11, 0, 1, 0},
-                                       {11, 4, 1, 0}, {11, 1, 1, 2}, {14, 1, 1, 0}, {44, 1, 1, 0},
-                                       {34, 1, 1, 0}, {51, 1, 1, 0}, {-1, 1, 1, 0}, {11, 1, 1, -1}}) {
+    for (auto [code, op, out, network] : {std::array{11, 1, 0, 0},
+                                          {11, 1, 10, 0},
+                                          {11, 1, -3, 0},
+                                          {11, 0, 1, 0},
+                                          {11, 4, 1, 0},
+                                          {11, 1, 1, 2},
+                                          {14, 1, 1, 0},
+                                          {44, 1, 1, 0},
+                                          {34, 1, 1, 0},
+                                          {51, 1, 1, 0},
+                                          {-1, 1, 1, 0},
+                                          {11, 1, 1, -1}}) {
         action(1, code, op, out, network);
         EXPECT_EQ(pass(1), Log{}) << code << " " << op << " " << out << " " << network;
     }

@@ -16,13 +16,13 @@
 #include <random>
 #include <thread>
 
+#include "ArduinoLink.h"
 #include "Dashboard.h"
 #include "FakeDialogs.h"
 #include "FakeVellemanCards.h"
+#include "InputReading.h"
 #include "LadderProgrammeren.h"
 #include "LadderTimers.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "RunCommands.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
@@ -71,7 +71,7 @@ protected:
         shared = SharedState{};
         cards.attached = 0b1;
         shared.VellemanKaartMasker = static_cast<Integer>(velleman::SearchDevices());
-        shared.Condities[1] = {1, 10, 1, 0, 0, 0};  // card 0 input 1
+        shared.Condities[1] = {1, 10, 1, 0, 0, 0};          // card 0 input 1
         shared.Acties[1] = {3, 1, 1, 0, 0, 0, 0, 0, 0, 0};  // sets M0
         inputTimer = TimerLeesIngangen().onTimer;
         // A click armed for the input timer is posted just before the timer
@@ -81,7 +81,8 @@ protected:
                 armed = false;
                 ++clicksInsideInputTimer;
                 const Click c = armedClick;
-                QMetaObject::invokeMethod(qApp, [this, c] { click(c); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp, [this, c] { click(c); }, Qt::QueuedConnection);
             }
             inputTimer();
         };
@@ -164,7 +165,10 @@ protected:
             if (TimerLeesIngangen().Enabled() && pick(0, 3) > 0) m = Moment::InsideInputTimer;
             switch (m) {
             case Moment::Now: click(c); break;
-            case Moment::Queued: QMetaObject::invokeMethod(qApp, [this, c] { click(c); }, Qt::QueuedConnection); break;
+            case Moment::Queued:
+                QMetaObject::invokeMethod(
+                    qApp, [this, c] { click(c); }, Qt::QueuedConnection);
+                break;
             case Moment::InsideInputTimer:
                 armed = true;
                 armedClick = c;

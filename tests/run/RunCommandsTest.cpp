@@ -5,8 +5,8 @@
 
 #include "FakeVellemanCards.h"
 #include "FunctionKeys.h"
-#include "VellemanCards.h"
 #include "RunFixture.h"
+#include "VellemanCards.h"
 
 namespace tamberlo::test {
 namespace {
@@ -41,7 +41,7 @@ TEST_F(RunCommandsTest, StartIsRefusedWithoutConditionsOrActions) {
 
 TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
     SmallProgram();
-    SetAction(2, {3, 1, 1, 4});  // rung 2 (all empty) sets M4
+    SetAction(2, {3, 1, 1, 4});       // rung 2 (all empty) sets M4
     functionKeys().SetHeld(1, true);  // F1 held down for the whole run
     int cycleCount = 0;
     AtEveryEventPoint([&] {
@@ -79,7 +79,7 @@ TEST_F(RunCommandsTest, StartRunsUntilStopAndStopClearsTheLadderState) {
 
 TEST_F(RunCommandsTest, PauseAndResumeSkipTheStartOnlyRowAndKeepTheState) {
     SmallProgram();
-    SetAction(3, {2, 2, 1, 0});           // rung 3 starts T0
+    SetAction(3, {2, 2, 1, 0});                     // rung 3 starts T0
     SetAction(4, {2, 1, 10, 0, 0, 0, 0, 0, 0, 0});  // rung 4: T0 preset 0.1 s
     AfterEventPoints(3, [] { CommandPauze(); });
     CommandStart();
@@ -169,7 +169,7 @@ TEST_F(RunCommandsTest, NetworkInputOpensTheLinkOnceAndAFailedLinkStillRuns) {
     CommandStart();
     EXPECT_EQ(link.connections, 1);
     EXPECT_GT(link.sends, 0);  // every pass hands the changed outputs to the link
-    EXPECT_EQ(link.quits, 1);         // Stop said goodbye
+    EXPECT_EQ(link.quits, 1);  // Stop said goodbye
 }
 
 TEST_F(RunCommandsTest, StopOrPauseWhileTheLinkOpensCancelsThatStart) {

@@ -11,17 +11,17 @@
 #include <functional>
 #include <memory>
 
+#include "ArduinoLink.h"
 #include "Controls.h"
-#include "FakeKelvanor.h"
 #include "DashboardView.h"
 #include "FakeDialogs.h"
+#include "FakeKelvanor.h"
 #include "FakeSoundPlayer.h"
 #include "FakeTime.h"
+#include "InputReading.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
-#include "ArduinoLink.h"
-#include "InputReading.h"
 #include "SharedState.h"
 
 namespace tamberlo::test {
@@ -73,9 +73,12 @@ protected:
         std::weak_ptr<std::function<void()>> weak = repeatStep;
         *repeatStep = [step, weak] {
             if (!step()) return;
-            if (auto h = weak.lock()) QMetaObject::invokeMethod(qApp, [h] { (*h)(); }, Qt::QueuedConnection);
+            if (auto h = weak.lock())
+                QMetaObject::invokeMethod(
+                    qApp, [h] { (*h)(); }, Qt::QueuedConnection);
         };
-        QMetaObject::invokeMethod(qApp, [repeatStep] { (*repeatStep)(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [repeatStep] { (*repeatStep)(); }, Qt::QueuedConnection);
     }
 
     // Runs `action` at the event point that ends cycle `n` (the first event

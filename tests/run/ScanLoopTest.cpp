@@ -63,7 +63,7 @@ TEST_F(ScanLoopTest, CycleTimeIsMeasuredAndShownAtAReadableRate) {
         }
         if (cycleCount == 4) {
             EXPECT_EQ(ladderView.cycleTime, "0.013");  // too soon to show the next one
-            time.seconds += 1.0;                              // a slow cycle, shown
+            time.seconds += 1.0;                       // a slow cycle, shown
         }
         if (cycleCount < 5) return true;
         EXPECT_EQ(ladderView.cycleTime, "1.002");
@@ -85,7 +85,7 @@ TEST_F(ScanLoopTest, HandlersAtTheEventPointSeeAndChangeTheLadderState) {
     CommandStart();
     functionKeys().ReleaseAll();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
-    EXPECT_EQ(shared.Variabelen[1], 0);  // cleared by Stop
+    EXPECT_EQ(shared.Variabelen[1], 0);                     // cleared by Stop
     EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);  // it held before the stop
 }
 

@@ -20,10 +20,10 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QString> fileAnswers;
 
-    QStringList messages;   // text of every message box shown
-    QStringList titles;     // title of every message box shown
+    QStringList messages;       // text of every message box shown
+    QStringList titles;         // title of every message box shown
     std::deque<MsgIcon> icons;  // icon of every message box shown
-    QStringList fileDialogs;  // "open:<start folder>" or "save:<start folder>"
+    QStringList fileDialogs;    // "open:<start folder>" or "save:<start folder>"
     FileDialogRequest lastFileRequest;
 
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title) override;

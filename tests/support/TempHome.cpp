@@ -11,10 +11,8 @@ TempHome::TempHome() : oldHome_(qgetenv("HOME")), oldApp_(qgetenv("TAMBERLO_HOME
 
 TempHome::~TempHome() {
     qputenv("HOME", oldHome_);
-    if (oldApp_.isEmpty())
-        qunsetenv("TAMBERLO_HOME");
-    else
-        qputenv("TAMBERLO_HOME", oldApp_);
+    if (oldApp_.isEmpty()) qunsetenv("TAMBERLO_HOME");
+    else qputenv("TAMBERLO_HOME", oldApp_);
 }
 
 QString TempHome::write(const QString& name, const QByteArray& bytes) const {

@@ -56,7 +56,7 @@ int FakeFtdiLibrary::open(int index, FtdiHandle& handle) {
     State& s = devices_[std::size_t(index)];
     s.calls.push_back("Open");
     if (auto f = failures_.find(FtdiStep::Open); f != failures_.end()) return f->second;
-    if (s.handle) return FtdiDeviceNotOpened;   // held by someone else
+    if (s.handle) return FtdiDeviceNotOpened;  // held by someone else
     s.handle = handle = nextHandle_++;
     s.rx.clear();
     return FtdiOk;
@@ -74,8 +74,8 @@ int FakeFtdiLibrary::getDriverVersion(FtdiHandle handle, std::uint32_t& version)
 int FakeFtdiLibrary::setUsbParameters(FtdiHandle handle, std::uint32_t inSize, std::uint32_t outSize) {
     std::lock_guard lock(mutex_);
     State* s;
-    return enter(handle, FtdiStep::UsbParameters,
-                 "SetUsbParameters " + std::to_string(inSize) + " " + std::to_string(outSize), s);
+    return enter(handle, FtdiStep::UsbParameters, "SetUsbParameters " + std::to_string(inSize) + " " + std::to_string(outSize),
+                 s);
 }
 
 int FakeFtdiLibrary::setLatencyTimer(FtdiHandle handle, std::uint8_t ms) {
@@ -87,17 +87,14 @@ int FakeFtdiLibrary::setLatencyTimer(FtdiHandle handle, std::uint8_t ms) {
 int FakeFtdiLibrary::setTimeouts(FtdiHandle handle, std::uint32_t readMs, std::uint32_t writeMs) {
     std::lock_guard lock(mutex_);
     State* s;
-    return enter(handle, FtdiStep::Timeouts,
-                 "SetTimeouts " + std::to_string(readMs) + " " + std::to_string(writeMs), s);
+    return enter(handle, FtdiStep::Timeouts, "SetTimeouts " + std::to_string(readMs) + " " + std::to_string(writeMs), s);
 }
 
-int FakeFtdiLibrary::setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits,
-                                            std::uint8_t parity) {
+int FakeFtdiLibrary::setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits, std::uint8_t parity) {
     std::lock_guard lock(mutex_);
     State* s;
     return enter(handle, FtdiStep::DataCharacteristics,
-                 "SetDataCharacteristics " + std::to_string(bits) + " " + std::to_string(stopBits) + " " +
-                     std::to_string(parity),
+                 "SetDataCharacteristics " + std::to_string(bits) + " " + std::to_string(stopBits) + " " + std::to_string(parity),
                  s);
 }
 
@@ -142,8 +139,8 @@ int FakeFtdiLibrary::eepromRead(FtdiHandle handle, FtdiProgramData& data) {
     std::lock_guard lock(mutex_);
     State* s;
     const int r = enter(handle, FtdiStep::EepromRead,
-                        "EepromRead " + std::to_string(data.version) + " " + std::to_string(data.signature1) +
-                            " " + std::to_string(data.signature2),
+                        "EepromRead " + std::to_string(data.version) + " " + std::to_string(data.signature1) + " " +
+                            std::to_string(data.signature2),
                         s);
     if (r != FtdiOk) return r;
     const FtdiProgramData& e = s->device.eeprom;

@@ -15,8 +15,21 @@
 namespace tamberlo::test {
 
 enum class FtdiStep {
-    List, Open, DriverVersion, UsbParameters, LatencyTimer, Timeouts, DataCharacteristics,
-    BaudRate, Purge, Status, Read, Write, EepromRead, EepromProgram, CyclePort,
+    List,
+    Open,
+    DriverVersion,
+    UsbParameters,
+    LatencyTimer,
+    Timeouts,
+    DataCharacteristics,
+    BaudRate,
+    Purge,
+    Status,
+    Read,
+    Write,
+    EepromRead,
+    EepromProgram,
+    CyclePort,
 };
 
 struct FakeFtdiDevice {
@@ -42,8 +55,7 @@ struct FakeFtdiState {
 
 // addDevice, failAt, inject, calls ("SetBaudRate 19200"), written, isOpen and
 // pending come from FakeBridgeDevices.
-class FakeFtdiLibrary final : public FtdiLibrary,
-                              public FakeBridgeDevices<FakeFtdiState, FtdiStep, FtdiOk, FtdiInvalidHandle> {
+class FakeFtdiLibrary final : public FtdiLibrary, public FakeBridgeDevices<FakeFtdiState, FtdiStep, FtdiOk, FtdiInvalidHandle> {
 public:
     std::uint32_t baud(int index) const { return field(index, &FakeFtdiState::baud); }
     int cycles(int index) const { return field(index, &FakeFtdiState::cycles); }
@@ -58,8 +70,7 @@ public:
     int setUsbParameters(FtdiHandle handle, std::uint32_t inSize, std::uint32_t outSize) override;
     int setLatencyTimer(FtdiHandle handle, std::uint8_t ms) override;
     int setTimeouts(FtdiHandle handle, std::uint32_t readMs, std::uint32_t writeMs) override;
-    int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits,
-                               std::uint8_t parity) override;
+    int setDataCharacteristics(FtdiHandle handle, std::uint8_t bits, std::uint8_t stopBits, std::uint8_t parity) override;
     int setBaudRate(FtdiHandle handle, std::uint32_t baud) override;
     int purge(FtdiHandle handle, std::uint32_t mask) override;
     int getStatus(FtdiHandle handle, FtdiQueueStatus& status) override;

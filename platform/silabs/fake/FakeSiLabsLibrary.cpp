@@ -93,8 +93,8 @@ int FakeSiLabsLibrary::write(SiLabsHandle handle, const void* buffer, std::uint3
 int FakeSiLabsLibrary::flushBuffers(SiLabsHandle handle, bool flushTransmit, bool flushReceive) {
     std::lock_guard lock(mutex_);
     State* s;
-    const int r = enter(handle, SiLabsStep::Flush,
-                        std::string("Flush ") + (flushTransmit ? "tx" : "-") + (flushReceive ? " rx" : " -"), s);
+    const int r =
+        enter(handle, SiLabsStep::Flush, std::string("Flush ") + (flushTransmit ? "tx" : "-") + (flushReceive ? " rx" : " -"), s);
     if (r == SiLabsSuccess && flushReceive) s->rx.clear();
     return r;
 }

@@ -23,7 +23,7 @@ struct FakeSiLabsDevice {
     std::string path = "usb-0001";
     std::string vendorId = "10C4";
     std::string productId = "EA61";
-    bool failOpen = false;   // this device cannot be opened
+    bool failOpen = false;  // this device cannot be opened
     // Called (without the fake's lock) with each write; its answer arrives as received bytes.
     std::function<std::string(const std::string& written)> respond;
 };
@@ -39,9 +39,8 @@ struct FakeSiLabsState {
 
 // addDevice, failAt, inject, calls, written, isOpen and pending come from
 // FakeBridgeDevices.
-class FakeSiLabsLibrary final
-    : public SiLabsLibrary,
-      public FakeBridgeDevices<FakeSiLabsState, SiLabsStep, SiLabsSuccess, SiLabsInvalidHandle> {
+class FakeSiLabsLibrary final : public SiLabsLibrary,
+                                public FakeBridgeDevices<FakeSiLabsState, SiLabsStep, SiLabsSuccess, SiLabsInvalidHandle> {
 public:
     // The count call returns `status` with `count` (instead of the devices added).
     void setCountResult(int status, std::uint32_t count);

@@ -188,8 +188,7 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         // The Arduino search without its 2 s waits.
         SetWaitHook([](double) {
             const auto end = Clock::now() + std::chrono::milliseconds(500);
-            while (shared.ICP12Type.isEmpty() && Clock::now() < end)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         });
         LoadLadder();
         shared.VellemanKaartMasker = velleman::SearchDevices();
