@@ -6,16 +6,11 @@
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
 #include "LanguageText.h"
+#include "SectionHeading.h"
 
 namespace tamberlo {
 
 namespace {
-
-Panel3D* heading(const QString& caption, QWidget* parent, int x, int y, int w) {
-    auto* p = new Panel3D(caption, parent);
-    p->setGeometry(x, y, w, 18);
-    return p;
-}
 
 QString memoryName(int n) { return QStringLiteral("M") + QString::number(n); }
 QString memoryText() { return T("Geheugen", "Memory"); }
@@ -32,20 +27,20 @@ void selectStored(OptionGroup& group, int index) {
 MemoryVariablePanel::MemoryVariablePanel(QWidget* parent) : QWidget(parent) {
     setObjectName("PanelActieBewerkGehVar");
     OptionSRGeheugenVVSVariabele.create(1, QString(), this)->setGeometry(4, 0, 18, 18);
-    SSPanel59 = heading(QStringLiteral("Set of Reset Geheugen"), this, 24, 0, 157);
+    SSPanel59 = sectionHeading(QStringLiteral("Set of Reset Geheugen"), this, 24, 0, 157);
     showsExplanatoryPicture(SSPanel59, 5, 1);
-    SSPanel61 = heading(QStringLiteral("Actie"), this, 0, 22, 181);
+    SSPanel61 = sectionHeading(QStringLiteral("Actie"), this, 0, 22, 181);
     OptionSetOfResetGeheugen.create(1, QStringLiteral("Set"), this)->setGeometry(4, 42, 80, 18);
     OptionSetOfResetGeheugen.create(2, QStringLiteral("Reset"), this)->setGeometry(90, 42, 80, 18);
-    SSPanel63 = heading(QStringLiteral("Geheugen M"), this, 0, 64, 181);
+    SSPanel63 = sectionHeading(QStringLiteral("Geheugen M"), this, 0, 64, 181);
     for (int n = 0; n <= 7; ++n)
         OptionActieSetResetGeheugen.create(n, QString::number(n), this)->setGeometry(4 + 44 * (n % 4), 84 + 19 * (n / 4), 44, 18);
 
     const int y = 134;
     OptionSRGeheugenVVSVariabele.create(2, QString(), this)->setGeometry(4, y, 18, 18);
-    SSPanel69 = heading(QStringLiteral("Aanpassen variable"), this, 24, y, 157);
+    SSPanel69 = sectionHeading(QStringLiteral("Aanpassen variable"), this, 24, y, 157);
     showsExplanatoryPicture(SSPanel69, 5, 2);
-    SSPanel65 = heading(QStringLiteral("Variabele"), this, 0, y + 22, 181);
+    SSPanel65 = sectionHeading(QStringLiteral("Variabele"), this, 0, y + 22, 181);
     for (int v = 1; v <= 3; ++v)
         OptionActieVariabele.create(v, QStringLiteral("Var. ") + QChar('A' + v - 1), this)
             ->setGeometry(4 + 58 * (v - 1), y + 42, 58, 18);

@@ -6,6 +6,7 @@
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
 #include "LanguageText.h"
+#include "SectionHeading.h"
 
 namespace tamberlo {
 
@@ -13,11 +14,7 @@ using celltext::between;
 
 namespace {
 
-Panel3D* heading(const QString& caption, QWidget* parent, int y) {
-    auto* p = new Panel3D(caption, parent);
-    p->setGeometry(0, y, 181, 18);
-    return p;
-}
+Panel3D* heading(const QString& caption, QWidget* parent, int y) { return sectionHeading(caption, parent, 0, y, 181); }
 
 }  // namespace
 

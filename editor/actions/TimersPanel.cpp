@@ -4,16 +4,11 @@
 #include "ActionEditorLanguage.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "SectionHeading.h"
 
 namespace tamberlo {
 
 namespace {
-
-Panel3D* heading(const QString& caption, QWidget* parent, int x, int y, int w) {
-    auto* p = new Panel3D(caption, parent);
-    p->setGeometry(x, y, w, 18);
-    return p;
-}
 
 QString timerName(int i) { return QStringLiteral("T") + QString::number(i); }
 
@@ -26,14 +21,14 @@ QString timerPresetText(int hundredths) {
 
 TimersPanel::TimersPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("PanelActieBewerkTimers");
-    SSPanel50 = heading(QStringLiteral("Preset Timers"), this, 0, 0, 181);
+    SSPanel50 = sectionHeading(QStringLiteral("Preset Timers"), this, 0, 0, 181);
     showsExplanatoryPicture(SSPanel50, 4, 1);
     OptionPresetSetResetTimer.create(1, QString(), this)->setGeometry(4, 26, 18, 18);
-    SSPanel58 = heading(QStringLiteral("Stel de tijd per timer in"), this, 24, 20, 157);
+    SSPanel58 = sectionHeading(QStringLiteral("Stel de tijd per timer in"), this, 24, 20, 157);
     SSPanel58->resize(157, 30);  // the English caption takes two lines
     for (int i = 0; i <= 7; ++i) {
         const int y = 54 + 22 * i;
-        heading(timerName(i), this, 0, y, 22);
+        sectionHeading(timerName(i), this, 0, y, 22);
         auto* bar = new ValueScrollBar(0, 6000, 100, this);
         bar->setObjectName(QStringLiteral("HScrollPresetTimer%1").arg(i));
         bar->setGeometry(24, y, 92, 18);
@@ -51,12 +46,12 @@ TimersPanel::TimersPanel(QWidget* parent) : QWidget(parent) {
 
     const int y = 54 + 22 * 8 + 8;
     OptionPresetSetResetTimer.create(2, QString(), this)->setGeometry(4, y, 18, 18);
-    SSPanel53 = heading(QStringLiteral("Set of Reset Timer"), this, 24, y, 157);
+    SSPanel53 = sectionHeading(QStringLiteral("Set of Reset Timer"), this, 24, y, 157);
     showsExplanatoryPicture(SSPanel53, 4, 2);
-    SSPanel55 = heading(QStringLiteral("Actie"), this, 0, y + 22, 181);
+    SSPanel55 = sectionHeading(QStringLiteral("Actie"), this, 0, y + 22, 181);
     OptionActieSetOfResetTimer.create(1, QStringLiteral("Set"), this)->setGeometry(4, y + 42, 80, 18);
     OptionActieSetOfResetTimer.create(2, QStringLiteral("Reset"), this)->setGeometry(90, y + 42, 80, 18);
-    heading(QStringLiteral("Timer"), this, 0, y + 64, 181);
+    sectionHeading(QStringLiteral("Timer"), this, 0, y + 64, 181);
     for (int i = 0; i <= 7; ++i)
         OptionActieTimerNummer.create(i, QString::number(i), this)->setGeometry(4 + 44 * (i % 4), y + 84 + 19 * (i / 4), 44, 18);
 

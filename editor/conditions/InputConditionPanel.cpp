@@ -3,6 +3,7 @@
 #include "CaptionTable.h"
 #include "CellTexts.h"
 #include "EditedCondition.h"
+#include "SectionHeading.h"
 
 namespace tamberlo {
 
@@ -12,11 +13,7 @@ using edited::T;
 
 namespace {
 
-Panel3D* heading(const QString& text, QWidget* parent, int y) {
-    auto* p = new Panel3D(text, parent);
-    p->setGeometry(2, y, 177, 18);
-    return p;
-}
+Panel3D* heading(const QString& text, QWidget* parent, int y) { return sectionHeading(text, parent, 2, y, 177); }
 
 QString tableB(const char* control) { return captionOf(conditionEditorCaptions(), control); }
 
