@@ -4,6 +4,7 @@
 #include "CommunicationPort.h"
 #include "KelvanorCtrl.h"
 #include "PortList.h"
+#include "ReentryGuard.h"
 #include "SerialPort.h"
 #include "Trace.h"
 #include "UsbBridges.h"
@@ -11,20 +12,6 @@
 
 namespace kelvanor {
 namespace {
-
-// Marks a search (or a disconnect) running; a nested one is refused.
-class SearchGuard {
-public:
-    explicit SearchGuard(bool& flag) : flag_(flag), entered_(!flag) { flag_ = true; }
-    ~SearchGuard() {
-        if (entered_) flag_ = false;
-    }
-    bool entered() const { return entered_; }
-
-private:
-    bool& flag_;
-    bool entered_;
-};
 
 QString location(const ChannelRecord* ch) {
     if (!ch) return QStringLiteral("???");
@@ -38,7 +25,7 @@ QString location(const ChannelRecord* ch) {
 }  // namespace
 
 std::int16_t CKelvanorCtrl::Connect() {
-    SearchGuard guard(searching_);
+    tamberlo::ReentryGuard guard(searching_);
     if (!guard.entered()) return 0;
     DisconnectAll();
     UsbBridges& usb = usbBridges();
@@ -101,7 +88,7 @@ void CKelvanorCtrl::InitialiseModule(int number) {
 }
 
 void CKelvanorCtrl::Disconnect() {
-    SearchGuard guard(searching_);
+    tamberlo::ReentryGuard guard(searching_);
     if (!guard.entered()) return;
     DisconnectAll();
 }
@@ -141,7 +128,7 @@ void CKelvanorCtrl::CloseChannel(ChannelRecord& ch) {
 }
 
 std::int16_t CKelvanorCtrl::OpenSerial(std::int16_t portNo) {
-    SearchGuard guard(searching_);
+    tamberlo::ReentryGuard guard(searching_);
     if (!guard.entered()) return 2;
     DisconnectAll();
     BuildComSearchTable(settings.SearchCOM, settings.ExcludeCOM, settings.UseSerial);

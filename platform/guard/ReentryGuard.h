@@ -2,6 +2,7 @@
 // Guards a step that yields to the event loop (the scan loop, a start, an
 // interface search): a handler that runs inside the yield and calls the step
 // again is refused, and only the outer call clears the flag when it ends.
+// Both the program and the Kelvanor control use it.
 
 namespace tamberlo {
 
