@@ -2,6 +2,8 @@
 // rung rows, the joined-rung box and the rung numbers land, and the header.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "LadderView.h"
 #include "PageFrames.h"
 #include "PrintRun.h"
@@ -129,6 +131,28 @@ TEST_F(PrintRunTest, PageOneHoldsTheStartRowAndTheHeader) {
 
     ladderView.fileDialogName = QStringLiteral("*.vpp");  // a cancelled file dialog's filter
     EXPECT_EQ(PrintAll().find(1, "Program name: ").size(), 1u);
+}
+
+TEST_F(PrintRunTest, LongHeaderTextsStayInTheirCells) {
+    shared.TaalVlag = true;
+    shared.PrintNaam = QString(80, QLatin1Char('n'));
+    shared.PrintAfdeling = QString(80, QLatin1Char('d'));
+    ladderView.fileDialogName = "/home/jan/" + QString(80, QLatin1Char('f')) + ".vpp";
+    const RecordingSurface s = PrintAll();
+    // {label, the cell's left edge, its right edge}: the text keeps 250 twips inside both.
+    const std::tuple<QString, double, double> cells[] = {
+        {"Programmer: ", 6000, 12338}, {"Program name: ", 6000, 12338}, {"Department: ", 12338, 16838 - 1000}};
+    for (const auto& [label, left, right] : cells) {
+        std::vector<Recorded> found;
+        for (const auto& t : s.texts)
+            if (t.text.startsWith(label)) found.push_back(t);
+        ASSERT_EQ(found.size(), 1u) << label.toStdString();
+        const QString text = found[0].text;
+        EXPECT_EQ(found[0].x, left + 250);
+        EXPECT_LE(found[0].x + s.TextWidth(text), right - 250) << text.toStdString();
+        EXPECT_GT(found[0].x + s.TextWidth(text + "x"), right - 250) << "as much as fits: " << text.toStdString();
+        EXPECT_TRUE(text.endsWith("...")) << text.toStdString();
+    }
 }
 
 TEST_F(PrintRunTest, TitleGrowsToItsBoxAndStopsAt72Points) {
