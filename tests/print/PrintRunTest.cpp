@@ -83,6 +83,17 @@ TEST_F(PrintRunTest, PagesFollowTheRungsThatHoldSomething) {
     ExpectOneAt(s.find(2, "Geheugen"), 9000, 2490);
 }
 
+TEST_F(PrintRunTest, ALaterPagePrintsItsLastRung) {
+    for (int rung : {34, 52, 70, 88}) {
+        shared = SharedState{};
+        Memory(3 * rung);  // the rung's last cell, alone on its page
+        RecordingSurface s = PrintAll();
+        ASSERT_EQ(s.pages, 2) << rung;
+        EXPECT_EQ(NumberAt(s, 2, 10500), rung);
+        ExpectOneAt(s.find(2, "Geheugen"), 9000, 1990 + 500 * 17);
+    }
+}
+
 TEST_F(PrintRunTest, JoinedRungsGetTheGreyBoxAndPlus) {
     constexpr PrintColor kJoinedGrey = 0xF0F0F0;
     Link(3);
