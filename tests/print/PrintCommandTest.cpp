@@ -1,11 +1,14 @@
 // The print command as a user meets it: the details window (OK remembered,
 // Cancel, Esc and the close box print nothing, the clear command empties
-// it), the every-kind ladder printed to a PDF file, a failing printer, and
-// the copy of a picture to the clipboard.
+// it), the printer dialog's range, copies and order, the every-kind ladder
+// printed to a PDF file, a failing printer, and the copy of a picture to the
+// clipboard.
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -39,6 +42,10 @@ QString Output(const QString& program, const QStringList& args) {
     p.start(program, args);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString PageText(const QString& pdf, int page) {
+    return Output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
 
 class PrintCommandTest : public ::testing::Test {
@@ -121,6 +128,45 @@ TEST_F(PrintCommandTest, ClearingTheLadderEmptiesTheDetails) {
     EXPECT_EQ(seen, QStringList({"", ""}));
     EXPECT_EQ(shared.PrintNaam, "#");
     EXPECT_EQ(printerDialogs, 0);
+}
+
+TEST_F(PrintCommandTest, TheDialogOffersPagesThatExistAndThePrintHonoursThem) {
+    shared.Condities[3 * 20] = {3, 2, 3, 0, 0, 0};  // key F3: the page of rungs 17..34
+    shared.Condities[3 * 60] = {3, 1, 2, 0, 0, 0};  // memory: the page of rungs 53..70
+
+    // The system's dialog offers a range within the three pages, and collating.
+    SetPrinterDialog(nullptr);
+    QString offered;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return QTimer::singleShot(10, answer);
+        offered = QStringLiteral("%1-%2 range %3 collate %4")
+                      .arg(dialog->minPage())
+                      .arg(dialog->maxPage())
+                      .arg(dialog->testOption(QAbstractPrintDialog::PrintPageRange))
+                      .arg(dialog->testOption(QAbstractPrintDialog::PrintCollateCopies));
+        dialog->reject();
+    };
+    Print([&](DialogPrinten& d) {
+        d.OKButton->click();
+        answer();
+    });
+    EXPECT_EQ(offered, "1-3 range 1 collate 1");
+
+    // Pages 2 to 3, twice, last page first: a PDF file gets the copies itself.
+    SetPrinterDialog([this](QPrinter& p) {
+        ToPdf(p, pdf);
+        p.setFromTo(2, 3);
+        p.setCopyCount(2);
+        p.setPageOrder(QPrinter::LastPageFirst);
+        return true;
+    });
+    Print([](DialogPrinten& d) { d.OKButton->click(); });
+    ASSERT_TRUE(Output("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +4\n")));
+    for (int page : {1, 3}) EXPECT_TRUE(PageText(pdf, page).contains("Geheugen")) << page;
+    for (int page : {2, 4}) EXPECT_TRUE(PageText(pdf, page).contains("F3")) << page;
+    EXPECT_FALSE(PageText(pdf, 1).contains("Init"));
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST_F(PrintCommandTest, EveryKindLadderPrintsToAPdfFile) {

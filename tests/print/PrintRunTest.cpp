@@ -94,6 +94,25 @@ TEST_F(PrintRunTest, ALaterPagePrintsItsLastRung) {
     }
 }
 
+TEST_F(PrintRunTest, RangeCopiesAndOrderFollowTheJob) {
+    Memory(3 * 20);  // page counter 2: rungs 17..34
+    Memory(3 * 60);  // page counter 4: rungs 53..70
+    ASSERT_EQ(PrintedPageCount(), 3);
+    // The first rung number of every page printed, in order (page 1's first band lies lower).
+    auto firsts = [](const PrintJob& job) {
+        RecordingSurface s;
+        EXPECT_TRUE(Printen(s, job));
+        std::vector<int> numbers;
+        for (int page = 1; page <= s.pages; ++page)
+            numbers.push_back(NumberAt(s, page, s.find(page, "Init").empty() ? 2000 : 3000));
+        return numbers;
+    };
+    EXPECT_EQ(firsts({}), (std::vector<int>{1, 17, 53}));
+    EXPECT_EQ(firsts({2, 3, 2, true, true}), (std::vector<int>{53, 17, 53, 17}));
+    EXPECT_EQ(firsts({2, 3, 2, false, false}), (std::vector<int>{17, 17, 53, 53}));
+    EXPECT_EQ(firsts({3, 9, 1, true, false}), (std::vector<int>{53}));  // past the last page: up to it
+}
+
 TEST_F(PrintRunTest, JoinedRungsGetTheGreyBoxAndPlus) {
     constexpr PrintColor kJoinedGrey = 0xF0F0F0;
     Link(3);
