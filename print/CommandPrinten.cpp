@@ -3,9 +3,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <optional>
+
 #include "DialogPrinten.h"
 #include "Dialogs.h"
 #include "LanguageText.h"
+#include "PdfFileOutput.h"
 #include "PrintRun.h"
 #include "PrinterSurface.h"
 #include "SharedState.h"
@@ -61,8 +64,14 @@ void CommandPrinten(QWidget* mainWindow) {
 bool PrintLadder(QPrinter& printer) {
     // The pages are laid out for landscape, whatever the dialog chose.
     printer.setPageOrientation(QPageLayout::Landscape);
-    PrinterSurface surface(printer);
-    const bool ok = surface.Ok() && Printen(surface, JobOf(printer));
+    std::optional<PdfFileOutput> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) pdf.emplace(printer);
+    bool ok = !pdf || pdf->Ok();
+    if (ok) {
+        PrinterSurface surface(printer);
+        ok = surface.Ok() && Printen(surface, JobOf(printer));
+    }
+    if (ok && pdf) ok = pdf->Commit();
     if (!ok)
         dialogs().MsgBox(T("Het ladderprogramma kon niet afgedrukt worden.", "The ladder program could not be printed."),
                          MsgButtons::Ok);

@@ -1,8 +1,8 @@
 // The print command as a user meets it: the details window (OK remembered,
 // Cancel, Esc and the close box print nothing, the clear command empties
 // it), the printer dialog's range, copies and order, the every-kind ladder
-// printed to a PDF file, a failing printer, and the copy of a picture to the
-// clipboard.
+// printed to a PDF file, a failing printer or a full disk, and the copy of a
+// picture to the clipboard.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -16,6 +16,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <csignal>
 
 #include "CommandPrinten.h"
 #include "CopyEntirePicture.h"
@@ -47,6 +50,26 @@ QString Output(const QString& program, const QStringList& args) {
 QString PageText(const QString& pdf, int page) {
     return Output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
+
+// While it lives, a write past `bytes` into any file fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
 
 class PrintCommandTest : public ::testing::Test {
 protected:
@@ -198,6 +221,33 @@ TEST_F(PrintCommandTest, APrinterFailureIsReportedNotSuccess) {
     ToPdf(printer, kOutput + "/no such folder/x.pdf");
     EXPECT_FALSE(PrintLadder(printer));
     EXPECT_EQ(messages.messages, QStringList{"The ladder program could not be printed."});
+}
+
+TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
+    const QString folder = kOutput + "/full disk";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    const QString path = folder + "/les.pdf";
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("an earlier print") > 0);
+    old.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, path);
+    {
+        const FileSizeLimit full(4096);  // far less than a page with its font
+        EXPECT_FALSE(PrintLadder(printer));
+    }
+    EXPECT_EQ(messages.messages, QStringList{"Het ladderprogramma kon niet afgedrukt worden."});
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "an earlier print");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
+    EXPECT_EQ(printer.outputFileName(), path);
+
+    // With room enough the same printer replaces the earlier print.
+    EXPECT_TRUE(PrintLadder(printer));
+    EXPECT_TRUE(Output("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
 }
 
 TEST(CopyEntirePicture, CopiesOnePictureClampedToItsHeight) {
