@@ -129,6 +129,33 @@ TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     ladderButtons = {};
 }
 
+// A double-click on a drawn button is that button's one click; only the bare
+// drawing area restores the window's width and moves it to the screen's edge.
+TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowInPlace) {
+    LadderProgrammeren& h = Start();
+    std::vector<std::string> clicks;
+    ladderButtons.CommandVoegConditieToe = [&](int i) { clicks.push_back("VoegConditieToe " + std::to_string(i)); };
+    ladderButtons.CommandPanelConditie = [&](int i) { clicks.push_back("PanelConditie " + std::to_string(i)); };
+    ladderButtons.CommandVoegActieToe = [&](int r) { clicks.push_back("VoegActieToe " + std::to_string(r)); };
+    ladderButtons.CommandVoegConditieToeVertikaal = [&](int i) { clicks.push_back("Vertikaal " + std::to_string(i)); };
+    ladderView.cell[4].frameVisible = true;
+    ladderView.cell[4].addButtonVisible = false;
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    h.move(100, 0);
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    auto doubleClick = [&](QPoint p) { QTest::mouseDClick(h.windowHandle(), Qt::LeftButton, {}, area->mapTo(&h, p)); };
+    doubleClick(ladder::ConditionChangeButton(4).center());
+    doubleClick(ladder::ConditionAddButton(5).center());
+    doubleClick(ladder::VerticalButton(3).center());
+    doubleClick(ladder::ActionAddButton(2).center());
+    EXPECT_EQ(clicks, (std::vector<std::string>{"PanelConditie 4", "VoegConditieToe 5", "Vertikaal 3", "VoegActieToe 2"}));
+    EXPECT_EQ(h.x(), 100);
+    doubleClick(QPoint(300, 10));  // the bare drawing area
+    EXPECT_NE(h.x(), 100);         // towards the screen's right edge
+    ladderButtons = {};
+}
+
 TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
     LadderProgrammeren& h = Start();
     log.clear();
