@@ -105,14 +105,25 @@ TEST_F(SoundPanelTest, NamesThatWouldBreakTheLadderFileAreRefused) {
     sound->clickFile("tab\there.wav");
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
+    // A reader of the ladder file ends the sound field at a comma.
+    home.write("geluid/bel,klein.wav", "RIFF");
+    sound->CommandVerversMap_Click();
+    sound->clickFile("bel,klein.wav");
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.last(),
+              "Deze naam bevat een tab, een regeleinde of een teken dat het ladderprogramma niet kan bewaren.");
+    EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
 
     QDir(home.path()).mkpath("line\nbreak");
     sound->openFolder(home.file("line\nbreak"));
-    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.size(), 3);
     EXPECT_EQ(sound->mapPath(), folder());
     EXPECT_EQ(shared.GeluidMappen[4], folder());
     EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
     EXPECT_FALSE(storableSoundName("a/\\b"));
+    EXPECT_FALSE(storableSoundName("/home/a,b"));
+    EXPECT_FALSE(storableSoundName("\"bel.wav"));  // read as a quoted field
+    EXPECT_TRUE(storableSoundName("bel \"2\".wav"));
     EXPECT_TRUE(storableSoundName("C:\\Geluiden"));
     // The ladder file's code page holds "café" but not Polish or Cyrillic letters.
     EXPECT_TRUE(storableSoundName(QString::fromUtf8("café.wav")));
