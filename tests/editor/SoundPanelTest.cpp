@@ -71,15 +71,21 @@ TEST_F(SoundPanelTest, ChoosingFoldersAndFilesStoresTheRowsNames) {
 }
 
 TEST_F(SoundPanelTest, AStalePathIsReportedOnceAndTestUsesTheListedFolder) {
+    // Row 5 leaves the lists on its folder with its file chosen.
+    open(5);
+    chooseTab(3);
+    sound->openFolder(home.file("geluid"));
+    sound->clickFile("bel.wav");
+    ok();
     shared.Acties[9] = {4};
     shared.GeluidMappen[9] = "C:\\Geluiden";
     shared.GeluidBestanden[9] = "bel.wav";
     SetPanelActieBijLezen(9);
     EXPECT_EQ(captionsOf(9)[1], "C:");
-    sound->openFolder(home.file("geluid"));
     open(9);
     EXPECT_EQ(dialogs.messages, QStringList{"Het pad naar het geluidsbestand in regel 9 is niet meer geldig."});
     EXPECT_EQ(sound->mapPath(), folder());
+    EXPECT_EQ(sound->selectedFile(), "");  // row 5's file is not this row's choice
     EXPECT_EQ(sound->PanelGeluidBestandsnaam->Caption(), "bel.wav");
     EXPECT_EQ(shared.GeluidMappen[9], "C:\\Geluiden");
     sound->CommandTest_Click();
@@ -88,11 +94,22 @@ TEST_F(SoundPanelTest, AStalePathIsReportedOnceAndTestUsesTheListedFolder) {
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(shared.Acties[9][0], 4);
 
+    // A sound row without folder and file shows no file chosen either.
+    open(5);
+    ok();
+    shared.GeluidMappen[9].clear();
+    shared.GeluidBestanden[9].clear();
+    open(9);
+    EXPECT_EQ(sound->selectedFile(), "");
+    ok();
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_TRUE(dialogs.messages.last().startsWith("U heeft geen geluidsbestand"));
+
     // A folder that exists but lacks the file: also one message.
     shared.GeluidMappen[9] = folder();
     shared.GeluidBestanden[9] = "weg.wav";
     open(9);
-    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages.size(), 4);
     EXPECT_TRUE(dialogs.messages.last().contains("regel 9"));
 }
 
