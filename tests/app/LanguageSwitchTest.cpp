@@ -1,7 +1,8 @@
 // The language switch: every row of the main window's, the dashboard's and
 // the settings window's caption tables reaches its control in both
-// languages; a round trip over a ladder of every kind gives the captions
-// that reading the file in that language gives; Tamberlo.ini follows.
+// languages, and a handful of captions read as written out here; a round trip
+// over a ladder of every kind, and over cells edited before the switch, gives
+// the captions that reading the file in that language gives; Tamberlo.ini follows.
 #include "StartUpFixture.h"
 
 #include <QDialogButtonBox>
