@@ -5,6 +5,7 @@
 #include "CellTexts.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "FontSize.h"
 #include "LanguageText.h"
 #include "SectionHeading.h"
 
@@ -31,8 +32,12 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     CheckNetwerkUIT->setGeometry(4, 116, 150, 18);
 
     SSPanel18 = heading(QStringLiteral("Nummer"), this, 138);
-    for (int j = 0; j <= 3; ++j)
-        OptionKaartnummerAdresUit.create(j, QString::number(j), this)->setGeometry(4 + 44 * j, 157, 44, 18);
+    for (int j = 0; j <= 3; ++j) {
+        auto* option = OptionKaartnummerAdresUit.create(j, QString::number(j), this);
+        option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
+        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
+        SetFontPointSize(option, 7.5);
+    }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);
     const char* operations[] = {"Set", "Reset", "Impuls"};

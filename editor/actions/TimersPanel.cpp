@@ -31,10 +31,10 @@ TimersPanel::TimersPanel(QWidget* parent) : QWidget(parent) {
         sectionHeading(timerName(i), this, 0, y, 22);
         auto* bar = new ValueScrollBar(0, 6000, 100, this);
         bar->setObjectName(QStringLiteral("HScrollPresetTimer%1").arg(i));
-        bar->setGeometry(24, y, 92, 18);
+        bar->setGeometry(24, y, 76, 18);
         HScrollPresetTimer.set(i, bar);
         auto* text = new Panel3D(timerPresetText(0), this);
-        text->setGeometry(118, y - 1, 63, 20);
+        text->setGeometry(102, y - 1, 79, 20);  // room for "59,99 sec."
         text->SetBackColor(0xFFFFFF);
         PanelPresetTimer.set(i, text);
         bar->onChange([this, i] { HScrollPresetTimer_Change(i); });

@@ -3,6 +3,7 @@
 #include "CaptionTable.h"
 #include "CellTexts.h"
 #include "EditedCondition.h"
+#include "FontSize.h"
 #include "SectionHeading.h"
 
 namespace tamberlo {
@@ -28,8 +29,12 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     CheckNetwerkIN = new QCheckBox(this);
     CheckNetwerkIN->setGeometry(6, 113, 170, 18);
     SSPanel10 = heading({}, this, 134);
-    for (int j = 0; j <= 3; ++j)
-        OptionKaartnummerAdresIn.create(j, QString::number(j), this)->setGeometry(6 + 43 * j, 153, 43, 18);
+    for (int j = 0; j <= 3; ++j) {
+        auto* option = OptionKaartnummerAdresIn.create(j, QString::number(j), this);
+        option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
+        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
+        SetFontPointSize(option, 7.5);
+    }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
         OptionDigInPoort.create(n, QString::number(n), this)
