@@ -152,6 +152,14 @@ TEST(ArduinoProtocol, FramerDropsEndlessGarbage) {
     EXPECT_TRUE(f.Feed(QString(5000, QLatin1Char('y'))).isEmpty());
     EXPECT_EQ(f.Flush(), "");  // a pause ends garbage too, without a reply
     EXPECT_EQ(f.Feed("DI2\n"), QStringList{"DI2"});
+
+    // Without line ends, the pause ends garbage and the next reply is read.
+    ArduinoReplyFramer quiet;
+    EXPECT_TRUE(quiet.Feed(QString(100, QLatin1Char('z'))).isEmpty());
+    EXPECT_EQ(quiet.PauseMs(), kArduinoReplyPauseMs);
+    EXPECT_EQ(quiet.TakeAfterPause(), "");
+    quiet.Feed("DI2");
+    EXPECT_EQ(quiet.TakeAfterPause(), "DI2");
 }
 
 TEST(NetworkProtocol, Frame) {
