@@ -109,27 +109,30 @@ void ArduinoEmulator::readable() {
 void ArduinoEmulator::handleCommand(const QString& c) {
     commands.append(c);
     if (c == QLatin1String("90")) {
-        if (!identity.isEmpty()) reply(identity.toLatin1());
+        if (!identity.isEmpty()) reply(identity.toLatin1() + lineEnd);
     } else if ((c == QLatin1String("5") || c == QLatin1String("7")) && answerPolls) {
-        if (!analogReply.isEmpty()) reply(analogReply.toLatin1());
-        else reply("DI" + QByteArray::number(inputBits));
+        if (!analogReply.isEmpty()) reply(analogReply.toLatin1() + lineEnd);
+        else reply("DI" + QByteArray::number(inputBits) + lineEnd);
     } else if (c == QLatin1String("99")) {
         send(version.toLatin1() + lineEnd);
     }
     if (onCommand) onCommand(c);
 }
 
-void ArduinoEmulator::reply(const QByteArray& text) {
-    const QByteArray bytes = text + lineEnd;
-    if (pieceGapMs <= 0 || bytes.size() <= 2) {
-        send(bytes);
-        return;
-    }
+void ArduinoEmulator::reply(const QByteArray& bytes) {
+    // Like the sketch, one reply after the other, even when a timer runs late.
+    if (sendingInPieces_) queuedReplies_.append(bytes);
+    else if (pieceGapMs > 0 && bytes.size() > 2) sendInPieces(bytes);
+    else send(bytes);
+}
+
+void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
     send(bytes.left(2));
-    ++piecesInFlight_;
+    sendingInPieces_ = true;
     QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(2)] {
         send(rest);
-        --piecesInFlight_;
+        sendingInPieces_ = false;
+        if (!queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
     });
 }
 

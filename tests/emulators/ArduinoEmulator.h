@@ -41,8 +41,8 @@ public:
     QStringList commands;  // "90", "5", "1/5", ...
     int count(const QString& command) const { return static_cast<int>(commands.count(command)); }
     QStringList outputCommands() const;  // the "1/<n>" commands, in order
-    // Replies sent in pieces whose rest is still to go.
-    int piecesInFlight() const { return piecesInFlight_; }
+    // Whether a reply sent in pieces still has its rest to go.
+    bool sendingInPieces() const { return sendingInPieces_; }
 
     // Writes raw bytes to the program.
     void send(const QByteArray& bytes);
@@ -55,7 +55,8 @@ public:
 private:
     void readable();
     void handleCommand(const QString& c);
-    void reply(const QByteArray& text);
+    void reply(const QByteArray& bytes);
+    void sendInPieces(const QByteArray& bytes);
 
     int master_ = -1;
     int slave_ = -1;  // kept open so the pty survives the program's closes
@@ -64,7 +65,8 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     QString pending_;
     bool expectByte_ = false;
-    int piecesInFlight_ = 0;
+    bool sendingInPieces_ = false;
+    QList<QByteArray> queuedReplies_;  // answers the sketch gives once the reply going out is done
 };
 
 }  // namespace tamberlo::test

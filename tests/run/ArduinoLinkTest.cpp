@@ -344,7 +344,7 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
         // One more reply without a line end, and none after it to end it: the
         // line going quiet does.
         TimerSerialPort().SetEnabled(false);
-        ASSERT_TRUE(WaitUntil([&] { return sketch.piecesInFlight() == 0; }));
+        ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
         previous = current;
         current = 9;
         sketch.inputBits = current;
