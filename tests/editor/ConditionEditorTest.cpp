@@ -212,7 +212,10 @@ TEST_F(ConditionEditorTest, InterfaceAndNumberClicksWriteTheirInterfaceCodes) {
     click(in.OptionKaartnummerAdresIn(2));
     click(in.OptionWelkeInterfaceIn(1));
     click(in.OptionWelkeInterfaceIn(4));
-    EXPECT_EQ(codes, (std::vector<int>{12, 33, 31, 32, 40, 40, 22, 50}));
+    click(in.OptionWelkeInterfaceIn(0));
+    click(in.OptionKaartnummerAdresIn(3));
+    click(in.OptionWelkeInterfaceIn(2));  // card 3 has no port: the first port
+    EXPECT_EQ(codes, (std::vector<int>{12, 33, 31, 32, 40, 40, 22, 50, 10, 13, 31}));
 }
 
 TEST_F(ConditionEditorTest, EachWeekdayBoxReadsAndWritesItsOwnBitOfTheMask) {
