@@ -57,6 +57,9 @@ private:
     bool rails_ = false;
     std::uint64_t drawn_ = ~std::uint64_t(0);
     Hit pressed_;
+    // The last press, kept past its release: a double-click's second press
+    // arrives as the double-click alone, so this is its first press.
+    Hit firstPress_;
 };
 
 }  // namespace tamberlo

@@ -147,6 +147,13 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowIn
     ladderView.cell[4].addButtonVisible = false;
     ladderView.changed();
     h.RefreshFromLadderView();
+    // As the program does, the add button's click puts the cell's frame under the pointer.
+    ladderButtons.CommandVoegConditieToe = [&clicks](int i) {
+        clicks.push_back("VoegConditieToe " + std::to_string(i));
+        ladderView.cell[std::size_t(i)].frameVisible = true;
+        ladderView.cell[std::size_t(i)].addButtonVisible = false;
+        ladderView.changed();
+    };
     h.move(100, 0);
     LadderWidget* area = h.PictureProgrammeerVenster;
     auto doubleClick = [&](QPoint p) { QTest::mouseDClick(h.windowHandle(), Qt::LeftButton, {}, area->mapTo(&h, p)); };
