@@ -1,6 +1,7 @@
 // The main window after start-up: scrolling by bar and wheel, the cells'
 // buttons, closing, and a screenshot for a person to look at.
 #include <QDir>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest/QTest>
@@ -15,6 +16,7 @@
 #include "MouseWheel.h"
 #include "StartUpFixture.h"
 #include "VbColor.h"
+#include "WaitUntil.h"
 
 namespace tamberlo::test {
 namespace {
@@ -27,6 +29,41 @@ void TurnWheel(QWidget* w, QPoint local, int rotation) {
 }
 
 using LadderWindowTest = StartUpTest;
+
+// The region a widget painted, over all its paints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+TEST_F(LadderWindowTest, ARefreshRepaintsOnlyTheCellsAndRowsThatChanged) {
+    LadderProgrammeren& h = Start();
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    h.RefreshFromLadderView();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    area->installEventFilter(&recorder);
+
+    // A cell far below the visible part and a panel beside the ladder.
+    ladderView.cell[200].frameColor = 0xE6FFE6;
+    ladderView.cycleTime = QStringLiteral("0.123");
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    // Then a visible cell and a row's supply wire: only they are painted.
+    ladderView.cell[4].frameVisible = true;
+    ladderView.action[1].supplyColor = kColorRed;
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    ASSERT_TRUE(WaitUntil([&] { return !recorder.painted.isEmpty(); }));
+    EXPECT_TRUE((QRegion(ladder::ConditionFrame(4)) - recorder.painted).isEmpty());
+    EXPECT_TRUE((QRegion(ladder::LineBounds(ladder::Supply(1))) - recorder.painted).isEmpty());
+    EXPECT_TRUE((recorder.painted - ladder::CellRegion(4) - ladder::RowRegion(1)).isEmpty());
+    area->removeEventFilter(&recorder);
+}
 
 TEST_F(LadderWindowTest, TheDashboardButtonShowsAndHidesTheDashboard) {
     LadderProgrammeren& h = Start();
