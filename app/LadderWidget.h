@@ -49,10 +49,15 @@ public:
     // Repaints what differs from the last paint when the ladder view moved on.
     void RefreshIfNeeded();
 
+signals:
+    // A double-click on the area itself, not on one of its buttons.
+    void backgroundDoubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     // What the last refresh asked to be painted, item by item.
