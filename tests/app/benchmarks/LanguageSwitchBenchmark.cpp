@@ -9,6 +9,7 @@
 #include "ActionCaptions.h"
 #include "ConditionCaptions.h"
 #include "Dashboard.h"
+#include "DrawnLadder.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "SettingsWindow.h"
@@ -19,11 +20,7 @@ using namespace tamberlo;
 
 static LadderProgrammeren& fullLadder() {
     LadderProgrammeren& w = LadderProgrammerenWindow();
-    LadderWidget* area = w.PictureProgrammeerVenster;
-    for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
-    area->TekenVertikaleLijnen();
-    for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
-    area->RailsFull();
+    test::DrawEveryCell(*w.PictureProgrammeerVenster);
     Dashboard();
     Instellingen();
     for (int i = 1; i <= kConditions; ++i) {
