@@ -139,12 +139,12 @@ void portDigital(int r, int p, int op, int n) {
 
 // ---- the Kelvanor module --------------------------------------------------
 
-void moduleSend(int handelend) {
+void moduleSend(int actedOn) {
     // Another part of the program gave the module other outputs since our last send.
     const bool changedElsewhere = Kelvanor1Output().value_or(-1) != shared.ModuleOwnSent;
     for (int m = 0; m <= 2; ++m) {
         Integer byte = shared.ModuleUitByte[m];
-        bool again = m == handelend && changedElsewhere && shared.ModuleAanwezig != 0;
+        bool again = m == actedOn && changedElsewhere && shared.ModuleAanwezig != 0;
         if (byte == shared.ModuleUitByteVerzonden[m] && !again) continue;
         dashboardView.brask = QString::number(byte);
         dashboardView.icp = QString::number(shared.ArduinoUitByte);
