@@ -5,6 +5,7 @@
 
 #include "ActionEditCell.h"
 #include "ActionEditorLanguage.h"
+#include "CodeSetting.h"
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
@@ -151,11 +152,9 @@ void SoundPanel::play(const QString& name) { soundPlayer().PlayAsync(SoundPath(m
 // ---- the operations of the editor frame ---------------------------------------
 
 void SoundPanel::showProgramFolder() {
-    const bool old = MapVulBezig;
-    MapVulBezig = true;
+    FillGuard guard(MapVulBezig);
     setDrive(driveOfFolder(programFolder()), false);
     setMapPath(programFolder());
-    MapVulBezig = old;
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
@@ -178,11 +177,9 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     const QString file = shared.GeluidBestanden[std::size_t(r)];
     bool stale = false;
     {
-        const bool old = MapVulBezig;
-        MapVulBezig = true;
+        FillGuard guard(MapVulBezig);
         // A folder that is gone leaves the lists where they were.
         if (!folder.isEmpty() && !setMapPath(folder)) stale = true;
-        MapVulBezig = old;
     }
     PanelGeluidBestandsnaam->SetCaption(file);
     setLine(kActionInterface, file);
@@ -221,9 +218,10 @@ void SoundPanel::Map_Change() {
         refuseName();
         // Back to the folder before, without touching the row.
         const QString back = previousMapPath_;
-        MapVulBezig = true;
-        setMapPath(back);
-        MapVulBezig = false;
+        {
+            FillGuard guard(MapVulBezig);
+            setMapPath(back);
+        }
         selectFile(shared.GeluidBestanden[std::size_t(editedRow())]);
         return;
     }
