@@ -136,6 +136,11 @@ bool SoundPanel::selectFile(const QString& name) {
     return true;
 }
 
+void SoundPanel::clearFileSelection() {
+    Bestand->clearSelection();
+    Bestand->setCurrentRow(-1);
+}
+
 QString SoundPanel::selectedFile() const {
     const QListWidgetItem* item = Bestand->currentItem();
     return item && item->isSelected() ? item->text() : QString();
@@ -176,6 +181,9 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     const QString folder = shared.GeluidMappen[std::size_t(r)];
     const QString file = shared.GeluidBestanden[std::size_t(r)];
     bool stale = false;
+    // The lists may stay on the previous row's folder: its file must not
+    // look chosen for this row.
+    clearFileSelection();
     {
         FillGuard guard(MapVulBezig);
         // A folder that is gone leaves the lists where they were.
@@ -242,8 +250,7 @@ void SoundPanel::Bestand_Click() {
     if (name.isEmpty()) return;
     if (!storableSoundName(name)) {
         refuseName();
-        Bestand->clearSelection();
-        Bestand->setCurrentRow(-1);
+        clearFileSelection();
         return;
     }
     const int r = editedRow();
