@@ -211,7 +211,7 @@ SettingsWindow& Instellingen() {
     return *window;
 }
 
-bool InstellingenBestaat() { return window != nullptr; }
+bool SettingsWindowExists() { return window != nullptr; }
 
 void ForgetInstellingen() {
     delete window;

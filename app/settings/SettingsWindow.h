@@ -73,7 +73,7 @@ private:
 
 // The settings window, created hidden at the first reference.
 SettingsWindow& Instellingen();
-bool InstellingenBestaat();
+bool SettingsWindowExists();
 // Tests: destroys it so the next reference creates it anew.
 void ForgetInstellingen();
 

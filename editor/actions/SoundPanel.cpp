@@ -5,6 +5,7 @@
 
 #include "ActionEditCell.h"
 #include "ActionEditorLanguage.h"
+#include "CodeSetting.h"
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
@@ -135,6 +136,11 @@ bool SoundPanel::selectFile(const QString& name) {
     return true;
 }
 
+void SoundPanel::clearFileSelection() {
+    Bestand->clearSelection();
+    Bestand->setCurrentRow(-1);
+}
+
 QString SoundPanel::selectedFile() const {
     const QListWidgetItem* item = Bestand->currentItem();
     return item && item->isSelected() ? item->text() : QString();
@@ -151,11 +157,9 @@ void SoundPanel::play(const QString& name) { soundPlayer().PlayAsync(SoundPath(m
 // ---- the operations of the editor frame ---------------------------------------
 
 void SoundPanel::showProgramFolder() {
-    const bool old = MapVulBezig;
-    MapVulBezig = true;
+    FillGuard guard(MapVulBezig);
     setDrive(driveOfFolder(programFolder()), false);
     setMapPath(programFolder());
-    MapVulBezig = old;
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
@@ -177,12 +181,13 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     const QString folder = shared.GeluidMappen[std::size_t(r)];
     const QString file = shared.GeluidBestanden[std::size_t(r)];
     bool stale = false;
+    // The lists may stay on the previous row's folder: its file must not
+    // look chosen for this row.
+    clearFileSelection();
     {
-        const bool old = MapVulBezig;
-        MapVulBezig = true;
+        FillGuard guard(MapVulBezig);
         // A folder that is gone leaves the lists where they were.
         if (!folder.isEmpty() && !setMapPath(folder)) stale = true;
-        MapVulBezig = old;
     }
     PanelGeluidBestandsnaam->SetCaption(file);
     setLine(kActionInterface, file);
@@ -221,9 +226,10 @@ void SoundPanel::Map_Change() {
         refuseName();
         // Back to the folder before, without touching the row.
         const QString back = previousMapPath_;
-        MapVulBezig = true;
-        setMapPath(back);
-        MapVulBezig = false;
+        {
+            FillGuard guard(MapVulBezig);
+            setMapPath(back);
+        }
         selectFile(shared.GeluidBestanden[std::size_t(editedRow())]);
         return;
     }
@@ -244,8 +250,7 @@ void SoundPanel::Bestand_Click() {
     if (name.isEmpty()) return;
     if (!storableSoundName(name)) {
         refuseName();
-        Bestand->clearSelection();
-        Bestand->setCurrentRow(-1);
+        clearFileSelection();
         return;
     }
     const int r = editedRow();

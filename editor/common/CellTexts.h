@@ -31,10 +31,6 @@ inline bool isArduino(int code) { return code == 50; }
 inline bool isKnownInterface(int code) {
     return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) || isKelvanor(code) || isArduino(code);
 }
-// The interfaces whose interface line changes with the language.
-inline bool hasLanguageInterfaceLine(int code) {
-    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code);
-}
 
 inline QString tr(bool english, const char* dutch, const char* englishText) {
     return QString::fromLatin1(english ? englishText : dutch);

@@ -220,12 +220,3 @@ void BM_ModuleLadderTraceClosedAndOpen(benchmark::State& state) {
 BENCHMARK(BM_OutputWriteTraceClosed)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(BM_OutputWriteTraceOpen)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(BM_ModuleLadderTraceClosedAndOpen)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

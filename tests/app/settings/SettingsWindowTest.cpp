@@ -87,6 +87,8 @@ TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
     EXPECT_EQ(search(), (Search{2, true, 10000, {0, 1, 0}}));
     w.CheckVelleman->click();  // another box with "10 sec." selected: "30 sec." again
     EXPECT_EQ(search(), (Search{3, true, 30000, {1, 1, 0}}));
+    w.OptionTimer(4)->click();  // "1 min."
+    EXPECT_EQ(search(), (Search{4, true, 60000, {1, 1, 0}}));
     w.OptionTimer(1)->click();  // "Uit" stops the search and unticks every box
     EXPECT_EQ(search(), (Search{1, false, 0, {0, 0, 0}}));
 
@@ -215,6 +217,23 @@ TEST_F(ArduinoButtonsTest, RunningLightSendsSixteenCommandsWithTheirGaps) {
     CMD_Flits_Click();
     Pump(20);
     EXPECT_EQ(int(sketch.commands.size()), before);
+}
+
+TEST_F(ArduinoButtonsTest, AClickWhileAButtonTalksToTheBoardIsRefused) {
+    ArduinoEmulator sketch(comDir.path(), 4);
+    ASSERT_TRUE(sketch.ok() && open(4));
+    bool nested = false;
+    SetWaitHook([&](double) {
+        if (nested) return;
+        nested = true;
+        CMD_Flits_Click();
+        CMDArduinoInoVersie_Click(*Instellingen().CMDArduinoInoVersie);
+    });
+    CMD_Flits_Click();
+    iCP_MS_Comm().Output("1/77/");  // a marker after everything the clicks sent
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().contains("1/77"); }));
+    EXPECT_EQ(sketch.outputCommands().size(), 17);
+    EXPECT_EQ(sketch.count("99"), 0);
 }
 
 TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,7 +35,7 @@ TEST(Forms, ColourValuesHaveRedInTheLowByte) {
     EXPECT_EQ(VbToQColor(0xFFC0C0), QColor(0xC0, 0xC0, 0xFF));  // light blue
     EXPECT_EQ(VbToQColor(0xC000), QColor(0, 0xC0, 0));
     EXPECT_EQ(VbToQColor(255), QColor(255, 0, 0));
-    EXPECT_EQ(QColorNaarVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
+    EXPECT_EQ(QColorToVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
     // A system colour follows the palette instead of being read as bytes.
     EXPECT_EQ(VbToQColor(0x80000012), QApplication::palette().color(QPalette::ButtonText));
 }
@@ -206,6 +207,27 @@ TEST(Forms, MessageBoxShowsTheIconAskedFor) {
     answer();
     dialogs().MsgBox(QStringLiteral("plain"), MsgButtons::Ok);
     EXPECT_EQ(icons, (std::vector<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::NoIcon}));
+}
+
+TEST(Forms, DialogsBreakTheProgramsLinesWhereItJoinedThem) {
+    // The program joins lines with a carriage return; the boxes show them one a line.
+    const QString text = QStringLiteral("Handmatig invoeren Poort nummer.\r\rDe andere computer\r\nServer");
+    const QStringList shown = {"Handmatig invoeren Poort nummer.", "", "De andere computer", "Server"};
+    std::vector<QStringList> lines;
+    auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (auto* label : box->findChildren<QLabel*>())
+                if (label->text().startsWith("Handmatig")) lines.push_back(label->text().split('\n'));
+            box->close();
+        });
+    };
+    answer();
+    dialogs().InputBox(text, QString(), QString());
+    answer();
+    dialogs().MsgBox(text, MsgButtons::Ok);
+    EXPECT_EQ(lines, (std::vector<QStringList>{shown, shown}));
 }
 
 TEST(Forms, ShownOverTheMainWindowEveryWayBackEnablesIt) {
