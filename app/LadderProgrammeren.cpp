@@ -102,7 +102,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
-    connect(CommandAbout, &QPushButton::clicked, this, [this] { TheSplashWindow().ShowAsAbout(this); });
+    connect(CommandAbout, &QPushButton::clicked, this, [this] { splashWindow().ShowAsAbout(this); });
     connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
     connect(CommandClipBoard, &QPushButton::clicked, this, [] { CommandClipBoard_Click(); });
     connect(CommandTaal, &QPushButton::clicked, this, [] { CommandTaal_Click(); });
@@ -311,7 +311,7 @@ void LadderProgrammeren::closeEvent(QCloseEvent* e) {
 
 // Shows or hides the dashboard; hidden, it stops polling the inputs.
 void CommandDashboard_Click() {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     if (d.isVisible()) {
         TimerLeesIngangen().SetEnabled(false);
         d.hide();

@@ -68,8 +68,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
 
-    Dashboard().ApplyLanguage();
-    Instellingen().ApplyLanguage();
+    dashboardWindow().ApplyLanguage();
+    settingsWindow().ApplyLanguage();
     captionConditionEditor();
     captionActionEditor();
 

@@ -23,7 +23,7 @@ constexpr std::uint32_t kSearching = 0xC0E0FF;  // light orange: searching
 }  // namespace
 
 void LadderProgrammeren::Load(bool withoutArguments) {
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     StartUpServices& d = startUpServices();
 
     // Kelvanor1 comes with the window's controls; the settings are read by
@@ -143,7 +143,7 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     WinsockHost().SetRemotePort(shared.NetwerkPoort);
     ladderView.panelIpAddress = WinsockHost().RemoteHost();
     ladderView.panelPort = QString::number(WinsockHost().RemotePort());
-    Instellingen();  // created here, so the language pass finds it
+    settingsWindow();  // created here, so the language pass finds it
 
     // 23. Not connected.
     ladderView.status.caption = T("Niet verbonden.", "Not Connected.");
@@ -151,7 +151,7 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     ladderView.changed();
 
     // 24. The dashboard, loaded hidden at its compact height.
-    Dashboard().SetHeightTwips(5895);
+    dashboardWindow().SetHeightTwips(5895);
 
     // 25-26. The language (the windows are made in Dutch) and the caption.
     if (shared.TaalVlag) TaalAanpassenConActBeh();

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);  // only Afsluiten ends the program
     const bool withoutArguments = QCoreApplication::arguments().size() <= 1;
-    tamberlo::TheSplashWindow().Load(withoutArguments);
+    tamberlo::splashWindow().Load(withoutArguments);
     if (tamberlo::AppEnding()) return 0;
     return app.exec();
 }

@@ -34,7 +34,7 @@ bool ShowPrinterDialog(QPrinter& printer, QWidget* parent) {
 void SetPrinterDialog(PrinterDialog dialog) { installedDialog() = std::move(dialog); }
 
 void CommandPrinten(QWidget* mainWindow) {
-    DialogPrinten& details = DialogPrintenVenster();
+    DialogPrinten& details = printDetailsWindow();
     details.ShowOver(mainWindow);
     WaitWhile([&details] { return details.isVisible(); });
     if (AppEnding() || shared.PrintNaam == QLatin1String("#")) return;

@@ -25,14 +25,14 @@ namespace {
 class LanguageSwitchTest : public StartUpTest {
 protected:
     void TearDown() override {
-        ForgetInstellingen();
+        forgetSettingsWindow();
         StartUpTest::TearDown();
     }
 
     // Applies the language TaalVlag holds (as the start-up does for English).
     void apply(bool english) {
         shared.TaalVlag = english;
-        LadderProgrammerenWindow().TaalAanpassenConActBeh();
+        mainWindow().TaalAanpassenConActBeh();
     }
 
     static QString text(const QWidget* w) {
@@ -68,8 +68,8 @@ protected:
 
 TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
     LadderProgrammeren& w = Start();
-    DashboardWindow& d = Dashboard();
-    SettingsWindow& e = Instellingen();
+    DashboardWindow& d = dashboardWindow();
+    SettingsWindow& e = settingsWindow();
     for (bool english : {true, false}) {
         SCOPED_TRACE(english ? "English" : "Dutch");
         apply(english);
@@ -155,9 +155,9 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     EXPECT_EQ(ladderView.windowCaption, caption);
     EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
     EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "127.0.0.1", 120));
-    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
-    TheSplashWindow().SetActivationTexts();  // the splash follows at its next activation
-    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
+    EXPECT_EQ(splashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    splashWindow().SetActivationTexts();  // the splash follows at its next activation
+    EXPECT_EQ(splashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
 
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     EXPECT_EQ(snapshot(), englishSwitched) << firstDifference(snapshot(), englishSwitched);
@@ -197,7 +197,7 @@ TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
     EXPECT_TRUE(shared.TaalVlag);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
-    EXPECT_EQ(LadderProgrammerenWindow().CommandTaal->text(), "English");
+    EXPECT_EQ(mainWindow().CommandTaal->text(), "English");
 }
 
 }  // namespace

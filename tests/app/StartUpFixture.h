@@ -56,7 +56,7 @@ protected:
         SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
         QObject::connect(&okClicker, &QTimer::timeout, [this] {
-            SplashWindow& s = TheSplashWindow();
+            SplashWindow& s = splashWindow();
             if (autoOk && s.CMDOk->isVisible() && s.isVisible()) s.CMDOk->click();
         });
         okClicker.start();
@@ -64,7 +64,7 @@ protected:
 
     void TearDown() override {
         okClicker.stop();
-        ForgetWindows();
+        forgetWindows();
         SetKelvanor1(nullptr);
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
@@ -75,8 +75,8 @@ protected:
 
     // Runs the whole start-up as main() does.
     LadderProgrammeren& Start(bool withoutArguments = true) {
-        TheSplashWindow().Load(withoutArguments);
-        return LadderProgrammerenWindow();
+        splashWindow().Load(withoutArguments);
+        return mainWindow();
     }
 };
 

@@ -56,7 +56,7 @@ protected:
     }
     void TearDown() override {
         SetFontDialog(nullptr);
-        ForgetWindows();
+        forgetWindows();
         SetKelvanor1(nullptr);
     }
 
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     w.show();
     RestyleCounter restyles;
     for (QPushButton* b : ToolbarButtons(w)) b->installEventFilter(&restyles);
@@ -112,7 +112,7 @@ TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
 }
 
 TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     press(w.CommandAfsluiten, Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     press(w.CommandAfsluiten, Qt::RightButton);
@@ -121,7 +121,7 @@ TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
 }
 
 TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     Panel3D* panel = w.SSPanel80;  // unmarked
     const qreal panelSize = panel->font().pointSizeF();
     const QFont buttonBefore = w.CommandResetAll->font();
@@ -156,7 +156,7 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
 }
 
 TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     auto shown = [&] { return w.Image_Show_Interface->property("vbPicture").toString(); };
     for (int item = 0; item <= 4; ++item) {
         showExplanatoryPicture(1, item);
@@ -199,14 +199,14 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
 }
 
 TEST_F(ToolbarTest, ScreenshotsInBothLanguages) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     w.show();
     for (bool english : {false, true}) {
         shared.TaalVlag = english;
         w.TaalAanpassenConActBeh();
         w.RefreshFromLadderView();
         const QString lang = english ? "en" : "nl";
-        SettingsWindow& s = Instellingen();
+        SettingsWindow& s = settingsWindow();
         s.show();
         EXPECT_TRUE(s.grab().save(screenshotFolder() + "/settings-" + lang + ".png"));
         s.hide();

@@ -18,14 +18,14 @@
 using namespace tamberlo;
 
 static LadderProgrammeren& fullLadder() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     LadderWidget* area = w.PictureProgrammeerVenster;
     for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
     area->TekenVertikaleLijnen();
     for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
     area->RailsFull();
-    Dashboard();
-    Instellingen();
+    dashboardWindow();
+    settingsWindow();
     for (int i = 1; i <= kConditions; ++i) {
         shared.Condities[std::size_t(i)] = {1, Integer(10 + i % 4), Integer(1 + i % 5), 0, Integer(i % 2), 0};
         SetPanelConditieBijLezen(i);
