@@ -6,18 +6,15 @@
 
 #include "ArduinoLink.h"
 #include "CommandPrinten.h"
-#include "ConditionEditor.h"
-#include "ConditionLinks.h"
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FunctionKeys.h"
 #include "InputReading.h"
-#include "LadderButtons.h"
 #include "LadderGeometry.h"
 #include "LadderView.h"
-#include "MainWindowActionEditor.h"
 #include "MainWindowCommands.h"
+#include "MainWindowEditors.h"
 #include "MouseWheel.h"
 #include "Picture.h"
 #include "RunCommands.h"
@@ -97,7 +94,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     for (Panel3D* p : {SSPanel67, PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setProperty("WhatsThisHelpID", 1);
     BuildExplanatoryPicture();
     InstallToolbarHover(*this);
-    buildActionEditor();
+    buildEditors();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
@@ -112,12 +109,6 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
-
-    // The condition editor takes the control panel's place while a cell is edited.
-    conditionEditor().placeIn(this, PanelBesturing->geometry(), PanelKopInstellingen, PanelBesturing);
-    ladderButtons.CommandPanelConditie = [](int i) { CommandPanelConditie_Click(i); };
-    ladderButtons.CommandVoegConditieToe = [](int i) { CommandVoegConditieToe_Click(i); };
-    ladderButtons.CommandVoegConditieToeVertikaal = [](int i) { CommandVoegConditieToeVertikaal_Click(i); };
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::RefreshFromLadderView);
@@ -291,7 +282,7 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     LadderArea->resize(LadderArea->width(), h);
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
-    placeActionEditor(*this);
+    placeEditors(*this);
     QWidget::resizeEvent(e);
     if (isVisible()) WindowResized(*this);
 }

@@ -22,8 +22,6 @@
 
 namespace tamberlo {
 
-class ActionEditor;
-
 class LadderProgrammeren : public QWidget {
     Q_OBJECT
 public:
@@ -106,7 +104,6 @@ public:
 
     QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
     QLabel* Image_Show_Interface;
-    ActionEditor* actionEditor = nullptr;  // TabActies and its panels, over PanelBesturing's place
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -115,7 +112,7 @@ protected:
 
 private:
     void BuildControls();
-    void buildActionEditor();
+    void buildEditors();  // the cell editors over the control panel's place
     QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
     void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden
 

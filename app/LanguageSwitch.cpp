@@ -1,9 +1,9 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
-#include "ActionEditorLanguage.h"
+#include "ActionEditor.h"
 #include "CaptionTable.h"
 #include "ConditionCaptions.h"
-#include "ConditionEditorLanguage.h"
+#include "ConditionEditor.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
@@ -70,8 +70,9 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
 
     dashboardWindow().ApplyLanguage();
     settingsWindow().ApplyLanguage();
-    captionConditionEditor();
-    captionActionEditor();
+    // An editor made later takes the language it is made in.
+    if (conditionEditorExists()) conditionEditor().caption();
+    if (actionEditorExists()) actionEditor().caption();
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

@@ -6,7 +6,7 @@
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "MainWindowActionEditor.h"
+#include "MainWindowEditors.h"
 #include "MouseWheel.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
@@ -136,7 +136,7 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     if (AppEnding()) return;
 
     // 21. The sound picker shows the program's folder.
-    showProgramFolderInSoundPicker(*this);
+    showProgramFolderInSoundPicker();
 
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);

@@ -159,11 +159,10 @@ void SoundPanel::showProgramFolder() {
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
-    const int r = editedRow();
     setDrive(driveOfFolder(programFolder()), true);
     setMapPath(programFolder());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)].clear();
+    editedSoundFile().clear();
+    editedSoundFolder().clear();
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
     setLine(kActionSignal, T("Speel geluid", "Play sound"));
@@ -173,9 +172,8 @@ void SoundPanel::ResetPanelActieBewerkGeluid() {
 }
 
 void SoundPanel::SetPanelActieBewerkGeluid() {
-    const int r = editedRow();
-    const QString folder = shared.GeluidMappen[std::size_t(r)];
-    const QString file = shared.GeluidBestanden[std::size_t(r)];
+    const QString folder = editedSoundFolder();
+    const QString file = editedSoundFile();
     bool stale = false;
     {
         const bool old = MapVulBezig;
@@ -190,7 +188,7 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     if (stale)
         dialogs().MsgBox(T("Het pad naar het geluidsbestand in regel %1 is niet meer geldig.",
                            "The path to the sound file in line %1 does not exist at this moment.")
-                             .arg(r),
+                             .arg(editedRow().value_or(0)),
                          MsgButtons::Ok);
 }
 
@@ -224,15 +222,14 @@ void SoundPanel::Map_Change() {
         MapVulBezig = true;
         setMapPath(back);
         MapVulBezig = false;
-        selectFile(shared.GeluidBestanden[std::size_t(editedRow())]);
+        selectFile(editedSoundFile());
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(QString());
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile().clear();
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::clickFile(const QString& name) {
@@ -248,12 +245,11 @@ void SoundPanel::Bestand_Click() {
         Bestand->setCurrentRow(-1);
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(name);
     setLine(kActionInterface, name);
     setLine(kActionNumber, driveOfFolder(mapPath_));
-    shared.GeluidBestanden[std::size_t(r)] = name;
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile() = name;
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::Bestand_DblClick() {
@@ -261,7 +257,7 @@ void SoundPanel::Bestand_DblClick() {
     if (!name.isEmpty()) play(name);
 }
 
-void SoundPanel::CommandTest_Click() { play(shared.GeluidBestanden[std::size_t(editedRow())]); }
+void SoundPanel::CommandTest_Click() { play(editedSoundFile()); }
 
 void SoundPanel::CommandVerversMap_Click() {
     const QString chosen = selectedFile();
