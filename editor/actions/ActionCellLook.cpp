@@ -11,7 +11,7 @@ using namespace celltext;
 
 namespace {
 
-void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
+void outputLines(CellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     const bool analog = isVellemanAnalog(code);
@@ -34,7 +34,7 @@ void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const
     look.lines[kActionValue].caption = analog ? analogOutputValueText(row[3]) : digitalOutputValueText(row[2], row[3]);
 }
 
-void timerLines(ActionCellLook& look, const ActionRow& row) {
+void timerLines(CellLook& look, const ActionRow& row) {
     look.lines[kActionNumber].caption = QString();
     if (row[1] == 1) {
         look.lines[kActionInterface].caption = presetText(row[2]);
@@ -48,7 +48,7 @@ void timerLines(ActionCellLook& look, const ActionRow& row) {
     }
 }
 
-void memoryVariableLanguageLines(ActionCellLook& look, const ActionRow& row, bool english) {
+void memoryVariableLanguageLines(CellLook& look, const ActionRow& row, bool english) {
     if (row[1] == 1) {
         look.lines[kActionInterface].caption = tr(english, "Geheugen", "Memory");
     } else if (row[1] == 2) {
@@ -57,7 +57,7 @@ void memoryVariableLanguageLines(ActionCellLook& look, const ActionRow& row, boo
     }
 }
 
-void memoryVariableLines(ActionCellLook& look, const ActionRow& row, bool english) {
+void memoryVariableLines(CellLook& look, const ActionRow& row, bool english) {
     memoryVariableLanguageLines(look, row, english);
     if (row[1] == 1) {
         look.lines[kActionNumber].caption = QString();
@@ -121,8 +121,8 @@ std::optional<QString> variableOperationText(int operation, bool english) {
     }
 }
 
-ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
-    ActionCellLook look;
+CellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
+    CellLook look;
     look.frameColor = kColorActionBlue;
     switch (row[0]) {
     case 0: emptyLook(look, kColorActionGrey); break;
@@ -149,8 +149,8 @@ ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, b
     return look;
 }
 
-ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english) {
-    ActionCellLook look;
+CellLook actionLookOnLanguage(const ActionRow& row, bool english) {
+    CellLook look;
     switch (row[0]) {
     case 1: {
         const int code = row[1];

@@ -6,7 +6,7 @@ using namespace celltext;
 
 namespace {
 
-void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english, const PortAddresses& ports) {
+void inputLines(CellLook& look, const ConditionRow& row, bool english, const PortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
@@ -21,13 +21,13 @@ std::optional<QString> timerSenseText(int sense, bool english) {
     return std::nullopt;
 }
 
-void clockLanguageLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void clockLanguageLines(CellLook& look, const ConditionRow& row, bool english) {
     look.lines[kLineInterface].caption = weekdayText(row[5], english);
     look.lines[kLineNumber].caption = tr(english, "Dag", "Day");
     look.lines[kLineValue].caption = tr(english, "Uur", "Hour");
 }
 
-void timeLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void timeLines(CellLook& look, const ConditionRow& row, bool english) {
     if (row[1] == 1) {
         clockLanguageLines(look, row, english);
         look.lines[kLineSignal].caption = clockTimeText(row[2], row[3], row[4]);
@@ -50,7 +50,7 @@ std::optional<QString> memoryKeyVariableSignal(const ConditionRow& row, bool eng
     }
 }
 
-void memoryKeyVariableLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void memoryKeyVariableLines(CellLook& look, const ConditionRow& row, bool english) {
     const int sub = row[1];
     if (!between(sub, 1, 3)) return;
     look.lines[kLineInterface].caption = QString();
@@ -107,8 +107,8 @@ QString clockTimeText(int hour, int minute, int second) {
     return twoDigits(hour) + ':' + twoDigits(minute) + ':' + twoDigits(second);
 }
 
-ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
-    ConditionCellLook look;
+CellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
+    CellLook look;
     look.frameColor = kColorCellGreen;
     switch (row[0]) {
     case 0: emptyLook(look, kColorCellGrey); break;
@@ -130,8 +130,8 @@ ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, con
     return look;
 }
 
-ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english) {
-    ConditionCellLook look;
+CellLook conditionLookOnLanguage(const ConditionRow& row, bool english) {
+    CellLook look;
     switch (row[0]) {
     case 1: {
         const int code = row[1];
