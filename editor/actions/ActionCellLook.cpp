@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "CellTexts.h"
+#include "LanguageText.h"
 #include "SoundFolders.h"
 
 namespace tamberlo {
@@ -50,9 +51,9 @@ void timerLines(CellLook& look, const ActionRow& row) {
 
 void memoryVariableLanguageLines(CellLook& look, const ActionRow& row, bool english) {
     if (row[1] == 1) {
-        look.lines[kActionInterface].caption = tr(english, "Geheugen", "Memory");
+        look.lines[kActionInterface].caption = T(english, "Geheugen", "Memory");
     } else if (row[1] == 2) {
-        look.lines[kActionInterface].caption = tr(english, "Variabele", "Variable");
+        look.lines[kActionInterface].caption = T(english, "Variabele", "Variable");
         look.lines[kActionSignal].caption = variableOperationText(row[3], english);
     }
 }
@@ -70,7 +71,7 @@ void memoryVariableLines(CellLook& look, const ActionRow& row, bool english) {
     }
 }
 
-QString soundSignalText(bool english) { return tr(english, "Speel geluid", "Play sound"); }
+QString soundSignalText(bool english) { return T(english, "Speel geluid", "Play sound"); }
 
 }  // namespace
 
@@ -80,8 +81,8 @@ std::optional<QString> outputInterfaceText(int code, int network, bool english) 
 }
 
 std::optional<QString> outputSignalText(int code, int channel, bool english) {
-    if (isVellemanAnalog(code)) return tr(english, "Ana. UIT A", "Ana. OUT A") + QString::number(channel);
-    if (isKnownInterface(code)) return tr(english, "Digitaal UIT", "Digital OUT");
+    if (isVellemanAnalog(code)) return T(english, "Ana. UIT A", "Ana. OUT A") + QString::number(channel);
+    if (isKnownInterface(code)) return T(english, "Digitaal UIT", "Digital OUT");
     return std::nullopt;
 }
 
@@ -114,9 +115,9 @@ QString presetText(int hundredths) {
 
 std::optional<QString> variableOperationText(int operation, bool english) {
     switch (operation) {
-    case 1: return tr(english, "Set op", "Set to");
-    case 2: return tr(english, "Vergroot met", "Increase with");
-    case 3: return tr(english, "Verklein met", "Decrease with");
+    case 1: return T(english, "Set op", "Set to");
+    case 2: return T(english, "Vergroot met", "Increase with");
+    case 3: return T(english, "Verklein met", "Decrease with");
     default: return std::nullopt;
     }
 }

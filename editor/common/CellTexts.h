@@ -36,10 +36,6 @@ inline bool hasLanguageInterfaceLine(int code) {
     return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code);
 }
 
-inline QString tr(bool english, const char* dutch, const char* englishText) {
-    return QString::fromLatin1(english ? englishText : dutch);
-}
-
 // Interface line (network 0 local, 1 network); nothing for an unknown code or
 // network flag. `smallCard` writes the English Velleman word as "card".
 std::optional<QString> interfaceText(int code, int network, bool english, bool smallCard);

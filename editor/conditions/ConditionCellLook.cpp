@@ -1,5 +1,7 @@
 #include "ConditionCellLook.h"
 
+#include "LanguageText.h"
+
 namespace tamberlo {
 
 using namespace celltext;
@@ -16,15 +18,15 @@ void inputLines(CellLook& look, const ConditionRow& row, bool english, const Por
 }
 
 std::optional<QString> timerSenseText(int sense, bool english) {
-    if (sense == 1) return tr(english, "Waar", "True");
-    if (sense == 2) return tr(english, "Onwaar", "False");
+    if (sense == 1) return T(english, "Waar", "True");
+    if (sense == 2) return T(english, "Onwaar", "False");
     return std::nullopt;
 }
 
 void clockLanguageLines(CellLook& look, const ConditionRow& row, bool english) {
     look.lines[kLineInterface].caption = weekdayText(row[5], english);
-    look.lines[kLineNumber].caption = tr(english, "Dag", "Day");
-    look.lines[kLineValue].caption = tr(english, "Uur", "Hour");
+    look.lines[kLineNumber].caption = T(english, "Dag", "Day");
+    look.lines[kLineValue].caption = T(english, "Uur", "Hour");
 }
 
 void timeLines(CellLook& look, const ConditionRow& row, bool english) {
@@ -41,10 +43,10 @@ void timeLines(CellLook& look, const ConditionRow& row, bool english) {
 
 std::optional<QString> memoryKeyVariableSignal(const ConditionRow& row, bool english) {
     switch (row[1]) {
-    case 1: return tr(english, "Geheugen", "Memory");
-    case 2: return tr(english, "Toetsenbord", "Keyboard");
+    case 1: return T(english, "Geheugen", "Memory");
+    case 2: return T(english, "Toetsenbord", "Keyboard");
     case 3:
-        if (auto letter = variableLetter(row[2])) return tr(english, "Variabele ", "Variable ") + *letter;
+        if (auto letter = variableLetter(row[2])) return T(english, "Variabele ", "Variable ") + *letter;
         return std::nullopt;
     default: return std::nullopt;
     }
@@ -74,8 +76,8 @@ std::optional<QString> inputInterfaceText(int code, int network, bool english) {
 }
 
 std::optional<QString> inputSignalText(int code, int channel, bool english) {
-    if (isVellemanAnalog(code)) return tr(english, "Analoog IN A", "Analog IN A") + QString::number(channel);
-    if (isKnownInterface(code)) return tr(english, "Digitaal IN", "Digital IN");
+    if (isVellemanAnalog(code)) return T(english, "Analoog IN A", "Analog IN A") + QString::number(channel);
+    if (isKnownInterface(code)) return T(english, "Digitaal IN", "Digital IN");
     return std::nullopt;
 }
 
