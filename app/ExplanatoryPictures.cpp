@@ -83,10 +83,12 @@ void LadderProgrammeren::Show_Interface(int group, int item) {
         Image_Show_Interface->resize(picture.size());
         Picture_Holder_Show_Interface->move(Picture_Holder_Show_Interface->x(), p->top);
     }
+    // The frame ends at the ladder's scroll bar: reaching further right it would
+    // lie over the open editor's leftmost controls and take their clicks.
     const QSize size = Image_Show_Interface->size();
     const int right = VScrollProgrammeerVenster->x() + VScrollProgrammeerVenster->width();
-    Picture_Holder_Show_Interface->setGeometry(right - size.width(), Picture_Holder_Show_Interface->y(), size.width() + 20,
-                                               size.height() + 20);
+    const int width = size.width() + 20;
+    Picture_Holder_Show_Interface->setGeometry(right - width, Picture_Holder_Show_Interface->y(), width, size.height() + 20);
     Picture_Holder_Show_Interface->raise();
     Picture_Holder_Show_Interface->show();
 }

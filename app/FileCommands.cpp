@@ -65,20 +65,15 @@ void SetPad() {
     ladderView.fileDialogFolder = path;
 }
 
+// The file dialog's name is the one the printed header shows: it changes only
+// when a ladder was really read or written, never after a cancel or a failure.
 void CommandLezen() {
     if (RefuseDuringRun()) return;
     SetPad();
-    const QString previous = ladderView.fileDialogName;
-    ladderView.fileDialogName = kFilter;
     const QString chosen = dialogs().OpenFile(Request());
-    if (chosen.isEmpty() || chosen == kFilter) return;
+    if (chosen.isEmpty() || chosen == kFilter || !QFileInfo(chosen).isFile()) return;
+    if (!LeesLadderVanDisk(chosen)) return;  // the loaded ladder stays, and so does its name
     ladderView.fileDialogName = chosen;
-    if (!QFileInfo(chosen).isFile()) return;
-    if (!LeesLadderVanDisk(chosen)) {
-        // The loaded ladder stays, and so does the name it came from.
-        ladderView.fileDialogName = previous;
-        return;
-    }
     ladderView.clearPicture = QStringLiteral("BtnWissen.bmp");
     ladderView.changed();
 }
@@ -95,10 +90,8 @@ void CommandSchrijven() {
         return;
     }
     if (!NamesMayBeLost()) return;
-    ladderView.fileDialogName = kFilter;
     const QString chosen = dialogs().SaveFile(Request());
     if (chosen.isEmpty() || chosen == kFilter) return;
-    ladderView.fileDialogName = chosen;
     const bool existed = QFileInfo::exists(chosen);
     if (existed && dialogs().MsgBox(T("Het bestand bestaat al. Overschrijven?", "The file already exists. Overwrite?"),
                                     MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
@@ -110,6 +103,7 @@ void CommandSchrijven() {
         dialogs().MsgBox(text, MsgButtons::Ok);
         return;
     }
+    ladderView.fileDialogName = chosen;
     ladderView.windowCaption = FixedTitle() + QLatin1Char(' ') + chosen;
     ladderView.changed();
 }

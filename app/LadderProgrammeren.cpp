@@ -72,7 +72,7 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     // On losing the focus the scroll bar has the drawing area refreshed.
     VScrollProgrammeerVenster->setFocusPolicy(Qt::StrongFocus);
     VScrollProgrammeerVenster->installEventFilter(this);
-    PictureProgrammeerVenster->installEventFilter(this);
+    connect(PictureProgrammeerVenster, &LadderWidget::backgroundDoubleClicked, this, [this] { DrawingAreaDoubleClicked(*this); });
 
     BuildControls();
     for (auto [w, name] : {std::pair<QWidget*, const char*>{SSPanel67, "SSPanel67"},
@@ -289,7 +289,6 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
 
 bool LadderProgrammeren::eventFilter(QObject* obj, QEvent* e) {
     if (obj == VScrollProgrammeerVenster && e->type() == QEvent::FocusOut) PictureProgrammeerVenster->update();
-    if (obj == PictureProgrammeerVenster && e->type() == QEvent::MouseButtonDblClick) DrawingAreaDoubleClicked(*this);
     return QWidget::eventFilter(obj, e);
 }
 

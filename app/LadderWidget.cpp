@@ -150,6 +150,14 @@ void LadderWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (ButtonAt(e->position().toPoint()) == t) Click(t);
 }
 
+void LadderWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double-click on a button is no second click: the
+    // first one acted already, and its effect (an opened editor, a new cell, a
+    // link) now lies under the pointer.
+    if (ButtonAt(e->position().toPoint()).button != Button::None) return;
+    emit backgroundDoubleClicked();
+}
+
 void LadderWidget::paintEvent(QPaintEvent* e) {
     const LadderView& v = ladderView;
     drawn_ = v.revision;

@@ -40,10 +40,15 @@ public:
     // Repaints when the ladder view moved on since the last paint.
     void RefreshIfNeeded();
 
+signals:
+    // A double-click on the area itself, not on one of its buttons.
+    void backgroundDoubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     int rows_ = 0;

@@ -3,9 +3,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <optional>
+
 #include "DialogPrinten.h"
 #include "Dialogs.h"
 #include "LanguageText.h"
+#include "PdfFileOutput.h"
 #include "PrintRun.h"
 #include "PrinterSurface.h"
 #include "SharedState.h"
@@ -23,10 +26,22 @@ PrinterDialog& installedDialog() {
 bool ShowPrinterDialog(QPrinter& printer, QWidget* parent) {
     if (installedDialog()) return installedDialog()(printer);
     QPrintDialog dialog(&printer, parent);
-    // Only the printer and its settings count: the whole ladder is printed once.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    // The range, the copies and the page order are printed as chosen; the
+    // range can only name pages the ladder prints on.
+    dialog.setMinMax(1, PrintedPageCount());
     return dialog.exec() == QDialog::Accepted;
+}
+
+// What the dialog left on `printer`. A printer that makes copies itself
+// (a print server) is sent one.
+PrintJob JobOf(const QPrinter& printer) {
+    PrintJob job;
+    job.from = printer.fromPage();  // both 0 when every page is asked for
+    job.to = printer.toPage();
+    job.copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    job.collate = printer.collateCopies();
+    job.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
+    return job;
 }
 
 }  // namespace
@@ -49,8 +64,14 @@ void CommandPrinten(QWidget* mainWindow) {
 bool PrintLadder(QPrinter& printer) {
     // The pages are laid out for landscape, whatever the dialog chose.
     printer.setPageOrientation(QPageLayout::Landscape);
-    PrinterSurface surface(printer);
-    const bool ok = surface.Ok() && Printen(surface);
+    std::optional<PdfFileOutput> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) pdf.emplace(printer);
+    bool ok = !pdf || pdf->Ok();
+    if (ok) {
+        PrinterSurface surface(printer);
+        ok = surface.Ok() && Printen(surface, JobOf(printer));
+    }
+    if (ok && pdf) ok = pdf->Commit();
     if (!ok)
         dialogs().MsgBox(T("Het ladderprogramma kon niet afgedrukt worden.", "The ladder program could not be printed."),
                          MsgButtons::Ok);

@@ -13,8 +13,9 @@ namespace tamberlo {
 // the details or the printer dialog were cancelled.
 void CommandPrinten(QWidget* mainWindow);
 
-// Prints the ladder on `printer` in landscape. A failure is reported in the
-// current language; false then.
+// Prints the ladder on `printer` in landscape, with the page range, copies
+// and page order set on it. A PDF file is replaced only by a whole document.
+// A failure is reported in the current language; false then.
 bool PrintLadder(QPrinter& printer);
 
 // The printer dialog: lets the user set up `printer`; false when cancelled.

@@ -30,6 +30,29 @@ void PrintRightAligned(PrintSurface& p, double right, double y, const QString& t
     PrintCentredOnY(p, right - p.TextWidth(text), y, text);
 }
 
+// A header cell: its label and as much of the value as fits between x and
+// `right`, cut short with "..." rather than running into the next cell.
+void PrintHeaderCell(PrintSurface& p, double x, double right, double y, const QString& label, const QString& value) {
+    const double room = right - x;
+    QString text = label + value;
+    if (p.TextWidth(text) > room) {
+        const QString more = QStringLiteral("...");
+        qsizetype fits = 0;  // the longest start of the value that fits with "..." after it
+        for (qsizetype low = 1, high = value.size() - 1; low <= high;) {
+            const qsizetype mid = (low + high) / 2;
+            if (p.TextWidth(label + value.left(mid) + more) <= room) {
+                fits = mid;
+                low = mid + 1;
+            } else {
+                high = mid - 1;
+            }
+        }
+        if (fits > 0 && value.at(fits - 1).isHighSurrogate()) --fits;
+        text = label + value.left(fits) + more;
+    }
+    PrintCentredOnY(p, x, y, text);
+}
+
 // Everything both kinds of page share; `top` is the heading band's top edge
 // (2500 on page 1, 1500 on later pages), `gridTop` the first grid line.
 void DrawFrame(PrintSurface& p, double top, double gridTop, int firstNumber, int lastNumber) {
@@ -51,11 +74,15 @@ void DrawFrame(PrintSurface& p, double top, double gridTop, int firstNumber, int
     p.PrintText(1000 + (5000 - p.TextWidth(kTitle)) / 2, 1000 - p.TextHeight(kTitle) / 2, kTitle);
     p.SetForeColor(kPrintBlack);
 
+    // Two header cells a row, each text starting 250 twips inside its cell
+    // and keeping as far from the cell's right edge.
     p.SetFontSize(11);
-    PrintCentredOnY(p, 6250, 750, T("Programmeur: ", "Programmer: ") + shared.PrintNaam);
-    PrintCentredOnY(p, 12588, 750, T("Datum: ", "Date: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    PrintCentredOnY(p, 6250, 1250, T("Naam programma: ", "Program name: ") + ProgramNameOf(ladderView.fileDialogName));
-    PrintCentredOnY(p, 12588, 1250, T("Afdeling: ", "Department: ") + shared.PrintAfdeling);
+    const double leftEnd = 12338 - 250, rightEnd = w - 1000 - 250;
+    PrintHeaderCell(p, 6250, leftEnd, 750, T("Programmeur: ", "Programmer: "), shared.PrintNaam);
+    PrintHeaderCell(p, 12588, rightEnd, 750, T("Datum: ", "Date: "),
+                    QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    PrintHeaderCell(p, 6250, leftEnd, 1250, T("Naam programma: ", "Program name: "), ProgramNameOf(ladderView.fileDialogName));
+    PrintHeaderCell(p, 12588, rightEnd, 1250, T("Afdeling: ", "Department: "), shared.PrintAfdeling);
 
     // The rung grid: one band of 500 twips per rung below the heading band;
     // the line at y numbers the band from y + 500 to y + 1000. Rungs beyond

@@ -41,6 +41,56 @@ bool RungHasContent(int r) {
     return !PrintBeschrijvingActie(r).Empty();
 }
 
+int FirstRung(int PaginaTeller) { return kRungsPerPage * (PaginaTeller - 1) - 1; }
+int LastRung(int PaginaTeller) { return std::min(kRungsPerPage * PaginaTeller - 2, kRungs); }
+
+// The pages the ladder prints on, by their page counter: 1, then every later
+// page that has something to show.
+std::vector<int> PagesWithContent() {
+    std::vector<int> pages{1};
+    for (int PaginaTeller = 2; PaginaTeller <= kLastPage; ++PaginaTeller) {
+        bool PaginaHeeftInhoud = false;
+        for (int r = FirstRung(PaginaTeller); r <= LastRung(PaginaTeller) && !PaginaHeeftInhoud; ++r)
+            PaginaHeeftInhoud = RungHasContent(r);
+        if (PaginaHeeftInhoud) pages.push_back(PaginaTeller);
+    }
+    return pages;
+}
+
+// Each page sets its own font, so that pages can come in any order.
+void PrintPage(PrintSurface& p, int PaginaTeller) {
+    p.SetFontName(kPrintFontName);
+    p.SetFontSize(9);
+    if (PaginaTeller == 1) {
+        // The start-only row sits in the "Init" row, one band above rung 1.
+        PrintLines(p, 12500, 1990, PrintBeschrijvingActie(0));
+        for (int r = 1; r <= kRungsOnFirstPage; ++r) PrintRungRow(p, r, r, 0);
+        PrintKaders(p);
+        return;
+    }
+    const int first = FirstRung(PaginaTeller);
+    for (int r = first; r <= LastRung(PaginaTeller); ++r) PrintRungRow(p, r, r - first + 1, -1000);
+    PrintKaders2(p, PaginaTeller);
+}
+
+// The document's pages (0-based) in the order they are printed.
+std::vector<int> PrintOrder(int pageCount, const PrintJob& job) {
+    const int from = job.from > 0 ? std::clamp(job.from, 1, pageCount) : 1;
+    const int to = job.to > 0 ? std::clamp(job.to, from, pageCount) : pageCount;
+    std::vector<int> chosen;
+    for (int page = from; page <= to; ++page) chosen.push_back(page - 1);
+    if (job.reverse) std::reverse(chosen.begin(), chosen.end());
+
+    const int copies = std::max(job.copies, 1);
+    std::vector<int> order;
+    if (job.collate) {
+        for (int copy = 0; copy < copies; ++copy) order.insert(order.end(), chosen.begin(), chosen.end());
+    } else {
+        for (int page : chosen) order.insert(order.end(), static_cast<std::size_t>(copies), page);
+    }
+    return order;
+}
+
 }  // namespace
 
 bool RungJoinedAbove(int r) {
@@ -48,25 +98,15 @@ bool RungJoinedAbove(int r) {
     return r > 1 && r <= kRungs && shared.Condities[static_cast<std::size_t>(3 * r)][0] == 4;
 }
 
-bool Printen(PrintSurface& p) {
-    p.SetFontName(kPrintFontName);
-    p.SetFontSize(9);
+int PrintedPageCount() { return static_cast<int>(PagesWithContent().size()); }
 
-    // The start-only row sits in the "Init" row, one band above rung 1.
-    PrintLines(p, 12500, 1990, PrintBeschrijvingActie(0));
-    for (int r = 1; r <= kRungsOnFirstPage; ++r) PrintRungRow(p, r, r, 0);
-    PrintKaders(p);
-
-    for (int PaginaTeller = 2; PaginaTeller <= kLastPage; ++PaginaTeller) {
-        const int first = kRungsPerPage * (PaginaTeller - 1) - 1;
-        const int last = std::min(kRungsPerPage * PaginaTeller - 2, kRungs);
-        bool PaginaHeeftInhoud = false;
-        for (int r = first; r <= last && !PaginaHeeftInhoud; ++r) PaginaHeeftInhoud = RungHasContent(r);
-        if (!PaginaHeeftInhoud) continue;
-        p.NewPage();
-        p.SetFontSize(9);
-        for (int r = first; r <= last; ++r) PrintRungRow(p, r, r - first + 1, -1000);
-        PrintKaders2(p, PaginaTeller);
+bool Printen(PrintSurface& p, const PrintJob& job) {
+    const std::vector<int> pages = PagesWithContent();
+    bool first = true;
+    for (int page : PrintOrder(static_cast<int>(pages.size()), job)) {
+        if (!first) p.NewPage();
+        first = false;
+        PrintPage(p, pages[static_cast<std::size_t>(page)]);
     }
     return p.EndDoc();
 }

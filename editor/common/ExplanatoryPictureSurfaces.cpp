@@ -25,13 +25,9 @@ public:
             showExplanatoryPicture(p.x(), p.y());
             return true;  // the panel below must not take it as a move over its background
         }
-        if (widget->property("hidesExplanatoryPicture").toBool()) {
-            const QWidget* under = widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            bool onTabBar = false;
-            for (const QWidget* w = under; w && w != widget; w = w->parentWidget())
-                if (qobject_cast<const QTabBar*>(w)) onTabBar = true;
-            if (!under || onTabBar) hideExplanatoryPicture();
-        }
+        if (widget->property("hidesExplanatoryPicture").toBool() &&
+            !widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            hideExplanatoryPicture();
         return false;
     }
 };
@@ -53,6 +49,9 @@ void hidesExplanatoryPicture(QWidget* surface) {
     surface->setProperty("hidesExplanatoryPicture", true);
     surface->setMouseTracking(true);
     surface->installEventFilter(&filter());
+    // A tab bar takes the moves over the tab headers for itself: it hides the
+    // picture as a surface of its own.
+    for (QTabBar* bar : surface->findChildren<QTabBar*>(Qt::FindDirectChildrenOnly)) hidesExplanatoryPicture(bar);
 }
 
 }  // namespace tamberlo

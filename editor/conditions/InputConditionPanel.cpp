@@ -101,11 +101,9 @@ void InputConditionPanel::ResetPanelConditieBewerkIngang() {
     OptionAnaloogA1A2In.select(1, Handler::Skip);
     OptionAnaloogInGroterKleiner.select(1, Handler::Skip);
     HScrollAnaloogIn->setValueFromCode(0, Handler::Skip);
-    ConditionRow& r = row();
-    r[0] = 1;
-    r[1] = 10;
-    r[2] = 1;
-    r[3] = 0;
+    // The whole row: an empty row read from a hand-edited file may carry a
+    // network flag, and clearing a box that is already clear runs no handler.
+    row() = ConditionRow{1, 10, 1, 0, 0, 0};
 }
 
 void InputConditionPanel::selectStoredInput(int column2, int inputs) {

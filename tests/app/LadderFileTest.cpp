@@ -225,17 +225,19 @@ TEST_F(LadderFileTest, CommandsRefuseWhileARunIsOnOrPaused) {
 TEST_F(LadderFileTest, ReadCommandStartsInTheWorkFolder) {
     const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
     const QString workFolder = QDir::homePath() + "/Tamberlo";
+    ladderView.fileDialogName = "/oud/les.vpp";  // the printed header names the file last opened
 
     CommandLezen();  // cancelled
     EXPECT_TRUE(MapBestaat(workFolder));
     EXPECT_EQ(fake.fileDialogs, QStringList{"open:" + workFolder});
-    EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
     EXPECT_EQ(shared.Condities[1][0], 0);
 
     fake.fileAnswers = {home.file("weg.vpp")};  // a name that does not exist
     CommandLezen();
     EXPECT_EQ(shared.Condities[1][0], 0);
     EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
 
     fake.fileAnswers = {path};
     CommandLezen();
@@ -285,9 +287,10 @@ TEST_F(LadderFileTest, WriteCommandAsksForConditionsThenActions) {
 TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     LoadEveryKind();
     ladderView.fileDialogFolder = "/start";
+    ladderView.fileDialogName = "/oud/les.vpp";
     CommandSchrijven();  // cancelled
     EXPECT_EQ(fake.fileDialogs, QStringList{"save:/start"});
-    EXPECT_EQ(ladderView.fileDialogName, "*.vpp");
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
     EXPECT_TRUE(ladderView.windowCaption.isEmpty());
 
     const QString updated = home.file("nieuw.vpp");
@@ -295,6 +298,7 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     CommandSchrijven();
     EXPECT_EQ(home.read("nieuw.vpp"), Golden("every_kind.vpp"));
     EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + updated);
+    EXPECT_EQ(ladderView.fileDialogName, updated);
     EXPECT_TRUE(fake.messages.isEmpty());
 
     const QString existing = home.write("bestaand.vpp", "oud");
@@ -303,6 +307,7 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     CommandSchrijven();
     EXPECT_EQ(home.read("bestaand.vpp"), "oud");
     EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + updated);
+    EXPECT_EQ(ladderView.fileDialogName, updated);
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_EQ(fake.messages[0], "Het bestand bestaat al. Overschrijven?");
     EXPECT_EQ(fake.titles[0], "Let op");
@@ -356,11 +361,13 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
 TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
     LoadEveryKind();
     ladderView.windowCaption = "vorige";
+    ladderView.fileDialogName = "/oud/les.vpp";
     fake.fileAnswers = {home.file("geen-map/les.vpp")};
     CommandSchrijven();
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_TRUE(fake.messages[0].contains("kan niet opgeslagen worden")) << fake.messages[0].toStdString();
     EXPECT_EQ(ladderView.windowCaption, "vorige");
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
 }
 
 TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {

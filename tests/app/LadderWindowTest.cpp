@@ -26,6 +26,18 @@ void TurnWheel(QWidget* w, QPoint local, int rotation) {
     QApplication::sendEvent(w, &e);
 }
 
+// Every cell button's hook writes its name and index into `clicks`.
+void RecordButtonClicks(std::vector<std::string>& clicks) {
+    auto record = [&clicks](const char* name) {
+        return [&clicks, name](int index) { clicks.push_back(name + std::to_string(index)); };
+    };
+    ladderButtons.CommandVoegConditieToe = record("VoegConditieToe ");
+    ladderButtons.CommandPanelConditie = record("PanelConditie ");
+    ladderButtons.CommandVoegActieToe = record("VoegActieToe ");
+    ladderButtons.CommandPanelActie = record("PanelActie ");
+    ladderButtons.CommandVoegConditieToeVertikaal = record("Vertikaal ");
+}
+
 using LadderWindowTest = StartUpTest;
 
 TEST_F(LadderWindowTest, TheDashboardButtonShowsAndHidesTheDashboard) {
@@ -105,11 +117,7 @@ TEST_F(LadderWindowTest, StartedWithAnArgumentTheWheelDoesNotScroll) {
 TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     LadderProgrammeren& h = Start();
     std::vector<std::string> clicks;
-    ladderButtons.CommandVoegConditieToe = [&](int i) { clicks.push_back("VoegConditieToe " + std::to_string(i)); };
-    ladderButtons.CommandPanelConditie = [&](int i) { clicks.push_back("PanelConditie " + std::to_string(i)); };
-    ladderButtons.CommandVoegActieToe = [&](int r) { clicks.push_back("VoegActieToe " + std::to_string(r)); };
-    ladderButtons.CommandPanelActie = [&](int r) { clicks.push_back("PanelActie " + std::to_string(r)); };
-    ladderButtons.CommandVoegConditieToeVertikaal = [&](int i) { clicks.push_back("Vertikaal " + std::to_string(i)); };
+    RecordButtonClicks(clicks);
     LadderWidget* area = h.PictureProgrammeerVenster;
     auto click = [&](QPoint p) { QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, p); };
     click(ladder::ConditionAddButton(5).center());
@@ -126,6 +134,30 @@ TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     click(ladder::ActionChangeButton(0).center());
     EXPECT_EQ(clicks, (std::vector<std::string>{"VoegConditieToe 5", "VoegActieToe 7", "Vertikaal 267", "PanelConditie 4",
                                                 "PanelActie 0"}));
+    ladderButtons = {};
+}
+
+// A double-click on a drawn button is that button's one click; only the bare
+// drawing area restores the window's width and moves it to the screen's edge.
+TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowInPlace) {
+    LadderProgrammeren& h = Start();
+    std::vector<std::string> clicks;
+    RecordButtonClicks(clicks);
+    ladderView.cell[4].frameVisible = true;
+    ladderView.cell[4].addButtonVisible = false;
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    h.move(100, 0);
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    auto doubleClick = [&](QPoint p) { QTest::mouseDClick(h.windowHandle(), Qt::LeftButton, {}, area->mapTo(&h, p)); };
+    doubleClick(ladder::ConditionChangeButton(4).center());
+    doubleClick(ladder::ConditionAddButton(5).center());
+    doubleClick(ladder::VerticalButton(3).center());
+    doubleClick(ladder::ActionAddButton(2).center());
+    EXPECT_EQ(clicks, (std::vector<std::string>{"PanelConditie 4", "VoegConditieToe 5", "Vertikaal 3", "VoegActieToe 2"}));
+    EXPECT_EQ(h.x(), 100);
+    doubleClick(QPoint(300, 10));  // the bare drawing area
+    EXPECT_NE(h.x(), 100);         // towards the screen's right edge
     ladderButtons = {};
 }
 

@@ -7,15 +7,20 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include "ActionEditor.h"
+#include "ConditionEditor.h"
 #include "Controls.h"
 #include "EditorHooks.h"
 #include "FakeDialogs.h"
+#include "InputConditionPanel.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "MainWindowCommands.h"
+#include "OutputPanel.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "StartUpFixture.h"
@@ -164,7 +169,7 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
     }
     EXPECT_TRUE(w.Picture_Holder_Show_Interface->isVisibleTo(&w));
     const QScrollBar* bar = w.VScrollProgrammeerVenster;
-    EXPECT_EQ(w.Picture_Holder_Show_Interface->x(), bar->x() + bar->width() - w.Image_Show_Interface->width());
+    EXPECT_EQ(w.Picture_Holder_Show_Interface->geometry().right(), bar->geometry().right());
     EXPECT_EQ(w.Picture_Holder_Show_Interface->width(), w.Image_Show_Interface->width() + 20);
 
     const std::pair<int, QString> modules[] = {
@@ -196,6 +201,51 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
     QFile::remove(home.file("Afbeeldingen/Geluid.bmp"));  // a missing picture shows nothing
     showExplanatoryPicture(6, 1);
     EXPECT_FALSE(w.Picture_Holder_Show_Interface->isVisibleTo(&w));
+}
+
+// The editors as a user reaches them with the pointer: the picture never lies
+// over an open editor, and the tab headers hide it as the panels do.
+TEST_F(ToolbarTest, TheExplanatoryPictureLeavesTheOpenEditorsToTheirUser) {
+    LadderProgrammeren& w = mainWindow();
+    w.show();
+    QWindow* window = w.windowHandle();
+    const QWidget* frame = w.Picture_Holder_Show_Interface;
+    auto pointAt = [&w](QWidget* control, QPoint local) { return control->mapTo(&w, local); };
+    auto moveOver = [&](QWidget* control) { QTest::mouseMove(window, pointAt(control, control->rect().center())); };
+
+    // From the first interface option straight to the network box's left edge:
+    // the click ticks the box.
+    conditionEditor().CommandPanelConditie_Click(1);
+    InputConditionPanel& in = *conditionEditor().PanelConditieBewerkIngang;
+    moveOver(in.OptionWelkeInterfaceIn(0));
+    ASSERT_TRUE(frame->isVisible());
+    QTest::mouseClick(window, Qt::LeftButton, {}, pointAt(in.CheckNetwerkIN, QPoint(3, in.CheckNetwerkIN->height() / 2)));
+    EXPECT_EQ(shared.Condities[1][4], 1);
+    EXPECT_TRUE(in.CheckNetwerkIN->isChecked());
+
+    // The tab headers hide the picture, in both editors.
+    auto moveOverSecondTab = [&](QTabBar* bar) { QTest::mouseMove(window, pointAt(bar, bar->tabRect(1).center())); };
+    moveOver(in.OptionWelkeInterfaceIn(2));
+    ASSERT_TRUE(frame->isVisible());
+    moveOverSecondTab(conditionEditor().TabCondities->bar());
+    EXPECT_FALSE(frame->isVisible());
+    conditionEditor().CommandOKConditie_Click();
+    actionEditor().CommandPanelActie_Click(1);
+    moveOver(actionEditor().PanelActieBewerkUitgang->OptionWelkeInterfaceUit(2));
+    ASSERT_TRUE(frame->isVisible());
+    moveOverSecondTab(actionEditor().TabActies->bar());
+    EXPECT_FALSE(frame->isVisible());
+    actionEditor().CommandOKActie_Click();
+
+    // No picture reaches into the edit area.
+    const QRect editArea = w.PanelBesturing->geometry();
+    for (QPoint pair :
+         {QPoint(1, 0), QPoint(1, 1), QPoint(1, 2), QPoint(1, 3), QPoint(1, 4), QPoint(2, 1), QPoint(2, 2), QPoint(3, 1),
+          QPoint(3, 2), QPoint(3, 3), QPoint(4, 1), QPoint(4, 2), QPoint(5, 1), QPoint(5, 2), QPoint(6, 1)}) {
+        showExplanatoryPicture(pair.x(), pair.y());
+        EXPECT_TRUE(frame->isVisible());
+        EXPECT_FALSE(frame->geometry().intersects(editArea)) << pair.x() << "," << pair.y();
+    }
 }
 
 TEST_F(ToolbarTest, ScreenshotsInBothLanguages) {

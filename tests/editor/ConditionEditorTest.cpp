@@ -194,6 +194,51 @@ TEST_F(ConditionEditorTest, ClicksBuildRowsThatASavedFileDrawsAlike) {
     for (std::size_t k = 0; k < rows.size(); ++k) EXPECT_EQ(linesOf(rows[k].first), edited[k]) << rows[k].first;
 }
 
+// Each click writes its interface's exact code: a port option its own port,
+// the module 40 whichever number option is chosen.
+TEST_F(ConditionEditorTest, InterfaceAndNumberClicksWriteTheirInterfaceCodes) {
+    e.CommandPanelConditie_Click(1);
+    std::vector<int> codes;
+    auto click = [&codes](QAbstractButton* option) {
+        option->click();
+        codes.push_back(shared.Condities[1][1]);
+    };
+    click(in.OptionKaartnummerAdresIn(2));
+    click(in.OptionWelkeInterfaceIn(2));  // the port of the option still chosen
+    click(in.OptionKaartnummerAdresIn(0));
+    click(in.OptionKaartnummerAdresIn(1));
+    click(in.OptionWelkeInterfaceIn(3));
+    click(in.OptionKaartnummerAdresIn(2));
+    click(in.OptionWelkeInterfaceIn(1));
+    click(in.OptionWelkeInterfaceIn(4));
+    EXPECT_EQ(codes, (std::vector<int>{12, 33, 31, 32, 40, 40, 22, 50}));
+}
+
+TEST_F(ConditionEditorTest, EachWeekdayBoxReadsAndWritesItsOwnBitOfTheMask) {
+    shared.Condities[4] = {2, 1, 8, 0, 0, 65};  // Sunday (bit 0) and Saturday (bit 6)
+    e.CommandPanelConditie_Click(4);
+    for (int d = 1; d <= 7; ++d) EXPECT_EQ(time.CheckDagen(d)->isChecked(), d == 1 || d == 7) << d;
+    time.CheckDagen(2)->click();  // Monday
+    EXPECT_EQ(shared.Condities[4][5], 67);
+    EXPECT_EQ(linesOf(4)[0], "ZoMaZa");
+}
+
+// A new input condition is local, whatever the cell opened before was and
+// whatever flag a hand-edited file left in an empty row.
+TEST_F(ConditionEditorTest, ANewInputConditionTakesNoNetworkFlag) {
+    shared.Condities[1] = {1, 31, 2, 0, 1, 0};
+    shared.Condities[3] = {0, 0, 0, 0, 1, 0};
+    for (int i : {1, 2, 3}) {
+        e.CommandPanelConditie_Click(i);
+        EXPECT_EQ(in.CheckNetwerkIN->isChecked(), i == 1) << i;
+        e.CommandOKConditie_Click();
+    }
+    for (int i : {2, 3}) {
+        EXPECT_EQ(shared.Condities[i], (ConditionRow{1, 10, 1, 0, 0, 0})) << i;
+        EXPECT_EQ(linesOf(i)[0], "Velleman. Kaart Nr.") << i;
+    }
+}
+
 TEST_F(ConditionEditorTest, OpeningIsRefusedWhileRunningOrAnotherEditorIsOpen) {
     shared.ProgrammaStatus = 1;
     e.CommandPanelConditie_Click(3);

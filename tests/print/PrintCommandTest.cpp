@@ -1,11 +1,14 @@
 // The print command as a user meets it: the details window (OK remembered,
 // Cancel, Esc and the close box print nothing, the clear command empties
-// it), the every-kind ladder printed to a PDF file, a failing printer, and
-// the copy of a picture to the clipboard.
+// it), the printer dialog's range, copies and order, the every-kind ladder
+// printed to a PDF file, a failing printer or a full disk, and the copy of a
+// picture to the clipboard.
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +16,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <csignal>
 
 #include "CommandPrinten.h"
 #include "CopyEntirePicture.h"
@@ -40,6 +46,30 @@ QString Output(const QString& program, const QStringList& args) {
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
+
+QString PageText(const QString& pdf, int page) {
+    return Output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+}
+
+// While it lives, a write past `bytes` into any file fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
 
 class PrintCommandTest : public ::testing::Test {
 protected:
@@ -123,6 +153,45 @@ TEST_F(PrintCommandTest, ClearingTheLadderEmptiesTheDetails) {
     EXPECT_EQ(printerDialogs, 0);
 }
 
+TEST_F(PrintCommandTest, TheDialogOffersPagesThatExistAndThePrintHonoursThem) {
+    shared.Condities[3 * 20] = {3, 2, 3, 0, 0, 0};  // key F3: the page of rungs 17..34
+    shared.Condities[3 * 60] = {3, 1, 2, 0, 0, 0};  // memory: the page of rungs 53..70
+
+    // The system's dialog offers a range within the three pages, and collating.
+    SetPrinterDialog(nullptr);
+    QString offered;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return QTimer::singleShot(10, answer);
+        offered = QStringLiteral("%1-%2 range %3 collate %4")
+                      .arg(dialog->minPage())
+                      .arg(dialog->maxPage())
+                      .arg(dialog->testOption(QAbstractPrintDialog::PrintPageRange))
+                      .arg(dialog->testOption(QAbstractPrintDialog::PrintCollateCopies));
+        dialog->reject();
+    };
+    Print([&](DialogPrinten& d) {
+        d.OKButton->click();
+        answer();
+    });
+    EXPECT_EQ(offered, "1-3 range 1 collate 1");
+
+    // Pages 2 to 3, twice, last page first: a PDF file gets the copies itself.
+    SetPrinterDialog([this](QPrinter& p) {
+        ToPdf(p, pdf);
+        p.setFromTo(2, 3);
+        p.setCopyCount(2);
+        p.setPageOrder(QPrinter::LastPageFirst);
+        return true;
+    });
+    Print([](DialogPrinten& d) { d.OKButton->click(); });
+    ASSERT_TRUE(Output("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +4\n")));
+    for (int page : {1, 3}) EXPECT_TRUE(PageText(pdf, page).contains("Geheugen")) << page;
+    for (int page : {2, 4}) EXPECT_TRUE(PageText(pdf, page).contains("F3")) << page;
+    EXPECT_FALSE(PageText(pdf, 1).contains("Init"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
 TEST_F(PrintCommandTest, EveryKindLadderPrintsToAPdfFile) {
     const LadderData every = test::EveryKind();
     shared.Condities = every.conditions;
@@ -152,6 +221,33 @@ TEST_F(PrintCommandTest, APrinterFailureIsReportedNotSuccess) {
     ToPdf(printer, kOutput + "/no such folder/x.pdf");
     EXPECT_FALSE(PrintLadder(printer));
     EXPECT_EQ(messages.messages, QStringList{"The ladder program could not be printed."});
+}
+
+TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
+    const QString folder = kOutput + "/full disk";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    const QString path = folder + "/les.pdf";
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("an earlier print") > 0);
+    old.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, path);
+    {
+        const FileSizeLimit full(4096);  // far less than a page with its font
+        EXPECT_FALSE(PrintLadder(printer));
+    }
+    EXPECT_EQ(messages.messages, QStringList{"Het ladderprogramma kon niet afgedrukt worden."});
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "an earlier print");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
+    EXPECT_EQ(printer.outputFileName(), path);
+
+    // With room enough the same printer replaces the earlier print.
+    EXPECT_TRUE(PrintLadder(printer));
+    EXPECT_TRUE(Output("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
 }
 
 TEST(CopyEntirePicture, CopiesOnePictureClampedToItsHeight) {

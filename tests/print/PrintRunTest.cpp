@@ -2,6 +2,8 @@
 // rung rows, the joined-rung box and the rung numbers land, and the header.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "LadderView.h"
 #include "PageFrames.h"
 #include "PrintRun.h"
@@ -81,6 +83,36 @@ TEST_F(PrintRunTest, PagesFollowTheRungsThatHoldSomething) {
     ExpectOneAt(s.find(2, "Geheugen"), 9000, 2490);
 }
 
+TEST_F(PrintRunTest, ALaterPagePrintsItsLastRung) {
+    for (int rung : {34, 52, 70, 88}) {
+        shared = SharedState{};
+        Memory(3 * rung);  // the rung's last cell, alone on its page
+        RecordingSurface s = PrintAll();
+        ASSERT_EQ(s.pages, 2) << rung;
+        EXPECT_EQ(NumberAt(s, 2, 10500), rung);
+        ExpectOneAt(s.find(2, "Geheugen"), 9000, 1990 + 500 * 17);
+    }
+}
+
+TEST_F(PrintRunTest, RangeCopiesAndOrderFollowTheJob) {
+    Memory(3 * 20);  // page counter 2: rungs 17..34
+    Memory(3 * 60);  // page counter 4: rungs 53..70
+    ASSERT_EQ(PrintedPageCount(), 3);
+    // The first rung number of every page printed, in order (page 1's first band lies lower).
+    auto firsts = [](const PrintJob& job) {
+        RecordingSurface s;
+        EXPECT_TRUE(Printen(s, job));
+        std::vector<int> numbers;
+        for (int page = 1; page <= s.pages; ++page)
+            numbers.push_back(NumberAt(s, page, s.find(page, "Init").empty() ? 2000 : 3000));
+        return numbers;
+    };
+    EXPECT_EQ(firsts({}), (std::vector<int>{1, 17, 53}));
+    EXPECT_EQ(firsts({2, 3, 2, true, true}), (std::vector<int>{53, 17, 53, 17}));
+    EXPECT_EQ(firsts({2, 3, 2, false, false}), (std::vector<int>{17, 17, 53, 53}));
+    EXPECT_EQ(firsts({3, 9, 1, true, false}), (std::vector<int>{53}));  // past the last page: up to it
+}
+
 TEST_F(PrintRunTest, JoinedRungsGetTheGreyBoxAndPlus) {
     constexpr PrintColor kJoinedGrey = 0xF0F0F0;
     Link(3);
@@ -129,6 +161,28 @@ TEST_F(PrintRunTest, PageOneHoldsTheStartRowAndTheHeader) {
 
     ladderView.fileDialogName = QStringLiteral("*.vpp");  // a cancelled file dialog's filter
     EXPECT_EQ(PrintAll().find(1, "Program name: ").size(), 1u);
+}
+
+TEST_F(PrintRunTest, LongHeaderTextsStayInTheirCells) {
+    shared.TaalVlag = true;
+    shared.PrintNaam = QString(80, QLatin1Char('n'));
+    shared.PrintAfdeling = QString(80, QLatin1Char('d'));
+    ladderView.fileDialogName = "/home/jan/" + QString(80, QLatin1Char('f')) + ".vpp";
+    const RecordingSurface s = PrintAll();
+    // {label, the cell's left edge, its right edge}: the text keeps 250 twips inside both.
+    const std::tuple<QString, double, double> cells[] = {
+        {"Programmer: ", 6000, 12338}, {"Program name: ", 6000, 12338}, {"Department: ", 12338, 16838 - 1000}};
+    for (const auto& [label, left, right] : cells) {
+        std::vector<Recorded> found;
+        for (const auto& t : s.texts)
+            if (t.text.startsWith(label)) found.push_back(t);
+        ASSERT_EQ(found.size(), 1u) << label.toStdString();
+        const QString text = found[0].text;
+        EXPECT_EQ(found[0].x, left + 250);
+        EXPECT_LE(found[0].x + s.TextWidth(text), right - 250) << text.toStdString();
+        EXPECT_GT(found[0].x + s.TextWidth(text + "x"), right - 250) << "as much as fits: " << text.toStdString();
+        EXPECT_TRUE(text.endsWith("...")) << text.toStdString();
+    }
 }
 
 TEST_F(PrintRunTest, TitleGrowsToItsBoxAndStopsAt72Points) {
