@@ -9,6 +9,7 @@
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
+#include "FontSize.h"
 #include "FunctionKeys.h"
 #include "InputReading.h"
 #include "LadderGeometry.h"
@@ -187,13 +188,17 @@ void LadderProgrammeren::BuildControls() {
         p->SetBackColor(0xD7D7D7);
         return p;
     };
-    SSPanelVellemanGevonden = lamp(search, QStringLiteral("Velleman"), 3, 3, 84, 24);
-    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden.set(i, lamp(search, QString::number(i), 89 + 12 * i, 3, 11, 24));
+    // The lamps of single cards and modules are just wide enough for their digit;
+    // the names beside them take the rest, in a font small enough for "Brask Kelvanor".
+    SSPanelVellemanGevonden = lamp(search, QStringLiteral("Velleman"), 3, 3, 82, 24);
+    for (int i = 0; i <= 3; ++i) PanelVellemanGevonden.set(i, lamp(search, QString::number(i), 86 + 13 * i, 3, 12, 24));
     CMDZoekVelleman = Button(search, "CMDZoekVelleman", QStringLiteral("Vind !"), 138, 3, 40, 24);
-    SSPanelBraskEmberGevonden = lamp(search, QStringLiteral("Brask Kelvanor"), 3, 30, 84, 24);
-    for (int i = 1; i <= 3; ++i) PanelBraskGevonden.set(i, lamp(search, QString::number(i), 89 + 16 * (i - 1), 30, 15, 24));
+    SSPanelBraskEmberGevonden = lamp(search, QStringLiteral("Brask Kelvanor"), 3, 30, 95, 24);
+    for (int i = 1; i <= 3; ++i) PanelBraskGevonden.set(i, lamp(search, QString::number(i), 99 + 13 * (i - 1), 30, 12, 24));
     CMDZoekBrask = Button(search, "CMDZoekBrask", QStringLiteral("Vind !"), 138, 30, 40, 24);
     SSPaneliCP12USBstickGevonden = lamp(search, QStringLiteral("Arduino NANO"), 3, 57, 132, 24);
+    for (Panel3D* name : {SSPanelVellemanGevonden, SSPanelBraskEmberGevonden, SSPaneliCP12USBstickGevonden})
+        SetFontPointSize(name, 8);
     CMDZoekiCP12 = Button(search, "CMDZoekiCP12", QStringLiteral("Vind !"), 138, 57, 40, 24);
     functionKeys();  // F1..F8 held down, and F11/F12 on this window, from now on
     connect(CMDZoekVelleman, &QPushButton::clicked, this, [] { CMDZoekVelleman_Click(); });
@@ -211,7 +216,7 @@ void LadderProgrammeren::BuildControls() {
     SSPanel75 = new Panel3D(QStringLiteral("Geheugen"), PanelBesturing);
     SSPanel75->setGeometry(2, 498, w, 22);
     for (int n = 0; n <= 7; ++n)
-        PanelGeheugen.set(n, lamp(PanelBesturing, QStringLiteral("M%1").arg(n), 3 + 22 * n, 522, 21, 22));
+        PanelGeheugen.set(n, lamp(PanelBesturing, QStringLiteral("M%1").arg(n), 3 + 22 * n, 522, 22, 22));
     SSPanel77 = new Panel3D(QStringLiteral("Variabele"), PanelBesturing);
     SSPanel77->setGeometry(2, 548, w, 22);
     for (int v = 1; v <= 3; ++v) {

@@ -7,23 +7,31 @@ namespace {
 
 struct Line {
     std::string_view content;  // without its line end
-    std::string_view end;      // "\r\n", "\n" or nothing (the last line)
+    std::string_view end;      // "\r\n", "\n", "\r" or nothing (the last line)
 };
 
+// A line ends at CR LF, LF or a lone CR (files saved by old Mac editors).
 std::vector<Line> splitLines(std::string_view text) {
     std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) {
+        const std::size_t at = text.find_first_of("\r\n", pos);
+        if (at == std::string_view::npos) {
             lines.push_back({text.substr(pos), {}});
             break;
         }
-        const std::size_t contentEnd = nl > pos && text[nl - 1] == '\r' ? nl - 1 : nl;
-        lines.push_back({text.substr(pos, contentEnd - pos), text.substr(contentEnd, nl + 1 - contentEnd)});
-        pos = nl + 1;
+        const std::size_t next = text.compare(at, 2, "\r\n") == 0 ? at + 2 : at + 1;
+        lines.push_back({text.substr(pos, at - pos), text.substr(at, next - at)});
+        pos = next;
     }
     return lines;
+}
+
+// A UTF-8 byte order mark that an editor put before the first line: not part
+// of that line, but kept when the file is written again.
+std::string_view byteOrderMark(std::string_view text) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    return text.substr(0, text.starts_with(bom) ? bom.size() : 0);
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -67,6 +75,7 @@ std::string_view valueOf(std::string_view content) {
 }  // namespace
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key) {
+    text.remove_prefix(byteOrderMark(text).size());
     bool inSection = false;
     for (const Line& line : splitLines(text)) {
         if (const auto name = sectionName(line.content)) {
@@ -79,6 +88,8 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
 }
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
+    const std::string_view bom = byteOrderMark(text);
+    text.remove_prefix(bom.size());
     const std::vector<Line> lines = splitLines(text);
     std::string_view lineEnd = "\r\n";
     for (const Line& line : lines) {
@@ -106,8 +117,8 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
         }
     }
 
-    std::string out;
-    out.reserve(text.size() + entry.size() + section.size() + 8);
+    std::string out(bom);
+    out.reserve(bom.size() + text.size() + entry.size() + section.size() + 8);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto at = static_cast<std::ptrdiff_t>(i);
         out.append(at == replace ? std::string_view(entry) : lines[i].content);

@@ -12,15 +12,21 @@ using namespace celltext;
 
 namespace {
 
+// The interface line as a file read and a language switch draw it: in Dutch an
+// analog output that waits for "not" is marked "WON" in the text as well.
+std::optional<QString> outputInterfaceLine(const ActionRow& row, bool english) {
+    std::optional<QString> text = outputInterfaceText(row[1], row[4], english);
+    if (text && isVellemanAnalog(row[1]) && !english && row[5] == 1) *text += QStringLiteral("WON");
+    return text;
+}
+
 void outputLines(CellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     const bool analog = isVellemanAnalog(code);
     auto& interfaceLine = look.lines[kActionInterface];
 
-    interfaceLine.caption = outputInterfaceText(code, row[4], english);
-    // Only a Dutch file read marks "Wacht Op Niet" in the text as well.
-    if (analog && !english && row[5] == 1 && interfaceLine.caption) *interfaceLine.caption += QStringLiteral("WON");
+    interfaceLine.caption = outputInterfaceLine(row, english);
     look.lines[kActionSignal].caption = outputSignalText(code, row[2], english);
     if (analog) {
         if (row[5] == 1) {
@@ -154,9 +160,10 @@ CellLook actionLookOnLanguage(const ActionRow& row, bool english) {
     CellLook look;
     switch (row[0]) {
     case 1: {
-        const int code = row[1];
-        if (hasLanguageInterfaceLine(code)) look.lines[kActionInterface].caption = outputInterfaceText(code, row[4], english);
-        look.lines[kActionSignal].caption = outputSignalText(code, row[2], english);
+        // Every interface's line is rewritten, the same in both languages or not,
+        // so that a switch draws what reading the file in that language draws.
+        look.lines[kActionInterface].caption = outputInterfaceLine(row, english);
+        look.lines[kActionSignal].caption = outputSignalText(row[1], row[2], english);
         break;
     }
     case 3: memoryVariableLanguageLines(look, row, english); break;

@@ -16,12 +16,6 @@ QString memoryName(int n) { return QStringLiteral("M") + QString::number(n); }
 QString memoryText() { return T("Geheugen", "Memory"); }
 QString variableText() { return T("Variabele", "Variable"); }
 
-// A stored choice without an option (a hand-edited file) selects nothing.
-void selectStored(OptionGroup& group, int index) {
-    if (group.contains(index)) group.select(index, Handler::RunIfChanged);
-    else group.clearAll();
-}
-
 }  // namespace
 
 MemoryVariablePanel::MemoryVariablePanel(QWidget* parent) : QWidget(parent) {
@@ -112,8 +106,8 @@ void MemoryVariablePanel::SetPanelActieBewerkGehVar() {
         {
             FillGuard guard(shared.PanelVulBezig);
             OptionSRGeheugenVVSVariabele.select(1, Handler::RunIfChanged);
-            selectStored(OptionSetOfResetGeheugen, c2);
-            selectStored(OptionActieSetResetGeheugen, c3);
+            OptionSetOfResetGeheugen.selectOrClear(c2, Handler::RunIfChanged);
+            OptionActieSetResetGeheugen.selectOrClear(c3, Handler::RunIfChanged);
         }
         enableMemoryFace(true);
         setLine(kActionInterface, memoryText());
@@ -127,18 +121,33 @@ void MemoryVariablePanel::SetPanelActieBewerkGehVar() {
             OptionSRGeheugenVVSVariabele.select(2, Handler::RunIfChanged);
             OptionActieSetResetGeheugen.select(0, Handler::RunIfChanged);
             OptionSetOfResetGeheugen.select(1, Handler::RunIfChanged);
-            selectStored(OptionActieVariabele, c2);
+            OptionActieVariabele.selectOrClear(c2, Handler::RunIfChanged);
             // This handler has no guard: it writes column 3 again, with its own value.
-            selectStored(OptionVariabeleUitGroterKleinerGelijk, c3);
+            OptionVariabeleUitGroterKleinerGelijk.selectOrClear(c3, Handler::RunIfChanged);
         }
         enableMemoryFace(false);
-        // A value the bar cannot show (a hand-edited file) leaves the bar, and the row, alone.
-        HScrollActieVariableABC->setValueFromCode(c4, Handler::RunIfChanged);
+        // A value the bar cannot show (a hand-edited file) shows no value and leaves the row alone.
+        if (HScrollActieVariableABC->setValueFromCode(c4, Handler::RunIfChanged))
+            PanelHScrollActieVariableABC->SetCaption(QString::number(c4));
+        else showNoValue(*HScrollActieVariableABC, *PanelHScrollActieVariableABC);
         setLine(kActionInterface, variableText());
         setLine(kActionNumber, variableLetter(c2));
         setLine(kActionSignal, variableOperationText(c3, shared.TaalVlag));
         setLine(kActionValue, QString::number(c4));
+    } else {
+        showNothing();
     }
+}
+
+void MemoryVariablePanel::showNothing() {
+    for (OptionGroup* group : {&OptionSRGeheugenVVSVariabele, &OptionSetOfResetGeheugen, &OptionActieSetResetGeheugen,
+                               &OptionActieVariabele, &OptionVariabeleUitGroterKleinerGelijk})
+        group->clearAll();
+    // Neither face: the variable choices go off with the memory face, then the memory choices too.
+    enableMemoryFace(true);
+    for (int k = 1; k <= 2; ++k) OptionSetOfResetGeheugen.setEnabled(k, false);
+    for (int n = 0; n <= 7; ++n) OptionActieSetResetGeheugen.setEnabled(n, false);
+    showNoValue(*HScrollActieVariableABC, *PanelHScrollActieVariableABC);
 }
 
 void MemoryVariablePanel::OptionSRGeheugenVVSVariabele_Click(int index) {

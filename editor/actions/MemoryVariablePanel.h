@@ -47,6 +47,9 @@ public:
 
 private:
     void enableMemoryFace(bool memory);
+    // A row that is neither memory nor variable (a hand-edited file): no
+    // choice shown, everything but that choice off.
+    void showNothing();
 };
 
 }  // namespace tamberlo

@@ -5,6 +5,7 @@
 #include "CellTexts.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "FontSize.h"
 #include "LanguageText.h"
 #include "SectionHeading.h"
 
@@ -31,8 +32,12 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     CheckNetwerkUIT->setGeometry(4, 116, 150, 18);
 
     SSPanel18 = heading(QStringLiteral("Nummer"), this, 138);
-    for (int j = 0; j <= 3; ++j)
-        OptionKaartnummerAdresUit.create(j, QString::number(j), this)->setGeometry(4 + 44 * j, 157, 44, 18);
+    for (int j = 0; j <= 3; ++j) {
+        auto* option = OptionKaartnummerAdresUit.create(j, QString::number(j), this);
+        option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
+        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
+        SetFontPointSize(option, 7.5);
+    }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);
     const char* operations[] = {"Set", "Reset", "Impuls"};
@@ -137,17 +142,6 @@ void OutputPanel::ResetPanelActieBewerkUitgang() {
     actionColumn(3) = 1;
 }
 
-namespace {
-
-// A stored choice that has no option (a hand-edited file) selects nothing,
-// so the panel shows no choice the row does not hold.
-void selectStored(OptionGroup& group, int index) {
-    if (group.contains(index)) group.select(index, Handler::Skip);
-    else group.clearAll();
-}
-
-}  // namespace
-
 void OutputPanel::SetPanelActieBewerkUitgang() {
     const int c1 = actionColumn(1), c2 = actionColumn(2), c3 = actionColumn(3);
     const int c4 = actionColumn(4), c5 = actionColumn(5);
@@ -155,11 +149,11 @@ void OutputPanel::SetPanelActieBewerkUitgang() {
         {
             FillGuard guard(shared.PanelVulBezig);
             OptionKaartnummerAdresUit.select(card, Handler::Skip);
-            selectStored(OptionSetResetDigUitPoort, c2);
+            OptionSetResetDigUitPoort.selectOrClear(c2, Handler::Skip);
         }
         OptionWelkeInterfaceUit.select(interfaceOption, Handler::Skip);
         chooseInterface(interfaceOption, false);
-        selectStored(OptionDigUitPoort, c3);
+        OptionDigUitPoort.selectOrClear(c3, Handler::Skip);
     };
     if (between(c1, 10, 13)) {
         digital(c1 - 10, 0);
@@ -167,7 +161,7 @@ void OutputPanel::SetPanelActieBewerkUitgang() {
         {
             FillGuard guard(shared.PanelVulBezig);
             OptionKaartnummerAdresUit.select(c1 - 20, Handler::Skip);
-            selectStored(OptionAnaloogA1A2Uit, c2);
+            OptionAnaloogA1A2Uit.selectOrClear(c2, Handler::Skip);
         }
         OptionWelkeInterfaceUit.select(1, Handler::Skip);
         chooseInterface(1, false);
@@ -184,16 +178,33 @@ void OutputPanel::SetPanelActieBewerkUitgang() {
         } else {
             mode.clearAll();  // nothing to show: a later bar move leaves the row alone
         }
-        PanelAnaloogUitWaarde->SetCaption(QString::number(HScrollAnaloogUit->value()));
+        if (mode.selected()) PanelAnaloogUitWaarde->SetCaption(QString::number(HScrollAnaloogUit->value()));
+        else showNoValue(*HScrollAnaloogUit, *PanelAnaloogUitWaarde);
     } else if (between(c1, 31, 33)) {
         digital(c1 - 31, 2);
     } else if (between(c1, 40, 43)) {
         digital(c1 - 40, 3);
     } else if (c1 == 50) {
         digital(0, 4);
+    } else {
+        showNothing();
     }
-    if (c4 == 0 || c4 == 1) setCheck(*CheckNetwerkUIT, c4 == 1, Handler::Skip);
+    // A flag other than 0 or 1 shows a cleared box, not an earlier row's.
+    setCheck(*CheckNetwerkUIT, c4 == 1, Handler::Skip);
     if (c5 == 0 || c5 == 1) setCheck(*CheckWOL, c5 == 1, Handler::Skip);
+}
+
+void OutputPanel::showNothing() {
+    for (OptionGroup* group : {&OptionWelkeInterfaceUit, &OptionKaartnummerAdresUit, &OptionSetResetDigUitPoort,
+                               &OptionDigUitPoort, &OptionAnaloogA1A2Uit, &OptionAnaloogUitGroterKleinerGelijk}) {
+        group->clearAll();
+        // Off until an interface is chosen, which turns on what it offers.
+        if (group != &OptionWelkeInterfaceUit)
+            for (int k = group->lower(); k <= group->upper(); ++k) group->setEnabled(k, false);
+    }
+    HScrollAnaloogUit->setEnabled(false);
+    showNoValue(*HScrollAnaloogUit, *PanelAnaloogUitWaarde);
+    setWaitForNotBox(false);
 }
 
 void OutputPanel::OptionSetResetDigUitPoort_Click(int k) {

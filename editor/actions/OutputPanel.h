@@ -69,6 +69,9 @@ private:
     // The analog value line and column 3 from the mode and the scroll bar.
     void writeAnalogValue(int mode);
     void setWaitForNotBox(bool enabled);
+    // A row of an interface no option stands for (a hand-edited file): no
+    // choice shown, everything but the interface choice off.
+    void showNothing();
 };
 
 }  // namespace tamberlo

@@ -72,7 +72,8 @@ QStringList wavFiles(const QString& folder) {
 
 bool storableSoundName(const QString& name) {
     for (QChar c : name)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n')) return false;
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char(',')) return false;
+    if (name.startsWith(QLatin1Char('"'))) return false;
     return !name.contains(QLatin1String("/\\")) && CodePageHolds(name);
 }
 

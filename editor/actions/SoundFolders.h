@@ -20,7 +20,9 @@ QStringList subfolders(const QString& folder);
 // The .wav files of `folder` (".wav" in any case), sorted without regard to case.
 QStringList wavFiles(const QString& folder);
 // A folder or file name that the ladder file can hold: no Tab, CR or LF
-// (they would break its columns and lines) and no "/\" (its separator
+// (they would break its columns and lines), no comma and no leading double
+// quote (a reader of the file ends the sound field at a comma and reads a
+// field that opens with a quote as a quoted one), no "/\" (its separator
 // between folder and file), and only characters its code page holds (it
 // would write the others as "?" and the sound would be lost).
 bool storableSoundName(const QString& name);

@@ -135,6 +135,11 @@ bool SoundPanel::selectFile(const QString& name) {
     return true;
 }
 
+void SoundPanel::clearFileSelection() {
+    Bestand->clearSelection();
+    Bestand->setCurrentRow(-1);
+}
+
 QString SoundPanel::selectedFile() const {
     const QListWidgetItem* item = Bestand->currentItem();
     return item && item->isSelected() ? item->text() : QString();
@@ -175,6 +180,9 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     const QString folder = editedSoundFolder();
     const QString file = editedSoundFile();
     bool stale = false;
+    // The lists may stay on the previous row's folder: its file must not
+    // look chosen for this row.
+    clearFileSelection();
     {
         const bool old = MapVulBezig;
         MapVulBezig = true;
@@ -241,8 +249,7 @@ void SoundPanel::Bestand_Click() {
     if (name.isEmpty()) return;
     if (!storableSoundName(name)) {
         refuseName();
-        Bestand->clearSelection();
-        Bestand->setCurrentRow(-1);
+        clearFileSelection();
         return;
     }
     PanelGeluidBestandsnaam->SetCaption(name);

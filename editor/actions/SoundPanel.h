@@ -26,7 +26,7 @@ public:
     // lists show the program's folder.
     void ResetPanelActieBewerkGeluid();
     // The lists show the stored folder and file; a path that no longer
-    // exists is reported once.
+    // exists is reported once and leaves no file selected.
     void SetPanelActieBewerkGeluid();
     // The start-up: the lists show the program's folder; no row is written.
     void showProgramFolder();
@@ -73,6 +73,7 @@ private:
     void fillFolderList();
     void fillFileList();
     bool selectFile(const QString& name);
+    void clearFileSelection();
     void play(const QString& name);
 
     QString mapPath_;

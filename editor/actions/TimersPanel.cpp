@@ -31,10 +31,10 @@ TimersPanel::TimersPanel(QWidget* parent) : QWidget(parent) {
         sectionHeading(timerName(i), this, 0, y, 22);
         auto* bar = new ValueScrollBar(0, 6000, 100, this);
         bar->setObjectName(QStringLiteral("HScrollPresetTimer%1").arg(i));
-        bar->setGeometry(24, y, 92, 18);
+        bar->setGeometry(24, y, 76, 18);
         HScrollPresetTimer.set(i, bar);
         auto* text = new Panel3D(timerPresetText(0), this);
-        text->setGeometry(118, y - 1, 63, 20);
+        text->setGeometry(102, y - 1, 79, 20);  // room for "59,99 sec."
         text->SetBackColor(0xFFFFFF);
         PanelPresetTimer.set(i, text);
         bar->onChange([this, i] { HScrollPresetTimer_Change(i); });
@@ -73,8 +73,11 @@ void TimersPanel::caption() {
 }
 
 void TimersPanel::takeBarsFromView() {
-    for (int i = 0; i <= 7; ++i)
+    for (int i = 0; i <= 7; ++i) {
         HScrollPresetTimer(i)->setValueFromCode(ladderView.presetTimerValue[std::size_t(i)], Handler::Skip);
+        // An unchanged bar does not signal: its panel may still be empty from a row without a value.
+        PanelPresetTimer(i)->SetCaption(timerPresetText(HScrollPresetTimer(i)->value()));
+    }
 }
 
 void TimersPanel::ResetPanelActieBewerkTimers() {
@@ -103,10 +106,11 @@ void TimersPanel::SetPanelActieBewerkTimers() {
         for (int i = 0; i <= 7; ++i) {
             const int preset = actionColumn(i + 2);
             HScrollPresetTimer(i)->setEnabled(true);
-            // A preset the bar cannot show (a hand-edited file) leaves the bar
-            // where it is, so the row is not clamped; its panel names the value.
-            if (!HScrollPresetTimer(i)->setValueFromCode(preset, Handler::RunIfChanged))
+            // A preset the bar cannot show (a hand-edited file) shows no value,
+            // and the row is not clamped.
+            if (HScrollPresetTimer(i)->setValueFromCode(preset, Handler::RunIfChanged))
                 PanelPresetTimer(i)->SetCaption(timerPresetText(preset));
+            else showNoValue(*HScrollPresetTimer(i), *PanelPresetTimer(i));
             OptionActieTimerNummer.setEnabled(i, false);
         }
         for (int k = 1; k <= 2; ++k) OptionActieSetOfResetTimer.setEnabled(k, false);
@@ -115,7 +119,6 @@ void TimersPanel::SetPanelActieBewerkTimers() {
             OptionPresetSetResetTimer.select(1, Handler::RunIfChanged);
         }
         const QString text = timerPresetText(actionColumn(2));
-        PanelPresetTimer(0)->SetCaption(text);
         setLine(kActionInterface, text);
         setLine(kActionNumber, QString());
         setLine(kActionSignal, QStringLiteral("Preset Timer"));
@@ -129,19 +132,29 @@ void TimersPanel::SetPanelActieBewerkTimers() {
         {
             FillGuard guard(shared.PanelVulBezig);
             for (int k = 1; k <= 2; ++k) OptionActieSetOfResetTimer.setEnabled(k, true);
-            if (OptionActieSetOfResetTimer.contains(operation))
-                OptionActieSetOfResetTimer.select(operation, Handler::RunIfChanged);
-            else OptionActieSetOfResetTimer.clearAll();
+            OptionActieSetOfResetTimer.selectOrClear(operation, Handler::RunIfChanged);
             OptionPresetSetResetTimer.select(2, Handler::RunIfChanged);
-            if (OptionActieTimerNummer.contains(timer)) OptionActieTimerNummer.select(timer, Handler::RunIfChanged);
-            else OptionActieTimerNummer.clearAll();
+            OptionActieTimerNummer.selectOrClear(timer, Handler::RunIfChanged);
         }
         setLine(kActionInterface, QString());
         setLine(kActionNumber, QString());
         if (operation == 1) setLine(kActionSignal, QStringLiteral("Set Timer"));
         else if (operation == 2) setLine(kActionSignal, QStringLiteral("Reset Timer"));
         setLine(kActionValue, timerName(timer));
+    } else {
+        showNothing();
     }
+}
+
+void TimersPanel::showNothing() {
+    for (OptionGroup* group : {&OptionPresetSetResetTimer, &OptionActieSetOfResetTimer, &OptionActieTimerNummer})
+        group->clearAll();
+    // The bars keep the places all rows share; like every other choice they stay off until a face is chosen.
+    for (int i = 0; i <= 7; ++i) {
+        HScrollPresetTimer(i)->setEnabled(false);
+        OptionActieTimerNummer.setEnabled(i, false);
+    }
+    for (int k = 1; k <= 2; ++k) OptionActieSetOfResetTimer.setEnabled(k, false);
 }
 
 void TimersPanel::OptionPresetSetResetTimer_Click(int index) {

@@ -49,6 +49,9 @@ public:
 private:
     // The bars stand where the ladder view keeps them (the clear command puts them at 0).
     void takeBarsFromView();
+    // A row that is neither presets nor start/reset (a hand-edited file): no
+    // choice shown, everything but that choice off.
+    void showNothing();
 };
 
 }  // namespace tamberlo

@@ -31,10 +31,6 @@ inline bool isArduino(int code) { return code == 50; }
 inline bool isKnownInterface(int code) {
     return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) || isKelvanor(code) || isArduino(code);
 }
-// The interfaces whose interface line changes with the language.
-inline bool hasLanguageInterfaceLine(int code) {
-    return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code);
-}
 
 // Interface line (network 0 local, 1 network); nothing for an unknown code or
 // network flag. `smallCard` writes the English Velleman word as "card".

@@ -5,23 +5,26 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace tamberlo {
 
 namespace {
 
-// A tab bar whose tabs share its width and grow in height for captions
-// wrapped over several lines.
+// A tab bar whose tabs share its width, each by the widths its owner gives
+// them, and grow in height for captions wrapped over several lines.
 class SharedWidthTabBar : public QTabBar {
 public:
     using QTabBar::QTabBar;
+    std::vector<int> widths;
 
 protected:
     QSize tabSizeHint(int index) const override {
         const QSize hint = QTabBar::tabSizeHint(index);
         int lines = 1;
         for (int tab = 0; tab < count(); ++tab) lines = std::max<int>(lines, tabText(tab).count(QLatin1Char('\n')) + 1);
-        const int width = count() > 0 && parentWidget() ? parentWidget()->width() / count() : hint.width();
+        const int width = index < int(widths.size()) ? widths[std::size_t(index)] : hint.width();
         return {width, std::max(hint.height(), lines * fontMetrics().height() + 10)};
     }
 
@@ -64,9 +67,9 @@ EditorTabs::EditorTabs(QWidget* parent) : QWidget(parent), bar_(new SharedWidthT
     bar_->setDrawBase(true);
     bar_->setUsesScrollButtons(false);
     bar_->setElideMode(Qt::ElideNone);
-    QFont small = bar_->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    bar_->setFont(small);
+    captionFont_ = bar_->font();
+    captionFont_.setPointSizeF(captionFont_.pointSizeF() * 0.8);
+    bar_->setFont(captionFont_);
     connect(bar_, &QTabBar::currentChanged, this, [this](int tab) {
         if (!silent_ && tab >= 0 && handler_) handler_(tab);
     });
@@ -90,11 +93,38 @@ void EditorTabs::setTabCaption(int tab, const QString& caption) {
 QString EditorTabs::tabCaption(int tab) const { return bar_->tabData(tab).toString(); }
 
 void EditorTabs::fitCaptions() {
-    if (bar_->count() == 0) return;
-    const int share = width() / bar_->count() - 6;
-    const QFontMetrics metrics(bar_->font());
-    for (int tab = 0; tab < bar_->count(); ++tab) {
-        const QString text = wrapped(bar_->tabData(tab).toString(), metrics, share);
+    const int tabs = bar_->count();
+    if (tabs == 0) return;
+    // Each tab needs room for the longest word of its caption. The bar's font
+    // gets smaller until those fit side by side; what is left is shared out.
+    constexpr int kPadding = 8;
+    constexpr qreal kSmallestPoints = 6;
+    QFont font = captionFont_;
+    std::vector<int> widths(std::size_t(tabs), 0);
+    for (;;) {
+        const QFontMetrics metrics(font);
+        int needed = 0;
+        for (int tab = 0; tab < tabs; ++tab) {
+            int longest = 0;
+            for (const QString& word : bar_->tabData(tab).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                longest = std::max(longest, metrics.horizontalAdvance(word));
+            widths[std::size_t(tab)] = longest + kPadding;
+            needed += longest + kPadding;
+        }
+        if (needed <= width() || font.pointSizeF() <= kSmallestPoints) break;
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
+    }
+    if (bar_->font() != font) bar_->setFont(font);
+    int left = width() - std::accumulate(widths.begin(), widths.end(), 0);
+    for (int tab = 0; tab < tabs; ++tab) {
+        const int share = std::max(0, left) / (tabs - tab);
+        widths[std::size_t(tab)] += share;
+        left -= share;
+    }
+    static_cast<SharedWidthTabBar*>(bar_)->widths = widths;
+    const QFontMetrics metrics(font);
+    for (int tab = 0; tab < tabs; ++tab) {
+        const QString text = wrapped(bar_->tabData(tab).toString(), metrics, widths[std::size_t(tab)] - 6);
         if (bar_->tabText(tab) != text) bar_->setTabText(tab, text);
     }
     arrange();

@@ -3,8 +3,10 @@
 // other. Choosing a tab (by the user, or by code with RunIfChanged) runs the
 // click handler with the tab now chosen; which panel lies in front is the
 // editor's own decision (bringToFront), not the tab bar's. Captions too wide
-// for a narrow edit area wrap at their blanks; the tabs share the width.
+// for a narrow edit area wrap at their blanks; each tab is as wide as its
+// longest word needs, in a font made smaller where the words would not fit.
 
+#include <QFont>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWidget>
@@ -41,11 +43,12 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    // A caption too wide for its share of the bar is shown one word a line.
+    // A caption too wide for its tab is shown one word a line.
     void fitCaptions();
     void arrange();
 
     QTabBar* bar_;
+    QFont captionFont_;  // the bar's font before it is made smaller to fit
     QStackedWidget* panels_;
     bool silent_ = false;
     std::function<void(int)> handler_;

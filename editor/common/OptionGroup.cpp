@@ -47,6 +47,11 @@ void OptionGroup::select(int index, Handler handler) {
     if (changed && handler == Handler::RunIfChanged) raiseClick(index);
 }
 
+void OptionGroup::selectOrClear(int index, Handler handler) {
+    if (contains(index)) select(index, handler);
+    else clearAll();
+}
+
 void OptionGroup::clear(int index) {
     if (selected_ == index) show(std::nullopt);
 }

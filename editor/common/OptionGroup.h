@@ -31,6 +31,9 @@ public:
     bool isSelected(int index) const { return selected_ == index; }
     // Chooses item `index` from code; an index the array lacks does nothing.
     void select(int index, Handler handler);
+    // Shows a stored value: item `index`, or no item at all when the array
+    // lacks it (a hand-edited file), never the choice an earlier row left.
+    void selectOrClear(int index, Handler handler);
     // Clears item `index` (no handler): the array may then have no choice.
     void clear(int index);
     void clearAll();

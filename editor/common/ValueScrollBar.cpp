@@ -1,5 +1,7 @@
 #include "ValueScrollBar.h"
 
+#include "Panel3D.h"
+
 namespace tamberlo {
 
 ValueScrollBar::ValueScrollBar(int min, int max, int largeStep, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
@@ -19,6 +21,11 @@ bool ValueScrollBar::setValueFromCode(int value, Handler handler) {
     fromCode_ = false;
     if (changed && handler == Handler::RunIfChanged && handler_) handler_();
     return true;
+}
+
+void showNoValue(ValueScrollBar& bar, Panel3D& shown) {
+    bar.setValueFromCode(bar.minimum(), Handler::Skip);
+    shown.SetCaption(QString());
 }
 
 }  // namespace tamberlo

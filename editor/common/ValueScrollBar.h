@@ -12,6 +12,8 @@
 
 namespace tamberlo {
 
+class Panel3D;
+
 class ValueScrollBar : public QScrollBar {
     Q_OBJECT
 public:
@@ -25,5 +27,10 @@ private:
     bool fromCode_ = false;
     std::function<void()> handler_;
 };
+
+// A stored value outside the bar's range (a hand-edited file): the bar goes to
+// its minimum without its handler and the number panel beside it is emptied,
+// so no earlier row's value seems to be this row's.
+void showNoValue(ValueScrollBar& bar, Panel3D& shown);
 
 }  // namespace tamberlo

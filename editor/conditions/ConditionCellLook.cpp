@@ -136,8 +136,11 @@ CellLook conditionLookOnLanguage(const ConditionRow& row, bool english) {
     CellLook look;
     switch (row[0]) {
     case 1: {
+        // The interface line is written for every interface, including those whose
+        // text reads the same in both languages: the editor's network box can have
+        // left another text there, and a switch must draw what a file read draws.
         const int code = row[1];
-        if (hasLanguageInterfaceLine(code)) look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
+        look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
         look.lines[kLineSignal].caption = inputSignalText(code, row[2], english);
         break;
     }

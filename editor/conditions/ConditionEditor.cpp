@@ -4,6 +4,7 @@
 #include "EditedCondition.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "FontSize.h"
 #include "InputConditionPanel.h"
 #include "LadderPresence.h"
 #include "MemoryKeyVariablePanel.h"
@@ -69,10 +70,12 @@ void ConditionEditor::buildCommands() {
     CommandVervers = new QPushButton(QStringLiteral("R"), commands);
     CommandVervers->setObjectName("CommandVervers");
     CommandVervers->setGeometry(142, 42, 38, 22);
+    // The table's narrow panels show four-digit values in a small font.
     auto cellPanel = [commands](int x, int y) {
         auto* p = new Panel3D(commands);
         p->setGeometry(x, y, 29, 18);
         p->SetBackColor(0xFFFFFF);
+        SetFontPointSize(p, 7);
         return p;
     };
     for (int k = 1; k <= 18; ++k) PanelConditieIntegerITG.set(k, cellPanel(4 + 29 * ((k - 1) % 6), 68 + 19 * ((k - 1) / 6)));

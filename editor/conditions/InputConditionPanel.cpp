@@ -3,6 +3,7 @@
 #include "CellTexts.h"
 #include "ConditionEditorLanguage.h"
 #include "EditedCondition.h"
+#include "FontSize.h"
 #include "LanguageText.h"
 #include "SectionHeading.h"
 
@@ -26,8 +27,12 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     CheckNetwerkIN = new QCheckBox(this);
     CheckNetwerkIN->setGeometry(6, 113, 170, 18);
     SSPanel10 = heading({}, this, 134);
-    for (int j = 0; j <= 3; ++j)
-        OptionKaartnummerAdresIn.create(j, QString::number(j), this)->setGeometry(6 + 43 * j, 153, 43, 18);
+    for (int j = 0; j <= 3; ++j) {
+        auto* option = OptionKaartnummerAdresIn.create(j, QString::number(j), this);
+        option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
+        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
+        SetFontPointSize(option, 7.5);
+    }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
         OptionDigInPoort.create(n, QString::number(n), this)
@@ -116,7 +121,28 @@ void InputConditionPanel::selectStoredInput(int column2, int inputs) {
     } else {
         // A hand-edited file: show no input rather than one the row does not hold.
         OptionDigInPoort.clearAll();
+        showSenseOf(column2);
     }
+}
+
+void InputConditionPanel::showSenseOf(int column2) {
+    // Never an earlier cell's sense; and with none chosen a later input click would write nothing.
+    OptionWaarOnwaarIngang.select(column2 > 10 ? 2 : 1, Handler::Skip);
+}
+
+void InputConditionPanel::showNothing() {
+    for (OptionGroup* group : {&OptionWelkeInterfaceIn, &OptionKaartnummerAdresIn, &OptionDigInPoort, &OptionAnaloogA1A2In,
+                               &OptionAnaloogInGroterKleiner})
+        group->clearAll();
+    for (int j = 0; j <= 3; ++j) OptionKaartnummerAdresIn.setEnabled(j, false);
+    for (int n = 1; n <= 8; ++n) OptionDigInPoort.setEnabled(n, false);
+    for (int k = 1; k <= 2; ++k) {
+        OptionWaarOnwaarIngang.setEnabled(k, false);  // the interface choice turns it on again
+        OptionAnaloogA1A2In.setEnabled(k, false);
+        OptionAnaloogInGroterKleiner.setEnabled(k, false);
+    }
+    HScrollAnaloogIn->setEnabled(false);
+    showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
 }
 
 void InputConditionPanel::SetPanelConditieBewerkIngang() {
@@ -133,8 +159,7 @@ void InputConditionPanel::SetPanelConditieBewerkIngang() {
         } else if (isVellemanAnalog(c1)) {
             option = 1;
             OptionKaartnummerAdresIn.select(c1 - 20, Handler::Skip);
-            if (c2 == 1 || c2 == 2) OptionAnaloogA1A2In.select(c2, Handler::Skip);
-            else OptionAnaloogA1A2In.clearAll();
+            OptionAnaloogA1A2In.selectOrClear(c2, Handler::Skip);
             if (between(c3, 0, 255)) {
                 HScrollAnaloogIn->setValueFromCode(c3, Handler::Skip);
                 OptionAnaloogInGroterKleiner.select(1, Handler::Skip);
@@ -143,7 +168,11 @@ void InputConditionPanel::SetPanelConditieBewerkIngang() {
                 OptionAnaloogInGroterKleiner.select(2, Handler::Skip);
             } else {
                 OptionAnaloogInGroterKleiner.clearAll();
+                showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
             }
+            // An unchanged bar does not signal: the panel may still be empty from a row without a value.
+            if (OptionAnaloogInGroterKleiner.selected())
+                PanelAnaloogInWaarde->SetCaption(QString::number(HScrollAnaloogIn->value()));
         } else if (isParallelPort(c1)) {
             option = 2;
             OptionKaartnummerAdresIn.select(c1 - 31, Handler::Skip);
@@ -161,8 +190,13 @@ void InputConditionPanel::SetPanelConditieBewerkIngang() {
     if (option >= 0) {
         OptionWelkeInterfaceIn.select(option, Handler::Skip);
         interfaceChoice(option);
+    } else {
+        showNothing();
+        showSenseOf(c2);
     }
+    // A flag that is neither local nor network shows neither: the box is cleared without its handler.
     if (c4 == 0 || c4 == 1) setCheck(*CheckNetwerkIN, c4 == 1, Handler::RunIfChanged);
+    else setCheck(*CheckNetwerkIN, false, Handler::Skip);
 }
 
 void InputConditionPanel::trueOrInverted(int index) {

@@ -58,6 +58,11 @@ private:
     // The digital line D and column 2 for input n by the true/not choice.
     void writeInput(int n);
     void selectStoredInput(int column2, int inputs);
+    // The true/not choice as the row's column 2 reads (above 10 inverted).
+    void showSenseOf(int column2);
+    // A row of an interface no option stands for (a hand-edited file): no
+    // choice shown, everything but the interface choice off.
+    void showNothing();
 };
 
 }  // namespace tamberlo

@@ -117,35 +117,45 @@ void MemoryKeyVariablePanel::ResetPanelConditieBewerkGehToetsVar() {
 void MemoryKeyVariablePanel::SetPanelConditieBewerkGehToetsVar() {
     const ConditionRow stored = row();
     const int sub = stored[1], c2 = stored[2], c3 = stored[3];
-    if (sub < 1 || sub > 3) return;
+    if (sub < 1 || sub > 3) {
+        showNothing();
+        return;
+    }
     {
         FillGuard guard(shared.PanelVulBezig);
         OptionGeheugenToetsenVariabele.select(sub, Handler::RunIfChanged);
     }
     setMode(Mode(sub));
     // A value the options lack (a hand-edited file) shows no choice at all.
-    auto show = [](OptionGroup& group, int index) {
-        if (group.contains(index)) group.select(index, Handler::RunIfChanged);
-        else group.clearAll();
-    };
     if (sub == 1) {
-        show(OptionGeheugen, c2);
-        show(OptionWaarOfOnwaarGeheugen, c3);
+        OptionGeheugen.selectOrClear(c2, Handler::RunIfChanged);
+        OptionWaarOfOnwaarGeheugen.selectOrClear(c3, Handler::RunIfChanged);
     } else if (sub == 2) {
-        show(OptionToetsen, c2);
+        OptionToetsen.selectOrClear(c2, Handler::RunIfChanged);
     } else {
-        show(OptionVariabele, c2);
+        OptionVariabele.selectOrClear(c2, Handler::RunIfChanged);
         int comparisonOption = 0;
         if (celltext::between(c3, 0, 255)) comparisonOption = 1;
         else if (celltext::between(c3, 1000, 1255)) comparisonOption = 2;
         else if (celltext::between(c3, 2000, 2255)) comparisonOption = 3;
         if (comparisonOption == 0) {
             OptionVarGroterKleiner.clearAll();
+            showNoValue(*HScrollVariabele, *PanelWaardeVariabele);
             return;
         }
         HScrollVariabele->setValueFromCode(c3 - 1000 * (comparisonOption - 1), Handler::RunIfChanged);
+        // An unchanged bar runs no handler: the panel may still be empty from a row without a value.
+        PanelWaardeVariabele->SetCaption(number(HScrollVariabele->value()));
         OptionVarGroterKleiner.select(comparisonOption, Handler::RunIfChanged);
     }
+}
+
+void MemoryKeyVariablePanel::showNothing() {
+    for (OptionGroup* group : {&OptionGeheugenToetsenVariabele, &OptionGeheugen, &OptionWaarOfOnwaarGeheugen, &OptionToetsen,
+                               &OptionVariabele, &OptionVarGroterKleiner})
+        group->clearAll();
+    setMode(Mode::None);
+    showNoValue(*HScrollVariabele, *PanelWaardeVariabele);
 }
 
 void MemoryKeyVariablePanel::subKind(int index) {

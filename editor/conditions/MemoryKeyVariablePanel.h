@@ -41,8 +41,11 @@ public:
     Panel3D* PanelWaardeVariabele;
 
 private:
-    enum class Mode { Memory = 1, Key = 2, Variable = 3 };
+    // None: a sub-kind the panel cannot show; every choice but the sub-kind is off.
+    enum class Mode { None = 0, Memory = 1, Key = 2, Variable = 3 };
     void setMode(Mode mode);
+    // A row of a sub-kind no option stands for (a hand-edited file): no choice shown.
+    void showNothing();
     void subKind(int index);
     void memory(int index);
     void plainOrInverted(int index);

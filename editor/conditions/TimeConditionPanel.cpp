@@ -124,10 +124,14 @@ void TimeConditionPanel::SetPanelConditieBewerkTijd() {
         {
             FillGuard guard(shared.TijdVulBezig);
             for (int n = 1; n <= 3; ++n) {
-                // A time the spinner cannot hold (a hand-edited file) leaves it
-                // where it was; its panel then shows the spinner, not the row.
-                UpDownTijd(n)->setValue(stored[std::size_t(n + 1)], Handler::RunIfChanged);
-                PanelTijd(n)->SetCaption(QString::number(UpDownTijd(n)->value()));
+                // A time the spinner cannot hold (a hand-edited file) shows no
+                // number, not the one an earlier cell left.
+                if (UpDownTijd(n)->setValue(stored[std::size_t(n + 1)], Handler::RunIfChanged)) {
+                    PanelTijd(n)->SetCaption(QString::number(UpDownTijd(n)->value()));
+                } else {
+                    UpDownTijd(n)->setValue(0, Handler::RunIfChanged);
+                    PanelTijd(n)->SetCaption(QString());
+                }
             }
         }
         FillGuard guard(shared.DagenVulBezig);
@@ -149,15 +153,34 @@ void TimeConditionPanel::SetPanelConditieBewerkTijd() {
             for (int k = 1; k <= 2; ++k) OptionWaarOfOnwaarTimer.setEnabled(k, true);
         }
         // A sense or timer the options lack shows no choice at all.
-        if (stored[2] == 1 || stored[2] == 2) OptionWaarOfOnwaarTimer.select(stored[2], Handler::RunIfChanged);
-        else OptionWaarOfOnwaarTimer.clearAll();
-        if (stored[3] >= 0 && stored[3] <= 7) OptionTimer.select(stored[3], Handler::RunIfChanged);
-        else OptionTimer.clearAll();
+        OptionWaarOfOnwaarTimer.selectOrClear(stored[2], Handler::RunIfChanged);
+        OptionTimer.selectOrClear(stored[3], Handler::RunIfChanged);
         if (stored[2] == 1) setLine(kLineInterface, T("Waar", "True"));
         else if (stored[2] == 2) setLine(kLineInterface, T("OnWaar", "False"));
         setLine(kLineNumber, QString());
         setLine(kLineSignal, QStringLiteral("Timer"));
         setLine(kLineValue, QStringLiteral("T") + QString::number(stored[3]));
+    } else {
+        showNothing();
+    }
+}
+
+void TimeConditionPanel::showNothing() {
+    for (OptionGroup* group : {&OptionTijdTimer, &OptionTimer, &OptionWaarOfOnwaarTimer}) group->clearAll();
+    for (int t = 0; t <= 7; ++t) OptionTimer.setEnabled(t, false);
+    for (int k = 1; k <= 2; ++k) OptionWaarOfOnwaarTimer.setEnabled(k, false);
+    {
+        FillGuard guard(shared.TijdVulBezig);
+        for (int n = 1; n <= 3; ++n) {
+            UpDownTijd(n)->setValue(0, Handler::RunIfChanged);
+            UpDownTijd(n)->setEnabled(false);
+            PanelTijd(n)->SetCaption(QString());
+        }
+    }
+    FillGuard guard(shared.DagenVulBezig);
+    for (int d = 1; d <= 7; ++d) {
+        setCheck(*CheckDagen(d), false, Handler::RunIfChanged);
+        CheckDagen(d)->setEnabled(false);
     }
 }
 

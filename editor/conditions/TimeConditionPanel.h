@@ -48,6 +48,9 @@ private:
     void timerNumber(int index);
     void trueOrFalse(int index);
     void timeToZero(Handler handler);
+    // A row that is neither clock nor timer (a hand-edited file): no choice,
+    // time or weekday shown, everything but the clock/timer choice off.
+    void showNothing();
 };
 
 }  // namespace tamberlo

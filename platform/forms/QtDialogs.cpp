@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "Dialogs.h"
+#include "LineEnds.h"
 
 namespace tamberlo {
 namespace {
@@ -23,14 +24,14 @@ public:
     }
     MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override {
         QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        title.isEmpty() ? ProgramTitle() : title, text,
+                        title.isEmpty() ? ProgramTitle() : title, WithQtLineEnds(text),
                         buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parentWindow());
         return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override {
         bool ok = false;
-        QString s = QInputDialog::getText(parentWindow(), title.isEmpty() ? ProgramTitle() : title, prompt, QLineEdit::Normal,
-                                          defaultText, &ok);
+        QString s = QInputDialog::getText(parentWindow(), title.isEmpty() ? ProgramTitle() : title, WithQtLineEnds(prompt),
+                                          QLineEdit::Normal, defaultText, &ok);
         return ok ? s : QString();
     }
     QString OpenFile(const FileDialogRequest& r) override {

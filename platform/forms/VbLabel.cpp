@@ -2,16 +2,15 @@
 
 #include <QMouseEvent>
 
+#include "LineEnds.h"
+
 namespace tamberlo {
 
 VbLabel::VbLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
 void VbLabel::SetCaption(const QString& c) {
     caption_ = c;
-    QString shown = c;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setText(shown);
+    setText(WithQtLineEnds(c));
 }
 
 void VbLabel::mouseReleaseEvent(QMouseEvent* e) {

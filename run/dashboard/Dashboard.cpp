@@ -87,7 +87,8 @@ public:
     // Adds header `item` over `columns` columns; returns its left edge.
     int header(int item, int columns) {
         const int links = x_;
-        headers_.set(item, panel(frame_, x_, 18, columns * kColumn, 34));
+        // Three lines high: a two-column head such as "Brask Ember Out" takes three.
+        headers_.set(item, panel(frame_, x_, 18, columns * kColumn, 36));
         x_ += columns * kColumn + 4;
         return links;
     }

@@ -27,7 +27,6 @@ QTimer& pauseTimer() {
         auto* timer = new QTimer;  // lives as long as the program
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(kArduinoReplyPauseMs);
         QObject::connect(timer, &QTimer::timeout, [] {
             const QString reply = framer().TakeAfterPause();
             if (!reply.isEmpty()) HandleArduinoReply(reply);
@@ -88,7 +87,8 @@ void iCP_MS_Comm_OnComm() {
     if (!port.PortOpen() || port.InBufferCount() == 0) return;
     const QStringList replies = framer().Feed(port.Input());
     for (const QString& reply : replies) HandleArduinoReply(reply);
-    if (framer().WaitsForPause()) pauseTimer().start();
+    const int pauseMs = framer().PauseMs();
+    if (pauseMs > 0) pauseTimer().start(pauseMs);
     else pauseTimer().stop();
 }
 

@@ -27,9 +27,6 @@ void iCP_MS_Comm_OnComm();
 // Carries out one reply ("DI5", "A3600", "TM", ...).
 void HandleArduinoReply(const QString& reply);
 
-// The quiet time after which a reply without a line end counts as complete.
-inline constexpr int kArduinoReplyPauseMs = 8;
-
 // Texts of the message shown once when the Arduino's port went away.
 QString ArduinoLostText();
 

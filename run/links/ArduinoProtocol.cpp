@@ -49,21 +49,50 @@ bool IsPartialArduinoReply(const QString& text) {
     return text.size() == 2 && IsInputCode(text);  // the number is still to come
 }
 
+namespace {
+
+// Whether `c` begins the next reply, so that the one in progress ends before
+// it: `c` may start a code and does not carry `pending` on ("E" + "T").
+bool BeginsNextReply(const QString& pending, QChar c) {
+    if (!IsPartialArduinoReply(QString(c))) return false;
+    const QString joined = pending + c;
+    return !IsWholeArduinoReply(joined) && !IsPartialArduinoReply(joined);
+}
+
+}  // namespace
+
 QStringList ArduinoReplyFramer::Feed(const QString& text) {
-    for (const QChar c : text)
-        if (IsLineEnd(c)) lineEndsSeen_ = true;
-    return BoundedFramer::Feed(text);
+    QStringList replies;
+    for (const QChar c : text) {
+        if (IsLineEnd(c)) {
+            if (HasPending()) lineEndExpected_ = true;
+        } else if (HasPending() && BeginsNextReply(Pending(), c)) {
+            replies.append(Take());
+            lineEndExpected_ = false;
+        }
+        Put(c, replies);
+    }
+    return replies;
+}
+
+int ArduinoReplyFramer::PauseMs() const {
+    // Garbage being dropped waits for the pause too: a sketch without line
+    // ends has no other way back in step.
+    if (!HasPending() && !Skipping()) return 0;
+    return lineEndExpected_ ? kArduinoLineEndPauseMs : kArduinoReplyPauseMs;
 }
 
 QString ArduinoReplyFramer::TakeAfterPause() {
-    if (lineEndsSeen_ || IsPartialArduinoReply(Pending())) return {};
+    if (IsPartialArduinoReply(Pending())) return {};
     const QString reply = Take();
-    return IsWholeArduinoReply(reply) ? reply : QString();
+    if (!IsWholeArduinoReply(reply)) return {};
+    lineEndExpected_ = false;
+    return reply;
 }
 
 void ArduinoReplyFramer::Reset() {
     Take();
-    lineEndsSeen_ = false;
+    lineEndExpected_ = false;
 }
 
 ArduinoReply ReadArduinoReply(const QString& reply) {

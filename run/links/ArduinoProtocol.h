@@ -45,33 +45,42 @@ bool IsWholeArduinoReply(const QString& reply);
 // whole ("D", "DI", "A3", ...).
 bool IsPartialArduinoReply(const QString& text);
 
-// Cuts the received stream into replies. A reply is complete at its line end
-// (CR, LF or both). A sketch that sends no line end at all has its replies
-// ended by the caller after a quiet pause (TakeAfterPause), and only whole
-// ones: USB-serial bridges deliver a reply in pieces, so "DI" and then "1"
-// must not read as "DI" alone. Once the stream has shown a line end, a pause
-// ends nothing. A reply longer than kMaxReply is garbage: it is dropped up
-// to its next line end, so endless bytes cannot grow memory.
+// How long the line must stay quiet before a reply without its line end
+// counts as complete: short while the sketch sends no line ends, longer after
+// a reply that came with one, so that such a reply arriving in pieces (a
+// USB-serial bridge holds bytes up to 16 ms) is not cut inside its number.
+inline constexpr int kArduinoReplyPauseMs = 8;
+inline constexpr int kArduinoLineEndPauseMs = 40;
+
+// Cuts the received stream into replies. A reply ends at its line end (CR,
+// LF or both), where the next reply's code begins ("DI21" in "DI21DI5"), or,
+// when neither comes, after a quiet pause (TakeAfterPause) — and a pause ends
+// only whole replies: USB-serial bridges deliver a reply in pieces, so "DI"
+// and then "21" must not read as "DI" alone. How the last reply ended sets
+// the length of the pause (PauseMs); a sketch may switch between the ways
+// from reply to reply. A reply longer than kMaxReply is garbage: it is
+// dropped up to its next line end or pause, so endless bytes cannot grow
+// memory.
 class ArduinoReplyFramer : public BoundedFramer {
 public:
     static constexpr int kMaxReply = 32;
 
     ArduinoReplyFramer() : BoundedFramer(kMaxReply, IsLineEnd, false) {}
     QStringList Feed(const QString& text);
-    // Whether a quiet pause may end the reply in progress: something is
-    // pending and the stream has no line ends.
-    bool WaitsForPause() const { return HasPending() && !lineEndsSeen_; }
+    // How long the line must stay quiet before TakeAfterPause; 0 when there
+    // is nothing to end.
+    int PauseMs() const;
     // The line went quiet: returns the reply in progress when it is whole;
     // keeps a partial one for the bytes still to come and drops anything else.
     QString TakeAfterPause();
     // Ends the reply in progress whatever it holds (the port closed); returns it, or "".
     QString Flush() { return Take(); }
-    // A new port or sketch: forgets the reply in progress and the line ends seen.
+    // A new port or sketch: forgets the reply in progress and how replies ended.
     void Reset();
 
 private:
     static bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-    bool lineEndsSeen_ = false;
+    bool lineEndExpected_ = false;  // the last reply came with a line end
 };
 
 }  // namespace tamberlo

@@ -25,6 +25,10 @@ public:
     const QString& Pending() const { return pending_; }
     bool Skipping() const { return skipping_; }
 
+protected:
+    // Adds one received character; appends the message it completes to `messages`.
+    void Put(QChar c, QStringList& messages);
+
 private:
     int maxLength_;
     IsEnd isEnd_;

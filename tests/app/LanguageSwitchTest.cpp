@@ -1,7 +1,8 @@
 // The language switch: every row of the main window's, the dashboard's and
 // the settings window's caption tables reaches its control in both
-// languages; a round trip over a ladder of every kind gives the captions
-// that reading the file in that language gives; Tamberlo.ini follows.
+// languages, and a handful of captions read as written out here; a round trip
+// over a ladder of every kind, and over cells edited before the switch, gives
+// the captions that reading the file in that language gives; Tamberlo.ini follows.
 #include "StartUpFixture.h"
 
 #include <QDialogButtonBox>
@@ -10,10 +11,14 @@
 
 #include <map>
 
+#include "ActionEditor.h"
 #include "CaptionTable.h"
+#include "ConditionEditor.h"
 #include "Dashboard.h"
+#include "EditorHooks.h"
 #include "EveryKindLadder.h"
 #include "FileCommands.h"
+#include "InputConditionPanel.h"
 #include "LadderFile.h"
 #include "MainWindowCommands.h"
 #include "SettingsFile.h"
@@ -48,11 +53,8 @@ protected:
         QStringList s;
         for (int i = 1; i <= kConditions; ++i)
             for (const CaptionPanel& l : ladderView.cell[std::size_t(i)].lines) s.push_back(l.caption);
-        // Reading in Dutch marks an analog output that waits for "not" with
-        // "WON" on its interface line; a language switch never writes it.
         for (int r = 0; r <= kRungs; ++r)
-            for (const CaptionPanel& l : ladderView.action[std::size_t(r)].lines)
-                s.push_back(l.caption.endsWith("WON") ? l.caption.chopped(3) : l.caption);
+            for (const CaptionPanel& l : ladderView.action[std::size_t(r)].lines) s.push_back(l.caption);
         s.push_back(ladderView.changeCaption);
         return s;
     }
@@ -127,6 +129,35 @@ TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
     }
 }
 
+TEST_F(LanguageSwitchTest, AHandfulOfCaptionsReadAsWrittenHere) {
+    // Written out, not taken from the caption tables: a wrong text in a table shows here.
+    LadderProgrammeren& w = Start();
+    struct Shown {
+        bool english;
+        QString schrijven, taal, kop, cyclus, lokaal, sluiten, ipAdres, flits, tabGeheugen, tabIngangen;
+    };
+    const Shown cases[] = {
+        {false, "Opslaan", "Nederl.", "Beheer", "Tijd per Cyclus", "In- en Uitgangen Deze pc.", "Sluiten", "IP-Adres",
+         "Flits Arduino", "Geheugen Variabelen", "Ingangen"},
+        {true, "Save", "English", "Management", "Cycle Time", "In- and Outputs Local pc.", "Close", "IP-Adress", "Flash Arduino",
+         "Memory Variables", "Inputs"},
+    };
+    for (const Shown& c : cases) {
+        SCOPED_TRACE(c.english ? "English" : "Dutch");
+        apply(c.english);
+        EXPECT_EQ(w.CommandSchrijven->text(), c.schrijven);
+        EXPECT_EQ(w.CommandTaal->text(), c.taal);
+        EXPECT_EQ(w.PanelKopInstellingen->Caption(), c.kop);
+        EXPECT_EQ(w.SSPanel80->Caption(), c.cyclus);
+        EXPECT_EQ(dashboardWindow().FrameInUitLokaal->title(), c.lokaal);
+        EXPECT_EQ(dashboardWindow().CMDDashboardSluiten->text(), c.sluiten);
+        EXPECT_EQ(settingsWindow().PanelNetwerkIPadres->Caption(), c.ipAdres);
+        EXPECT_EQ(settingsWindow().CMD_Flits->text(), c.flits);
+        EXPECT_EQ(actionEditor().TabActies->tabCaption(2), c.tabGeheugen);
+        EXPECT_EQ(conditionEditor().TabCondities->tabCaption(0), c.tabIngangen);
+    }
+}
+
 TEST_F(LanguageSwitchTest, FontButtonKeepsACaptionThatIsNoFieldWord) {
     LadderProgrammeren& w = Start();
     const std::pair<QString, QString> cases[] = {{"NAME", "Naam"}, {"size", "Grootte"}, {"Arial", "Arial"}, {"12", "12"}};
@@ -135,9 +166,12 @@ TEST_F(LanguageSwitchTest, FontButtonKeepsACaptionThatIsNoFieldWord) {
         apply(false);
         EXPECT_EQ(w.CommandFont->text(), dutch);
     }
-    w.CommandFont->setText("naam");
-    apply(true);
-    EXPECT_EQ(w.CommandFont->text(), "Name");
+    const std::pair<QString, QString> toEnglish[] = {{"naam", "Name"}, {"GROOTTE", "Size"}, {"Arial", "Arial"}};
+    for (const auto& [before, english] : toEnglish) {
+        w.CommandFont->setText(before);
+        apply(true);
+        EXPECT_EQ(w.CommandFont->text(), english);
+    }
 }
 
 TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLanguage) {
@@ -171,6 +205,31 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     EXPECT_EQ(snapshot(), dutchSwitched) << firstDifference(snapshot(), dutchSwitched);
     EXPECT_EQ(dutchSwitched, dutchRead) << firstDifference(dutchSwitched, dutchRead);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+}
+
+TEST_F(LanguageSwitchTest, EditedCellsAfterASwitchMatchAFreshReadOfTheSavedFile) {
+    Start();
+    CommandTaal_Click();
+    ASSERT_TRUE(LeesLadderVanDisk(every_kind));  // in English: its analog output that waits for "not" has no "WON"
+    // A module input whose network box is ticked and cleared again in English.
+    conditionEditor().CommandPanelConditie_Click(13);
+    InputConditionPanel& in = *conditionEditor().PanelConditieBewerkIngang;
+    in.OptionWelkeInterfaceIn(3)->click();
+    in.CheckNetwerkIN->click();
+    in.CheckNetwerkIN->click();
+    conditionEditor().CommandOKConditie_Click();
+    ASSERT_EQ(ladderView.cell[13].lines[0].caption, "Brask Kelvanor Ember");
+    const QString saved = QDir(home.path()).filePath("edited.vpp");
+    ASSERT_TRUE(SchrijfLadderOpDisk(saved));
+
+    for (bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Dutch");
+        CommandTaal_Click();
+        ASSERT_EQ(bool(shared.TaalVlag), english);
+        const QStringList switched = snapshot();
+        ASSERT_TRUE(LeesLadderVanDisk(saved));
+        EXPECT_EQ(snapshot(), switched) << firstDifference(snapshot(), switched);
+    }
 }
 
 TEST_F(LanguageSwitchTest, QtsOwnDialogsAndTheFileFilterFollowTheLanguage) {

@@ -87,6 +87,8 @@ TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
     EXPECT_EQ(search(), (Search{2, true, 10000, {0, 1, 0}}));
     w.CheckVelleman->click();  // another box with "10 sec." selected: "30 sec." again
     EXPECT_EQ(search(), (Search{3, true, 30000, {1, 1, 0}}));
+    w.OptionTimer(4)->click();  // "1 min."
+    EXPECT_EQ(search(), (Search{4, true, 60000, {1, 1, 0}}));
     w.OptionTimer(1)->click();  // "Uit" stops the search and unticks every box
     EXPECT_EQ(search(), (Search{1, false, 0, {0, 0, 0}}));
 

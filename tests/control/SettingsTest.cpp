@@ -102,6 +102,32 @@ TEST_F(SettingsTest, ARewriteKeepsLinesTheControlDoesNotOwnByteForByte) {
     EXPECT_FALSE(after.contains("\xef\xbf\xbd"));  // U+FFFD
 }
 
+TEST_F(SettingsTest, AFileWithAByteOrderMarkOrLoneCrLineEndsIsUnderstood) {
+    const struct {
+        const char* name;
+        QByteArray start, end;
+    } forms[] = {{"byte order mark", "\xEF\xBB\xBF", "\r\n"}, {"lone CR", "", "\r"}, {"both", "\xEF\xBB\xBF", "\r"}};
+    for (const auto& form : forms) {
+        const QByteArray& e = form.end;
+        // The user's settings, written as the control writes them: nothing to change.
+        const QByteArray file = form.start + "[PortSettings]" + e + "UseUSB=N" + e + "UseSerial=N" + e + "SearchCOM=3-5" + e +
+                                "ExcludeCOM=4" + e + "[Debug]" + e + "ShowAtStartup=N" + e;
+        writeAll(iniPath(), file);
+        {
+            CKelvanorCtrl ctrl;
+            EXPECT_FALSE(ctrl.settings.UseUSB) << form.name;
+            EXPECT_FALSE(ctrl.settings.UseSerial) << form.name;
+            EXPECT_EQ(ctrl.settings.SearchCOM, QStringLiteral("3-5")) << form.name;
+            EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("4")) << form.name;
+        }
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), file) << form.name;
+    }
+    // A new line takes the file's lone CR; the mark stays in front.
+    EXPECT_EQ(WithProfileValue("\xEF\xBB\xBF[A]\rx=1", "A", "y", "2"), "\xEF\xBB\xBF[A]\rx=1\ry=2\r");
+}
+
 TEST(IniTextTest, SetsValuesWhereTheyBelong) {
     // The file's own line end for new lines; a last line without an end gets one.
     EXPECT_EQ(WithProfileValue("[A]\r\nx=1", "A", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n");

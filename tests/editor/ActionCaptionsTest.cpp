@@ -179,13 +179,13 @@ TEST_F(ActionCaptionsTest, WaitForNotDarkensTheInterfaceLineOfAnAnalogOutput) {
     EXPECT_EQ(ladderView.action[4].lines[0].backColor, 0xC0C0C0u);
 }
 
-TEST_F(ActionCaptionsTest, WaitForNotSurvivesLanguageSwitchesWithoutItsSuffix) {
+TEST_F(ActionCaptionsTest, WaitForNotKeepsItsDutchSuffixAcrossLanguageSwitches) {
     read(5, {1, 21, 2, 1050, 0, 1, 0, 0, 0, 0}, NL);
     EXPECT_EQ(captionsOf(5)[0], "Velleman. Kaart Nr.WON");
     switchTo(5, EN);
     EXPECT_EQ(captionsOf(5)[0], "Velleman. Card Nr.");
     switchTo(5, NL);
-    EXPECT_EQ(captionsOf(5), (Lines{"Velleman. Kaart Nr.", "1", "Ana. UIT A2", "+ 50"}));
+    EXPECT_EQ(captionsOf(5), (Lines{"Velleman. Kaart Nr.WON", "1", "Ana. UIT A2", "+ 50"}));
     EXPECT_EQ(ladderView.action[5].lines[0].backColor, 0x404040u);
     EXPECT_EQ(ladderView.action[5].lines[0].foreColor, 0xE0E0E0u);
 }
@@ -267,13 +267,15 @@ TEST_F(ActionCaptionsTest, LanguageSwitchOfOutputs) {
         mark(r, 1, "b");
         mark(r, 3, "d");
     }
-    mark(22, 0, "kept");
-    mark(23, 0, "kept");
+    // The module's and the Arduino's lines read the same in both languages and
+    // are drawn again all the same, as a file read draws them.
+    mark(22, 0, "other");
+    mark(23, 0, "other");
     for (int r = 20; r <= 23; ++r) switchTo(r, EN);
     EXPECT_EQ(captionsOf(20), (Lines{"Netw. Vell. card Nr.", "b", "Digital OUT", "d"}));
     EXPECT_EQ(captionsOf(21), (Lines{"Parallel. Port Nr.", "b", "Digital OUT", "d"}));
-    EXPECT_EQ(captionsOf(22), (Lines{"kept", "b", "Digital OUT", "d"}));
-    EXPECT_EQ(captionsOf(23), (Lines{"kept", "b", "Digital OUT", "d"}));
+    EXPECT_EQ(captionsOf(22), (Lines{"Brask Ember USB", "b", "Digital OUT", "d"}));
+    EXPECT_EQ(captionsOf(23), (Lines{"Netw. Arduino", "b", "Digital OUT", "d"}));
     switchTo(20, NL);
     EXPECT_EQ(captionsOf(20)[0], "Netw. Vell. Kaart Nr.");
     EXPECT_EQ(captionsOf(20)[2], "Digitaal UIT");

@@ -113,6 +113,59 @@ TEST_F(ActionEditorFixture, AHandEditedRowIsShownWithoutBeingWrittenBack) {
     EXPECT_EQ(shared.Acties[5], (Row{9, 1, 1}));
 }
 
+TEST_F(ActionEditorFixture, ARowThePanelsCannotShowShowsNoChoiceAnEarlierRowLeft) {
+    // Row 5 first shows a valid row with choices of its own, then a row the panel cannot show.
+    auto openAfter = [this](const Row& earlier, const Row& row) {
+        ok();
+        shared.Acties[5] = earlier;
+        open(5);
+        ok();
+        shared.Acties[5] = row;
+        open(5);
+        EXPECT_EQ(shared.Acties[5], row) << describe(row);
+    };
+    openAfter({1, 21, 2, 1120, 1}, {1, 99, 2, 1120, 7});
+    for (OptionGroup* group : {&output->OptionWelkeInterfaceUit, &output->OptionKaartnummerAdresUit,
+                               &output->OptionAnaloogA1A2Uit, &output->OptionAnaloogUitGroterKleinerGelijk})
+        EXPECT_FALSE(group->selected());
+    EXPECT_FALSE(output->OptionAnaloogA1A2Uit.isEnabled(2));
+    EXPECT_EQ(output->PanelAnaloogUitWaarde->Caption(), "");
+    EXPECT_FALSE(output->CheckNetwerkUIT->isChecked());
+    openAfter({1, 21, 2, 1120}, {1, 21, 2, 3000});
+    EXPECT_FALSE(output->OptionAnaloogUitGroterKleinerGelijk.selected());
+    EXPECT_EQ(output->HScrollAnaloogUit->value(), 0);
+    EXPECT_EQ(output->PanelAnaloogUitWaarde->Caption(), "");
+    // The next row at the bar's place shows its value again.
+    openAfter({1, 21, 2, 3000}, {1, 21, 2, 0});
+    EXPECT_EQ(output->PanelAnaloogUitWaarde->Caption(), "0");
+
+    openAfter({2, 2, 2, 4}, {2, 5});
+    for (OptionGroup* group :
+         {&timers->OptionPresetSetResetTimer, &timers->OptionActieSetOfResetTimer, &timers->OptionActieTimerNummer})
+        EXPECT_FALSE(group->selected());
+    EXPECT_FALSE(timers->OptionActieTimerNummer.isEnabled(4));
+    openAfter({2, 1, 0, 0, 0, 250}, {2, 1, 0, 0, 0, 7000});
+    EXPECT_EQ(timers->HScrollPresetTimer(3)->value(), 0);
+    EXPECT_EQ(timers->PanelPresetTimer(3)->Caption(), "");
+    openAfter({2, 1, 0, 0, 0, 7000}, {2, 2, 1, 0});
+    EXPECT_EQ(timers->PanelPresetTimer(3)->Caption(), "0.00 sec.");
+
+    openAfter({3, 2, 2, 3, 120}, {3, 5, 2, 3, 120});
+    for (OptionGroup* group :
+         {&memory->OptionSRGeheugenVVSVariabele, &memory->OptionActieVariabele, &memory->OptionVariabeleUitGroterKleinerGelijk})
+        EXPECT_FALSE(group->selected());
+    EXPECT_FALSE(memory->OptionActieVariabele.isEnabled(2));
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "");
+    memory->OptionSRGeheugenVVSVariabele(1)->click();  // a choice of the user's makes it a memory row
+    EXPECT_EQ(shared.Acties[5], (Row{3, 1, 1, 0, 120}));
+    openAfter({3, 2, 2, 3, 120}, {3, 2, 2, 3, 300});
+    EXPECT_EQ(memory->HScrollActieVariableABC->value(), 0);
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "");
+    openAfter({3, 2, 2, 3, 300}, {3, 2, 2, 3, 0});
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "0");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 TEST_F(ActionEditorFixture, OpeningAnEmptyCellMakesTheDefaultOutput) {
     open(7);
     EXPECT_EQ(shared.Acties[7], (Row{1, 10, 1, 1}));

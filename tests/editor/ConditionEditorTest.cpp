@@ -374,6 +374,66 @@ TEST_F(ConditionEditorTest, RowsAFileCannotHoldAreShownAsNothingAndKept) {
     }
 }
 
+TEST_F(ConditionEditorTest, ARowThePanelsCannotShowShowsNoChoiceAnEarlierCellLeft) {
+    // Cell 12 first shows a valid row with choices of its own, then a row the panel cannot show.
+    auto openAfter = [this](const ConditionRow& earlier, const ConditionRow& row) {
+        e.CommandOKConditie_Click();
+        shared.Condities[12] = earlier;
+        e.CommandPanelConditie_Click(12);
+        e.CommandOKConditie_Click();
+        shared.Condities[12] = row;
+        e.CommandPanelConditie_Click(12);
+        EXPECT_EQ(shared.Condities[12], row);
+    };
+    openAfter({3, 3, 2, 1120, 0, 0}, {3, 3, 2, 3000, 0, 0});
+    EXPECT_FALSE(mem.OptionVarGroterKleiner.selected());
+    EXPECT_EQ(mem.HScrollVariabele->value(), 0);
+    EXPECT_EQ(mem.PanelWaardeVariabele->Caption(), "");
+    openAfter({3, 2, 5, 0, 0, 0}, {3, 7, 0, 0, 0, 0});
+    EXPECT_FALSE(mem.OptionGeheugenToetsenVariabele.selected());
+    EXPECT_FALSE(mem.OptionToetsen.selected());
+    EXPECT_FALSE(mem.OptionToetsen.isEnabled(5));
+    // The next row at the bar's place shows its value again.
+    openAfter({3, 7, 0, 0, 0, 0}, {3, 3, 1, 0, 0, 0});
+    EXPECT_EQ(mem.PanelWaardeVariabele->Caption(), "0");
+
+    openAfter({2, 1, 7, 5, 9, 2 + 8}, {2, 3, 0, 0, 0, 0});
+    EXPECT_FALSE(time.OptionTijdTimer.selected());
+    for (int d = 1; d <= 7; ++d) EXPECT_FALSE(time.CheckDagen(d)->isChecked()) << d;
+    EXPECT_EQ(time.PanelTijd(2)->Caption(), "");
+    EXPECT_FALSE(time.UpDownTijd(1)->isEnabled());
+    openAfter({2, 2, 2, 5, 0, 0}, {2, 3, 0, 0, 0, 0});
+    EXPECT_FALSE(time.OptionTimer.selected());
+    EXPECT_FALSE(time.OptionWaarOfOnwaarTimer.selected());
+    time.OptionTijdTimer(1)->click();  // a choice of the user's makes it a clock row
+    EXPECT_EQ(shared.Condities[12], (ConditionRow{2, 1, 0, 0, 0, 127}));
+    openAfter({2, 1, 7, 5, 9, 127}, {2, 1, 30, 5, 9, 127});
+    EXPECT_EQ(time.PanelTijd(1)->Caption(), "");
+    EXPECT_EQ(time.UpDownTijd(1)->value(), 0);
+    EXPECT_EQ(time.PanelTijd(2)->Caption(), "5");
+
+    openAfter({1, 22, 2, 1120, 1, 0}, {1, 99, 2, 1120, 7, 0});
+    EXPECT_FALSE(in.OptionWelkeInterfaceIn.selected());
+    EXPECT_FALSE(in.OptionKaartnummerAdresIn.selected());
+    EXPECT_FALSE(in.OptionAnaloogA1A2In.selected());
+    EXPECT_FALSE(in.OptionAnaloogInGroterKleiner.selected());
+    EXPECT_EQ(in.PanelAnaloogInWaarde->Caption(), "");
+    EXPECT_FALSE(in.CheckNetwerkIN->isChecked());
+    openAfter({1, 22, 2, 1120, 0, 0}, {1, 22, 2, 5000, 0, 0});
+    EXPECT_FALSE(in.OptionAnaloogInGroterKleiner.selected());
+    EXPECT_EQ(in.HScrollAnaloogIn->value(), 0);
+    EXPECT_EQ(in.PanelAnaloogInWaarde->Caption(), "");
+    openAfter({1, 22, 2, 5000, 0, 0}, {1, 20, 1, 0, 0, 0});
+    EXPECT_EQ(in.PanelAnaloogInWaarde->Caption(), "0");
+    // An input the interface lacks shows none, with the sense the row reads as: a click on an input writes it.
+    openAfter({1, 10, 3, 0, 0, 0}, {1, 10, 19, 0, 0, 0});
+    EXPECT_FALSE(in.OptionDigInPoort.selected());
+    EXPECT_TRUE(in.OptionWaarOnwaarIngang.isSelected(2));
+    in.OptionDigInPoort(2)->click();
+    EXPECT_EQ(shared.Condities[12], (ConditionRow{1, 10, 12, 0, 0, 0}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 TEST_F(ConditionEditorTest, TheRungTableShowsTheRawRowsOfTheChosenRung) {
     CommandVoegConditieToeVertikaal_Click(3);
     shared.Acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};

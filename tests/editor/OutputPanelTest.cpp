@@ -146,6 +146,10 @@ TEST_F(ActionEditorFixture, MemoryAndVariableFaces) {
     click(memory->OptionSRGeheugenVVSVariabele, 2);
     EXPECT_EQ(shared.Acties[8], (Row{3, 2, 1, 1, 0}));
     EXPECT_EQ(captionsOf(8), (Lines{"Variable", "A", "Set to", "0"}));
+    // The variable goes to column 2; the operation in column 3 stays.
+    click(memory->OptionActieVariabele, 3);
+    EXPECT_EQ(shared.Acties[8], (Row{3, 2, 3, 1, 0}));
+    EXPECT_EQ(captionsOf(8)[1], "C");
     memory->HScrollActieVariableABC->setValue(255);
     EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "255");
     EXPECT_EQ(shared.Acties[8][4], 255);

@@ -71,15 +71,21 @@ TEST_F(SoundPanelTest, ChoosingFoldersAndFilesStoresTheRowsNames) {
 }
 
 TEST_F(SoundPanelTest, AStalePathIsReportedOnceAndTestUsesTheListedFolder) {
+    // Row 5 leaves the lists on its folder with its file chosen.
+    open(5);
+    chooseTab(3);
+    sound->openFolder(home.file("geluid"));
+    sound->clickFile("bel.wav");
+    ok();
     shared.Acties[9] = {4};
     shared.GeluidMappen[9] = "C:\\Geluiden";
     shared.GeluidBestanden[9] = "bel.wav";
     SetPanelActieBijLezen(9);
     EXPECT_EQ(captionsOf(9)[1], "C:");
-    sound->openFolder(home.file("geluid"));
     open(9);
     EXPECT_EQ(dialogs.messages, QStringList{"Het pad naar het geluidsbestand in regel 9 is niet meer geldig."});
     EXPECT_EQ(sound->mapPath(), folder());
+    EXPECT_EQ(sound->selectedFile(), "");  // row 5's file is not this row's choice
     EXPECT_EQ(sound->PanelGeluidBestandsnaam->Caption(), "bel.wav");
     EXPECT_EQ(shared.GeluidMappen[9], "C:\\Geluiden");
     sound->CommandTest_Click();
@@ -88,11 +94,22 @@ TEST_F(SoundPanelTest, AStalePathIsReportedOnceAndTestUsesTheListedFolder) {
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(shared.Acties[9][0], 4);
 
+    // A sound row without folder and file shows no file chosen either.
+    open(5);
+    ok();
+    shared.GeluidMappen[9].clear();
+    shared.GeluidBestanden[9].clear();
+    open(9);
+    EXPECT_EQ(sound->selectedFile(), "");
+    ok();
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_TRUE(dialogs.messages.last().startsWith("U heeft geen geluidsbestand"));
+
     // A folder that exists but lacks the file: also one message.
     shared.GeluidMappen[9] = folder();
     shared.GeluidBestanden[9] = "weg.wav";
     open(9);
-    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages.size(), 4);
     EXPECT_TRUE(dialogs.messages.last().contains("regel 9"));
 }
 
@@ -105,14 +122,25 @@ TEST_F(SoundPanelTest, NamesThatWouldBreakTheLadderFileAreRefused) {
     sound->clickFile("tab\there.wav");
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
+    // A reader of the ladder file ends the sound field at a comma.
+    home.write("geluid/bel,klein.wav", "RIFF");
+    sound->CommandVerversMap_Click();
+    sound->clickFile("bel,klein.wav");
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.last(),
+              "Deze naam bevat een tab, een regeleinde of een teken dat het ladderprogramma niet kan bewaren.");
+    EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
 
     QDir(home.path()).mkpath("line\nbreak");
     sound->openFolder(home.file("line\nbreak"));
-    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.size(), 3);
     EXPECT_EQ(sound->mapPath(), folder());
     EXPECT_EQ(shared.GeluidMappen[4], folder());
     EXPECT_EQ(shared.GeluidBestanden[4], "bel.wav");
     EXPECT_FALSE(storableSoundName("a/\\b"));
+    EXPECT_FALSE(storableSoundName("/home/a,b"));
+    EXPECT_FALSE(storableSoundName("\"bel.wav"));  // read as a quoted field
+    EXPECT_TRUE(storableSoundName("bel \"2\".wav"));
     EXPECT_TRUE(storableSoundName("C:\\Geluiden"));
     // The ladder file's code page holds "café" but not Polish or Cyrillic letters.
     EXPECT_TRUE(storableSoundName(QString::fromUtf8("café.wav")));

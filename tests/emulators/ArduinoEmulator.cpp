@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -108,14 +109,31 @@ void ArduinoEmulator::readable() {
 void ArduinoEmulator::handleCommand(const QString& c) {
     commands.append(c);
     if (c == QLatin1String("90")) {
-        if (!identity.isEmpty()) send(identity.toLatin1() + lineEnd);
+        if (!identity.isEmpty()) reply(identity.toLatin1() + lineEnd);
     } else if ((c == QLatin1String("5") || c == QLatin1String("7")) && answerPolls) {
-        if (!analogReply.isEmpty()) send(analogReply.toLatin1() + lineEnd);
-        else send("DI" + QByteArray::number(inputBits) + lineEnd);
+        if (!analogReply.isEmpty()) reply(analogReply.toLatin1() + lineEnd);
+        else reply("DI" + QByteArray::number(inputBits) + lineEnd);
     } else if (c == QLatin1String("99")) {
         send(version.toLatin1() + lineEnd);
     }
     if (onCommand) onCommand(c);
+}
+
+void ArduinoEmulator::reply(const QByteArray& bytes) {
+    // Like the sketch, one reply after the other, even when a timer runs late.
+    if (sendingInPieces_) queuedReplies_.append(bytes);
+    else if (pieceGapMs > 0 && bytes.size() > 2) sendInPieces(bytes);
+    else send(bytes);
+}
+
+void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
+    send(bytes.left(2));
+    sendingInPieces_ = true;
+    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(2)] {
+        send(rest);
+        sendingInPieces_ = false;
+        if (!queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
+    });
 }
 
 }  // namespace tamberlo::test

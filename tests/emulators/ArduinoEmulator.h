@@ -32,6 +32,7 @@ public:
     int inputBits = 0;            // "DI" reply to a poll
     QString analogReply;          // when set, a poll is answered with this instead ("A3600")
     QByteArray lineEnd = "\r\n";  // what ends every reply
+    int pieceGapMs = 0;           // when set, a reply goes out as its code and, this much later, the rest
     QString version = QStringLiteral("Tamberlo sketch 1.0");
     bool answerPolls = true;
 
@@ -40,6 +41,8 @@ public:
     QStringList commands;  // "90", "5", "1/5", ...
     int count(const QString& command) const { return static_cast<int>(commands.count(command)); }
     QStringList outputCommands() const;  // the "1/<n>" commands, in order
+    // Whether a reply sent in pieces still has its rest to go.
+    bool sendingInPieces() const { return sendingInPieces_; }
 
     // Writes raw bytes to the program.
     void send(const QByteArray& bytes);
@@ -52,6 +55,8 @@ public:
 private:
     void readable();
     void handleCommand(const QString& c);
+    void reply(const QByteArray& bytes);
+    void sendInPieces(const QByteArray& bytes);
 
     int master_ = -1;
     int slave_ = -1;  // kept open so the pty survives the program's closes
@@ -60,6 +65,8 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     QString pending_;
     bool expectByte_ = false;
+    bool sendingInPieces_ = false;
+    QList<QByteArray> queuedReplies_;  // answers the sketch gives once the reply going out is done
 };
 
 }  // namespace tamberlo::test

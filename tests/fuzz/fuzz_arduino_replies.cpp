@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes, in arbitrary pieces, to the Arduino link's reader:
-// the framer that cuts replies at CR or LF (and at a pause) and the reader
-// of one reply. Replies must respect the bound and read into known ranges.
+// the framer that cuts replies at CR or LF, where the next code begins and at
+// a pause, and the reader of one reply. Replies must respect the bound and
+// read into known ranges; a pause gives whole replies only.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -33,7 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // As the serial port hands the bytes over.
         for (const QString& reply : framer.Feed(QString::fromLatin1(piece.data(), static_cast<qsizetype>(piece.size()))))
             check(reply);
-        if (pause) check(framer.Flush());
+        if (!pause) continue;
+        if (in.ConsumeBool()) {
+            check(framer.Flush());  // the port closed
+        } else if (framer.PauseMs() > 0) {
+            const QString reply = framer.TakeAfterPause();
+            if (!reply.isEmpty() && !IsWholeArduinoReply(reply)) std::abort();
+            check(reply);
+        }
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -206,6 +207,27 @@ TEST(Forms, MessageBoxShowsTheIconAskedFor) {
     answer();
     dialogs().MsgBox(QStringLiteral("plain"), MsgButtons::Ok);
     EXPECT_EQ(icons, (std::vector<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::NoIcon}));
+}
+
+TEST(Forms, DialogsBreakTheProgramsLinesWhereItJoinedThem) {
+    // The program joins lines with a carriage return; the boxes show them one a line.
+    const QString text = QStringLiteral("Handmatig invoeren Poort nummer.\r\rDe andere computer\r\nServer");
+    const QStringList shown = {"Handmatig invoeren Poort nummer.", "", "De andere computer", "Server"};
+    std::vector<QStringList> lines;
+    auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (auto* label : box->findChildren<QLabel*>())
+                if (label->text().startsWith("Handmatig")) lines.push_back(label->text().split('\n'));
+            box->close();
+        });
+    };
+    answer();
+    dialogs().InputBox(text, QString(), QString());
+    answer();
+    dialogs().MsgBox(text, MsgButtons::Ok);
+    EXPECT_EQ(lines, (std::vector<QStringList>{shown, shown}));
 }
 
 TEST(Forms, ShownOverTheMainWindowEveryWayBackEnablesIt) {

@@ -9,6 +9,7 @@
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
 #include "ArduinoOutputs.h"
+#include "ArduinoProtocol.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
 #include "DashboardView.h"
@@ -288,6 +289,69 @@ TEST_F(ArduinoLinkTest, RepliesInPiecesNeverReadAsAllInputsOff) {
                 EXPECT_EQ(sample, -1) << "read as all off after a gap of " << gap << " ms";
             }
         }
+        iCP_MS_Comm().Close();
+        ResetArduinoLink();
+    }
+}
+
+TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
+    // The 20 ms poll runs; the sketch answers each poll in two pieces (the
+    // code, then the number) 1 to 19 ms apart, and the line ends of its poll
+    // replies take their turns from the row's list.
+    struct Row {
+        const char* name;
+        QByteArray helloEnd;
+        QList<QByteArray> pollEnds;
+    };
+    const Row rows[] = {{"no line ends", "", {""}},
+                        {"hello with CR LF, polls without", "\r\n", {""}},
+                        {"switching", "\r\n", {"", "\r", "", "\n", "\r\n", "\r\n", ""}}};
+    const int values[] = {21, 5, 17, 0, 31, 8, 12};
+    auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
+    auto shows = [&in](int bits) {
+        for (int k = 1; k <= 5; ++k)
+            if (in[k] != (((bits >> (k - 1)) & 1) ? -1 : 0)) return false;
+        return true;
+    };
+    for (const Row& row : rows) {
+        ArduinoEmulator sketch(dir.path(), 10, "ET");
+        sketch.lineEnd = row.helloEnd;
+        shared.ICP12Type = "";
+        waitDone = [] { return shared.ICP12Type == "ET"; };
+        search();
+        ASSERT_EQ(shared.ICP12Type, "ET") << row.name;
+        ASSERT_TRUE(WaitUntil([&] { return sketch.count("90") == 2; }));  // both hellos answered
+        in.fill(0);
+        int polls = 0;
+        int previous = 0, current = 0;  // while a change travels the image shows either
+        bool misread = false;
+        sketch.lineEnd = row.pollEnds[0];
+        sketch.onCommand = [&](const QString& c) {
+            if (c != "5") return;
+            sketch.lineEnd = row.pollEnds[++polls % row.pollEnds.size()];  // for the next reply
+            if (!shows(previous) && !shows(current)) misread = true;
+        };
+        TimerSerialPort().SetEnabled(true);
+        for (int gap = 1; gap <= 19; ++gap) {
+            previous = current;
+            current = values[(gap - 1) % std::size(values)];
+            sketch.pieceGapMs = gap;
+            sketch.inputBits = current;
+            ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                << row.name << ": DI" << current << ", gap " << gap << " ms";
+            EXPECT_FALSE(misread) << row.name << ", gap " << gap << " ms";
+        }
+        // One more reply without a line end, and none after it to end it: the
+        // line going quiet does.
+        TimerSerialPort().SetEnabled(false);
+        ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+        previous = current;
+        current = 9;
+        sketch.inputBits = current;
+        sketch.lineEnd = "";
+        TimerSerialPort_Timer();
+        ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000)) << row.name << ": the last reply";
+        EXPECT_FALSE(misread) << row.name;
         iCP_MS_Comm().Close();
         ResetArduinoLink();
     }

@@ -2,7 +2,6 @@
 // framing of merged, split, unterminated and endless input.
 #include <gtest/gtest.h>
 
-#include "ArduinoLink.h"
 #include "ArduinoProtocol.h"
 #include "NetworkProtocol.h"
 
@@ -47,25 +46,28 @@ TEST(ArduinoProtocol, FramerCutsAtAnyLineEnd) {
     ArduinoReplyFramer f;
     EXPECT_EQ(f.Feed("DI5\r\nA3600\rET\nTM"), (QStringList{"DI5", "A3600", "ET"}));
     EXPECT_TRUE(f.HasPending());
-    EXPECT_FALSE(f.WaitsForPause());  // a stream with line ends waits for the next one
-    EXPECT_EQ(f.Flush(), "TM");       // ended by the port's closing
+    EXPECT_EQ(f.PauseMs(), kArduinoLineEndPauseMs);  // after a line end, a longer quiet ends a reply
+    EXPECT_EQ(f.Flush(), "TM");                      // ended by the port's closing
     EXPECT_EQ(f.Feed("D"), QStringList{});
     EXPECT_EQ(f.Feed("I3\r"), QStringList{"DI3"});
     EXPECT_FALSE(f.HasPending());
+}
+
+// The line stays quiet for `ms`: the link's pause timer ends the reply in
+// progress when the framer's pause has passed.
+void QuietFor(ArduinoReplyFramer& f, int ms, QStringList& taken) {
+    if (f.PauseMs() == 0 || ms < f.PauseMs()) return;
+    const QString r = f.TakeAfterPause();
+    if (!r.isEmpty()) taken << r;
 }
 
 // A reply that arrives in two pieces `gapMs` apart, with the pause timer the
 // link runs between them; returns the replies taken.
 QStringList TakeInPieces(ArduinoReplyFramer& f, const QString& first, const QString& second, int gapMs) {
     QStringList taken = f.Feed(first);
-    auto pause = [&] {
-        if (!f.WaitsForPause()) return;
-        const QString r = f.TakeAfterPause();
-        if (!r.isEmpty()) taken << r;
-    };
-    if (gapMs >= kArduinoReplyPauseMs) pause();
+    QuietFor(f, gapMs, taken);
     taken << f.Feed(second);
-    pause();  // the line goes quiet after the reply
+    QuietFor(f, 1000, taken);  // the line goes quiet after the reply
     return taken;
 }
 
@@ -90,6 +92,39 @@ TEST(ArduinoProtocol, PiecesAtEveryGapMakeOneReply) {
     }
 }
 
+TEST(ArduinoProtocol, PolledRepliesInPiecesWhateverEndsThem) {
+    // The sketch answers the hello, then a poll every 20 ms in two pieces `gap`
+    // ms apart ("DI", then the number); the line ends of the poll replies take
+    // their turns from the row's list.
+    struct Row {
+        const char* name;
+        QString helloEnd;
+        QStringList pollEnds;
+    };
+    const Row rows[] = {{"no line ends", "", {""}},
+                        {"hello with CR LF, polls without", "\r\n", {""}},
+                        {"CR LF throughout", "\r\n", {"\r\n"}},
+                        {"switching", "\r\n", {"", "\r", "", "\n", "\r\n", "\r\n", ""}}};
+    const QStringList values = {"21", "5", "17", "0", "31", "8", "12"};
+    for (const Row& row : rows) {
+        for (int gap = 1; gap <= 19; ++gap) {
+            ArduinoReplyFramer f;
+            QStringList taken = f.Feed("ET" + row.helloEnd);
+            QuietFor(f, 1000, taken);
+            QStringList expected{"ET"};
+            for (int i = 0; i < values.size(); ++i) {
+                taken << f.Feed("DI");
+                QuietFor(f, gap, taken);
+                taken << f.Feed(values[i] + row.pollEnds[i % row.pollEnds.size()]);
+                QuietFor(f, 20 - gap, taken);
+                expected << "DI" + values[i];
+            }
+            QuietFor(f, 1000, taken);
+            EXPECT_EQ(taken, expected) << row.name << ", gap " << gap << " ms";
+        }
+    }
+}
+
 TEST(ArduinoProtocol, ACodeWithoutDigitsIsNoReading) {
     for (const char* r : {"DI", "A3", "DI\r", "DIx5", "A4-1"})
         EXPECT_EQ(ReadArduinoReply(r).kind, ArduinoReply::Kind::Unknown) << r;
@@ -103,7 +138,7 @@ TEST(ArduinoProtocol, ACodeWithoutDigitsIsNoReading) {
     f.Feed("DI");
     EXPECT_EQ(f.TakeAfterPause(), "");
     EXPECT_EQ(f.Pending(), "DI");
-    f.Feed("A1700");
+    f.Feed("x5");
     EXPECT_EQ(f.TakeAfterPause(), "");
     EXPECT_FALSE(f.HasPending());
     // With line ends, a bare code at its line end is no reply.
@@ -117,6 +152,14 @@ TEST(ArduinoProtocol, FramerDropsEndlessGarbage) {
     EXPECT_TRUE(f.Feed(QString(5000, QLatin1Char('y'))).isEmpty());
     EXPECT_EQ(f.Flush(), "");  // a pause ends garbage too, without a reply
     EXPECT_EQ(f.Feed("DI2\n"), QStringList{"DI2"});
+
+    // Without line ends, the pause ends garbage and the next reply is read.
+    ArduinoReplyFramer quiet;
+    EXPECT_TRUE(quiet.Feed(QString(100, QLatin1Char('z'))).isEmpty());
+    EXPECT_EQ(quiet.PauseMs(), kArduinoReplyPauseMs);
+    EXPECT_EQ(quiet.TakeAfterPause(), "");
+    quiet.Feed("DI2");
+    EXPECT_EQ(quiet.TakeAfterPause(), "DI2");
 }
 
 TEST(NetworkProtocol, Frame) {

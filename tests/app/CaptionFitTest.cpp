@@ -1,0 +1,188 @@
+// Every caption a window shows fits its control at the default font, in both
+// languages: the walk visits the main window with each editor panel open, the
+// dashboard, the settings window and the splash, and measures each caption
+// with the control's font against the room the control gives it.
+#include "StartUpFixture.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
+
+#include "ActionCellLook.h"
+#include "ActionEditor.h"
+#include "ConditionCellLook.h"
+#include "ConditionEditor.h"
+#include "Dashboard.h"
+#include "EditorHooks.h"
+#include "MainWindowCommands.h"
+#include "SettingsWindow.h"
+#include "VbLabel.h"
+
+namespace tamberlo::test {
+namespace {
+
+// A readable name of a control for a failure: its object names up to the window.
+std::string nameOf(const QWidget* w) {
+    QStringList path;
+    for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget())
+        path.prepend(p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className()) : p->objectName());
+    return path.join('/').toStdString();
+}
+
+// The room `text` needs, laid out in `room` with `flags`, fits inside `room`.
+// The measured height counts one pixel row below the lowest descent that
+// draws nothing, so a text that overshoots by that row still shows whole.
+bool fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
+    const QRect need = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, text);
+    return need.width() <= room.width() && need.height() <= room.height() + 1;
+}
+
+// The room a check box or option button leaves its caption, from the style.
+QRect captionRoom(const QAbstractButton* b) {
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.text = b->text();
+    option.icon = b->icon();
+    option.iconSize = b->iconSize();
+    if (qobject_cast<const QRadioButton*>(b)) return b->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, b);
+    if (qobject_cast<const QCheckBox*>(b)) return b->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, b);
+    QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+    if (!b->icon().isNull()) room.setLeft(room.left() + b->iconSize().width() + 4);
+    return room;
+}
+
+// The cut captions of one window and everything on it that is shown.
+QStringList cutCaptions(QWidget* window) {
+    QStringList cut;
+    auto report = [&cut](const QWidget* w, const QString& text) {
+        cut.push_back(QString::fromStdString(nameOf(w)) + QStringLiteral(": \"") + text + '"');
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window)) continue;
+        const QFontMetrics metrics(w->font());
+        if (auto* p = qobject_cast<Panel3D*>(w)) {
+            const int b = p->BevelWidth();
+            const QRect room = p->rect().adjusted(b + 1, b, -b - 1, -b);
+            if (!p->Caption().isEmpty() && !fits(metrics, room, Qt::AlignCenter | Qt::TextWordWrap, p->Caption()))
+                report(w, p->Caption());
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            const int wrap = l->wordWrap() ? Qt::TextWordWrap : 0;
+            if (!l->text().isEmpty() && !fits(metrics, l->contentsRect(), int(l->alignment()) | wrap, l->text()))
+                report(w, l->text());
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            if (b->text().isEmpty()) continue;
+            const QRect room = captionRoom(b);
+            const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+            if (!fits(metrics, room, flags, b->text())) {
+                report(w, b->text());
+                continue;
+            }
+            // The caption must not run into a neighbouring control, such as the
+            // circle of the next option button.
+            QRect drawn = metrics.boundingRect(room, flags, b->text());
+            drawn.moveTopLeft(b->mapToParent(drawn.topLeft()));
+            for (QObject* o : w->parentWidget()->children()) {
+                auto* sibling = qobject_cast<QAbstractButton*>(o);
+                if (sibling && sibling != b && sibling->isVisibleTo(window) && sibling->geometry().intersects(drawn))
+                    report(w, b->text() + QStringLiteral(" (runs into ") + QString::fromStdString(nameOf(sibling)) + ')');
+            }
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            if (metrics.horizontalAdvance(g->title()) + 16 > g->width()) report(w, g->title());
+        } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
+            for (int tab = 0; tab < bar->count(); ++tab)
+                if (!fits(metrics, bar->tabRect(tab).adjusted(2, 2, -2, 0), Qt::AlignCenter, bar->tabText(tab)))
+                    report(w, bar->tabText(tab));
+        }
+    }
+    return cut;
+}
+
+class CaptionFitTest : public StartUpTest {
+protected:
+    void TearDown() override {
+        if (openEditor.isOpen()) closeEditor();
+        forgetSettingsWindow();
+        StartUpTest::TearDown();
+    }
+
+    void closeEditor() {
+        if (openEditor.kind == OpenEditor::Condition) conditionEditor().CommandOKConditie_Click();
+        else actionEditor().CommandOKActie_Click();
+    }
+
+    // The main window's cut captions with condition cell 1 open on `row`.
+    QStringList withCondition(const ConditionRow& row) {
+        shared.Condities[1] = row;
+        conditionEditor().CommandPanelConditie_Click(1);
+        QStringList cut = cutCaptions(&mainWindow());
+        conditionEditor().CommandOKConditie_Click();
+        return cut;
+    }
+    // The same with action row 1 open on `row`.
+    QStringList withAction(const ActionRow& row) {
+        shared.Acties[1] = row;
+        actionEditor().CommandPanelActie_Click(1);
+        QStringList cut = cutCaptions(&mainWindow());
+        actionEditor().CommandOKActie_Click();
+        return cut;
+    }
+};
+
+TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
+    LadderProgrammeren& w = Start();
+    // The widest values the controls must show: four-digit port addresses,
+    // timer presets of ten seconds and more, four-digit stored values.
+    shared.ParallellePoortAdressen = {0xE010, 0xE020, 0xE030};
+    const ConditionRow conditions[] = {{1, 10, 1, 0, 0, 0}, {1, 21, 2, 1255, 0, 0},  {1, 31, 13, 0, 1, 0}, {1, 42, 8, 0, 0, 0},
+                                       {1, 50, 5, 0, 1, 0}, {2, 1, 23, 59, 59, 127}, {2, 2, 2, 7, 0, 0},   {3, 1, 7, 1, 0, 0},
+                                       {3, 2, 8, 0, 0, 0},  {3, 3, 3, 2255, 0, 0}};
+    const ActionRow actions[] = {
+        {1, 10, 3, 9, 0, 0, 0, 0, 0, 0},   {1, 23, 2, 2255, 1, 1, 0, 0, 0, 0},
+        {1, 33, 1, 8, 0, 0, 0, 0, 0, 0},   {1, 43, 2, 9, 1, 0, 0, 0, 0, 0},
+        {1, 50, 1, 1, 0, 0, 0, 0, 0, 0},   {2, 1, 1500, 5999, 6000, 1000, 4575, 2000, 3000, 5000},
+        {2, 2, 2, 7, 0, 0, 0, 0, 0, 0},    {3, 1, 2, 7, 0, 0, 0, 0, 0, 0},
+        {3, 2, 3, 3, 1001, 0, 0, 0, 0, 0}, {4, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    };
+    // The refresh table of rung 1 holds four-digit values.
+    shared.Condities[2] = {3, 3, 1, 2255, 0, 0};
+    shared.Condities[3] = {3, 3, 2, 1255, 0, 0};
+
+    dashboardWindow().show();
+    settingsWindow().show();
+    int walked = 0;
+    for (bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Dutch");
+        shared.TaalVlag = english;
+        w.TaalAanpassenConActBeh();
+        QStringList cut;
+        for (QWidget* window : std::initializer_list<QWidget*>{&w, &dashboardWindow(), &settingsWindow(), &splashWindow()})
+            cut += cutCaptions(window);
+        for (const ConditionRow& row : conditions) {
+            cut += withCondition(row);
+            ++walked;
+        }
+        // The refresh table, filled while an editor is open.
+        shared.Condities[1] = {3, 3, 3, 2000, 0, 0};
+        shared.Acties[1] = {2, 1, 6000, 5999, 1500, 1000, 4575, 2000, 3000, 5000};
+        conditionEditor().CommandPanelConditie_Click(1);
+        conditionEditor().HScroll1->setValue(1);
+        conditionEditor().CommandVervers_Click();
+        cut += cutCaptions(&w);
+        conditionEditor().CommandOKConditie_Click();
+        for (const ActionRow& row : actions) {
+            cut += withAction(row);
+            ++walked;
+        }
+        cut.removeDuplicates();
+        EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
+    }
+    EXPECT_EQ(walked, 40);
+}
+
+}  // namespace
+}  // namespace tamberlo::test
