@@ -5,6 +5,7 @@
 
 #include "ActionEditCell.h"
 #include "ActionEditorLanguage.h"
+#include "CodeSetting.h"
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
@@ -156,11 +157,9 @@ void SoundPanel::play(const QString& name) { soundPlayer().PlayAsync(SoundPath(m
 // ---- the operations of the editor frame ---------------------------------------
 
 void SoundPanel::showProgramFolder() {
-    const bool old = MapVulBezig;
-    MapVulBezig = true;
+    FillGuard guard(MapVulBezig);
     setDrive(driveOfFolder(programFolder()), false);
     setMapPath(programFolder());
-    MapVulBezig = old;
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
@@ -184,11 +183,9 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     // look chosen for this row.
     clearFileSelection();
     {
-        const bool old = MapVulBezig;
-        MapVulBezig = true;
+        FillGuard guard(MapVulBezig);
         // A folder that is gone leaves the lists where they were.
         if (!folder.isEmpty() && !setMapPath(folder)) stale = true;
-        MapVulBezig = old;
     }
     PanelGeluidBestandsnaam->SetCaption(file);
     setLine(kActionInterface, file);
@@ -227,9 +224,10 @@ void SoundPanel::Map_Change() {
         refuseName();
         // Back to the folder before, without touching the row.
         const QString back = previousMapPath_;
-        MapVulBezig = true;
-        setMapPath(back);
-        MapVulBezig = false;
+        {
+            FillGuard guard(MapVulBezig);
+            setMapPath(back);
+        }
         selectFile(editedSoundFile());
         return;
     }

@@ -14,6 +14,11 @@
 
 namespace tamberlo {
 
+PeerStopHooks& peerStopHooks() {
+    static PeerStopHooks hooks;
+    return hooks;
+}
+
 namespace {
 
 constexpr VbColor kLampLightGreen = 0xC0FFC0;

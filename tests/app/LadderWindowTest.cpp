@@ -5,6 +5,8 @@
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
+#include <utility>
+
 #include "ArduinoLink.h"
 #include "Dashboard.h"
 #include "InputReading.h"
@@ -173,9 +175,14 @@ TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
     EXPECT_TRUE(MouseWheelHooked(&h));
     EXPECT_FALSE(AppEnding());
 
-    // The close box asks the same; Cancel keeps the window.
+    // The close box asks the same; Cancel keeps the window. A second request
+    // while the question is open asks nothing.
     dialogs.msgAnswers = {MsgResult::Cancel};
+    dialogs.whileMessageShown = [&h, first = true]() mutable {
+        if (std::exchange(first, false)) h.CommandAfsluiten->click();
+    };
     h.close();
+    dialogs.whileMessageShown = nullptr;
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(h.isVisible());
     EXPECT_TRUE(log.empty());

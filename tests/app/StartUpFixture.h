@@ -17,6 +17,7 @@
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "ProgramEnd.h"
+#include "Services.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "StartUpServices.h"
@@ -51,7 +52,7 @@ protected:
         d.AangeslotenKelvanorEmber = [this] { log.push_back("AangeslotenKelvanorEmber"); };
         d.AangeslotenICP12 = [this] { log.push_back("AangeslotenICP12"); };
         d.ArduinoOutput = [this](const QString& t) { log.push_back("Arduino " + t.toStdString()); };
-        SetKelvanor1(&kelvanor);
+        InstallServices({.dialogs = &dialogs, .kelvanor = &kelvanor});
         SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
         SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
@@ -65,7 +66,7 @@ protected:
     void TearDown() override {
         okClicker.stop();
         forgetWindows();
-        SetKelvanor1(nullptr);
+        InstallServices({});
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
         ClearProgramEndSteps();

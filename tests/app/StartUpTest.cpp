@@ -253,7 +253,7 @@ TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
         SplashWindow& s = splashWindow();
         if (!s.CMDOk->isVisible() || !s.isVisible()) return;
         photographer.stop();
-        s.grab().save(QDir::current().filePath("splash-startup.png"));
+        s.grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash-startup.png"));
         ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
         for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
         s.CMDOk->click();
@@ -263,7 +263,7 @@ TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
 
     mainWindow.CommandAbout->click();
     SplashWindow& s = splashWindow();
-    s.grab().save(QDir::current().filePath("splash-about.png"));
+    s.grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash-about.png"));
     ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
     for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);
     s.CMDOk->click();

@@ -76,7 +76,7 @@ protected:
     }
     static std::uint32_t colour(const QPushButton* b) { return LadderProgrammeren::ButtonColor(b); }
     static QString screenshotFolder() {
-        const QString folder = QCoreApplication::applicationDirPath() + "/../screenshots";
+        const QString folder = QStringLiteral(TAMBERLO_TEST_OUTPUT "/screenshots");
         QDir().mkpath(folder);
         return folder;
     }

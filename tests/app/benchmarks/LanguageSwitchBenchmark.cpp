@@ -61,12 +61,3 @@ static void BM_LanguageSwitchAndRepaint(benchmark::State& state) {
     state.SetLabel("switch + one repaint of the main window");
 }
 BENCHMARK(BM_LanguageSwitchAndRepaint)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

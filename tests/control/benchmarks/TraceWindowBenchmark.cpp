@@ -51,12 +51,3 @@ void BM_OutputWriteTraceOpen(benchmark::State& state) { writeOutputs(state, true
 // A fixed number of writes, so the window stays near 10,000 lines.
 BENCHMARK(BM_OutputWriteTraceClosed)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(BM_OutputWriteTraceOpen)->Unit(benchmark::kMillisecond)->Iterations(50);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -219,6 +219,23 @@ TEST_F(ArduinoButtonsTest, RunningLightSendsSixteenCommandsWithTheirGaps) {
     EXPECT_EQ(int(sketch.commands.size()), before);
 }
 
+TEST_F(ArduinoButtonsTest, AClickWhileAButtonTalksToTheBoardIsRefused) {
+    ArduinoEmulator sketch(comDir.path(), 4);
+    ASSERT_TRUE(sketch.ok() && open(4));
+    bool nested = false;
+    SetWaitHook([&](double) {
+        if (nested) return;
+        nested = true;
+        CMD_Flits_Click();
+        CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
+    });
+    CMD_Flits_Click();
+    iCP_MS_Comm().Output("1/77/");  // a marker after everything the clicks sent
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().contains("1/77"); }));
+    EXPECT_EQ(sketch.outputCommands().size(), 17);
+    EXPECT_EQ(sketch.count("99"), 0);
+}
+
 TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     ArduinoEmulator sketch(comDir.path(), 5, "ET");
     ASSERT_TRUE(sketch.ok() && open(5));
