@@ -4,6 +4,7 @@
 #include "LadderProgrammeren.h"
 #include "MouseWheel.h"
 #include "ProgramEnd.h"
+#include "ReentryGuard.h"
 #include "SharedState.h"
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
@@ -12,12 +13,14 @@
 namespace tamberlo {
 
 void LadderProgrammeren::Afsluiten() {
-    static bool busy = false;  // a second close request while the question is open
-    if (busy || AppEnding()) return;
-    busy = true;
-    const MsgResult reply =
-        dialogs().MsgBox(T("Tamberlo afsluiten?", "Close Tamberlo?"), MsgButtons::OkCancel, T("Stoppen...", "Stop..."));
-    busy = false;
+    if (AppEnding()) return;
+    MsgResult reply = MsgResult::Cancel;
+    {
+        static bool asking = false;  // a second close request while the question is open is refused
+        ReentryGuard guard(asking);
+        if (!guard.entered()) return;
+        reply = dialogs().MsgBox(T("Tamberlo afsluiten?", "Close Tamberlo?"), MsgButtons::OkCancel, T("Stoppen...", "Stop..."));
+    }
     if (reply != MsgResult::Ok) {
         show();
         return;

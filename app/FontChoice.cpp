@@ -115,7 +115,7 @@ void apply(QWidget* w, const FontChoice& c) {
         QFont f = takeOver(w->font(), c.font, false);  // panels keep their size
         if (marker(w) != 0) f.setBold(true);
         w->setFont(f);
-        panel->SetForeColor(QColorNaarVb(c.colour));
+        panel->SetForeColor(QColorToVb(c.colour));
         panel->setProperty("AutoSize", 3);
     } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QListWidget*>(w)) {
         w->setFont(takeOver(w->font(), c.font, true));
@@ -126,7 +126,7 @@ void apply(QWidget* w, const FontChoice& c) {
 // The ladder's cell caption panels are painted: they take what 3-D panels take.
 void applyToCells(LadderProgrammeren& w, const FontChoice& c) {
     w.PictureProgrammeerVenster->setFont(takeOver(w.PictureProgrammeerVenster->font(), c.font, false));
-    const VbColor fore = QColorNaarVb(c.colour);
+    const VbColor fore = QColorToVb(c.colour);
     for (ConditionCellView& cell : ladderView.cell)
         for (CaptionPanel& line : cell.lines) line.foreColor = fore;
     for (ActionRowView& row : ladderView.action)
@@ -139,7 +139,7 @@ void applyToCells(LadderProgrammeren& w, const FontChoice& c) {
 void SetFontDialog(std::function<std::optional<FontChoice>(const QFont&)> dialog) { fontDialog = std::move(dialog); }
 
 void CommandFont_Click() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     const std::optional<FontChoice> choice = fontDialog ? fontDialog(w.CommandFont->font()) : qtFontDialog(w.CommandFont->font());
     if (choice && !choice->font.family().isEmpty()) {
         for (QWidget* child : w.findChildren<QWidget*>()) {

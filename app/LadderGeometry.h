@@ -6,6 +6,7 @@
 
 #include <QLine>
 #include <QRect>
+#include <QRegion>
 
 #include "SharedState.h"
 
@@ -70,5 +71,26 @@ inline QLine Supply(int r) { return {kRailLeftX, Y(r), 48, Y(r)}; }
 inline QLine SupplyMinus(int r) { return {kActionLeft, Y(r), kRailRightX, Y(r)}; }
 // LineHorOr(r): the wire from the third column's link line to the action.
 inline QLine HorOr(int r) { return {673, Y(r), 751, Y(r)}; }
+
+// The rectangle a line of pen width 2 covers, square ends included.
+inline QRect LineBounds(const QLine& l) { return QRect(l.p1(), l.p2()).normalized().adjusted(-2, -2, 2, 2); }
+
+// The start-only row's note.
+inline QRect StartNote() { return {150, 20, 600, 16}; }
+// The rung number printed left of rung r.
+inline QRect RungNumber(int r) { return {0, 80 * r + 33, 24, 16}; }
+
+// Everything condition cell i paints: frame, buttons, wire and link line.
+inline QRegion CellRegion(int i) {
+    QRegion region = QRegion(ConditionFrame(i)) + ConditionAddButton(i) + LineBounds(ConditionWire(i));
+    if (i <= 267) region += QRegion(VerticalButton(i)) + LineBounds(VerticalLine(i));
+    return region;
+}
+// Everything row r paints besides its cells: the action with its buttons,
+// the wires to the rails and to the third column, the rung number.
+inline QRegion RowRegion(int r) {
+    return QRegion(ActionFrame(r)) + ActionAddButton(r) + LineBounds(Supply(r)) + LineBounds(SupplyMinus(r)) +
+           LineBounds(HorOr(r)) + RungNumber(r);
+}
 
 }  // namespace tamberlo::ladder

@@ -7,6 +7,9 @@
 //
 // The toolbar buttons are plain buttons: the parts that own their commands
 // connect to their `clicked` signal.
+//
+// The members live in LadderProgrammeren.cpp, except where a member names
+// its own file.
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +25,6 @@
 
 namespace tamberlo {
 
-class ActionEditor;
-
 class LadderProgrammeren : public QWidget {
     Q_OBJECT
 public:
@@ -31,18 +32,18 @@ public:
     ~LadderProgrammeren() override;
 
     // The load handler: the program's start-up, run inside the splash's
-    // first load. Returns after the user closed the splash with OK.
+    // first load. Returns after the user closed the splash with OK. (StartUp.cpp)
     void Load(bool withoutArguments);
-    // Asks, and ends the program when the user confirms.
+    // Asks, and ends the program when the user confirms. (Afsluiten.cpp)
     void Afsluiten();
     // The wheel turned by `rotation` over this window (pointer in `wheelState`).
     void MouseWheel(int rotation);
-    // The language applied to this window's captions and the ladder's cells.
+    // The language applied to this window's captions and the ladder's cells. (LanguageSwitch.cpp)
     void TaalAanpassenConActBeh();
-    // The window caption: title, version and the supported interfaces.
+    // The window caption: title, version and the supported interfaces. (LanguageSwitch.cpp)
     void CaptionFormAanpassen();
     // The explanatory picture of an editor's item (group, item) at the right
-    // of the ladder; a pair it does not know keeps the picture it has.
+    // of the ladder; a pair it does not know keeps the picture it has. (ExplanatoryPictures.cpp)
     void Show_Interface(int group, int item);
     // Shows what moved on in ladderView (the frame timer calls it).
     void RefreshFromLadderView();
@@ -106,7 +107,6 @@ public:
 
     QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
     QLabel* Image_Show_Interface;
-    ActionEditor* actionEditor = nullptr;  // TabActies and its panels, over PanelBesturing's place
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -115,9 +115,9 @@ protected:
 
 private:
     void BuildControls();
-    void buildActionEditor();
+    void buildEditors();  // MainWindowEditors.cpp: the cell editors over the control panel's place
     QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
-    void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden
+    void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden (ExplanatoryPictures.cpp)
 
     QTimer frame_;
     std::uint64_t panelsShown_ = ~std::uint64_t(0);

@@ -127,15 +127,58 @@ void LadderWidget::Click(Hit t) {
 }
 
 void LadderWidget::RefreshIfNeeded() {
-    if (ladderView.revision == drawn_) return;
-    drawn_ = ladderView.revision;
-    update();
+    const LadderView& v = ladderView;
+    if (v.revision == drawn_) return;
+    drawn_ = v.revision;
+    Shown& s = shown_;
+    if (v.changeCaption != s.changeCaption || v.addActionCaption != s.addActionCaption) {
+        // Every frame's button says it.
+        s.changeCaption = v.changeCaption;
+        s.addActionCaption = v.addActionCaption;
+        update();
+    }
+    QRegion dirty;
+    for (int i = 1; i <= kConditions; ++i) {
+        if (v.cell[i] == s.cell[i]) continue;
+        s.cell[i] = v.cell[i];
+        dirty += CellRegion(i);
+    }
+    for (int r = 0; r <= kRungs; ++r) {
+        if (v.action[r] == s.action[r]) continue;
+        s.action[r] = v.action[r];
+        dirty += RowRegion(r);
+    }
+    if (v.rungNumbers != s.rungNumbers) {
+        s.rungNumbers = v.rungNumbers;
+        dirty += QRect(0, 0, RungNumber(0).right() + 1, kHeight);
+    }
+    if (v.leftRailColor != s.leftRailColor) {
+        s.leftRailColor = v.leftRailColor;
+        dirty += LineBounds(QLine(kRailLeftX, 0, kRailLeftX, kHeight));
+    }
+    if (v.startNote != s.startNote) {
+        s.startNote = v.startNote;
+        dirty += StartNote();
+    }
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+QRegion LadderWidget::RegionOf(Hit t) {
+    switch (t.button) {
+    case Button::PanelConditie:
+    case Button::AddCondition:
+    case Button::AddConditionVertical: return CellRegion(t.index);
+    case Button::PanelActie:
+    case Button::AddAction: return RowRegion(t.index);
+    case Button::None: break;
+    }
+    return {};
 }
 
 void LadderWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
         firstPress_ = pressed_ = ButtonAt(e->position().toPoint());
-        if (pressed_.button != Button::None) update();
+        if (pressed_.button != Button::None) update(RegionOf(pressed_));
     }
     QWidget::mousePressEvent(e);
 }
@@ -145,7 +188,7 @@ void LadderWidget::mouseReleaseEvent(QMouseEvent* e) {
     const Hit t = pressed_;
     pressed_ = {};
     if (t.button == Button::None) return;
-    update();
+    update(RegionOf(t));
     // A click counts when the button is released over the button it went down on.
     if (ButtonAt(e->position().toPoint()) == t) Click(t);
 }
@@ -160,15 +203,15 @@ void LadderWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void LadderWidget::paintEvent(QPaintEvent* e) {
     const LadderView& v = ladderView;
-    drawn_ = v.revision;
     QPainter p(this);
-    const QRect area = e->rect();
+    const QRegion& region = e->region();
+    const QRect area = region.boundingRect();
     p.fillRect(area, Qt::white);
 
     // Printed texts: the start-only note and the rung numbers.
-    if (!v.startNote.isEmpty() && area.top() < 40) {
+    if (!v.startNote.isEmpty() && region.intersects(StartNote())) {
         p.setPen(VbToQColor(0xC000));
-        p.drawText(QRect(150, 20, 600, 16), Qt::AlignLeft | Qt::AlignTop, v.startNote);
+        p.drawText(StartNote(), Qt::AlignLeft | Qt::AlignTop, v.startNote);
     }
 
     const int first = std::clamp((area.top() - 44 - 45) / 80, 0, kRungs);
@@ -192,18 +235,20 @@ void LadderWidget::paintEvent(QPaintEvent* e) {
         }
     }
 
+    // The items with texts, only those the region touches: shaping their
+    // texts is what a paint costs.
     p.setFont(font());
     for (int r = first; r <= last; ++r) {
         const bool rowExists = r == 0 || r <= rows_;
         if (!rowExists) continue;
         const ActionRowView& a = v.action[r];
-        if (r >= 1 && v.rungNumbers) {
+        if (r >= 1 && v.rungNumbers && region.intersects(RungNumber(r))) {
             p.setPen(Qt::black);
-            p.drawText(QRect(0, 80 * r + 33, 24, 16), Qt::AlignRight | Qt::AlignTop, QString::number(r));
+            p.drawText(RungNumber(r), Qt::AlignRight | Qt::AlignTop, QString::number(r));
         }
-        if (r >= 1 && a.addButtonVisible)
+        if (r >= 1 && a.addButtonVisible && region.intersects(ActionAddButton(r)))
             ButtonFace(p, ActionAddButton(r), v.addActionCaption, pressed_ == Hit{Button::AddAction, r});
-        if (a.frameVisible) {
+        if (a.frameVisible && region.intersects(ActionFrame(r))) {
             Frame(p, ActionFrame(r), a.frameColor);
             for (int l = 0; l < 4; ++l) PaintCaptionLine(p, ActionTextLine(r, l), a.lines[std::size_t(l)]);
             ButtonFace(p, ActionChangeButton(r), v.changeCaption, pressed_ == Hit{Button::PanelActie, r});
@@ -211,14 +256,14 @@ void LadderWidget::paintEvent(QPaintEvent* e) {
         if (r < 1) continue;
         for (int i = 3 * r - 2; i <= std::min(3 * r, cells_); ++i) {
             const ConditionCellView& c = v.cell[i];
-            if (c.addButtonVisible)
+            if (c.addButtonVisible && region.intersects(ConditionAddButton(i)))
                 ButtonFace(p, ConditionAddButton(i), QStringLiteral("+"), pressed_ == Hit{Button::AddCondition, i});
-            if (c.frameVisible) {
+            if (c.frameVisible && region.intersects(ConditionFrame(i))) {
                 Frame(p, ConditionFrame(i), c.frameColor);
                 for (int l = 0; l < 4; ++l) PaintCaptionLine(p, ConditionTextLine(i, l), c.lines[std::size_t(l)]);
                 ButtonFace(p, ConditionChangeButton(i), v.changeCaption, pressed_ == Hit{Button::PanelConditie, i});
             }
-            if (vertical_ && i <= 267 && c.linkButtonVisible)
+            if (vertical_ && i <= 267 && c.linkButtonVisible && region.intersects(VerticalButton(i)))
                 ButtonFace(p, VerticalButton(i), QString(), pressed_ == Hit{Button::AddConditionVertical, i});
         }
     }

@@ -4,10 +4,19 @@
 // painted, not separate widgets: the start-up "creates" them one by one (they
 // show from then on), and clicks are found by position and passed to the
 // hooks of `ladderButtons`.
+//
+// It repaints only what changed: it keeps a copy of what it last painted
+// and, when the view moved on, invalidates just the cells and rows that
+// differ. A run that recolours a rung off screen paints nothing, and one
+// that recolours a visible cell paints that cell, which matters on a real
+// display, where every painted pixel goes to the X server.
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+
+#include "LadderView.h"
 
 namespace tamberlo {
 
@@ -37,7 +46,7 @@ public:
     // Runs the button's hook, as a click does.
     static void Click(Hit t);
 
-    // Repaints when the ladder view moved on since the last paint.
+    // Repaints what differs from the last paint when the ladder view moved on.
     void RefreshIfNeeded();
 
 signals:
@@ -51,11 +60,24 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    // What the last refresh asked to be painted, item by item.
+    struct Shown {
+        std::array<ConditionCellView, kConditions + 1> cell;
+        std::array<ActionRowView, kRungs + 1> action;
+        VbColor leftRailColor = kColorBlack;
+        QString startNote;
+        bool rungNumbers = false;
+        QString changeCaption;
+        QString addActionCaption;
+    };
+    static QRegion RegionOf(Hit t);
+
     int rows_ = 0;
     int cells_ = 0;
     bool vertical_ = false;
     bool rails_ = false;
     std::uint64_t drawn_ = ~std::uint64_t(0);
+    Shown shown_;
     Hit pressed_;
     // The last press, kept past its release: a double-click's second press
     // arrives as the double-click alone, so this is its first press.

@@ -2,15 +2,17 @@
 // it the main window runs until Afsluiten ends the process.
 #include <QApplication>
 
+#include "Services.h"
 #include "SplashWindow.h"
 #include "Windows.h"
 #include "Yielding.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);  // only Afsluiten ends the program
+    app.setQuitOnLastWindowClosed(false);             // only Afsluiten ends the program
+    tamberlo::InstallServices(tamberlo::Services{});  // the real services throughout
     const bool withoutArguments = QCoreApplication::arguments().size() <= 1;
-    tamberlo::TheSplashWindow().Load(withoutArguments);
+    tamberlo::splashWindow().Load(withoutArguments);
     if (tamberlo::AppEnding()) return 0;
     return app.exec();
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <deque>
 
 #include "MessagePump.h"
@@ -53,14 +54,17 @@ public:
         if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
         return lines_[static_cast<std::size_t>(index.row())];
     }
-    void Append(const QString& line) {
+    // Appends the lines in one insertion and drops the oldest beyond the limit in one removal.
+    void Append(const QStringList& batch) {
+        if (batch.isEmpty()) return;
         const int n = rowCount();
-        beginInsertRows({}, n, n);
-        lines_.push_back(line);
+        beginInsertRows({}, n, n + static_cast<int>(batch.size()) - 1);
+        lines_.insert(lines_.end(), batch.begin(), batch.end());
         endInsertRows();
-        if (rowCount() > kLineLimit) {
-            beginRemoveRows({}, 0, 0);
-            lines_.pop_front();
+        const int excess = rowCount() - kLineLimit;
+        if (excess > 0) {
+            beginRemoveRows({}, 0, excess - 1);
+            lines_.erase(lines_.begin(), lines_.begin() + excess);
             endRemoveRows();
         }
     }
@@ -90,10 +94,10 @@ void CDebugWin::CreateWindow() {
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lines_ = new LineModel(dialog);
     list_->setModel(lines_);
-    scroll_ = new QTimer(dialog);
-    scroll_->setSingleShot(true);
-    scroll_->setInterval(kScrollDelayMs);
-    QObject::connect(scroll_, &QTimer::timeout, dialog, [this] { ShowNewestLine(); });
+    batchTimer_ = new QTimer(dialog);
+    batchTimer_->setSingleShot(true);
+    batchTimer_->setInterval(kBatchDelayMs);
+    QObject::connect(batchTimer_, &QTimer::timeout, dialog, [this] { ShowBatch(); });
     auto* clear = new QPushButton(QStringLiteral("Clear"), dialog);
     auto* startStop = new QPushButton(QStringLiteral("Start/Stop"), dialog);
     auto* copy = new QPushButton(QStringLiteral("Copy"), dialog);
@@ -119,8 +123,9 @@ void CDebugWin::DestroyWindow() {
     window_ = nullptr;
     list_ = nullptr;
     lines_ = nullptr;
-    scroll_->stop();
-    scroll_ = nullptr;
+    batch_.clear();
+    batchTimer_->stop();
+    batchTimer_ = nullptr;
     static_cast<TraceDialog*>(w)->Detach();
     w->hide();
     // The window may be destroyed from inside one of its own handlers.
@@ -134,18 +139,23 @@ void CDebugWin::TraceLine(const QString& text) {
         restart_ = false;
     }
     const float elapsed = static_cast<float>(GetTimeMs() - timeBase_) / 1000.0f;
-    lines_->Append(FormatTraceSeconds(elapsed) + QStringLiteral(":\t") + text);
-    if (!scroll_->isActive()) scroll_->start();
+    batch_.append(FormatTraceSeconds(elapsed) + QStringLiteral(":\t") + text);
+    // Lines the list would drop at once need not wait.
+    if (batch_.size() > kLineLimit) batch_.remove(0, batch_.size() - kLineLimit);
+    if (!batchTimer_->isActive()) batchTimer_->start();
 }
 
-void CDebugWin::ShowNewestLine() {
-    if (!list_ || lines_->rowCount() == 0) return;
+void CDebugWin::ShowBatch() {
+    if (!list_ || batch_.isEmpty()) return;
+    lines_->Append(batch_);
+    batch_.clear();
     // Selecting the newest line scrolls the list to it.
     list_->setCurrentIndex(lines_->index(lines_->rowCount() - 1));
 }
 
 void CDebugWin::OnClear() {
     if (lines_) lines_->Clear();
+    batch_.clear();
     restart_ = true;
 }
 
@@ -174,7 +184,12 @@ void CDebugWin::OnOK() {
 QStringList CDebugWin::Lines() const {
     QStringList lines;
     if (!lines_) return lines;
-    for (const QString& line : lines_->lines()) lines << line;
+    // The batch holds at most kLineLimit lines: the list's oldest make up the rest.
+    const auto& shown = lines_->lines();
+    const std::size_t fromList = static_cast<std::size_t>(std::max<qsizetype>(0, kLineLimit - batch_.size()));
+    const std::size_t skip = shown.size() > fromList ? shown.size() - fromList : 0;
+    for (auto it = shown.begin() + static_cast<std::ptrdiff_t>(skip); it != shown.end(); ++it) lines << *it;
+    lines << batch_;
     return lines;
 }
 

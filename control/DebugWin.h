@@ -5,9 +5,12 @@
 // destroyed when the user closes it. Nothing is traced while there is no
 // window or tracing is stopped.
 //
-// Adding a line costs the same at any length of the list: the list keeps the
-// newest kLineLimit lines, and the view is scrolled to the newest line at most
-// once per kScrollDelayMs rather than laid out again for every line.
+// Adding a line costs the same at any length of the list, and little: a new
+// line waits with the others that came in the same kBatchDelayMs, and the
+// list takes them in one insertion, so the view is laid out, scrolled to the
+// newest line and repainted at most once per kBatchDelayMs rather than for
+// every line (a module at full speed traces hundreds of lines a second). The
+// list keeps the newest kLineLimit lines.
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +27,7 @@ namespace kelvanor {
 class CDebugWin {
 public:
     static constexpr int kLineLimit = 20000;  // oldest lines go beyond this
-    static constexpr int kScrollDelayMs = 50;
+    static constexpr int kBatchDelayMs = 50;
     static constexpr int kCopyBlockBytes = 256000;
 
     CDebugWin() = default;
@@ -50,18 +53,20 @@ public:
     void OnCopy();
     void OnOK();
 
+    // Every line traced and kept, the batch not yet shown included.
     QStringList Lines() const;
     // The text "Copy" puts on the clipboard.
     QString CopyText() const;
 
 private:
     class LineModel;
-    void ShowNewestLine();
+    void ShowBatch();
 
     QDialog* window_ = nullptr;
     QListView* list_ = nullptr;
     LineModel* lines_ = nullptr;
-    QTimer* scroll_ = nullptr;
+    QStringList batch_;  // traced, not yet in the list
+    QTimer* batchTimer_ = nullptr;
     std::uint32_t timeBase_ = 0;
     bool restart_ = true;
     bool tracing_ = false;

@@ -3,7 +3,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" "$root/build"
+# Only what a start needs, so the first one is quick: the program, the
+# Kelvanor control library, its registration tool and the picture folder (the
+# tests and benchmarks are built by scripts/test.sh).
+TARGETS="tamberlo kelvanor comregister tamberlo_assets" "$root/scripts/build.sh" "$root/build"
 # Register the Kelvanor control library, so the program can host it.
 "$root/build/bin/comregister" "$root/build/bin/libkelvanor.so"
 exec "$root/build/bin/tamberlo" "$@"

@@ -2,8 +2,9 @@
 // What the main window shows of the ladder, as plain data. The store, the
 // file reader, the caption writers and the scan write here; the ladder
 // widget paints from it. Writers never touch widgets, so a scan cycle costs
-// no restyling and the code runs in tests without a screen. The widget
-// repaints when `revision` moved on, at most once per frame.
+// no restyling and the code runs in tests without a screen. When `revision`
+// moved on, the widget repaints (at most once per frame) the cells and rows
+// that differ from what it last painted.
 
 #include <QString>
 
@@ -35,6 +36,7 @@ struct CaptionPanel {
     QString caption;
     VbColor backColor = kColorCellGrey;
     VbColor foreColor = kColorButtonText;
+    bool operator==(const CaptionPanel&) const = default;
 };
 
 struct ConditionCellView {
@@ -47,6 +49,7 @@ struct ConditionCellView {
     bool linkLineVisible = false;  // LijnConditieVertikaal(i), i <= 267
     VbColor linkLineColor = kColorBlack;
     bool linkButtonVisible = false;  // CommandVoegConditieToeVertikaal(i), i <= 267
+    bool operator==(const ConditionCellView&) const = default;
 };
 
 struct ActionRowView {
@@ -58,6 +61,7 @@ struct ActionRowView {
     VbColor orWireColor = kColorBlack;
     bool supplyVisible = true;  // LineVoeding(r)
     VbColor supplyColor = kColorBlack;
+    bool operator==(const ActionRowView&) const = default;
 };
 
 struct LadderView {

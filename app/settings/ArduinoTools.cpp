@@ -8,18 +8,15 @@
 
 #include "ArduinoLink.h"
 #include "ArduinoProtocol.h"
+#include "ReentryGuard.h"
 #include "Yielding.h"
 
 namespace tamberlo {
 
 namespace {
 
+// The two buttons yield while they talk to the board: a click inside is refused.
 bool busy = false;
-
-struct BusyGuard {
-    BusyGuard() { busy = true; }
-    ~BusyGuard() { busy = false; }
-};
 
 // Handles events until `seconds` have passed since `startNs` on `clock`.
 // WaitSeconds counts whole milliseconds, so it is asked again for the rest.
@@ -52,8 +49,9 @@ void RunningLight(const std::function<void(const QString&)>& send) {
 }
 
 void CMD_Flits_Click() {
-    if (busy || !iCP_MS_Comm().PortOpen()) return;
-    BusyGuard guard;
+    if (!iCP_MS_Comm().PortOpen()) return;
+    ReentryGuard guard(busy);
+    if (!guard.entered()) return;
     // The port may close while we wait; a write to a closed port does nothing.
     RunningLight([](const QString& command) { iCP_MS_Comm().Output(command); });
 }
@@ -61,8 +59,9 @@ void CMD_Flits_Click() {
 void CMDArduinoInoVersie_Click(QPushButton& shown) {
     const QPointer<QPushButton> button(&shown);
     SerialPortControl& port = iCP_MS_Comm();
-    if (busy || !port.PortOpen()) return;
-    BusyGuard guard;
+    if (!port.PortOpen()) return;
+    ReentryGuard guard(busy);
+    if (!guard.entered()) return;
 
     // Hold the poll, and let the link take the answer of a poll already sent.
     VbTimer& poll = TimerSerialPort();

@@ -5,6 +5,7 @@
 
 #include "ActionEditCell.h"
 #include "ActionEditorLanguage.h"
+#include "CodeSetting.h"
 #include "Dialogs.h"
 #include "EditorHooks.h"
 #include "ExplanatoryPictureSurfaces.h"
@@ -156,19 +157,16 @@ void SoundPanel::play(const QString& name) { soundPlayer().PlayAsync(SoundPath(m
 // ---- the operations of the editor frame ---------------------------------------
 
 void SoundPanel::showProgramFolder() {
-    const bool old = MapVulBezig;
-    MapVulBezig = true;
+    FillGuard guard(MapVulBezig);
     setDrive(driveOfFolder(programFolder()), false);
     setMapPath(programFolder());
-    MapVulBezig = old;
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
-    const int r = editedRow();
     setDrive(driveOfFolder(programFolder()), true);
     setMapPath(programFolder());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)].clear();
+    editedSoundFile().clear();
+    editedSoundFolder().clear();
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
     setLine(kActionSignal, T("Speel geluid", "Play sound"));
@@ -178,19 +176,16 @@ void SoundPanel::ResetPanelActieBewerkGeluid() {
 }
 
 void SoundPanel::SetPanelActieBewerkGeluid() {
-    const int r = editedRow();
-    const QString folder = shared.GeluidMappen[std::size_t(r)];
-    const QString file = shared.GeluidBestanden[std::size_t(r)];
+    const QString folder = editedSoundFolder();
+    const QString file = editedSoundFile();
     bool stale = false;
     // The lists may stay on the previous row's folder: its file must not
     // look chosen for this row.
     clearFileSelection();
     {
-        const bool old = MapVulBezig;
-        MapVulBezig = true;
+        FillGuard guard(MapVulBezig);
         // A folder that is gone leaves the lists where they were.
         if (!folder.isEmpty() && !setMapPath(folder)) stale = true;
-        MapVulBezig = old;
     }
     PanelGeluidBestandsnaam->SetCaption(file);
     setLine(kActionInterface, file);
@@ -198,7 +193,7 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     if (stale)
         dialogs().MsgBox(T("Het pad naar het geluidsbestand in regel %1 is niet meer geldig.",
                            "The path to the sound file in line %1 does not exist at this moment.")
-                             .arg(r),
+                             .arg(editedRow().value_or(0)),
                          MsgButtons::Ok);
 }
 
@@ -229,18 +224,18 @@ void SoundPanel::Map_Change() {
         refuseName();
         // Back to the folder before, without touching the row.
         const QString back = previousMapPath_;
-        MapVulBezig = true;
-        setMapPath(back);
-        MapVulBezig = false;
-        selectFile(shared.GeluidBestanden[std::size_t(editedRow())]);
+        {
+            FillGuard guard(MapVulBezig);
+            setMapPath(back);
+        }
+        selectFile(editedSoundFile());
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(QString());
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile().clear();
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::clickFile(const QString& name) {
@@ -255,12 +250,11 @@ void SoundPanel::Bestand_Click() {
         clearFileSelection();
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(name);
     setLine(kActionInterface, name);
     setLine(kActionNumber, driveOfFolder(mapPath_));
-    shared.GeluidBestanden[std::size_t(r)] = name;
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile() = name;
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::Bestand_DblClick() {
@@ -268,7 +262,7 @@ void SoundPanel::Bestand_DblClick() {
     if (!name.isEmpty()) play(name);
 }
 
-void SoundPanel::CommandTest_Click() { play(shared.GeluidBestanden[std::size_t(editedRow())]); }
+void SoundPanel::CommandTest_Click() { play(editedSoundFile()); }
 
 void SoundPanel::CommandVerversMap_Click() {
     const QString chosen = selectedFile();

@@ -20,7 +20,7 @@ QColor VbToQColor(std::uint32_t vb) {
     return QColor(int(vb & 0xFFu), int((vb >> 8) & 0xFFu), int((vb >> 16) & 0xFFu));
 }
 
-std::uint32_t QColorNaarVb(const QColor& c) {
+std::uint32_t QColorToVb(const QColor& c) {
     return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) | (std::uint32_t(c.blue()) << 16);
 }
 

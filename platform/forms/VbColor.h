@@ -10,6 +10,6 @@
 namespace tamberlo {
 
 QColor VbToQColor(std::uint32_t vb);
-std::uint32_t QColorNaarVb(const QColor& c);
+std::uint32_t QColorToVb(const QColor& c);
 
 }  // namespace tamberlo

@@ -39,6 +39,24 @@ struct DigitalRow {
             if (S[n]) b += bit(n);
         return b;
     }
+    // Sets or clears every output, or sets, clears or inverts output n, with
+    // `B` following; inverting every output is the caller's, as it differs.
+    void write(Integer& B, int op, int n) {
+        if (n == kAll) {
+            if (op == kSet) {
+                B = 255;
+                setAll(true);
+            }
+            if (op == kClear) {
+                B = 0;
+                setAll(false);
+            }
+            return;
+        }
+        const bool on = op == kSet || (op == kInvert && !S[n]);
+        set(n, on);
+        B = static_cast<Integer>(on ? (B | bit(n)) : (B & ~bit(n)));
+    }
 };
 
 // ---- Velleman cards, digital ----------------------------------------------
@@ -114,37 +132,25 @@ void portDigital(int r, int p, int op, int n) {
         if (shared.ActieUitgevoerd[r]) return;
         shared.ActieUitgevoerd[r] = true;
     }
-    if (n == kAll) {
-        if (op == kSet) {
-            B = 255;
-            row.setAll(true);
-        }
-        if (op == kClear) {
-            B = 0;
-            row.setAll(false);
-        }
-        if (op == kInvert) {
-            // The lamps follow the byte written: after Stop the states are
-            // off while the port still holds its byte.
-            B = static_cast<Integer>(B ^ 255);
-            for (int b = 1; b <= 8; ++b) row.set(b, B & bit(b));
-        }
+    if (n == kAll && op == kInvert) {
+        // The lamps follow the byte written: after Stop the states are
+        // off while the port still holds its byte.
+        B = static_cast<Integer>(B ^ 255);
+        for (int b = 1; b <= 8; ++b) row.set(b, B & bit(b));
     } else {
-        bool on = op == kSet || (op == kInvert && !row.S[n]);
-        row.set(n, on);
-        B = static_cast<Integer>(on ? (B | bit(n)) : (B & ~bit(n)));
+        row.write(B, op, n);
     }
     Out32(static_cast<std::int16_t>(shared.ParallellePoortAdressen[p - 1] & 0xFFFF), B);
 }
 
 // ---- the Kelvanor module --------------------------------------------------
 
-void moduleSend(int handelend) {
+void moduleSend(int actedOn) {
     // Another part of the program gave the module other outputs since our last send.
     const bool changedElsewhere = Kelvanor1Output().value_or(-1) != shared.ModuleOwnSent;
     for (int m = 0; m <= 2; ++m) {
         Integer byte = shared.ModuleUitByte[m];
-        bool again = m == handelend && changedElsewhere && shared.ModuleAanwezig != 0;
+        bool again = m == actedOn && changedElsewhere && shared.ModuleAanwezig != 0;
         if (byte == shared.ModuleUitByteVerzonden[m] && !again) continue;
         dashboardView.brask = QString::number(byte);
         dashboardView.icp = QString::number(shared.ArduinoUitByte);
@@ -161,23 +167,11 @@ void moduleDigital(int r, int m, int op, int n) {
     Integer& B = shared.ModuleUitByte[m];
     bool act = op != kInvert || !shared.ActieUitgevoerd[r];
     if (act) {
-        if (n == kAll) {
-            if (op == kSet) {
-                B = 255;
-                row.setAll(true);
-            }
-            if (op == kClear) {
-                B = 0;
-                row.setAll(false);
-            }
-            if (op == kInvert) {
-                row.invertAll();
-                B = static_cast<Integer>(row.byteFromStates());
-            }
+        if (n == kAll && op == kInvert) {
+            row.invertAll();
+            B = static_cast<Integer>(row.byteFromStates());
         } else {
-            bool on = op == kSet || (op == kInvert && !row.S[n]);
-            row.set(n, on);
-            B = static_cast<Integer>(on ? (B | bit(n)) : (B & ~bit(n)));
+            row.write(B, op, n);
         }
         if (op == kInvert) shared.ActieUitgevoerd[r] = true;
     }

@@ -124,10 +124,7 @@ void Defer(Deferred command) {
 
 }  // namespace
 
-PeerStopHooks& peerStopHooks() {
-    static PeerStopHooks hooks{EndRunByPeer};
-    return hooks;
-}
+void InstallRunHooks() { peerStopHooks().endRun = EndRunByPeer; }
 
 void CommandStart() {
     if (shared.ProgrammaStatus == 1 || startBusy) return;

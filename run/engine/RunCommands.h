@@ -18,4 +18,7 @@ void CommandStop();
 // the Arduino off, in any run state; the remembered states stay.
 void CommandResetAll();
 
+// Gives the network link what the run does when the peer stops.
+void InstallRunHooks();
+
 }  // namespace tamberlo

@@ -57,8 +57,9 @@ void FlashNetworkOut();
 // How long MaakVerbinding waits for the peer (10 s); tests shorten it.
 void SetConnectTimeoutMs(int ms);
 
-// What the run does when the peer sends its stop, before the link closes:
-// the run engine provides it (RunCommands.cpp), so the link needs nothing above it.
+// What the run does when the peer sends its stop, before the link closes.
+// Empty here, so the link needs nothing above it; the run engine fills it
+// (InstallRunHooks in RunCommands.h).
 struct PeerStopHooks {
     std::function<void()> endRun;
 };

@@ -1,9 +1,12 @@
 // The main window after start-up: scrolling by bar and wheel, the cells'
 // buttons, closing, and a screenshot for a person to look at.
 #include <QDir>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest/QTest>
+
+#include <utility>
 
 #include "ArduinoLink.h"
 #include "Dashboard.h"
@@ -15,6 +18,7 @@
 #include "MouseWheel.h"
 #include "StartUpFixture.h"
 #include "VbColor.h"
+#include "WaitUntil.h"
 
 namespace tamberlo::test {
 namespace {
@@ -40,15 +44,50 @@ void RecordButtonClicks(std::vector<std::string>& clicks) {
 
 using LadderWindowTest = StartUpTest;
 
+// The region a widget painted, over all its paints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+TEST_F(LadderWindowTest, ARefreshRepaintsOnlyTheCellsAndRowsThatChanged) {
+    LadderProgrammeren& h = Start();
+    LadderWidget* area = h.PictureProgrammeerVenster;
+    h.RefreshFromLadderView();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    area->installEventFilter(&recorder);
+
+    // A cell far below the visible part and a panel beside the ladder.
+    ladderView.cell[200].frameColor = 0xE6FFE6;
+    ladderView.cycleTime = QStringLiteral("0.123");
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    // Then a visible cell and a row's supply wire: only they are painted.
+    ladderView.cell[4].frameVisible = true;
+    ladderView.action[1].supplyColor = kColorRed;
+    ladderView.changed();
+    h.RefreshFromLadderView();
+    ASSERT_TRUE(WaitUntil([&] { return !recorder.painted.isEmpty(); }));
+    EXPECT_TRUE((QRegion(ladder::ConditionFrame(4)) - recorder.painted).isEmpty());
+    EXPECT_TRUE((QRegion(ladder::LineBounds(ladder::Supply(1))) - recorder.painted).isEmpty());
+    EXPECT_TRUE((recorder.painted - ladder::CellRegion(4) - ladder::RowRegion(1)).isEmpty());
+    area->removeEventFilter(&recorder);
+}
+
 TEST_F(LadderWindowTest, TheDashboardButtonShowsAndHidesTheDashboard) {
     LadderProgrammeren& h = Start();
     TimerSerialPort().SetEnabled(false);
     h.CommandDashboard->click();
-    EXPECT_TRUE(Dashboard().isVisible());
+    EXPECT_TRUE(dashboardWindow().isVisible());
     EXPECT_TRUE(TimerSerialPort().Enabled());
     EXPECT_TRUE(TimerLeesIngangen().Enabled());  // no run: the dashboard polls the inputs
     h.CommandDashboard->click();
-    EXPECT_FALSE(Dashboard().isVisible());
+    EXPECT_FALSE(dashboardWindow().isVisible());
     EXPECT_FALSE(TimerLeesIngangen().Enabled());
 }
 
@@ -180,9 +219,14 @@ TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
     EXPECT_TRUE(MouseWheelHooked(&h));
     EXPECT_FALSE(AppEnding());
 
-    // The close box asks the same; Cancel keeps the window.
+    // The close box asks the same; Cancel keeps the window. A second request
+    // while the question is open asks nothing.
     dialogs.msgAnswers = {MsgResult::Cancel};
+    dialogs.whileMessageShown = [&h, first = true]() mutable {
+        if (std::exchange(first, false)) h.CommandAfsluiten->click();
+    };
     h.close();
+    dialogs.whileMessageShown = nullptr;
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(h.isVisible());
     EXPECT_TRUE(log.empty());
@@ -273,7 +317,7 @@ TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {
     // The drawing area is white where nothing is; a shown frame takes its colour.
     const QPoint frame = ladder::ConditionFrame(1).topLeft() + QPoint(1 + 2, 56 + 40);
     EXPECT_NE(image.pixelColor(frame), QColor(Qt::white));
-    TheSplashWindow().grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash.png"));
+    splashWindow().grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash.png"));
 }
 
 }  // namespace

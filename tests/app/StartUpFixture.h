@@ -17,6 +17,7 @@
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "ProgramEnd.h"
+#include "Services.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "StartUpServices.h"
@@ -51,12 +52,12 @@ protected:
         d.AangeslotenKelvanorEmber = [this] { log.push_back("AangeslotenKelvanorEmber"); };
         d.AangeslotenICP12 = [this] { log.push_back("AangeslotenICP12"); };
         d.ArduinoOutput = [this](const QString& t) { log.push_back("Arduino " + t.toStdString()); };
-        SetKelvanor1(&kelvanor);
+        InstallServices({.dialogs = &dialogs, .kelvanor = &kelvanor});
         SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
         SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
         QObject::connect(&okClicker, &QTimer::timeout, [this] {
-            SplashWindow& s = TheSplashWindow();
+            SplashWindow& s = splashWindow();
             if (autoOk && s.CMDOk->isVisible() && s.isVisible()) s.CMDOk->click();
         });
         okClicker.start();
@@ -64,8 +65,8 @@ protected:
 
     void TearDown() override {
         okClicker.stop();
-        ForgetWindows();
-        SetKelvanor1(nullptr);
+        forgetWindows();
+        InstallServices({});
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
         ClearProgramEndSteps();
@@ -75,8 +76,8 @@ protected:
 
     // Runs the whole start-up as main() does.
     LadderProgrammeren& Start(bool withoutArguments = true) {
-        TheSplashWindow().Load(withoutArguments);
-        return LadderProgrammerenWindow();
+        splashWindow().Load(withoutArguments);
+        return mainWindow();
     }
 };
 

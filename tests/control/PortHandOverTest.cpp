@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ControlServices.h"
 #include "ControlTest.h"
 #include "KelvanorCtrl.h"
 #include "UsbBridges.h"
@@ -79,8 +80,8 @@ public:
 
 class PortHandOverTest : public ControlTest {
 protected:
-    PortHandOverTest() { SetUsbBridges(&bridges); }
-    ~PortHandOverTest() override { SetUsbBridges(nullptr); }
+    PortHandOverTest() { InstallControlServices({.usbBridges = &bridges}); }
+    ~PortHandOverTest() override { InstallControlServices({}); }
     ScriptedBridges bridges;
 };
 

@@ -226,18 +226,35 @@ TEST_F(SettingsTest, TheTraceWindowTracesOnlyWhileItIsOpenAndTracing) {
     EXPECT_TRUE(win.Lines().isEmpty());
 }
 
-TEST_F(SettingsTest, TheTraceWindowKeepsTheNewestLinesAndShowsTheLast) {
+TEST_F(SettingsTest, TheTraceWindowShowsNewLinesInBatchesAndKeepsTheNewest) {
     CKelvanorCtrl ctrl;
     ctrl.ShowDebugWnd();
     CDebugWin& win = *g_pDebugWin;
+    auto* view = win.window()->findChild<QListView*>();
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* list = view->model();
+    auto shown = [list] {
+        QStringList rows;
+        for (int r = 0; r < list->rowCount(); ++r) rows << list->index(r, 0).data().toString();
+        return rows;
+    };
+    // Lines wait for their batch; the copy already has them.
+    win.TraceLine(QStringLiteral("first"));
+    win.TraceLine(QStringLiteral("second"));
+    EXPECT_EQ(list->rowCount(), 0);
+    EXPECT_EQ(win.Lines().size(), 2);
+    ASSERT_TRUE(PumpUntil([&] { return list->rowCount() == 2; }));
+    EXPECT_EQ(shown(), win.Lines());
+    EXPECT_EQ(view->currentIndex().row(), 1);
+
+    // Beyond the limit the oldest go, from the list and from the waiting batch alike.
     for (int i = 0; i < CDebugWin::kLineLimit + 3; ++i) win.TraceLine(QString::number(i));
     const QStringList lines = win.Lines();
     ASSERT_EQ(lines.size(), CDebugWin::kLineLimit);
     EXPECT_TRUE(lines.first().endsWith(QStringLiteral(":\t3")));
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
-    auto* view = win.window()->findChild<QListView*>();
-    ASSERT_NE(view, nullptr);
     EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
+    EXPECT_EQ(shown(), lines);
 }
 
 TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {

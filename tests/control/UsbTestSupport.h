@@ -8,6 +8,7 @@
 #include <atomic>
 #include <memory>
 
+#include "ControlServices.h"
 #include "ControlTest.h"
 #include "DebugWin.h"
 #include "FakeFtdiLibrary.h"
@@ -30,15 +31,13 @@ public:
 class UsbTest : public ControlTest {
 protected:
     UsbTest() {
-        tamberlo::SetFtdiLibrary(&ftdi);
-        tamberlo::SetSiLabsLibrary(&silabs);
+        InstallControlServices({.ftdi = &ftdi, .siLabs = &silabs});
         ctrl = std::make_unique<CKelvanorCtrl>();
         ctrl->ShowDebugWnd();
     }
     ~UsbTest() override {
         ctrl.reset();
-        tamberlo::SetFtdiLibrary(nullptr);
-        tamberlo::SetSiLabsLibrary(nullptr);
+        InstallControlServices({});
     }
 
     // Whether a trace line ends with `text` (after the time stamp and tab).

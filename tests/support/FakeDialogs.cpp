@@ -12,6 +12,7 @@ MsgResult FakeDialogs::MsgBox(const QString& text, MsgButtons, const QString& ti
     icons.push_back(MsgIcon::None);
     messages << text;
     titles << title;
+    if (whileMessageShown) whileMessageShown();
     if (msgAnswers.empty()) return MsgResult::Ok;
     MsgResult r = msgAnswers.front();
     msgAnswers.pop_front();

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 #include "Dialogs.h"
 
@@ -19,6 +20,8 @@ public:
     std::deque<MsgResult> msgAnswers;
     std::deque<QString> inputAnswers;
     std::deque<QString> fileAnswers;
+
+    std::function<void()> whileMessageShown;  // runs inside every message box, as a click would
 
     QStringList messages;       // text of every message box shown
     QStringList titles;         // title of every message box shown

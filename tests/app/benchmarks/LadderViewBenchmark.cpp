@@ -26,12 +26,3 @@ static void BM_CreateLadderView(benchmark::State& state) {
     state.SetLabel("main window + 360 cells + links + first paint");
 }
 BENCHMARK(BM_CreateLadderView)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

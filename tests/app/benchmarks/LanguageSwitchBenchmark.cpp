@@ -9,6 +9,7 @@
 #include "ActionCaptions.h"
 #include "ConditionCaptions.h"
 #include "Dashboard.h"
+#include "DrawnLadder.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "SettingsWindow.h"
@@ -18,14 +19,10 @@
 using namespace tamberlo;
 
 static LadderProgrammeren& fullLadder() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
-    LadderWidget* area = w.PictureProgrammeerVenster;
-    for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
-    area->TekenVertikaleLijnen();
-    for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
-    area->RailsFull();
-    Dashboard();
-    Instellingen();
+    LadderProgrammeren& w = mainWindow();
+    test::DrawEveryCell(*w.PictureProgrammeerVenster);
+    dashboardWindow();
+    settingsWindow();
     for (int i = 1; i <= kConditions; ++i) {
         shared.Condities[std::size_t(i)] = {1, Integer(10 + i % 4), Integer(1 + i % 5), 0, Integer(i % 2), 0};
         SetPanelConditieBijLezen(i);
@@ -61,12 +58,3 @@ static void BM_LanguageSwitchAndRepaint(benchmark::State& state) {
     state.SetLabel("switch + one repaint of the main window");
 }
 BENCHMARK(BM_LanguageSwitchAndRepaint)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,11 @@
 //  - network: the peer's "di" to the "du" the changed output causes;
 //  - Arduino: the sketch's DI reply to the "1/<n>/" it causes.
 // The share counts every thread of the process, the emulators' included.
+// The main window shows the ladder with its captions, as in the program, so
+// the figure includes what painting costs (run it under Xvfb as well:
+// the offscreen platform paints into memory and hides most of that).
 #include <QApplication>
+#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -23,20 +27,25 @@
 #include <thread>
 #include <vector>
 
+#include "ActionCaptions.h"
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
+#include "ConditionCaptions.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "DrawnLadder.h"
 #include "EveryKindLadder.h"
 #include "FakeParallelPorts.h"
 #include "FakeSoundPlayer.h"
+#include "LadderProgrammeren.h"
 #include "NetworkPeerEmulator.h"
 #include "RunCommands.h"
 #include "SharedState.h"
 #include "VellemanBackend.h"
 #include "VellemanCards.h"
+#include "Windows.h"
 #include "Yielding.h"
 
 using namespace tamberlo;
@@ -155,6 +164,30 @@ void LoadLadder() {
     path(64, 50, 1, 0, 50, 1);  // Arduino input 1 -> Arduino output 1
 }
 
+// The main window as the start-up leaves it, with the loaded ladder's captions.
+LadderProgrammeren& ShowMainWindow() {
+    LadderProgrammeren& w = LadderProgrammerenWindow();
+    DrawEveryCell(*w.PictureProgrammeerVenster);
+    for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijLezen(i);
+    for (int r = 0; r <= kRungs; ++r) SetPanelActieBijLezen(r);
+    w.show();
+    QCoreApplication::processEvents();
+    return w;
+}
+
+// Counts the paints of one widget and the pixels they cover.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    double pixels = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Paint) return false;
+        ++paints;
+        for (const QRect& r : static_cast<QPaintEvent*>(e)->region()) pixels += double(r.width()) * r.height();
+        return false;
+    }
+};
+
 double Percentile(std::vector<double> v, double p) {
     if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
@@ -167,9 +200,10 @@ void Report(benchmark::State& state, const std::string& name, const std::vector<
     state.counters[name + "_count"] = double(ms.size());
 }
 
-double CpuSeconds() {
+// The processor time of the whole process, or of the calling thread alone.
+double CpuSeconds(int who = RUSAGE_SELF) {
     rusage u{};
-    getrusage(RUSAGE_SELF, &u);
+    getrusage(who, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
@@ -191,6 +225,9 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
             while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         });
         LoadLadder();
+        LadderProgrammeren& mainWindow = ShowMainWindow();
+        PaintCounter painted;
+        mainWindow.PictureProgrammeerVenster->installEventFilter(&painted);
         shared.VellemanKaartMasker = velleman::SearchDevices();
         ZoekComPoorten();
         SetWaitHook(nullptr);
@@ -246,14 +283,20 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
             arduinoFlip.start(45);
         });
         const double cpu0 = CpuSeconds();
+        const double windowThread0 = CpuSeconds(RUSAGE_THREAD);
         const auto wall0 = Clock::now();
         CommandStart();
         const double cpu = CpuSeconds() - cpu0;
+        const double windowThread = CpuSeconds(RUSAGE_THREAD) - windowThread0;
         const double wall = std::chrono::duration<double>(Clock::now() - wall0).count();
         cards.stop();
 
         state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
+        state.counters["window_thread_cpu_percent"] = 100.0 * windowThread / wall;
         state.counters["run_seconds"] = wall;
+        state.SetLabel(QGuiApplication::platformName().toStdString());
+        state.counters["ladder_paints"] = painted.paints;
+        state.counters["ladder_mpixels_painted"] = painted.pixels / 1e6;
         Report(state, "card", cards.latencies());
         Report(state, "network", networkMs);
         Report(state, "arduino", arduinoMs);
@@ -261,6 +304,8 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
         SetDialogs(nullptr);
+        mainWindow.PictureProgrammeerVenster->removeEventFilter(&painted);
+        ForgetWindows();
     }
 }
 BENCHMARK(BM_EveryKindLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 #include "ConditionCaptions.h"
 #include "Controls.h"
 #include "CycleTimes.h"
+#include "DrawnLadder.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "PoweredDrawing.h"
@@ -37,10 +38,7 @@ void BM_FullLoopWithMainWindow(benchmark::State& state) {
     shared.VellemanKaartMasker = 0b0011;
     auto* mainWindow = new LadderProgrammeren;
     LadderWidget* area = mainWindow->PictureProgrammeerVenster;
-    for (int r = 1; r <= kRungs; ++r) area->MakeActionRow(r);
-    area->TekenVertikaleLijnen();
-    for (int i = 1; i <= kConditions; ++i) area->MakeConditionCell(i);
-    area->RailsFull();
+    DrawEveryCell(*area);
     FillFullLadder();
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijLezen(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijLezen(r);

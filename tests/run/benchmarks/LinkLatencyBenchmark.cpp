@@ -158,11 +158,3 @@ BENCHMARK(BM_NetworkDiToDu)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArduinoDiToOutput)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

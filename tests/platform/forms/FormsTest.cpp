@@ -35,7 +35,7 @@ TEST(Forms, ColourValuesHaveRedInTheLowByte) {
     EXPECT_EQ(VbToQColor(0xFFC0C0), QColor(0xC0, 0xC0, 0xFF));  // light blue
     EXPECT_EQ(VbToQColor(0xC000), QColor(0, 0xC0, 0));
     EXPECT_EQ(VbToQColor(255), QColor(255, 0, 0));
-    EXPECT_EQ(QColorNaarVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
+    EXPECT_EQ(QColorToVb(QColor(0x80, 0xFF, 0x80)), 0x80FF80u);
     // A system colour follows the palette instead of being read as bytes.
     EXPECT_EQ(VbToQColor(0x80000012), QApplication::palette().color(QPalette::ButtonText));
 }

@@ -23,6 +23,7 @@
 #include "NetworkProtocol.h"
 #include "RunCommands.h"
 #include "ScanLoop.h"
+#include "Services.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 
@@ -46,12 +47,14 @@ protected:
         ResetNetworkLink();
         PeerLamps() = NetworkPeerLamps{};
         SetConnectTimeoutMs(10000);
+        InstallServices({.dialogs = &dialogs});
         WinsockHost().SetRemoteHost("127.0.0.1");
         WinsockHost().SetRemotePort(peer.port());
     }
     void TearDown() override {
         NetworkSocket().Close();
         TimerLeesIngangen().SetEnabled(false);
+        InstallServices({});
     }
 
     void connectPeer() {

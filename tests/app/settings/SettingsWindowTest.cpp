@@ -49,7 +49,7 @@ protected:
     void TearDown() override {
         TimerConnect().SetEnabled(false);
         TimerLeesIngangen().SetEnabled(false);
-        ForgetWindows();
+        forgetWindows();
     }
 
     // The period selected, the search timer and the three boxes.
@@ -64,7 +64,7 @@ protected:
         }
     };
     static Search search() {
-        SettingsWindow& w = Instellingen();
+        SettingsWindow& w = settingsWindow();
         Search s{0, TimerConnect().Enabled(), TimerConnect().Interval(), {}};
         for (int i = 1; i <= 4; ++i)
             if (w.OptionTimer(i)->isChecked()) s.option = i;
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(SettingsWindowTest, SearchBoxesAndPeriodsCascadeAsTheirClicksDo) {
-    SettingsWindow& w = Instellingen();
+    SettingsWindow& w = settingsWindow();
     EXPECT_EQ(search(), (Search{1, false, 10000, {0, 0, 0}}));
 
     w.CheckBrask->click();  // any box: a search every 30 s
@@ -156,8 +156,8 @@ TEST_F(SettingsWindowTest, UnwritableSettingsNameWhatHoldsForThisSession) {
 }
 
 TEST_F(SettingsWindowTest, LeavingTurnsPollingBackOnOnlyWithoutARun) {
-    LadderProgrammeren& main = LadderProgrammerenWindow();
-    SettingsWindow& w = Instellingen();
+    LadderProgrammeren& main = mainWindow();
+    SettingsWindow& w = settingsWindow();
     for (Integer status : {Integer(0), Integer(1), Integer(2)}) {
         shared.ProgrammaStatus = status;
         TimerLeesIngangen().SetEnabled(true);
@@ -219,6 +219,23 @@ TEST_F(ArduinoButtonsTest, RunningLightSendsSixteenCommandsWithTheirGaps) {
     EXPECT_EQ(int(sketch.commands.size()), before);
 }
 
+TEST_F(ArduinoButtonsTest, AClickWhileAButtonTalksToTheBoardIsRefused) {
+    ArduinoEmulator sketch(comDir.path(), 4);
+    ASSERT_TRUE(sketch.ok() && open(4));
+    bool nested = false;
+    SetWaitHook([&](double) {
+        if (nested) return;
+        nested = true;
+        CMD_Flits_Click();
+        CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
+    });
+    CMD_Flits_Click();
+    iCP_MS_Comm().Output("1/77/");  // a marker after everything the clicks sent
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().contains("1/77"); }));
+    EXPECT_EQ(sketch.outputCommands().size(), 17);
+    EXPECT_EQ(sketch.count("99"), 0);
+}
+
 TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     ArduinoEmulator sketch(comDir.path(), 5, "ET");
     ASSERT_TRUE(sketch.ok() && open(5));
@@ -233,7 +250,7 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
         WaitUntil([&] { return sketch.count("99") == 1; });
         Pump(60);  // three poll periods: a poll reply would arrive in them
     });
-    QPushButton& button = *Instellingen().CMDArduinoInoVersie;
+    QPushButton& button = *settingsWindow().CMDArduinoInoVersie;
     CMDArduinoInoVersie_Click(button);
     EXPECT_EQ(button.text(), sketch.version + "\r\n");
     EXPECT_TRUE(TimerSerialPort().Enabled());  // the poll goes on afterwards
@@ -242,7 +259,7 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     EXPECT_EQ(shared.IngangDigitaal[kGroupArduinoLocal][1], -1);  // poll replies reach the inputs again
 
     // OK brings back the caption remembered when the window became active.
-    Instellingen().CMDOk_Click();
+    settingsWindow().CMDOk_Click();
     EXPECT_EQ(button.text(), "Arduino .INO versie");
 }
 

@@ -45,6 +45,10 @@ TEST_F(SoundPanelTest, ChoosingFoldersAndFilesStoresTheRowsNames) {
 
     sound->CommandTest_Click();
     EXPECT_EQ(player.played, QStringList{folder() + "/GONG.WAV"});
+    // Showing the program's folder, as the start-up does, leaves the row alone.
+    sound->showProgramFolder();
+    EXPECT_EQ(shared.GeluidMappen[5], folder());
+    EXPECT_EQ(shared.GeluidBestanden[5], "GONG.WAV");
 
     // Another folder drops the file from the panel, the cell and the row.
     sound->openFolder(home.file("geluid/sub"));
