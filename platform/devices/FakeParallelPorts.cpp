@@ -12,9 +12,6 @@ std::string hex(std::uint16_t a) {
 }
 }  // namespace
 
-FakeParallelPorts::FakeParallelPorts() { SetParallelPortBackend(this); }
-FakeParallelPorts::~FakeParallelPorts() { SetParallelPortBackend(nullptr); }
-
 void FakeParallelPorts::Out32(std::uint16_t address, std::uint8_t value) {
     log.push_back("Out32(" + hex(address) + "," + std::to_string(value) + ")");
     written[address] = value;

@@ -1,7 +1,7 @@
 #pragma once
 // Parallel ports for tests: settable status registers per address, the
 // bytes last written, and a log of every call with its address, for example
-// "Out32(0x378,5)", "Inp32(0x379)". Installs itself while it lives.
+// "Out32(0x378,5)", "Inp32(0x379)". A plain object: whoever uses it installs it.
 
 #include <cstdint>
 #include <map>
@@ -14,8 +14,7 @@ namespace tamberlo {
 
 class FakeParallelPorts final : public ParallelPortBackend {
 public:
-    FakeParallelPorts();
-    ~FakeParallelPorts() override;
+    FakeParallelPorts() = default;
     FakeParallelPorts(const FakeParallelPorts&) = delete;
     FakeParallelPorts& operator=(const FakeParallelPorts&) = delete;
 

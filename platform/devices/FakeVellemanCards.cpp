@@ -1,7 +1,5 @@
 #include "FakeVellemanCards.h"
 
-#include "VellemanCards.h"
-
 namespace tamberlo::velleman {
 
 namespace {
@@ -12,9 +10,6 @@ std::string call(const char* name, int a, int b) {
 }
 int toByte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 }  // namespace
-
-FakeVellemanCards::FakeVellemanCards() { SetBackend(this); }
-FakeVellemanCards::~FakeVellemanCards() { SetBackend(nullptr); }
 
 bool FakeVellemanCards::live() const {
     int bit = 1 << current;

@@ -2,7 +2,7 @@
 // Velleman cards for tests: settable attached cards and inputs, a model of
 // each card's outputs, and a log of every call with the card that was
 // current, for example "SetCurrentDevice(1)", "SetDigitalChannel(3)@1".
-// Installs itself as the card library's backend while it lives.
+// A plain object: whoever uses it installs it as the card library's backend.
 
 #include <array>
 #include <string>
@@ -14,8 +14,7 @@ namespace tamberlo::velleman {
 
 class FakeVellemanCards final : public VellemanBackend {
 public:
-    FakeVellemanCards();
-    ~FakeVellemanCards() override;
+    FakeVellemanCards() = default;
     FakeVellemanCards(const FakeVellemanCards&) = delete;
     FakeVellemanCards& operator=(const FakeVellemanCards&) = delete;
 

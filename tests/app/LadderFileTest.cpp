@@ -11,6 +11,7 @@
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "InstalledServices.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
@@ -19,6 +20,7 @@
 
 using namespace tamberlo;
 using tamberlo::test::FakeDialogs;
+using tamberlo::test::InstalledServices;
 using tamberlo::test::TempHome;
 
 namespace {
@@ -73,6 +75,7 @@ protected:
 
     TempHome home;
     FakeDialogs fake;
+    InstalledServices installed{{.dialogs = &fake}};
 };
 
 }  // namespace

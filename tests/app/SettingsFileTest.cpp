@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "InstalledServices.h"
 #include "PortSettingsFile.h"
 #include "SettingsFile.h"
 #include "SharedState.h"
@@ -14,6 +15,7 @@
 
 using namespace tamberlo;
 using tamberlo::test::FakeDialogs;
+using tamberlo::test::InstalledServices;
 using tamberlo::test::TempHome;
 
 namespace {
@@ -30,6 +32,7 @@ protected:
 
     TempHome home;
     FakeDialogs fake;
+    InstalledServices installed{{.dialogs = &fake}};
 };
 
 const QByteArray kDefault =

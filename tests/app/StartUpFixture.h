@@ -14,10 +14,10 @@
 #include "Controls.h"
 #include "FakeDialogs.h"
 #include "FakeKelvanor.h"
+#include "InstalledServices.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "ProgramEnd.h"
-#include "Services.h"
 #include "SharedState.h"
 #include "SplashWindow.h"
 #include "StartUpServices.h"
@@ -33,6 +33,7 @@ protected:
     FakeDialogs dialogs;
     std::vector<std::string> log;
     FakeKelvanor kelvanor{log};
+    InstalledServices installed{{.dialogs = &dialogs, .kelvanor = &kelvanor}};
     QTimer okClicker;
     bool autoOk = true;
 
@@ -52,7 +53,6 @@ protected:
         d.AangeslotenKelvanorEmber = [this] { log.push_back("AangeslotenKelvanorEmber"); };
         d.AangeslotenICP12 = [this] { log.push_back("AangeslotenICP12"); };
         d.ArduinoOutput = [this](const QString& t) { log.push_back("Arduino " + t.toStdString()); };
-        InstallServices({.dialogs = &dialogs, .kelvanor = &kelvanor});
         SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
         SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
@@ -66,7 +66,6 @@ protected:
     void TearDown() override {
         okClicker.stop();
         forgetWindows();
-        InstallServices({});
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
         ClearProgramEndSteps();

@@ -49,11 +49,11 @@ protected:
     FakeDialogs dialogs;
     std::vector<std::string> log;
     FakeKelvanor kelvanor{log};
+    InstalledServices installed{{.dialogs = &dialogs, .kelvanor = &kelvanor}};
 
     void SetUp() override {
         shared = SharedState{};
         ladderView = LadderView{};
-        SetKelvanor1(&kelvanor);
         // The program's pictures beside the program.
         QDir source(TAMBERLO_SOURCE_DIR "/assets/Afbeeldingen");
         QDir(home.path()).mkdir("Afbeeldingen");
@@ -62,7 +62,6 @@ protected:
     void TearDown() override {
         SetFontDialog(nullptr);
         forgetWindows();
-        SetKelvanor1(nullptr);
     }
 
     static void move(QWidget* w) {

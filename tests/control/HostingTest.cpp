@@ -17,6 +17,7 @@
 #include "FakeDialogs.h"
 #include "HostTest.h"
 #include "InputReading.h"
+#include "InstalledServices.h"
 #include "KelvanorDispatchClient.h"
 #include "KelvanorHost.h"
 #include "ProgramEnd.h"
@@ -123,6 +124,7 @@ TEST_F(HostingTest, ALibraryNamedRelativelyIsRegisteredUnderItsFullPath) {
 
 TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
     // Not registered: the program runs without a module and says so once.
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
@@ -187,6 +189,7 @@ TEST_F(HostingTest, OnlyTheDigitalWordOfTheModuleInUseFeedsTheModuleInputs) {
 
 TEST_F(HostingTest, AnAnalogReportDoesNotSwitchTheModuleInputs) {
     tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
     ModuleEmulator& delta = AddModule(2, {.personality = Personality::Delta});
     ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
@@ -206,6 +209,7 @@ TEST_F(HostingTest, AnAnalogReportDoesNotSwitchTheModuleInputs) {
 
 TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
     tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
     AddModule(2, {.silent = true});
     AddModule(3, {.silent = true});
     ASSERT_EQ(library.Register(), com::S_Ok);
@@ -217,6 +221,7 @@ TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
 
 TEST_F(HostingTest, TheProgramsEndDestroysTheControl) {
     tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
     ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     EXPECT_TRUE(library.HasLiveObjects());

@@ -7,6 +7,7 @@
 #include "Detection.h"
 #include "FakeDialogs.h"
 #include "HostTest.h"
+#include "InstalledServices.h"
 #include "KelvanorHost.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
@@ -20,6 +21,7 @@ using LadderEndToEndTest = HostTest;
 
 TEST_F(LadderEndToEndTest, ARungOnAModuleInputSetsAModuleOutput) {
     tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
     ModuleEmulator& atlas = AddModule(2, {});
     ASSERT_EQ(library.Register(), tamberlo::com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());

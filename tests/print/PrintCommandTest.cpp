@@ -26,6 +26,7 @@
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "InstalledServices.h"
 #include "LadderView.h"
 #include "SharedState.h"
 
@@ -106,6 +107,7 @@ protected:
     bool printerAnswer = true;
     QStringList seen;  // the boxes as the window came up
     test::FakeDialogs messages;
+    test::InstalledServices installed{{.dialogs = &messages}};
 };
 
 TEST_F(PrintCommandTest, OkIsRememberedAndCancelPrintsNothing) {

@@ -18,6 +18,7 @@
 #include "FakeKelvanor.h"
 #include "FakeParallelPorts.h"
 #include "FakeVellemanCards.h"
+#include "InstalledServices.h"
 #include "LadderView.h"
 #include "SharedState.h"
 
@@ -29,7 +30,6 @@ protected:
         shared = SharedState{};
         dashboardView = DashboardView{};
         ladderView = LadderView{};
-        SetKelvanor1(&kelvanor);
         ArduinoOutputReset(std::nullopt);
         arduinoPortHooks().PortOpen = [this] { return arduinoOpen; };
         arduinoPortHooks().Output = [this](const QString& t) { arduino << t; };
@@ -38,7 +38,6 @@ protected:
         arduinoSearchHooks().ICP_Connect = [](int) {};
     }
     ~DeviceTest() override {
-        SetKelvanor1(nullptr);
         arduinoPortHooks() = savedPort;
         arduinoSearchHooks() = savedSearch;
     }
@@ -67,6 +66,7 @@ protected:
     FakeParallelPorts ports;
     FakeKelvanor kelvanor;
     FakeDialogs dialogs;
+    InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .kelvanor = &kelvanor}};
     bool arduinoOpen = true;
     QStringList arduino;
 };

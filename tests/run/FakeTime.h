@@ -9,14 +9,8 @@ namespace tamberlo::test {
 
 class FakeTime final : public RunClock {
 public:
-    FakeTime() {
-        SetRunClock(this);
-        VbTimer::SetManualTime(true);
-    }
-    ~FakeTime() override {
-        VbTimer::SetManualTime(false);
-        SetRunClock(nullptr);
-    }
+    FakeTime() { VbTimer::SetManualTime(true); }
+    ~FakeTime() override { VbTimer::SetManualTime(false); }
 
     ClockTime Now() override { return now; }
     // Each reading moves the steady clock on by `stepPerRead` seconds, so a

@@ -19,6 +19,7 @@
 #include "FakeSoundPlayer.h"
 #include "FakeTime.h"
 #include "InputReading.h"
+#include "InstalledServices.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
@@ -28,8 +29,6 @@ namespace tamberlo::test {
 
 class FakeLink final : public NetworkLink {
 public:
-    FakeLink() { SetNetworkLink(this); }
-    ~FakeLink() override { SetNetworkLink(nullptr); }
     void MaakVerbinding() override {
         ++connections;
         if (whileConnecting) whileConnecting();
@@ -106,6 +105,7 @@ protected:
     FakeDialogs fakeDialogs;
     FakeSoundPlayer sound;
     FakeLink link;
+    InstalledServices installed{{.dialogs = &fakeDialogs, .sound = &sound, .clock = &time, .networkLink = &link}};
 };
 
 }  // namespace tamberlo::test

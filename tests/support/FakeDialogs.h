@@ -13,9 +13,6 @@ namespace tamberlo::test {
 
 class FakeDialogs final : public Dialogs {
 public:
-    FakeDialogs() { SetDialogs(this); }
-    ~FakeDialogs() override { SetDialogs(nullptr); }
-
     // Answers given in order; when none is left: Ok, empty text, cancelled dialog.
     std::deque<MsgResult> msgAnswers;
     std::deque<QString> inputAnswers;

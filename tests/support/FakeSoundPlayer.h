@@ -9,8 +9,6 @@ namespace tamberlo::test {
 
 class FakeSoundPlayer final : public SoundPlayer {
 public:
-    FakeSoundPlayer() { SetSoundPlayer(this); }
-    ~FakeSoundPlayer() override { SetSoundPlayer(nullptr); }
     void PlayAsync(const QString& path) override { played << path; }
     QStringList played;
 };

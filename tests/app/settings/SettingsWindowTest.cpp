@@ -15,6 +15,7 @@
 #include "Detection.h"
 #include "FakeDialogs.h"
 #include "InputReading.h"
+#include "InstalledServices.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
 #include "MainWindowCommands.h"
@@ -34,6 +35,7 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     TempHome home;
     FakeDialogs dialogs;
+    InstalledServices installed{{.dialogs = &dialogs}};
 
     void SetUp() override {
         shared = SharedState{};

@@ -32,6 +32,7 @@
 #include "FakeSoundPlayer.h"
 #include "FreshProgram.h"
 #include "HostedLibrary.h"
+#include "InstalledServices.h"
 #include "KelvanorCtrl.h"
 #include "KelvanorHost.h"
 #include "ModuleEmulator.h"
@@ -142,6 +143,7 @@ LadderRun RunLadderAgainstModule(bool traceWindowOpen) {
     tamberlo::test::FakeDialogs dialogs;
     tamberlo::test::FakeSoundPlayer sound;
     tamberlo::FakeParallelPorts ports;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs, .parallelPorts = &ports, .sound = &sound}};
     test::HostedLibrary library;
     LadderRun run;
     if (library.Register() != tamberlo::com::S_Ok || !tamberlo::HostKelvanorControl()) return run;

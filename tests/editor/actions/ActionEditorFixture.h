@@ -1,7 +1,7 @@
 #pragma once
 // An action editor on a bare window (the main window's header and control
-// panel stand in as plain widgets), a fresh ladder, scripted dialogs and a
-// temporary program folder.
+// panel stand in as plain widgets), a fresh ladder, scripted dialogs, a
+// recording sound player and a temporary program folder.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,8 @@
 #include "ActionEditor.h"
 #include "EditorHooks.h"
 #include "FakeDialogs.h"
+#include "FakeSoundPlayer.h"
+#include "InstalledServices.h"
 #include "LadderView.h"
 #include "MemoryVariablePanel.h"
 #include "OutputPanel.h"
@@ -66,6 +68,8 @@ protected:
 
     TempHome home;
     FakeDialogs dialogs;
+    FakeSoundPlayer player;
+    InstalledServices installed{{.dialogs = &dialogs, .sound = &player}};
     std::unique_ptr<QWidget> window;
     Panel3D* header = nullptr;
     QWidget* controlPanel = nullptr;

@@ -3,7 +3,6 @@
 
 #include "ActionCaptions.h"
 #include "ActionEditorFixture.h"
-#include "FakeSoundPlayer.h"
 #include "SoundFolders.h"
 
 using namespace tamberlo;
@@ -23,7 +22,6 @@ protected:
         sound->showProgramFolder();
     }
     QString folder(const QString& name = "geluid") const { return cleanFolder(home.file(name)); }
-    FakeSoundPlayer player;
 };
 
 }  // namespace

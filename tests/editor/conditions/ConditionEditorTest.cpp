@@ -19,6 +19,7 @@
 #include "EditorHooks.h"
 #include "FakeDialogs.h"
 #include "InputConditionPanel.h"
+#include "InstalledServices.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
@@ -67,6 +68,7 @@ protected:
     TimeConditionPanel& time = *e.PanelConditieBewerkTijd;
     MemoryKeyVariablePanel& mem = *e.PanelConditieBewerkGehToetsVar;
     test::FakeDialogs dialogs;
+    test::InstalledServices installed{{.dialogs = &dialogs}};
 };
 
 // Every valid row: its caption, opened and closed with OK, keeps its row and

@@ -25,6 +25,7 @@ std::string readFile(const fs::path& p) {
 
 TEST(ParallelPorts, CallsReachTheInstalledPortsWithTheirAddresses) {
     FakeParallelPorts fake;
+    SetParallelPortBackend(&fake);
     fake.registers[0x379] = 0x78;
     Out32(0x378, 5);
     Out32(0x278, 0x1FF);  // only the low byte reaches the port
@@ -35,6 +36,7 @@ TEST(ParallelPorts, CallsReachTheInstalledPortsWithTheirAddresses) {
     EXPECT_EQ(fake.log, (std::vector<std::string>{"Out32(0x378,5)", "Out32(0x278,255)", "Inp32(0x379)", "Inp32(0x279)",
                                                   "Out32(0xC001,1)"}));
     EXPECT_EQ(fake.written[0x378], 5);
+    SetParallelPortBackend(nullptr);
 }
 
 TEST(ParallelPorts, BaseAddressesAreReadFromTheKernelsPortList) {

@@ -11,6 +11,7 @@ using Log = std::vector<std::string>;
 
 TEST(VellemanCards, CallsReachTheCurrentCardAndAreLogged) {
     FakeVellemanCards fake;
+    SetBackend(&fake);
     fake.attached = 0b0101;
     fake.digitalIn[2] = 0x13;
     fake.analog1In[2] = 40;
@@ -34,10 +35,12 @@ TEST(VellemanCards, CallsReachTheCurrentCardAndAreLogged) {
     EXPECT_EQ(fake.digitalOut[2], 0x04);
     EXPECT_EQ(fake.digitalOut[0], 0x7F);
     EXPECT_EQ(fake.analog2Out[0], 99);
+    SetBackend(nullptr);
 }
 
 TEST(VellemanCards, RecordFollowsEveryWriteAndIsForgottenBySearches) {
     FakeVellemanCards fake;
+    SetBackend(&fake);
     fake.attached = 0b0011;
     SearchDevices();
     EXPECT_FALSE(LastWrittenDigital(1));
@@ -66,10 +69,12 @@ TEST(VellemanCards, RecordFollowsEveryWriteAndIsForgottenBySearches) {
     EXPECT_FALSE(LastWrittenAnalog(1, 2));
     EXPECT_FALSE(LastWrittenAnalog(0, 3));
     EXPECT_FALSE(LastWrittenDigital(4));
+    SetBackend(nullptr);
 }
 
 TEST(VellemanCards, FailingCardLeavesConnectedAndIgnoresIo) {
     FakeVellemanCards fake;
+    SetBackend(&fake);
     fake.attached = 0b0011;
     SearchDevices();
     EXPECT_EQ(Connected(), 0b0011);
@@ -80,6 +85,7 @@ TEST(VellemanCards, FailingCardLeavesConnectedAndIgnoresIo) {
     EXPECT_EQ(ReadAllDigital(), 0);
     SetAllDigital();
     EXPECT_EQ(fake.digitalOut[1], 0);
+    SetBackend(nullptr);
 }
 
 TEST(VellemanCards, CardsOfThisMachineAreFoundCleanlyOrNotAtAll) {

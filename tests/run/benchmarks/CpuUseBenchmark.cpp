@@ -39,6 +39,7 @@
 #include "EveryKindLadder.h"
 #include "FakeParallelPorts.h"
 #include "FakeSoundPlayer.h"
+#include "InstalledServices.h"
 #include "LadderProgrammeren.h"
 #include "NetworkPeerEmulator.h"
 #include "RunCommands.h"
@@ -70,11 +71,7 @@ double Millis(Clock::duration d) { return std::chrono::duration<double, std::mil
 // write that makes output 1 of card 1 follow it ends one measurement.
 class TimedCards final : public velleman::VellemanBackend {
 public:
-    TimedCards() { velleman::SetBackend(this); }
-    ~TimedCards() override {
-        stop();
-        velleman::SetBackend(nullptr);
-    }
+    ~TimedCards() override { stop(); }
 
     void startFlipping() {
         flipper_ = std::thread([this] {
@@ -210,10 +207,10 @@ double CpuSeconds(int who = RUSAGE_SELF) {
 void BM_EveryKindLadderCpuUse(benchmark::State& state) {
     for (auto _ : state) {
         QuietDialogs dialogs;
-        SetDialogs(&dialogs);
         FakeSoundPlayer sound;
         FakeParallelPorts ports;
         TimedCards cards;
+        InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .sound = &sound}};
         QTemporaryDir folder;
         qputenv(kComFolderVariable, QFile::encodeName(folder.path()));
         ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
@@ -303,7 +300,6 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
 
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
-        SetDialogs(nullptr);
         mainWindow.PictureProgrammeerVenster->removeEventFilter(&painted);
         forgetWindows();
     }

@@ -20,6 +20,7 @@
 #include "ComPortSearch.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "InstalledServices.h"
 #include "NetworkPeerEmulator.h"
 #include "RunCommands.h"
 #include "SharedState.h"
@@ -68,7 +69,7 @@ void ReportFigures(benchmark::State& state, const char* name, const std::vector<
 void BM_NetworkDiToDu(benchmark::State& state) {
     for (auto _ : state) {
         SilentDialogs fakeDialogs;
-        SetDialogs(&fakeDialogs);
+        InstalledServices installed{{.dialogs = &fakeDialogs}};
         NetworkPeerEmulator peer;
         Ladder(10, true);
         WinsockHost().SetRemoteHost(QStringLiteral("127.0.0.1"));
@@ -101,14 +102,13 @@ void BM_NetworkDiToDu(benchmark::State& state) {
         guard.start(60000);
         CommandStart();
         ReportFigures(state, "di_to_du", ms);
-        SetDialogs(nullptr);
     }
 }
 
 void BM_ArduinoDiToOutput(benchmark::State& state) {
     for (auto _ : state) {
         SilentDialogs fakeDialogs;
-        SetDialogs(&fakeDialogs);
+        InstalledServices installed{{.dialogs = &fakeDialogs}};
         QTemporaryDir map;
         qputenv(kComFolderVariable, QFile::encodeName(map.path()));
         ArduinoEmulator arduino(map.path(), 3, QStringLiteral("ET"));
@@ -150,7 +150,6 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         ReportFigures(state, "change_to_output", fromChange);
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
-        SetDialogs(nullptr);
     }
 }
 

@@ -26,9 +26,8 @@ public:
 };
 
 void BM_ScanCycle(benchmark::State& state) {
-    FakeDevices devices;
     SilentModule module;
-    SetKelvanor1(&module);
+    FakeDevices devices{&module};
 
     shared = SharedState{};
     shared.VellemanKaartMasker = 0b0011;
@@ -54,7 +53,6 @@ void BM_ScanCycle(benchmark::State& state) {
 
     shared.ProgrammaStatus = 0;
     VoedingUIT();
-    SetKelvanor1(nullptr);
 }
 BENCHMARK(BM_ScanCycle)->Iterations(1)->Unit(benchmark::kMillisecond);
 

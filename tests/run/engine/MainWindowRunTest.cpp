@@ -34,6 +34,9 @@ TEST_F(MainWindowRunTest, ToolbarButtonsStartPauseAndStopTheRun) {
     EXPECT_FALSE(shared.GeheugenToestand[5]);
 
     velleman::FakeVellemanCards cards;
+    Services withCards = InstalledServices::Current();
+    withCards.cards = &cards;
+    InstalledServices installedCards{withCards};
     cards.attached = 1;
     velleman::SearchDevices();
     shared.VellemanKaartMasker = 1;

@@ -21,6 +21,7 @@
 #include "FakeDialogs.h"
 #include "FakeVellemanCards.h"
 #include "InputReading.h"
+#include "InstalledServices.h"
 #include "LadderProgrammeren.h"
 #include "LadderTimers.h"
 #include "RunCommands.h"
@@ -190,6 +191,7 @@ protected:
     Watchdog watchdog;
     test::FakeDialogs dialogs;
     velleman::FakeVellemanCards cards;
+    test::InstalledServices installed{{.dialogs = &dialogs, .cards = &cards}};
     std::function<void()> inputTimer;
     std::mt19937 random{20261208};
     QEventLoop finished;

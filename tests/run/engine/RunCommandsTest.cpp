@@ -203,11 +203,11 @@ TEST_F(RunCommandsTest, AllOutputsOffReachesOnlyWhatIsThere) {
     FakeKelvanor module;
     module.connectResult = 1;
     module.moduleType = 1;
-    SetKelvanor1(&module);
-    struct Uninstall {
-        ~Uninstall() { SetKelvanor1(nullptr); }
-    } uninstall;
     velleman::FakeVellemanCards cards;
+    Services withDevices = InstalledServices::Current();
+    withDevices.cards = &cards;
+    withDevices.kelvanor = &module;
+    InstalledServices installedDevices{withDevices};
     cards.attached = 0b1010;
     velleman::SearchDevices();
     cards.log.clear();

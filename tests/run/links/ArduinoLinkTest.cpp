@@ -15,6 +15,7 @@
 #include "DashboardView.h"
 #include "Detection.h"
 #include "FakeDialogs.h"
+#include "InstalledServices.h"
 #include "LadderView.h"
 #include "RunCommands.h"
 #include "SharedState.h"
@@ -75,6 +76,7 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
+    InstalledServices installed{{.dialogs = &dialogs}};
     std::vector<double> waits;
     std::function<bool()> waitDone;
 };

@@ -15,6 +15,7 @@
 #include "DashboardView.h"
 #include "FakeDialogs.h"
 #include "InputReading.h"
+#include "InstalledServices.h"
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "NetworkLink.h"
@@ -23,7 +24,6 @@
 #include "NetworkProtocol.h"
 #include "RunCommands.h"
 #include "ScanLoop.h"
-#include "Services.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 
@@ -47,14 +47,12 @@ protected:
         ResetNetworkLink();
         PeerLamps() = NetworkPeerLamps{};
         SetConnectTimeoutMs(10000);
-        InstallServices({.dialogs = &dialogs});
         WinsockHost().SetRemoteHost("127.0.0.1");
         WinsockHost().SetRemotePort(peer.port());
     }
     void TearDown() override {
         NetworkSocket().Close();
         TimerLeesIngangen().SetEnabled(false);
-        InstallServices({});
     }
 
     void connectPeer() {
@@ -83,6 +81,7 @@ protected:
     }
 
     FakeDialogs dialogs;
+    InstalledServices installed{{.dialogs = &dialogs}};
     NetworkPeerEmulator peer;
     int markers = 0;
 };
@@ -396,8 +395,6 @@ namespace {
 // A message box that stays open while more bad data arrives.
 class SlowDialogs final : public Dialogs {
 public:
-    SlowDialogs() { SetDialogs(this); }
-    ~SlowDialogs() override { SetDialogs(nullptr); }
     std::function<void()> whileOpen;
     QStringList messages;
     MsgResult MsgBox(const QString& text, MsgButtons, const QString&) override {
@@ -427,6 +424,7 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
     // More bad data while a box is open: no second box on top of it.
     {
         SlowDialogs slow;
+        InstalledServices slowInstalled{{.dialogs = &slow}};
         qsizetype boxesWhileOpen = 0;
         slow.whileOpen = [&] {
             peer.sendRaw("worse\r");
@@ -440,7 +438,6 @@ TEST_F(NetworkLinkTest, UnknownDataformatOnceAtATime) {
         ASSERT_EQ(slow.messages.size(), 2);
         EXPECT_TRUE(slow.messages[1].contains("worse"));
     }
-    SetDialogs(&dialogs);
     // Endless bytes without an end: no box, no growth; the link recovers.
     peer.sendRaw(QByteArray(200000, 'k'));
     send("\r" + F("di", "k3-1"), [&] { return shared.IngangDigitaalNetw[3][1] == -1; });
