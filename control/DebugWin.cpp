@@ -15,6 +15,7 @@
 #include <deque>
 
 #include "MessagePump.h"
+#include "TraceLineDelegate.h"
 
 namespace kelvanor {
 namespace {
@@ -92,6 +93,7 @@ void CDebugWin::CreateWindow() {
     // Every line has the same height: the view need not measure each one.
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setItemDelegate(new TraceLineDelegate(list_));
     lines_ = new LineModel(dialog);
     list_->setModel(lines_);
     batchTimer_ = new QTimer(dialog);
