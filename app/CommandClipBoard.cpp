@@ -9,7 +9,7 @@ namespace tamberlo {
 
 void CommandClipBoard_Click() {
     TimerLeesIngangen().SetEnabled(false);
-    Instellingen().ShowOver(&LadderProgrammerenWindow());
+    settingsWindow().ShowOver(&mainWindow());
 }
 
 }  // namespace tamberlo

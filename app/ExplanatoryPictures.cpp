@@ -63,10 +63,10 @@ void LadderProgrammeren::BuildExplanatoryPicture() {
 
     // The editors show and hide the picture through these hooks.
     explanatoryPicture.show = [](int group, int item) {
-        if (LadderProgrammerenExists()) LadderProgrammerenWindow().Show_Interface(group, item);
+        if (mainWindowExists()) mainWindow().Show_Interface(group, item);
     };
     explanatoryPicture.hide = [] {
-        if (LadderProgrammerenExists()) LadderProgrammerenWindow().Picture_Holder_Show_Interface->hide();
+        if (mainWindowExists()) mainWindow().Picture_Holder_Show_Interface->hide();
     };
 }
 

@@ -139,7 +139,7 @@ void applyToCells(LadderProgrammeren& w, const FontChoice& c) {
 void SetFontDialog(std::function<std::optional<FontChoice>(const QFont&)> dialog) { fontDialog = std::move(dialog); }
 
 void CommandFont_Click() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     const std::optional<FontChoice> choice = fontDialog ? fontDialog(w.CommandFont->font()) : qtFontDialog(w.CommandFont->font());
     if (choice && !choice->font.family().isEmpty()) {
         for (QWidget* child : w.findChildren<QWidget*>()) {

@@ -6,19 +6,16 @@
 
 #include "ArduinoLink.h"
 #include "CommandPrinten.h"
-#include "ConditionEditor.h"
-#include "ConditionLinks.h"
 #include "Dashboard.h"
 #include "Detection.h"
 #include "FileCommands.h"
 #include "FontSize.h"
 #include "FunctionKeys.h"
 #include "InputReading.h"
-#include "LadderButtons.h"
 #include "LadderGeometry.h"
 #include "LadderView.h"
-#include "MainWindowActionEditor.h"
 #include "MainWindowCommands.h"
+#include "MainWindowEditors.h"
 #include "MouseWheel.h"
 #include "Picture.h"
 #include "RunCommands.h"
@@ -98,12 +95,12 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     for (Panel3D* p : {SSPanel67, PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setProperty("WhatsThisHelpID", 1);
     BuildExplanatoryPicture();
     InstallToolbarHover(*this);
-    buildActionEditor();
+    buildEditors();
     connect(CommandLezen, &QPushButton::clicked, this, [] { tamberlo::CommandLezen(); });
     connect(CommandSchrijven, &QPushButton::clicked, this, [] { tamberlo::CommandSchrijven(); });
     connect(CommandWissen, &QPushButton::clicked, this, [] { tamberlo::CommandWissen(); });
     connect(CommandAfsluiten, &QPushButton::clicked, this, [this] { Afsluiten(); });
-    connect(CommandAbout, &QPushButton::clicked, this, [this] { TheSplashWindow().ShowAsAbout(this); });
+    connect(CommandAbout, &QPushButton::clicked, this, [this] { splashWindow().ShowAsAbout(this); });
     connect(CommandDashboard, &QPushButton::clicked, this, [] { CommandDashboard_Click(); });
     connect(CommandClipBoard, &QPushButton::clicked, this, [] { CommandClipBoard_Click(); });
     connect(CommandTaal, &QPushButton::clicked, this, [] { CommandTaal_Click(); });
@@ -113,12 +110,6 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
     connect(CommandPauze, &QPushButton::clicked, this, [] { tamberlo::CommandPauze(); });
     connect(CommandStop, &QPushButton::clicked, this, [] { tamberlo::CommandStop(); });
     connect(CommandResetAll, &QPushButton::clicked, this, [] { tamberlo::CommandResetAll(); });
-
-    // The condition editor takes the control panel's place while a cell is edited.
-    conditionEditor().placeIn(this, PanelBesturing->geometry(), PanelKopInstellingen, PanelBesturing);
-    ladderButtons.CommandPanelConditie = [](int i) { CommandPanelConditie_Click(i); };
-    ladderButtons.CommandVoegConditieToe = [](int i) { CommandVoegConditieToe_Click(i); };
-    ladderButtons.CommandVoegConditieToeVertikaal = [](int i) { CommandVoegConditieToeVertikaal_Click(i); };
 
     frame_.setInterval(16);  // at most one repaint per frame
     connect(&frame_, &QTimer::timeout, this, &LadderProgrammeren::RefreshFromLadderView);
@@ -296,7 +287,7 @@ void LadderProgrammeren::resizeEvent(QResizeEvent* e) {
     LadderArea->resize(LadderArea->width(), h);
     VScrollProgrammeerVenster->resize(VScrollProgrammeerVenster->width(), h);
     PanelBesturing->resize(PanelBesturing->width(), h);
-    placeActionEditor(*this);
+    placeEditors(*this);
     QWidget::resizeEvent(e);
     if (isVisible()) WindowResized(*this);
 }
@@ -315,7 +306,7 @@ void LadderProgrammeren::closeEvent(QCloseEvent* e) {
 
 // Shows or hides the dashboard; hidden, it stops polling the inputs.
 void CommandDashboard_Click() {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     if (d.isVisible()) {
         TimerLeesIngangen().SetEnabled(false);
         d.hide();

@@ -25,8 +25,6 @@
 
 namespace tamberlo {
 
-class ActionEditor;
-
 class LadderProgrammeren : public QWidget {
     Q_OBJECT
 public:
@@ -109,7 +107,6 @@ public:
 
     QWidget* Picture_Holder_Show_Interface;  // the explanatory picture's frame
     QLabel* Image_Show_Interface;
-    ActionEditor* actionEditor = nullptr;  // TabActies and its panels, over PanelBesturing's place
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -118,7 +115,7 @@ protected:
 
 private:
     void BuildControls();
-    void buildActionEditor();  // MainWindowActionEditor.cpp
+    void buildEditors();  // MainWindowEditors.cpp: the cell editors over the control panel's place
     QPushButton* Button(QWidget* parent, const char* name, const QString& text, int x, int y, int b = 86, int h = 36);
     void BuildExplanatoryPicture();  // the explanatory picture's frame, hidden (ExplanatoryPictures.cpp)
 

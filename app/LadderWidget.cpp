@@ -177,7 +177,7 @@ QRegion LadderWidget::RegionOf(Hit t) {
 
 void LadderWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
-        pressed_ = ButtonAt(e->position().toPoint());
+        firstPress_ = pressed_ = ButtonAt(e->position().toPoint());
         if (pressed_.button != Button::None) update(RegionOf(pressed_));
     }
     QWidget::mousePressEvent(e);
@@ -196,8 +196,8 @@ void LadderWidget::mouseReleaseEvent(QMouseEvent* e) {
 void LadderWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double-click on a button is no second click: the
     // first one acted already, and its effect (an opened editor, a new cell, a
-    // link) now lies under the pointer.
-    if (ButtonAt(e->position().toPoint()).button != Button::None) return;
+    // link) now lies under the pointer, so judge by where the first press went.
+    if (firstPress_.button != Button::None || ButtonAt(e->position().toPoint()).button != Button::None) return;
     emit backgroundDoubleClicked();
 }
 

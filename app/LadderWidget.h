@@ -79,6 +79,9 @@ private:
     std::uint64_t drawn_ = ~std::uint64_t(0);
     Shown shown_;
     Hit pressed_;
+    // The last press, kept past its release: a double-click's second press
+    // arrives as the double-click alone, so this is its first press.
+    Hit firstPress_;
 };
 
 }  // namespace tamberlo

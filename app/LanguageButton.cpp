@@ -12,7 +12,7 @@ namespace tamberlo {
 void CommandTaal_Click() {
     shared.TaalVlag = !shared.TaalVlag;
     ApplyQtLanguage();
-    LadderProgrammerenWindow().TaalAanpassenConActBeh();
+    mainWindow().TaalAanpassenConActBeh();
     // The peer's address and port as WinsockHost holds them now: one taken
     // from a ladder file or typed in the settings window is kept too.
     if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);

@@ -1,9 +1,9 @@
 // The language of the main window's captions, and its window caption.
 #include "ActionCaptions.h"
-#include "ActionEditorLanguage.h"
+#include "ActionEditor.h"
 #include "CaptionTable.h"
 #include "ConditionCaptions.h"
-#include "ConditionEditorLanguage.h"
+#include "ConditionEditor.h"
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderStore.h"
@@ -68,10 +68,11 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
     if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
 
-    Dashboard().ApplyLanguage();
-    Instellingen().ApplyLanguage();
-    captionConditionEditor();
-    captionActionEditor();
+    dashboardWindow().ApplyLanguage();
+    settingsWindow().ApplyLanguage();
+    // An editor made later takes the language it is made in.
+    if (conditionEditorExists()) conditionEditor().caption();
+    if (actionEditorExists()) actionEditor().caption();
 
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijAndereTaal(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijAndereTaal(r);

@@ -10,8 +10,7 @@
 //
 // The hook tables, and where each is filled:
 //   explanatoryPicture (EditorHooks.h)     the main window, app/ExplanatoryPictures.cpp
-//   ladderButtons (LadderButtons.h)        the main window, app/LadderProgrammeren.cpp
-//                                          and app/MainWindowActionEditor.cpp
+//   ladderButtons (LadderButtons.h)        the main window, app/MainWindowEditors.cpp
 //   startUpServices() (StartUpServices.h)  the program's functions, app/StartUpServices.cpp
 //   splashSearchHooks() (Detection.h)      the splash window when it is created, app/Windows.cpp
 //   arduinoSearchHooks() (Detection.h)     the port search, run/search/Detection.cpp

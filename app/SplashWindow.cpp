@@ -177,7 +177,7 @@ void SplashWindow::Load(bool withoutArguments) {
     repaint();
     // Referring to the main window loads it: its load handler is the start-up
     // and returns after the user closed the splash with OK.
-    LadderProgrammeren& mainLayout = LadderProgrammerenWindow();
+    LadderProgrammeren& mainLayout = mainWindow();
     mainLayout.Load(withoutArguments);
     ProgressBar->setVisible(false);
     CMDOk->setVisible(true);
@@ -204,7 +204,7 @@ void SplashWindow::CMDOk_Click() {
     // Hide; enable the main window (also when it was not shown over it).
     GoBack();
     setWindowFlag(Qt::WindowStaysOnTopHint, false);
-    if (LadderProgrammerenExists()) LadderProgrammerenWindow().setEnabled(true);
+    if (mainWindowExists()) mainWindow().setEnabled(true);
 }
 
 void SplashWindow::CancelPath() { CMDOk_Click(); }

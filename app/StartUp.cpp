@@ -6,7 +6,7 @@
 #include "Dashboard.h"
 #include "LadderProgrammeren.h"
 #include "LadderView.h"
-#include "MainWindowActionEditor.h"
+#include "MainWindowEditors.h"
 #include "MouseWheel.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
@@ -23,7 +23,7 @@ constexpr std::uint32_t kSearching = 0xC0E0FF;  // light orange: searching
 }  // namespace
 
 void LadderProgrammeren::Load(bool withoutArguments) {
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     StartUpServices& d = startUpServices();
 
     // Kelvanor1 comes with the window's controls; the settings are read by
@@ -136,14 +136,14 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     if (AppEnding()) return;
 
     // 21. The sound picker shows the program's folder.
-    showProgramFolderInSoundPicker(*this);
+    showProgramFolderInSoundPicker();
 
     // 22. The network peer.
     WinsockHost().SetRemoteHost(shared.NetwerkAdres);
     WinsockHost().SetRemotePort(shared.NetwerkPoort);
     ladderView.panelIpAddress = WinsockHost().RemoteHost();
     ladderView.panelPort = QString::number(WinsockHost().RemotePort());
-    Instellingen();  // created here, so the language pass finds it
+    settingsWindow();  // created here, so the language pass finds it
 
     // 23. Not connected.
     ladderView.status.caption = T("Niet verbonden.", "Not Connected.");
@@ -151,7 +151,7 @@ void LadderProgrammeren::Load(bool withoutArguments) {
     ladderView.changed();
 
     // 24. The dashboard, loaded hidden at its compact height.
-    Dashboard().SetHeightTwips(5895);
+    dashboardWindow().SetHeightTwips(5895);
 
     // 25-26. The language (the windows are made in Dutch) and the caption.
     if (shared.TaalVlag) TaalAanpassenConActBeh();

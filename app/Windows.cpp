@@ -3,40 +3,37 @@
 #include "Detection.h"
 #include "LadderProgrammeren.h"
 #include "SettingsWindow.h"
+#include "SoleWindow.h"
 #include "SplashWindow.h"
 
 namespace tamberlo {
 namespace {
-LadderProgrammeren* mainWindow = nullptr;
-SplashWindow* splash = nullptr;
+SoleWindow<LadderProgrammeren> ladder;
+SoleWindow<SplashWindow> splash;
 }  // namespace
 
-LadderProgrammeren& LadderProgrammerenWindow() {
-    if (!mainWindow) mainWindow = new LadderProgrammeren;
-    return *mainWindow;
-}
+LadderProgrammeren& mainWindow() { return ladder.get(); }
 
-bool LadderProgrammerenExists() { return mainWindow != nullptr; }
+bool mainWindowExists() { return ladder.exists(); }
 
-SplashWindow& TheSplashWindow() {
-    if (!splash) {
-        splash = new SplashWindow;
+SplashWindow& splashWindow() {
+    const bool made = !splash.exists();
+    SplashWindow& window = splash.get();
+    if (made) {
         // The searches show their animation and the module's picture on the splash.
         SplashSearchHooks& hooks = splashSearchHooks();
         if (!hooks.Timer_Zoek_Interface)
-            hooks.Timer_Zoek_Interface = [](bool on) { TheSplashWindow().Timer_Zoek_Interface->SetEnabled(on); };
+            hooks.Timer_Zoek_Interface = [](bool on) { splashWindow().Timer_Zoek_Interface->SetEnabled(on); };
         if (!hooks.CMD_Brask)
-            hooks.CMD_Brask = [](const QString& name) { SplashWindow::SetButtonPicture(TheSplashWindow().CMD_Brask, name); };
+            hooks.CMD_Brask = [](const QString& name) { SplashWindow::SetButtonPicture(splashWindow().CMD_Brask, name); };
     }
-    return *splash;
+    return window;
 }
 
-void ForgetWindows() {
-    ForgetInstellingen();
-    delete splash;
-    splash = nullptr;
-    delete mainWindow;
-    mainWindow = nullptr;
+void forgetWindows() {
+    forgetSettingsWindow();
+    splash.forget();
+    ladder.forget();
 }
 
 }  // namespace tamberlo

@@ -1,17 +1,19 @@
 #pragma once
-// The program's windows: each exists once and is created the first time it
-// is referred to.
+// The main window and the splash window: each exists once and is created the
+// first time it is referred to.
 
 namespace tamberlo {
 
 class LadderProgrammeren;
 class SplashWindow;
 
-LadderProgrammeren& LadderProgrammerenWindow();
-bool LadderProgrammerenExists();
-SplashWindow& TheSplashWindow();
+// The main window `LadderProgrammeren`.
+LadderProgrammeren& mainWindow();
+bool mainWindowExists();
+// The window `Splash`.
+SplashWindow& splashWindow();
 
-// Tests: destroys both windows so the next reference creates them anew.
-void ForgetWindows();
+// Tests: destroys the program's windows so the next reference creates them anew.
+void forgetWindows();
 
 }  // namespace tamberlo

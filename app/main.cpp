@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);             // only Afsluiten ends the program
     tamberlo::InstallServices(tamberlo::Services{});  // the real services throughout
     const bool withoutArguments = QCoreApplication::arguments().size() <= 1;
-    tamberlo::TheSplashWindow().Load(withoutArguments);
+    tamberlo::splashWindow().Load(withoutArguments);
     if (tamberlo::AppEnding()) return 0;
     return app.exec();
 }

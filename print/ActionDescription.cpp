@@ -1,5 +1,6 @@
 #include "CellTexts.h"
 #include "Descriptions.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
@@ -17,13 +18,13 @@ Beschrijving output(const ActionRow& row, bool english, const OutputPortAddresse
 
     if (isVellemanAnalog(code)) {
         d.line[0] += QLatin1Char(' ') + QString::number(code - 20);
-        d.line[1] = tr(english, "Analoog UIT A", "Analog OUT A") + QString::number(operation);
+        d.line[1] = T(english, "Analoog UIT A", "Analog OUT A") + QString::number(operation);
         if (auto value = analogOutputValueText(target)) d.line[1] += QLatin1Char(' ') + *value;
         if (row[5] == 1) d.line[1] += QStringLiteral(" Wacht op NIET");
         return d;
     }
 
-    d.line[1] = tr(english, "Digitaal UIT", "Digital OUT");
+    d.line[1] = T(english, "Digitaal UIT", "Digital OUT");
     if (auto value = digitalOutputValueText(operation, target)) d.line[1] += QLatin1Char(' ') + *value;
     if (isVellemanDigital(code) || isParallelPort(code)) {
         d.line[0] += QLatin1Char(' ') + interfaceNumberText(code, ports).value_or(QString());
@@ -51,12 +52,12 @@ Beschrijving timer(const ActionRow& row) {
 Beschrijving memoryVariable(const ActionRow& row, bool english) {
     Beschrijving d;
     if (row[1] == 1) {
-        d.line[0] = tr(english, "Geheugen", "Memory");
+        d.line[0] = T(english, "Geheugen", "Memory");
         if (row[2] == 1) d.line[1] = QStringLiteral("Set");
         else if (row[2] == 2) d.line[1] = QStringLiteral("Reset");
         d.line[1] += QStringLiteral(" M") + QString::number(row[3]);
     } else if (row[1] == 2) {
-        d.line[0] = tr(english, "Variabele", "Variable") + variableLetter(row[2]).value_or(QString());
+        d.line[0] = T(english, "Variabele", "Variable") + variableLetter(row[2]).value_or(QString());
         d.line[1] = variableOperationText(row[3], english).value_or(QString()) + QLatin1Char(' ') + QString::number(row[4]);
     }
     return d;
@@ -70,7 +71,7 @@ Beschrijving describeAction(const ActionRow& row, const SoundNames& sound, bool 
     case 1: return output(row, english, ports);
     case 2: return timer(row);
     case 3: return memoryVariable(row, english);
-    case 4: return {{sound.file + sound.folder.left(2), tr(english, "Speel geluid", "Play sound")}};
+    case 4: return {{sound.file + sound.folder.left(2), T(english, "Speel geluid", "Play sound")}};
     default: return {};
     }
 }

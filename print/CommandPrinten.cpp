@@ -49,7 +49,7 @@ PrintJob JobOf(const QPrinter& printer) {
 void SetPrinterDialog(PrinterDialog dialog) { installedDialog() = std::move(dialog); }
 
 void CommandPrinten(QWidget* mainWindow) {
-    DialogPrinten& details = DialogPrintenVenster();
+    DialogPrinten& details = printDetailsWindow();
     details.ShowOver(mainWindow);
     WaitWhile([&details] { return details.isVisible(); });
     if (AppEnding() || shared.PrintNaam == QLatin1String("#")) return;

@@ -1,5 +1,6 @@
 #include "CellTexts.h"
 #include "Descriptions.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
@@ -34,12 +35,12 @@ std::optional<InputLabels> inputLabels(int code) {
 // " 3 True", " 3 Niet Waar", "  8  NOT True": the state of a digital input.
 QString inputState(int code, int n, bool english) {
     const int inputs = isKelvanor(code) ? 8 : 5;
-    if (between(n, 1, inputs)) return QLatin1Char(' ') + QString::number(n) + tr(english, " Waar", " True");
+    if (between(n, 1, inputs)) return QLatin1Char(' ') + QString::number(n) + T(english, " Waar", " True");
     if (!between(n, 10, 10 + inputs)) return {};
     const QString number = QString::number(n - 10);
-    if (isVellemanDigital(code)) return QLatin1Char(' ') + number + tr(english, " Niet Waar", " False");
-    if (isParallelPort(code)) return QLatin1Char(' ') + number + tr(english, " NIET Waar", " NOT True");
-    return QStringLiteral("  ") + number + tr(english, "  NIET Waar", "  NOT True");
+    if (isVellemanDigital(code)) return QLatin1Char(' ') + number + T(english, " Niet Waar", " False");
+    if (isParallelPort(code)) return QLatin1Char(' ') + number + T(english, " NIET Waar", " NOT True");
+    return QStringLiteral("  ") + number + T(english, "  NIET Waar", "  NOT True");
 }
 
 Beschrijving input(const ConditionRow& row, bool english, const PortAddresses& ports) {
@@ -51,12 +52,12 @@ Beschrijving input(const ConditionRow& row, bool english, const PortAddresses& p
     // The number after the label: card, port address, module or Arduino number.
     d.line[0] += QLatin1Char(' ') + interfaceNumberText(code, ports).value_or(QString());
     if (isVellemanAnalog(code)) {
-        d.line[1] = tr(english, "Analoog IN A", "Analog IN A") + QString::number(n);
-        if (between(v, 0, 255)) d.line[1] += tr(english, " groter of gelijk ", " bigger or equals ") + QString::number(v);
+        d.line[1] = T(english, "Analoog IN A", "Analog IN A") + QString::number(n);
+        if (between(v, 0, 255)) d.line[1] += T(english, " groter of gelijk ", " bigger or equals ") + QString::number(v);
         else if (between(v, 1000, 1255))
-            d.line[1] += tr(english, " kleiner of gelijk ", " smaller or equals ") + QString::number(v - 1000);
+            d.line[1] += T(english, " kleiner of gelijk ", " smaller or equals ") + QString::number(v - 1000);
     } else {
-        d.line[1] = tr(english, "Digitaal IN", "Digital IN") + inputState(code, n, english);
+        d.line[1] = T(english, "Digitaal IN", "Digital IN") + inputState(code, n, english);
     }
     return d;
 }
@@ -67,8 +68,8 @@ Beschrijving clock(const ConditionRow& row, bool english) {
     Beschrijving d;
     for (int bit = 0; bit < 7; ++bit)
         if (row[5] & (1 << bit)) d.line[0] += QString::fromLatin1(english ? englishDays[bit] : dutchDays[bit]);
-    d.line[0] += tr(english, " Dag", " Day");
-    d.line[1] = tr(english, "Om ", "At ") + clockTimeText(row[2], row[3], row[4]) + tr(english, " Uur", " Hour");
+    d.line[0] += T(english, " Dag", " Day");
+    d.line[1] = T(english, "Om ", "At ") + clockTimeText(row[2], row[3], row[4]) + T(english, " Uur", " Hour");
     return d;
 }
 
@@ -76,8 +77,8 @@ Beschrijving time(const ConditionRow& row, bool english) {
     if (row[1] == 1) return clock(row, english);
     Beschrijving d;
     if (row[1] != 2) return d;
-    if (row[2] == 1) d.line[0] = tr(english, "Waar", "True");
-    else if (row[2] == 2) d.line[0] = tr(english, "Onwaar", "False");
+    if (row[2] == 1) d.line[0] = T(english, "Waar", "True");
+    else if (row[2] == 2) d.line[0] = T(english, "Onwaar", "False");
     d.line[1] = QStringLiteral("Timer T") + QString::number(row[3]);
     return d;
 }
@@ -86,16 +87,16 @@ Beschrijving memoryKeyVariable(const ConditionRow& row, bool english) {
     Beschrijving d;
     switch (row[1]) {
     case 1:
-        d.line[0] = tr(english, "Geheugen", "Memory");
+        d.line[0] = T(english, "Geheugen", "Memory");
         if (row[3] == 0) d.line[1] = QStringLiteral("M") + QString::number(row[2]);
         else if (row[3] == 1) d.line[1] = QStringLiteral("Not M") + QString::number(row[2]);
         break;
     case 2:
-        d.line[0] = tr(english, "Toetsenbord", "Keyboard");
+        d.line[0] = T(english, "Toetsenbord", "Keyboard");
         d.line[1] = QStringLiteral("F") + QString::number(row[2]);
         break;
     case 3:
-        d.line[0] = tr(english, "Variabele ", "Variable ") + variableLetter(row[2]).value_or(QString());
+        d.line[0] = T(english, "Variabele ", "Variable ") + variableLetter(row[2]).value_or(QString());
         d.line[1] = compareText(row[3], true).value_or(QString());
         break;
     default: break;

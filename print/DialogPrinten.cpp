@@ -6,13 +6,14 @@
 #include "Picture.h"
 #include "PrintFont.h"
 #include "SharedState.h"
+#include "SoleWindow.h"
 #include "Twips.h"
 
 namespace tamberlo {
 
 namespace {
 
-DialogPrinten* window = nullptr;
+SoleWindow<DialogPrinten> window;
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
@@ -102,14 +103,8 @@ void DialogPrinten::CancelButton_Click() {
 
 void DialogPrinten::CancelPath() { CancelButton_Click(); }
 
-DialogPrinten& DialogPrintenVenster() {
-    if (!window) window = new DialogPrinten;
-    return *window;
-}
+DialogPrinten& printDetailsWindow() { return window.get(); }
 
-void ForgetDialogPrinten() {
-    delete window;
-    window = nullptr;
-}
+void forgetPrintDetailsWindow() { window.forget(); }
 
 }  // namespace tamberlo

@@ -39,9 +39,9 @@ private:
     void FillBoxes();
 };
 
-// The one window, created the first time it is referred to.
-DialogPrinten& DialogPrintenVenster();
+// The print details window `DialogPrinten`, created hidden at the first reference.
+DialogPrinten& printDetailsWindow();
 // Tests: destroys it so the next reference creates it anew.
-void ForgetDialogPrinten();
+void forgetPrintDetailsWindow();
 
 }  // namespace tamberlo

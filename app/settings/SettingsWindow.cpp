@@ -14,6 +14,7 @@
 #include "PeerEntry.h"
 #include "RaiseClick.h"
 #include "SharedState.h"
+#include "SoleWindow.h"
 #include "SplashWindow.h"
 #include "StartUpServices.h"
 #include "Windows.h"
@@ -22,7 +23,7 @@ namespace tamberlo {
 
 namespace {
 
-SettingsWindow* window = nullptr;
+SoleWindow<SettingsWindow> window;
 
 QString E(const char* control) { return captionOf(settingsCaptions(), control); }
 
@@ -201,21 +202,15 @@ void SettingsWindow::CMDOk_Click() {
     CMDVellemanVersie->setText(rememberedVellemanCaption_);
     CMDArduinoInoVersie->setText(rememberedVersionCaption_);
     GoBack();
-    if (LadderProgrammerenExists()) LadderProgrammerenWindow().setEnabled(true);
+    if (mainWindowExists()) mainWindow().setEnabled(true);
 }
 
 void SettingsWindow::CancelPath() { CMDOk_Click(); }
 
-SettingsWindow& Instellingen() {
-    if (!window) window = new SettingsWindow;
-    return *window;
-}
+SettingsWindow& settingsWindow() { return window.get(); }
 
-bool SettingsWindowExists() { return window != nullptr; }
+bool settingsWindowExists() { return window.exists(); }
 
-void ForgetInstellingen() {
-    delete window;
-    window = nullptr;
-}
+void forgetSettingsWindow() { window.forget(); }
 
 }  // namespace tamberlo

@@ -71,10 +71,10 @@ private:
     QTimer* refresh_;
 };
 
-// The settings window, created hidden at the first reference.
-SettingsWindow& Instellingen();
-bool SettingsWindowExists();
+// The settings window `Instellingen`, created hidden at the first reference.
+SettingsWindow& settingsWindow();
+bool settingsWindowExists();
 // Tests: destroys it so the next reference creates it anew.
-void ForgetInstellingen();
+void forgetSettingsWindow();
 
 }  // namespace tamberlo

@@ -8,12 +8,7 @@ namespace tamberlo {
 
 namespace {
 
-void applyLook(int r, const ActionCellLook& look) {
-    ActionRowView& cell = ladderView.action[static_cast<std::size_t>(r)];
-    if (look.frameColor) cell.frameColor = *look.frameColor;
-    if (look.frameVisible) cell.frameVisible = *look.frameVisible;
-    for (std::size_t k = 0; k < look.lines.size(); ++k) look.lines[k].applyTo(cell.lines[k]);
-}
+void applyLook(int r, const CellLook& look) { look.applyTo(ladderView.action[static_cast<std::size_t>(r)]); }
 
 }  // namespace
 

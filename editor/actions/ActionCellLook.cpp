@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "CellTexts.h"
+#include "LanguageText.h"
 #include "SoundFolders.h"
 
 namespace tamberlo {
@@ -19,7 +20,7 @@ std::optional<QString> outputInterfaceLine(const ActionRow& row, bool english) {
     return text;
 }
 
-void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
+void outputLines(CellLook& look, const ActionRow& row, bool english, const OutputPortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     const bool analog = isVellemanAnalog(code);
@@ -40,7 +41,7 @@ void outputLines(ActionCellLook& look, const ActionRow& row, bool english, const
     look.lines[kActionValue].caption = analog ? analogOutputValueText(row[3]) : digitalOutputValueText(row[2], row[3]);
 }
 
-void timerLines(ActionCellLook& look, const ActionRow& row) {
+void timerLines(CellLook& look, const ActionRow& row) {
     look.lines[kActionNumber].caption = QString();
     if (row[1] == 1) {
         look.lines[kActionInterface].caption = presetText(row[2]);
@@ -54,16 +55,16 @@ void timerLines(ActionCellLook& look, const ActionRow& row) {
     }
 }
 
-void memoryVariableLanguageLines(ActionCellLook& look, const ActionRow& row, bool english) {
+void memoryVariableLanguageLines(CellLook& look, const ActionRow& row, bool english) {
     if (row[1] == 1) {
-        look.lines[kActionInterface].caption = tr(english, "Geheugen", "Memory");
+        look.lines[kActionInterface].caption = T(english, "Geheugen", "Memory");
     } else if (row[1] == 2) {
-        look.lines[kActionInterface].caption = tr(english, "Variabele", "Variable");
+        look.lines[kActionInterface].caption = T(english, "Variabele", "Variable");
         look.lines[kActionSignal].caption = variableOperationText(row[3], english);
     }
 }
 
-void memoryVariableLines(ActionCellLook& look, const ActionRow& row, bool english) {
+void memoryVariableLines(CellLook& look, const ActionRow& row, bool english) {
     memoryVariableLanguageLines(look, row, english);
     if (row[1] == 1) {
         look.lines[kActionNumber].caption = QString();
@@ -76,7 +77,7 @@ void memoryVariableLines(ActionCellLook& look, const ActionRow& row, bool englis
     }
 }
 
-QString soundSignalText(bool english) { return tr(english, "Speel geluid", "Play sound"); }
+QString soundSignalText(bool english) { return T(english, "Speel geluid", "Play sound"); }
 
 }  // namespace
 
@@ -86,8 +87,8 @@ std::optional<QString> outputInterfaceText(int code, int network, bool english) 
 }
 
 std::optional<QString> outputSignalText(int code, int channel, bool english) {
-    if (isVellemanAnalog(code)) return tr(english, "Ana. UIT A", "Ana. OUT A") + QString::number(channel);
-    if (isKnownInterface(code)) return tr(english, "Digitaal UIT", "Digital OUT");
+    if (isVellemanAnalog(code)) return T(english, "Ana. UIT A", "Ana. OUT A") + QString::number(channel);
+    if (isKnownInterface(code)) return T(english, "Digitaal UIT", "Digital OUT");
     return std::nullopt;
 }
 
@@ -120,15 +121,15 @@ QString presetText(int hundredths) {
 
 std::optional<QString> variableOperationText(int operation, bool english) {
     switch (operation) {
-    case 1: return tr(english, "Set op", "Set to");
-    case 2: return tr(english, "Vergroot met", "Increase with");
-    case 3: return tr(english, "Verklein met", "Decrease with");
+    case 1: return T(english, "Set op", "Set to");
+    case 2: return T(english, "Vergroot met", "Increase with");
+    case 3: return T(english, "Verklein met", "Decrease with");
     default: return std::nullopt;
     }
 }
 
-ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
-    ActionCellLook look;
+CellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports) {
+    CellLook look;
     look.frameColor = kColorActionBlue;
     switch (row[0]) {
     case 0: emptyLook(look, kColorActionGrey); break;
@@ -155,8 +156,8 @@ ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, b
     return look;
 }
 
-ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english) {
-    ActionCellLook look;
+CellLook actionLookOnLanguage(const ActionRow& row, bool english) {
+    CellLook look;
     switch (row[0]) {
     case 1: {
         // Every interface's line is rewritten, the same in both languages or not,

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "CaptionChange.h"
+#include "CellLook.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -32,16 +32,10 @@ struct SoundNames {
     QString file;
 };
 
-struct ActionCellLook {
-    std::optional<bool> frameVisible;
-    std::optional<VbColor> frameColor;
-    std::array<CaptionChange, 4> lines;
-};
-
 // The look of a cell drawn from its row after a ladder file was read.
-ActionCellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports);
+CellLook actionLookOnRead(const ActionRow& row, const SoundNames& sound, bool english, const OutputPortAddresses& ports);
 // The language-dependent lines of a cell after the language changed.
-ActionCellLook actionLookOnLanguage(const ActionRow& row, bool english);
+CellLook actionLookOnLanguage(const ActionRow& row, bool english);
 
 // ---- texts shared with the action editor's panels ---------------------------
 

@@ -1,15 +1,42 @@
 #include "ActionEditCell.h"
 
+#include "EditorHooks.h"
+
 namespace tamberlo {
 
-int editedRow() {
+std::optional<int> editedRow() {
     const int r = shared.BewerkNummer;
-    return (r >= 0 && r <= kRungs) ? r : 0;
+    if (openEditor.kind != OpenEditor::Action || r < 0 || r > kRungs) return std::nullopt;
+    return r;
 }
 
-Integer& actionColumn(int column) { return shared.Acties[std::size_t(editedRow())][std::size_t(column)]; }
+Integer& actionColumn(int column) {
+    static ActionRow scratch{};
+    const auto r = editedRow();
+    if (!r) return (scratch = ActionRow{})[std::size_t(column)];
+    return shared.Acties[std::size_t(*r)][std::size_t(column)];
+}
 
-ActionRowView& editedCell() { return ladderView.action[std::size_t(editedRow())]; }
+QString& editedSoundFolder() {
+    static QString scratch;
+    const auto r = editedRow();
+    if (!r) return scratch = QString();
+    return shared.GeluidMappen[std::size_t(*r)];
+}
+
+QString& editedSoundFile() {
+    static QString scratch;
+    const auto r = editedRow();
+    if (!r) return scratch = QString();
+    return shared.GeluidBestanden[std::size_t(*r)];
+}
+
+ActionRowView& editedCell() {
+    static ActionRowView scratch;
+    const auto r = editedRow();
+    if (!r) return scratch = ActionRowView{};
+    return ladderView.action[std::size_t(*r)];
+}
 
 void setLine(ActionLine line, const std::optional<QString>& text) {
     if (!text) return;

@@ -3,13 +3,12 @@
 #include "ActionCaptions.h"
 #include "ActionEditCell.h"
 #include "ActionEditorLanguage.h"
-#include "CodeSetting.h"
 #include "Dialogs.h"
 #include "EditorHooks.h"
-#include "ExplanatoryPictureSurfaces.h"
 #include "LanguageText.h"
 #include "MemoryVariablePanel.h"
 #include "OutputPanel.h"
+#include "SoleWindow.h"
 #include "SoundPanel.h"
 #include "TimersPanel.h"
 
@@ -17,7 +16,7 @@ namespace tamberlo {
 
 namespace {
 
-ActionEditor* theEditor = nullptr;
+SoleWindow<ActionEditor> editor;
 
 // The frame and line colours of each kind while its row is edited.
 constexpr VbColor kFrameGrey = 0x808080, kFrameRed = 0x8080FF, kFrameCyan = 0xFFFF80, kFrameGreen = 0x8000;
@@ -26,12 +25,13 @@ enum Tab { kOutputTab = 0, kTimersTab = 1, kMemoryTab = 2, kSoundTab = 3 };
 
 }  // namespace
 
-ActionEditor* ActionEditor::instance() { return theEditor; }
+ActionEditor& actionEditor() { return editor.get(); }
 
-ActionEditor::ActionEditor(QWidget* parent, EditArea area) : QObject(parent), area_(area) {
-    theEditor = this;
-    TabActies = new EditorTabs(parent);
-    TabActies->setObjectName("TabActies");
+bool actionEditorExists() { return editor.exists(); }
+
+ActionEditor::ActionEditor()
+    : EditorFrame(OpenEditor::Action, {"TabActies", "PanelTabActiesBewerkCommands", "CommandOKActie", "CommandVerwijderActie"},
+                  {"Actie", "Action", 0xFFC0C0}) {
     for (const char* caption : {"Uitgangen", "Timers", "Geheugen Variabelen", "Geluid"})
         TabActies->addTab(QString::fromLatin1(caption));
     PanelActieBewerkUitgang = new OutputPanel;
@@ -42,25 +42,10 @@ ActionEditor::ActionEditor(QWidget* parent, EditArea area) : QObject(parent), ar
                                                           PanelActieBewerkGeluid})
         TabActies->addPanel(panel);
     TabActies->onClick([this](int tab) { TabActies_Click(tab); });
-    hidesExplanatoryPicture(TabActies);
-    TabActies->hide();
-
-    PanelTabActiesBewerkCommands = new Panel3D(parent);
-    PanelTabActiesBewerkCommands->setObjectName("PanelTabActiesBewerkCommands");
-    CommandOKActie = new QPushButton(QStringLiteral("OK"), PanelTabActiesBewerkCommands);
-    CommandOKActie->setObjectName("CommandOKActie");
-    CommandVerwijderActie = new QPushButton(QStringLiteral("Verwijder"), PanelTabActiesBewerkCommands);
-    CommandVerwijderActie->setObjectName("CommandVerwijderActie");
     connect(CommandOKActie, &QPushButton::clicked, this, [this] { CommandOKActie_Click(); });
     connect(CommandVerwijderActie, &QPushButton::clicked, this, [this] { CommandVerwijderActie_Click(); });
-    PanelTabActiesBewerkCommands->hide();
-
     place(QRect(0, 0, 185, 760));
     caption();
-}
-
-ActionEditor::~ActionEditor() {
-    if (theEditor == this) theEditor = nullptr;
 }
 
 void ActionEditor::place(const QRect& area) {
@@ -73,29 +58,11 @@ void ActionEditor::place(const QRect& area) {
 }
 
 void ActionEditor::caption() {
-    CommandVerwijderActie->setText(actionEditorCaption("CommandVerwijderActie"));
-    for (int tab : {kOutputTab, kMemoryTab, kSoundTab})
-        TabActies->setTabCaption(tab, actionEditorCaption(QStringLiteral("TabActies(%1)").arg(tab)));
+    captionFrame(actionEditorCaptions(), "TabActies", "CommandVerwijderActie");
     PanelActieBewerkUitgang->caption();
     PanelActieBewerkTimers->caption();
     PanelActieBewerkGehVar->caption();
     PanelActieBewerkGeluid->caption();
-}
-
-void ActionEditor::setHeader(bool editing) {
-    if (!area_.header) return;
-    area_.header->SetCaption(editing ? T("Actie", "Action") : T("Beheer", "Management"));
-    area_.header->SetBackColor(editing ? 0xFFC0C0 : 0xE0E0E0);
-}
-
-void ActionEditor::showTab(int tab, QWidget* panel) {
-    {
-        FillGuard guard(shared.TabVulBezig);
-        TabActies->select(tab, Handler::Skip);
-        TabActies->show();
-    }
-    TabActies->bringToFront(panel);
-    PanelTabActiesBewerkCommands->show();
 }
 
 void ActionEditor::CommandPanelActie_Click(int r) {
@@ -109,10 +76,7 @@ void ActionEditor::CommandPanelActie_Click(int r) {
     const int kind = shared.Acties[std::size_t(r)][0];
     if (kind < 0 || kind > 4) return;  // only a hand-edited file holds such a row: it is not opened
 
-    shared.BewerkNummer = Integer(r);
-    openEditor = {OpenEditor::Action, r};
-    if (area_.controlPanel) area_.controlPanel->hide();
-    setHeader(true);
+    open(r);
     switch (kind) {
     case 0:
         PanelActieBewerkUitgang->ResetPanelActieBewerkUitgang();
@@ -151,7 +115,7 @@ void ActionEditor::CommandPanelActie_Click(int r) {
 }
 
 void ActionEditor::TabActies_Click(int tab) {
-    if (shared.TabVulBezig || !openEditor.isOpen() || openEditor.kind != OpenEditor::Action) return;
+    if (shared.TabVulBezig || !isOpen()) return;
     const int kind = actionColumn(0);
     // Only a real change of kind writes: the tab of the row's own kind changes nothing.
     switch (tab) {
@@ -194,23 +158,12 @@ void ActionEditor::TabActies_Click(int tab) {
 }
 
 void ActionEditor::CommandOKActie_Click() {
-    if (!openEditor.isOpen() || openEditor.kind != OpenEditor::Action) return;
+    if (!isOpen()) return;
     if (TabActies->current() == kSoundTab && PanelActieBewerkGeluid->selectedFile().isEmpty())
         dialogs().MsgBox(T("U heeft geen geluidsbestand geselecteerd.", "You didn't select a sound file."), MsgButtons::Ok);
-    const int r = editedRow();
     // The cell ends as reading its row from a file draws it (light blue frame, the kind's lines).
-    SetPanelActieBijLezen(r);
+    if (const auto r = editedRow()) SetPanelActieBijLezen(*r);
     close();
-}
-
-void ActionEditor::close() {
-    PanelTabActiesBewerkCommands->hide();
-    hideExplanatoryPicture();
-    TabActies->hide();
-    shared.BewerkNummer = 0;
-    openEditor = {};
-    if (area_.controlPanel) area_.controlPanel->show();
-    setHeader(false);
 }
 
 }  // namespace tamberlo

@@ -8,10 +8,6 @@
 
 namespace tamberlo {
 
-// Re-captions the editor's controls (the language switch calls it; the
-// timers tab keeps its one caption). Does nothing before the editor exists.
-void captionActionEditor();
-
 // The text of `control` in the action editor's table, in the current language.
 QString actionEditorCaption(std::string_view control);
 inline QString actionEditorCaption(const QString& control) { return actionEditorCaption(control.toStdString()); }

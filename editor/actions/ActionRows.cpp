@@ -32,8 +32,9 @@ void CommandInitialiseer_Click() {
 }
 
 void ActionEditor::CommandVerwijderActie_Click() {
-    if (!openEditor.isOpen() || openEditor.kind != OpenEditor::Action) return;
-    const int r = editedRow();
+    const auto edited = editedRow();
+    if (!edited) return;
+    const int r = *edited;
     ActionRowView& cell = editedCell();
     cell.frameVisible = false;
     if (r != 0) cell.addButtonVisible = true;  // row 0 comes back through CommandInitialiseer

@@ -163,11 +163,10 @@ void SoundPanel::showProgramFolder() {
 }
 
 void SoundPanel::ResetPanelActieBewerkGeluid() {
-    const int r = editedRow();
     setDrive(driveOfFolder(programFolder()), true);
     setMapPath(programFolder());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)].clear();
+    editedSoundFile().clear();
+    editedSoundFolder().clear();
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
     setLine(kActionSignal, T("Speel geluid", "Play sound"));
@@ -177,9 +176,8 @@ void SoundPanel::ResetPanelActieBewerkGeluid() {
 }
 
 void SoundPanel::SetPanelActieBewerkGeluid() {
-    const int r = editedRow();
-    const QString folder = shared.GeluidMappen[std::size_t(r)];
-    const QString file = shared.GeluidBestanden[std::size_t(r)];
+    const QString folder = editedSoundFolder();
+    const QString file = editedSoundFile();
     bool stale = false;
     // The lists may stay on the previous row's folder: its file must not
     // look chosen for this row.
@@ -195,7 +193,7 @@ void SoundPanel::SetPanelActieBewerkGeluid() {
     if (stale)
         dialogs().MsgBox(T("Het pad naar het geluidsbestand in regel %1 is niet meer geldig.",
                            "The path to the sound file in line %1 does not exist at this moment.")
-                             .arg(r),
+                             .arg(editedRow().value_or(0)),
                          MsgButtons::Ok);
 }
 
@@ -230,15 +228,14 @@ void SoundPanel::Map_Change() {
             FillGuard guard(MapVulBezig);
             setMapPath(back);
         }
-        selectFile(shared.GeluidBestanden[std::size_t(editedRow())]);
+        selectFile(editedSoundFile());
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(QString());
     setLine(kActionInterface, QString());
     setLine(kActionNumber, QString());
-    shared.GeluidBestanden[std::size_t(r)].clear();
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile().clear();
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::clickFile(const QString& name) {
@@ -253,12 +250,11 @@ void SoundPanel::Bestand_Click() {
         clearFileSelection();
         return;
     }
-    const int r = editedRow();
     PanelGeluidBestandsnaam->SetCaption(name);
     setLine(kActionInterface, name);
     setLine(kActionNumber, driveOfFolder(mapPath_));
-    shared.GeluidBestanden[std::size_t(r)] = name;
-    shared.GeluidMappen[std::size_t(r)] = mapPath_;
+    editedSoundFile() = name;
+    editedSoundFolder() = mapPath_;
 }
 
 void SoundPanel::Bestand_DblClick() {
@@ -266,7 +262,7 @@ void SoundPanel::Bestand_DblClick() {
     if (!name.isEmpty()) play(name);
 }
 
-void SoundPanel::CommandTest_Click() { play(shared.GeluidBestanden[std::size_t(editedRow())]); }
+void SoundPanel::CommandTest_Click() { play(editedSoundFile()); }
 
 void SoundPanel::CommandVerversMap_Click() {
     const QString chosen = selectedFile();

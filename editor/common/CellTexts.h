@@ -32,36 +32,11 @@ inline bool isKnownInterface(int code) {
     return isVellemanDigital(code) || isVellemanAnalog(code) || isParallelPort(code) || isKelvanor(code) || isArduino(code);
 }
 
-inline QString tr(bool english, const char* dutch, const char* englishText) {
-    return QString::fromLatin1(english ? englishText : dutch);
-}
-
 // Interface line (network 0 local, 1 network); nothing for an unknown code or
 // network flag. `smallCard` writes the English Velleman word as "card".
 std::optional<QString> interfaceText(int code, int network, bool english, bool smallCard);
 // Number line: card, port address, module number, or "0" for the Arduino.
 std::optional<QString> interfaceNumberText(int code, const std::array<Long, 3>& ports);
-
-// A cell look's lines all get one back colour.
-template <class Look>
-void setBackColor(Look& look, VbColor color) {
-    for (auto& line : look.lines) line.backColor = color;
-}
-
-// An empty row: no frame, grey lines without text.
-template <class Look>
-void emptyLook(Look& look, VbColor grey) {
-    look.frameVisible = false;
-    setBackColor(look, grey);
-    for (auto& line : look.lines) line.caption = QString();
-}
-
-// A filled row: the frame shows and the lines take the row kind's colour.
-template <class Look>
-void filledLook(Look& look, VbColor color) {
-    look.frameVisible = true;
-    setBackColor(look, color);
-}
 
 }  // namespace celltext
 }  // namespace tamberlo

@@ -10,11 +10,9 @@ namespace {
 
 bool isCell(int i) { return i >= 1 && i <= kConditions; }
 
-void applyLook(int i, const ConditionCellLook& look) {
+void applyLook(int i, const CellLook& look) {
     ConditionCellView& cell = ladderView.cell[static_cast<std::size_t>(i)];
-    if (look.frameColor) cell.frameColor = *look.frameColor;
-    if (look.frameVisible) cell.frameVisible = *look.frameVisible;
-    for (std::size_t k = 0; k < look.lines.size(); ++k) look.lines[k].applyTo(cell.lines[k]);
+    look.applyTo(cell);
 
     if (!look.verticalLink) return;
     cell.wireVisible = false;

@@ -1,12 +1,14 @@
 #include "ConditionCellLook.h"
 
+#include "LanguageText.h"
+
 namespace tamberlo {
 
 using namespace celltext;
 
 namespace {
 
-void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english, const PortAddresses& ports) {
+void inputLines(CellLook& look, const ConditionRow& row, bool english, const PortAddresses& ports) {
     const int code = row[1];
     if (!isKnownInterface(code)) return;
     look.lines[kLineInterface].caption = inputInterfaceText(code, row[4], english);
@@ -16,18 +18,18 @@ void inputLines(ConditionCellLook& look, const ConditionRow& row, bool english, 
 }
 
 std::optional<QString> timerSenseText(int sense, bool english) {
-    if (sense == 1) return tr(english, "Waar", "True");
-    if (sense == 2) return tr(english, "Onwaar", "False");
+    if (sense == 1) return T(english, "Waar", "True");
+    if (sense == 2) return T(english, "Onwaar", "False");
     return std::nullopt;
 }
 
-void clockLanguageLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void clockLanguageLines(CellLook& look, const ConditionRow& row, bool english) {
     look.lines[kLineInterface].caption = weekdayText(row[5], english);
-    look.lines[kLineNumber].caption = tr(english, "Dag", "Day");
-    look.lines[kLineValue].caption = tr(english, "Uur", "Hour");
+    look.lines[kLineNumber].caption = T(english, "Dag", "Day");
+    look.lines[kLineValue].caption = T(english, "Uur", "Hour");
 }
 
-void timeLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void timeLines(CellLook& look, const ConditionRow& row, bool english) {
     if (row[1] == 1) {
         clockLanguageLines(look, row, english);
         look.lines[kLineSignal].caption = clockTimeText(row[2], row[3], row[4]);
@@ -41,16 +43,16 @@ void timeLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
 
 std::optional<QString> memoryKeyVariableSignal(const ConditionRow& row, bool english) {
     switch (row[1]) {
-    case 1: return tr(english, "Geheugen", "Memory");
-    case 2: return tr(english, "Toetsenbord", "Keyboard");
+    case 1: return T(english, "Geheugen", "Memory");
+    case 2: return T(english, "Toetsenbord", "Keyboard");
     case 3:
-        if (auto letter = variableLetter(row[2])) return tr(english, "Variabele ", "Variable ") + *letter;
+        if (auto letter = variableLetter(row[2])) return T(english, "Variabele ", "Variable ") + *letter;
         return std::nullopt;
     default: return std::nullopt;
     }
 }
 
-void memoryKeyVariableLines(ConditionCellLook& look, const ConditionRow& row, bool english) {
+void memoryKeyVariableLines(CellLook& look, const ConditionRow& row, bool english) {
     const int sub = row[1];
     if (!between(sub, 1, 3)) return;
     look.lines[kLineInterface].caption = QString();
@@ -74,8 +76,8 @@ std::optional<QString> inputInterfaceText(int code, int network, bool english) {
 }
 
 std::optional<QString> inputSignalText(int code, int channel, bool english) {
-    if (isVellemanAnalog(code)) return tr(english, "Analoog IN A", "Analog IN A") + QString::number(channel);
-    if (isKnownInterface(code)) return tr(english, "Digitaal IN", "Digital IN");
+    if (isVellemanAnalog(code)) return T(english, "Analoog IN A", "Analog IN A") + QString::number(channel);
+    if (isKnownInterface(code)) return T(english, "Digitaal IN", "Digital IN");
     return std::nullopt;
 }
 
@@ -107,8 +109,8 @@ QString clockTimeText(int hour, int minute, int second) {
     return twoDigits(hour) + ':' + twoDigits(minute) + ':' + twoDigits(second);
 }
 
-ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
-    ConditionCellLook look;
+CellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports) {
+    CellLook look;
     look.frameColor = kColorCellGreen;
     switch (row[0]) {
     case 0: emptyLook(look, kColorCellGrey); break;
@@ -130,8 +132,8 @@ ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, con
     return look;
 }
 
-ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english) {
-    ConditionCellLook look;
+CellLook conditionLookOnLanguage(const ConditionRow& row, bool english) {
+    CellLook look;
     switch (row[0]) {
     case 1: {
         // The interface line is written for every interface, including those whose

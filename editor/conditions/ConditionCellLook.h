@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "CaptionChange.h"
+#include "CellLook.h"
 #include "CellTexts.h"
 #include "SharedState.h"
 
@@ -25,19 +25,10 @@ constexpr VbColor kColorInputYellow = 0x80FFFF;  // input row
 constexpr VbColor kColorTimeOrange = 0x80C0FF;   // time or timer row
 constexpr VbColor kColorMemoryPink = 0xFF80FF;   // memory, key or variable row
 
-struct ConditionCellLook {
-    std::optional<bool> frameVisible;
-    std::optional<VbColor> frameColor;
-    std::array<CaptionChange, 4> lines;
-    // A vertical link: the cell's wire and add button go; the last cell of
-    // the rung also draws the link line and the rung's OR wire.
-    bool verticalLink = false;
-};
-
 // The look of a cell drawn from its row after a ladder file was read.
-ConditionCellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports);
+CellLook conditionLookOnRead(const ConditionRow& row, bool english, const PortAddresses& ports);
 // The language-dependent lines of a cell after the language changed.
-ConditionCellLook conditionLookOnLanguage(const ConditionRow& row, bool english);
+CellLook conditionLookOnLanguage(const ConditionRow& row, bool english);
 
 // ---- texts shared with the condition editor's panels ------------------------
 

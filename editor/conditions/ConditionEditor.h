@@ -1,17 +1,11 @@
 #pragma once
-// The condition editor's frame on the main window: the tab control
-// `TabCondities` over the three edit panels, and the command panel
-// `PanelTabConditiesBewerkCommands` with OK, delete and the rung table that
-// shows the raw rows. It exists once, made the first time it is referred to;
-// the main window places it and hands it its header and control panel.
-
-#include <QPointer>
-#include <QPushButton>
-#include <QWidget>
+// The condition editor: the tab control `TabCondities` over the three edit
+// panels, and the command panel `PanelTabConditiesBewerkCommands` with OK,
+// delete and the rung table that shows the raw rows. It edits condition cell
+// BewerkNummer in place in the main window.
 
 #include "ControlArray.h"
-#include "EditorTabs.h"
-#include "Panel3D.h"
+#include "EditorFrame.h"
 #include "ValueScrollBar.h"
 
 namespace tamberlo {
@@ -20,26 +14,32 @@ class InputConditionPanel;
 class TimeConditionPanel;
 class MemoryKeyVariablePanel;
 
-class ConditionEditor : public QObject {
+class ConditionEditor : public EditorFrame {
     Q_OBJECT
 public:
     ConditionEditor();
-    ~ConditionEditor() override;
 
-    // Puts the tab area and the command panel on `window` within `area`
-    // (the place of the control panel) and remembers the header the editor
-    // re-captions and the control panel it hides while a cell is edited.
-    void placeIn(QWidget* window, const QRect& area, Panel3D* header, QWidget* controlPanel);
+    // The tab control at the top of `area`, the command panel below it.
+    void place(const QRect& area) override;
     // Re-captions every fixed text of the editor in the current language.
     void caption();
 
-    EditorTabs* TabCondities;
+    // The edit button on condition cell i (1..270).
+    void CommandPanelConditie_Click(int index);
+    // The user chose tab `tab`: the edited condition becomes that kind.
+    void TabCondities_Click(int tab);
+    void CommandOKConditie_Click();
+    void CommandVerwijderConditie_Click();
+    // The rung table shows the rows of the rung its scroll bar chose.
+    void CommandVervers_Click();
+
+    EditorTabs* const TabCondities = tabs_;
     InputConditionPanel* PanelConditieBewerkIngang;
     TimeConditionPanel* PanelConditieBewerkTijd;
     MemoryKeyVariablePanel* PanelConditieBewerkGehToetsVar;
-    Panel3D* PanelTabConditiesBewerkCommands;
-    QPushButton* CommandOKConditie;
-    QPushButton* CommandVerwijderConditie;
+    Panel3D* const PanelTabConditiesBewerkCommands = commands_;
+    QPushButton* const CommandOKConditie = ok_;
+    QPushButton* const CommandVerwijderConditie = remove_;
     // The rung table: the raw integers of one rung's conditions and action.
     ValueScrollBar* HScroll1;
     Panel3D* PanelAktieveConditieActie;
@@ -47,25 +47,15 @@ public:
     ControlArray<Panel3D> PanelConditieIntegerITG{1, 18};
     ControlArray<Panel3D> PanelActieIntegerITG{1, 10};
 
-    QPointer<Panel3D> PanelKopInstellingen;
-    QPointer<QWidget> PanelBesturing;
-
 private:
     void buildCommands();
-
-    bool placed_ = false;
+    // Shows the panel of the tab `tab` for the edited cell.
+    void showKind(int tab, QWidget* panel);
 };
 
-// The one editor, made on first reference.
+// The one condition editor, made at the first reference.
 ConditionEditor& conditionEditor();
 // Whether it was made (the language switch need not make it).
 bool conditionEditorExists();
-
-// Handlers of the frame.
-void CommandPanelConditie_Click(int index);
-void TabCondities_Click(int tab);
-void CommandOKConditie_Click();
-void CommandVerwijderConditie_Click();
-void CommandVervers_Click();
 
 }  // namespace tamberlo

@@ -1,9 +1,9 @@
 #include "ConditionEditorLanguage.h"
 
-#include "ConditionEditor.h"
+#include "CaptionTable.h"
 
 namespace tamberlo {
 
-void captionConditionEditor() { conditionEditor().caption(); }
+QString conditionEditorCaption(std::string_view control) { return captionOf(conditionEditorCaptions(), control); }
 
 }  // namespace tamberlo

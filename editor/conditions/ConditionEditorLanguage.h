@@ -1,9 +1,14 @@
 #pragma once
-// The condition editor's fixed texts after a language change.
+// The condition editor's fixed captions in the current language, from the
+// condition editor's caption table.
+
+#include <QString>
+
+#include <string_view>
 
 namespace tamberlo {
 
-// Re-captions every control of the condition editor in the current language.
-void captionConditionEditor();
+// The text of `control` in the condition editor's table, in the current language.
+QString conditionEditorCaption(std::string_view control);
 
 }  // namespace tamberlo

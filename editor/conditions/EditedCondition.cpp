@@ -52,7 +52,7 @@ void colourAs(int kind) {
 void redrawFromRow() {
     const int i = cell();
     if (i == 0) return;
-    const ConditionCellLook look = conditionLookOnRead(row(), shared.TaalVlag, shared.ParallellePoortAdressen);
+    const CellLook look = conditionLookOnRead(row(), shared.TaalVlag, shared.ParallellePoortAdressen);
     ConditionCellView& view = ladderView.cell[std::size_t(i)];
     for (std::size_t k = 0; k < 4; ++k) look.lines[k].applyTo(view.lines[k]);
     // The lines keep the colour of the kind being edited.

@@ -25,7 +25,4 @@ void colourAs(int kind);
 // fill had to give a damaged row back untouched).
 void redrawFromRow();
 
-// A text in the current language.
-inline QString T(const char* dutch, const char* english) { return QString::fromUtf8(shared.TaalVlag ? english : dutch); }
-
 }  // namespace tamberlo::edited

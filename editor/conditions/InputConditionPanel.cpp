@@ -1,22 +1,20 @@
 #include "InputConditionPanel.h"
 
-#include "CaptionTable.h"
 #include "CellTexts.h"
+#include "ConditionEditorLanguage.h"
 #include "EditedCondition.h"
 #include "FontSize.h"
+#include "LanguageText.h"
 #include "SectionHeading.h"
 
 namespace tamberlo {
 
 using edited::row;
 using edited::setLine;
-using edited::T;
 
 namespace {
 
 Panel3D* heading(const QString& text, QWidget* parent, int y) { return sectionHeading(text, parent, 2, y, 177); }
-
-QString tableB(const char* control) { return captionOf(conditionEditorCaptions(), control); }
 
 }  // namespace
 
@@ -79,19 +77,19 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void InputConditionPanel::caption() {
-    SSPanel6->SetCaption(tableB("SSPanel6"));
+    SSPanel6->SetCaption(conditionEditorCaption("SSPanel6"));
     for (int k = 0; k <= 2; ++k)
-        OptionWelkeInterfaceIn.setCaption(k, tableB(("OptionWelkeInterfaceIn(" + std::to_string(k) + ")").c_str()));
-    CheckNetwerkIN->setText(tableB("CheckNetwerkIN"));
-    SSPanel10->SetCaption(tableB("SSPanel10"));
-    SSPanel12->SetCaption(tableB("SSPanel12"));
-    SSPanel81->SetCaption(tableB("SSPanel81"));
-    OptionWaarOnwaarIngang.setCaption(1, tableB("OptionWaarOnwaarIngang(1)"));
-    OptionWaarOnwaarIngang.setCaption(2, tableB("OptionWaarOnwaarIngang(2)"));
-    SSPanel14->SetCaption(tableB("SSPanel14"));
-    SSPanel15->SetCaption(tableB("SSPanel15"));
-    OptionAnaloogInGroterKleiner.setCaption(1, tableB("OptionAnaloogInGroterKleiner(1)"));
-    OptionAnaloogInGroterKleiner.setCaption(2, tableB("OptionAnaloogInGroterKleiner(2)"));
+        OptionWelkeInterfaceIn.setCaption(k, conditionEditorCaption("OptionWelkeInterfaceIn(" + std::to_string(k) + ")"));
+    CheckNetwerkIN->setText(conditionEditorCaption("CheckNetwerkIN"));
+    SSPanel10->SetCaption(conditionEditorCaption("SSPanel10"));
+    SSPanel12->SetCaption(conditionEditorCaption("SSPanel12"));
+    SSPanel81->SetCaption(conditionEditorCaption("SSPanel81"));
+    OptionWaarOnwaarIngang.setCaption(1, conditionEditorCaption("OptionWaarOnwaarIngang(1)"));
+    OptionWaarOnwaarIngang.setCaption(2, conditionEditorCaption("OptionWaarOnwaarIngang(2)"));
+    SSPanel14->SetCaption(conditionEditorCaption("SSPanel14"));
+    SSPanel15->SetCaption(conditionEditorCaption("SSPanel15"));
+    OptionAnaloogInGroterKleiner.setCaption(1, conditionEditorCaption("OptionAnaloogInGroterKleiner(1)"));
+    OptionAnaloogInGroterKleiner.setCaption(2, conditionEditorCaption("OptionAnaloogInGroterKleiner(2)"));
 }
 
 void InputConditionPanel::ResetPanelConditieBewerkIngang() {

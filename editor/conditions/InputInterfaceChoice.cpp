@@ -2,12 +2,12 @@
 #include "CellTexts.h"
 #include "EditedCondition.h"
 #include "InputConditionPanel.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
 using edited::row;
 using edited::setLine;
-using edited::T;
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "MemoryKeyVariablePanel.h"
 
-#include "CaptionTable.h"
 #include "CellTexts.h"
+#include "ConditionEditorLanguage.h"
 #include "EditedCondition.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "LanguageText.h"
 #include "TimeConditionPanel.h"
 
 namespace tamberlo {
 
 using edited::row;
 using edited::setLine;
-using edited::T;
 
 namespace {
 
@@ -19,8 +19,6 @@ Panel3D* label(QWidget* parent, int x, int y, int w) {
     p->setGeometry(x, y, w, 18);
     return p;
 }
-
-QString tableB(const std::string& control) { return captionOf(conditionEditorCaptions(), control); }
 
 QString number(int n) { return QString::number(n); }
 
@@ -82,11 +80,11 @@ void MemoryKeyVariablePanel::caption() {
                                   {SSPanel40, "SSPanel40"},
                                   {SSPanel43, "SSPanel43"},
                                   {SSPanel46, "SSPanel46"}})
-        panel->SetCaption(tableB(control));
+        panel->SetCaption(conditionEditorCaption(control));
     for (int k = 0; k <= 1; ++k)
-        OptionWaarOfOnwaarGeheugen.setCaption(k, tableB("OptionWaarOfOnwaarGeheugen(" + std::to_string(k) + ")"));
+        OptionWaarOfOnwaarGeheugen.setCaption(k, conditionEditorCaption("OptionWaarOfOnwaarGeheugen(" + std::to_string(k) + ")"));
     for (int k = 1; k <= 3; ++k)
-        OptionVarGroterKleiner.setCaption(k, tableB("OptionVarGroterKleiner(" + std::to_string(k) + ")"));
+        OptionVarGroterKleiner.setCaption(k, conditionEditorCaption("OptionVarGroterKleiner(" + std::to_string(k) + ")"));
 }
 
 void MemoryKeyVariablePanel::setMode(Mode mode) {

@@ -3,18 +3,17 @@
 
 #include <QString>
 
-#include "SharedState.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
 inline QString runningRefusal() {
-    return shared.TaalVlag ? QStringLiteral("The program is currently 'running', you'll have to stop it first.")
-                           : QStringLiteral("Het programma 'loopt' op dit moment, u moet het eerst stoppen.");
+    return T("Het programma 'loopt' op dit moment, u moet het eerst stoppen.",
+             "The program is currently 'running', you'll have to stop it first.");
 }
 
 inline QString closeEditorFirst() {
-    return shared.TaalVlag ? QStringLiteral("Please close the condition edit window first.")
-                           : QStringLiteral("Sluit eerst het conditie bewerkings venster.");
+    return T("Sluit eerst het conditie bewerkings venster.", "Please close the condition edit window first.");
 }
 
 }  // namespace tamberlo

@@ -1,14 +1,14 @@
 #include "TimeConditionPanel.h"
 
-#include "CaptionTable.h"
+#include "ConditionEditorLanguage.h"
 #include "EditedCondition.h"
 #include "ExplanatoryPictureSurfaces.h"
+#include "LanguageText.h"
 
 namespace tamberlo {
 
 using edited::row;
 using edited::setLine;
-using edited::T;
 
 namespace {
 
@@ -17,8 +17,6 @@ Panel3D* label(const QString& text, QWidget* parent, int x, int y, int w) {
     p->setGeometry(x, y, w, 18);
     return p;
 }
-
-QString tableB(const std::string& control) { return captionOf(conditionEditorCaptions(), control); }
 
 // The weekdays as the reset and the clock choice write them: one blank between.
 QString spacedWeekdays() { return T("Zo Ma Di Wo Do Vr Za", "Su Mo Tu We Th Fr Sa"); }
@@ -76,15 +74,15 @@ TimeConditionPanel::TimeConditionPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TimeConditionPanel::caption() {
-    SSPanel20->SetCaption(tableB("SSPanel20"));
-    SSPanel28->SetCaption(tableB("SSPanel28"));
-    SSPanel25->SetCaption(tableB("SSPanel25"));
-    SSPanel29->SetCaption(tableB("SSPanel29"));
-    SSPanel33->SetCaption(tableB("SSPanel33"));
-    SSPanel73->SetCaption(tableB("SSPanel73"));
-    for (int d = 1; d <= 7; ++d) CheckDagen(d)->setText(tableB("CheckDagen(" + std::to_string(d) + ")"));
+    SSPanel20->SetCaption(conditionEditorCaption("SSPanel20"));
+    SSPanel28->SetCaption(conditionEditorCaption("SSPanel28"));
+    SSPanel25->SetCaption(conditionEditorCaption("SSPanel25"));
+    SSPanel29->SetCaption(conditionEditorCaption("SSPanel29"));
+    SSPanel33->SetCaption(conditionEditorCaption("SSPanel33"));
+    SSPanel73->SetCaption(conditionEditorCaption("SSPanel73"));
+    for (int d = 1; d <= 7; ++d) CheckDagen(d)->setText(conditionEditorCaption("CheckDagen(" + std::to_string(d) + ")"));
     for (int k = 1; k <= 2; ++k)
-        OptionWaarOfOnwaarTimer.setCaption(k, tableB("OptionWaarOfOnwaarTimer(" + std::to_string(k) + ")"));
+        OptionWaarOfOnwaarTimer.setCaption(k, conditionEditorCaption("OptionWaarOfOnwaarTimer(" + std::to_string(k) + ")"));
 }
 
 void TimeConditionPanel::ResetPanelConditieBewerkTijd() {

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -17,6 +16,7 @@
 #include "LadderView.h"
 #include "NetworkPeer.h"
 #include "SharedState.h"
+#include "SoleWindow.h"
 #include "Twips.h"
 
 namespace tamberlo {
@@ -32,7 +32,7 @@ constexpr VbColor kLampOff = 0x0000FF;  // output lamps: red
 constexpr VbColor kLampIn = 0x00C000;   // input lamps: green
 constexpr int kRefreshMs = 40;
 
-QPointer<DashboardWindow> dashboard;
+SoleWindow<DashboardWindow> dashboard;  // deleted only by its close box
 
 // Writes only what changed, so a refresh of an idle dashboard paints nothing.
 void lamp(LampShape* l, bool on) {
@@ -413,11 +413,8 @@ void DashboardWindow::keyPressEvent(QKeyEvent* e) {
     else QWidget::keyPressEvent(e);
 }
 
-DashboardWindow& Dashboard() {
-    if (!dashboard) dashboard = new DashboardWindow;  // deleted only by its close box
-    return *dashboard;
-}
+DashboardWindow& dashboardWindow() { return dashboard.get(); }
 
-bool DashboardExists() { return !dashboard.isNull(); }
+bool dashboardWindowExists() { return dashboard.exists(); }
 
 }  // namespace tamberlo

@@ -85,9 +85,9 @@ private:
     QTimer* refreshTimer_ = nullptr;
 };
 
-// The dashboard, created hidden at the first reference.
-DashboardWindow& Dashboard();
+// The window `Dashboard`, created hidden at the first reference.
+DashboardWindow& dashboardWindow();
 // True while a dashboard exists (without creating one).
-bool DashboardExists();
+bool dashboardWindowExists();
 
 }  // namespace tamberlo

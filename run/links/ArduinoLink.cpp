@@ -6,6 +6,7 @@
 #include "ArduinoProtocol.h"
 #include "Dialogs.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -113,10 +114,7 @@ void HandleArduinoReply(const QString& reply) {
     }
 }
 
-QString ArduinoLostText() {
-    return shared.TaalVlag ? QStringLiteral("The connection with the Arduino was lost.")
-                           : QStringLiteral("De verbinding met de Arduino is verbroken.");
-}
+QString ArduinoLostText() { return T("De verbinding met de Arduino is verbroken.", "The connection with the Arduino was lost."); }
 
 void ResetArduinoLink() {
     framer().Reset();

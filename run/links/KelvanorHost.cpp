@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "KelvanorDispatchClient.h"
+#include "LanguageText.h"
 #include "ProgramEnd.h"
 #include "SharedState.h"
 
@@ -38,14 +39,10 @@ bool HostKelvanorControl() {
         if (!hosting().toldMissing) {
             hosting().toldMissing = true;
             const QString reason = QString::fromStdString(why);
-            dialogs().MsgBox(
-                shared.TaalVlag
-                    ? QStringLiteral("The Kelvanor control is not available (%1). The program runs without a Kelvanor module.")
-                          .arg(reason)
-                    : QStringLiteral(
-                          "De Kelvanor-besturing is niet beschikbaar (%1). Het programma werkt zonder Kelvanor-module.")
-                          .arg(reason),
-                MsgButtons::Ok);
+            dialogs().MsgBox(T("De Kelvanor-besturing is niet beschikbaar (%1). Het programma werkt zonder Kelvanor-module.",
+                               "The Kelvanor control is not available (%1). The program runs without a Kelvanor module.")
+                                 .arg(reason),
+                             MsgButtons::Ok);
         }
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "NetworkPeer.h"
 #include "NetworkProtocol.h"
 #include "SharedState.h"
@@ -18,13 +19,13 @@ constexpr int kSendFailedNumber = 40006;  // the control's "wrong state for the 
 
 int connectTimeoutMs = 10000;
 
-void setStatus(const QString& dutch, const QString& english, VbColor color) {
-    ladderView.status.caption = shared.TaalVlag ? english : dutch;
+void setStatus(const char* dutch, const char* english, VbColor color) {
+    ladderView.status.caption = T(dutch, english);
     ladderView.status.backColor = color;
     ladderView.changed();
 }
 
-void statusNotConnected() { setStatus(QStringLiteral("Niet verbonden."), QStringLiteral("Not Connected."), kPanelGrey); }
+void statusNotConnected() { setStatus("Niet verbonden.", "Not Connected.", kPanelGrey); }
 
 // A failed write: the details for NetwerkFout's box.
 void noteSendFailure() {
@@ -75,7 +76,7 @@ void SetNetworkLink(NetworkLink* link) { installed = link; }
 
 void TcpNetworkLink::MaakVerbinding() {
     WinsockControl& socket = NetworkSocket();
-    setStatus(QStringLiteral("Zoeken..."), QStringLiteral("Searching..."), kStatusOrange);
+    setStatus("Zoeken...", "Searching...", kStatusOrange);
     if (!socket.Connect()) {
         // No host, a bad port or a socket still busy: a failed attempt.
         attemptFailed();
@@ -118,7 +119,7 @@ void TcpNetworkLink::MaakVerbinding() {
     };
 
     if (!stillConnected() || !greeting("ve")) return;
-    setStatus(QStringLiteral("Verbonden."), QStringLiteral("Connected."), kLampGreen);
+    setStatus("Verbonden.", "Connected.", kLampGreen);
     shared.AuWacht = 0;
     shared.DuWacht = 0;
     Yield();

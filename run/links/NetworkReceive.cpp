@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "NetworkLink.h"
 #include "NetworkPeer.h"
 #include "NetworkProtocol.h"
@@ -101,7 +102,7 @@ void receiveStop() {
     if (peerStopHooks().endRun) peerStopHooks().endRun();
     NetworkSocket().Close();
     Yield();
-    ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
+    ladderView.status.caption = T("Niet verbonden.", "Not Connected.");
     ladderView.status.backColor = kPanelGrey;
     ladderView.startStopColor = 0xC0C0C0;
     ladderView.changed();
@@ -193,7 +194,7 @@ void WinsockHost_Close() {
     if (shared.Verbindingsstatus != 1) return;
     shared.Verbindingsstatus = 0;
     NetworkSocket().Close();
-    ladderView.status.caption = shared.TaalVlag ? QStringLiteral("Not Connected.") : QStringLiteral("Niet verbonden.");
+    ladderView.status.caption = T("Niet verbonden.", "Not Connected.");
     ladderView.status.backColor = kPanelGrey;
     ladderView.changed();
     // Nothing of the peer is found any more.
@@ -220,13 +221,10 @@ QString NetworkErrorText(const NetworkErrorInfo& error) {
 }
 
 QString UnknownFormatText(const QString& received) {
-    return (shared.TaalVlag ? QStringLiteral("Unknown dataformat: ") : QStringLiteral("Onbekend gegevensformaat: ")) +
-           QStringLiteral("\r\n") + received;
+    return T("Onbekend gegevensformaat: ", "Unknown dataformat: ") + QStringLiteral("\r\n") + received;
 }
 
-QString UnknownFormatTitle() {
-    return shared.TaalVlag ? QStringLiteral("Error in recieving.") : QStringLiteral("Fout in het ontvangen.");
-}
+QString UnknownFormatTitle() { return T("Fout in het ontvangen.", "Error in recieving."); }
 
 NetworkPeerLamps& PeerLamps() {
     static NetworkPeerLamps lamps;

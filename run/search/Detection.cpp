@@ -6,6 +6,7 @@
 #include "DashboardView.h"
 #include "Dialogs.h"
 #include "LadderView.h"
+#include "LanguageText.h"
 #include "ReentryGuard.h"
 #include "SharedState.h"
 #include "VellemanCards.h"
@@ -198,8 +199,7 @@ void VellemanCardsLost(int cards) {
     if (shared.VellemanKaartMasker == 0) ladderView.vellemanFoundLamp = kSearchRed;
     show();
     // The state is settled before the message box yields, so handlers that run inside it see the card gone.
-    dialogs().MsgBox(shared.TaalVlag ? QStringLiteral("Velleman card %1 no longer responds.").arg(numbers)
-                                     : QStringLiteral("Velleman kaart %1 reageert niet meer.").arg(numbers),
+    dialogs().MsgBox(T("Velleman kaart %1 reageert niet meer.", "Velleman card %1 no longer responds.").arg(numbers),
                      MsgButtons::Ok);
 }
 

@@ -106,29 +106,29 @@ class CaptionFitTest : public StartUpTest {
 protected:
     void TearDown() override {
         if (openEditor.isOpen()) closeEditor();
-        ForgetInstellingen();
+        forgetSettingsWindow();
         StartUpTest::TearDown();
     }
 
     void closeEditor() {
-        if (openEditor.kind == OpenEditor::Condition) CommandOKConditie_Click();
-        else ActionEditor::instance()->CommandOKActie_Click();
+        if (openEditor.kind == OpenEditor::Condition) conditionEditor().CommandOKConditie_Click();
+        else actionEditor().CommandOKActie_Click();
     }
 
     // The main window's cut captions with condition cell 1 open on `row`.
     QStringList withCondition(const ConditionRow& row) {
         shared.Condities[1] = row;
-        CommandPanelConditie_Click(1);
-        QStringList cut = cutCaptions(&LadderProgrammerenWindow());
-        CommandOKConditie_Click();
+        conditionEditor().CommandPanelConditie_Click(1);
+        QStringList cut = cutCaptions(&mainWindow());
+        conditionEditor().CommandOKConditie_Click();
         return cut;
     }
     // The same with action row 1 open on `row`.
     QStringList withAction(const ActionRow& row) {
         shared.Acties[1] = row;
-        ActionEditor::instance()->CommandPanelActie_Click(1);
-        QStringList cut = cutCaptions(&LadderProgrammerenWindow());
-        ActionEditor::instance()->CommandOKActie_Click();
+        actionEditor().CommandPanelActie_Click(1);
+        QStringList cut = cutCaptions(&mainWindow());
+        actionEditor().CommandOKActie_Click();
         return cut;
     }
 };
@@ -152,15 +152,15 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     shared.Condities[2] = {3, 3, 1, 2255, 0, 0};
     shared.Condities[3] = {3, 3, 2, 1255, 0, 0};
 
-    Dashboard().show();
-    Instellingen().show();
+    dashboardWindow().show();
+    settingsWindow().show();
     int walked = 0;
     for (bool english : {false, true}) {
         SCOPED_TRACE(english ? "English" : "Dutch");
         shared.TaalVlag = english;
         w.TaalAanpassenConActBeh();
         QStringList cut;
-        for (QWidget* window : std::initializer_list<QWidget*>{&w, &Dashboard(), &Instellingen(), &TheSplashWindow()})
+        for (QWidget* window : std::initializer_list<QWidget*>{&w, &dashboardWindow(), &settingsWindow(), &splashWindow()})
             cut += cutCaptions(window);
         for (const ConditionRow& row : conditions) {
             cut += withCondition(row);
@@ -169,11 +169,11 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
         // The refresh table, filled while an editor is open.
         shared.Condities[1] = {3, 3, 3, 2000, 0, 0};
         shared.Acties[1] = {2, 1, 6000, 5999, 1500, 1000, 4575, 2000, 3000, 5000};
-        CommandPanelConditie_Click(1);
+        conditionEditor().CommandPanelConditie_Click(1);
         conditionEditor().HScroll1->setValue(1);
-        CommandVervers_Click();
+        conditionEditor().CommandVervers_Click();
         cut += cutCaptions(&w);
-        CommandOKConditie_Click();
+        conditionEditor().CommandOKConditie_Click();
         for (const ActionRow& row : actions) {
             cut += withAction(row);
             ++walked;

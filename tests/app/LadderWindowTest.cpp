@@ -83,11 +83,11 @@ TEST_F(LadderWindowTest, TheDashboardButtonShowsAndHidesTheDashboard) {
     LadderProgrammeren& h = Start();
     TimerSerialPort().SetEnabled(false);
     h.CommandDashboard->click();
-    EXPECT_TRUE(Dashboard().isVisible());
+    EXPECT_TRUE(dashboardWindow().isVisible());
     EXPECT_TRUE(TimerSerialPort().Enabled());
     EXPECT_TRUE(TimerLeesIngangen().Enabled());  // no run: the dashboard polls the inputs
     h.CommandDashboard->click();
-    EXPECT_FALSE(Dashboard().isVisible());
+    EXPECT_FALSE(dashboardWindow().isVisible());
     EXPECT_FALSE(TimerLeesIngangen().Enabled());
 }
 
@@ -186,6 +186,13 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowIn
     ladderView.cell[4].addButtonVisible = false;
     ladderView.changed();
     h.RefreshFromLadderView();
+    // As the program does, the add button's click puts the cell's frame under the pointer.
+    ladderButtons.CommandVoegConditieToe = [&clicks](int i) {
+        clicks.push_back("VoegConditieToe " + std::to_string(i));
+        ladderView.cell[std::size_t(i)].frameVisible = true;
+        ladderView.cell[std::size_t(i)].addButtonVisible = false;
+        ladderView.changed();
+    };
     h.move(100, 0);
     LadderWidget* area = h.PictureProgrammeerVenster;
     auto doubleClick = [&](QPoint p) { QTest::mouseDClick(h.windowHandle(), Qt::LeftButton, {}, area->mapTo(&h, p)); };
@@ -310,7 +317,7 @@ TEST_F(LadderWindowTest, ScreenshotOfTheMainWindow) {
     // The drawing area is white where nothing is; a shown frame takes its colour.
     const QPoint frame = ladder::ConditionFrame(1).topLeft() + QPoint(1 + 2, 56 + 40);
     EXPECT_NE(image.pixelColor(frame), QColor(Qt::white));
-    TheSplashWindow().grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash.png"));
+    splashWindow().grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash.png"));
 }
 
 }  // namespace

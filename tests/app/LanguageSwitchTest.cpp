@@ -30,14 +30,14 @@ namespace {
 class LanguageSwitchTest : public StartUpTest {
 protected:
     void TearDown() override {
-        ForgetInstellingen();
+        forgetSettingsWindow();
         StartUpTest::TearDown();
     }
 
     // Applies the language TaalVlag holds (as the start-up does for English).
     void apply(bool english) {
         shared.TaalVlag = english;
-        LadderProgrammerenWindow().TaalAanpassenConActBeh();
+        mainWindow().TaalAanpassenConActBeh();
     }
 
     static QString text(const QWidget* w) {
@@ -70,8 +70,8 @@ protected:
 
 TEST_F(LanguageSwitchTest, EveryTableRowReachesItsControlInBothLanguages) {
     LadderProgrammeren& w = Start();
-    DashboardWindow& d = Dashboard();
-    SettingsWindow& e = Instellingen();
+    DashboardWindow& d = dashboardWindow();
+    SettingsWindow& e = settingsWindow();
     for (bool english : {true, false}) {
         SCOPED_TRACE(english ? "English" : "Dutch");
         apply(english);
@@ -149,11 +149,11 @@ TEST_F(LanguageSwitchTest, AHandfulOfCaptionsReadAsWrittenHere) {
         EXPECT_EQ(w.CommandTaal->text(), c.taal);
         EXPECT_EQ(w.PanelKopInstellingen->Caption(), c.kop);
         EXPECT_EQ(w.SSPanel80->Caption(), c.cyclus);
-        EXPECT_EQ(Dashboard().FrameInUitLokaal->title(), c.lokaal);
-        EXPECT_EQ(Dashboard().CMDDashboardSluiten->text(), c.sluiten);
-        EXPECT_EQ(Instellingen().PanelNetwerkIPadres->Caption(), c.ipAdres);
-        EXPECT_EQ(Instellingen().CMD_Flits->text(), c.flits);
-        EXPECT_EQ(ActionEditor::instance()->TabActies->tabCaption(2), c.tabGeheugen);
+        EXPECT_EQ(dashboardWindow().FrameInUitLokaal->title(), c.lokaal);
+        EXPECT_EQ(dashboardWindow().CMDDashboardSluiten->text(), c.sluiten);
+        EXPECT_EQ(settingsWindow().PanelNetwerkIPadres->Caption(), c.ipAdres);
+        EXPECT_EQ(settingsWindow().CMD_Flits->text(), c.flits);
+        EXPECT_EQ(actionEditor().TabActies->tabCaption(2), c.tabGeheugen);
         EXPECT_EQ(conditionEditor().TabCondities->tabCaption(0), c.tabIngangen);
     }
 }
@@ -189,9 +189,9 @@ TEST_F(LanguageSwitchTest, RoundTripGivesTheCaptionsOfReadingTheFileInThatLangua
     EXPECT_EQ(ladderView.windowCaption, caption);
     EXPECT_EQ(ladderView.startNote, " This line will only be executed at Start!");
     EXPECT_EQ(home.read("Tamberlo.ini"), SettingsText(true, "127.0.0.1", 120));
-    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
-    TheSplashWindow().SetActivationTexts();  // the splash follows at its next activation
-    EXPECT_EQ(TheSplashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
+    EXPECT_EQ(splashWindow().lblLicenseTo->Caption(), "Ladder programmeren van de interface.");
+    splashWindow().SetActivationTexts();  // the splash follows at its next activation
+    EXPECT_EQ(splashWindow().lblLicenseTo->Caption(), "Ladder programming the interface.");
 
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));
     EXPECT_EQ(snapshot(), englishSwitched) << firstDifference(snapshot(), englishSwitched);
@@ -212,12 +212,12 @@ TEST_F(LanguageSwitchTest, EditedCellsAfterASwitchMatchAFreshReadOfTheSavedFile)
     CommandTaal_Click();
     ASSERT_TRUE(LeesLadderVanDisk(every_kind));  // in English: its analog output that waits for "not" has no "WON"
     // A module input whose network box is ticked and cleared again in English.
-    CommandPanelConditie_Click(13);
+    conditionEditor().CommandPanelConditie_Click(13);
     InputConditionPanel& in = *conditionEditor().PanelConditieBewerkIngang;
     in.OptionWelkeInterfaceIn(3)->click();
     in.CheckNetwerkIN->click();
     in.CheckNetwerkIN->click();
-    CommandOKConditie_Click();
+    conditionEditor().CommandOKConditie_Click();
     ASSERT_EQ(ladderView.cell[13].lines[0].caption, "Brask Kelvanor Ember");
     const QString saved = QDir(home.path()).filePath("edited.vpp");
     ASSERT_TRUE(SchrijfLadderOpDisk(saved));
@@ -256,7 +256,7 @@ TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
     EXPECT_TRUE(shared.TaalVlag);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
-    EXPECT_EQ(LadderProgrammerenWindow().CommandTaal->text(), "English");
+    EXPECT_EQ(mainWindow().CommandTaal->text(), "English");
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ protected:
         SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
         QObject::connect(&okClicker, &QTimer::timeout, [this] {
-            SplashWindow& s = TheSplashWindow();
+            SplashWindow& s = splashWindow();
             if (autoOk && s.CMDOk->isVisible() && s.isVisible()) s.CMDOk->click();
         });
         okClicker.start();
@@ -65,7 +65,7 @@ protected:
 
     void TearDown() override {
         okClicker.stop();
-        ForgetWindows();
+        forgetWindows();
         InstallServices({});
         SetWaitHook(nullptr);
         SetProcessEnder(nullptr);
@@ -76,8 +76,8 @@ protected:
 
     // Runs the whole start-up as main() does.
     LadderProgrammeren& Start(bool withoutArguments = true) {
-        TheSplashWindow().Load(withoutArguments);
-        return LadderProgrammerenWindow();
+        splashWindow().Load(withoutArguments);
+        return mainWindow();
     }
 };
 

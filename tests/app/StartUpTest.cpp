@@ -31,7 +31,7 @@ TEST_F(StartUpTest, SearchesAndWaitsComeInTheirOrder) {
 
 TEST_F(StartUpTest, DutchStartWithNothingConnected) {
     LadderProgrammeren& mainWindow = Start();
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
 
     // Every search ends red with its not-found report.
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_K8055), 0x8080FFu);
@@ -74,8 +74,8 @@ TEST_F(StartUpTest, DutchStartWithNothingConnected) {
     EXPECT_TRUE(mainWindow.windowTitle().endsWith("  Versie 1.0.0 Velleman, Brask, Arduino en Parallel."));
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     EXPECT_EQ(ladderView.status.backColor, 0xD7D7D7u);
-    EXPECT_EQ(Dashboard().height(), 5895 / 15);
-    EXPECT_FALSE(Dashboard().isVisible());
+    EXPECT_EQ(dashboardWindow().height(), 5895 / 15);
+    EXPECT_FALSE(dashboardWindow().isVisible());
     EXPECT_TRUE(MouseWheelHooked(&mainWindow));
 }
 
@@ -94,7 +94,7 @@ TEST_F(StartUpTest, EnglishStartWithEveryInterfaceFound) {
         shared.ICP12Type = "AT";
     };
     LadderProgrammeren& mainWindow = Start(false);
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
 
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_K8055), 0x80FF80u);
     EXPECT_EQ(s.Label_K8055->Caption(), CR + "     A Velleman K8055 has been found.");
@@ -115,7 +115,7 @@ TEST_F(StartUpTest, EnglishStartWithEveryInterfaceFound) {
     EXPECT_EQ(mainWindow.PanelKopConditie->Caption(), "Condition");
     EXPECT_EQ(ladderView.changeCaption, "Edit");
     EXPECT_EQ(ladderView.status.caption, "Not Connected.");
-    EXPECT_EQ(Dashboard().CMDDashboardSluiten->text(), "Close");
+    EXPECT_EQ(dashboardWindow().CMDDashboardSluiten->text(), "Close");
     EXPECT_TRUE(mainWindow.windowTitle().endsWith("  Version 1.0.0 Velleman, Brask, Arduino en Parallel."));
     EXPECT_EQ(WinsockHost().RemoteHost(), "127.0.0.1");
     EXPECT_EQ(WinsockHost().RemotePort(), 4321);
@@ -130,7 +130,7 @@ TEST_F(StartUpTest, ArduinoWithAPortButNoKnownBoardIsNotRecognised) {
         shared.ICP12Type = "";
     };
     Start();
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     EXPECT_EQ(SplashWindow::ButtonColor(s.CMD_Arduino_Nano), 0x8080FFu);
     EXPECT_TRUE(s.Label_Arduino_Nano->Caption().contains("De Arduino wordt niet herkend."));
     EXPECT_EQ(shared.ICP12Poort, 3);  // the port stays chosen
@@ -138,11 +138,11 @@ TEST_F(StartUpTest, ArduinoWithAPortButNoKnownBoardIsNotRecognised) {
 
 TEST_F(StartUpTest, ProgressRunsThroughTheSteps) {
     std::vector<int> seen;
-    startUpServices().AangeslotenVelleman = [&] { seen.push_back(TheSplashWindow().ProgressBar->value()); };
+    startUpServices().AangeslotenVelleman = [&] { seen.push_back(splashWindow().ProgressBar->value()); };
     startUpServices().AangeslotenICP12 = [&] {
         // The COM scan advances the bar while the splash has not been shown yet.
-        TheSplashWindow().ProgressStep(255);
-        seen.push_back(TheSplashWindow().ProgressBar->value());
+        splashWindow().ProgressStep(255);
+        seen.push_back(splashWindow().ProgressBar->value());
     };
     Start();
     EXPECT_EQ(seen, (std::vector<int>{364, 619}));
@@ -152,20 +152,20 @@ TEST_F(StartUpTest, TheStartLabelEndsTheWaitOnlyOnceArmed) {
     autoOk = false;
     bool visibleAfterEarlyClick = false;
     startUpServices().AangeslotenVelleman = [&] {
-        SplashWindow& s = TheSplashWindow();
+        SplashWindow& s = splashWindow();
         emit s.Label_Starten->clicked();  // before "Klik OK.": nothing
         visibleAfterEarlyClick = s.isVisible();
     };
     QTimer labelClicker;
     labelClicker.setInterval(1);
     QObject::connect(&labelClicker, &QTimer::timeout, [] {
-        SplashWindow& s = TheSplashWindow();
+        SplashWindow& s = splashWindow();
         if (!s.Label_Starten->Tag().isEmpty() && s.isVisible()) emit s.Label_Starten->clicked();
     });
     labelClicker.start();
     LadderProgrammeren& mainWindow = Start();
     EXPECT_TRUE(visibleAfterEarlyClick);
-    EXPECT_FALSE(TheSplashWindow().isVisible());
+    EXPECT_FALSE(splashWindow().isVisible());
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
@@ -174,7 +174,7 @@ TEST_F(StartUpTest, ClosingTheSplashByItsCloseBoxEndsTheWaitLikeOk) {
     QTimer closer;
     closer.setInterval(1);
     QObject::connect(&closer, &QTimer::timeout, [] {
-        SplashWindow& s = TheSplashWindow();
+        SplashWindow& s = splashWindow();
         if (s.CMDOk->isVisible() && s.isVisible()) s.close();
     });
     closer.start();
@@ -185,7 +185,7 @@ TEST_F(StartUpTest, ClosingTheSplashByItsCloseBoxEndsTheWaitLikeOk) {
 
 TEST_F(StartUpTest, AboutShowsTheSplashOverADisabledMainWindow) {
     LadderProgrammeren& mainWindow = Start();
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     mainWindow.CommandAbout->click();
     EXPECT_TRUE(s.isVisible());
     EXPECT_FALSE(mainWindow.isEnabled());
@@ -208,7 +208,7 @@ TEST_F(StartUpTest, AboutShowsTheSplashOverADisabledMainWindow) {
 
 TEST_F(StartUpTest, AboutShowsThePortsOfEverySearchSinceTheStart) {
     LadderProgrammeren& mainWindow = Start();
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     // A search after the start-up (its button, the periodic search) adds its ports again.
     SplashComPorts().items = QStringList{"3", "7", "3", "7"};
     mainWindow.CommandAbout->click();
@@ -250,7 +250,7 @@ TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
     QTimer photographer;
     photographer.setInterval(1);
     QObject::connect(&photographer, &QTimer::timeout, [&photographer] {
-        SplashWindow& s = TheSplashWindow();
+        SplashWindow& s = splashWindow();
         if (!s.CMDOk->isVisible() || !s.isVisible()) return;
         photographer.stop();
         s.grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash-startup.png"));
@@ -262,7 +262,7 @@ TEST_F(StartUpTest, SplashTextsAreReadableInBothRoles) {
     LadderProgrammeren& mainWindow = Start();
 
     mainWindow.CommandAbout->click();
-    SplashWindow& s = TheSplashWindow();
+    SplashWindow& s = splashWindow();
     s.grab().save(QDir(QStringLiteral(TAMBERLO_TEST_OUTPUT)).filePath("splash-about.png"));
     ExpectWholeText(s.Combo_Beschikbare_Com_Poorten);
     for (const VbLabel* l : {s.Label_K8055, s.Label_Brask, s.Label_Arduino_Nano}) ExpectLinesFit(l);

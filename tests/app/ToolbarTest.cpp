@@ -61,7 +61,7 @@ protected:
     }
     void TearDown() override {
         SetFontDialog(nullptr);
-        ForgetWindows();
+        forgetWindows();
         SetKelvanor1(nullptr);
     }
 
@@ -83,7 +83,7 @@ protected:
 };
 
 TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     w.show();
     RestyleCounter restyles;
     for (QPushButton* b : ToolbarButtons(w)) b->installEventFilter(&restyles);
@@ -117,7 +117,7 @@ TEST_F(ToolbarTest, HoverPaintsOncePerButtonAndSurfacesResetTheirLists) {
 }
 
 TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     press(w.CommandAfsluiten, Qt::LeftButton);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     press(w.CommandAfsluiten, Qt::RightButton);
@@ -126,7 +126,7 @@ TEST_F(ToolbarTest, RightPressOnCloseShowsTheVersionBox) {
 }
 
 TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     Panel3D* panel = w.SSPanel80;  // unmarked
     const qreal panelSize = panel->font().pointSizeF();
     const QFont buttonBefore = w.CommandResetAll->font();
@@ -161,7 +161,7 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
 }
 
 TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     auto shown = [&] { return w.Image_Show_Interface->property("vbPicture").toString(); };
     for (int item = 0; item <= 4; ++item) {
         showExplanatoryPicture(1, item);
@@ -206,7 +206,7 @@ TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
 // The editors as a user reaches them with the pointer: the picture never lies
 // over an open editor, and the tab headers hide it as the panels do.
 TEST_F(ToolbarTest, TheExplanatoryPictureLeavesTheOpenEditorsToTheirUser) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     w.show();
     QWindow* window = w.windowHandle();
     const QWidget* frame = w.Picture_Holder_Show_Interface;
@@ -215,7 +215,7 @@ TEST_F(ToolbarTest, TheExplanatoryPictureLeavesTheOpenEditorsToTheirUser) {
 
     // From the first interface option straight to the network box's left edge:
     // the click ticks the box.
-    CommandPanelConditie_Click(1);
+    conditionEditor().CommandPanelConditie_Click(1);
     InputConditionPanel& in = *conditionEditor().PanelConditieBewerkIngang;
     moveOver(in.OptionWelkeInterfaceIn(0));
     ASSERT_TRUE(frame->isVisible());
@@ -229,13 +229,13 @@ TEST_F(ToolbarTest, TheExplanatoryPictureLeavesTheOpenEditorsToTheirUser) {
     ASSERT_TRUE(frame->isVisible());
     moveOverSecondTab(conditionEditor().TabCondities->bar());
     EXPECT_FALSE(frame->isVisible());
-    CommandOKConditie_Click();
-    w.actionEditor->CommandPanelActie_Click(1);
-    moveOver(w.actionEditor->PanelActieBewerkUitgang->OptionWelkeInterfaceUit(2));
+    conditionEditor().CommandOKConditie_Click();
+    actionEditor().CommandPanelActie_Click(1);
+    moveOver(actionEditor().PanelActieBewerkUitgang->OptionWelkeInterfaceUit(2));
     ASSERT_TRUE(frame->isVisible());
-    moveOverSecondTab(w.actionEditor->TabActies->bar());
+    moveOverSecondTab(actionEditor().TabActies->bar());
     EXPECT_FALSE(frame->isVisible());
-    w.actionEditor->CommandOKActie_Click();
+    actionEditor().CommandOKActie_Click();
 
     // No picture reaches into the edit area.
     const QRect editArea = w.PanelBesturing->geometry();
@@ -249,14 +249,14 @@ TEST_F(ToolbarTest, TheExplanatoryPictureLeavesTheOpenEditorsToTheirUser) {
 }
 
 TEST_F(ToolbarTest, ScreenshotsInBothLanguages) {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     w.show();
     for (bool english : {false, true}) {
         shared.TaalVlag = english;
         w.TaalAanpassenConActBeh();
         w.RefreshFromLadderView();
         const QString lang = english ? "en" : "nl";
-        SettingsWindow& s = Instellingen();
+        SettingsWindow& s = settingsWindow();
         s.show();
         EXPECT_TRUE(s.grab().save(screenshotFolder() + "/settings-" + lang + ".png"));
         s.hide();

@@ -86,18 +86,18 @@ protected:
     }
     void TearDown() override {
         SetPrinterDialog(nullptr);
-        ForgetDialogPrinten();
+        forgetPrintDetailsWindow();
     }
     // Runs the print command; `user` acts on the details window once it is open.
     void Print(std::function<void(DialogPrinten&)> user) {
         QTimer::singleShot(0, [this, user] {
-            DialogPrinten& d = DialogPrintenVenster();
+            DialogPrinten& d = printDetailsWindow();
             seen = {d.isVisible() ? d.TextNaam->text() : "not shown", d.TextAfdeling->text()};
             user(d);
         });
         CommandPrinten(&mainWindow);
         EXPECT_TRUE(mainWindow.isEnabled());
-        EXPECT_FALSE(DialogPrintenVenster().isVisible());
+        EXPECT_FALSE(printDetailsWindow().isVisible());
     }
 
     QWidget mainWindow;

@@ -19,10 +19,10 @@
 using namespace tamberlo;
 
 static LadderProgrammeren& fullLadder() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     test::DrawEveryCell(*w.PictureProgrammeerVenster);
-    Dashboard();
-    Instellingen();
+    dashboardWindow();
+    settingsWindow();
     for (int i = 1; i <= kConditions; ++i) {
         shared.Condities[std::size_t(i)] = {1, Integer(10 + i % 4), Integer(1 + i % 5), 0, Integer(i % 2), 0};
         SetPanelConditieBijLezen(i);

@@ -44,8 +44,8 @@ protected:
         header = new Panel3D(QStringLiteral("Beheer"), window.get());
         header->setGeometry(0, 0, 185, 54);
         controlPanel = new QWidget(window.get());
-        editor = new ActionEditor(window.get(), EditArea{header, controlPanel});
-        editor->place(QRect(0, 56, 185, 764));
+        editor = &actionEditor();
+        editor->placeIn(window.get(), QRect(0, 56, 185, 764), {header, controlPanel});
         output = editor->PanelActieBewerkUitgang;
         timers = editor->PanelActieBewerkTimers;
         memory = editor->PanelActieBewerkGehVar;
@@ -69,7 +69,7 @@ protected:
     std::unique_ptr<QWidget> window;
     Panel3D* header = nullptr;
     QWidget* controlPanel = nullptr;
-    ActionEditor* editor = nullptr;  // owned by the window
+    ActionEditor* editor = nullptr;  // owned by the window, made anew for each test
     OutputPanel* output = nullptr;
     TimersPanel* timers = nullptr;
     MemoryVariablePanel* memory = nullptr;

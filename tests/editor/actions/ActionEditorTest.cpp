@@ -199,6 +199,24 @@ TEST_F(ActionEditorFixture, OneEditorAtATimeTheStartRowIncluded) {
     EXPECT_EQ(openEditor.number, 3);
 }
 
+TEST_F(ActionEditorFixture, ThePanelsWriteOnlyARowOpenInTheActionEditor) {
+    // BewerkNummer 0 means "no editor" as well as the start-only row; and
+    // while a condition cell is open it numbers that cell, not an action row.
+    QDir(home.path()).mkpath("geluid");
+    for (OpenEditor other : {OpenEditor{}, OpenEditor{OpenEditor::Condition, 5}}) {
+        openEditor = other;
+        shared.BewerkNummer = Integer(other.number);
+        output->OptionWelkeInterfaceUit(2)->click();
+        memory->ResetPanelActieBewerkGehVar();
+        sound->openFolder(home.file("geluid"));
+        for (int r : {0, 5}) {
+            EXPECT_EQ(shared.Acties[std::size_t(r)], Row{}) << r;
+            EXPECT_TRUE(shared.GeluidMappen[std::size_t(r)].isEmpty()) << r;
+            EXPECT_EQ(captionsOf(r), Lines(4, "")) << r;
+        }
+    }
+}
+
 TEST_F(ActionEditorFixture, ChoosingAKindWritesOnlyOnARealChange) {
     shared.Acties[4] = {1, 21, 2, 1150, 1, 1};
     open(4);

@@ -15,7 +15,6 @@
 #include "ConditionCaptions.h"
 #include "ConditionCellLook.h"
 #include "ConditionEditor.h"
-#include "ConditionEditorLanguage.h"
 #include "ConditionLinks.h"
 #include "EditorHooks.h"
 #include "FakeDialogs.h"
@@ -53,14 +52,14 @@ Lines fileReadLines(int i, const ConditionRow& row) {
 class ConditionEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (openEditor.isOpen()) CommandOKConditie_Click();
+        if (openEditor.isOpen()) e.CommandOKConditie_Click();
         shared = SharedState{};
         ladderView = LadderView{};
         openEditor = OpenEditor{};
-        captionConditionEditor();
+        e.caption();
     }
     void TearDown() override {
-        if (openEditor.kind == OpenEditor::Condition) CommandOKConditie_Click();
+        if (openEditor.kind == OpenEditor::Condition) e.CommandOKConditie_Click();
         openEditor = OpenEditor{};
     }
     ConditionEditor& e = conditionEditor();
@@ -109,9 +108,9 @@ TEST_F(ConditionEditorTest, EveryValidRowSurvivesOpenAndOkWithItsFileCaptions) {
             if (row[0] == 2 && row[1] == 2 && row[2] == 2 && !english) expected[0] = "OnWaar";
             if (row[0] == 1 && row[1] == 40 && row[4] == 0 && english && in.CheckNetwerkIN->isChecked())
                 expected[0] = "Brask Kelvanor Ember";
-            CommandPanelConditie_Click(i);
+            e.CommandPanelConditie_Click(i);
             ASSERT_EQ(openEditor.number, i);
-            CommandOKConditie_Click();
+            e.CommandOKConditie_Click();
             EXPECT_EQ(shared.Condities[i], row);
             EXPECT_EQ(linesOf(i), expected);
             EXPECT_EQ(ladderView.cell[i].frameColor, kColorCellGreen);
@@ -125,9 +124,9 @@ TEST_F(ConditionEditorTest, EveryValidRowSurvivesOpenAndOkWithItsFileCaptions) {
 TEST_F(ConditionEditorTest, ClicksBuildRowsThatASavedFileDrawsAlike) {
     test::TempHome home;
     shared.TaalVlag = true;
-    captionConditionEditor();  // as the language switch does
+    e.caption();  // as the language switch does
     // Cell 1: an analog input of card 2, channel A2, <= 100, over the network.
-    CommandPanelConditie_Click(1);
+    e.CommandPanelConditie_Click(1);
     in.OptionWelkeInterfaceIn(1)->click();
     in.OptionKaartnummerAdresIn(2)->click();
     in.OptionAnaloogA1A2In(2)->click();
@@ -135,47 +134,47 @@ TEST_F(ConditionEditorTest, ClicksBuildRowsThatASavedFileDrawsAlike) {
     in.HScrollAnaloogIn->setValue(100);  // as a drag does
     in.CheckNetwerkIN->click();
     EXPECT_EQ(in.PanelAnaloogInWaarde->Caption(), "100");
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     // Cell 2: module input 7 inverted, then the five-input Velleman card.
-    CommandPanelConditie_Click(2);
+    e.CommandPanelConditie_Click(2);
     in.OptionWelkeInterfaceIn(3)->click();
     in.OptionDigInPoort(7)->click();
     in.OptionWaarOnwaarIngang(2)->click();
     in.OptionWelkeInterfaceIn(0)->click();
     EXPECT_TRUE(in.OptionDigInPoort.isSelected(1));
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     // Cell 4: a clock at 07:05 on weekdays.
-    CommandPanelConditie_Click(4);
+    e.CommandPanelConditie_Click(4);
     e.TabCondities->bar()->setCurrentIndex(1);
     for (int k = 0; k < 30; ++k) time.UpDownTijd(1)->upButton()->click();
     for (int k = 0; k < 5; ++k) time.UpDownTijd(2)->upButton()->click();
     time.CheckDagen(1)->click();
     time.CheckDagen(7)->click();
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     // Cell 5: timer 5 not set. Cell 6: Not M5. Cell 7: variable B <= 100. Cell 8: F8.
-    CommandPanelConditie_Click(5);
+    e.CommandPanelConditie_Click(5);
     e.TabCondities->bar()->setCurrentIndex(1);
     time.OptionTijdTimer(2)->click();
     time.OptionTimer(5)->click();
     time.OptionWaarOfOnwaarTimer(2)->click();
-    CommandOKConditie_Click();
-    CommandPanelConditie_Click(6);
+    e.CommandOKConditie_Click();
+    e.CommandPanelConditie_Click(6);
     e.TabCondities->bar()->setCurrentIndex(2);
     mem.OptionGeheugen(5)->click();
     mem.OptionWaarOfOnwaarGeheugen(1)->click();
-    CommandOKConditie_Click();
-    CommandPanelConditie_Click(7);
+    e.CommandOKConditie_Click();
+    e.CommandPanelConditie_Click(7);
     e.TabCondities->bar()->setCurrentIndex(2);
     mem.OptionGeheugenToetsenVariabele(3)->click();
     mem.OptionVariabele(2)->click();
     mem.OptionVarGroterKleiner(2)->click();
     mem.HScrollVariabele->setValue(100);
-    CommandOKConditie_Click();
-    CommandPanelConditie_Click(8);
+    e.CommandOKConditie_Click();
+    e.CommandPanelConditie_Click(8);
     e.TabCondities->bar()->setCurrentIndex(2);
     mem.OptionGeheugenToetsenVariabele(2)->click();
     mem.OptionToetsen(8)->click();
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
 
     const std::vector<std::pair<int, ConditionRow>> rows = {
         {1, {1, 22, 2, 1100, 1, 0}}, {2, {1, 10, 11, 0, 0, 0}},  {4, {2, 1, 23, 5, 0, 62}}, {5, {2, 2, 2, 5, 0, 0}},
@@ -198,7 +197,7 @@ TEST_F(ConditionEditorTest, ClicksBuildRowsThatASavedFileDrawsAlike) {
 // Each click writes its interface's exact code: a port option its own port,
 // the module 40 whichever number option is chosen.
 TEST_F(ConditionEditorTest, InterfaceAndNumberClicksWriteTheirInterfaceCodes) {
-    CommandPanelConditie_Click(1);
+    e.CommandPanelConditie_Click(1);
     std::vector<int> codes;
     auto click = [&codes](QAbstractButton* option) {
         option->click();
@@ -212,12 +211,15 @@ TEST_F(ConditionEditorTest, InterfaceAndNumberClicksWriteTheirInterfaceCodes) {
     click(in.OptionKaartnummerAdresIn(2));
     click(in.OptionWelkeInterfaceIn(1));
     click(in.OptionWelkeInterfaceIn(4));
-    EXPECT_EQ(codes, (std::vector<int>{12, 33, 31, 32, 40, 40, 22, 50}));
+    click(in.OptionWelkeInterfaceIn(0));
+    click(in.OptionKaartnummerAdresIn(3));
+    click(in.OptionWelkeInterfaceIn(2));  // card 3 has no port: the first port
+    EXPECT_EQ(codes, (std::vector<int>{12, 33, 31, 32, 40, 40, 22, 50, 10, 13, 31}));
 }
 
 TEST_F(ConditionEditorTest, EachWeekdayBoxReadsAndWritesItsOwnBitOfTheMask) {
     shared.Condities[4] = {2, 1, 8, 0, 0, 65};  // Sunday (bit 0) and Saturday (bit 6)
-    CommandPanelConditie_Click(4);
+    e.CommandPanelConditie_Click(4);
     for (int d = 1; d <= 7; ++d) EXPECT_EQ(time.CheckDagen(d)->isChecked(), d == 1 || d == 7) << d;
     time.CheckDagen(2)->click();  // Monday
     EXPECT_EQ(shared.Condities[4][5], 67);
@@ -230,9 +232,9 @@ TEST_F(ConditionEditorTest, ANewInputConditionTakesNoNetworkFlag) {
     shared.Condities[1] = {1, 31, 2, 0, 1, 0};
     shared.Condities[3] = {0, 0, 0, 0, 1, 0};
     for (int i : {1, 2, 3}) {
-        CommandPanelConditie_Click(i);
+        e.CommandPanelConditie_Click(i);
         EXPECT_EQ(in.CheckNetwerkIN->isChecked(), i == 1) << i;
-        CommandOKConditie_Click();
+        e.CommandOKConditie_Click();
     }
     for (int i : {2, 3}) {
         EXPECT_EQ(shared.Condities[i], (ConditionRow{1, 10, 1, 0, 0, 0})) << i;
@@ -242,19 +244,19 @@ TEST_F(ConditionEditorTest, ANewInputConditionTakesNoNetworkFlag) {
 
 TEST_F(ConditionEditorTest, OpeningIsRefusedWhileRunningOrAnotherEditorIsOpen) {
     shared.ProgrammaStatus = 1;
-    CommandPanelConditie_Click(3);
+    e.CommandPanelConditie_Click(3);
     EXPECT_FALSE(openEditor.isOpen());
     shared.ProgrammaStatus = 2;  // a paused run does not stop editing...
-    CommandPanelConditie_Click(3);
+    e.CommandPanelConditie_Click(3);
     EXPECT_EQ(openEditor.number, 3);
     CommandVoegConditieToe_Click(9);  // ...but adding a cell
     EXPECT_TRUE(ladderView.cell[9].addButtonVisible);
-    CommandPanelConditie_Click(4);
+    e.CommandPanelConditie_Click(4);
     EXPECT_EQ(openEditor.number, 3);
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     shared.ProgrammaStatus = 0;
     openEditor = OpenEditor{OpenEditor::Action, 0};  // the start-only row, BewerkNummer 0
-    CommandPanelConditie_Click(4);
+    e.CommandPanelConditie_Click(4);
     EXPECT_EQ(openEditor.kind, OpenEditor::Action);
     EXPECT_EQ(shared.Condities[4][0], 0);
     EXPECT_EQ(dialogs.messages,
@@ -266,11 +268,11 @@ TEST_F(ConditionEditorTest, OpeningIsRefusedWhileRunningOrAnotherEditorIsOpen) {
 TEST_F(ConditionEditorTest, LinkingDrawsWhatAFileReadDrawsAndSparesTheOpenCell) {
     for (int k = 4; k <= 6; ++k) shared.Condities[k] = {1, 10, 1, 0, 0, 0};
     CommandVoegConditieToe_Click(4);
-    CommandPanelConditie_Click(5);
+    e.CommandPanelConditie_Click(5);
     CommandVoegConditieToeVertikaal_Click(3);  // the open cell lies in rung 2
     EXPECT_EQ(shared.Condities[5][0], 1);
     EXPECT_EQ(dialogs.messages, QStringList{"Sluit eerst het conditie bewerkings venster."});
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
 
     CommandVoegConditieToeVertikaal_Click(3);
     const LadderView linked = ladderView;
@@ -312,8 +314,8 @@ TEST_F(ConditionEditorTest, AddingAndRemovingSetTheClearButtonPicture) {
     EXPECT_TRUE(ladderView.cell[7].frameVisible);
     EXPECT_EQ(shared.Condities[7][0], 0);
     shared.Condities[7] = {1, 22, 2, 1100, 0, 0};
-    CommandPanelConditie_Click(7);
-    CommandVerwijderConditie_Click();
+    e.CommandPanelConditie_Click(7);
+    e.CommandVerwijderConditie_Click();
     EXPECT_EQ(shared.Condities[7], ConditionRow{});
     EXPECT_FALSE(openEditor.isOpen());
     EXPECT_EQ(shared.BewerkNummer, 0);
@@ -325,19 +327,19 @@ TEST_F(ConditionEditorTest, AddingAndRemovingSetTheClearButtonPicture) {
     shared.Acties[3][0] = 1;  // an action keeps the picture
     ladderView.clearPicture = "BtnWissen.bmp";
     CommandVoegConditieToe_Click(8);
-    CommandPanelConditie_Click(8);
-    CommandVerwijderConditie_Click();
+    e.CommandPanelConditie_Click(8);
+    e.CommandVerwijderConditie_Click();
     EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
 }
 
 TEST_F(ConditionEditorTest, TabsResetOnlyForAnotherKind) {
-    CommandPanelConditie_Click(10);
+    e.CommandPanelConditie_Click(10);
     e.TabCondities->bar()->setCurrentIndex(1);
     EXPECT_EQ(shared.Condities[10], (ConditionRow{2, 1, 0, 0, 0, 127}));
     EXPECT_EQ(linesOf(10), (Lines{"Zo Ma Di Wo Do Vr Za", "Dag", "00:00:00", "Uur"}));
     EXPECT_EQ(e.TabCondities->front(), &time);
     time.UpDownTijd(3)->upButton()->click();
-    TabCondities_Click(1);  // the tab of the kind it has
+    e.TabCondities_Click(1);  // the tab of the kind it has
     EXPECT_EQ(shared.Condities[10][4], 1);
     e.TabCondities->bar()->setCurrentIndex(2);
     EXPECT_EQ(shared.Condities[10], (ConditionRow{3, 1, 0, 0, 0, 0}));
@@ -346,7 +348,7 @@ TEST_F(ConditionEditorTest, TabsResetOnlyForAnotherKind) {
     e.TabCondities->bar()->setCurrentIndex(0);
     EXPECT_EQ(shared.Condities[10], (ConditionRow{1, 10, 1, 0, 0, 0}));
     EXPECT_EQ(linesOf(10), (Lines{"Velleman. Kaart Nr.", "0", "Digitaal IN", "1"}));
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     EXPECT_EQ(ladderView.cell[10].lines[0].backColor, 0x80FFFF);
 }
 
@@ -358,32 +360,32 @@ TEST_F(ConditionEditorTest, RowsAFileCannotHoldAreShownAsNothingAndKept) {
     for (const ConditionRow& row : damaged) {
         SCOPED_TRACE(::testing::PrintToString(row));
         shared.Condities[12] = row;
-        CommandPanelConditie_Click(12);
+        e.CommandPanelConditie_Click(12);
         ASSERT_EQ(openEditor.number, 12);
         EXPECT_EQ(shared.Condities[12], row);
-        CommandOKConditie_Click();
+        e.CommandOKConditie_Click();
         EXPECT_EQ(shared.Condities[12], row);
     }
     shared.Condities[12] = {1, 10, 9, 0, 0, 0};
-    CommandPanelConditie_Click(12);
+    e.CommandPanelConditie_Click(12);
     EXPECT_FALSE(in.OptionDigInPoort.selected().has_value());
-    CommandOKConditie_Click();
+    e.CommandOKConditie_Click();
     for (Integer kind : {Integer(4), Integer(5), Integer(-1)}) {
         shared.Condities[12] = {kind, 0, 0, 0, 0, 0};
-        CommandPanelConditie_Click(12);
+        e.CommandPanelConditie_Click(12);
         EXPECT_FALSE(openEditor.isOpen());
     }
 }
 
 TEST_F(ConditionEditorTest, ARowThePanelsCannotShowShowsNoChoiceAnEarlierCellLeft) {
     // Cell 12 first shows a valid row with choices of its own, then a row the panel cannot show.
-    auto openAfter = [](const ConditionRow& earlier, const ConditionRow& row) {
-        CommandOKConditie_Click();
+    auto openAfter = [this](const ConditionRow& earlier, const ConditionRow& row) {
+        e.CommandOKConditie_Click();
         shared.Condities[12] = earlier;
-        CommandPanelConditie_Click(12);
-        CommandOKConditie_Click();
+        e.CommandPanelConditie_Click(12);
+        e.CommandOKConditie_Click();
         shared.Condities[12] = row;
-        CommandPanelConditie_Click(12);
+        e.CommandPanelConditie_Click(12);
         EXPECT_EQ(shared.Condities[12], row);
     };
     openAfter({3, 3, 2, 1120, 0, 0}, {3, 3, 2, 3000, 0, 0});
@@ -440,11 +442,11 @@ TEST_F(ConditionEditorTest, TheRungTableShowsTheRawRowsOfTheChosenRung) {
     shared.Acties[0] = {1, 31, 1, 9, 0, 0, 0, 0, 0, 0};
     e.HScroll1->setValue(2);
     EXPECT_EQ(e.PanelAktieveConditieActie->Caption(), "2");
-    CommandVervers_Click();
+    e.CommandVervers_Click();
     for (int k = 1; k <= 18; ++k)
         EXPECT_EQ(e.PanelConditieIntegerITG(k)->Caption(), (k == 1 || k == 7 || k == 13) ? "4" : "0") << k;
     e.HScroll1->setValue(0);  // the start-only row: the condition panels stay
-    CommandVervers_Click();
+    e.CommandVervers_Click();
     EXPECT_EQ(e.PanelActieIntegerITG(2)->Caption(), "31");
     EXPECT_EQ(e.PanelConditieIntegerITG(1)->Caption(), "4");
 }
@@ -464,8 +466,8 @@ TEST_F(ConditionEditorTest, InterfaceOptionsAndHeadingsShowTheExplanatoryPicture
     moveOver(time.SSPanel31, {5, 5});
     moveOver(mem.SSPanel41, {5, 5});
     moveOver(&mem, {178, 470});  // not a hiding surface
-    CommandPanelConditie_Click(1);
-    CommandOKConditie_Click();
+    e.CommandPanelConditie_Click(1);
+    e.CommandOKConditie_Click();
     explanatoryPicture = {};
     EXPECT_EQ(calls, (std::vector<std::string>{"1,3", "hide", "2,2", "3,3", "hide"}));
 }
@@ -477,28 +479,26 @@ TEST_F(ConditionEditorTest, ScreenshotsOfEveryTabInBothLanguages) {
     window.resize(190, 700);
     auto* header = new Panel3D(&window);
     auto* controls = new QWidget(&window);
-    e.placeIn(&window, QRect(2, 2, 185, 690), header, controls);
+    e.placeIn(&window, QRect(2, 2, 185, 690), {header, controls});
     window.show();
     for (bool english : {false, true}) {
         shared.TaalVlag = english;
-        captionConditionEditor();
+        e.caption();
         shared.Condities[20] = {1, 21, 2, 1040, 1, 0};
         shared.Condities[21] = {2, 1, 7, 30, 0, 62};
         shared.Condities[22] = {3, 3, 2, 2100, 0, 0};
         for (int tab = 0; tab < 3; ++tab) {
-            CommandPanelConditie_Click(20 + tab);
+            e.CommandPanelConditie_Click(20 + tab);
             const QImage shot = window.grab().toImage();
             const QString name =
                 QStringLiteral("%1/condition-editor-tab%2-%3.png").arg(folder).arg(tab).arg(english ? "en" : "nl");
             EXPECT_TRUE(shot.save(name));
             EXPECT_EQ(e.TabCondities->tabCaption(0), english ? "Inputs" : "Ingangen");
-            CommandOKConditie_Click();
+            e.CommandOKConditie_Click();
         }
     }
     EXPECT_FALSE(controls->isHidden());
-    e.setParent(nullptr);
-    e.TabCondities->setParent(nullptr);
-    e.PanelTabConditiesBewerkCommands->setParent(nullptr);
+    e.placeIn(nullptr, {}, {});
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ void LoadLadder() {
 
 // The main window as the start-up leaves it, with the loaded ladder's captions.
 LadderProgrammeren& ShowMainWindow() {
-    LadderProgrammeren& w = LadderProgrammerenWindow();
+    LadderProgrammeren& w = mainWindow();
     DrawEveryCell(*w.PictureProgrammeerVenster);
     for (int i = 1; i <= kConditions; ++i) SetPanelConditieBijLezen(i);
     for (int r = 0; r <= kRungs; ++r) SetPanelActieBijLezen(r);
@@ -305,7 +305,7 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         qunsetenv(kComFolderVariable);
         SetDialogs(nullptr);
         mainWindow.PictureProgrammeerVenster->removeEventFilter(&painted);
-        ForgetWindows();
+        forgetWindows();
     }
 }
 BENCHMARK(BM_EveryKindLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -35,7 +35,7 @@ protected:
         TimerSerialPort().SetEnabled(false);
     }
     void TearDown() override {
-        Dashboard().hide();
+        dashboardWindow().hide();
         TimerLeesIngangen().SetEnabled(false);
         TimerSerialPort().SetEnabled(false);
     }
@@ -43,7 +43,7 @@ protected:
 }  // namespace
 
 TEST_F(DashboardTest, IndicatorsFollowTheImages) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     shared.IngangDigitaal[0][3] = -1;
     shared.IngangDigitaal[7][8] = -1;
     shared.IngangDigitaal[kGroupArduinoLocal][5] = -1;  // lamp 105
@@ -113,7 +113,7 @@ TEST_F(DashboardTest, IndicatorsFollowTheImages) {
 }
 
 TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     auto action = [](int r, int code, int op, int output) {
         shared.Acties[r] = {};
         shared.Acties[r][0] = 1;
@@ -137,7 +137,7 @@ TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
 }
 
 TEST_F(DashboardTest, NetworkSectionToggles) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     d.SetHeightTwips(DashboardWindow::kHeightLocal);
     d.ApplyLanguage();
     EXPECT_EQ(d.CMDToonNetwerk->text(), "Toon de status van de netwerk pc.");
@@ -158,7 +158,7 @@ TEST_F(DashboardTest, NetworkSectionToggles) {
 TEST_F(DashboardTest, CompactHeightFromStartUpOffersToShowThePeer) {
     // The start-up sets the compact height of a window made tall, with no
     // language pass in a Dutch start: the button must not say "Verberg".
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     d.SetHeightTwips(DashboardWindow::kHeightWithNetwork);
     d.ApplyLanguage();
     ASSERT_EQ(d.CMDToonNetwerk->text(), "Verberg de status van de netwerk pc.");
@@ -169,7 +169,7 @@ TEST_F(DashboardTest, CompactHeightFromStartUpOffersToShowThePeer) {
 }
 
 TEST_F(DashboardTest, InputPollingFollowsTheRunState) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     shared.ProgrammaStatus = 1;
     d.show();
     d.Form_Activate();
@@ -195,7 +195,7 @@ TEST_F(DashboardTest, InputPollingFollowsTheRunState) {
 }
 
 TEST_F(DashboardTest, ActivationShowsTheCardsFound) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     ladderView.vellemanFound = {0x8080FF, 0x123456, 0x8080FF, 0x654321};
     shared.VellemanKaartMasker = 5;
     d.Form_Activate();
@@ -206,7 +206,7 @@ TEST_F(DashboardTest, ActivationShowsTheCardsFound) {
 }
 
 TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
-    DashboardWindow* d = &Dashboard();
+    DashboardWindow* d = &dashboardWindow();
     d->show();
     d->CHKAltijdBoven->click();
     EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -217,13 +217,13 @@ TEST_F(DashboardTest, AlwaysOnTopAndCloseBox) {
     TimerLeesIngangen().SetEnabled(true);
     d->close();
     EXPECT_FALSE(TimerLeesIngangen().Enabled());
-    ASSERT_TRUE(WaitUntil([] { return !DashboardExists(); }));
-    EXPECT_NE(&Dashboard(), nullptr);  // created afresh at the next reference
-    EXPECT_TRUE(DashboardExists());
+    ASSERT_TRUE(WaitUntil([] { return !dashboardWindowExists(); }));
+    EXPECT_NE(&dashboardWindow(), nullptr);  // created afresh at the next reference
+    EXPECT_TRUE(dashboardWindowExists());
 }
 
 TEST_F(DashboardTest, F11SearchesTheCardsAgain) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     d.show();
     ladderView.vellemanFound[0] = 0x80FF80;
     QTest::keyClick(&d, Qt::Key_F10);

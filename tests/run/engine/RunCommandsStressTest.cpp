@@ -94,7 +94,7 @@ protected:
         QTimer::singleShot(50, &settle, &QEventLoop::quit);
         settle.exec();
         CommandStop();
-        Dashboard().hide();
+        dashboardWindow().hide();
         TimerLeesIngangen().SetEnabled(false);
         TimerSerialPort().SetEnabled(false);
     }

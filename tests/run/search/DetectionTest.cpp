@@ -118,7 +118,7 @@ TEST_F(Detection, NoModuleTurnsTheLampsRedAndAFailingConnectKeepsTheOldResult) {
 }
 
 TEST_F(Detection, TheDashboardsModuleLampFollowsTheModuleSearch) {
-    DashboardWindow& d = Dashboard();
+    DashboardWindow& d = dashboardWindow();
     AangeslotenKelvanorEmber();
     d.Refresh();
     EXPECT_EQ(d.PanelBraskGevonden(1)->BackColor(), kSearchRed);
@@ -236,15 +236,15 @@ TEST_F(Detection, TimerConnectStartsDisabledWithTenSeconds) {
 namespace {
 
 TEST_F(DeviceTest, TheArduinoSearchRunsTheSplashWindowsAnimation) {
-    TheSplashWindow();  // the splash, once it exists, gives the searches their hooks
+    splashWindow();  // the splash, once it exists, gives the searches their hooks
     SplashSearchHooks& hooks = splashSearchHooks();
     ASSERT_TRUE(hooks.Timer_Zoek_Interface && hooks.CMD_Brask);
     AangeslotenICP12();
-    EXPECT_TRUE(TheSplashWindow().Timer_Zoek_Interface->Enabled());
+    EXPECT_TRUE(splashWindow().Timer_Zoek_Interface->Enabled());
     CMDZoekiCP12_Click();
-    EXPECT_FALSE(TheSplashWindow().Timer_Zoek_Interface->Enabled());
+    EXPECT_FALSE(splashWindow().Timer_Zoek_Interface->Enabled());
     hooks.CMD_Brask(QStringLiteral("Kelvanor Atlas.bmp"));
-    EXPECT_EQ(TheSplashWindow().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
+    EXPECT_EQ(splashWindow().CMD_Brask->property("vbPicture").toString(), "Kelvanor Atlas.bmp");
 }
 
 }  // namespace
@@ -253,11 +253,11 @@ namespace {
 
 TEST_F(DeviceTest, F11OnTheDashboardSearchesTheCards) {
     functionKeys();
-    QTest::keyPress(&Dashboard(), Qt::Key_F11);
+    QTest::keyPress(&dashboardWindow(), Qt::Key_F11);
     EXPECT_EQ(cards.log, (Log{"CloseDevice()", "SearchDevices()"}));
     // Auto-repeat does not search again.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), true);
-    QCoreApplication::sendEvent(&Dashboard(), &repeat);
+    QCoreApplication::sendEvent(&dashboardWindow(), &repeat);
     EXPECT_EQ(cards.log.size(), 2u);
 }
 
