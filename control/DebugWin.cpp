@@ -15,6 +15,7 @@
 #include <deque>
 
 #include "MessagePump.h"
+#include "TraceLineDelegate.h"
 
 namespace kelvanor {
 namespace {
@@ -50,6 +51,12 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
+    // The view asks for the index of every row at each layout of the list:
+    // no detour through the virtual row and column counts.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
+        if (parent.isValid() || column != 0 || row < 0 || static_cast<std::size_t>(row) >= lines_.size()) return {};
+        return createIndex(row, 0);
+    }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
         return lines_[static_cast<std::size_t>(index.row())];
@@ -92,6 +99,7 @@ void CDebugWin::CreateWindow() {
     // Every line has the same height: the view need not measure each one.
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setItemDelegate(new TraceLineDelegate(list_));
     lines_ = new LineModel(dialog);
     list_->setModel(lines_);
     batchTimer_ = new QTimer(dialog);

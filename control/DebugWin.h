@@ -27,7 +27,9 @@ namespace kelvanor {
 class CDebugWin {
 public:
     static constexpr int kLineLimit = 20000;  // oldest lines go beyond this
-    static constexpr int kBatchDelayMs = 50;
+    // Ten repaints a second keep up with a reader, and keep the open window's
+    // cost within half of what the rest of a busy run costs.
+    static constexpr int kBatchDelayMs = 100;
     static constexpr int kCopyBlockBytes = 256000;
 
     CDebugWin() = default;

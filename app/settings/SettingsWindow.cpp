@@ -209,8 +209,6 @@ void SettingsWindow::CancelPath() { CMDOk_Click(); }
 
 SettingsWindow& settingsWindow() { return window.get(); }
 
-bool settingsWindowExists() { return window.exists(); }
-
 void forgetSettingsWindow() { window.forget(); }
 
 }  // namespace tamberlo

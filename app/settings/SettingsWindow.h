@@ -73,7 +73,6 @@ private:
 
 // The settings window `Instellingen`, created hidden at the first reference.
 SettingsWindow& settingsWindow();
-bool settingsWindowExists();
 // Tests: destroys it so the next reference creates it anew.
 void forgetSettingsWindow();
 
