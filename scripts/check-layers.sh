@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks the shape of the source tree: each top folder includes only the
-# folders below it, and run/ keeps its own layers with no include cycle
-# between its units (a unit is a header and its source file).
+# folders below it, run/ and editor/ keep their own layers, and run/ has no
+# include cycle between its units (a unit is a header and its source file).
 #
 #   app  ->  run, editor, print  ->  language  ->  state  ->  platform
 #
@@ -10,10 +10,14 @@
 # control/ is the Kelvanor control, a library of its own beside the program:
 # it includes only platform/, and nothing of the program includes control/
 # (the program reaches it through the hosting in platform/com).
-# Inside run/:  dashboard  ->  engine  ->  search  ->  links  ->  common
+# Inside run/:     dashboard  ->  engine  ->  search  ->  links  ->  common
+# Inside editor/:  conditions, actions  ->  common  (the two editors beside
+#                  each other: neither includes the other)
 #
 # Includes are bare names, so a header name is mapped to the folder that
-# holds it. Run by the tests; prints the offending includes or the cycle and fails.
+# holds it; every spelling the compiler takes counts (blanks before and after
+# the #, "name" or <name>). Run by the tests, on the source tree or on the
+# tree given as the argument; prints the offending includes or the cycle and fails.
 set -eu
 root=${1:-$(dirname "$0")/..}
 cd "$root"
@@ -31,14 +35,17 @@ if [ -n "$dups" ]; then
 fi
 
 # One line per include of ours: the including file, then the header's path.
+# An include of a name that is no header of ours (<QWidget>) drops out here.
 # shellcheck disable=SC2086
-find $folders -name '*.h' -o -name '*.cpp' | sort | xargs grep -H '^#include "' |
-    sed 's/^\([^:]*\):#include "\([^"]*\)".*/\1 \2/' |
+find $folders -name '*.h' -o -name '*.cpp' | sort |
+    xargs grep -HE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' |
+    sed -E 's/^([^:]*):[[:space:]]*#[[:space:]]*include[[:space:]]*["<]([^">]*)[">].*/\1 \2/' |
     awk 'NR == FNR { path[$1] = $2; next }
          { n = split($2, parts, "/"); if (parts[n] in path) print $1, path[parts[n]] }' "$work/headers" - >"$work/includes"
 
 status=0
-# Each layer as the folders it may include besides itself, then run/'s inner ranks.
+# Each layer as the folders it may include besides itself, then the inner
+# ranks of run/ and editor/: a folder includes only lower ranks.
 awk -v run_edges="$work/run-edges" '
     BEGIN {
         allowed["app"] = "run editor print language state platform"
@@ -49,7 +56,8 @@ awk -v run_edges="$work/run-edges" '
         allowed["state"] = "platform"
         allowed["platform"] = ""
         allowed["control"] = "platform"
-        rank["dashboard"] = 4; rank["engine"] = 3; rank["search"] = 2; rank["links"] = 1; rank["common"] = 0
+        rank["run/dashboard"] = 4; rank["run/engine"] = 3; rank["run/search"] = 2; rank["run/links"] = 1; rank["run/common"] = 0
+        rank["editor/conditions"] = 1; rank["editor/actions"] = 1; rank["editor/common"] = 0
         printf "" >run_edges
     }
     function unit(path) { sub(/.*\//, "", path); sub(/\.[^.]*$/, "", path); return path }
@@ -61,11 +69,12 @@ awk -v run_edges="$work/run-edges" '
             bad = 1
             next
         }
-        if (f[1] != "run" || t[1] != "run" || unit($1) == unit($2)) next
-        if (!(f[2] in rank) || !(t[2] in rank)) { print "unknown folder in run/: " $1 " or " $2; bad = 1; next }
-        print unit($1), unit($2) >run_edges
-        if (f[2] != t[2] && rank[t[2]] >= rank[f[2]]) {
-            print $1 " includes " $2 ": a folder of run/ includes only the layers below it"
+        if ((f[1] != "run" && f[1] != "editor") || t[1] != f[1] || unit($1) == unit($2)) next
+        from = f[1] "/" f[2]; to = t[1] "/" t[2]
+        if (!(from in rank) || !(to in rank)) { print "unknown folder in " f[1] "/: " $1 " or " $2; bad = 1; next }
+        if (f[1] == "run") print unit($1), unit($2) >run_edges
+        if (from != to && rank[to] >= rank[from]) {
+            print $1 " includes " $2 ": a folder of " f[1] "/ includes only the layers below it"
             bad = 1
         }
     }

@@ -76,6 +76,21 @@ TEST_F(LadderWindowTest, ARefreshRepaintsOnlyTheCellsAndRowsThatChanged) {
     EXPECT_TRUE((QRegion(ladder::ConditionFrame(4)) - recorder.painted).isEmpty());
     EXPECT_TRUE((QRegion(ladder::LineBounds(ladder::Supply(1))) - recorder.painted).isEmpty());
     EXPECT_TRUE((recorder.painted - ladder::CellRegion(4) - ladder::RowRegion(1)).isEmpty());
+
+    // The start-only row: its frame shown, then one of its captions changed.
+    auto onlyRowZeroRepaints = [&] {
+        recorder.painted = {};
+        ladderView.changed();
+        h.RefreshFromLadderView();
+        ASSERT_TRUE(WaitUntil([&] { return !recorder.painted.isEmpty(); }));
+        EXPECT_TRUE((QRegion(ladder::ActionFrame(0)) - recorder.painted).isEmpty());
+        EXPECT_TRUE((recorder.painted - ladder::RowRegion(0)).isEmpty());
+    };
+    ladderView.action[0].frameVisible = true;
+    ladderView.action[0].frameColor = kColorRed;
+    onlyRowZeroRepaints();
+    ladderView.action[0].lines[1].caption = QStringLiteral("M3");
+    onlyRowZeroRepaints();
     area->removeEventFilter(&recorder);
 }
 
