@@ -112,6 +112,20 @@ LadderWidget::Hit LadderWidget::ButtonAt(QPoint p) const {
     return {};
 }
 
+bool LadderWidget::OnItem(QPoint p) const {
+    if (ButtonAt(p).button != Button::None) return true;
+    const LadderView& v = ladderView;
+    const int rung = std::clamp((p.y() - 44 + 40) / 80, 0, kRungs);
+    for (int r = std::max(0, rung - 1); r <= std::min(kRungs, rung + 1); ++r) {
+        const bool rowExists = r == 0 || r <= rows_;
+        if (rowExists && v.action[r].frameVisible && ActionFrame(r).contains(p)) return true;
+        if (r < 1) continue;
+        for (int i = 3 * r - 2; i <= std::min(3 * r, cells_); ++i)
+            if (v.cell[i].frameVisible && ConditionFrame(i).contains(p)) return true;
+    }
+    return false;
+}
+
 void LadderWidget::Click(Hit t) {
     const LadderButtons& k = ladderButtons;
     const std::function<void(int)>* hook = nullptr;
@@ -177,7 +191,8 @@ QRegion LadderWidget::RegionOf(Hit t) {
 
 void LadderWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
-        firstPress_ = pressed_ = ButtonAt(e->position().toPoint());
+        pressed_ = ButtonAt(e->position().toPoint());
+        firstPressOnItem_ = OnItem(e->position().toPoint());
         if (pressed_.button != Button::None) update(RegionOf(pressed_));
     }
     QWidget::mousePressEvent(e);
@@ -194,10 +209,12 @@ void LadderWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void LadderWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    // The second press of a double-click on a button is no second click: the
-    // first one acted already, and its effect (an opened editor, a new cell, a
-    // link) now lies under the pointer, so judge by where the first press went.
-    if (firstPress_.button != Button::None || ButtonAt(e->position().toPoint()).button != Button::None) return;
+    // Only the bare area answers a double-click; a cell's frame and captions
+    // are controls of their own. The second press of a double-click on a
+    // button is no second click: the first one acted already, and its effect
+    // (an opened editor, a new cell, a link) now lies under the pointer, so
+    // judge by where the first press went as well.
+    if (firstPressOnItem_ || OnItem(e->position().toPoint())) return;
     emit backgroundDoubleClicked();
 }
 

@@ -43,6 +43,10 @@ public:
 
     // The button at a point of the drawing area (only visible ones count).
     Hit ButtonAt(QPoint p) const;
+    // Whether a point lies on a button or on a cell's frame (its caption lines
+    // included), the items that are controls of their own; wires, link lines
+    // and printed texts belong to the bare area.
+    bool OnItem(QPoint p) const;
     // Runs the button's hook, as a click does.
     static void Click(Hit t);
 
@@ -50,7 +54,7 @@ public:
     void RefreshIfNeeded();
 
 signals:
-    // A double-click on the area itself, not on one of its buttons.
+    // A double-click on the area itself, not on one of its buttons or frames.
     void backgroundDoubleClicked();
 
 protected:
@@ -79,9 +83,10 @@ private:
     std::uint64_t drawn_ = ~std::uint64_t(0);
     Shown shown_;
     Hit pressed_;
-    // The last press, kept past its release: a double-click's second press
-    // arrives as the double-click alone, so this is its first press.
-    Hit firstPress_;
+    // Whether the last press went to an item, kept past its release: a
+    // double-click's second press arrives as the double-click alone, so this
+    // tells where its first press went.
+    bool firstPressOnItem_ = false;
 };
 
 }  // namespace tamberlo

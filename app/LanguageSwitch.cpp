@@ -43,6 +43,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
                                    {CommandTaal, "CommandTaal"},
                                    {CommandPrinten, "CommandPrinten"},
                                    {CommandAbout, "CommandAbout"},
+                                   {CommandClipBoard, "CommandClipBoard"},
+                                   {CommandResetAll, "CommandResetAll"},
                                    {CMDZoekVelleman, "CMDZoekVelleman"},
                                    {CMDZoekBrask, "CMDZoekBrask"},
                                    {CMDZoekiCP12, "CMDZoekiCP12"}})

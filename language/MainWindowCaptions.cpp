@@ -23,6 +23,8 @@ constexpr CaptionRow kRows[] = {
     {"CommandTaal/picture", "vlag Nederlands.bmp", "vlag Engels.bmp"},
     {"CommandPrinten", "Printen", "Print"},
     {"CommandAbout", "Over", "About"},
+    {"CommandClipBoard", "Instellingen", "Settings"},
+    {"CommandResetAll", "Alles uit", "All off"},
     {"SSPanel67", "Ladder Programma", "Ladder Program"},
     {"CMDZoekVelleman", "Vind !", "Find !"},
     {"CMDZoekBrask", "Vind !", "Find !"},

@@ -148,4 +148,15 @@ void LoopActies() {
     ActivityStep();
 }
 
+void ClearHoldingActions() {
+    bool changed = false;
+    for (int r = 1; r <= kRungs; ++r) {
+        VbColor& frame = ladderView.action[r].frameColor;
+        if (frame != kActionHolds) continue;
+        frame = kActionIdle;
+        changed = true;
+    }
+    if (changed) ladderView.changed();
+}
+
 }  // namespace tamberlo

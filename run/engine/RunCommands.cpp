@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include "ActionExecutor.h"
 #include "ArduinoLink.h"
 #include "ArduinoOutputs.h"
 #include "ArduinoPort.h"
@@ -63,6 +64,7 @@ void EndRunByPeer() {
     shared.ProgrammaStatus = 0;
     Yield();
     VoedingUIT();
+    ClearHoldingActions();
     for (int i = 0; i <= 7; ++i) {
         shared.GeheugenToestand[i] = false;
         ladderView.memoryColor[i] = 0xFFFFC0;
@@ -209,6 +211,7 @@ void StopNow() {
     TimerLeesIngangen().SetEnabled(false);
 
     VoedingUIT();
+    ClearHoldingActions();
 
     for (int i = 0; i < 8; ++i) {
         shared.GeheugenToestand[i] = false;

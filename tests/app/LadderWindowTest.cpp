@@ -191,14 +191,17 @@ TEST_F(LadderWindowTest, CellButtonsCallTheirHooksWithTheirIndex) {
     ladderButtons = {};
 }
 
-// A double-click on a drawn button is that button's one click; only the bare
-// drawing area restores the window's width and moves it to the screen's edge.
-TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowInPlace) {
+// A double-click on a drawn button is that button's one click, and one on a
+// cell's frame or caption does nothing; only the bare drawing area restores
+// the window's width and moves it to the screen's edge.
+TEST_F(LadderWindowTest, ADoubleClickOnACellLeavesTheWindowInPlace) {
     LadderProgrammeren& h = Start();
     std::vector<std::string> clicks;
     RecordButtonClicks(clicks);
     ladderView.cell[4].frameVisible = true;
     ladderView.cell[4].addButtonVisible = false;
+    ladderView.action[3].frameVisible = true;
+    ladderView.action[3].addButtonVisible = false;
     ladderView.changed();
     h.RefreshFromLadderView();
     // As the program does, the add button's click puts the cell's frame under the pointer.
@@ -216,6 +219,10 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellButtonIsOneClickAndLeavesTheWindowIn
     doubleClick(ladder::VerticalButton(3).center());
     doubleClick(ladder::ActionAddButton(2).center());
     EXPECT_EQ(clicks, (std::vector<std::string>{"PanelConditie 4", "VoegConditieToe 5", "Vertikaal 3", "VoegActieToe 2"}));
+    doubleClick(ladder::ConditionTextLine(4, 1).center());
+    doubleClick(ladder::ConditionFrame(4).topLeft() + QPoint(1, 30));  // the frame's edge, beside the captions
+    doubleClick(ladder::ActionTextLine(3, 2).center());
+    EXPECT_EQ(clicks.size(), 4u);
     EXPECT_EQ(h.x(), 100);
     doubleClick(QPoint(300, 10));  // the bare drawing area
     EXPECT_NE(h.x(), 100);         // towards the screen's right edge

@@ -134,19 +134,22 @@ TEST_F(LanguageSwitchTest, AHandfulOfCaptionsReadAsWrittenHere) {
     LadderProgrammeren& w = Start();
     struct Shown {
         bool english;
-        QString schrijven, taal, kop, cyclus, lokaal, sluiten, ipAdres, flits, tabGeheugen, tabIngangen;
+        QString schrijven, taal, settings, allOff, kop, cyclus, lokaal, sluiten, ipAdres, flits, tabGeheugen, tabIngangen;
     };
     const Shown cases[] = {
-        {false, "Opslaan", "Nederl.", "Beheer", "Tijd per Cyclus", "In- en Uitgangen Deze pc.", "Sluiten", "IP-Adres",
-         "Flits Arduino", "Geheugen Variabelen", "Ingangen"},
-        {true, "Save", "English", "Management", "Cycle Time", "In- and Outputs Local pc.", "Close", "IP-Adress", "Flash Arduino",
-         "Memory Variables", "Inputs"},
+        // English, then back to Dutch
+        {true, "Save", "English", "Settings", "All off", "Management", "Cycle Time", "In- and Outputs Local pc.", "Close",
+         "IP-Adress", "Flash Arduino", "Memory Variables", "Inputs"},
+        {false, "Opslaan", "Nederl.", "Instellingen", "Alles uit", "Beheer", "Tijd per Cyclus", "In- en Uitgangen Deze pc.",
+         "Sluiten", "IP-Adres", "Flits Arduino", "Geheugen Variabelen", "Ingangen"},
     };
     for (const Shown& c : cases) {
         SCOPED_TRACE(c.english ? "English" : "Dutch");
         apply(c.english);
         EXPECT_EQ(w.CommandSchrijven->text(), c.schrijven);
         EXPECT_EQ(w.CommandTaal->text(), c.taal);
+        EXPECT_EQ(w.CommandClipBoard->text(), c.settings);
+        EXPECT_EQ(w.CommandResetAll->text(), c.allOff);
         EXPECT_EQ(w.PanelKopInstellingen->Caption(), c.kop);
         EXPECT_EQ(w.SSPanel80->Caption(), c.cyclus);
         EXPECT_EQ(dashboardWindow().FrameInUitLokaal->title(), c.lokaal);

@@ -3,6 +3,8 @@
 // start cancelled while the network link is opened.
 #include "RunCommands.h"
 
+#include <vector>
+
 #include "FakeVellemanCards.h"
 #include "FunctionKeys.h"
 #include "RunFixture.h"
@@ -119,6 +121,37 @@ TEST_F(RunCommandsTest, StopWhilePausedAndPauseWhileStopped) {
     EXPECT_EQ(shared.ProgrammaStatus, 0);
     EXPECT_EQ(link.quits, 1);
     EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
+}
+
+TEST_F(RunCommandsTest, AfterStopNoActionFrameShowsAHoldingRung) {
+    SmallProgram();              // rung 1 holds while F1 is down
+    SetAction(2, {3, 1, 1, 4});  // rung 2, all cells empty, always holds
+    SetCondition(7, {3, 2, 2});  // rung 3 waits for F2, which stays up
+    SetAction(3, {3, 1, 1, 5});
+    functionKeys().SetHeld(1, true);
+    auto frames = [] {
+        std::vector<VbColor> f;
+        for (int r = 1; r <= kRungs; ++r) f.push_back(ladderView.action[r].frameColor);
+        return f;
+    };
+    const std::vector<VbColor> beforeTheRun = frames();
+    auto stopWhileHolding = [] {
+        EXPECT_EQ(ladderView.action[1].frameColor, 0xFFDCDCu);
+        EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);
+        CommandStop();
+    };
+    AfterEventPoints(3, stopWhileHolding);
+    CommandStart();
+    EXPECT_EQ(frames(), beforeTheRun);
+
+    // Pause keeps the last cycle's look; the Stop that follows clears it.
+    AfterEventPoints(3, [] { CommandPauze(); });
+    CommandStart();
+    ASSERT_EQ(shared.ProgrammaStatus, 2);
+    EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);
+    CommandStop();
+    EXPECT_EQ(frames(), beforeTheRun);
+    functionKeys().ReleaseAll();
 }
 
 TEST_F(RunCommandsTest, AStartAtTheEventPointStartsNoSecondLoop) {

@@ -81,12 +81,14 @@ TEST_F(ScanLoopTest, HandlersAtTheEventPointSeeAndChangeTheLadderState) {
     SetCondition(4, {3, 1, 0, 0});
     SetAction(2, {3, 2, 1, 2, 1});
     AfterEventPoints(2, [] { functionKeys().SetHeld(2, true); });
-    AfterEventPoints(5, [] { CommandStop(); });
+    AfterEventPoints(5, [] {
+        EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);  // it holds
+        CommandStop();
+    });
     CommandStart();
     functionKeys().ReleaseAll();
     EXPECT_EQ(shared.ProgrammaStatus, 0);
-    EXPECT_EQ(shared.Variabelen[1], 0);                     // cleared by Stop
-    EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);  // it held before the stop
+    EXPECT_EQ(shared.Variabelen[1], 0);  // cleared by Stop
 }
 
 }  // namespace

@@ -362,6 +362,7 @@ TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
     ladderTimers().TimerT[1]->SetEnabled(true);
     shared.NetwUitgangen[0] = 9;  // outputs keep their values
     PeerLamps().braskFound = 0x80FF80;
+    ladderView.action[5].frameColor = 0xFFDCDC;  // rung 5 held in the last cycle
 
     send(F("qu"), [] { return shared.ProgrammaStatus == 0; });
     EXPECT_EQ(shared.Verbindingsstatus, 0);
@@ -375,6 +376,7 @@ TEST_F(NetworkLinkTest, PeerQuitsMidRun) {
     EXPECT_EQ(shared.NetwUitgangen[0], 9);
     EXPECT_EQ(ladderView.status.caption, "Niet verbonden.");
     EXPECT_EQ(ladderView.startStopColor, 0xC0C0C0u);
+    EXPECT_EQ(ladderView.action[5].frameColor, 0xFFC0C0u);
     EXPECT_TRUE(TimerLeesIngangen().Enabled());
     EXPECT_EQ(PeerLamps().braskFound, 0x8080FFu);
     // The peer sees the close after anything sent before it.
