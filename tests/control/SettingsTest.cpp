@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QListView>
 #include <QStringConverter>
+#include <QTimer>
 
 #include "AboutDlg.h"
 #include "ControlTest.h"
@@ -295,6 +296,30 @@ TEST_F(SettingsTest, TheTraceWindowShowsNewLinesInBatchesAndKeepsTheNewest) {
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
     EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
     EXPECT_EQ(shown(), lines);
+}
+
+TEST_F(SettingsTest, TheTraceWindowShowsLinesWhileAStreamOfThemGoesOn) {
+    CKelvanorCtrl ctrl;
+    ctrl.ShowDebugWnd();
+    CDebugWin& win = *g_pDebugWin;
+    auto* view = win.window()->findChild<QListView*>();
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* list = view->model();
+    // A line every 20 ms: by the 20th (400 ms, four batches on) the list
+    // shows lines although the stream has not stopped.
+    int fed = 0, shownWhileStreaming = -1;
+    QTimer stream;
+    stream.setInterval(20);
+    QObject::connect(&stream, &QTimer::timeout, [&] {
+        if (++fed == 20) {
+            shownWhileStreaming = list->rowCount();
+            stream.stop();
+        }
+        win.TraceLine(QString::number(fed));
+    });
+    stream.start();
+    ASSERT_TRUE(PumpUntil([&] { return fed == 20; }));
+    EXPECT_GT(shownWhileStreaming, 0);
 }
 
 TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {
