@@ -55,10 +55,11 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
 }
 
 bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
-    const std::string text = WithProfileValue(readText(path), section.toStdString(), key.toStdString(), value.toStdString());
+    const auto text = WithProfileValue(readText(path), section.toStdString(), key.toStdString(), value.toStdString());
+    if (!text) return false;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    if (f.write(text->data(), static_cast<qint64>(text->size())) != static_cast<qint64>(text->size())) {
         f.cancelWriting();
         return false;
     }

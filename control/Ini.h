@@ -1,7 +1,8 @@
 #pragma once
 // Kelvanor.ini: a profile file read and written with the semantics of the
-// system's profile functions (IniText holds the rules). Values are UTF-8;
-// a rewrite keeps every line it does not set byte for byte.
+// system's profile functions (IniText holds the rules). The file is 8-bit
+// or UTF-16 and stays so; a rewrite keeps every line it does not set byte
+// for byte.
 
 #include <QString>
 

@@ -27,11 +27,85 @@ std::vector<Line> splitLines(std::string_view text) {
     return lines;
 }
 
-// A UTF-8 byte order mark that an editor put before the first line: not part
-// of that line, but kept when the file is written again.
-std::string_view byteOrderMark(std::string_view text) {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    return text.substr(0, text.starts_with(bom) ? bom.size() : 0);
+// How the file stores its text: 8-bit, or UTF-16 in either byte order. A
+// byte order mark that an editor put before the first line is no part of that
+// line, but kept when the file is written again.
+struct Form {
+    std::string_view mark;
+    bool utf16 = false;
+    bool bigEndian = false;
+};
+
+Form formOf(std::string_view text) {
+    for (const Form form : {Form{"\xEF\xBB\xBF"}, Form{"\xFF\xFE", true, false}, Form{"\xFE\xFF", true, true}})
+        if (text.starts_with(form.mark)) return form;
+    return {};
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+        return;
+    }
+    static constexpr unsigned char leads[] = {0, 0xC0, 0xE0, 0xF0};
+    const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    out += static_cast<char>(leads[tail] | (c >> (6 * tail)));
+    for (int k = tail - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
+}
+
+// UTF-16 as 8-bit text for the line functions: a surrogate pair becomes its
+// UTF-8 character and every other unit, a lone surrogate too, its own 1 to 3
+// byte form, so that toUtf16 gives back every unit as it was. A last odd byte
+// is no unit.
+std::string fromUtf16(std::string_view bytes, bool bigEndian) {
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]), second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+    };
+    std::string out;
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(++i) - 0xDC00);
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string toUtf16(std::string_view text, bool bigEndian) {
+    std::string out;
+    auto put = [&](char32_t u) {
+        const char high = static_cast<char>(u >> 8), low = static_cast<char>(u);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t tail = lead < 0xC0 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : lead < 0xF5 ? 3 : 0;
+        char32_t c = tail == 0 ? lead : lead & (0x3F >> tail);
+        bool whole = lead < 0x80 || (tail > 0 && i + tail < text.size());
+        for (std::size_t k = 1; whole && k <= tail; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        // A byte that starts no character (only a caller's own text can
+        // hold one) stands for itself.
+        if (!whole) {
+            put(lead);
+            ++i;
+            continue;
+        }
+        i += 1 + tail;
+        if (c >= 0x10000) {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            put(c);
+        }
+    }
+    return out;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
@@ -72,10 +146,7 @@ std::string_view valueOf(std::string_view content) {
     return v;
 }
 
-}  // namespace
-
-std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key) {
-    text.remove_prefix(byteOrderMark(text).size());
+std::optional<std::string> valueIn(std::string_view text, std::string_view section, std::string_view key) {
     bool inSection = false;
     for (const Line& line : splitLines(text)) {
         if (const auto name = sectionName(line.content)) {
@@ -87,9 +158,7 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
     return std::nullopt;
 }
 
-std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
-    const std::string_view bom = byteOrderMark(text);
-    text.remove_prefix(bom.size());
+std::string withValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
     const std::vector<Line> lines = splitLines(text);
     std::string_view lineEnd = "\r\n";
     for (const Line& line : lines) {
@@ -117,8 +186,8 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
         }
     }
 
-    std::string out(bom);
-    out.reserve(bom.size() + text.size() + entry.size() + section.size() + 8);
+    std::string out;
+    out.reserve(text.size() + entry.size() + section.size() + 8);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto at = static_cast<std::ptrdiff_t>(i);
         out.append(at == replace ? std::string_view(entry) : lines[i].content);
@@ -134,6 +203,26 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
         out.append(entry).append(lineEnd);
     }
     return out;
+}
+
+}  // namespace
+
+std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key) {
+    const Form form = formOf(text);
+    text.remove_prefix(form.mark.size());
+    return form.utf16 ? valueIn(fromUtf16(text, form.bigEndian), section, key) : valueIn(text, section, key);
+}
+
+std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                                            std::string_view value) {
+    const Form form = formOf(text);
+    text.remove_prefix(form.mark.size());
+    if (!form.utf16) return std::string(form.mark) + withValue(text, section, key, value);
+    // An odd byte count is no whole UTF-16: the file was cut short or is no
+    // UTF-16 at all, and there is no telling where new text would belong.
+    // It is left as it is.
+    if (text.size() % 2 != 0) return std::nullopt;
+    return std::string(form.mark) + toUtf16(withValue(fromUtf16(text, form.bigEndian), section, key, value), form.bigEndian);
 }
 
 }  // namespace kelvanor

@@ -1,11 +1,17 @@
 #pragma once
 // The text of a profile file such as Kelvanor.ini as pure functions over its
 // bytes: reading one value and giving the text with one value set. No file,
-// no Qt, no state. A line ends at CR LF, LF or a lone CR; a UTF-8 byte order
-// mark before the first line is no part of it. Lines the functions do not
-// set are kept byte for byte, with their own line ends, and so is the mark;
-// a new line takes the line end the file already uses (CR LF for a file that
-// has none yet).
+// no Qt, no state. A line ends at CR LF, LF or a lone CR; a byte order mark
+// before the first line is no part of it. Lines the functions do not set are
+// kept byte for byte, with their own line ends, and so is the mark; a new
+// line takes the line end the file already uses (CR LF for a file that has
+// none yet).
+//
+// The text is 8-bit (a UTF-8 mark or none) or UTF-16 (mark FF FE or FE FF,
+// as some editors save "Unicode" text). Names and values go in and come out
+// as UTF-8 either way; UTF-16 text is set in UTF-16, and units that are no
+// valid UTF-16 (a lone surrogate) are kept as they were. UTF-16 with an odd
+// number of bytes is read up to its last whole unit and not set at all.
 //
 // Sections and keys match without regard to (ASCII) case; a value is the
 // text after '=' without surrounding blanks and one pair of enclosing
@@ -20,6 +26,8 @@
 namespace kelvanor {
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key);
-std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value);
+// Nothing when the text cannot be set safely.
+std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                                            std::string_view value);
 
 }  // namespace kelvanor

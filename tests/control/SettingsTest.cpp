@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListView>
+#include <QStringConverter>
+#include <QTimer>
 
 #include "AboutDlg.h"
 #include "ControlTest.h"
@@ -102,30 +104,50 @@ TEST_F(SettingsTest, ARewriteKeepsLinesTheControlDoesNotOwnByteForByte) {
     EXPECT_FALSE(after.contains("\xef\xbf\xbd"));  // U+FFFD
 }
 
-TEST_F(SettingsTest, AFileWithAByteOrderMarkOrLoneCrLineEndsIsUnderstood) {
+TEST_F(SettingsTest, EveryFormOfTheFileIsReadAndWrittenInItsOwnForm) {
     const struct {
         const char* name;
-        QByteArray start, end;
-    } forms[] = {{"byte order mark", "\xEF\xBB\xBF", "\r\n"}, {"lone CR", "", "\r"}, {"both", "\xEF\xBB\xBF", "\r"}};
+        QByteArray mark;
+        std::optional<QStringConverter::Encoding> utf16;
+        QString end;
+    } forms[] = {{"UTF-8 mark", "\xEF\xBB\xBF", {}, QStringLiteral("\r\n")},
+                 {"lone CR", "", {}, QStringLiteral("\r")},
+                 {"UTF-8 mark, lone CR", "\xEF\xBB\xBF", {}, QStringLiteral("\r")},
+                 {"UTF-16 LE", "\xFF\xFE", QStringConverter::Utf16LE, QStringLiteral("\r\n")},
+                 {"UTF-16 BE, LF", "\xFE\xFF", QStringConverter::Utf16BE, QStringLiteral("\n")}};
     for (const auto& form : forms) {
-        const QByteArray& e = form.end;
-        // The user's settings, written as the control writes them: nothing to change.
-        const QByteArray file = form.start + "[PortSettings]" + e + "UseUSB=N" + e + "UseSerial=N" + e + "SearchCOM=3-5" + e +
-                                "ExcludeCOM=4" + e + "[Debug]" + e + "ShowAtStartup=N" + e;
-        writeAll(iniPath(), file);
+        auto bytes = [&form](const QStringList& lines) {
+            const QString text = lines.join(form.end);
+            return form.mark + (form.utf16 ? QByteArray(QStringEncoder(*form.utf16)(text)) : text.toUtf8());
+        };
+        const QString foreign = QStringLiteral("; Kelvanor \u00e9 \u2603 \U0001F600");
+        writeAll(iniPath(), bytes({foreign, "[PortSettings]", "UseUSB=N", "UseSerial=N", "SearchCOM=5-3, 9", "[Debug]",
+                                   "ShowAtStartup=N", ""}));
         {
             CKelvanorCtrl ctrl;
             EXPECT_FALSE(ctrl.settings.UseUSB) << form.name;
             EXPECT_FALSE(ctrl.settings.UseSerial) << form.name;
-            EXPECT_EQ(ctrl.settings.SearchCOM, QStringLiteral("3-5")) << form.name;
-            EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("4")) << form.name;
+            EXPECT_EQ(ctrl.settings.SearchCOM, QStringLiteral("3-5,9")) << form.name;
         }
+        // One value set in its line, one missing added with the file's line end.
         QFile f(iniPath());
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), file) << form.name;
+        EXPECT_EQ(f.readAll(), bytes({foreign, "[PortSettings]", "UseUSB=N", "UseSerial=N", "SearchCOM=3-5,9",
+                                      "ExcludeCOM=", "[Debug]", "ShowAtStartup=N", ""}))
+            << form.name;
     }
-    // A new line takes the file's lone CR; the mark stays in front.
-    EXPECT_EQ(WithProfileValue("\xEF\xBB\xBF[A]\rx=1", "A", "y", "2"), "\xEF\xBB\xBF[A]\rx=1\ry=2\r");
+    // UTF-16 cut short by a byte: read, but not written (no telling where the
+    // stray byte belongs).
+    const QByteArray cut =
+        "\xFF\xFE" + QByteArray(QStringEncoder(QStringConverter::Utf16LE)(u"[PortSettings]\r\nUseUSB=N")) + 'x';
+    writeAll(iniPath(), cut);
+    {
+        CKelvanorCtrl ctrl;
+        EXPECT_FALSE(ctrl.settings.UseUSB);
+    }
+    QFile f(iniPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), cut);
 }
 
 TEST(IniTextTest, SetsValuesWhereTheyBelong) {
@@ -136,6 +158,25 @@ TEST(IniTextTest, SetsValuesWhereTheyBelong) {
     EXPECT_EQ(WithProfileValue("[B]\n", "A", "y", "2"), "[B]\n[A]\ny=2\n");
     EXPECT_EQ(ProfileValue("[B]\ny=1\n[a]\n y = ' v ' \r\n", "A", "Y"), std::optional<std::string>(" v "));
     EXPECT_EQ(ProfileValue("[A]\ny\n[A ]\nz=1\n", "A", "y"), std::nullopt);
+    // A new line takes the file's lone CR; the mark stays in front.
+    EXPECT_EQ(WithProfileValue("\xEF\xBB\xBF[A]\rx=1", "A", "y", "2"), "\xEF\xBB\xBF[A]\rx=1\ry=2\r");
+}
+
+TEST(IniTextTest, UnitsThatAreNoValidUtf16AreKept) {
+    auto le = [](std::string_view ascii) {
+        std::string bytes;
+        for (const char c : ascii) bytes.append({c, '\0'});
+        return bytes;
+    };
+    const std::string loneLow("\x00\xDC", 2), loneHigh("\x00\xD8", 2);
+    const std::string text = "\xFF\xFE" + le("[A]\r\n;") + loneLow + le("\r\nx=1\r\n;") + loneHigh;
+    EXPECT_EQ(ProfileValue(text, "A", "x"), std::optional<std::string>("1"));
+    EXPECT_EQ(WithProfileValue(text, "A", "y", "2"), text + le("\r\ny=2\r\n"));
+    EXPECT_EQ(WithProfileValue(text, "A", "x", "\xC3\xA9"),
+              "\xFF\xFE" + le("[A]\r\n;") + loneLow + le("\r\nx=\xE9\r\n;") + loneHigh);
+    // Cut short by a byte: read up to its last whole unit, not set.
+    EXPECT_EQ(ProfileValue(text + "x", "A", "x"), std::optional<std::string>("1"));
+    EXPECT_EQ(WithProfileValue(text + "x", "A", "y", "2"), std::nullopt);
 }
 
 TEST_F(SettingsTest, TheIniFileLivesInTheConfigFolder) {
@@ -255,6 +296,30 @@ TEST_F(SettingsTest, TheTraceWindowShowsNewLinesInBatchesAndKeepsTheNewest) {
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
     EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
     EXPECT_EQ(shown(), lines);
+}
+
+TEST_F(SettingsTest, TheTraceWindowShowsLinesWhileAStreamOfThemGoesOn) {
+    CKelvanorCtrl ctrl;
+    ctrl.ShowDebugWnd();
+    CDebugWin& win = *g_pDebugWin;
+    auto* view = win.window()->findChild<QListView*>();
+    ASSERT_NE(view, nullptr);
+    const QAbstractItemModel* list = view->model();
+    // A line every 20 ms: by the 20th (400 ms, four batches on) the list
+    // shows lines although the stream has not stopped.
+    int fed = 0, shownWhileStreaming = -1;
+    QTimer stream;
+    stream.setInterval(20);
+    QObject::connect(&stream, &QTimer::timeout, [&] {
+        if (++fed == 20) {
+            shownWhileStreaming = list->rowCount();
+            stream.stop();
+        }
+        win.TraceLine(QString::number(fed));
+    });
+    stream.start();
+    ASSERT_TRUE(PumpUntil([&] { return fed == 20; }));
+    EXPECT_GT(shownWhileStreaming, 0);
 }
 
 TEST(TraceFormatTest, SecondsWithThreeDecimalsAndLeadingZeros) {

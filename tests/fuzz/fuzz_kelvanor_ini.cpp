@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           {"Debug", "ShowAtStartup"}};
     for (const auto& key : keys) ProfileValue(text, key[0], key[1]);
 
-    const std::string changed = WithProfileValue(text, "PortSettings", "SearchCOM", "1-4,12,14");
+    const auto set = WithProfileValue(text, "PortSettings", "SearchCOM", "1-4,12,14");
+    if (!set) return 0;  // not set safely: the text stays as it was
+    const std::string& changed = *set;
     if (ProfileValue(changed, "PortSettings", "SearchCOM") != std::optional<std::string>("1-4,12,14")) std::abort();
     for (const auto& key : keys) {
         if (std::string_view(key[1]) == "SearchCOM") continue;
