@@ -8,6 +8,7 @@
 #include "SharedState.h"
 #include "StartUpServices.h"
 #include "StartUpTexts.h"
+#include "UnsavedLadder.h"
 #include "Yielding.h"
 
 namespace tamberlo {
@@ -19,7 +20,14 @@ void LadderProgrammeren::Afsluiten() {
         static bool asking = false;  // a second close request while the question is open is refused
         ReentryGuard guard(asking);
         if (!guard.entered()) return;
-        reply = dialogs().MsgBox(T("Tamberlo afsluiten?", "Close Tamberlo?"), MsgButtons::OkCancel, T("Stoppen...", "Stop..."));
+        // With work that is in no file, the one question says so: Yes closes.
+        if (LadderHasUnsavedChanges())
+            reply = dialogs().MsgBox(T("Het ladderprogramma is gewijzigd en niet opgeslagen.\nTamberlo toch afsluiten?",
+                                       "The ladder program has changed and has not been saved.\nClose Tamberlo anyway?"),
+                                     MsgButtons::YesNo, T("Stoppen...", "Stop..."));
+        else
+            reply =
+                dialogs().MsgBox(T("Tamberlo afsluiten?", "Close Tamberlo?"), MsgButtons::OkCancel, T("Stoppen...", "Stop..."));
     }
     if (reply != MsgResult::Ok) {
         show();

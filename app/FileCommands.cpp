@@ -9,6 +9,7 @@
 #include "LadderView.h"
 #include "LanguageText.h"
 #include "SharedState.h"
+#include "UnsavedLadder.h"
 
 namespace tamberlo {
 
@@ -72,6 +73,11 @@ void CommandLezen() {
     SetPad();
     const QString chosen = dialogs().OpenFile(Request());
     if (chosen.isEmpty() || chosen == kFilter || !QFileInfo(chosen).isFile()) return;
+    if (LadderHasUnsavedChanges() &&
+        dialogs().MsgBox(T("Het ladderprogramma is gewijzigd en niet opgeslagen.\nToch een ander ladderprogramma openen?",
+                           "The ladder program has changed and has not been saved.\nOpen another ladder program anyway?"),
+                         MsgButtons::YesNo, AttentionTitle()) != MsgResult::Ok)
+        return;
     if (!LeesLadderVanDisk(chosen)) return;  // the loaded ladder stays, and so does its name
     ladderView.fileDialogName = chosen;
     ladderView.clearPicture = QStringLiteral("BtnWissen.bmp");
@@ -90,6 +96,9 @@ void CommandSchrijven() {
         return;
     }
     if (!NamesMayBeLost()) return;
+    // Before any read has set it, the dialog starts in the work folder, not
+    // wherever the program happened to be started from.
+    if (ladderView.fileDialogFolder.isEmpty()) SetPad();
     const QString chosen = dialogs().SaveFile(Request());
     if (chosen.isEmpty() || chosen == kFilter) return;
     const bool existed = QFileInfo::exists(chosen);

@@ -16,6 +16,7 @@
 #include "LanguageText.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
+#include "UnsavedLadder.h"
 
 namespace tamberlo {
 
@@ -92,7 +93,9 @@ bool SchrijfLadderOpDisk(const QString& path) {
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    if (!f.commit()) return false;
+    RememberLadderAsSaved();
+    return true;
 }
 
 QStringList NamesTheFileCannotHold() {
@@ -147,6 +150,7 @@ bool LeesLadderVanDisk(const QString& path) {
         }
         SetPanelActieBijLezen(r);
     }
+    RememberLadderAsSaved();
     if (p.host) {
         WinsockHost().SetRemoteHost(FromCodePage(*p.host));
         ladderView.panelIpAddress = WinsockHost().RemoteHost();

@@ -9,7 +9,8 @@ namespace tamberlo {
 
 // Writes the ladder and WinsockHost's host and port to `path`. The bytes go
 // to a temporary file in the same folder that then replaces `path`, so a
-// failed write leaves the old file as it was. False when writing failed.
+// failed write leaves the old file as it was. False when writing failed;
+// after a write the ladder counts as saved (UnsavedLadder.h).
 bool SchrijfLadderOpDisk(const QString& path);
 
 // One line per name that the file would not give back as it is (a sound
@@ -20,7 +21,8 @@ QStringList NamesTheFileCannotHold();
 
 // Reads `path` into a temporary ladder first. When the whole file is sound,
 // clears the ladder, fills the tables, captions every record read and takes
-// over the peer's host and port; the caption gets the path. Otherwise shows
+// over the peer's host and port; the caption gets the path, and the ladder
+// counts as saved. Otherwise shows
 // one message naming the line, leaves the loaded ladder untouched and
 // returns false.
 bool LeesLadderVanDisk(const QString& path);

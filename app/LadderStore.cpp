@@ -3,6 +3,7 @@
 #include "LadderTimers.h"
 #include "LadderView.h"
 #include "SharedState.h"
+#include "UnsavedLadder.h"
 
 namespace tamberlo {
 
@@ -50,6 +51,7 @@ void WisLadderProgramma() {
         shared.Variabelen[v] = 0;
         ladderView.varCaption[v] = QStringLiteral("0");
     }
+    RememberLadderAsSaved();  // an empty ladder holds no work to lose
     ladderView.changed();
 }
 

@@ -9,7 +9,8 @@
 namespace tamberlo {
 
 // Clears both tables and blanks every cell of the ladder view, the memories,
-// timer outputs and variables. Sound names survive.
+// timer outputs and variables. Sound names survive. The empty ladder counts
+// as saved: there is no work left to lose.
 void WisLadderProgramma();
 
 // The program's fixed title, as the window caption shows it without a file.

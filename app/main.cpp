@@ -2,12 +2,14 @@
 // it the main window runs until Afsluiten ends the process.
 #include <QApplication>
 
+#include "ProcessSetup.h"
 #include "Services.h"
 #include "SplashWindow.h"
 #include "Windows.h"
 #include "Yielding.h"
 
 int main(int argc, char** argv) {
+    tamberlo::SetUpProcess();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);             // only Afsluiten ends the program
     tamberlo::InstallServices(tamberlo::Services{});  // the real services throughout

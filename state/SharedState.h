@@ -34,6 +34,14 @@ struct SharedState {
     std::array<QString, kRungs + 1> GeluidMappen;
     std::array<QString, kRungs + 1> GeluidBestanden;
 
+    // The ladder as it was last read, written or cleared (UnsavedLadder.h).
+    struct SavedLadder {
+        std::array<std::array<Integer, kConditionColumns>, kConditions + 1> conditions{};
+        std::array<std::array<Integer, kActionColumns>, kRungs + 1> actions{};
+        std::array<QString, kRungs + 1> soundFolders;
+        std::array<QString, kRungs + 1> soundFiles;
+    } savedLadder;
+
     // ---- editing and presence -----------------------------------------------
     Integer BewerkNummer = 0;
     bool ConditiesAanwezig = false;

@@ -7,7 +7,8 @@
 
 namespace tamberlo {
 
-enum class MsgButtons { Ok, OkCancel };
+// YesNo answers Ok for Yes and Cancel for No (or a box closed otherwise).
+enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgResult { Ok, Cancel };
 enum class MsgIcon { None, Critical };
 

@@ -23,10 +23,14 @@ public:
         return MsgBoxWithIcon(text, buttons, title, MsgIcon::None);
     }
     MsgResult MsgBoxWithIcon(const QString& text, MsgButtons buttons, const QString& title, MsgIcon icon) override {
+        QMessageBox::StandardButtons shown = QMessageBox::Ok;
+        if (buttons == MsgButtons::OkCancel) shown = QMessageBox::Ok | QMessageBox::Cancel;
+        if (buttons == MsgButtons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
         QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        title.isEmpty() ? ProgramTitle() : title, WithQtLineEnds(text),
-                        buttons == MsgButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parentWindow());
-        return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+                        title.isEmpty() ? ProgramTitle() : title, WithQtLineEnds(text), shown, parentWindow());
+        if (buttons == MsgButtons::YesNo) box.setDefaultButton(QMessageBox::No);  // Enter throws nothing away
+        const int answer = box.exec();
+        return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? MsgResult::Ok : MsgResult::Cancel;
     }
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override {
         bool ok = false;

@@ -177,8 +177,10 @@ void StartNow() {
 
     {
         ReentryGuard waiting(waitingForConnection);
-        if (NetworkInput()) MaakVerbinding();
-        if (!startAborted && shared.Verbindingsstatus == 0 && NetworkOutput()) MaakVerbinding();
+        // One attempt per start, for network inputs and outputs alike: a
+        // second one straight after a failure could do no better and would
+        // only show the failure's box (and wait for a silent peer) again.
+        if (NetworkInput() || NetworkOutput()) MaakVerbinding();
     }
     if (startAborted) return;  // Pause or Stop came while the link was being opened
 

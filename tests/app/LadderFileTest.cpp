@@ -11,12 +11,15 @@
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "FileSizeLimit.h"
 #include "InstalledServices.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
+#include "ProcessSetup.h"
 #include "SharedState.h"
 #include "TempHome.h"
+#include "UnsavedLadder.h"
 
 using namespace tamberlo;
 using tamberlo::test::FakeDialogs;
@@ -252,6 +255,7 @@ TEST_F(LadderFileTest, ReadCommandStartsInTheWorkFolder) {
 
 TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
     LoadEveryKind();
+    RememberLadderAsSaved();  // as if read from that file: no question about unsaved work
     ladderView.fileDialogName = "/oud/les.vpp";
     const auto before = Take();
     fake.fileAnswers = {home.write("slecht.vpp", "Ladderprogramma\r\nkapot\r\n")};
@@ -260,6 +264,50 @@ TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
     EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
     EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
     EXPECT_EQ(fake.messages.size(), 1);
+}
+
+TEST_F(LadderFileTest, ReadCommandAsksBeforeItDropsUnsavedWork) {
+    const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
+    const QString question = "Het ladderprogramma is gewijzigd en niet opgeslagen.\nToch een ander ladderprogramma openen?";
+    // Nothing changed since the start, since the read, since the write: no question.
+    fake.fileAnswers = {path};
+    CommandLezen();
+    fake.fileAnswers = {path};
+    CommandLezen();
+    EXPECT_TRUE(fake.messages.isEmpty());
+
+    // A changed cell: No keeps everything as it was.
+    shared.Condities[1][1] = 11;
+    const auto before = Take();
+    ladderView.fileDialogName = "/oud/les.vpp";
+    fake.fileAnswers = {path};
+    fake.msgAnswers = {MsgResult::Cancel};
+    CommandLezen();
+    ASSERT_EQ(fake.messages, QStringList{question});
+    EXPECT_EQ(fake.titles, QStringList{"Let op"});
+    ExpectUnchanged(before);
+    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+
+    // Yes reads the file over it.
+    shared.TaalVlag = true;
+    fake.fileAnswers = {path};
+    CommandLezen();
+    EXPECT_EQ(fake.messages.last(),
+              "The ladder program has changed and has not been saved.\nOpen another ladder program anyway?");
+    EXPECT_EQ(shared.Condities[1][1], 10);
+
+    // Saved after a change, or cleared: nothing to lose again.
+    fake.messages.clear();
+    shared.Condities[1][1] = 11;
+    fake.fileAnswers = {home.file("nieuw.vpp"), path};
+    CommandSchrijven();
+    CommandLezen();
+    shared.Condities[1][1] = 11;
+    CommandWissen();  // answered OK
+    fake.fileAnswers = {path};
+    CommandLezen();
+    EXPECT_EQ(fake.messages, QStringList{"Are you sure you want to delete the ladder program?"});
+    EXPECT_EQ(shared.Condities[1][1], 10);
 }
 
 TEST_F(LadderFileTest, WorkFolderThatCannotBeCreatedFallsBackToHome) {
@@ -322,6 +370,14 @@ TEST_F(LadderFileTest, WriteCommandWritesNewFilesAndAsksBeforeOverwriting) {
     EXPECT_EQ(ladderView.windowCaption, FixedTitle() + " " + existing);
 }
 
+TEST_F(LadderFileTest, FirstSaveStartsInTheWorkFolder) {
+    LoadEveryKind();
+    CommandSchrijven();  // cancelled
+    const QString workFolder = QDir::homePath() + "/Tamberlo";
+    EXPECT_EQ(fake.fileDialogs, QStringList{"save:" + workFolder});
+    EXPECT_TRUE(MapBestaat(workFolder));
+}
+
 TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     LoadEveryKind();
     for (int r : {0, 3, 5}) shared.Acties[r] = {4};
@@ -371,6 +427,26 @@ TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
     EXPECT_TRUE(fake.messages[0].contains("kan niet opgeslagen worden")) << fake.messages[0].toStdString();
     EXPECT_EQ(ladderView.windowCaption, "vorige");
     EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+}
+
+TEST_F(LadderFileTest, SaveUnderAFileSizeLimitFailsAndKeepsTheOldFile) {
+    LoadEveryKind();
+    const QString path = home.write("les.vpp", "oud");
+    const auto before = Take();
+    fake.fileAnswers = {path};
+    fake.msgAnswers = {MsgResult::Ok};  // overwrite
+    {
+        SetUpProcess();                         // as the program starts: the limit fails the write instead of ending the process
+        const test::FileSizeLimit limit(4096);  // the file is some 30 KB
+        CommandSchrijven();
+    }
+    ASSERT_EQ(fake.messages.size(), 2);
+    EXPECT_EQ(fake.messages[1],
+              "Het ladderprogramma kan niet opgeslagen worden in " + path + ".\nHet bestaande bestand is niet veranderd.");
+    EXPECT_EQ(home.read("les.vpp"), "oud");
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"les.vpp"});  // no temporary file left
+    ExpectUnchanged(before);
+    EXPECT_TRUE(LadderHasUnsavedChanges());
 }
 
 TEST_F(LadderFileTest, ClearCommandAsksAndClearsEverythingItOwns) {

@@ -254,6 +254,34 @@ TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(LadderWindowTest, WithAnUnsavedLadderTheCloseQuestionSaysSo) {
+    LadderProgrammeren& h = Start();
+    log.clear();
+    shared.Acties[3] = {3, 1, 1, 2};           // a changed cell
+    dialogs.msgAnswers = {MsgResult::Cancel};  // No
+    h.CommandAfsluiten->click();
+    EXPECT_EQ(dialogs.messages, QStringList{"Het ladderprogramma is gewijzigd en niet opgeslagen.\nTamberlo toch afsluiten?"});
+    EXPECT_EQ(dialogs.titles, QStringList{"Stoppen..."});
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(h.isVisible());
+    EXPECT_EQ(shared.Acties[3][0], 3);
+
+    // A change undone is no change: the usual question.
+    shared.Acties[3] = {};
+    dialogs.msgAnswers = {MsgResult::Cancel};
+    h.CommandAfsluiten->click();
+    EXPECT_EQ(dialogs.messages.back(), "Tamberlo afsluiten?");
+
+    // Yes closes, and the close box asks the same, in English too.
+    shared.TaalVlag = true;
+    shared.Condities[7] = {3, 1, 2};
+    h.close();
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages.back(), "The ladder program has changed and has not been saved.\nClose Tamberlo anyway?");
+    EXPECT_EQ(dialogs.titles.back(), "Stop...");
+    EXPECT_TRUE(AppEnding());
+}
+
 TEST_F(LadderWindowTest, OkWhileIdleSwitchesOffAndEnds) {
     LadderProgrammeren& h = Start();
     shared.ICP12Type = "ET";

@@ -17,17 +17,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <csignal>
-
 #include "CommandPrinten.h"
 #include "CopyEntirePicture.h"
 #include "DialogPrinten.h"
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "FileSizeLimit.h"
 #include "InstalledServices.h"
 #include "LadderView.h"
+#include "ProcessSetup.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -51,26 +50,6 @@ QString Output(const QString& program, const QStringList& args) {
 QString PageText(const QString& pdf, int page) {
     return Output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
-
-// While it lives, a write past `bytes` into any file fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 class PrintCommandTest : public ::testing::Test {
 protected:
@@ -237,7 +216,8 @@ TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, path);
     {
-        const FileSizeLimit full(4096);  // far less than a page with its font
+        SetUpProcess();                        // as the program starts: the limit fails the write instead of ending the process
+        const test::FileSizeLimit full(4096);  // far less than a page with its font
         EXPECT_FALSE(PrintLadder(printer));
     }
     EXPECT_EQ(messages.messages, QStringList{"Het ladderprogramma kon niet afgedrukt worden."});

@@ -193,8 +193,15 @@ TEST_F(RunCommandsTest, NetworkInputOpensTheLinkOnceAndAFailedLinkStillRuns) {
         CommandStop();
     });
     CommandStart();
-    EXPECT_EQ(link.connections, 2);  // input first, then the output because it failed
+    EXPECT_EQ(link.connections, 1);  // one attempt, although it failed and outputs are networked too
     EXPECT_TRUE(wasRunning);
+
+    // Only a network output: that opens the link too.
+    shared.Condities[4] = {};
+    link.connections = 0;
+    AfterEventPoints(2, [] { CommandStop(); });
+    CommandStart();
+    EXPECT_EQ(link.connections, 1);
 
     link.connections = 0;
     link.result = 1;

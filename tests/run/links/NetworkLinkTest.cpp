@@ -156,6 +156,32 @@ TEST_F(NetworkLinkTest, RefusedConnection) {
     EXPECT_EQ(WinsockState(), 0);
 }
 
+TEST_F(NetworkLinkTest, AStartWithARefusingPeerShowsOneBox) {
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    WinsockHost().SetRemotePort(closed.serverPort());
+    closed.close();
+    // Network input 1 of card 0 sets network output 1 of card 0.
+    shared.Condities[1] = {1, 10, 1, 0, 1, 0};
+    shared.Acties[1] = {1, 10, 1, 1, 1, 0, 0, 0, 0, 0};
+    // Each run is stopped at its second event point: any further attempt
+    // of that start would have come before it.
+    QTimer stopper;
+    int eventPoints = 0;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (shared.ProgrammaStatus == 1 && ++eventPoints == 2) CommandStop();
+    });
+    stopper.start(0);
+    CommandStart();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(eventPoints, 2);  // the run went on after the refusal
+    eventPoints = 0;
+    CommandStart();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[1].contains("\r10061\r"));
+    EXPECT_EQ(shared.Verbindingsstatus, 0);
+}
+
 TEST_F(NetworkLinkTest, EmptyHostFailsAtOnce) {
     WinsockHost().SetRemoteHost("");
     MaakVerbinding();
