@@ -49,6 +49,7 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     PanelAnaloogInWaarde = new Panel3D(QStringLiteral("0"), this);
     PanelAnaloogInWaarde->setGeometry(138, 372, 40, 22);
     PanelAnaloogInWaarde->SetBackColor(0xFFFFFF);
+    HScrollAnaloogIn->showValueIn(PanelAnaloogInWaarde);
 
     // The state before any cell was edited.
     OptionWelkeInterfaceIn.select(0, Handler::Skip);
@@ -69,9 +70,6 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     OptionAnaloogA1A2In.onClick([this](int k) { analogChannel(k); });
     OptionAnaloogInGroterKleiner.onClick([this](int k) { comparison(k); });
     HScrollAnaloogIn->onChange([this] { threshold(); });
-    // The value panel follows the bar whoever moved it.
-    connect(HScrollAnaloogIn, &QScrollBar::valueChanged, this,
-            [this](int v) { PanelAnaloogInWaarde->SetCaption(QString::number(v)); });
     connect(CheckNetwerkIN, &QCheckBox::clicked, this, [this] { network(); });
     caption();
 }
@@ -142,7 +140,7 @@ void InputConditionPanel::showNothing() {
         OptionAnaloogInGroterKleiner.setEnabled(k, false);
     }
     HScrollAnaloogIn->setEnabled(false);
-    showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
+    HScrollAnaloogIn->showNoValue();
 }
 
 void InputConditionPanel::SetPanelConditieBewerkIngang() {
@@ -168,11 +166,8 @@ void InputConditionPanel::SetPanelConditieBewerkIngang() {
                 OptionAnaloogInGroterKleiner.select(2, Handler::Skip);
             } else {
                 OptionAnaloogInGroterKleiner.clearAll();
-                showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
+                HScrollAnaloogIn->showNoValue();
             }
-            // An unchanged bar does not signal: the panel may still be empty from a row without a value.
-            if (OptionAnaloogInGroterKleiner.selected())
-                PanelAnaloogInWaarde->SetCaption(QString::number(HScrollAnaloogIn->value()));
         } else if (isParallelPort(c1)) {
             option = 2;
             OptionKaartnummerAdresIn.select(c1 - 31, Handler::Skip);
