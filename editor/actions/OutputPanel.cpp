@@ -35,8 +35,9 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     for (int j = 0; j <= 3; ++j) {
         auto* option = OptionKaartnummerAdresUit.create(j, QString::number(j), this);
         option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
-        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
-        SetFontPointSize(option, 7.5);
+        // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
+        // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        SetFontPointSize(option, 6);
     }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);

@@ -30,8 +30,9 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     for (int j = 0; j <= 3; ++j) {
         auto* option = OptionKaartnummerAdresIn.create(j, QString::number(j), this);
         option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
-        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
-        SetFontPointSize(option, 7.5);
+        // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
+        // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        SetFontPointSize(option, 6);
     }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
