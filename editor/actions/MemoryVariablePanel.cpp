@@ -48,6 +48,7 @@ MemoryVariablePanel::MemoryVariablePanel(QWidget* parent) : QWidget(parent) {
     PanelHScrollActieVariableABC = new Panel3D(QStringLiteral("0"), this);
     PanelHScrollActieVariableABC->setGeometry(138, y + 123, 42, 20);
     PanelHScrollActieVariableABC->SetBackColor(0xFFFFFF);
+    HScrollActieVariableABC->showValueIn(PanelHScrollActieVariableABC);
 
     OptionSRGeheugenVVSVariabele.select(1, Handler::Skip);
     OptionSetOfResetGeheugen.select(1, Handler::Skip);
@@ -62,8 +63,6 @@ MemoryVariablePanel::MemoryVariablePanel(QWidget* parent) : QWidget(parent) {
     OptionActieVariabele.onClick([this](int k) { OptionActieVariabele_Click(k); });
     OptionVariabeleUitGroterKleinerGelijk.onClick([this](int k) { OptionVariabeleUitGroterKleinerGelijk_Click(k); });
     HScrollActieVariableABC->onChange([this] { HScrollActieVariableABC_Change(); });
-    connect(HScrollActieVariableABC, &QScrollBar::valueChanged, this,
-            [this](int v) { PanelHScrollActieVariableABC->SetCaption(QString::number(v)); });
 }
 
 void MemoryVariablePanel::caption() {
@@ -127,9 +126,7 @@ void MemoryVariablePanel::SetPanelActieBewerkGehVar() {
         }
         enableMemoryFace(false);
         // A value the bar cannot show (a hand-edited file) shows no value and leaves the row alone.
-        if (HScrollActieVariableABC->setValueFromCode(c4, Handler::RunIfChanged))
-            PanelHScrollActieVariableABC->SetCaption(QString::number(c4));
-        else showNoValue(*HScrollActieVariableABC, *PanelHScrollActieVariableABC);
+        if (!HScrollActieVariableABC->setValueFromCode(c4, Handler::RunIfChanged)) HScrollActieVariableABC->showNoValue();
         setLine(kActionInterface, variableText());
         setLine(kActionNumber, variableLetter(c2));
         setLine(kActionSignal, variableOperationText(c3, shared.TaalVlag));
@@ -147,7 +144,7 @@ void MemoryVariablePanel::showNothing() {
     enableMemoryFace(true);
     for (int k = 1; k <= 2; ++k) OptionSetOfResetGeheugen.setEnabled(k, false);
     for (int n = 0; n <= 7; ++n) OptionActieSetResetGeheugen.setEnabled(n, false);
-    showNoValue(*HScrollActieVariableABC, *PanelHScrollActieVariableABC);
+    HScrollActieVariableABC->showNoValue();
 }
 
 void MemoryVariablePanel::OptionSRGeheugenVVSVariabele_Click(int index) {

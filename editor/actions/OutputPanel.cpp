@@ -35,8 +35,9 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     for (int j = 0; j <= 3; ++j) {
         auto* option = OptionKaartnummerAdresUit.create(j, QString::number(j), this);
         option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
-        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
-        SetFontPointSize(option, 7.5);
+        // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
+        // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        SetFontPointSize(option, 6);
     }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);
@@ -69,6 +70,7 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     PanelAnaloogUitWaarde = new Panel3D(QStringLiteral("0"), this);
     PanelAnaloogUitWaarde->setGeometry(138, 423, 42, 20);
     PanelAnaloogUitWaarde->SetBackColor(0xFFFFFF);
+    HScrollAnaloogUit->showValueIn(PanelAnaloogUitWaarde);
     CheckWOL = new QCheckBox(QStringLiteral("Wacht Op Niet"), this);
     CheckWOL->setGeometry(4, 448, 170, 18);
 
@@ -91,9 +93,6 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
     OptionAnaloogA1A2Uit.onClick([this](int k) { OptionAnaloogA1A2Uit_Click(k); });
     OptionAnaloogUitGroterKleinerGelijk.onClick([this](int k) { OptionAnaloogUitGroterKleinerGelijk_Click(k); });
     HScrollAnaloogUit->onChange([this] { HScrollAnaloogUit_Change(); });
-    // The value panel follows the bar whoever moves it.
-    connect(HScrollAnaloogUit, &QScrollBar::valueChanged, this,
-            [this](int v) { PanelAnaloogUitWaarde->SetCaption(QString::number(v)); });
     connect(CheckNetwerkUIT, &QCheckBox::clicked, this, [this] { CheckNetwerkUIT_Click(); });
     connect(CheckWOL, &QCheckBox::clicked, this, [this] { CheckWOL_Click(); });
     hidesExplanatoryPicture(this);
@@ -178,8 +177,7 @@ void OutputPanel::SetPanelActieBewerkUitgang() {
         } else {
             mode.clearAll();  // nothing to show: a later bar move leaves the row alone
         }
-        if (mode.selected()) PanelAnaloogUitWaarde->SetCaption(QString::number(HScrollAnaloogUit->value()));
-        else showNoValue(*HScrollAnaloogUit, *PanelAnaloogUitWaarde);
+        if (!mode.selected()) HScrollAnaloogUit->showNoValue();
     } else if (between(c1, 31, 33)) {
         digital(c1 - 31, 2);
     } else if (between(c1, 40, 43)) {
@@ -203,7 +201,7 @@ void OutputPanel::showNothing() {
             for (int k = group->lower(); k <= group->upper(); ++k) group->setEnabled(k, false);
     }
     HScrollAnaloogUit->setEnabled(false);
-    showNoValue(*HScrollAnaloogUit, *PanelAnaloogUitWaarde);
+    HScrollAnaloogUit->showNoValue();
     setWaitForNotBox(false);
 }
 

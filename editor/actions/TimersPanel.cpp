@@ -37,11 +37,9 @@ TimersPanel::TimersPanel(QWidget* parent) : QWidget(parent) {
         text->setGeometry(102, y - 1, 79, 20);  // room for "59,99 sec."
         text->SetBackColor(0xFFFFFF);
         PanelPresetTimer.set(i, text);
+        bar->showValueIn(text, timerPresetText);
         bar->onChange([this, i] { HScrollPresetTimer_Change(i); });
-        connect(bar, &QScrollBar::valueChanged, this, [text, i](int v) {
-            ladderView.presetTimerValue[std::size_t(i)] = v;
-            text->SetCaption(timerPresetText(v));
-        });
+        connect(bar, &QScrollBar::valueChanged, this, [i](int v) { ladderView.presetTimerValue[std::size_t(i)] = v; });
     }
 
     const int y = 54 + 22 * 8 + 8;
@@ -73,11 +71,8 @@ void TimersPanel::caption() {
 }
 
 void TimersPanel::takeBarsFromView() {
-    for (int i = 0; i <= 7; ++i) {
+    for (int i = 0; i <= 7; ++i)
         HScrollPresetTimer(i)->setValueFromCode(ladderView.presetTimerValue[std::size_t(i)], Handler::Skip);
-        // An unchanged bar does not signal: its panel may still be empty from a row without a value.
-        PanelPresetTimer(i)->SetCaption(timerPresetText(HScrollPresetTimer(i)->value()));
-    }
 }
 
 void TimersPanel::ResetPanelActieBewerkTimers() {
@@ -108,9 +103,7 @@ void TimersPanel::SetPanelActieBewerkTimers() {
             HScrollPresetTimer(i)->setEnabled(true);
             // A preset the bar cannot show (a hand-edited file) shows no value,
             // and the row is not clamped.
-            if (HScrollPresetTimer(i)->setValueFromCode(preset, Handler::RunIfChanged))
-                PanelPresetTimer(i)->SetCaption(timerPresetText(preset));
-            else showNoValue(*HScrollPresetTimer(i), *PanelPresetTimer(i));
+            if (!HScrollPresetTimer(i)->setValueFromCode(preset, Handler::RunIfChanged)) HScrollPresetTimer(i)->showNoValue();
             OptionActieTimerNummer.setEnabled(i, false);
         }
         for (int k = 1; k <= 2; ++k) OptionActieSetOfResetTimer.setEnabled(k, false);

@@ -6,6 +6,7 @@
 #include "ExplanatoryPictureSurfaces.h"
 #include "LanguageText.h"
 #include "SharedState.h"
+#include "ValueScrollBar.h"
 
 namespace tamberlo {
 
@@ -44,6 +45,8 @@ void EditorFrame::placeIn(QWidget* window, const QRect& area, EditArea around) {
 }
 
 void EditorFrame::open(int number) {
+    // A value box emptied for the row shown before shows its bar's value again; this row's fill may empty it anew.
+    ValueScrollBar::showEveryValue();
     shared.BewerkNummer = Integer(number);
     openEditor = OpenEditor{kind_, number};
     if (controlPanel_) controlPanel_->hide();

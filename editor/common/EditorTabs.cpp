@@ -8,6 +8,8 @@
 #include <numeric>
 #include <vector>
 
+#include "ValueScrollBar.h"
+
 namespace tamberlo {
 
 namespace {
@@ -71,7 +73,10 @@ EditorTabs::EditorTabs(QWidget* parent) : QWidget(parent), bar_(new SharedWidthT
     captionFont_.setPointSizeF(captionFont_.pointSizeF() * 0.8);
     bar_->setFont(captionFont_);
     connect(bar_, &QTabBar::currentChanged, this, [this](int tab) {
-        if (!silent_ && tab >= 0 && handler_) handler_(tab);
+        if (silent_ || tab < 0 || !handler_) return;
+        // Another kind for the row: no value box stays empty from the kind it had.
+        ValueScrollBar::showEveryValue();
+        handler_(tab);
     });
 }
 

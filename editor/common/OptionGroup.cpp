@@ -1,5 +1,7 @@
 #include "OptionGroup.h"
 
+#include "ValueScrollBar.h"
+
 namespace tamberlo {
 
 namespace {
@@ -82,6 +84,8 @@ void OptionGroup::raiseClick(int index) {
 
 void OptionGroup::userClicked(int index) {
     if (selected_ == index) return;
+    // The user edits the row: a value box left empty by a row that could not be shown counts no longer.
+    ValueScrollBar::showEveryValue();
     show(index);
     raiseClick(index);
 }

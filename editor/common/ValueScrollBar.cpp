@@ -1,14 +1,29 @@
 #include "ValueScrollBar.h"
 
+#include <QPointer>
+
+#include <vector>
+
 #include "Panel3D.h"
 
 namespace tamberlo {
+
+namespace {
+
+// The bars whose box showNoValue emptied and no choice has refilled since.
+std::vector<QPointer<ValueScrollBar>>& emptyBoxes() {
+    static std::vector<QPointer<ValueScrollBar>> bars;
+    return bars;
+}
+
+}  // namespace
 
 ValueScrollBar::ValueScrollBar(int min, int max, int largeStep, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setRange(min, max);
     setSingleStep(1);
     setPageStep(largeStep);
     connect(this, &QScrollBar::valueChanged, this, [this] {
+        showValue();
         if (!fromCode_ && handler_) handler_();
     });
 }
@@ -19,13 +34,33 @@ bool ValueScrollBar::setValueFromCode(int value, Handler handler) {
     fromCode_ = true;
     setValue(value);
     fromCode_ = false;
+    // An unchanged value does not signal, and the box may still be empty.
+    showValue();
     if (changed && handler == Handler::RunIfChanged && handler_) handler_();
     return true;
 }
 
-void showNoValue(ValueScrollBar& bar, Panel3D& shown) {
-    bar.setValueFromCode(bar.minimum(), Handler::Skip);
-    shown.SetCaption(QString());
+void ValueScrollBar::showValueIn(Panel3D* box, std::function<QString(int)> text) {
+    box_ = box;
+    text_ = std::move(text);
+    showValue();
+}
+
+void ValueScrollBar::showValue() {
+    if (box_) box_->SetCaption(text_ ? text_(value()) : QString::number(value()));
+}
+
+void ValueScrollBar::showNoValue() {
+    setValueFromCode(minimum(), Handler::Skip);
+    if (!box_) return;
+    box_->SetCaption(QString());
+    emptyBoxes().emplace_back(this);
+}
+
+void ValueScrollBar::showEveryValue() {
+    for (const QPointer<ValueScrollBar>& bar : emptyBoxes())
+        if (bar) bar->showValue();
+    emptyBoxes().clear();
 }
 
 }  // namespace tamberlo

@@ -30,6 +30,22 @@ void fillKeepingRow(Fill fill) {
     edited::redrawFromRow();
 }
 
+constexpr qreal kTablePoints = 7;
+
+// The rung table's narrow cells show up to four digits in their small font; a
+// wider number (five digits, or a sign: only a hand-edited file holds one)
+// gets a font made smaller until it fits.
+void showNumber(Panel3D* cell, int value) {
+    const QString text = QString::number(value);
+    QFont font = cell->font();
+    font.setPointSizeF(kTablePoints);
+    const int room = cell->width() - 2 * cell->BevelWidth() - 2;
+    auto width = [&] { return QFontMetrics(font).boundingRect(QRect(0, 0, room, 100), Qt::AlignCenter, text).width(); };
+    while (font.pointSizeF() > 4 && width() > room) font.setPointSizeF(font.pointSizeF() - 0.5);
+    cell->setFont(font);
+    cell->SetCaption(text);
+}
+
 }  // namespace
 
 ConditionEditor& conditionEditor() { return editor.get(); }
@@ -70,12 +86,12 @@ void ConditionEditor::buildCommands() {
     CommandVervers = new QPushButton(QStringLiteral("R"), commands);
     CommandVervers->setObjectName("CommandVervers");
     CommandVervers->setGeometry(142, 42, 38, 22);
-    // The table's narrow panels show four-digit values in a small font.
+    // The table's narrow panels show their numbers in a small font (showNumber).
     auto cellPanel = [commands](int x, int y) {
         auto* p = new Panel3D(commands);
         p->setGeometry(x, y, 29, 18);
         p->SetBackColor(0xFFFFFF);
-        SetFontPointSize(p, 7);
+        SetFontPointSize(p, kTablePoints);
         return p;
     };
     for (int k = 1; k <= 18; ++k) PanelConditieIntegerITG.set(k, cellPanel(4 + 29 * ((k - 1) % 6), 68 + 19 * ((k - 1) / 6)));
@@ -191,12 +207,11 @@ void ConditionEditor::CommandVerwijderConditie_Click() {
 void ConditionEditor::CommandVervers_Click() {
     const int r = HScroll1->value();
     if (r < 0 || r > kRungs) return;
-    auto show = [](Panel3D* panel, int value) { panel->SetCaption(QString::number(value)); };
     if (r != 0)
         for (int k = 1; k <= 6; ++k)
             for (int c = 0; c < 3; ++c)
-                show(PanelConditieIntegerITG(k + 6 * c), shared.Condities[std::size_t(3 * r - 2 + c)][std::size_t(k - 1)]);
-    for (int k = 1; k <= 10; ++k) show(PanelActieIntegerITG(k), shared.Acties[std::size_t(r)][std::size_t(k - 1)]);
+                showNumber(PanelConditieIntegerITG(k + 6 * c), shared.Condities[std::size_t(3 * r - 2 + c)][std::size_t(k - 1)]);
+    for (int k = 1; k <= 10; ++k) showNumber(PanelActieIntegerITG(k), shared.Acties[std::size_t(r)][std::size_t(k - 1)]);
 }
 
 }  // namespace tamberlo

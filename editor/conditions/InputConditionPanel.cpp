@@ -30,8 +30,9 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     for (int j = 0; j <= 3; ++j) {
         auto* option = OptionKaartnummerAdresIn.create(j, QString::number(j), this);
         option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
-        // Options 0 to 2 name a card or a four-digit port address; 3 only ever a card.
-        SetFontPointSize(option, 7.5);
+        // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
+        // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        SetFontPointSize(option, 6);
     }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
@@ -49,6 +50,7 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     PanelAnaloogInWaarde = new Panel3D(QStringLiteral("0"), this);
     PanelAnaloogInWaarde->setGeometry(138, 372, 40, 22);
     PanelAnaloogInWaarde->SetBackColor(0xFFFFFF);
+    HScrollAnaloogIn->showValueIn(PanelAnaloogInWaarde);
 
     // The state before any cell was edited.
     OptionWelkeInterfaceIn.select(0, Handler::Skip);
@@ -69,9 +71,6 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
     OptionAnaloogA1A2In.onClick([this](int k) { analogChannel(k); });
     OptionAnaloogInGroterKleiner.onClick([this](int k) { comparison(k); });
     HScrollAnaloogIn->onChange([this] { threshold(); });
-    // The value panel follows the bar whoever moved it.
-    connect(HScrollAnaloogIn, &QScrollBar::valueChanged, this,
-            [this](int v) { PanelAnaloogInWaarde->SetCaption(QString::number(v)); });
     connect(CheckNetwerkIN, &QCheckBox::clicked, this, [this] { network(); });
     caption();
 }
@@ -142,7 +141,7 @@ void InputConditionPanel::showNothing() {
         OptionAnaloogInGroterKleiner.setEnabled(k, false);
     }
     HScrollAnaloogIn->setEnabled(false);
-    showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
+    HScrollAnaloogIn->showNoValue();
 }
 
 void InputConditionPanel::SetPanelConditieBewerkIngang() {
@@ -168,11 +167,8 @@ void InputConditionPanel::SetPanelConditieBewerkIngang() {
                 OptionAnaloogInGroterKleiner.select(2, Handler::Skip);
             } else {
                 OptionAnaloogInGroterKleiner.clearAll();
-                showNoValue(*HScrollAnaloogIn, *PanelAnaloogInWaarde);
+                HScrollAnaloogIn->showNoValue();
             }
-            // An unchanged bar does not signal: the panel may still be empty from a row without a value.
-            if (OptionAnaloogInGroterKleiner.selected())
-                PanelAnaloogInWaarde->SetCaption(QString::number(HScrollAnaloogIn->value()));
         } else if (isParallelPort(c1)) {
             option = 2;
             OptionKaartnummerAdresIn.select(c1 - 31, Handler::Skip);

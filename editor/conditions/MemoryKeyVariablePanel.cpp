@@ -52,6 +52,7 @@ MemoryKeyVariablePanel::MemoryKeyVariablePanel(TimeConditionPanel& timePanel, QW
     PanelWaardeVariabele = new Panel3D(QStringLiteral("0"), this);
     PanelWaardeVariabele->setGeometry(138, 360, 40, 22);
     PanelWaardeVariabele->SetBackColor(0xFFFFFF);
+    HScrollVariabele->showValueIn(PanelWaardeVariabele);
 
     OptionGeheugenToetsenVariabele.select(1, Handler::Skip);
     OptionWaarOfOnwaarGeheugen.select(0, Handler::Skip);
@@ -140,12 +141,10 @@ void MemoryKeyVariablePanel::SetPanelConditieBewerkGehToetsVar() {
         else if (celltext::between(c3, 2000, 2255)) comparisonOption = 3;
         if (comparisonOption == 0) {
             OptionVarGroterKleiner.clearAll();
-            showNoValue(*HScrollVariabele, *PanelWaardeVariabele);
+            HScrollVariabele->showNoValue();
             return;
         }
         HScrollVariabele->setValueFromCode(c3 - 1000 * (comparisonOption - 1), Handler::RunIfChanged);
-        // An unchanged bar runs no handler: the panel may still be empty from a row without a value.
-        PanelWaardeVariabele->SetCaption(number(HScrollVariabele->value()));
         OptionVarGroterKleiner.select(comparisonOption, Handler::RunIfChanged);
     }
 }
@@ -155,7 +154,7 @@ void MemoryKeyVariablePanel::showNothing() {
                                &OptionVariabele, &OptionVarGroterKleiner})
         group->clearAll();
     setMode(Mode::None);
-    showNoValue(*HScrollVariabele, *PanelWaardeVariabele);
+    HScrollVariabele->showNoValue();
 }
 
 void MemoryKeyVariablePanel::subKind(int index) {

@@ -14,10 +14,12 @@
 
 #include "ActionCellLook.h"
 #include "ActionEditor.h"
+#include "CellTexts.h"
 #include "ConditionCellLook.h"
 #include "ConditionEditor.h"
 #include "Dashboard.h"
 #include "EditorHooks.h"
+#include "InputConditionPanel.h"
 #include "MainWindowCommands.h"
 #include "SettingsWindow.h"
 #include "VbLabel.h"
@@ -102,6 +104,34 @@ QStringList cutCaptions(QWidget* window) {
     return cut;
 }
 
+// The widest of `texts` in `font`.
+template <class Texts>
+QString widestIn(const QFont& font, const Texts& texts) {
+    const QFontMetrics metrics(font);
+    QString widest;
+    int widestAdvance = -1;
+    for (const QString& text : texts)
+        if (const int advance = metrics.horizontalAdvance(text); advance > widestAdvance) {
+            widest = text;
+            widestAdvance = advance;
+        }
+    return widest;
+}
+
+// Every port address a settings file can hold: at most four hexadecimal digits.
+QStringList portAddresses() {
+    QStringList all;
+    for (int a = 0x1000; a <= 0xFFFF; ++a) all.push_back(portAddressText(a));
+    return all;
+}
+
+// The numbers from `first` to `last`, as the refresh table writes them.
+QStringList numbers(int first, int last) {
+    QStringList all;
+    for (int v = first; v <= last; ++v) all.push_back(QString::number(v));
+    return all;
+}
+
 class CaptionFitTest : public StartUpTest {
 protected:
     void TearDown() override {
@@ -135,9 +165,18 @@ protected:
 
 TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     LadderProgrammeren& w = Start();
-    // The widest values the controls must show: four-digit port addresses,
-    // timer presets of ten seconds and more, four-digit stored values.
-    shared.ParallellePoortAdressen = {0xE010, 0xE020, 0xE030};
+    // The widest values the controls must show: the widest port address in
+    // the options' font, timer presets of ten seconds and more, four-digit
+    // stored values, and in the refresh table the widest number a row holds.
+    const QString port =
+        widestIn(conditionEditor().PanelConditieBewerkIngang->OptionKaartnummerAdresIn(0)->font(), portAddresses());
+    // A row holds -32768 to 32767: the widest negative and the widest five-digit positive number.
+    const QFont tableFont = conditionEditor().PanelConditieIntegerITG(1)->font();
+    const QString negative = widestIn(tableFont, numbers(-32768, -1)), positive = widestIn(tableFont, numbers(10000, 32767));
+    const Long address = port.toLong(nullptr, 16);
+    shared.ParallellePoortAdressen = {address, address, address};
+    const auto wide = Integer(negative.toInt()), five = Integer(positive.toInt());
+    SCOPED_TRACE(("widest " + port + ", " + negative + ", " + positive).toStdString());
     const ConditionRow conditions[] = {{1, 10, 1, 0, 0, 0}, {1, 21, 2, 1255, 0, 0},  {1, 31, 13, 0, 1, 0}, {1, 42, 8, 0, 0, 0},
                                        {1, 50, 5, 0, 1, 0}, {2, 1, 23, 59, 59, 127}, {2, 2, 2, 7, 0, 0},   {3, 1, 7, 1, 0, 0},
                                        {3, 2, 8, 0, 0, 0},  {3, 3, 3, 2255, 0, 0}};
@@ -148,9 +187,9 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
         {2, 2, 2, 7, 0, 0, 0, 0, 0, 0},    {3, 1, 2, 7, 0, 0, 0, 0, 0, 0},
         {3, 2, 3, 3, 1001, 0, 0, 0, 0, 0}, {4, 0, 0, 0, 0, 0, 0, 0, 0, 0},
     };
-    // The refresh table of rung 1 holds four-digit values.
-    shared.Condities[2] = {3, 3, 1, 2255, 0, 0};
-    shared.Condities[3] = {3, 3, 2, 1255, 0, 0};
+    // The refresh table of rung 1 holds the widest values; cell 1 opens as a variable.
+    shared.Condities[2] = {wide, wide, wide, wide, wide, wide};
+    shared.Condities[3] = {five, five, five, five, five, five};
 
     dashboardWindow().show();
     settingsWindow().show();
@@ -167,8 +206,8 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
             ++walked;
         }
         // The refresh table, filled while an editor is open.
-        shared.Condities[1] = {3, 3, 3, 2000, 0, 0};
-        shared.Acties[1] = {2, 1, 6000, 5999, 1500, 1000, 4575, 2000, 3000, 5000};
+        shared.Condities[1] = {3, 3, 3, wide, wide, wide};
+        shared.Acties[1] = {wide, five, wide, five, wide, five, wide, five, wide, five};
         conditionEditor().CommandPanelConditie_Click(1);
         conditionEditor().HScroll1->setValue(1);
         conditionEditor().CommandVervers_Click();

@@ -166,6 +166,45 @@ TEST_F(ActionEditorFixture, ARowThePanelsCannotShowShowsNoChoiceAnEarlierRowLeft
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(ActionEditorFixture, AValueBoxEmptiedForARowThePanelCannotShowShowsItsBarAgainAtTheNextChoice) {
+    // Row 5 holds a value its bar cannot show; its box is empty until the user goes on.
+    auto openUnshowableThen = [this](const Row& unshowable, const Row& next) {
+        shared.Acties[5] = unshowable;
+        open(5);
+        ok();
+        shared.Acties[6] = next;
+        open(6);
+    };
+    // Memory then "Aanpassen variable": the bar stands at 0 already, as the empty box left it.
+    openUnshowableThen({3, 2, 2, 3, 300}, {3, 1, 1, 4});
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "0");
+    memory->OptionSRGeheugenVVSVariabele(2)->click();
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "0");
+    EXPECT_EQ(captionsOf(6)[3], "0");
+    ok();
+    // Another kind and back on the unshowable row itself.
+    shared.Acties[6] = {3, 2, 2, 3, 300};
+    open(6);
+    chooseTab(0);
+    chooseTab(2);
+    EXPECT_EQ(memory->PanelHScrollActieVariableABC->Caption(), "0");
+    ok();
+
+    // Presets after a start row: every timer's box shows its bar's preset.
+    openUnshowableThen({2, 1, 0, 0, 0, 7000}, {2, 2, 1, 4});
+    timers->OptionPresetSetResetTimer(1)->click();
+    EXPECT_EQ(timers->PanelPresetTimer(3)->Caption(), "0.00 sec.");
+    ok();
+
+    // On the unshowable analog row itself: a mode chosen writes the bar's value into the row, and the box shows it.
+    shared.Acties[6] = {1, 21, 2, 3000};
+    open(6);
+    EXPECT_EQ(output->PanelAnaloogUitWaarde->Caption(), "");
+    output->OptionAnaloogUitGroterKleinerGelijk(2)->click();
+    EXPECT_EQ(shared.Acties[6], (Row{1, 21, 2, 1000}));
+    EXPECT_EQ(output->PanelAnaloogUitWaarde->Caption(), "0");
+}
+
 TEST_F(ActionEditorFixture, OpeningAnEmptyCellMakesTheDefaultOutput) {
     open(7);
     EXPECT_EQ(shared.Acties[7], (Row{1, 10, 1, 1}));

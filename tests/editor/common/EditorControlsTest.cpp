@@ -7,6 +7,7 @@
 
 #include "EditorTabs.h"
 #include "OptionGroup.h"
+#include "Panel3D.h"
 #include "UpDown.h"
 #include "ValueScrollBar.h"
 
@@ -109,6 +110,22 @@ TEST(ValueScrollBar, OnlyUserChangesOrAskedCodeChangesRunTheHandler) {
     bar.triggerAction(QAbstractSlider::SliderPageStepAdd);  // as a click beside the thumb
     EXPECT_EQ(bar.value(), 51);
     EXPECT_EQ(changes, 2);
+}
+
+TEST(ValueScrollBar, ItsBoxShowsEveryValueSetAndIsEmptyOnlyUntilShownAgain) {
+    ValueScrollBar bar(0, 255, 10);
+    Panel3D box;
+    bar.showValueIn(&box, [](int v) { return QStringLiteral("%1 sec.").arg(v); });
+    bar.setValueFromCode(7, Handler::Skip);
+    EXPECT_EQ(box.Caption(), "7 sec.");
+    bar.showNoValue();
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(box.Caption(), "");
+    bar.setValueFromCode(0, Handler::Skip);  // unchanged: no signal, still shown
+    EXPECT_EQ(box.Caption(), "0 sec.");
+    bar.showNoValue();
+    ValueScrollBar::showEveryValue();
+    EXPECT_EQ(box.Caption(), "0 sec.");
 }
 
 TEST(FillGuard, RaisesTheFlagForItsScopeAndKeepsAnOuterOne) {
