@@ -368,7 +368,7 @@ void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
         shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set output 3
         shared.Condities[4] = {1, 50, 11, 0, 0, 0};
         shared.Acties[2] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
-        LadderProgrammeren& mainWindow = ShowMainWindow();
+        ShowMainWindow();
         FindSketch();
         OutputCommandCount sent;
         arduino.onCommand = [&](const QString& c) { sent.take(c); };
@@ -378,7 +378,6 @@ void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
 
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
-        (void)mainWindow;
         forgetWindows();
     }
 }
