@@ -5,6 +5,7 @@
 // backend (Linux ppdev) is set up at the first call; tests install a fake.
 
 #include <cstdint>
+#include <optional>
 
 namespace tamberlo {
 
@@ -18,7 +19,13 @@ public:
 void Out32(std::int16_t address, std::int16_t value);
 std::int16_t Inp32(std::int16_t address);  // the byte read, 0..255
 
-// Installs `backend` (not owned); nullptr goes back to the ports of this machine.
+// The byte last put on the port at `address` through Out32, whoever wrote
+// it; nothing before the first write. The ports have no read-back, so this
+// is the program's only record of what they show.
+std::optional<int> LastWrittenPort(std::int16_t address);
+
+// Installs `backend` (not owned); nullptr goes back to the ports of this
+// machine. Clears the record of written bytes.
 void SetParallelPortBackend(ParallelPortBackend* backend);
 
 }  // namespace tamberlo

@@ -1,6 +1,8 @@
 #include "SerialPortControl.h"
 
 #include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 
 #include "ComPortNames.h"
 
@@ -62,6 +64,16 @@ bool SerialPortControl::Output(const QString& text) {
     // Hand the bytes to the driver now, as the program expects of a write.
     port_.flush();
     return port_.isOpen();
+}
+
+int SerialPortControl::OutBufferCount() const {
+    if (!port_.isOpen()) return 0;
+    // QSerialPort hands its bytes to the driver as soon as the driver takes
+    // them; the driver's own queue is only seen through TIOCOUTQ.
+    int queued = 0;
+    const int fd = static_cast<int>(port_.handle());
+    if (fd < 0 || ::ioctl(fd, TIOCOUTQ, &queued) != 0 || queued < 0) queued = 0;
+    return static_cast<int>(port_.bytesToWrite()) + queued;
 }
 
 int SerialPortControl::InBufferCount() const { return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0; }

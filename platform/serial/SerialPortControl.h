@@ -31,6 +31,9 @@ public:
 
     // Writes `text` at once; false when the port is closed or the write failed.
     bool Output(const QString& text);
+    // Characters written but not yet sent on the line: those the port still
+    // holds and those waiting in the driver.
+    int OutBufferCount() const;
     // Characters waiting, and all of them taken at once.
     int InBufferCount() const;
     QString Input();

@@ -144,6 +144,7 @@ void LoopActies() {
         }
     }
     if (changed) ladderView.changed();
+    FlushOutputs();
     if (shared.Verbindingsstatus == 1) networkLink().SendChangedNetworkOutputs();
     ActivityStep();
 }

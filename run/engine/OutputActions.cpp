@@ -1,6 +1,8 @@
 #include "OutputActions.h"
 
+#include <array>
 #include <optional>
+#include <utility>
 
 #include "ArduinoOutputs.h"
 #include "Controls.h"
@@ -19,6 +21,22 @@ constexpr int kRowArduino = 8;  // the Arduino's row of UitgangDigitaal
 constexpr int kLampGroupArduino = 10;
 
 int bit(int n) { return 1 << (n - 1); }
+
+// What the actions of the pass so far want of each device. The actions
+// change the images at once; the devices are written once, after the pass
+// (FlushOutputs), so rungs that disagree about an output cost no traffic.
+struct PendingOutputs {
+    // What each found card is to show: the pass's operations applied to what
+    // it showed before, as the library calls would have left it.
+    std::array<std::optional<int>, 4> card;
+    std::array<std::array<std::optional<int>, 3>, 4> analog;  // [card][channel 1..2]
+    std::array<bool, 4> port{};                               // [1..3]: write PoortUitByte
+    int moduleCodes = 0;                                      // bit m: module code 40 + m acted on
+    bool arduino = false;                                     // write ArduinoUitByte
+};
+PendingOutputs pending;
+
+std::int16_t portAddress(int p) { return static_cast<std::int16_t>(shared.ParallellePoortAdressen[p - 1] & 0xFFFF); }
 
 struct DigitalRow {
     std::array<bool, 9>& S;
@@ -61,16 +79,19 @@ struct DigitalRow {
 
 // ---- Velleman cards, digital ----------------------------------------------
 
+// What card k will show at the end of the pass so far; nothing when unknown.
+std::optional<int> cardTarget(int k) { return pending.card[k] ? pending.card[k] : velleman::LastWrittenDigital(k); }
+
 void vellemanDigital(int r, int k, int op, int n) {
     DigitalRow row{shared.UitgangDigitaal[k], k};
     Integer& B = shared.VellemanUitByte[k];
     const bool found = shared.VellemanKaartMasker & (1 << k);
     // A found card whose outputs were written elsewhere (all outputs off, a
     // search) since is driven again even when the image already agrees.
-    auto cardShows = [&](int value) { return !found || velleman::LastWrittenDigital(k) == value; };
-    auto choose = [&] {
-        if (found) velleman::SetCurrentDevice(k);
-        return found;
+    auto cardShows = [&](int value) { return !found || cardTarget(k) == value; };
+    // The card's outputs after the operation, written after the pass.
+    auto drive = [&](auto change) {
+        if (found) pending.card[k] = change(cardTarget(k).value_or(0)) & 0xFF;
     };
 
     if (n == kAll) {
@@ -79,19 +100,19 @@ void vellemanDigital(int r, int k, int op, int n) {
             if (B == 255 && cardShows(255)) return;
             B = 255;
             row.setAll(true);
-            if (choose()) velleman::SetAllDigital();
+            drive([](int) { return 255; });
             break;
         case kClear:
             if (B == 0 && cardShows(0)) return;
             B = 0;
             row.setAll(false);
-            if (choose()) velleman::ClearAllDigital();
+            drive([](int) { return 0; });
             break;
         case kInvert:
             if (shared.ActieUitgevoerd[r]) return;
             row.invertAll();
             B = static_cast<Integer>(row.byteFromStates());
-            if (choose()) velleman::WriteAllDigital(B);
+            drive([&](int) { return int(B); });
             shared.ActieUitgevoerd[r] = true;
             break;
         }
@@ -99,27 +120,45 @@ void vellemanDigital(int r, int k, int op, int n) {
     }
     switch (op) {
     case kSet:
-        if (choose()) velleman::SetDigitalChannel(n);
+        drive([&](int shown) { return shown | bit(n); });
         row.set(n, true);
         B = static_cast<Integer>(B | bit(n));
         break;
     case kClear:
-        if (choose()) velleman::ClearDigitalChannel(n);
+        drive([&](int shown) { return shown & ~bit(n); });
         row.set(n, false);
         B = static_cast<Integer>(B & ~bit(n));
         break;
-    case kInvert:
+    case kInvert: {
         if (shared.ActieUitgevoerd[r]) return;
-        if (row.S[n]) {
-            if (choose()) velleman::ClearDigitalChannel(n);
-            row.set(n, false);
-        } else {
-            if (choose()) velleman::SetDigitalChannel(n);
-            row.set(n, true);
-        }
+        const bool on = !row.S[n];
+        drive([&](int shown) { return on ? (shown | bit(n)) : (shown & ~bit(n)); });
+        row.set(n, on);
         B = static_cast<Integer>(B ^ bit(n));
         shared.ActieUitgevoerd[r] = true;
         break;
+    }
+    }
+}
+
+// Writes card k's outputs with the call closest to what changed: all on,
+// all off, one output, or the whole byte.
+void writeCard(int k, int target) {
+    const std::optional<int> shown = velleman::LastWrittenDigital(k);
+    if (shown == target) return;
+    velleman::SetCurrentDevice(k);
+    const int changed = shown.value_or(0) ^ target;
+    if (target == 255) {
+        velleman::SetAllDigital();
+    } else if (target == 0) {
+        velleman::ClearAllDigital();
+    } else if (changed != 0 && (changed & (changed - 1)) == 0) {
+        int n = 1;
+        while (bit(n) != changed) ++n;
+        if (target & changed) velleman::SetDigitalChannel(n);
+        else velleman::ClearDigitalChannel(n);
+    } else {
+        velleman::WriteAllDigital(target);
     }
 }
 
@@ -140,17 +179,20 @@ void portDigital(int r, int p, int op, int n) {
     } else {
         row.write(B, op, n);
     }
-    Out32(static_cast<std::int16_t>(shared.ParallellePoortAdressen[p - 1] & 0xFFFF), B);
+    pending.port[p] = true;
 }
 
 // ---- the Kelvanor module --------------------------------------------------
 
+// Sends the module bytes that changed; `actedOn` (bit m: module code 40 + m)
+// are the codes whose actions ran, sent again when the module was given
+// other outputs elsewhere.
 void moduleSend(int actedOn) {
     // Another part of the program gave the module other outputs since our last send.
     const bool changedElsewhere = Kelvanor1Output().value_or(-1) != shared.ModuleOwnSent;
     for (int m = 0; m <= 2; ++m) {
         Integer byte = shared.ModuleUitByte[m];
-        bool again = m == actedOn && changedElsewhere && shared.ModuleAanwezig != 0;
+        bool again = (actedOn & (1 << m)) && changedElsewhere && shared.ModuleAanwezig != 0;
         if (byte == shared.ModuleUitByteVerzonden[m] && !again) continue;
         dashboardView.brask = QString::number(byte);
         dashboardView.icp = QString::number(shared.ArduinoUitByte);
@@ -175,7 +217,7 @@ void moduleDigital(int r, int m, int op, int n) {
         }
         if (op == kInvert) shared.ActieUitgevoerd[r] = true;
     }
-    moduleSend(m);
+    pending.moduleCodes |= 1 << m;  // also after a skipped invert
 }
 
 // ---- the Arduino --------------------------------------------------------------
@@ -233,7 +275,7 @@ void arduinoDigital(int r, int op, int n) {
             break;
         }
     }
-    ArduinoSetOutputsAndRemember(B);
+    pending.arduino = true;
     if (op == kInvert) arduinoLabels();
 }
 
@@ -303,13 +345,11 @@ void vellemanAnalog(int r, int k, int ch, int code, bool network) {
             Integer& value = ch == 1 ? shared.AnaloogUitA1[k] : shared.AnaloogUitA2[k];
             value = static_cast<Integer>(newAnalog(value, code));
             const bool found = shared.VellemanKaartMasker & (1 << k);
+            std::optional<int>& toWrite = pending.analog[k][ch];
             const bool shownDiffers = dashboardView.analogOutDecimal[item].toInt() != value;
-            const bool cardDiffers = found && velleman::LastWrittenAnalog(k, ch) != value;
+            const bool cardDiffers = found && (toWrite ? toWrite : velleman::LastWrittenAnalog(k, ch)) != value;
             if (shownDiffers || cardDiffers) {
-                if (found) {
-                    velleman::SetCurrentDevice(k);
-                    velleman::OutputAnalogChannel(ch, value);
-                }
+                if (found) toWrite = int(value);
                 dashboardView.analogOutDecimal[item] = QString::number(value);
                 dashboardView.analogOut[item] = value / 2.55;
             }
@@ -351,6 +391,28 @@ void OutputAction(int r) {
         return;
     }
     dashboardView.changed();
+}
+
+void FlushOutputs() {
+    // Taken before writing: the module's send lets handlers run, and what
+    // they ask for belongs to the next flush.
+    const PendingOutputs now = std::exchange(pending, PendingOutputs{});
+    for (int k = 0; k <= 3; ++k) {
+        if (now.card[k]) writeCard(k, *now.card[k]);
+        for (int ch = 1; ch <= 2; ++ch) {
+            const std::optional<int>& value = now.analog[k][ch];
+            if (!value || velleman::LastWrittenAnalog(k, ch) == value) continue;
+            velleman::SetCurrentDevice(k);
+            velleman::OutputAnalogChannel(ch, *value);
+        }
+    }
+    for (int p = 1; p <= 3; ++p) {
+        const int byte = shared.PoortUitByte[p] & 0xFF;
+        if (now.port[p] && LastWrittenPort(portAddress(p)) != byte) Out32(portAddress(p), Integer(byte));
+    }
+    if (now.arduino && ArduinoOutputWritten() != (shared.ArduinoUitByte & 0xFF))
+        ArduinoSetOutputsAndRemember(shared.ArduinoUitByte);
+    if (now.moduleCodes != 0) moduleSend(now.moduleCodes);
 }
 
 }  // namespace tamberlo

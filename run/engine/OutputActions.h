@@ -2,7 +2,8 @@
 // Output actions: carries out the output operation of action row r on its
 // interface (Velleman cards digital and analog, parallel ports, the Kelvanor
 // module, the Arduino), locally or into the network output image, and keeps
-// the dashboard's output lamps and values in step.
+// the dashboard's output lamps and values in step. The actions change the
+// images; the devices are written by FlushOutputs, once after the pass.
 
 namespace tamberlo {
 
@@ -10,5 +11,11 @@ namespace tamberlo {
 // row at a fresh start, called only for Velleman cards (codes 10..13, 20..23)
 // and parallel ports (31..33); row 0 leaves VellemanUitByte as it is.
 void OutputAction(int r);
+
+// Writes each device that the actions since the last flush drove, once, and
+// only where what it should show differs from what was last written to it
+// (the Kelvanor module: the bytes that changed since they were last sent).
+// Called after every pass and after the start-only row.
+void FlushOutputs();
 
 }  // namespace tamberlo

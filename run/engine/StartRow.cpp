@@ -22,7 +22,9 @@ bool InRange(int x, int lowest, int highest) { return x >= lowest && x <= highes
 // Row 0 drives Velleman cards and parallel ports only.
 void OutputStep() {
     const int code = shared.Acties[0][1];
-    if (InRange(code, 10, 13) || InRange(code, 20, 23) || InRange(code, 31, 33)) OutputAction(0);
+    if (!InRange(code, 10, 13) && !InRange(code, 20, 23) && !InRange(code, 31, 33)) return;
+    OutputAction(0);
+    FlushOutputs();  // the devices show row 0 before the first pass
 }
 
 void Timer() {

@@ -75,6 +75,8 @@ bool ArduinoPortOpen() { return iCP_MS_Comm().PortOpen(); }
 
 void ArduinoOutput(const QString& text) { iCP_MS_Comm().Output(text); }
 
+int ArduinoOutBufferCount() { return iCP_MS_Comm().OutBufferCount(); }
+
 void TimerSerialPort_Timer() {
     SerialPortControl& port = iCP_MS_Comm();
     if (!port.PortOpen()) return;

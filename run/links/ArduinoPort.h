@@ -10,5 +10,7 @@ namespace tamberlo {
 bool ArduinoPortOpen();
 // Output of iCP_MS_Comm: sends `text` (for example "1/0/") as it stands.
 void ArduinoOutput(const QString& text);
+// OutBufferCount of iCP_MS_Comm: characters written but not yet on the line.
+int ArduinoOutBufferCount();
 
 }  // namespace tamberlo

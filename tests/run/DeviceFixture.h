@@ -20,6 +20,7 @@
 #include "FakeVellemanCards.h"
 #include "InstalledServices.h"
 #include "LadderView.h"
+#include "OutputActions.h"
 #include "SharedState.h"
 
 namespace tamberlo::test {
@@ -33,11 +34,13 @@ protected:
         ArduinoOutputReset(std::nullopt);
         arduinoPortHooks().PortOpen = [this] { return arduinoOpen; };
         arduinoPortHooks().Output = [this](const QString& t) { arduino << t; };
+        arduinoPortHooks().OutBufferCount = [this] { return arduinoUnsent; };
         // No serial port of this machine is scanned or opened.
         arduinoSearchHooks().ZoekComPoorten = [] { shared.ICP12Poort = 0; };
         arduinoSearchHooks().ICP_Connect = [](int) {};
     }
     ~DeviceTest() override {
+        ArduinoOutputReset(std::nullopt);
         arduinoPortHooks() = savedPort;
         arduinoSearchHooks() = savedSearch;
     }
@@ -47,6 +50,12 @@ protected:
     // An output action row: kind 1 with columns 1..5.
     void action(int r, int code, int op, int out, int network = 0, int wait = 0) {
         shared.Acties[r] = {1, Integer(code), Integer(op), Integer(out), Integer(network), Integer(wait), 0, 0, 0, 0};
+    }
+    // One pass of the action executor over rows `rows`: their actions, then
+    // the devices written.
+    static void onePass(std::initializer_list<int> rows) {
+        for (int r : rows) OutputAction(r);
+        FlushOutputs();
     }
     // Every call to a card comes right after SetCurrentDevice of that card.
     static void ExpectSelectedBeforeEveryCardCall(const std::vector<std::string>& log) {
@@ -68,6 +77,7 @@ protected:
     FakeDialogs dialogs;
     InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .kelvanor = &kelvanor}};
     bool arduinoOpen = true;
+    int arduinoUnsent = 0;  // characters the port has not sent yet
     QStringList arduino;
 };
 

@@ -1,12 +1,20 @@
 // The processor share of a run that mostly waits, and its input-to-output
 // times: the every-kind ladder runs for 10 s with fake cards and parallel
 // ports, an emulated network peer on loopback and an emulated Arduino sketch
-// on a pseudo-terminal. Three extra rungs carry an input to an output:
+// on a pseudo-terminal. Three pairs of extra rungs carry an input to an output:
 //  - card: Velleman card 0 input 1 sets card 1 output 1; the input flips on
 //    another thread, as hardware would, so the time includes the wait for
 //    the next read;
 //  - network: the peer's "di" to the "du" the changed output causes;
-//  - Arduino: the sketch's DI reply to the "1/<n>/" it causes.
+//  - Arduino: the sketch's DI reply to the "1/<n>/" it causes;
+// and two more set and reset Arduino output 3 in every pass.
+// A second run holds two rungs that disagree about the Arduino's outputs
+// ("Not input 1: set output 3" and "Not input 1: all outputs off"), so every
+// pass changes its output byte and changes it back.
+// Both report the output commands the sketch received per second, and how
+// many of them repeated the one before (a command that changed nothing):
+// a pseudo-terminal takes any number of commands, where a 115200-baud line
+// carries about 2,000 a second.
 // The share counts every thread of the process, the emulators' included.
 // The main window shows the ladder with its captions, as in the program, so
 // the figure includes what painting costs (run it under Xvfb as well:
@@ -39,6 +47,7 @@
 #include "EveryKindLadder.h"
 #include "FakeParallelPorts.h"
 #include "FakeSoundPlayer.h"
+#include "FakeVellemanCards.h"
 #include "InstalledServices.h"
 #include "LadderProgrammeren.h"
 #include "NetworkPeerEmulator.h"
@@ -159,6 +168,12 @@ void LoadLadder() {
     path(60, 10, 1, 0, 11, 1);  // card 0 input 1 -> card 1 output 1
     path(62, 10, 2, 1, 10, 2);  // the peer's card 0 input 2 -> network card 0 output 2
     path(64, 50, 1, 0, 50, 1);  // Arduino input 1 -> Arduino output 1
+    // Two rungs that disagree about Arduino output 3 while input 2 is off:
+    // the output byte changes and changes back on every pass.
+    for (int rung : {66, 67}) {
+        shared.Condities[3 * rung - 2] = {1, 50, 12, 0, 0, 0};
+        shared.Acties[rung] = {1, 50, Integer(rung == 66 ? 1 : 2), 3, 0, 0, 0, 0, 0, 0};
+    }
 }
 
 // The main window as the start-up leaves it, with the loaded ladder's captions.
@@ -204,6 +219,51 @@ double CpuSeconds(int who = RUSAGE_SELF) {
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+// The sketch's output commands, and those that repeat the one before it.
+struct OutputCommandCount {
+    int commands = 0;
+    int repeats = 0;
+    QString last;
+    void take(const QString& command) {
+        if (!command.startsWith(QLatin1String("1/"))) return;
+        ++commands;
+        if (command == last) ++repeats;
+        last = command;
+    }
+    void report(benchmark::State& state, double seconds) const {
+        state.counters["arduino_commands_per_second"] = commands / seconds;
+        state.counters["arduino_repeated_commands"] = repeats;
+    }
+};
+
+// Finds the emulated sketch as the program's Arduino search does, without its 2 s waits.
+void FindSketch() {
+    SetWaitHook([](double) {
+        const auto end = Clock::now() + std::chrono::milliseconds(500);
+        while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    });
+    ZoekComPoorten();
+    SetWaitHook(nullptr);
+}
+
+// Runs the loaded ladder until `ms` have passed and reports its processor
+// share; returns the run's seconds.
+double RunMeasured(benchmark::State& state, int ms) {
+    QTimer::singleShot(ms, [] { CommandStop(); });
+    const double cpu0 = CpuSeconds();
+    const double windowThread0 = CpuSeconds(RUSAGE_THREAD);
+    const auto wall0 = Clock::now();
+    CommandStart();
+    const double cpu = CpuSeconds() - cpu0;
+    const double windowThread = CpuSeconds(RUSAGE_THREAD) - windowThread0;
+    const double wall = std::chrono::duration<double>(Clock::now() - wall0).count();
+    state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
+    state.counters["window_thread_cpu_percent"] = 100.0 * windowThread / wall;
+    state.counters["run_seconds"] = wall;
+    state.SetLabel(QGuiApplication::platformName().toStdString());
+    return wall;
+}
+
 void BM_EveryKindLadderCpuUse(benchmark::State& state) {
     for (auto _ : state) {
         QuietDialogs dialogs;
@@ -216,18 +276,12 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
         NetworkPeerEmulator peer;
 
-        // The Arduino search without its 2 s waits.
-        SetWaitHook([](double) {
-            const auto end = Clock::now() + std::chrono::milliseconds(500);
-            while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        });
         LoadLadder();
         LadderProgrammeren& mainWindow = ShowMainWindow();
         PaintCounter painted;
         mainWindow.PictureProgrammeerVenster->installEventFilter(&painted);
         shared.VellemanKaartMasker = velleman::SearchDevices();
-        ZoekComPoorten();
-        SetWaitHook(nullptr);
+        FindSketch();
         WinsockHost().SetRemoteHost(QStringLiteral("127.0.0.1"));
         WinsockHost().SetRemotePort(peer.port());
 
@@ -260,7 +314,9 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         });
         bool changeAnswered = true;
         int lastBits = 0;
+        OutputCommandCount sent;
         arduino.onCommand = [&](const QString& c) {
+            sent.take(c);
             if (c == QLatin1String("5") && arduino.inputBits != lastBits) {
                 lastBits = arduino.inputBits;  // this poll's reply carries the change
                 replySent = Clock::now();
@@ -273,25 +329,15 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
             }
         };
 
-        QTimer::singleShot(kRunMs, [] { CommandStop(); });
         QTimer::singleShot(100, [&] {
             cards.startFlipping();
             networkFlip.start(25);
             arduinoFlip.start(45);
         });
-        const double cpu0 = CpuSeconds();
-        const double windowThread0 = CpuSeconds(RUSAGE_THREAD);
-        const auto wall0 = Clock::now();
-        CommandStart();
-        const double cpu = CpuSeconds() - cpu0;
-        const double windowThread = CpuSeconds(RUSAGE_THREAD) - windowThread0;
-        const double wall = std::chrono::duration<double>(Clock::now() - wall0).count();
+        const double wall = RunMeasured(state, kRunMs);
         cards.stop();
 
-        state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
-        state.counters["window_thread_cpu_percent"] = 100.0 * windowThread / wall;
-        state.counters["run_seconds"] = wall;
-        state.SetLabel(QGuiApplication::platformName().toStdString());
+        sent.report(state, wall);
         state.counters["ladder_paints"] = painted.paints;
         state.counters["ladder_mpixels_painted"] = painted.pixels / 1e6;
         Report(state, "card", cards.latencies());
@@ -305,5 +351,36 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EveryKindLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
+    for (auto _ : state) {
+        QuietDialogs dialogs;
+        FakeSoundPlayer sound;
+        FakeParallelPorts ports;
+        velleman::FakeVellemanCards cards;
+        InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .sound = &sound}};
+        QTemporaryDir folder;
+        qputenv(kComFolderVariable, QFile::encodeName(folder.path()));
+        ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
+
+        shared = SharedState{};
+        shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Not Arduino input 1
+        shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set output 3
+        shared.Condities[4] = {1, 50, 11, 0, 0, 0};
+        shared.Acties[2] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
+        ShowMainWindow();
+        FindSketch();
+        OutputCommandCount sent;
+        arduino.onCommand = [&](const QString& c) { sent.take(c); };
+
+        const double wall = RunMeasured(state, kRunMs);
+        sent.report(state, wall);
+
+        iCP_MS_Comm().Close();
+        qunsetenv(kComFolderVariable);
+        forgetWindows();
+    }
+}
+BENCHMARK(BM_DisagreeingArduinoRungsCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

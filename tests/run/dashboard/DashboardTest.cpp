@@ -125,8 +125,10 @@ TEST_F(DashboardTest, ModuleAndArduinoLabelsShowTheBytesTheOutputActionsSent) {
     // states (3), but the label shows the byte of the code that was sent.
     action(1, 41, 1, 2);
     OutputAction(1);
+    FlushOutputs();
     action(2, 40, 1, 1);
     OutputAction(2);
+    FlushOutputs();
     d.Refresh();
     EXPECT_EQ(d.Brask->text(), "1");
     // Stop clears the program's states, not what was sent.

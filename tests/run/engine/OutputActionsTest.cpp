@@ -2,9 +2,11 @@
 // interface, locally and into the network image, with its one-shot rules.
 #include "DeviceFixture.h"
 #include "OutputActions.h"
+#include "ParallelPorts.h"
 #include "RunCommands.h"
 #include "StartRow.h"
 #include "VellemanCards.h"
+#include "WaitUntil.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -22,22 +24,22 @@ protected:
     // Runs row r as the action executor does on one pass and returns the library calls it made.
     Log pass(int r) {
         cards.log.clear();
-        OutputAction(r);
+        onePass({r});
         ExpectSelectedBeforeEveryCardCall(cards.log);
         return cards.log;
     }
 };
 
-TEST_F(VellemanOutputs, SetAndResetOneOutputDriveTheCardOnEveryPass) {
+TEST_F(VellemanOutputs, SetAndResetOneOutputDriveTheCardWhenItDiffers) {
     action(1, 11, 1, 3);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(3)@1"}));
-    EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "SetDigitalChannel(3)@1"}));
+    EXPECT_EQ(pass(1), Log{});
     EXPECT_TRUE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 4);
     EXPECT_EQ(dashboardView.digOutVelPar[13], true);
 
     action(2, 11, 2, 3);
-    EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(3)@1"}));
+    EXPECT_EQ(pass(2), (Log{"SetCurrentDevice(1)", "ClearAllDigital()@1"}));  // the card goes to all off
     EXPECT_FALSE(shared.UitgangDigitaal[1][3]);
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_EQ(dashboardView.digOutVelPar[13], false);
@@ -73,6 +75,7 @@ TEST_F(VellemanOutputs, ResetAllActsOnlyWhileTheByteIsNotAllOff) {
     action(1, 11, 2, 9);
     EXPECT_EQ(pass(1), Log{});
     shared.VellemanUitByte[1] = 6;
+    velleman::WriteAllDigital(6);
     EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearAllDigital()@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_EQ(pass(1), Log{});
@@ -84,7 +87,7 @@ TEST_F(VellemanOutputs, InvertOneActsOncePerActivation) {
     EXPECT_TRUE(shared.ActieUitgevoerd[1]);
     EXPECT_EQ(pass(1), Log{});
     shared.ActieUitgevoerd[1] = false;  // the rung stopped holding and holds again
-    EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearDigitalChannel(2)@1"}));
+    EXPECT_EQ(pass(1), (Log{"SetCurrentDevice(1)", "ClearAllDigital()@1"}));
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_EQ(dashboardView.digOutVelPar[12], false);
 }
@@ -234,22 +237,22 @@ TEST_F(AnalogOutputs, ACardWrittenElsewhereIsDrivenAgain) {
 
 class PortOutputs : public DeviceTest {};
 
-TEST_F(PortOutputs, EveryOperationWritesThePortOnEveryPass) {
+TEST_F(PortOutputs, EveryOperationWritesThePortWhenItsByteDiffers) {
     action(1, 31, 1, 3);
-    OutputAction(1);
-    OutputAction(1);
-    EXPECT_EQ(ports.log, (Log{"Out32(0x378,4)", "Out32(0x378,4)"}));
+    onePass({1});
+    onePass({1});
+    EXPECT_EQ(ports.log, (Log{"Out32(0x378,4)"}));
     EXPECT_EQ(dashboardView.digOutVelPar[43], true);
     ports.log.clear();
 
     action(2, 32, 1, 9);
     action(3, 33, 2, 9);
     action(4, 31, 2, 3);
-    OutputAction(2);
-    OutputAction(3);
-    OutputAction(3);
-    OutputAction(4);
-    EXPECT_EQ(ports.log, (Log{"Out32(0x278,255)", "Out32(0x3BC,0)", "Out32(0x3BC,0)", "Out32(0x378,0)"}));
+    onePass({2});
+    onePass({3});
+    onePass({3});
+    onePass({4});
+    EXPECT_EQ(ports.log, (Log{"Out32(0x278,255)", "Out32(0x3BC,0)", "Out32(0x378,0)"}));
     EXPECT_EQ(shared.PoortUitByte[2], 255);
     EXPECT_TRUE(shared.UitgangDigitaal[5][8]);
     EXPECT_EQ(dashboardView.digOutVelPar[58], true);
@@ -258,24 +261,24 @@ TEST_F(PortOutputs, EveryOperationWritesThePortOnEveryPass) {
 TEST_F(PortOutputs, InvertActsOncePerActivationAndInvertAllComplementsTheByte) {
     shared.ParallellePoortAdressen[0] = 0xC000;  // a high address passes as a negative 16-bit number
     action(1, 31, 1, 1);
-    OutputAction(1);
+    onePass({1});
     action(2, 31, 3, 9);
-    OutputAction(2);
-    OutputAction(2);
+    onePass({2});
+    onePass({2});
     EXPECT_EQ(ports.log, (Log{"Out32(0xC000,1)", "Out32(0xC000,254)"}));
     EXPECT_FALSE(shared.UitgangDigitaal[4][1]);
     EXPECT_TRUE(shared.UitgangDigitaal[4][2]);
     action(3, 31, 3, 2);
-    OutputAction(3);
+    onePass({3});
     EXPECT_EQ(ports.written[0xC000], 252);
 }
 
 TEST_F(PortOutputs, AfterStopInvertAllLightsTheLampsOfTheByteWritten) {
     action(1, 32, 1, 1);
-    OutputAction(1);
+    onePass({1});
     CommandStop();  // states and lamps off; the port keeps 1
     action(2, 32, 3, 9);
-    OutputAction(2);
+    onePass({2});
     EXPECT_EQ(ports.log.back(), "Out32(0x278,254)");
     for (int n = 1; n <= 8; ++n) {
         EXPECT_EQ(dashboardView.digOutVelPar[50 + n], n != 1) << "lamp " << n;
@@ -308,36 +311,36 @@ protected:
 
 TEST_F(ModuleOutputs, AByteIsSentOnlyWhenItChanged) {
     action(1, 40, 1, 1);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     EXPECT_EQ(dashboardView.brask, "1");
     EXPECT_EQ(dashboardView.digOutVelPar[71], true);
     action(2, 40, 1, 9);
-    OutputAction(2);
+    onePass({2});
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(255)");
 }
 
 TEST_F(ModuleOutputs, WithoutAModuleNothingIsSentUntilTheNextChange) {
     shared.ModuleAanwezig = 0;
     action(1, 40, 1, 2);
-    OutputAction(1);
+    onePass({1});
     EXPECT_TRUE(kelvanor.log.empty());
     EXPECT_EQ(dashboardView.brask, "2");
     EXPECT_EQ(shared.ModuleUitByteVerzonden[0], 2);
     shared.ModuleAanwezig = 1;
-    OutputAction(1);
+    onePass({1});
     EXPECT_TRUE(kelvanor.log.empty());
     action(2, 40, 1, 3);
-    OutputAction(2);
+    onePass({2});
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(6)"}));
 }
 
 TEST_F(ModuleOutputs, ModuleCodesShareStatesAndLampsButKeepTheirOwnBytes) {
     action(1, 41, 1, 4);
     action(2, 43, 1, 5);
-    OutputAction(1);
-    OutputAction(2);
+    onePass({1});
+    onePass({2});
     EXPECT_EQ(shared.ModuleUitByte[1], 8);
     EXPECT_EQ(shared.ModuleUitByte[3], 16);
     EXPECT_TRUE(shared.UitgangDigitaal[7][4] && shared.UitgangDigitaal[7][5]);
@@ -347,30 +350,30 @@ TEST_F(ModuleOutputs, ModuleCodesShareStatesAndLampsButKeepTheirOwnBytes) {
 
 TEST_F(ModuleOutputs, InvertActsOncePerActivation) {
     action(1, 40, 3, 9);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
     EXPECT_TRUE(shared.ActieUitgevoerd[1]);
 }
 
 TEST_F(ModuleOutputs, AfterAllOutputsOffTheNextActionSendsTheByteAgain) {
     action(1, 40, 1, 1);
-    OutputAction(1);
+    onePass({1});
     Kelvanor1().SetDigitalOutput0(0);  // all outputs off
     kelvanor.log.clear();
-    OutputAction(1);
+    onePass({1});
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
-    OutputAction(1);
+    onePass({1});
     EXPECT_EQ(kelvanor.log.size(), 1u);
 }
 
 TEST_F(ModuleOutputs, AfterAllOutputsOffAHeldInvertDrivesTheModuleAgain) {
     action(1, 40, 3, 9);
-    OutputAction(1);  // the rung fired: 255
+    onePass({1});  // the rung fired: 255
     CommandResetAll();
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
     kelvanor.log.clear();
-    OutputAction(1);  // still held: the invert does not fire again, the byte goes out again
+    onePass({1});  // still held: the invert does not fire again, the byte goes out again
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(255)"}));
     EXPECT_EQ(shared.ModuleUitByte[0], 255);
 }
@@ -381,19 +384,19 @@ class ArduinoOutputsTest : public DeviceTest {};
 
 TEST_F(ArduinoOutputsTest, SetAndResetSendOnlyWhenTheStateChanges) {
     action(1, 50, 1, 3);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     action(2, 50, 2, 3);
-    OutputAction(2);
-    OutputAction(2);
+    onePass({2});
+    onePass({2});
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/"}));
     EXPECT_EQ(dashboardView.digOutVelPar[103], false);
     action(3, 50, 1, 9);
-    OutputAction(3);
-    OutputAction(3);
+    onePass({3});
+    onePass({3});
     action(4, 50, 2, 9);
-    OutputAction(4);
-    OutputAction(4);
+    onePass({4});
+    onePass({4});
     EXPECT_EQ(arduino, (QStringList{"1/4/", "1/0/", "1/255/", "1/0/"}));
     EXPECT_EQ(dashboardView.icp, "0");  // set and reset leave the labels
 }
@@ -401,41 +404,41 @@ TEST_F(ArduinoOutputsTest, SetAndResetSendOnlyWhenTheStateChanges) {
 TEST_F(ArduinoOutputsTest, InvertSendsOnceAndRefreshesTheLabels) {
     shared.ModuleUitByte[0] = 9;
     action(1, 50, 3, 8);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     EXPECT_EQ(arduino, (QStringList{"1/128/"}));
     EXPECT_EQ(dashboardView.icp, "128");
     EXPECT_EQ(dashboardView.brask, "9");
     action(2, 50, 3, 9);
-    OutputAction(2);
+    onePass({2});
     EXPECT_EQ(arduino.last(), "1/127/");
 }
 
 TEST_F(ArduinoOutputsTest, AClosedPortGetsNothingButTheStateChanges) {
     arduinoOpen = false;
     action(1, 50, 1, 1);
-    OutputAction(1);
+    onePass({1});
     EXPECT_TRUE(arduino.isEmpty());
     EXPECT_TRUE(shared.UitgangDigitaal[8][1]);
     EXPECT_EQ(shared.ArduinoUitByte, 1);
     arduinoOpen = true;
-    OutputAction(1);  // the state did not change: nothing is retried
+    onePass({1});  // the state did not change: nothing is retried
     EXPECT_TRUE(arduino.isEmpty());
 }
 
 TEST_F(ArduinoOutputsTest, TheBoardIsDrivenAgainWhenItNoLongerShowsTheImage) {
     action(1, 50, 1, 1);
-    OutputAction(1);
+    onePass({1});
     ArduinoSetOutputsAndRemember(0);  // all outputs off
-    OutputAction(1);
+    onePass({1});
     EXPECT_EQ(arduino, (QStringList{"1/1/", "1/0/", "1/1/"}));
-    OutputAction(1);
+    onePass({1});
     EXPECT_EQ(arduino.size(), 3);
 
     // Stop clears the states but the board keeps output 1: a reset switches it off.
     shared.UitgangDigitaal[8] = {};
     action(2, 50, 2, 1);
-    OutputAction(2);
+    onePass({2});
     EXPECT_EQ(arduino.last(), "1/0/");
 }
 
@@ -445,13 +448,13 @@ class NetworkOutputs : public DeviceTest {};
 
 TEST_F(NetworkOutputs, SetAndResetOneChangeOnlyWhatDiffers) {
     action(1, 12, 1, 2, 1);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     EXPECT_EQ(shared.NetwUitgangen[2], 2);
     EXPECT_EQ(dashboardView.digOutVelParNetwork[22], true);
     action(2, 12, 2, 2, 1);
-    OutputAction(2);
-    OutputAction(2);
+    onePass({2});
+    onePass({2});
     EXPECT_EQ(shared.NetwUitgangen[2], 0);
     EXPECT_EQ(dashboardView.digOutVelParNetwork[22], false);
     EXPECT_TRUE(cards.log.empty());
@@ -463,7 +466,7 @@ TEST_F(NetworkOutputs, EveryInterfaceHasItsOwnIndex) {
     action(2, 42, 1, 9, 1);
     action(3, 50, 1, 9, 1);
     action(4, 13, 1, 1, 1);
-    for (int r = 1; r <= 4; ++r) OutputAction(r);
+    onePass({1, 2, 3, 4});
     EXPECT_EQ(shared.NetwUitgangen[5], 255);
     EXPECT_EQ(shared.NetwUitgangen[7], 255);
     EXPECT_EQ(shared.NetwUitgangen[8], 255);  // the Arduino too: all eight, as its lamps show
@@ -477,17 +480,17 @@ TEST_F(NetworkOutputs, EveryInterfaceHasItsOwnIndex) {
 TEST_F(NetworkOutputs, ResetAllAndInvertsFollowTheirOneShotRules) {
     shared.NetwUitgangen[0] = 0b1010;
     action(1, 10, 3, 9, 1);
-    OutputAction(1);
-    OutputAction(1);
+    onePass({1});
+    onePass({1});
     EXPECT_EQ(shared.NetwUitgangen[0], 0b11110101);
     EXPECT_EQ(dashboardView.digOutVelParNetwork[1], true);
     EXPECT_EQ(dashboardView.digOutVelParNetwork[2], false);
     action(2, 10, 3, 1, 1);
-    OutputAction(2);
-    OutputAction(2);
+    onePass({2});
+    onePass({2});
     EXPECT_EQ(shared.NetwUitgangen[0], 0b11110100);
     action(3, 10, 2, 9, 1);
-    OutputAction(3);
+    onePass({3});
     EXPECT_EQ(shared.NetwUitgangen[0], 0);
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(dashboardView.digOutVelParNetwork[n], false);
 }
@@ -503,7 +506,7 @@ TEST_F(VellemanOutputs, AfterTheAllOutputsOffCommandEveryInterfaceIsDrivenAgain)
     action(1, 11, 1, 9);
     action(2, 40, 1, 1);
     action(3, 50, 1, 2);
-    for (int r = 1; r <= 3; ++r) OutputAction(r);
+    onePass({1, 2, 3});
     CommandResetAll();
     EXPECT_EQ(cards.digitalOut[1], 0);
     EXPECT_EQ(kelvanor.log.back(), "SetDigitalOutput0(0)");
@@ -511,15 +514,70 @@ TEST_F(VellemanOutputs, AfterTheAllOutputsOffCommandEveryInterfaceIsDrivenAgain)
 
     cards.log.clear();
     kelvanor.log.clear();
-    for (int r = 1; r <= 3; ++r) OutputAction(r);
+    onePass({1, 2, 3});
     EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1"}));
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(1)"}));
     EXPECT_EQ(arduino.last(), "1/2/");
     // And only once: the hardware shows the images again.
-    for (int r = 1; r <= 3; ++r) OutputAction(r);
+    onePass({1, 2, 3});
     EXPECT_EQ(cards.log.size(), 2u);
     EXPECT_EQ(kelvanor.log.size(), 1u);
     EXPECT_EQ(arduino.size(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// "Set output 3" and "all outputs off" holding together on each interface:
+// every pass ends with the outputs where it began, so no device is written
+// however many passes run; a rung that does change them costs one write.
+TEST_F(VellemanOutputs, RungsThatDisagreeWriteNothingAndAChangeOnce) {
+    shared.ModuleAanwezig = 1;
+    velleman::SetCurrentDevice(1);
+    velleman::WriteAllDigital(0);  // as the search leaves a card
+    Out32(0x378, 0);               // and the start-up a port
+    ArduinoOutputReset(0);         // and the opening of its port the Arduino
+    cards.log.clear();
+    ports.log.clear();
+    const int codes[] = {11, 31, 40, 50};
+    for (int i = 0; i < 4; ++i) {
+        action(2 * i + 1, codes[i], 1, 3);
+        action(2 * i + 2, codes[i], 2, 9);
+    }
+    for (int n = 0; n < 50; ++n) onePass({1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(cards.log, Log{});
+    EXPECT_EQ(ports.log, Log{});
+    EXPECT_EQ(kelvanor.log, Log{});
+    EXPECT_TRUE(arduino.isEmpty());
+
+    for (int i = 0; i < 4; ++i) action(9 + i, codes[i], 1, 5);
+    for (int n = 0; n < 50; ++n) onePass({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetDigitalChannel(5)@1"}));
+    EXPECT_EQ(ports.log, (Log{"Out32(0x378,16)"}));
+    EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(16)"}));
+    EXPECT_EQ(arduino, (QStringList{"1/16/"}));
+}
+
+// While the port has not sent the last command, only the newest byte waits;
+// it goes out once the port is empty.
+TEST_F(ArduinoOutputsTest, WhileThePortIsBusyOnlyTheNewestByteWaits) {
+    ArduinoOutputReset(0);
+    ArduinoSetOutputsAndRemember(1);
+    arduinoUnsent = 5;  // "1/1/" is still on its way
+    for (int byte : {2, 3, 4}) EXPECT_TRUE(ArduinoSetOutputsAndRemember(byte));
+    EXPECT_EQ(arduino, QStringList{"1/1/"});
+    EXPECT_EQ(ArduinoOutputWritten(), 4);
+    ArduinoSetOutputsAndRemember(1);  // what the port is sending: nothing needs to wait
+    EXPECT_EQ(ArduinoOutputWritten(), 1);
+    ArduinoSetOutputsAndRemember(6);
+    ArduinoSendWaitingOutputs();  // still busy
+    EXPECT_EQ(arduino, QStringList{"1/1/"});
+
+    arduinoUnsent = 0;
+    ASSERT_TRUE(WaitUntil([&] { return arduino.size() == 2; }));
+    ArduinoSetOutputsAndRemember(7);  // after it, nothing else went out
+    EXPECT_EQ(arduino, (QStringList{"1/1/", "1/6/", "1/7/"}));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "InstalledServices.h"
 #include "LadderView.h"
 #include "RunCommands.h"
+#include "ScanLoop.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
 #include "Yielding.h"
@@ -381,4 +382,39 @@ TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
     EXPECT_EQ(com8.outputCommands(), (QStringList{"1/1", "1/0"}));
     EXPECT_GE(com8.count("5"), 2);              // polled for the board "AT"
     EXPECT_FALSE(TimerSerialPort().Enabled());  // Stop ends the poll
+}
+
+TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
+    ArduinoEmulator sketch(dir.path(), 11, "ET");
+    waitDone = [&] { return shared.ICP12Type == "ET"; };
+    AangeslotenICP12();  // the board's outputs are off after its port opened
+    ASSERT_EQ(shared.ICP12Type, "ET");
+    // Input 1 off: set output 3, and all outputs off. Input 2: set output 5.
+    shared.Condities[1] = {1, 50, 11, 0, 0, 0};
+    shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};
+    shared.Condities[4] = {1, 50, 11, 0, 0, 0};
+    shared.Acties[2] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};
+    shared.Condities[7] = {1, 50, 2, 0, 0, 0};
+    shared.Acties[3] = {1, 50, 1, 5, 0, 0, 0, 0, 0, 0};
+    // Each step waits 100 passes, then turns input 2 on, then off, then stops.
+    constexpr unsigned long long kPasses = 100;
+    int step = 0;
+    unsigned long long from = 0;
+    QTimer stepper;
+    QObject::connect(&stepper, &QTimer::timeout, [&] {
+        if (ScanCycles() < from + kPasses || sketch.outputCommands().size() < step) return;
+        from = ScanCycles();
+        if (step == 0) sketch.inputBits = 2;
+        else if (step == 1) sketch.inputBits = 0;
+        else CommandStop();
+        ++step;
+    });
+    QTimer guard;  // a broken path ends the run instead of hanging the test
+    QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+    guard.start(10000);
+    from = ScanCycles();
+    stepper.start(5);
+    CommandStart();
+    EXPECT_EQ(step, 3);
+    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/16", "1/0"}));
 }

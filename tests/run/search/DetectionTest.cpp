@@ -69,8 +69,7 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     AangeslotenVelleman();
     action(1, 11, 1, 9);
     action(2, 21, 1, 80);
-    OutputAction(1);
-    OutputAction(2);
+    onePass({1, 2});
     AangeslotenVelleman();
     EXPECT_EQ(shared.VellemanUitByte[1], 0);
     EXPECT_FALSE(shared.UitgangDigitaal[1][4]);
@@ -79,8 +78,7 @@ TEST_F(Detection, ACardSearchResetsTheImagesOfTheCardsItSwitchedOff) {
     EXPECT_EQ(dashboardView.analogOutDecimal[3], "0");
     // So the next actions drive the card again.
     cards.log.clear();
-    OutputAction(1);
-    OutputAction(2);
+    onePass({1, 2});
     EXPECT_EQ(cards.log, (Log{"SetCurrentDevice(1)", "SetAllDigital()@1", "SetCurrentDevice(1)", "OutputAnalogChannel(1,80)@1"}));
 }
 
@@ -135,12 +133,12 @@ TEST_F(Detection, AModuleSearchMakesTheNextActionSendItsByteAgain) {
     kelvanor.connectResult = 1;
     AangeslotenKelvanorEmber();
     action(1, 40, 1, 2);
-    OutputAction(1);
+    onePass({1});
     AangeslotenKelvanorEmber();
     EXPECT_EQ(shared.ModuleUitByte[0], 0);
     EXPECT_EQ(dashboardView.digOutVelPar[72], false);
     kelvanor.log.clear();
-    OutputAction(1);
+    onePass({1});
     EXPECT_EQ(kelvanor.log, (Log{"SetDigitalOutput0(2)"}));
 }
 
