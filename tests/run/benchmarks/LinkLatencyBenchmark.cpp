@@ -2,7 +2,9 @@
 // output, input off resets it):
 //  - network: from the peer's "di" to the "du" the changed output causes;
 //  - Arduino: from the sketch's DI reply (and from the input change, which
-//    waits for the next 20 ms poll) to the "1/<n>/" it causes.
+//    waits for the next 20 ms poll) to the "1/<n>/" it causes; for a sketch
+//    that ends its replies with CR LF, one that sends no line ends, and one
+//    that sends no line ends and each reply in two pieces ("DI1" | "7").
 // Reports the median and the 99th percentile over 1000 round trips.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -105,6 +107,8 @@ void BM_NetworkDiToDu(benchmark::State& state) {
     }
 }
 
+// Arguments: whether the sketch ends its replies with CR LF; the gap in ms
+// between the two pieces of a reply, 0 for one piece.
 void BM_ArduinoDiToOutput(benchmark::State& state) {
     for (auto _ : state) {
         SilentDialogs fakeDialogs;
@@ -112,6 +116,10 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         QTemporaryDir map;
         qputenv(kComFolderVariable, QFile::encodeName(map.path()));
         ArduinoEmulator arduino(map.path(), 3, QStringLiteral("ET"));
+        arduino.lineEnd = state.range(0) ? "\r\n" : "";
+        arduino.pieceGapMs = int(state.range(1));
+        arduino.pieceCut = 3;    // inside the number
+        arduino.inputBits = 16;  // input 5, unused, keeps the number two digits long
         Ladder(50, false);
         SetWaitHook([&](double) {
             QElapsedTimer t;
@@ -154,6 +162,12 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
 }
 
 BENCHMARK(BM_NetworkDiToDu)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ArduinoDiToOutput)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArduinoDiToOutput)
+    ->ArgNames({"line_ends", "piece_gap_ms"})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({0, 5})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
