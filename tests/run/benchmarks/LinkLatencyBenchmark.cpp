@@ -2,7 +2,8 @@
 // output, input off resets it):
 //  - network: from the peer's "di" to the "du" the changed output causes;
 //  - Arduino: from the sketch's DI reply (and from the input change, which
-//    waits for the next 20 ms poll) to the "1/<n>/" it causes; for a sketch
+//    waits for the next 20 ms poll; it comes at any point of a poll period)
+//    to the "1/<n>/" it causes; for a sketch
 //    that ends its replies with CR LF, one that sends no line ends, and one
 //    that sends no line ends and each reply in two pieces ("DI1" | "7").
 // Reports the median and the 99th percentile over 1000 round trips.
@@ -14,10 +15,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
+#include "ArduinoProtocol.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
 #include "Controls.h"
@@ -133,6 +136,7 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         QElapsedTimer clock;
         clock.start();
         qint64 changed = 0, answered = -1;
+        std::minstd_rand phase(1);  // inputs change whenever they like, not in step with the poll
         auto toggle = [&] {
             arduino.inputBits ^= 1;
             changed = clock.nsecsElapsed();
@@ -145,7 +149,7 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
                 const qint64 now = clock.nsecsElapsed();
                 fromReply.push_back((now - answered) / 1e6);
                 fromChange.push_back((now - changed) / 1e6);
-                if (int(fromReply.size()) < kRounds) toggle();
+                if (int(fromReply.size()) < kRounds) QTimer::singleShot(int(phase() % kArduinoPollMs), Qt::PreciseTimer, toggle);
                 else CommandStop();
             }
         };
