@@ -63,11 +63,12 @@ void CMDArduinoInoVersie_Click(QPushButton& shown) {
     ReentryGuard guard(busy);
     if (!guard.entered()) return;
 
-    // Hold the poll, and let the link take the answer of a poll already sent.
+    // Hold the poll, and let the link take the answer of a poll already sent
+    // (one without a line end is taken only after the quiet pause).
     VbTimer& poll = TimerSerialPort();
     const bool polling = poll.Enabled();
     poll.SetEnabled(false);
-    WaitSeconds(0.03);
+    WaitSeconds(kArduinoLastReplyMs / 1000.0);
 
     // From here on every byte that arrives is the sketch's answer.
     QString answer;

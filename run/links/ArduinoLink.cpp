@@ -56,7 +56,7 @@ void portLost() {
 }  // namespace
 
 VbTimer& TimerSerialPort() {
-    static VbTimer* t = new VbTimer(20, false);  // lives as long as the program
+    static VbTimer* t = new VbTimer(kArduinoPollMs, false);  // lives as long as the program
     return *t;
 }
 

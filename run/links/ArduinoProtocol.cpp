@@ -64,35 +64,16 @@ bool BeginsNextReply(const QString& pending, QChar c) {
 QStringList ArduinoReplyFramer::Feed(const QString& text) {
     QStringList replies;
     for (const QChar c : text) {
-        if (IsLineEnd(c)) {
-            if (HasPending()) lineEndExpected_ = true;
-        } else if (HasPending() && BeginsNextReply(Pending(), c)) {
-            replies.append(Take());
-            lineEndExpected_ = false;
-        }
+        if (!IsLineEnd(c) && HasPending() && BeginsNextReply(Pending(), c)) replies.append(Take());
         Put(c, replies);
     }
     return replies;
 }
 
-int ArduinoReplyFramer::PauseMs() const {
-    // Garbage being dropped waits for the pause too: a sketch without line
-    // ends has no other way back in step.
-    if (!HasPending() && !Skipping()) return 0;
-    return lineEndExpected_ ? kArduinoLineEndPauseMs : kArduinoReplyPauseMs;
-}
-
 QString ArduinoReplyFramer::TakeAfterPause() {
     if (IsPartialArduinoReply(Pending())) return {};
     const QString reply = Take();
-    if (!IsWholeArduinoReply(reply)) return {};
-    lineEndExpected_ = false;
-    return reply;
-}
-
-void ArduinoReplyFramer::Reset() {
-    Take();
-    lineEndExpected_ = false;
+    return IsWholeArduinoReply(reply) ? reply : QString();
 }
 
 ArduinoReply ReadArduinoReply(const QString& reply) {

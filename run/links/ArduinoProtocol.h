@@ -45,21 +45,31 @@ bool IsWholeArduinoReply(const QString& reply);
 // whole ("D", "DI", "A3", ...).
 bool IsPartialArduinoReply(const QString& text);
 
-// How long the line must stay quiet before a reply without its line end
-// counts as complete: short while the sketch sends no line ends, longer after
-// a reply that came with one, so that such a reply arriving in pieces (a
-// USB-serial bridge holds bytes up to 16 ms) is not cut inside its number.
-inline constexpr int kArduinoReplyPauseMs = 8;
-inline constexpr int kArduinoLineEndPauseMs = 40;
+// The sketch's inputs are polled this often (TimerSerialPort).
+inline constexpr int kArduinoPollMs = 20;
+// A USB-serial bridge holds received bytes up to this long, so a reply may
+// arrive in pieces this far apart, split anywhere, even inside its number.
+inline constexpr int kArduinoPieceGapMs = 16;
+// How long the line must stay quiet before the reply in progress counts as
+// complete when neither its line end nor the next reply's code has ended it.
+// The sketch only answers polls, so while the poll runs the next reply's code
+// ends every reply; the pause ends only the last one before the poll stops.
+// Longer than the poll period, it never ends a reply while the poll runs; and
+// longer than any gap between the pieces of one reply, it never ends "DI2"
+// while the "1" of "DI21" is still to come.
+inline constexpr int kArduinoReplyPauseMs = 2 * kArduinoPollMs;
+static_assert(kArduinoReplyPauseMs > kArduinoPollMs && kArduinoReplyPauseMs > kArduinoPieceGapMs);
+// After the last poll, its reply has come in and been taken within this long:
+// its pieces, the quiet pause, and time for the sketch to answer.
+inline constexpr int kArduinoLastReplyMs = kArduinoPieceGapMs + kArduinoReplyPauseMs + 10;
 
 // Cuts the received stream into replies. A reply ends at its line end (CR,
 // LF or both), where the next reply's code begins ("DI21" in "DI21DI5"), or,
 // when neither comes, after a quiet pause (TakeAfterPause) — and a pause ends
 // only whole replies: USB-serial bridges deliver a reply in pieces, so "DI"
-// and then "21" must not read as "DI" alone. How the last reply ended sets
-// the length of the pause (PauseMs); a sketch may switch between the ways
-// from reply to reply. A reply longer than kMaxReply is garbage: it is
-// dropped up to its next line end or pause, so endless bytes cannot grow
+// and then "21" must not read as "DI" alone. A sketch may switch between
+// the ways from reply to reply. A reply longer than kMaxReply is garbage: it
+// is dropped up to its next line end or pause, so endless bytes cannot grow
 // memory.
 class ArduinoReplyFramer : public BoundedFramer {
 public:
@@ -68,19 +78,19 @@ public:
     ArduinoReplyFramer() : BoundedFramer(kMaxReply, IsLineEnd, false) {}
     QStringList Feed(const QString& text);
     // How long the line must stay quiet before TakeAfterPause; 0 when there
-    // is nothing to end.
-    int PauseMs() const;
+    // is nothing to end. Garbage being dropped waits for it too: a sketch
+    // without line ends has no other way back in step.
+    int PauseMs() const { return HasPending() || Skipping() ? kArduinoReplyPauseMs : 0; }
     // The line went quiet: returns the reply in progress when it is whole;
     // keeps a partial one for the bytes still to come and drops anything else.
     QString TakeAfterPause();
     // Ends the reply in progress whatever it holds (the port closed); returns it, or "".
     QString Flush() { return Take(); }
-    // A new port or sketch: forgets the reply in progress and how replies ended.
-    void Reset();
+    // A new port or sketch: forgets the reply in progress.
+    void Reset() { Take(); }
 
 private:
     static bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-    bool lineEndExpected_ = false;  // the last reply came with a line end
 };
 
 }  // namespace tamberlo

@@ -122,14 +122,14 @@ void ArduinoEmulator::handleCommand(const QString& c) {
 void ArduinoEmulator::reply(const QByteArray& bytes) {
     // Like the sketch, one reply after the other, even when a timer runs late.
     if (sendingInPieces_) queuedReplies_.append(bytes);
-    else if (pieceGapMs > 0 && bytes.size() > 2) sendInPieces(bytes);
+    else if (pieceGapMs > 0 && bytes.size() > pieceCut) sendInPieces(bytes);
     else send(bytes);
 }
 
 void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
-    send(bytes.left(2));
+    send(bytes.left(pieceCut));
     sendingInPieces_ = true;
-    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(2)] {
+    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(pieceCut)] {
         send(rest);
         sendingInPieces_ = false;
         if (!queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());

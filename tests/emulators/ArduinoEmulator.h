@@ -32,7 +32,8 @@ public:
     int inputBits = 0;            // "DI" reply to a poll
     QString analogReply;          // when set, a poll is answered with this instead ("A3600")
     QByteArray lineEnd = "\r\n";  // what ends every reply
-    int pieceGapMs = 0;           // when set, a reply goes out as its code and, this much later, the rest
+    int pieceGapMs = 0;           // when set, a reply goes out in two pieces this far apart
+    int pieceCut = 2;             // the first piece's length: 2 is the code, 3 cuts inside "DI21"
     QString version = QStringLiteral("Tamberlo sketch 1.0");
     bool answerPolls = true;
 

@@ -8,6 +8,7 @@
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
+#include "ArduinoProtocol.h"
 #include "ArduinoTools.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
@@ -265,6 +266,26 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     // OK brings back the caption remembered when the window became active.
     settingsWindow().CMDOk_Click();
     EXPECT_EQ(button.text(), "Arduino .INO versie");
+}
+
+TEST_F(ArduinoButtonsTest, TheLastPollReplyIsTakenBeforeTheVersionQuestion) {
+    // A sketch without line ends: the answer to the poll sent last, in two
+    // pieces, is ended only by the quiet pause after it.
+    ArduinoEmulator sketch(comDir.path(), 5, "ET");
+    ASSERT_TRUE(sketch.ok() && open(5));
+    sketch.lineEnd = "";
+    shared.ICP12Type = "ET";
+    SetWaitHook([&](double s) {
+        if (s >= 1) return;
+        sketch.send("DI2");
+        Pump(kArduinoPieceGapMs);
+        sketch.send("1");
+        Pump(int(s * 1000) - kArduinoPieceGapMs);
+    });
+    CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
+    const auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
+    EXPECT_TRUE(in[1] == -1 && in[3] == -1 && in[5] == -1);  // DI21
+    EXPECT_EQ(in[2], 0);
 }
 
 TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {

@@ -2,7 +2,10 @@
 // output, input off resets it):
 //  - network: from the peer's "di" to the "du" the changed output causes;
 //  - Arduino: from the sketch's DI reply (and from the input change, which
-//    waits for the next 20 ms poll) to the "1/<n>/" it causes.
+//    waits for the next 20 ms poll; it comes at any point of a poll period)
+//    to the "1/<n>/" it causes; for a sketch
+//    that ends its replies with CR LF, one that sends no line ends, and one
+//    that sends no line ends and each reply in two pieces ("DI1" | "7").
 // Reports the median and the 99th percentile over 1000 round trips.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,10 +15,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
+#include "ArduinoProtocol.h"
 #include "ComPortNames.h"
 #include "ComPortSearch.h"
 #include "Controls.h"
@@ -105,6 +110,8 @@ void BM_NetworkDiToDu(benchmark::State& state) {
     }
 }
 
+// Arguments: whether the sketch ends its replies with CR LF; the gap in ms
+// between the two pieces of a reply, 0 for one piece.
 void BM_ArduinoDiToOutput(benchmark::State& state) {
     for (auto _ : state) {
         SilentDialogs fakeDialogs;
@@ -112,6 +119,10 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         QTemporaryDir map;
         qputenv(kComFolderVariable, QFile::encodeName(map.path()));
         ArduinoEmulator arduino(map.path(), 3, QStringLiteral("ET"));
+        arduino.lineEnd = state.range(0) ? "\r\n" : "";
+        arduino.pieceGapMs = int(state.range(1));
+        arduino.pieceCut = 3;    // inside the number
+        arduino.inputBits = 16;  // input 5, unused, keeps the number two digits long
         Ladder(50, false);
         SetWaitHook([&](double) {
             QElapsedTimer t;
@@ -125,6 +136,7 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         QElapsedTimer clock;
         clock.start();
         qint64 changed = 0, answered = -1;
+        std::minstd_rand phase(1);  // inputs change whenever they like, not in step with the poll
         auto toggle = [&] {
             arduino.inputBits ^= 1;
             changed = clock.nsecsElapsed();
@@ -137,7 +149,7 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
                 const qint64 now = clock.nsecsElapsed();
                 fromReply.push_back((now - answered) / 1e6);
                 fromChange.push_back((now - changed) / 1e6);
-                if (int(fromReply.size()) < kRounds) toggle();
+                if (int(fromReply.size()) < kRounds) QTimer::singleShot(int(phase() % kArduinoPollMs), Qt::PreciseTimer, toggle);
                 else CommandStop();
             }
         };
@@ -154,6 +166,12 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
 }
 
 BENCHMARK(BM_NetworkDiToDu)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ArduinoDiToOutput)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArduinoDiToOutput)
+    ->ArgNames({"line_ends", "piece_gap_ms"})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({0, 5})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -298,9 +298,10 @@ TEST_F(ArduinoLinkTest, RepliesInPiecesNeverReadAsAllInputsOff) {
 }
 
 TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
-    // The 20 ms poll runs; the sketch answers each poll in two pieces (the
-    // code, then the number) 1 to 19 ms apart, and the line ends of its poll
-    // replies take their turns from the row's list.
+    // The 20 ms poll runs; the sketch answers each poll in two pieces 1 to 19
+    // ms apart, cut after the code ("DI" | "21") or inside the number ("DI2" |
+    // "1"), and the line ends of its poll replies take their turns from the
+    // row's list.
     struct Row {
         const char* name;
         QByteArray helloEnd;
@@ -309,7 +310,7 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
     const Row rows[] = {{"no line ends", "", {""}},
                         {"hello with CR LF, polls without", "\r\n", {""}},
                         {"switching", "\r\n", {"", "\r", "", "\n", "\r\n", "\r\n", ""}}};
-    const int values[] = {21, 5, 17, 0, 31, 8, 12};
+    const int values[] = {21, 10, 17, 0, 31, 18, 12};
     auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
     auto shows = [&in](int bits) {
         for (int k = 1; k <= 5; ++k)
@@ -335,21 +336,26 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
             if (!shows(previous) && !shows(current)) misread = true;
         };
         TimerSerialPort().SetEnabled(true);
+        int step = 0;
         for (int gap = 1; gap <= 19; ++gap) {
-            previous = current;
-            current = values[(gap - 1) % std::size(values)];
-            sketch.pieceGapMs = gap;
-            sketch.inputBits = current;
-            ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
-                << row.name << ": DI" << current << ", gap " << gap << " ms";
-            EXPECT_FALSE(misread) << row.name << ", gap " << gap << " ms";
+            for (const int cut : {2, 3}) {
+                previous = current;
+                current = values[step++ % std::size(values)];
+                sketch.pieceGapMs = gap;
+                sketch.pieceCut = cut;
+                sketch.inputBits = current;
+                ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                    << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
+                EXPECT_FALSE(misread) << row.name << ", gap " << gap << " ms, cut at " << cut;
+            }
         }
-        // One more reply without a line end, and none after it to end it: the
-        // line going quiet does.
+        // One more reply without a line end, in pieces as far apart as a
+        // bridge holds them, and none after it to end it: the line going quiet does.
         TimerSerialPort().SetEnabled(false);
         ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+        sketch.pieceGapMs = kArduinoPieceGapMs;
         previous = current;
-        current = 9;
+        current = 25;
         sketch.inputBits = current;
         sketch.lineEnd = "";
         TimerSerialPort_Timer();

@@ -46,8 +46,8 @@ TEST(ArduinoProtocol, FramerCutsAtAnyLineEnd) {
     ArduinoReplyFramer f;
     EXPECT_EQ(f.Feed("DI5\r\nA3600\rET\nTM"), (QStringList{"DI5", "A3600", "ET"}));
     EXPECT_TRUE(f.HasPending());
-    EXPECT_EQ(f.PauseMs(), kArduinoLineEndPauseMs);  // after a line end, a longer quiet ends a reply
-    EXPECT_EQ(f.Flush(), "TM");                      // ended by the port's closing
+    EXPECT_EQ(f.PauseMs(), kArduinoReplyPauseMs);  // or a quiet pause ends it
+    EXPECT_EQ(f.Flush(), "TM");                    // ended by the port's closing
     EXPECT_EQ(f.Feed("D"), QStringList{});
     EXPECT_EQ(f.Feed("I3\r"), QStringList{"DI3"});
     EXPECT_FALSE(f.HasPending());
@@ -73,7 +73,7 @@ QStringList TakeInPieces(ArduinoReplyFramer& f, const QString& first, const QStr
 
 TEST(ArduinoProtocol, PiecesAtEveryGapMakeOneReply) {
     for (int gap = 1; gap <= 20; ++gap) {
-        for (const QString reply : {"DI17", "A3600", "TM"}) {
+        for (const QString reply : {"DI21", "A3600", "TM"}) {
             // With line ends (the stream has shown one before): cut anywhere.
             const QString line = reply + "\r\n";
             for (int at = 1; at < line.size(); ++at) {
@@ -82,8 +82,8 @@ TEST(ArduinoProtocol, PiecesAtEveryGapMakeOneReply) {
                 EXPECT_EQ(TakeInPieces(f, line.left(at), line.mid(at), gap), QStringList{reply})
                     << "gap " << gap << " ms, cut at " << at << " of " << reply.toStdString();
             }
-            // A sketch that sends no line end: cut before the number.
-            for (int at = 1; at <= 2; ++at) {
+            // A sketch that sends no line end: cut anywhere too, inside the number as well.
+            for (int at = 1; at < reply.size(); ++at) {
                 ArduinoReplyFramer f;
                 EXPECT_EQ(TakeInPieces(f, reply.left(at), reply.mid(at), gap), QStringList{reply})
                     << "gap " << gap << " ms, no line end, cut at " << at << " of " << reply.toStdString();
@@ -94,8 +94,8 @@ TEST(ArduinoProtocol, PiecesAtEveryGapMakeOneReply) {
 
 TEST(ArduinoProtocol, PolledRepliesInPiecesWhateverEndsThem) {
     // The sketch answers the hello, then a poll every 20 ms in two pieces `gap`
-    // ms apart ("DI", then the number); the line ends of the poll replies take
-    // their turns from the row's list.
+    // ms apart, cut after the code ("DI" | "21") or inside the number ("DI2" |
+    // "1"); the line ends of the poll replies take their turns from the row's list.
     struct Row {
         const char* name;
         QString helloEnd;
@@ -105,22 +105,24 @@ TEST(ArduinoProtocol, PolledRepliesInPiecesWhateverEndsThem) {
                         {"hello with CR LF, polls without", "\r\n", {""}},
                         {"CR LF throughout", "\r\n", {"\r\n"}},
                         {"switching", "\r\n", {"", "\r", "", "\n", "\r\n", "\r\n", ""}}};
-    const QStringList values = {"21", "5", "17", "0", "31", "8", "12"};
+    const QStringList replies = {"DI21", "DI5", "A3600", "DI17", "DI0", "A0512", "DI31", "DI8", "DI12"};
     for (const Row& row : rows) {
         for (int gap = 1; gap <= 19; ++gap) {
-            ArduinoReplyFramer f;
-            QStringList taken = f.Feed("ET" + row.helloEnd);
-            QuietFor(f, 1000, taken);
-            QStringList expected{"ET"};
-            for (int i = 0; i < values.size(); ++i) {
-                taken << f.Feed("DI");
-                QuietFor(f, gap, taken);
-                taken << f.Feed(values[i] + row.pollEnds[i % row.pollEnds.size()]);
-                QuietFor(f, 20 - gap, taken);
-                expected << "DI" + values[i];
+            for (const int cut : {2, 3}) {
+                ArduinoReplyFramer f;
+                QStringList taken = f.Feed("ET" + row.helloEnd);
+                QuietFor(f, 1000, taken);
+                QStringList expected{"ET"};
+                for (int i = 0; i < replies.size(); ++i) {
+                    taken << f.Feed(replies[i].left(cut));
+                    QuietFor(f, gap, taken);
+                    taken << f.Feed(replies[i].mid(cut) + row.pollEnds[i % row.pollEnds.size()]);
+                    QuietFor(f, kArduinoPollMs - gap, taken);
+                    expected << replies[i];
+                }
+                QuietFor(f, 1000, taken);
+                EXPECT_EQ(taken, expected) << row.name << ", gap " << gap << " ms, cut at " << cut;
             }
-            QuietFor(f, 1000, taken);
-            EXPECT_EQ(taken, expected) << row.name << ", gap " << gap << " ms";
         }
     }
 }
@@ -152,6 +154,8 @@ TEST(ArduinoProtocol, FramerDropsEndlessGarbage) {
     EXPECT_TRUE(f.Feed(QString(5000, QLatin1Char('y'))).isEmpty());
     EXPECT_EQ(f.Flush(), "");  // a pause ends garbage too, without a reply
     EXPECT_EQ(f.Feed("DI2\n"), QStringList{"DI2"});
+    EXPECT_TRUE(f.Feed("DI" + QString(100000, QLatin1Char('1'))).isEmpty());  // endless digits too
+    EXPECT_LE(f.Pending().size(), ArduinoReplyFramer::kMaxReply);
 
     // Without line ends, the pause ends garbage and the next reply is read.
     ArduinoReplyFramer quiet;
