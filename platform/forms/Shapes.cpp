@@ -23,13 +23,8 @@ void LineControl::SetBorderColor(std::uint32_t vb) {
     update();
 }
 
-void LineControl::SetBorderWidth(int w) {
-    width_ = std::max(1, w);
-    place();
-}
-
 void LineControl::place() {
-    const int path = width_;
+    const int path = kWidth;
     setGeometry(std::min(p1_.x(), p2_.x()) - path, std::min(p1_.y(), p2_.y()) - path, std::abs(p2_.x() - p1_.x()) + 2 * path + 1,
                 std::abs(p2_.y() - p1_.y()) + 2 * path + 1);
     update();
@@ -37,7 +32,7 @@ void LineControl::place() {
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(VbToQColor(color_), width_));
+    p.setPen(QPen(VbToQColor(color_), kWidth));
     p.drawLine(p1_ - pos(), p2_ - pos());
 }
 
@@ -57,15 +52,10 @@ void LampShape::SetFillColor(std::uint32_t vb) {
     update();
 }
 
-void LampShape::SetBorderColor(std::uint32_t vb) {
-    borderColor_ = vb;
-    update();
-}
-
 void LampShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
-    p.setPen(VbToQColor(borderColor_));
+    p.setPen(Qt::black);
     if (fillStyle_ == 0) p.setBrush(VbToQColor(fillColor_));
     else p.setBrush(Qt::NoBrush);
     const QRect r = rect().adjusted(0, 0, -1, -1);
