@@ -23,6 +23,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -47,7 +48,6 @@
 #include "VellemanBackend.h"
 #include "VellemanCards.h"
 #include "Windows.h"
-#include "Yielding.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -217,17 +217,19 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
         NetworkPeerEmulator peer;
 
         // The Arduino search without its 2 s waits.
-        SetWaitHook([](double) {
+        Services searching = InstalledServices::Current();
+        searching.wait = [](double) {
             const auto end = Clock::now() + std::chrono::milliseconds(500);
             while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        });
+        };
+        std::optional<InstalledServices> searchWaits{std::in_place, searching};
         LoadLadder();
         LadderProgrammeren& mainWindow = ShowMainWindow();
         PaintCounter painted;
         mainWindow.PictureProgrammeerVenster->installEventFilter(&painted);
         shared.VellemanKaartMasker = velleman::SearchDevices();
         ZoekComPoorten();
-        SetWaitHook(nullptr);
+        searchWaits.reset();
         WinsockHost().SetRemoteHost(QStringLiteral("127.0.0.1"));
         WinsockHost().SetRemotePort(peer.port());
 
