@@ -236,6 +236,7 @@ TEST_F(ArduinoButtonsTest, AClickWhileAButtonTalksToTheBoardIsRefused) {
     CMD_Flits_Click();
     iCP_MS_Comm().Output("1/77/");  // a marker after everything the clicks sent
     ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().contains("1/77"); }));
+    EXPECT_TRUE(nested);  // the clicks came while the first one talked
     EXPECT_EQ(sketch.outputCommands().size(), 17);
     EXPECT_EQ(sketch.count("99"), 0);
 }
@@ -285,6 +286,7 @@ TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {
     };
     InstalledServices installedWait{withWait};
     Combo_Beschikbare_Com_Poorten_Click(0);
+    EXPECT_TRUE(nested);
     EXPECT_EQ(shared.ICP12Poort, 6);
     EXPECT_EQ(com6.count("90"), 1);
     EXPECT_EQ(com7.count("90"), 0);
