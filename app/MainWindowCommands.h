@@ -36,7 +36,7 @@ struct FontChoice {
     QFont font;
     QColor colour;
 };
-// The dialog in use; tests put their own in place (nullptr: the real one).
+// The dialog in use, installed with the program's services (nullptr: the real one).
 void SetFontDialog(std::function<std::optional<FontChoice>(const QFont& current)> dialog);
 void CommandFont_Click();
 

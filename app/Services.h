@@ -17,11 +17,21 @@
 //   arduinoPortHooks() (ArduinoOutputs.h)  the serial link, run/links/ArduinoOutputs.cpp
 //   peerStopHooks() (NetworkPeer.h)        the run engine, InstallRunHooks in run/engine/RunCommands.cpp,
 //                                          called by InstallServices
-// Tests replace a table's entries and put them back.
+// and one hook: the splash's progress step of the port search
+// (SetSplashProgressStep, ComPortSearch.h), set by the start-up around its
+// Arduino search, app/StartUp.cpp.
+// Tests replace a table's entries, or the hook, and put them back.
+
+#include <functional>
+#include <optional>
+
+class QFont;
+class QPrinter;
 
 namespace tamberlo {
 
 class Dialogs;
+struct FontChoice;
 class KelvanorClient;
 class NetworkLink;
 class ParallelPortBackend;
@@ -40,6 +50,15 @@ struct Services {
     NetworkLink* networkLink = nullptr;            // the peer: TCP
     // The Kelvanor control: none until the start-up hosts it (KelvanorHost.cpp).
     KelvanorClient* kelvanor = nullptr;
+
+    // The font button's dialog (nothing on Cancel): Qt's.
+    std::function<std::optional<FontChoice>(const QFont& current)> fontDialog = nullptr;
+    // The printer dialog, which sets up the printer (false on Cancel): Qt's.
+    std::function<bool(QPrinter& printer)> printerDialog = nullptr;
+    // Every WaitSeconds, given its seconds: a wait that handles events.
+    std::function<void(double seconds)> wait = nullptr;
+    // The end of the process once the end steps ran: quick_exit.
+    std::function<void()> processEnd = nullptr;
 };
 
 // Installs every service of `services` (none owned) and fills the run's hooks.

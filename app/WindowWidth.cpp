@@ -7,6 +7,7 @@
 #include "LadderProgrammeren.h"
 #include "LadderWidget.h"
 #include "MainWindowCommands.h"
+#include "ReentryGuard.h"
 #include "SharedState.h"
 
 namespace tamberlo {
@@ -26,17 +27,18 @@ void moveToRightEdge(LadderProgrammeren& w) {
 }  // namespace
 
 void WindowResized(LadderProgrammeren& w) {
+    // A resize this handler caused itself, or the first one after the start-up
+    // (which leaves the flag set): it only clears the flag.
     if (shared.ResizeBezig) {
         shared.ResizeBezig = false;
         return;
     }
-    shared.ResizeBezig = true;
+    ReentryGuard guard(shared.ResizeBezig);
     const bool normal = !(w.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     if (normal && !(QGuiApplication::mouseButtons() & Qt::LeftButton) && w.width() != kWindowWidth) {
         w.resize(kWindowWidth, w.height());
         if (w.x() >= 1) moveToRightEdge(w);  // more than 1 twip from the left edge
     }
-    shared.ResizeBezig = false;
 }
 
 void DrawingAreaDoubleClicked(LadderProgrammeren& w) {

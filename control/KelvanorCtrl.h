@@ -103,7 +103,6 @@ public:
     // ---- lifetime --------------------------------------------------------
     // The host is done: no more events, every wait ends at once.
     void Abandon();
-    bool abandoned() const { return abandoned_.load(); }
 
     // ---- state, for the host's property page and for tests ---------------
     const ModuleRecord& module(int number) const { return modules_[static_cast<std::size_t>(number)]; }

@@ -11,8 +11,6 @@ namespace {
 std::atomic<bool> quitSeen{false};
 }
 
-bool QuitSeen() { return quitSeen.load(); }
-
 std::uint32_t GetTimeMs() {
     using namespace std::chrono;
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());

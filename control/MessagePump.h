@@ -15,7 +15,5 @@ void WaitMs(int ms, const std::atomic<bool>* abandon = nullptr);
 void PumpMessages(int count);
 // Milliseconds on a monotonic clock.
 std::uint32_t GetTimeMs();
-// True once an event loop of the application was told to quit during a wait.
-bool QuitSeen();
 
 }  // namespace kelvanor

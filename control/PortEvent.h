@@ -35,7 +35,6 @@ public:
         while ((r = ::poll(&p, 1, ms)) < 0 && errno == EINTR) {}
         return r > 0;
     }
-    bool IsSet() const { return Wait(0); }
     int fd() const { return fd_; }
 
 private:

@@ -19,7 +19,7 @@ void CommandPrinten(QWidget* mainWindow);
 bool PrintLadder(QPrinter& printer);
 
 // The printer dialog: lets the user set up `printer`; false when cancelled.
-// Tests install their own with SetPrinterDialog (nullptr restores the real one).
+// Installed with the program's services (nullptr: the real one).
 using PrinterDialog = std::function<bool(QPrinter& printer)>;
 void SetPrinterDialog(PrinterDialog dialog);
 

@@ -48,7 +48,7 @@ Beschrijving input(const ConditionRow& row, bool english, const PortAddresses& p
     const int code = row[1], n = row[2], v = row[3];
     const auto labels = inputLabels(code);
     if (!labels) return d;
-    if (row[4] == 0 || row[4] == 1) d.line[0] = QString::fromLatin1(english ? labels->english[row[4]] : labels->dutch[row[4]]);
+    if (row[4] == 0 || row[4] == 1) d.line[0] = T(english, labels->dutch[row[4]], labels->english[row[4]]);
     // The number after the label: card, port address, module or Arduino number.
     d.line[0] += QLatin1Char(' ') + interfaceNumberText(code, ports).value_or(QString());
     if (isVellemanAnalog(code)) {
@@ -67,7 +67,7 @@ Beschrijving clock(const ConditionRow& row, bool english) {
     static const char* const englishDays[7] = {"Su. ", "Mo. ", "Tu. ", "We. ", "Th. ", "Fr. ", "Sa. "};
     Beschrijving d;
     for (int bit = 0; bit < 7; ++bit)
-        if (row[5] & (1 << bit)) d.line[0] += QString::fromLatin1(english ? englishDays[bit] : dutchDays[bit]);
+        if (row[5] & (1 << bit)) d.line[0] += T(english, dutchDays[bit], englishDays[bit]);
     d.line[0] += T(english, " Dag", " Day");
     d.line[1] = T(english, "Om ", "At ") + clockTimeText(row[2], row[3], row[4]) + T(english, " Uur", " Hour");
     return d;

@@ -100,7 +100,7 @@ QString weekdayText(int mask, bool english) {
     static const char* const englishDays[7] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
     QString text;
     for (int bit = 0; bit < 7; ++bit)
-        if (mask & (1 << bit)) text += QString::fromLatin1(english ? englishDays[bit] : dutch[bit]);
+        if (mask & (1 << bit)) text += T(english, dutch[bit], englishDays[bit]);
     return text;
 }
 

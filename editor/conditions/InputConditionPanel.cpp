@@ -234,8 +234,8 @@ void InputConditionPanel::network() {
     const std::optional<int> option = OptionWelkeInterfaceIn.selected();
     if (!option) return;
     static const int codes[5] = {10, 20, 31, 40, 50};
-    if (*option == 3 && flag == 0 && shared.TaalVlag) {
-        setLine(kLineInterface, QStringLiteral("Brask Kelvanor Ember"));
+    if (*option == 3 && flag == 0) {
+        setLine(kLineInterface, T("Brask Ember USB", "Brask Kelvanor Ember"));
         return;
     }
     if (auto text = celltext::interfaceText(codes[*option], flag, shared.TaalVlag, false)) setLine(kLineInterface, *text);

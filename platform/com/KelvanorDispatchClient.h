@@ -41,7 +41,6 @@ public:
     // Lets the control go: no more events, its waits end, and it is
     // destroyed (writing its ini file) once no call of it runs any more.
     void Shutdown();
-    bool hasControl() const { return object_ != nullptr; }
 
 private:
     void OnEvent(int dispid, const com::VariantList& args) override;

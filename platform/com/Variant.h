@@ -66,7 +66,6 @@ public:
 
     std::int16_t i2() const { return get<std::int16_t>(); }
     std::int32_t i4() const { return get<std::int32_t>(); }
-    std::uint32_t ui4() const { return get<std::uint32_t>(); }
     float r4() const { return get<float>(); }
     std::string bstr() const { return get<std::string>(); }
 

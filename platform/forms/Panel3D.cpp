@@ -36,32 +36,20 @@ void Panel3D::SetFloodPercent(double pct) {
     floodPercent_ = pct;
     if (floodType_ != Flood::None) update();
 }
-void Panel3D::SetFloodColor(std::uint32_t vb) {
-    floodColor_ = vb;
-    update();
-}
-void Panel3D::SetBevelWidth(int w) {
-    bevel_ = w < 0 ? 0 : w;
-    update();
-}
-void Panel3D::SetAlignment(Qt::Alignment a) {
-    align_ = a;
-    update();
-}
 
 void Panel3D::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, VbToQColor(back_));
-    const QRect inner = r.adjusted(bevel_, bevel_, -bevel_, -bevel_);
+    const QRect inner = r.adjusted(kBevel, kBevel, -kBevel, -kBevel);
     if (floodType_ != Flood::None && floodPercent_ > 0) {
         const int w = int(inner.width() * floodPercent_ / 100.0 + 0.5);
         QRect bar = inner;
         if (floodType_ == Flood::LeftToRight) bar.setWidth(w);
         else bar.setLeft(inner.right() - w + 1);
-        p.fillRect(bar, VbToQColor(floodColor_));
+        p.fillRect(bar, VbToQColor(kFloodColor));
     }
-    for (int i = 0; i < bevel_; ++i) {
+    for (int i = 0; i < kBevel; ++i) {
         const QRect b = r.adjusted(i, i, -i - 1, -i - 1);
         p.setPen(QColor(255, 255, 255));
         p.drawLine(b.topLeft(), b.topRight());
@@ -73,7 +61,7 @@ void Panel3D::paintEvent(QPaintEvent*) {
     if (!caption_.isEmpty()) {
         p.setPen(VbToQColor(fore_));
         p.setFont(font());
-        p.drawText(inner.adjusted(1, 0, -1, 0), int(align_) | Qt::TextWordWrap, caption_);
+        p.drawText(inner.adjusted(1, 0, -1, 0), Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }
 }
 

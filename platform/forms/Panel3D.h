@@ -25,16 +25,11 @@ public:
     std::uint32_t ForeColor() const { return fore_; }
     void SetForeColor(std::uint32_t vb);
 
-    Flood FloodType() const { return floodType_; }
     void SetFloodType(Flood f);
     double FloodPercent() const { return floodPercent_; }
     void SetFloodPercent(double pct);  // kept within 0..100
-    std::uint32_t FloodColor() const { return floodColor_; }
-    void SetFloodColor(std::uint32_t vb);
 
-    int BevelWidth() const { return bevel_; }
-    void SetBevelWidth(int w);
-    void SetAlignment(Qt::Alignment a);
+    int BevelWidth() const { return kBevel; }
 
 signals:
     void clicked();
@@ -49,9 +44,8 @@ private:
     std::uint32_t fore_ = 0x000000;
     Flood floodType_ = Flood::None;
     double floodPercent_ = 0;
-    std::uint32_t floodColor_ = 0xFF0000;  // blue
-    int bevel_ = 1;
-    Qt::Alignment align_ = Qt::AlignCenter;
+    static constexpr std::uint32_t kFloodColor = 0xFF0000;  // blue
+    static constexpr int kBevel = 1;
 };
 
 }  // namespace tamberlo

@@ -12,8 +12,10 @@ namespace tamberlo {
 void OnProgramEnd(std::function<void()> step);
 void EndProgram();
 
-// Tests replace the process end itself (the steps still run); EndProgram then
-// returns after the replacement ran. nullptr restores the real end.
+// Replaces the process end itself (the steps still run); EndProgram then
+// returns after the replacement ran. nullptr restores the real end. The
+// program's services install it (tests their fake); the platform's own tests
+// set it here.
 void SetProcessEnder(std::function<void()> ender);
 // Forgets the registered end steps (tests).
 void ClearProgramEndSteps();

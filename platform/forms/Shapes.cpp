@@ -3,43 +3,10 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "VbColor.h"
 
 namespace tamberlo {
-
-LineControl::LineControl(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
-
-void LineControl::SetPoints(int x1, int y1, int x2, int y2) {
-    p1_ = {x1, y1};
-    p2_ = {x2, y2};
-    place();
-}
-
-void LineControl::SetBorderColor(std::uint32_t vb) {
-    if (vb == color_) return;
-    color_ = vb;
-    update();
-}
-
-void LineControl::SetBorderWidth(int w) {
-    width_ = std::max(1, w);
-    place();
-}
-
-void LineControl::place() {
-    const int path = width_;
-    setGeometry(std::min(p1_.x(), p2_.x()) - path, std::min(p1_.y(), p2_.y()) - path, std::abs(p2_.x() - p1_.x()) + 2 * path + 1,
-                std::abs(p2_.y() - p1_.y()) + 2 * path + 1);
-    update();
-}
-
-void LineControl::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setPen(QPen(VbToQColor(color_), width_));
-    p.drawLine(p1_ - pos(), p2_ - pos());
-}
 
 LampShape::LampShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -57,15 +24,10 @@ void LampShape::SetFillColor(std::uint32_t vb) {
     update();
 }
 
-void LampShape::SetBorderColor(std::uint32_t vb) {
-    borderColor_ = vb;
-    update();
-}
-
 void LampShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
-    p.setPen(VbToQColor(borderColor_));
+    p.setPen(Qt::black);
     if (fillStyle_ == 0) p.setBrush(VbToQColor(fillColor_));
     else p.setBrush(Qt::NoBrush);
     const QRect r = rect().adjusted(0, 0, -1, -1);

@@ -71,9 +71,6 @@ void VbTimer::SetManualTime(bool on) {
     for (VbTimer* t : allTimers()) t->apply(true);
 }
 
-bool VbTimer::ManualTime() { return manualTime; }
-std::int64_t VbTimer::ManualNow() { return manualNow; }
-
 void VbTimer::AdvanceManualTime(std::int64_t ms) {
     const std::int64_t target = manualNow + std::max<std::int64_t>(ms, 0);
     for (;;) {

@@ -35,10 +35,8 @@ public:
 
     // Manual time for tests. Switching it on or off restarts every running timer's period.
     static void SetManualTime(bool on);
-    static bool ManualTime();
     // Moves manual time on by `ms` and fires every tick that falls due.
     static void AdvanceManualTime(std::int64_t ms);
-    static std::int64_t ManualNow();
 
 private:
     void apply(bool restart);

@@ -38,8 +38,9 @@ void WaitSeconds(double seconds);
 // Handles events while `busy()` is true and the program is not ending.
 void WaitWhile(const std::function<bool()>& busy);
 
-// Tests replace real waiting: the hook gets the seconds of every WaitSeconds
-// call instead of the wait itself. nullptr restores real waiting.
+// Replaces real waiting: the hook gets the seconds of every WaitSeconds call
+// instead of the wait itself; nullptr restores real waiting. The program's
+// services install it (tests their fake); the platform's own tests set it here.
 void SetWaitHook(std::function<void(double)> hook);
 
 }  // namespace tamberlo

@@ -42,8 +42,7 @@ public:
     int State() const;
     // Sends `text` as one write; false when not connected or the write failed.
     bool SendData(const QString& text);
-    // Characters waiting, and all of them taken at once.
-    qint64 BytesReceived() const { return socket_.bytesAvailable(); }
+    // All characters waiting, taken at once.
     QString GetData();
     void Close();
 

@@ -21,32 +21,23 @@ SerialPortControl::~SerialPortControl() { Close(); }
 bool SerialPortControl::Open() {
     if (port_.isOpen()) return true;
     const QString path = ComPortDevicePath(commPort_);
-    if (path.isEmpty()) {
-        error_ = QStringLiteral("COM%1 does not exist").arg(commPort_);
-        return false;
-    }
+    if (path.isEmpty()) return false;
     port_.setPortName(path);
-    if (!port_.open(QIODevice::ReadWrite)) {
-        error_ = port_.errorString();
-        return false;
-    }
+    if (!port_.open(QIODevice::ReadWrite)) return false;
     // The driver's exclusive mode does not hold for root; an advisory lock
     // keeps the Kelvanor control's port search off this port as well.
     const int fd = static_cast<int>(port_.handle());
     if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         port_.close();
-        error_ = QStringLiteral("COM%1 is in use").arg(commPort_);
         return false;
     }
     lockFd_ = fd;
     if (!port_.setBaudRate(QSerialPort::Baud115200) || !port_.setDataBits(QSerialPort::Data8) ||
         !port_.setParity(QSerialPort::NoParity) || !port_.setStopBits(QSerialPort::OneStop) ||
         !port_.setFlowControl(QSerialPort::NoFlowControl)) {
-        error_ = port_.errorString();
         Close();
         return false;
     }
-    error_.clear();
     return true;
 }
 
@@ -88,7 +79,6 @@ void SerialPortControl::handleError(QSerialPort::SerialPortError e) {
     // pseudo-terminal closed). Close once, then tell the link.
     // Closing is queued: the port is still inside its own read handler here.
     if (e != QSerialPort::ResourceError || !port_.isOpen() || lossPending_) return;
-    error_ = port_.errorString();
     lossPending_ = true;
     QMetaObject::invokeMethod(
         this,

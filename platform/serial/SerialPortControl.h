@@ -24,10 +24,9 @@ public:
     void SetCommPort(int n) { commPort_ = n; }
 
     bool PortOpen() const { return port_.isOpen(); }
-    // Opens COM CommPort(); false with ErrorText() when the port is missing or in use.
+    // Opens COM CommPort(); false when the port is missing or in use.
     bool Open();
     void Close();
-    QString ErrorText() const { return error_; }
 
     // Writes `text` at once; false when the port is closed or the write failed.
     bool Output(const QString& text);
@@ -53,7 +52,6 @@ private:
     int commPort_ = 1;
     int lockFd_ = -1;
     bool lossPending_ = false;
-    QString error_;
 };
 
 }  // namespace tamberlo

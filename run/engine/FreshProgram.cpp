@@ -14,7 +14,6 @@ void StartFreshProgram() {
     SetKelvanor1(nullptr);
     ForgetModuleInputWords();
     ClearProgramEndSteps();
-    SetProcessEnder(nullptr);
     SetAppEnding(false);
     shared = SharedState{};
 }

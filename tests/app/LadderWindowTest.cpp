@@ -229,6 +229,19 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellLeavesTheWindowInPlace) {
     ladderButtons = {};
 }
 
+TEST_F(LadderWindowTest, AResizeSnapsBackToTheWindowsWidthButTheFirstAfterStartUp) {
+    LadderProgrammeren& w = Start();
+    const int height = w.height();
+    w.resize(800, height);  // the start-up left the guard set: this one only clears it
+    EXPECT_EQ(w.width(), 800);
+    w.resize(900, height);
+    EXPECT_EQ(w.width(), 1207);
+    w.resize(1207, height - 10);  // nothing to snap back
+    EXPECT_FALSE(shared.ResizeBezig);
+    w.resize(700, height);
+    EXPECT_EQ(w.width(), 1207);
+}
+
 TEST_F(LadderWindowTest, CancelKeepsEverythingAsItWas) {
     LadderProgrammeren& h = Start();
     log.clear();

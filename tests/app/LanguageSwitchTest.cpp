@@ -134,7 +134,7 @@ TEST_F(LanguageSwitchTest, AHandfulOfCaptionsReadAsWrittenHere) {
     LadderProgrammeren& w = Start();
     struct Shown {
         bool english;
-        QString schrijven, taal, settings, allOff, kop, cyclus, lokaal, sluiten, ipAdres, flits, tabGeheugen, tabIngangen;
+        QString save, language, settings, allOff, heading, cycleTime, local, close, ipAddress, flash, memoryTab, inputsTab;
     };
     const Shown cases[] = {
         // English, then back to Dutch
@@ -146,18 +146,18 @@ TEST_F(LanguageSwitchTest, AHandfulOfCaptionsReadAsWrittenHere) {
     for (const Shown& c : cases) {
         SCOPED_TRACE(c.english ? "English" : "Dutch");
         apply(c.english);
-        EXPECT_EQ(w.CommandSchrijven->text(), c.schrijven);
-        EXPECT_EQ(w.CommandTaal->text(), c.taal);
+        EXPECT_EQ(w.CommandSchrijven->text(), c.save);
+        EXPECT_EQ(w.CommandTaal->text(), c.language);
         EXPECT_EQ(w.CommandClipBoard->text(), c.settings);
         EXPECT_EQ(w.CommandResetAll->text(), c.allOff);
-        EXPECT_EQ(w.PanelKopInstellingen->Caption(), c.kop);
-        EXPECT_EQ(w.SSPanel80->Caption(), c.cyclus);
-        EXPECT_EQ(dashboardWindow().FrameInUitLokaal->title(), c.lokaal);
-        EXPECT_EQ(dashboardWindow().CMDDashboardSluiten->text(), c.sluiten);
-        EXPECT_EQ(settingsWindow().PanelNetwerkIPadres->Caption(), c.ipAdres);
-        EXPECT_EQ(settingsWindow().CMD_Flits->text(), c.flits);
-        EXPECT_EQ(actionEditor().TabActies->tabCaption(2), c.tabGeheugen);
-        EXPECT_EQ(conditionEditor().TabCondities->tabCaption(0), c.tabIngangen);
+        EXPECT_EQ(w.PanelKopInstellingen->Caption(), c.heading);
+        EXPECT_EQ(w.SSPanel80->Caption(), c.cycleTime);
+        EXPECT_EQ(dashboardWindow().FrameInUitLokaal->title(), c.local);
+        EXPECT_EQ(dashboardWindow().CMDDashboardSluiten->text(), c.close);
+        EXPECT_EQ(settingsWindow().PanelNetwerkIPadres->Caption(), c.ipAddress);
+        EXPECT_EQ(settingsWindow().CMD_Flits->text(), c.flash);
+        EXPECT_EQ(actionEditor().TabActies->tabCaption(2), c.memoryTab);
+        EXPECT_EQ(conditionEditor().TabCondities->tabCaption(0), c.inputsTab);
     }
 }
 

@@ -33,7 +33,10 @@ protected:
     FakeDialogs dialogs;
     std::vector<std::string> log;
     FakeKelvanor kelvanor{log};
-    InstalledServices installed{{.dialogs = &dialogs, .kelvanor = &kelvanor}};
+    InstalledServices installed{{.dialogs = &dialogs,
+                                 .kelvanor = &kelvanor,
+                                 .wait = [this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); },
+                                 .processEnd = [this] { log.push_back("End"); }}};
     QTimer okClicker;
     bool autoOk = true;
 
@@ -53,8 +56,6 @@ protected:
         d.AangeslotenKelvanorEmber = [this] { log.push_back("AangeslotenKelvanorEmber"); };
         d.AangeslotenICP12 = [this] { log.push_back("AangeslotenICP12"); };
         d.ArduinoOutput = [this](const QString& t) { log.push_back("Arduino " + t.toStdString()); };
-        SetWaitHook([this](double s) { log.push_back("Wait " + std::to_string(s).substr(0, 3)); });
-        SetProcessEnder([this] { log.push_back("End"); });
         okClicker.setInterval(1);
         QObject::connect(&okClicker, &QTimer::timeout, [this] {
             SplashWindow& s = splashWindow();
@@ -66,8 +67,6 @@ protected:
     void TearDown() override {
         okClicker.stop();
         forgetWindows();
-        SetWaitHook(nullptr);
-        SetProcessEnder(nullptr);
         ClearProgramEndSteps();
         RestoreStartUpServices();
         SetAppEnding(false);

@@ -49,7 +49,10 @@ protected:
     FakeDialogs dialogs;
     std::vector<std::string> log;
     FakeKelvanor kelvanor{log};
-    InstalledServices installed{{.dialogs = &dialogs, .kelvanor = &kelvanor}};
+    // What the font dialog answers: a font and a colour, or nothing (Cancel).
+    std::optional<FontChoice> fontAnswer;
+    InstalledServices installed{
+        {.dialogs = &dialogs, .kelvanor = &kelvanor, .fontDialog = [this](const QFont&) { return fontAnswer; }}};
 
     void SetUp() override {
         shared = SharedState{};
@@ -59,10 +62,7 @@ protected:
         QDir(home.path()).mkdir("Afbeeldingen");
         for (const QString& f : source.entryList(QDir::Files)) QFile::copy(source.filePath(f), home.file("Afbeeldingen/" + f));
     }
-    void TearDown() override {
-        SetFontDialog(nullptr);
-        forgetWindows();
-    }
+    void TearDown() override { forgetWindows(); }
 
     static void move(QWidget* w) {
         QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
@@ -125,7 +125,7 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
     const qreal panelSize = panel->font().pointSizeF();
     const QFont buttonBefore = w.CommandResetAll->font();
 
-    SetFontDialog([](const QFont&) { return std::nullopt; });  // cancel
+    fontAnswer = std::nullopt;  // cancel
     move(w.CommandFont);
     CommandFont_Click();
     EXPECT_EQ(w.CommandResetAll->font(), buttonBefore);
@@ -134,7 +134,7 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
 
     QFont chosen("DejaVu Serif");
     chosen.setPointSize(10);
-    SetFontDialog([&](const QFont&) { return FontChoice{chosen, QColor(Qt::red)}; });
+    fontAnswer = FontChoice{chosen, QColor(Qt::red)};
     move(w.CommandFont);
     CommandFont_Click();
     EXPECT_EQ(colour(w.CommandFont), kGrey);

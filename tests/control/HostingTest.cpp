@@ -221,14 +221,12 @@ TEST_F(HostingTest, TheControlCanBeLetGoWhileItWaitsForAModule) {
 
 TEST_F(HostingTest, TheProgramsEndDestroysTheControl) {
     tamberlo::test::FakeDialogs dialogs;
-    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
+    bool ended = false;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs, .processEnd = [&] { ended = true; }}};
     ASSERT_EQ(library.Register(), com::S_Ok);
     ASSERT_TRUE(tamberlo::HostKelvanorControl());
     EXPECT_TRUE(library.HasLiveObjects());
-    bool ended = false;
-    tamberlo::SetProcessEnder([&] { ended = true; });
     tamberlo::EndProgram();
-    tamberlo::SetProcessEnder(nullptr);
     EXPECT_TRUE(ended);
     EXPECT_FALSE(library.HasLiveObjects());
 }

@@ -58,16 +58,8 @@ protected:
         ladderView = LadderView{};
         QDir().mkpath(kOutput);
         QFile::remove(pdf);
-        SetPrinterDialog([this](QPrinter& p) {
-            ++printerDialogs;
-            ToPdf(p, pdf);
-            return printerAnswer;
-        });
     }
-    void TearDown() override {
-        SetPrinterDialog(nullptr);
-        forgetPrintDetailsWindow();
-    }
+    void TearDown() override { forgetPrintDetailsWindow(); }
     // Runs the print command; `user` acts on the details window once it is open.
     void Print(std::function<void(DialogPrinten&)> user) {
         QTimer::singleShot(0, [this, user] {
@@ -86,7 +78,12 @@ protected:
     bool printerAnswer = true;
     QStringList seen;  // the boxes as the window came up
     test::FakeDialogs messages;
-    test::InstalledServices installed{{.dialogs = &messages}};
+    // The printer dialog prints to `pdf` and answers `printerAnswer`.
+    test::InstalledServices installed{{.dialogs = &messages, .printerDialog = [this](QPrinter& p) {
+                                           ++printerDialogs;
+                                           ToPdf(p, pdf);
+                                           return printerAnswer;
+                                       }}};
 };
 
 TEST_F(PrintCommandTest, OkIsRememberedAndCancelPrintsNothing) {
@@ -139,7 +136,6 @@ TEST_F(PrintCommandTest, TheDialogOffersPagesThatExistAndThePrintHonoursThem) {
     shared.Condities[3 * 60] = {3, 1, 2, 0, 0, 0};  // memory: the page of rungs 53..70
 
     // The system's dialog offers a range within the three pages, and collating.
-    SetPrinterDialog(nullptr);
     QString offered;
     std::function<void()> answer = [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
@@ -151,20 +147,27 @@ TEST_F(PrintCommandTest, TheDialogOffersPagesThatExistAndThePrintHonoursThem) {
                       .arg(dialog->testOption(QAbstractPrintDialog::PrintCollateCopies));
         dialog->reject();
     };
-    Print([&](DialogPrinten& d) {
-        d.OKButton->click();
-        answer();
-    });
+    {
+        Services systemDialog = test::InstalledServices::Current();
+        systemDialog.printerDialog = nullptr;
+        test::InstalledServices installedSystemDialog{systemDialog};
+        Print([&](DialogPrinten& d) {
+            d.OKButton->click();
+            answer();
+        });
+    }
     EXPECT_EQ(offered, "1-3 range 1 collate 1");
 
     // Pages 2 to 3, twice, last page first: a PDF file gets the copies itself.
-    SetPrinterDialog([this](QPrinter& p) {
+    Services pagesDialog = test::InstalledServices::Current();
+    pagesDialog.printerDialog = [this](QPrinter& p) {
         ToPdf(p, pdf);
         p.setFromTo(2, 3);
         p.setCopyCount(2);
         p.setPageOrder(QPrinter::LastPageFirst);
         return true;
-    });
+    };
+    test::InstalledServices installedPagesDialog{pagesDialog};
     Print([](DialogPrinten& d) { d.OKButton->click(); });
     ASSERT_TRUE(Output("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +4\n")));
     for (int page : {1, 3}) EXPECT_TRUE(PageText(pdf, page).contains("Geheugen")) << page;

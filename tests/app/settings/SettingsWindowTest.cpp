@@ -27,7 +27,6 @@
 #include "TempHome.h"
 #include "WaitUntil.h"
 #include "Windows.h"
-#include "Yielding.h"
 
 namespace tamberlo::test {
 namespace {
@@ -187,7 +186,6 @@ protected:
     void TearDown() override {
         TimerSerialPort().SetEnabled(false);
         iCP_MS_Comm().Close();
-        SetWaitHook(nullptr);
         qunsetenv(kComFolderVariable);
         SettingsWindowTest::TearDown();
     }
@@ -228,15 +226,18 @@ TEST_F(ArduinoButtonsTest, AClickWhileAButtonTalksToTheBoardIsRefused) {
     ArduinoEmulator sketch(comDir.path(), 4);
     ASSERT_TRUE(sketch.ok() && open(4));
     bool nested = false;
-    SetWaitHook([&](double) {
+    Services withWait = InstalledServices::Current();
+    withWait.wait = [&](double) {
         if (nested) return;
         nested = true;
         CMD_Flits_Click();
         CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
-    });
+    };
+    InstalledServices installedWait{withWait};
     CMD_Flits_Click();
     iCP_MS_Comm().Output("1/77/");  // a marker after everything the clicks sent
     ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().contains("1/77"); }));
+    EXPECT_TRUE(nested);  // the clicks came while the first one talked
     EXPECT_EQ(sketch.outputCommands().size(), 17);
     EXPECT_EQ(sketch.count("99"), 0);
 }
@@ -250,11 +251,13 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     ASSERT_TRUE(WaitUntil([&] { return sketch.count("5") >= 3; }));
 
     // The 2 s wait is cut short once the answer is in; polls must not mix in.
-    SetWaitHook([&](double s) {
+    Services withWait = InstalledServices::Current();
+    withWait.wait = [&](double s) {
         if (s < 1) return Pump(int(s * 1000));
         WaitUntil([&] { return sketch.count("99") == 1; });
         Pump(60);  // three poll periods: a poll reply would arrive in them
-    });
+    };
+    InstalledServices installedWait{withWait};
     QPushButton& button = *settingsWindow().CMDArduinoInoVersie;
     CMDArduinoInoVersie_Click(button);
     EXPECT_EQ(button.text(), sketch.version + "\r\n");
@@ -275,13 +278,15 @@ TEST_F(ArduinoButtonsTest, TheLastPollReplyIsTakenBeforeTheVersionQuestion) {
     ASSERT_TRUE(sketch.ok() && open(5));
     sketch.lineEnd = "";
     shared.ICP12Type = "ET";
-    SetWaitHook([&](double s) {
+    Services withWait = InstalledServices::Current();
+    withWait.wait = [&](double s) {
         if (s >= 1) return;
         sketch.send("DI2");
         Pump(kArduinoPieceGapMs);
         sketch.send("1");
         Pump(int(s * 1000) - kArduinoPieceGapMs);
-    });
+    };
+    InstalledServices installedWait{withWait};
     CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
     const auto& in = shared.IngangDigitaal[kGroupArduinoLocal];
     EXPECT_TRUE(in[1] == -1 && in[3] == -1 && in[5] == -1);  // DI21
@@ -294,14 +299,17 @@ TEST_F(ArduinoButtonsTest, APortChosenWhileTheHelloWaitsIsIgnored) {
     ASSERT_TRUE(com6.ok() && com7.ok());
     SettingsComPorts() = ComPortList{{"6", "7"}, {}, -1, 0};
     bool nested = false;
-    SetWaitHook([&](double) {
+    Services withWait = InstalledServices::Current();
+    withWait.wait = [&](double) {
         if (!nested) {
             nested = true;
             Combo_Beschikbare_Com_Poorten_Click(1);  // a second click during the first wait
         }
         Pump(30);
-    });
+    };
+    InstalledServices installedWait{withWait};
     Combo_Beschikbare_Com_Poorten_Click(0);
+    EXPECT_TRUE(nested);
     EXPECT_EQ(shared.ICP12Poort, 6);
     EXPECT_EQ(com6.count("90"), 1);
     EXPECT_EQ(com7.count("90"), 0);

@@ -31,6 +31,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -56,7 +57,6 @@
 #include "VellemanBackend.h"
 #include "VellemanCards.h"
 #include "Windows.h"
-#include "Yielding.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -238,12 +238,13 @@ struct OutputCommandCount {
 
 // Finds the emulated sketch as the program's Arduino search does, without its 2 s waits.
 void FindSketch() {
-    SetWaitHook([](double) {
+    Services searching = InstalledServices::Current();
+    searching.wait = [](double) {
         const auto end = Clock::now() + std::chrono::milliseconds(500);
         while (shared.ICP12Type.isEmpty() && Clock::now() < end) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    });
+    };
+    InstalledServices searchWaits(searching);
     ZoekComPoorten();
-    SetWaitHook(nullptr);
 }
 
 // Runs the loaded ladder until `ms` have passed and reports its processor

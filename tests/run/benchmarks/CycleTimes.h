@@ -11,12 +11,12 @@
 namespace tamberlo::test {
 
 template <class Cycle, class Between>
-void MeasureCycles(benchmark::State& state, int aantal, Cycle cycle, Between inBetween) {
+void MeasureCycles(benchmark::State& state, int count, Cycle cycle, Between inBetween) {
     std::vector<double> us;
-    us.reserve(static_cast<std::size_t>(aantal));
+    us.reserve(static_cast<std::size_t>(count));
     for (auto _ : state) {
         us.clear();
-        for (int i = 0; i < aantal; ++i) {
+        for (int i = 0; i < count; ++i) {
             const auto t0 = std::chrono::steady_clock::now();
             cycle();
             const auto t1 = std::chrono::steady_clock::now();

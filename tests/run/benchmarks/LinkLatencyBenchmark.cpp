@@ -29,7 +29,6 @@
 #include "NetworkPeerEmulator.h"
 #include "RunCommands.h"
 #include "SharedState.h"
-#include "Yielding.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -124,13 +123,17 @@ void BM_ArduinoDiToOutput(benchmark::State& state) {
         arduino.pieceCut = 3;    // inside the number
         arduino.inputBits = 16;  // input 5, unused, keeps the number two digits long
         Ladder(50, false);
-        SetWaitHook([&](double) {
-            QElapsedTimer t;
-            t.start();
-            while (shared.ICP12Type.isEmpty() && t.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        });
-        ZoekComPoorten();
-        SetWaitHook(nullptr);
+        {
+            // The Arduino search without its 2 s waits.
+            Services searching = InstalledServices::Current();
+            searching.wait = [](double) {
+                QElapsedTimer t;
+                t.start();
+                while (shared.ICP12Type.isEmpty() && t.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            };
+            InstalledServices searchWaits{searching};
+            ZoekComPoorten();
+        }
 
         std::vector<double> fromReply, fromChange;
         QElapsedTimer clock;

@@ -21,7 +21,6 @@
 #include "ScanLoop.h"
 #include "SharedState.h"
 #include "WaitUntil.h"
-#include "Yielding.h"
 
 using namespace tamberlo;
 using namespace tamberlo::test;
@@ -40,15 +39,8 @@ protected:
         SplashComPorts() = ComPortList{};
         iCP_MS_Comm().Close();
         ResetArduinoLink();
-        // Fake time for the 2 s waits: each wait hands the events for as long
-        // as the sketch needs to answer, never the full two seconds.
-        SetWaitHook([this](double s) {
-            waits.push_back(s);
-            WaitUntil([this] { return !waitDone || waitDone(); }, 300);
-        });
     }
     void TearDown() override {
-        SetWaitHook(nullptr);
         TimerSerialPort().SetEnabled(false);
         iCP_MS_Comm().Close();
         qunsetenv(kComFolderVariable);
@@ -77,9 +69,14 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    InstalledServices installed{{.dialogs = &dialogs}};
     std::vector<double> waits;
     std::function<bool()> waitDone;
+    // Fake time for the 2 s waits: each wait hands the events for as long
+    // as the sketch needs to answer, never the full two seconds.
+    InstalledServices installed{{.dialogs = &dialogs, .wait = [this](double s) {
+                                     waits.push_back(s);
+                                     WaitUntil([this] { return !waitDone || waitDone(); }, 300);
+                                 }}};
 };
 
 }  // namespace
