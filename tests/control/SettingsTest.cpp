@@ -302,9 +302,9 @@ TEST_F(SettingsTest, TheTraceWindowShowsLinesWhileAStreamOfThemGoesOn) {
     CKelvanorCtrl ctrl;
     ctrl.ShowDebugWnd();
     CDebugWin& win = *g_pDebugWin;
-    auto* view = win.window()->findChild<QListView*>();
-    ASSERT_NE(view, nullptr);
-    const QAbstractItemModel* list = view->model();
+    const auto* view = win.window()->findChild<QListView*>();
+    ASSERT_TRUE(view && view->model());
+    const QAbstractItemModel& list = *view->model();
     // A line every 20 ms: by the 20th (400 ms, four batches on) the list
     // shows lines although the stream has not stopped.
     int fed = 0, shownWhileStreaming = -1;
@@ -312,7 +312,7 @@ TEST_F(SettingsTest, TheTraceWindowShowsLinesWhileAStreamOfThemGoesOn) {
     stream.setInterval(20);
     QObject::connect(&stream, &QTimer::timeout, [&] {
         if (++fed == 20) {
-            shownWhileStreaming = list->rowCount();
+            shownWhileStreaming = list.rowCount();
             stream.stop();
         }
         win.TraceLine(QString::number(fed));
