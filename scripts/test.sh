@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 XDG_RUNTIME_DIR=$(mktemp -d); chmod 700 "$XDG_RUNTIME_DIR"; export XDG_RUNTIME_DIR
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-jobs=$(nproc)
+jobs=${JOBS:-$(nproc)}  # JOBS=n limits builds, tests and fuzzers on a shared machine
 
 status=0
 part_start=$SECONDS
@@ -52,7 +52,7 @@ JOBS=$jobs "$root/tests/control/tsan/run-tsan.sh" "$root/build-tsan" || status=1
 took "thread sanitizer run"
 
 echo "== fuzzing every reader of untrusted input"
-"$root/tests/fuzz/run-fuzz.sh" "$root/build-fuzz" "${FUZZ_SECONDS:-60}" || status=1
+FUZZ_JOBS=${FUZZ_JOBS:-$jobs} "$root/tests/fuzz/run-fuzz.sh" "$root/build-fuzz" "${FUZZ_SECONDS:-60}" || status=1
 took "fuzzing"
 
 if [ $status -eq 0 ]; then echo "all test suites passed"; else echo "some tests FAILED"; fi

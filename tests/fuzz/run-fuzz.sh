@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 dir=$1; secs=$2
 if [ ! -f "$here/CMakeLists.txt" ]; then echo "no fuzz targets"; exit 0; fi
 cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+cmake --build "$dir" -j "${JOBS:-$(nproc)}"
 
 targets=()
 for t in "$dir"/fuzz_*; do [ -x "$t" ] && [ -f "$t" ] && targets+=("$t"); done
