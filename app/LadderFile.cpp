@@ -1,7 +1,6 @@
 #include "LadderFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <variant>
 
@@ -10,6 +9,7 @@
 #include "ConditionCaptions.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "FileReplacement.h"
 #include "LadderFileFormat.h"
 #include "LadderStore.h"
 #include "LadderView.h"
@@ -87,13 +87,14 @@ bool SchrijfLadderOpDisk(const QString& path) {
     }
     const std::string bytes = FormatLadderFile(d, OnOneLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        f.cancelWriting();
+    FileReplacement file(path);
+    if (!file.Ok()) return false;
+    QFile f(file.TempPath());
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) || !f.flush())
         return false;
-    }
-    if (!f.commit()) return false;
+    f.close();
+    if (!file.Commit()) return false;
     RememberLadderAsSaved();
     return true;
 }

@@ -9,7 +9,8 @@ namespace tamberlo {
 
 // Writes the ladder and WinsockHost's host and port to `path`. The bytes go
 // to a temporary file in the same folder that then replaces `path`, so a
-// failed write leaves the old file as it was. False when writing failed;
+// failed write leaves the old file as it was; a symbolic link stays and its
+// target is written (FileReplacement.h). False when writing failed;
 // after a write the ladder counts as saved (UnsavedLadder.h).
 bool SchrijfLadderOpDisk(const QString& path);
 

@@ -23,11 +23,20 @@ QString ownFolder() {
     return {};
 }
 
-std::string readText(const QString& path) {
+// The file's bytes; empty for a file that is not there. `error` gets the
+// system's reason when the file is there but cannot be read.
+std::string readText(const QString& path, QString* error = nullptr) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().toStdString();
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error && f.exists()) *error = f.errorString();
+        return {};
+    }
+    const QByteArray bytes = f.readAll();
+    if (error && f.error() != QFileDevice::NoError) *error = f.errorString();
+    return bytes.toStdString();
 }
+
+ProfileWrite notWritten(const QString& reason) { return {false, reason}; }
 
 }  // namespace
 
@@ -54,16 +63,24 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
     return value ? QString::fromStdString(*value) : def;
 }
 
-bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
-    const auto text = WithProfileValue(readText(path), section.toStdString(), key.toStdString(), value.toStdString());
-    if (!text) return false;
+ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
+    QString error;
+    const std::string old = readText(path, &error);
+    if (!error.isEmpty()) return notWritten(error);
+    const auto text = WithProfileValue(old, section.toStdString(), key.toStdString(), value.toStdString());
+    if (!text)
+        return notWritten(WhyUnsettable(old) == Unsettable::CutUtf16
+                              ? QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.")
+                              : QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM)."));
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (!f.open(QIODevice::WriteOnly)) return notWritten(f.errorString());
     if (f.write(text->data(), static_cast<qint64>(text->size())) != static_cast<qint64>(text->size())) {
+        const QString reason = f.errorString();
         f.cancelWriting();
-        return false;
+        return notWritten(reason);
     }
-    return f.commit();
+    if (!f.commit()) return notWritten(f.errorString());
+    return {true, {}};
 }
 
 QString CIni::GetString(const QString& section, const QString& key, const QString& def) const {
@@ -79,8 +96,8 @@ bool CIni::GetBool(const QString& section, const QString& key, bool def) const {
     return c == '1' || c == 'O' || c == 'Y';
 }
 
-bool CIni::WriteString(const QString& section, const QString& key, const QString& value) const {
-    if (path_.isEmpty()) return false;
+ProfileWrite CIni::WriteString(const QString& section, const QString& key, const QString& value) const {
+    if (path_.isEmpty()) return notWritten(QStringLiteral("Es gibt keinen Ordner für die Datei."));
     return WriteProfileString(path_, section, key, value);
 }
 

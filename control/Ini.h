@@ -13,9 +13,17 @@ namespace kelvanor {
 QString GetIniFolder();
 QString GetIniFilePath();
 
-// Profile-file functions on any file.
+// What came of a write to a profile file.
+struct ProfileWrite {
+    bool written = false;
+    QString reason;  // why not, in the control's language (German)
+    explicit operator bool() const { return written; }
+};
+
+// Profile-file functions on any file. A file that exists but cannot be read
+// is not written: its own lines would be lost.
 QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def);
-bool WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
+ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
 
 class CIni {
 public:
@@ -28,7 +36,7 @@ public:
     // Empty value: the default; else true when its first character is 1, O or Y.
     bool GetBool(const QString& section, const QString& key, bool def) const;
     // Written only when the path is not empty.
-    bool WriteString(const QString& section, const QString& key, const QString& value) const;
+    ProfileWrite WriteString(const QString& section, const QString& key, const QString& value) const;
     // Writes are not cached; nothing to flush.
     void Flush() const {}
 

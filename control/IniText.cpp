@@ -36,9 +36,21 @@ struct Form {
     bool bigEndian = false;
 };
 
+// UTF-16 saved without a mark: the names and values of an ini file are
+// ASCII, so the high byte of most units is NUL. Taken for UTF-16 when at
+// least half the units hold a NUL in one same byte and fewer hold one in the
+// other; an 8-bit ini file has no NUL bytes at all.
 Form formOf(std::string_view text) {
     for (const Form form : {Form{"\xEF\xBB\xBF"}, Form{"\xFF\xFE", true, false}, Form{"\xFE\xFF", true, true}})
         if (text.starts_with(form.mark)) return form;
+    std::size_t nulFirst = 0, nulSecond = 0;
+    const std::size_t units = text.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        nulFirst += text[2 * i] == '\0';
+        nulSecond += text[2 * i + 1] == '\0';
+    }
+    if (2 * nulSecond >= units && nulFirst < nulSecond) return {{}, true, false};
+    if (2 * nulFirst >= units && nulSecond < nulFirst) return {{}, true, true};
     return {};
 }
 
@@ -213,15 +225,27 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
     return form.utf16 ? valueIn(fromUtf16(text, form.bigEndian), section, key) : valueIn(text, section, key);
 }
 
+Unsettable WhyUnsettable(std::string_view text) {
+    const Form form = formOf(text);
+    return form.utf16 && !form.mark.empty() ? Unsettable::CutUtf16 : Unsettable::UnmarkedUtf16;
+}
+
 std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             std::string_view value) {
     const Form form = formOf(text);
     text.remove_prefix(form.mark.size());
-    if (!form.utf16) return std::string(form.mark) + withValue(text, section, key, value);
-    // An odd byte count is no whole UTF-16: the file was cut short or is no
-    // UTF-16 at all, and there is no telling where new text would belong.
-    // It is left as it is.
-    if (text.size() % 2 != 0) return std::nullopt;
+    if (!form.utf16) {
+        std::string out = std::string(form.mark) + withValue(text, section, key, value);
+        // Lines moved by the new value could line a file's NUL bytes up as
+        // UTF-16: such a file would not read back as it was written.
+        if (formOf(out).utf16) return std::nullopt;
+        return out;
+    }
+    // Without a mark the byte order is a guess, and whoever reads the file
+    // next may take it for 8-bit text; an odd byte count is no whole UTF-16
+    // (cut short, or no UTF-16 at all) and there is no telling where new
+    // text would belong. Either is left as it is.
+    if (form.mark.empty() || text.size() % 2 != 0) return std::nullopt;
     return std::string(form.mark) + toUtf16(withValue(fromUtf16(text, form.bigEndian), section, key, value), form.bigEndian);
 }
 

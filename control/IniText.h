@@ -12,6 +12,9 @@
 // as UTF-8 either way; UTF-16 text is set in UTF-16, and units that are no
 // valid UTF-16 (a lone surrogate) are kept as they were. UTF-16 with an odd
 // number of bytes is read up to its last whole unit and not set at all.
+// UTF-16 without a mark (a NUL byte in most units, at the same place) is
+// read in the byte order those NULs show and not set at all either: adding
+// 8-bit text would leave it valid in neither encoding.
 //
 // Sections and keys match without regard to (ASCII) case; a value is the
 // text after '=' without surrounding blanks and one pair of enclosing
@@ -29,5 +32,12 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
 // Nothing when the text cannot be set safely.
 std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             std::string_view value);
+
+// Why WithProfileValue gave nothing for `text`.
+enum class Unsettable {
+    CutUtf16,       // marked UTF-16 with an odd number of bytes
+    UnmarkedUtf16,  // NUL bytes in every other place: UTF-16 without a mark
+};
+Unsettable WhyUnsettable(std::string_view text);
 
 }  // namespace kelvanor

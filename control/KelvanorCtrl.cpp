@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AboutDlg.h"
+#include "ControlMessages.h"
 #include "DebugWin.h"
 #include "MessagePump.h"
 #include "PortList.h"
@@ -92,6 +93,8 @@ CKelvanorCtrl::CKelvanorCtrl() : window_(std::make_unique<ControlWindow>(this)) 
     settings.SearchCOM = NormalisePortList(ini_.GetString(kPortSettings, QStringLiteral("SearchCOM"), QStringLiteral("1-255")));
     settings.ExcludeCOM = NormalisePortList(ini_.GetString(kPortSettings, QStringLiteral("ExcludeCOM")));
     settings.ShowAtStartup = ini_.GetBool(kDebug, QStringLiteral("ShowAtStartup"), false);
+    // Writing back what was just read only normalises it: a file that does
+    // not take it loses nothing the user chose, so nothing is said.
     WriteSettings();
 
     modified_ = false;
@@ -105,7 +108,7 @@ CKelvanorCtrl::CKelvanorCtrl() : window_(std::make_unique<ControlWindow>(this)) 
 
 CKelvanorCtrl::~CKelvanorCtrl() {
     abandoned_.store(true);
-    if (modified_) WriteSettings();
+    if (modified_) WriteChangedSettings();
     for (int c = 0; c < channelCount_; ++c) CloseChannel(channels_[static_cast<std::size_t>(c)]);
     // Ports a failed open left behind.
     for (ChannelRecord& ch : channels_) {
@@ -120,13 +123,21 @@ CKelvanorCtrl::~CKelvanorCtrl() {
     ini_.Flush();
 }
 
-void CKelvanorCtrl::WriteSettings() {
-    if (ini_.path().isEmpty()) return;
-    ini_.WriteString(kPortSettings, QStringLiteral("UseUSB"), yesNo(settings.UseUSB));
-    ini_.WriteString(kPortSettings, QStringLiteral("UseSerial"), yesNo(settings.UseSerial));
-    ini_.WriteString(kPortSettings, QStringLiteral("SearchCOM"), settings.SearchCOM);
-    ini_.WriteString(kPortSettings, QStringLiteral("ExcludeCOM"), settings.ExcludeCOM);
-    ini_.WriteString(kDebug, QStringLiteral("ShowAtStartup"), yesNo(settings.ShowAtStartup));
+ProfileWrite CKelvanorCtrl::WriteSettings() {
+    const std::pair<QString, QString> values[] = {{QStringLiteral("UseUSB"), yesNo(settings.UseUSB)},
+                                                  {QStringLiteral("UseSerial"), yesNo(settings.UseSerial)},
+                                                  {QStringLiteral("SearchCOM"), settings.SearchCOM},
+                                                  {QStringLiteral("ExcludeCOM"), settings.ExcludeCOM}};
+    for (const auto& [key, value] : values)
+        if (ProfileWrite w = ini_.WriteString(kPortSettings, key, value); !w) return w;
+    return ini_.WriteString(kDebug, QStringLiteral("ShowAtStartup"), yesNo(settings.ShowAtStartup));
+}
+
+void CKelvanorCtrl::WriteChangedSettings() {
+    const ProfileWrite w = WriteSettings();
+    if (!w)
+        ShowMessageBox(QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden:\n%2").arg(ini_.path(), w.reason),
+                       ControlCaption());
 }
 
 void CKelvanorCtrl::Abandon() {
@@ -135,8 +146,8 @@ void CKelvanorCtrl::Abandon() {
     // The program may end before a call further up the stack returns and
     // the control is destroyed: changed settings are written now.
     if (modified_) {
-        WriteSettings();
         modified_ = false;
+        WriteChangedSettings();
     }
 }
 

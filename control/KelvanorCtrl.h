@@ -149,8 +149,12 @@ public:
     void CloseChannel(ChannelRecord& channel);
     bool TestComPort(int n);
 
-    // Writes the five settings to the ini file (when it has a path).
-    void WriteSettings();
+    // Writes the five settings to the ini file (when it has a path); stops
+    // at the first that the file does not take.
+    ProfileWrite WriteSettings();
+    // Writes the settings the property page changed, and tells the user when
+    // the file did not take them: they would be gone with this control.
+    void WriteChangedSettings();
 
     // The control's window object (receives the posted messages).
     QObject* window() const { return window_.get(); }

@@ -72,6 +72,9 @@ bool PrintLadder(QPrinter& printer) {
         ok = surface.Ok() && Printen(surface, JobOf(printer));
     }
     if (ok && pdf) ok = pdf->Commit();
+    // A failed print leaves nothing beside the chosen file, even while the
+    // message is up (the program may be ended then).
+    pdf.reset();
     if (!ok)
         dialogs().MsgBox(T("Het ladderprogramma kon niet afgedrukt worden.", "The ladder program could not be printed."),
                          MsgButtons::Ok);

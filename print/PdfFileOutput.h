@@ -1,11 +1,14 @@
 #pragma once
 // A print to a PDF file goes to a temporary file beside the file chosen and
-// takes its place only when the whole document was written. Qt's PDF engine
-// ends a document without an error when its writes fail (a full disk), so
-// the written file is checked before it replaces anything; a failed print
-// leaves no file behind and the chosen file as it was.
+// takes its place only when the whole document was written, as a saved file
+// does (FileReplacement.h: a symbolic link keeps pointing at the new print).
+// Qt's PDF engine ends a document without an error when its writes fail (a
+// full disk), so the written file is checked before it replaces anything; a
+// failed print leaves no file behind and the chosen file as it was.
 
 #include <QString>
+
+#include "FileReplacement.h"
 
 class QPrinter;
 
@@ -14,7 +17,7 @@ namespace tamberlo {
 class PdfFileOutput {
 public:
     // Points `printer` (a PDF printer with an output file) at a new temporary
-    // file in the same folder.
+    // file in the target's folder.
     explicit PdfFileOutput(QPrinter& printer);
     // Removes the temporary file unless it was put in place, and gives the
     // printer its own file name back.
@@ -23,7 +26,7 @@ public:
     PdfFileOutput& operator=(const PdfFileOutput&) = delete;
 
     // False when no temporary file could be made beside the target.
-    bool Ok() const { return !temp_.isEmpty(); }
+    bool Ok() const { return file_.Ok(); }
 
     // After the document has ended: puts the temporary file in the target's
     // place when it holds a whole PDF. False otherwise.
@@ -32,8 +35,7 @@ public:
 private:
     QPrinter& printer_;
     QString target_;
-    QString temp_;
-    bool committed_ = false;
+    FileReplacement file_;
 };
 
 }  // namespace tamberlo

@@ -92,6 +92,16 @@ TEST_F(LadderFileTest, WriterProducesTheGoldenBytes) {
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{"les.vpp"});
 }
 
+TEST_F(LadderFileTest, SavingOntoALinkWritesTheFileItNames) {
+    LoadEveryKind();
+    QDir(home.path()).mkdir("lessen");
+    home.write("lessen/les.vpp", "oud");
+    ASSERT_TRUE(QFile::link("lessen/les.vpp", home.file("les.vpp")));
+    ASSERT_TRUE(SchrijfLadderOpDisk(home.file("les.vpp")));
+    EXPECT_TRUE(QFileInfo(home.file("les.vpp")).isSymLink());
+    EXPECT_EQ(home.read("lessen/les.vpp"), Golden("every_kind.vpp"));
+}
+
 TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {
     const QString path = home.write("les.vpp", Golden("every_kind.vpp"));
     shared.Condities[200] = {3, 1, 1, 0, 0, 0};  // replaced by the file's empty cell
@@ -435,6 +445,8 @@ TEST_F(LadderFileTest, SaveUnderAFileSizeLimitFailsAndKeepsTheOldFile) {
     const auto before = Take();
     fake.fileAnswers = {path};
     fake.msgAnswers = {MsgResult::Ok};  // overwrite
+    QStringList whileShown;             // the folder as the user reads each message
+    fake.whileMessageShown = [&] { whileShown = QDir(home.path()).entryList(QDir::Files | QDir::Hidden); };
     {
         SetUpProcess();                         // as the program starts: the limit fails the write instead of ending the process
         const test::FileSizeLimit limit(4096);  // the file is some 30 KB
@@ -444,7 +456,7 @@ TEST_F(LadderFileTest, SaveUnderAFileSizeLimitFailsAndKeepsTheOldFile) {
     EXPECT_EQ(fake.messages[1],
               "Het ladderprogramma kan niet opgeslagen worden in " + path + ".\nHet bestaande bestand is niet veranderd.");
     EXPECT_EQ(home.read("les.vpp"), "oud");
-    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"les.vpp"});  // no temporary file left
+    EXPECT_EQ(whileShown, QStringList{"les.vpp"});  // no temporary file left
     ExpectUnchanged(before);
     EXPECT_TRUE(LadderHasUnsavedChanges());
 }

@@ -1,5 +1,6 @@
 // Kelvanor.ini and the COM port lists: normalising, the search table, the
-// profile-file semantics, and writing back at creation and destruction.
+// profile-file semantics, and writing back at creation and destruction (a
+// change the file does not take is reported).
 
 #include <QFile>
 #include <QFileInfo>
@@ -148,6 +149,49 @@ TEST_F(SettingsTest, EveryFormOfTheFileIsReadAndWrittenInItsOwnForm) {
     QFile f(iniPath());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), cut);
+}
+
+TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
+    const QString text = QStringLiteral("[PortSettings]\r\nUseUSB=N\r\n");
+    const QByteArray le = QStringEncoder(QStringConverter::Utf16LE)(text), be = QStringEncoder(QStringConverter::Utf16BE)(text);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString reason;
+    } files[] = {{"UTF-16 cut short", "\xFF\xFE" + le + 'x', QStringLiteral("mit einer ungeraden Anzahl Bytes")},
+                 {"UTF-16 LE without mark", le, QStringLiteral("ohne Byte Order Mark (BOM)")},
+                 {"UTF-16 BE without mark", be, QStringLiteral("ohne Byte Order Mark (BOM)")}};
+    const QString said = QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden:\n").arg(iniPath());
+    for (const auto& file : files) {
+        writeAll(iniPath(), file.bytes);
+        messages.clear();
+        captions.clear();
+        {
+            CKelvanorCtrl ctrl;
+            EXPECT_FALSE(ctrl.settings.UseUSB) << file.name;  // read in its own form
+            ctrl.settings.SearchCOM = QStringLiteral("7");
+            ctrl.SetModifiedFlag();
+            EXPECT_TRUE(messages.isEmpty()) << file.name;  // the write at creation changed nothing the user chose
+        }
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), file.bytes) << file.name;
+        EXPECT_EQ(messages, QStringList{said + QStringLiteral("Die Datei ist UTF-16-Text ") + file.reason + '.'}) << file.name;
+        EXPECT_EQ(captions, QStringList{ControlCaption()});
+    }
+
+    // A file that cannot be written, root or not: its folder has become a file.
+    messages.clear();
+    {
+        CKelvanorCtrl ctrl;
+        const QString folder = QFileInfo(iniPath()).absolutePath();
+        ASSERT_TRUE(QDir(folder).removeRecursively());
+        writeAll(folder, "no folder");
+        ctrl.SetModifiedFlag();
+    }
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(said)) << messages[0].toStdString();
+    EXPECT_GT(messages[0].size(), said.size()) << messages[0].toStdString();  // and why
 }
 
 TEST(IniTextTest, SetsValuesWhereTheyBelong) {

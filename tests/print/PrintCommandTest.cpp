@@ -1,11 +1,12 @@
 // The print command as a user meets it: the details window (OK remembered,
 // Cancel, Esc and the close box print nothing, the clear command empties
 // it), the printer dialog's range, copies and order, the every-kind ladder
-// printed to a PDF file, a failing printer or a full disk, and the copy of a
-// picture to the clipboard.
+// printed to a PDF file or through a link to one, a failing printer or a
+// full disk, and the copy of a picture to the clipboard.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -218,12 +219,15 @@ TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
 
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, path);
+    QStringList whileShown;  // the folder as the user reads the message
+    messages.whileMessageShown = [&] { whileShown = QDir(folder).entryList(QDir::Files | QDir::Hidden); };
     {
         SetUpProcess();                        // as the program starts: the limit fails the write instead of ending the process
         const test::FileSizeLimit full(4096);  // far less than a page with its font
         EXPECT_FALSE(PrintLadder(printer));
     }
     EXPECT_EQ(messages.messages, QStringList{"Het ladderprogramma kon niet afgedrukt worden."});
+    EXPECT_EQ(whileShown, QStringList{"les.pdf"});
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "an earlier print");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
@@ -233,6 +237,22 @@ TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
     EXPECT_TRUE(PrintLadder(printer));
     EXPECT_TRUE(Output("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"les.pdf"});
+}
+
+TEST_F(PrintCommandTest, APrintOntoALinkReplacesTheFileItNames) {
+    const QString folder = kOutput + "/link";
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder + "/prints");
+    QFile old(folder + "/prints/les.pdf");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("an earlier print") > 0);
+    old.close();
+    ASSERT_TRUE(QFile::link("prints/les.pdf", folder + "/les.pdf"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    ToPdf(printer, folder + "/les.pdf");
+    ASSERT_TRUE(PrintLadder(printer));
+    EXPECT_TRUE(QFileInfo(folder + "/les.pdf").isSymLink());
+    EXPECT_TRUE(Output("pdfinfo", {folder + "/prints/les.pdf"}).contains(QRegularExpression("Pages: +1\n")));
 }
 
 TEST(CopyEntirePicture, CopiesOnePictureClampedToItsHeight) {
