@@ -580,4 +580,17 @@ TEST_F(ArduinoOutputsTest, WhileThePortIsBusyOnlyTheNewestByteWaits) {
     EXPECT_EQ(arduino, (QStringList{"1/1/", "1/6/", "1/7/"}));
 }
 
+// A real line stays busy longer than one retry: the waiting byte is tried
+// again and again until the port has emptied.
+TEST_F(ArduinoOutputsTest, TheWaitingByteIsTriedAgainWhileThePortStaysBusy) {
+    ArduinoOutputReset(0);
+    ArduinoSetOutputsAndRemember(1);
+    int asked = 0;  // busy for the set and its first three retries
+    arduinoPortHooks().OutBufferCount = [&asked] { return ++asked <= 4 ? 5 : 0; };
+    ArduinoSetOutputsAndRemember(2);
+    ASSERT_TRUE(WaitUntil([&] { return arduino.size() == 2; }));
+    EXPECT_EQ(arduino, (QStringList{"1/1/", "1/2/"}));
+    EXPECT_EQ(asked, 5);
+}
+
 }  // namespace
