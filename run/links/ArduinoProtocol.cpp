@@ -107,7 +107,7 @@ std::vector<std::optional<int>> ArduinoCommandFollower::Feed(const QString& text
             continue;
         }
         byteNext_ = false;
-        bool ok = !field.isEmpty() && std::all_of(field.begin(), field.end(), IsDigit);
+        bool ok = std::all_of(field.begin(), field.end(), IsDigit);
         const int byte = ok ? field.toInt(&ok) : 0;
         outputs.push_back(ok && byte <= 255 ? std::optional<int>(byte) : std::nullopt);
     }
