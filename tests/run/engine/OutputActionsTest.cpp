@@ -593,4 +593,18 @@ TEST_F(ArduinoOutputsTest, TheWaitingByteIsTriedAgainWhileThePortStaysBusy) {
     EXPECT_EQ(asked, 5);
 }
 
+// A ladder that wants the byte the board shows again before the waiting one
+// went out sends nothing: the board shows it already.
+TEST_F(ArduinoOutputsTest, BackAtWhatTheBoardShowsBeforeTheWaitingByteWentOutSendsNothing) {
+    ArduinoOutputReset(0);
+    ArduinoSetOutputsAndRemember(1);
+    arduinoUnsent = 5;
+    ArduinoSetOutputsAndRemember(6);  // waits
+    arduinoUnsent = 0;
+    ArduinoSetOutputsAndRemember(1);
+    EXPECT_EQ(ArduinoOutputWritten(), 1);
+    ArduinoSetOutputsAndRemember(7);
+    EXPECT_EQ(arduino, (QStringList{"1/1/", "1/7/"}));
+}
+
 }  // namespace
