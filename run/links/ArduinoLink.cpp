@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "ArduinoOutputs.h"
 #include "ArduinoPort.h"
 #include "ArduinoProtocol.h"
 #include "Dialogs.h"
@@ -36,6 +37,12 @@ QTimer& pauseTimer() {
     return *t;
 }
 
+// What the program wrote, read for the board's outputs.
+ArduinoCommandFollower& written() {
+    static ArduinoCommandFollower f;
+    return f;
+}
+
 void setInput(int k, bool on) {
     if (k < 1 || k > 5) return;
     shared.IngangDigitaal[kGroupArduinoLocal][k] = on ? -1 : 0;
@@ -65,6 +72,17 @@ SerialPortControl& iCP_MS_Comm() {
         auto* p = new SerialPortControl;  // lives as long as the program
         p->OnComm = [] { iCP_MS_Comm_OnComm(); };
         p->OnLost = [] { portLost(); };
+        // Opening the port resets the board: its outputs are off.
+        p->OnOpened = [] {
+            written().Reset();
+            ArduinoOutputReset(0);
+        };
+        // Every "1/<n>/" that goes out, from the run or from anywhere else
+        // (the running light, closing), is what the board shows now.
+        p->OnWritten = [](const QString& text) {
+            const std::vector<std::optional<int>> outputs = written().Feed(text);
+            if (!outputs.empty()) ArduinoOutputReset(outputs.back());
+        };
         TimerSerialPort().onTimer = [] { TimerSerialPort_Timer(); };
         return p;
     }();
@@ -79,7 +97,9 @@ int ArduinoOutBufferCount() { return iCP_MS_Comm().OutBufferCount(); }
 
 void TimerSerialPort_Timer() {
     SerialPortControl& port = iCP_MS_Comm();
-    if (!port.PortOpen()) return;
+    // While the line holds back what was written, the sketch still has a poll
+    // to answer: no more, or they would pile up in memory.
+    if (!port.PortOpen() || port.HeldCount() > 0) return;
     const QString poll = ArduinoPollCommand(shared.ICP12Type);
     if (!poll.isEmpty()) port.Output(poll);
 }

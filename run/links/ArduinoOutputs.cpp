@@ -53,8 +53,11 @@ bool ArduinoSetOutputsAndRemember(int byte) {
         if (waiting && !retryTimer().isActive()) retryTimer().start();
         return true;
     }
+    // Back at what the board shows before the waiting byte went out: a
+    // ladder that changes on every pass would otherwise repeat commands.
+    const bool backToSent = waiting && sent == byte;
     waiting.reset();
-    send(port, byte);
+    if (!backToSent) send(port, byte);
     return true;
 }
 

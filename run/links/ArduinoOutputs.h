@@ -2,7 +2,8 @@
 // The Arduino's outputs as the output actions and the searches reach them:
 // its serial port (PortOpen, Output, OutBufferCount of iCP_MS_Comm), which
 // the serial link provides and tests replace. Every "1/<n>/" that goes out
-// here is remembered, as the board has no read-back.
+// is remembered, as the board has no read-back: those sent here, and those
+// written to the port by anything else, which the link reports.
 //
 // At most one output command waits: while the port has not sent the last
 // one, only the newest byte is kept, and it goes out once the port is empty.
@@ -37,8 +38,8 @@ void ArduinoSendWaitingOutputs();
 // The outputs the board shows once the port has sent what it holds (the
 // waiting byte, else the byte last sent); nothing when unknown.
 std::optional<int> ArduinoOutputWritten();
-// Records that the board's outputs are now `byte` (for example after a
-// reset), or unknown; a waiting byte is dropped.
+// Records that the board's outputs are now `byte` (after a reset, or a
+// command written past this path), or unknown; a waiting byte is dropped.
 void ArduinoOutputReset(std::optional<int> byte);
 
 }  // namespace tamberlo

@@ -1,5 +1,7 @@
 #include "ArduinoProtocol.h"
 
+#include <algorithm>
+
 namespace tamberlo {
 
 QString ArduinoOutputCommand(int byte) { return QStringLiteral("1/") + QString::number(byte & 0xFF) + QLatin1Char('/'); }
@@ -95,6 +97,26 @@ ArduinoReply ReadArduinoReply(const QString& reply) {
         a.identity = code;
     }
     return a;
+}
+
+std::vector<std::optional<int>> ArduinoCommandFollower::Feed(const QString& text) {
+    std::vector<std::optional<int>> outputs;
+    for (const QString& field : fields_.Feed(text)) {
+        if (!byteNext_) {
+            byteNext_ = field == QLatin1String("1");
+            continue;
+        }
+        byteNext_ = false;
+        bool ok = std::all_of(field.begin(), field.end(), IsDigit);
+        const int byte = ok ? field.toInt(&ok) : 0;
+        outputs.push_back(ok && byte <= 255 ? std::optional<int>(byte) : std::nullopt);
+    }
+    return outputs;
+}
+
+void ArduinoCommandFollower::Reset() {
+    fields_.Take();
+    byteNext_ = false;
 }
 
 }  // namespace tamberlo

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <vector>
+
 #include "BoundedFramer.h"
 
 namespace tamberlo {
@@ -91,6 +94,23 @@ public:
 
 private:
     static bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+};
+
+// Follows the commands the program writes to the sketch, however they are
+// cut into writes, and reads the outputs each "1/<n>/" among them sets. The
+// board has no read-back: whoever writes to its port, this tells what it shows.
+class ArduinoCommandFollower {
+public:
+    // Takes written text; returns the outputs of each output command it
+    // completed, in order: the byte, or nothing when the number is not 0..255.
+    std::vector<std::optional<int>> Feed(const QString& text);
+    // A new port: the next text starts a command.
+    void Reset();
+
+private:
+    static bool IsEnd(QChar c) { return c == QLatin1Char('/'); }
+    BoundedFramer fields_{8, IsEnd, true};
+    bool byteNext_ = false;  // the field after "1" is the outputs
 };
 
 }  // namespace tamberlo

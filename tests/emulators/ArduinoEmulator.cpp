@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -81,11 +82,28 @@ void ArduinoEmulator::unplug() {
     QFile::remove(linkPath_);
 }
 
-void ArduinoEmulator::readable() {
+void ArduinoEmulator::readSlowly(int ms) {
+    slowReader_.reset();
+    if (notifier_) notifier_->setEnabled(false);
+    if (ms <= 0) return;
+    slowReader_ = std::make_unique<QTimer>();
+    slowReader_->setTimerType(Qt::PreciseTimer);
+    connect(slowReader_.get(), &QTimer::timeout, this, [this] { readable(1); });
+    slowReader_->start(ms);
+}
+
+void ArduinoEmulator::readFreely() {
+    slowReader_.reset();
+    if (notifier_) notifier_->setEnabled(true);
+}
+
+void ArduinoEmulator::readable(qsizetype most) {
     char buf[512];
-    for (;;) {
-        const ssize_t n = ::read(master_, buf, sizeof buf);
+    while (most != 0) {
+        const qsizetype want = most < 0 ? qsizetype(sizeof buf) : std::min<qsizetype>(most, sizeof buf);
+        const ssize_t n = ::read(master_, buf, size_t(want));
         if (n <= 0) break;
+        if (most > 0) most -= n;
         received.append(buf, n);
         for (ssize_t i = 0; i < n; ++i) {
             const char c = buf[i];

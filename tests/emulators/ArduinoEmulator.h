@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -49,12 +50,16 @@ public:
     void send(const QByteArray& bytes);
     // Pulls the plug: the master side closes, the program's port errors out.
     void unplug();
+    // A far end that reads slowly: not at all (0), or one byte every `ms`
+    // milliseconds; readFreely() takes everything again.
+    void readSlowly(int ms);
+    void readFreely();
 
     // Called after each complete command.
     std::function<void(const QString&)> onCommand;
 
 private:
-    void readable();
+    void readable(qsizetype most = -1);  // reads at most `most` bytes; -1: all there are
     void handleCommand(const QString& c);
     void reply(const QByteArray& bytes);
     void sendInPieces(const QByteArray& bytes);
@@ -64,6 +69,7 @@ private:
     QString slavePath_;
     QString linkPath_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QTimer> slowReader_;
     QString pending_;
     bool expectByte_ = false;
     bool sendingInPieces_ = false;

@@ -21,9 +21,11 @@
 #include "LadderView.h"
 #include "MainWindowCommands.h"
 #include "PeerEntry.h"
+#include "RunCommands.h"
 #include "SettingsFile.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
+#include "StartUpServices.h"
 #include "TempHome.h"
 #include "WaitUntil.h"
 #include "Windows.h"
@@ -269,6 +271,58 @@ TEST_F(ArduinoButtonsTest, VersionCaptionIsTheSketchsAnswerWhilePollsGoOn) {
     // OK brings back the caption remembered when the window became active.
     settingsWindow().CMDOk_Click();
     EXPECT_EQ(button.text(), "Arduino .INO versie");
+}
+
+// The board has no read-back: after each write to its port that is not the
+// run's own (the running light, the version question, closing's "1/0/", the
+// port opened again, which resets a Nano), a run's output still reaches it.
+TEST_F(ArduinoButtonsTest, ARunDrivesTheBoardAgainAfterEveryOtherWriteToItsPort) {
+    ArduinoEmulator sketch(comDir.path(), 5, "ET");
+    ASSERT_TRUE(sketch.ok() && open(5));
+    shared.ICP12Type = "ET";
+    shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Arduino input 1 off (the sketch's inputs are):
+    shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set output 3, "1/4/"
+    // Runs the ladder until the board got "1/4/" or two polls went by after
+    // the run began (its first pass writes what it changes); returns how
+    // many "1/4/" the run sent.
+    auto run = [&] {
+        const int before = sketch.count("1/4"), polls = sketch.count("5");
+        QTimer stepper;
+        QObject::connect(&stepper, &QTimer::timeout, [&] {
+            if (sketch.count("1/4") > before || sketch.count("5") >= polls + 2) CommandStop();
+        });
+        QTimer guard;  // a broken path ends the run instead of hanging the test
+        QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+        guard.start(10000);
+        stepper.start(5);
+        CommandStart();
+        return sketch.count("1/4") - before;
+    };
+    EXPECT_EQ(run(), 1);
+
+    CMD_Flits_Click();  // ends with "1/0/"
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().last() == "1/0"; }));
+    EXPECT_EQ(run(), 1) << "after the running light";
+
+    {
+        Services withWait = InstalledServices::Current();
+        withWait.wait = [&](double s) {
+            if (s < 1) return Pump(int(s * 1000));
+            WaitUntil([&] { return sketch.count("99") == 1; });
+        };
+        InstalledServices installedWait{withWait};
+        CMDArduinoInoVersie_Click(*settingsWindow().CMDArduinoInoVersie);
+    }
+    EXPECT_EQ(run(), 0) << "the version question changes no output";
+    EXPECT_EQ(sketch.outputCommands().last(), "1/4");
+
+    startUpServices().ArduinoOutput(QStringLiteral("1/0/"));  // as closing writes it
+    ASSERT_TRUE(WaitUntil([&] { return sketch.outputCommands().last() == "1/0"; }));
+    EXPECT_EQ(run(), 1) << "after closing's all outputs off";
+
+    iCP_MS_Comm().Close();
+    ASSERT_TRUE(open(5));
+    EXPECT_EQ(run(), 1) << "after the port opened again";
 }
 
 TEST_F(ArduinoButtonsTest, TheLastPollReplyIsTakenBeforeTheVersionQuestion) {

@@ -11,10 +11,12 @@
 // A second run holds two rungs that disagree about the Arduino's outputs
 // ("Not input 1: set output 3" and "Not input 1: all outputs off"), so every
 // pass changes its output byte and changes it back.
-// Both report the output commands the sketch received per second, and how
+// A third run toggles Arduino output 3 on every pass, through two memories:
+// each pass wants another command than the last.
+// All report the output commands the sketch received per second, and how
 // many of them repeated the one before (a command that changed nothing):
-// a pseudo-terminal takes any number of commands, where a 115200-baud line
-// carries about 2,000 a second.
+// a pseudo-terminal takes any number of commands, but the program paces them
+// to a 115200-baud line, which carries about 2,900 "1/4/" a second.
 // The share counts every thread of the process, the emulators' included.
 // The main window shows the ladder with its captions, as in the program, so
 // the figure includes what painting costs (run it under Xvfb as well:
@@ -28,6 +30,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -53,6 +56,7 @@
 #include "LadderProgrammeren.h"
 #include "NetworkPeerEmulator.h"
 #include "RunCommands.h"
+#include "ScanLoop.h"
 #include "SharedState.h"
 #include "VellemanBackend.h"
 #include "VellemanCards.h"
@@ -383,5 +387,56 @@ void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DisagreeingArduinoRungsCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_TogglingArduinoLadderCpuUse(benchmark::State& state) {
+    for (auto _ : state) {
+        QuietDialogs dialogs;
+        FakeSoundPlayer sound;
+        FakeParallelPorts ports;
+        velleman::FakeVellemanCards cards;
+        InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .sound = &sound}};
+        QTemporaryDir folder;
+        qputenv(kComFolderVariable, QFile::encodeName(folder.path()));
+        ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
+
+        shared = SharedState{};
+        // Memory 1 follows "not memory 0", memory 0 follows memory 1: memory 0
+        // changes on every pass, and Arduino output 3 with it.
+        const std::array<Integer, kConditionColumns> m0Off{3, 1, 0, 1, 0, 0}, m0On{3, 1, 0, 0, 0, 0}, m1On{3, 1, 1, 0, 0, 0},
+            m1Off{3, 1, 1, 1, 0, 0};
+        shared.Condities[1] = m0Off;
+        shared.Acties[1] = {3, 1, 1, 1, 0, 0, 0, 0, 0, 0};  // set memory 1
+        shared.Condities[4] = m0On;
+        shared.Acties[2] = {3, 1, 2, 1, 0, 0, 0, 0, 0, 0};  // reset memory 1
+        shared.Condities[7] = m1On;
+        shared.Acties[3] = {3, 1, 1, 0, 0, 0, 0, 0, 0, 0};  // set memory 0
+        shared.Condities[10] = m1Off;
+        shared.Acties[4] = {3, 1, 2, 0, 0, 0, 0, 0, 0, 0};  // reset memory 0
+        shared.Condities[13] = m0On;
+        shared.Acties[5] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set Arduino output 3
+        shared.Condities[16] = m0Off;
+        shared.Acties[6] = {1, 50, 2, 3, 0, 0, 0, 0, 0, 0};  // reset it
+        ShowMainWindow();
+        FindSketch();
+        OutputCommandCount sent;
+        arduino.onCommand = [&](const QString& c) { sent.take(c); };
+        // What the port held back at most (the line refused it): stays small.
+        int held = 0;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] { held = std::max(held, iCP_MS_Comm().HeldCount()); });
+        watch.start(10);
+
+        const unsigned long long passes = ScanCycles();
+        const double wall = RunMeasured(state, kRunMs);
+        sent.report(state, wall);
+        state.counters["passes_per_second"] = double(ScanCycles() - passes) / wall;
+        state.counters["port_held_most"] = held;
+
+        iCP_MS_Comm().Close();
+        qunsetenv(kComFolderVariable);
+        forgetWindows();
+    }
+}
+BENCHMARK(BM_TogglingArduinoLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

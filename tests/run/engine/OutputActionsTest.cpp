@@ -580,4 +580,31 @@ TEST_F(ArduinoOutputsTest, WhileThePortIsBusyOnlyTheNewestByteWaits) {
     EXPECT_EQ(arduino, (QStringList{"1/1/", "1/6/", "1/7/"}));
 }
 
+// A real line stays busy longer than one retry: the waiting byte is tried
+// again and again until the port has emptied.
+TEST_F(ArduinoOutputsTest, TheWaitingByteIsTriedAgainWhileThePortStaysBusy) {
+    ArduinoOutputReset(0);
+    ArduinoSetOutputsAndRemember(1);
+    int asked = 0;  // busy for the set and its first three retries
+    arduinoPortHooks().OutBufferCount = [&asked] { return ++asked <= 4 ? 5 : 0; };
+    ArduinoSetOutputsAndRemember(2);
+    ASSERT_TRUE(WaitUntil([&] { return arduino.size() == 2; }));
+    EXPECT_EQ(arduino, (QStringList{"1/1/", "1/2/"}));
+    EXPECT_EQ(asked, 5);
+}
+
+// A ladder that wants the byte the board shows again before the waiting one
+// went out sends nothing: the board shows it already.
+TEST_F(ArduinoOutputsTest, BackAtWhatTheBoardShowsBeforeTheWaitingByteWentOutSendsNothing) {
+    ArduinoOutputReset(0);
+    ArduinoSetOutputsAndRemember(1);
+    arduinoUnsent = 5;
+    ArduinoSetOutputsAndRemember(6);  // waits
+    arduinoUnsent = 0;
+    ArduinoSetOutputsAndRemember(1);
+    EXPECT_EQ(ArduinoOutputWritten(), 1);
+    ArduinoSetOutputsAndRemember(7);
+    EXPECT_EQ(arduino, (QStringList{"1/1/", "1/7/"}));
+}
+
 }  // namespace

@@ -1,10 +1,14 @@
 // The Arduino link against an emulated sketch on a pseudo-terminal: the port
 // search and hello, polls by board type, DI and analog replies into the
 // input image, output commands, garbage, and a device pulled out mid-run.
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
@@ -211,10 +215,13 @@ TEST_F(ArduinoLinkTest, OutputCommands) {
     ArduinoEmulator com5(dir.path(), 5, "ET");
     search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
-    EXPECT_TRUE(ArduinoSetOutputsAndRemember(5));
-    EXPECT_TRUE(ArduinoSetOutputsAndRemember(255));
-    EXPECT_TRUE(ArduinoSetOutputsAndRemember(0));
-    ASSERT_TRUE(WaitUntil([&] { return com5.outputCommands().size() == 3; }));
+    // Each after the one before has arrived: one set while the line still
+    // carries the last command waits, and gives way to a newer one.
+    for (const int byte : {5, 255, 0}) {
+        const auto before = com5.outputCommands().size();
+        EXPECT_TRUE(ArduinoSetOutputsAndRemember(byte));
+        ASSERT_TRUE(WaitUntil([&] { return com5.outputCommands().size() == before + 1; }));
+    }
     EXPECT_EQ(com5.outputCommands(), (QStringList{"1/5", "1/255", "1/0"}));
     EXPECT_TRUE(com5.received.endsWith("1/5/1/255/1/0/"));
 }
@@ -421,3 +428,117 @@ TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
     EXPECT_EQ(step, 3);
     EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/16", "1/0"}));
 }
+
+namespace {
+
+// A ladder that turns Arduino output 3 on and off on every pass, through two
+// memories, while the sketch reads slowly or not at all: the line pushes back.
+class ArduinoBackPressureTest : public ArduinoLinkTest {
+protected:
+    static void toggleOutput3EveryPass() {
+        const std::array<Integer, kConditionColumns> m0Off{3, 1, 0, 1, 0, 0}, m0On{3, 1, 0, 0, 0, 0}, m1On{3, 1, 1, 0, 0, 0},
+            m1Off{3, 1, 1, 1, 0, 0};
+        shared.Condities[1] = m0Off;
+        shared.Acties[1] = {3, 1, 1, 1, 0, 0, 0, 0, 0, 0};  // set memory 1
+        shared.Condities[4] = m0On;
+        shared.Acties[2] = {3, 1, 2, 1, 0, 0, 0, 0, 0, 0};  // reset memory 1
+        shared.Condities[7] = m1On;
+        shared.Acties[3] = {3, 1, 1, 0, 0, 0, 0, 0, 0, 0};  // set memory 0
+        shared.Condities[10] = m1Off;
+        shared.Acties[4] = {3, 1, 2, 0, 0, 0, 0, 0, 0, 0};  // reset memory 0
+        shared.Condities[13] = m0On;
+        shared.Acties[5] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set Arduino output 3
+        shared.Condities[16] = m0Off;
+        shared.Acties[6] = {1, 50, 2, 3, 0, 0, 0, 0, 0, 0};  // reset it
+    }
+
+    // Runs the toggling ladder: for a second with the sketch reading freely,
+    // then for `slowMs` with `slowDown` in force; then the ladder settles on
+    // output 5 alone ("1/16/", never sent before) and the sketch reads freely
+    // again. The link must stay, hold little, and bring the board the newest
+    // state at once.
+    void runWithASlowReader(const std::function<void(ArduinoEmulator&)>& slowDown, int slowMs) {
+        ArduinoEmulator sketch(dir.path(), 12, "ET");
+        waitDone = [] { return shared.ICP12Type == "ET"; };
+        AangeslotenICP12();
+        ASSERT_EQ(shared.ICP12Type, "ET");
+        toggleOutput3EveryPass();
+        SerialPortControl& port = iCP_MS_Comm();
+
+        enum class Phase { Free, Slow, Settled, Resumed } phase = Phase::Free;
+        QElapsedTimer clock;
+        qint64 phaseMs = 0;
+        qint64 freeBytes = 0, freeMs = 0;
+        int heldMost = 0;
+        bool lost = false;
+        // After reading resumes the polls are "7/" (the board type changes
+        // then): the newest state must come before the second of them.
+        int pollsBeforeNewest = -1;
+        sketch.onCommand = [&](const QString& c) {
+            if (c == "1/16" && pollsBeforeNewest < 0) pollsBeforeNewest = sketch.count("7");
+        };
+        QTimer stepper;
+        QObject::connect(&stepper, &QTimer::timeout, [&] {
+            if (!port.PortOpen()) {
+                lost = true;
+                CommandStop();
+                return;
+            }
+            heldMost = std::max(heldMost, port.HeldCount());
+            const qint64 now = clock.elapsed();
+            switch (phase) {
+            case Phase::Free:
+                if (now < 1000) return;
+                freeBytes = sketch.received.size();
+                freeMs = now;
+                slowDown(sketch);
+                phase = Phase::Slow;
+                phaseMs = now;
+                return;
+            case Phase::Slow:
+                if (now - phaseMs < slowMs) return;
+                shared.Acties[5] = {1, 50, 1, 5, 0, 0, 0, 0, 0, 0};  // output 5 instead of 3
+                phase = Phase::Settled;
+                return;
+            case Phase::Settled:
+                shared.ICP12Type = "TM";
+                sketch.readFreely();
+                phase = Phase::Resumed;
+                return;
+            case Phase::Resumed:
+                if (pollsBeforeNewest >= 0 && sketch.count("7") >= 2) CommandStop();
+                return;
+            }
+        });
+        QTimer guard;  // a broken path ends the run instead of hanging the test
+        QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
+        guard.start(slowMs + 20000);
+        clock.start();
+        const qint64 sentBefore = sketch.received.size();
+        stepper.start(5);
+        CommandStart();
+
+        EXPECT_FALSE(lost);
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        // The line carries 11,520 characters a second; the program sent no more.
+        EXPECT_LE(freeBytes - sentBefore, freeMs * 11520 / 1000 + 16);
+        EXPECT_GT(freeBytes - sentBefore, 1000);  // and the ladder did toggle
+        EXPECT_GT(heldMost, 0);                   // the line did push back
+        EXPECT_LE(heldMost, 16);                  // a command and a poll at most
+        ASSERT_FALSE(sketch.outputCommands().isEmpty());
+        EXPECT_EQ(sketch.outputCommands().last(), "1/16");
+        EXPECT_GE(pollsBeforeNewest, 0);
+        EXPECT_LE(pollsBeforeNewest, 1);
+        EXPECT_EQ(shared.ArduinoUitByte, 16);
+    }
+};
+
+TEST_F(ArduinoBackPressureTest, AReaderThatStallsHalfAMinuteGetsTheNewestStateAfter) {
+    runWithASlowReader([](ArduinoEmulator& sketch) { sketch.readSlowly(0); }, 30000);
+}
+
+TEST_F(ArduinoBackPressureTest, AReaderThatTakesAByteEveryTenMillisecondsGetsTheNewestStateAfter) {
+    runWithASlowReader([](ArduinoEmulator& sketch) { sketch.readSlowly(10); }, 4000);
+}
+
+}  // namespace

@@ -18,6 +18,18 @@ TEST(ArduinoProtocol, Commands) {
     EXPECT_EQ(ArduinoPollCommand("et"), "");
 }
 
+TEST(ArduinoProtocol, FollowerReadsTheOutputsOfEveryOutputCommandWritten) {
+    using Outputs = std::vector<std::optional<int>>;
+    ArduinoCommandFollower f;
+    EXPECT_EQ(f.Feed("90/5/1/4/7/99/"), Outputs{4});
+    EXPECT_EQ(f.Feed("1/2"), Outputs{});  // cut anywhere
+    EXPECT_EQ(f.Feed("55/1/0/"), (Outputs{255, 0}));
+    EXPECT_EQ(f.Feed("1/256/1/x/1//"), (Outputs{std::nullopt, std::nullopt, std::nullopt}));  // unknown
+    f.Feed("1/");
+    f.Reset();  // a new port
+    EXPECT_EQ(f.Feed("5/"), Outputs{});
+}
+
 TEST(ArduinoProtocol, NumbersAreBoundedDigitsOnly) {
     EXPECT_EQ(ReadNumber("600\r\n"), 600);
     EXPECT_EQ(ReadNumber("12x4"), 12);
