@@ -132,7 +132,9 @@ void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
     QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(pieceCut)] {
         send(rest);
         sendingInPieces_ = false;
-        if (!queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
+        // Every queued answer goes out in turn: one short enough to go whole
+        // must not leave the rest behind for a later answer to overtake.
+        while (!sendingInPieces_ && !queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
     });
 }
 
