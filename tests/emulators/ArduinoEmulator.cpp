@@ -89,6 +89,11 @@ void ArduinoEmulator::readable() {
         received.append(buf, n);
         for (ssize_t i = 0; i < n; ++i) {
             const char c = buf[i];
+            if (c == '\r' || c == '\n') {  // a separator: what came before it is no command
+                pending_.clear();
+                expectByte_ = false;
+                continue;
+            }
             if (c != '/') {
                 pending_.append(QLatin1Char(c));
                 continue;

@@ -3,7 +3,10 @@
 // pseudo-terminal, reached by the program as COM<n> through a link in a
 // temporary test folder (TAMBERLO_COM_DIR). It answers "90/" with its board
 // identity, "5/" and "7/" with a DI reply (or an analog reply), "99/" with a
-// version, and records every byte the program writes.
+// version, and records every byte the program writes. Like a sketch that must
+// live beside the Kelvanor module search, which writes its own probe
+// ("\rsetup0\r") to every serial port, it takes CR and LF as separators and
+// ignores what it does not know.
 
 #include <QByteArray>
 #include <QObject>

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
 #include "ArduinoOutputs.h"
@@ -108,6 +111,22 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
     search();
     EXPECT_EQ(SettingsComPorts().items, (QStringList{"3"}));
     EXPECT_EQ(SplashComPorts().items, (QStringList{"3", "7", "3"}));
+}
+
+TEST_F(ArduinoLinkTest, TheModuleSearchsProbeDoesNotHideTheFirstHello) {
+    // The Kelvanor module search writes its own probe to every serial port,
+    // the Arduino's included, before the hello. A sketch that takes CR and LF
+    // as separators and ignores what it does not know answers the first hello.
+    ArduinoEmulator com3(dir.path(), 3, "ET");
+    ASSERT_TRUE(com3.ok());
+    const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
+    ASSERT_GE(probe, 0);
+    EXPECT_EQ(::write(probe, "\rsetup0\r", 8), 8);
+    ::close(probe);
+    waitDone = [] { return shared.ICP12Type == "ET"; };
+    ZoekComPoorten();  // opens the port and says hello once
+    EXPECT_EQ(shared.ICP12Type, "ET");
+    EXPECT_EQ(com3.received, "\rsetup0\r90/");
 }
 
 TEST_F(ArduinoLinkTest, NoPortFound) {
