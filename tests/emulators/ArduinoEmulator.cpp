@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -134,7 +135,10 @@ void ArduinoEmulator::reply(const QByteArray& bytes) {
 void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
     send(bytes.left(pieceCut));
     sendingInPieces_ = true;
-    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(pieceCut)] {
+    QElapsedTimer quiet;  // from the end of the first piece to the start of the rest
+    quiet.start();
+    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, quiet, rest = bytes.mid(pieceCut)] {
+        longestPieceGapMs = std::max(longestPieceGapMs, double(quiet.nsecsElapsed()) / 1e6);
         send(rest);
         sendingInPieces_ = false;
         // Every queued answer goes out in turn: one short enough to go whole

@@ -37,6 +37,10 @@ public:
     QByteArray lineEnd = "\r\n";  // what ends every reply
     int pieceGapMs = 0;           // when set, a reply goes out in two pieces this far apart
     int pieceCut = 2;             // the first piece's length: 2 is the code, 3 cuts inside "DI21"
+    // The longest time the line really stayed quiet between the pieces of a
+    // reply, in ms, since a test last set it to 0: a busy machine stretches
+    // pieceGapMs, and a test judges by the gap the line really had.
+    double longestPieceGapMs = 0;
     QString version = QStringLiteral("Tamberlo sketch 1.0");
     bool answerPolls = true;
 

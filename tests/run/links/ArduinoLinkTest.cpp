@@ -351,32 +351,57 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
             sketch.lineEnd = row.pollEnds[++polls % row.pollEnds.size()];  // for the next reply
             if (!shows(previous) && !shows(current)) misread = true;
         };
+        // A busy machine may hold the pieces apart longer than the quiet pause,
+        // and then the pause rightly ends "DI2" of "DI2" | "1": such a sample
+        // says nothing of its gap and is taken again with the next change.
+        constexpr int kTries = 20;
+        auto stretched = [&] { return sketch.longestPieceGapMs >= kArduinoReplyPauseMs; };
         TimerSerialPort().SetEnabled(true);
         int step = 0;
         for (int gap = 1; gap <= 19; ++gap) {
             for (const int cut : {2, 3}) {
-                previous = current;
-                current = values[step++ % std::size(values)];
                 sketch.pieceGapMs = gap;
                 sketch.pieceCut = cut;
-                sketch.inputBits = current;
-                ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
-                    << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
+                for (int attempt = 1;; ++attempt) {
+                    misread = false;
+                    sketch.longestPieceGapMs = 0;
+                    previous = current;
+                    current = values[step++ % std::size(values)];
+                    sketch.inputBits = current;
+                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                        << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
+                    if (!stretched()) break;
+                    ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
+                }
                 EXPECT_FALSE(misread) << row.name << ", gap " << gap << " ms, cut at " << cut;
             }
         }
         // One more reply without a line end, in pieces as far apart as a
         // bridge holds them, and none after it to end it: the line going quiet does.
         TimerSerialPort().SetEnabled(false);
-        ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
         sketch.pieceGapMs = kArduinoPieceGapMs;
-        previous = current;
-        current = 25;
-        sketch.inputBits = current;
-        sketch.lineEnd = "";
-        TimerSerialPort_Timer();
-        ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000)) << row.name << ": the last reply";
-        EXPECT_FALSE(misread) << row.name;
+        sketch.pieceCut = 3;
+        for (int attempt = 1;; ++attempt) {
+            ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+            sketch.lineEnd = "";
+            previous = current;
+            current = attempt % 2 ? 25 : 14;  // "DI2" | "5", "DI1" | "4"
+            sketch.inputBits = current;
+            TimerSerialPort_Timer();
+            const bool shown = WaitUntil([&] { return shows(current); }, 2000);
+            ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+            if (!stretched()) {
+                EXPECT_TRUE(shown) << row.name << ": the last reply";
+                EXPECT_FALSE(misread) << row.name;
+                break;
+            }
+            ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
+            // The image may show the stretched reply's first piece: a whole reply puts it right.
+            sketch.send("DI" + QByteArray::number(current) + "\r\n");
+            ASSERT_TRUE(WaitUntil([&] { return shows(current); }));
+            misread = false;
+            sketch.longestPieceGapMs = 0;
+        }
         iCP_MS_Comm().Close();
         ResetArduinoLink();
     }
