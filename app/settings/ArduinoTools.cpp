@@ -18,11 +18,11 @@ namespace {
 // The two buttons yield while they talk to the board: a click inside is refused.
 bool busy = false;
 
-// Handles events until `seconds` have passed since `startNs` on `clock`.
+// Handles events until `seconds` have passed since `startNs` on `nowNs`.
 // WaitSeconds counts whole milliseconds, so it is asked again for the rest.
-void waitSince(const QElapsedTimer& clock, qint64 startNs, double seconds) {
+void waitSince(const std::function<qint64()>& nowNs, qint64 startNs, double seconds) {
     for (;;) {
-        const double left = seconds - double(clock.nsecsElapsed() - startNs) / 1e9;
+        const double left = seconds - double(nowNs() - startNs) / 1e9;
         if (left <= 0 || AppEnding()) return;
         WaitSeconds(std::max(left, 0.001));
     }
@@ -30,21 +30,22 @@ void waitSince(const QElapsedTimer& clock, qint64 startNs, double seconds) {
 
 }  // namespace
 
-void RunningLight(const std::function<void(const QString&)>& send) {
+void RunningLight(const std::function<void(const QString&)>& send, const std::function<qint64()>& nowNs) {
     QElapsedTimer clock;
     clock.start();
+    const std::function<qint64()> now = nowNs ? nowNs : [&clock] { return clock.nsecsElapsed(); };
     int n = 0;
     for (int bit = 0; bit <= 7 && !AppEnding(); ++bit) {
-        const qint64 t = clock.nsecsElapsed();
+        const qint64 t = now();
         n += 1 << bit;
         send(ArduinoOutputCommand(n));
-        waitSince(clock, t, 0.005);
+        waitSince(now, t, 0.005);
     }
     for (int bit = 7; bit >= 0 && !AppEnding(); --bit) {
-        const qint64 t = clock.nsecsElapsed();
+        const qint64 t = now();
         n -= 1 << bit;
         send(ArduinoOutputCommand(n));
-        waitSince(clock, t, 0.05);
+        waitSince(now, t, 0.05);
     }
 }
 

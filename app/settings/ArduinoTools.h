@@ -13,8 +13,10 @@ namespace tamberlo {
 
 // Sends the sixteen output commands of the running light through `send`:
 // 1, 3, 7 .. 255 at least 5 ms apart, then 127, 63 .. 0 at least 50 ms apart,
-// each gap counted from just before a send, handling events meanwhile.
-void RunningLight(const std::function<void(const QString&)>& send);
+// each gap counted from just before a send, handling events meanwhile. The
+// gaps are counted on `nowNs` when given (a test hands its own clock, to see
+// each gap from where the light starts it), else on a clock of its own.
+void RunningLight(const std::function<void(const QString&)>& send, const std::function<qint64()>& nowNs = {});
 
 // CMD_Flits: the running light on iCP_MS_Comm.
 void CMD_Flits_Click();

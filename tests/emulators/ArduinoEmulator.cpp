@@ -107,6 +107,11 @@ void ArduinoEmulator::readable(qsizetype most) {
         received.append(buf, n);
         for (ssize_t i = 0; i < n; ++i) {
             const char c = buf[i];
+            if (c == '\r' || c == '\n') {  // a separator: what came before it is no command
+                pending_.clear();
+                expectByte_ = false;
+                continue;
+            }
             if (c != '/') {
                 pending_.append(QLatin1Char(c));
                 continue;
@@ -147,10 +152,15 @@ void ArduinoEmulator::reply(const QByteArray& bytes) {
 void ArduinoEmulator::sendInPieces(const QByteArray& bytes) {
     send(bytes.left(pieceCut));
     sendingInPieces_ = true;
-    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, rest = bytes.mid(pieceCut)] {
+    QElapsedTimer quiet;  // from the end of the first piece to the start of the rest
+    quiet.start();
+    QTimer::singleShot(pieceGapMs, Qt::PreciseTimer, this, [this, quiet, rest = bytes.mid(pieceCut)] {
+        longestPieceGapMs = std::max(longestPieceGapMs, double(quiet.nsecsElapsed()) / 1e6);
         send(rest);
         sendingInPieces_ = false;
-        if (!queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
+        // Every queued answer goes out in turn: one short enough to go whole
+        // must not leave the rest behind for a later answer to overtake.
+        while (!sendingInPieces_ && !queuedReplies_.isEmpty()) reply(queuedReplies_.takeFirst());
     });
 }
 

@@ -3,7 +3,10 @@
 // pseudo-terminal, reached by the program as COM<n> through a link in a
 // temporary test folder (TAMBERLO_COM_DIR). It answers "90/" with its board
 // identity, "5/" and "7/" with a DI reply (or an analog reply), "99/" with a
-// version, and records every byte the program writes.
+// version, and records every byte the program writes. Like a sketch that must
+// live beside the Kelvanor module search, which writes its own probe
+// ("\rsetup0\r") to every serial port, it takes CR and LF as separators and
+// ignores what it does not know.
 
 #include <QByteArray>
 #include <QObject>
@@ -35,6 +38,10 @@ public:
     QByteArray lineEnd = "\r\n";  // what ends every reply
     int pieceGapMs = 0;           // when set, a reply goes out in two pieces this far apart
     int pieceCut = 2;             // the first piece's length: 2 is the code, 3 cuts inside "DI21"
+    // The longest time the line really stayed quiet between the pieces of a
+    // reply, in ms, since a test last set it to 0: a busy machine stretches
+    // pieceGapMs, and a test judges by the gap the line really had.
+    double longestPieceGapMs = 0;
     QString version = QStringLiteral("Tamberlo sketch 1.0");
     bool answerPolls = true;
 

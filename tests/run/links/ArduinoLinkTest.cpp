@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 
@@ -112,6 +115,22 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
     search();
     EXPECT_EQ(SettingsComPorts().items, (QStringList{"3"}));
     EXPECT_EQ(SplashComPorts().items, (QStringList{"3", "7", "3"}));
+}
+
+TEST_F(ArduinoLinkTest, TheModuleSearchsProbeDoesNotHideTheFirstHello) {
+    // The Kelvanor module search writes its own probe to every serial port,
+    // the Arduino's included, before the hello. A sketch that takes CR and LF
+    // as separators and ignores what it does not know answers the first hello.
+    ArduinoEmulator com3(dir.path(), 3, "ET");
+    ASSERT_TRUE(com3.ok());
+    const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
+    ASSERT_GE(probe, 0);
+    EXPECT_EQ(::write(probe, "\rsetup0\r", 8), 8);
+    ::close(probe);
+    waitDone = [] { return shared.ICP12Type == "ET"; };
+    ZoekComPoorten();  // opens the port and says hello once
+    EXPECT_EQ(shared.ICP12Type, "ET");
+    EXPECT_EQ(com3.received, "\rsetup0\r90/");
 }
 
 TEST_F(ArduinoLinkTest, NoPortFound) {
@@ -339,32 +358,57 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
             sketch.lineEnd = row.pollEnds[++polls % row.pollEnds.size()];  // for the next reply
             if (!shows(previous) && !shows(current)) misread = true;
         };
+        // A busy machine may hold the pieces apart longer than the quiet pause,
+        // and then the pause rightly ends "DI2" of "DI2" | "1": such a sample
+        // says nothing of its gap and is taken again with the next change.
+        constexpr int kTries = 20;
+        auto stretched = [&] { return sketch.longestPieceGapMs >= kArduinoReplyPauseMs; };
         TimerSerialPort().SetEnabled(true);
         int step = 0;
         for (int gap = 1; gap <= 19; ++gap) {
             for (const int cut : {2, 3}) {
-                previous = current;
-                current = values[step++ % std::size(values)];
                 sketch.pieceGapMs = gap;
                 sketch.pieceCut = cut;
-                sketch.inputBits = current;
-                ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
-                    << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
+                for (int attempt = 1;; ++attempt) {
+                    misread = false;
+                    sketch.longestPieceGapMs = 0;
+                    previous = current;
+                    current = values[step++ % std::size(values)];
+                    sketch.inputBits = current;
+                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                        << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
+                    if (!stretched()) break;
+                    ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
+                }
                 EXPECT_FALSE(misread) << row.name << ", gap " << gap << " ms, cut at " << cut;
             }
         }
         // One more reply without a line end, in pieces as far apart as a
         // bridge holds them, and none after it to end it: the line going quiet does.
         TimerSerialPort().SetEnabled(false);
-        ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
         sketch.pieceGapMs = kArduinoPieceGapMs;
-        previous = current;
-        current = 25;
-        sketch.inputBits = current;
-        sketch.lineEnd = "";
-        TimerSerialPort_Timer();
-        ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000)) << row.name << ": the last reply";
-        EXPECT_FALSE(misread) << row.name;
+        sketch.pieceCut = 3;
+        for (int attempt = 1;; ++attempt) {
+            ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+            sketch.lineEnd = "";
+            previous = current;
+            current = attempt % 2 ? 25 : 14;  // "DI2" | "5", "DI1" | "4"
+            sketch.inputBits = current;
+            TimerSerialPort_Timer();
+            const bool shown = WaitUntil([&] { return shows(current); }, 2000);
+            ASSERT_TRUE(WaitUntil([&] { return !sketch.sendingInPieces(); }));
+            if (!stretched()) {
+                EXPECT_TRUE(shown) << row.name << ": the last reply";
+                EXPECT_FALSE(misread) << row.name;
+                break;
+            }
+            ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
+            // The image may show the stretched reply's first piece: a whole reply puts it right.
+            sketch.send("DI" + QByteArray::number(current) + "\r\n");
+            ASSERT_TRUE(WaitUntil([&] { return shows(current); }));
+            misread = false;
+            sketch.longestPieceGapMs = 0;
+        }
         iCP_MS_Comm().Close();
         ResetArduinoLink();
     }
