@@ -1,6 +1,6 @@
 #include "OptionGroup.h"
 
-#include "ValueScrollBar.h"
+#include "EditorTabs.h"
 
 namespace tamberlo {
 
@@ -84,8 +84,7 @@ void OptionGroup::raiseClick(int index) {
 
 void OptionGroup::userClicked(int index) {
     if (selected_ == index) return;
-    // The user edits the row: a value box left empty by a row that could not be shown counts no longer.
-    ValueScrollBar::showEveryValue();
+    EditorTabs::announceChoiceFrom((*this)(index));
     show(index);
     raiseClick(index);
 }
