@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -22,6 +24,7 @@
 #include "InputConditionPanel.h"
 #include "MainWindowCommands.h"
 #include "SettingsWindow.h"
+#include "SplashWindow.h"
 #include "VbLabel.h"
 
 namespace tamberlo::test {
@@ -191,6 +194,11 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     shared.Condities[2] = {wide, wide, wide, wide, wide, wide};
     shared.Condities[3] = {five, five, five, five, five, five};
 
+    // The start-up's picture of a TM1638 board beside the Arduino button's caption.
+    QDir(home.path()).mkdir("Afbeeldingen");
+    QFile::copy(TAMBERLO_SOURCE_DIR "/assets/Afbeeldingen/TM1638.bmp", home.file("Afbeeldingen/TM1638.bmp"));
+    SplashWindow::SetButtonPicture(splashWindow().CMD_Arduino_Nano, "TM1638.bmp");
+    ASSERT_FALSE(splashWindow().CMD_Arduino_Nano->icon().isNull());
     dashboardWindow().show();
     settingsWindow().show();
     int walked = 0;
