@@ -9,10 +9,12 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "LanguageText.h"
+#include "MainWindowCommands.h"
 #include "Picture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "Version.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -68,6 +70,7 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     const QString font = CommandFont->text().toUpper();
     if (font == T("NAME", "NAAM")) CommandFont->setText(T("Naam", "Name"));
     else if (font == T("SIZE", "GROOTTE")) CommandFont->setText(T("Grootte", "Size"));
+    for (QPushButton* b : ToolbarButtons(*this)) FitCaption(b);  // in a font the font command grew
 
     dashboardWindow().ApplyLanguage();
     settingsWindow().ApplyLanguage();
