@@ -9,10 +9,12 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "LanguageText.h"
+#include "MainWindowCommands.h"
 #include "Picture.h"
 #include "SettingsWindow.h"
 #include "SharedState.h"
 #include "Version.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -63,12 +65,12 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     case 3: ladderView.status.caption = A("PanelStatus/3"); break;
     default: break;
     }
-    // The font button names a field only while it shows one of the two field words.
+    // The font button names a field only while it shows one of the two field
+    // words: the other language's word (any case) becomes this language's.
     const QString font = CommandFont->text().toUpper();
-    if (!shared.TaalVlag && font == QLatin1String("NAME")) CommandFont->setText(QStringLiteral("Naam"));
-    if (!shared.TaalVlag && font == QLatin1String("SIZE")) CommandFont->setText(QStringLiteral("Grootte"));
-    if (shared.TaalVlag && font == QLatin1String("NAAM")) CommandFont->setText(QStringLiteral("Name"));
-    if (shared.TaalVlag && font == QLatin1String("GROOTTE")) CommandFont->setText(QStringLiteral("Size"));
+    if (font == T("NAME", "NAAM")) CommandFont->setText(T("Naam", "Name"));
+    else if (font == T("SIZE", "GROOTTE")) CommandFont->setText(T("Grootte", "Size"));
+    for (QPushButton* b : ToolbarButtons(*this)) FitCaption(b);  // in a font the font command grew
 
     dashboardWindow().ApplyLanguage();
     settingsWindow().ApplyLanguage();

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ComPortSearch.h"
 #include "Controls.h"
 #include "CreditLine.h"
@@ -141,7 +143,10 @@ std::uint32_t SplashWindow::ButtonColor(const QPushButton* button) { return butt
 void SplashWindow::SetButtonPicture(QPushButton* button, const QString& name) {
     const QPixmap pm = LoadPicture(name);
     button->setProperty("vbPicture", name);
-    if (!pm.isNull()) button->setIcon(QIcon(pm));
+    if (pm.isNull()) return;
+    button->setIcon(QIcon(pm));
+    // The picture stands beside the caption: the button grows to hold both.
+    button->setFixedWidth(std::max(button->width(), button->sizeHint().width()));
 }
 
 void SplashWindow::SetActivationTexts() {

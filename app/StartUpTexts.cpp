@@ -17,13 +17,10 @@ const char* const kOwnSite = "https://tamberlo.example.org";
 }  // namespace
 
 QString TextVellemanNotFound() {
-    if (shared.TaalVlag)
-        return ReportText(
-            {"     No Velleman USB interface has been found.", "     ----------", "     The K8055 and VM110 are supported."},
-            CR + CR);
-    return ReportText(
-        {"     Er is geen Velleman USB interface gevonden.", "     ----------", "     De K8055 en de VM110 worden ondersteund."},
-        CR + CR);
+    return ReportText({T("     Er is geen Velleman USB interface gevonden.", "     No Velleman USB interface has been found."),
+                       QStringLiteral("     ----------"),
+                       T("     De K8055 en de VM110 worden ondersteund.", "     The K8055 and VM110 are supported.")},
+                      CR + CR);
 }
 
 QString TextVellemanFound() {
@@ -31,14 +28,11 @@ QString TextVellemanFound() {
 }
 
 QString TextKelvanorNotFound() {
-    if (shared.TaalVlag)
-        return ReportText(
-            {"     No Brask Ember USB interface has been found.", "     ----------",
-             "     Under Windows 7 fot the Brask Ember USB the", "     compatibility mode has to be set to WinXP sp3."},
-            CR + CR);
     return ReportText(
-        {"     Er is geen Brask Ember USB interface gevonden.", "     ----------",
-         "     Onder Windows 7 moet voor de Brask Ember USB de", "     compatibiliteitsmodus ingesteld worden op WinXP sp3."},
+        {T("     Er is geen Brask Ember USB interface gevonden.", "     No Brask Ember USB interface has been found."),
+         QStringLiteral("     ----------"),
+         T("     Onder Windows 7 moet voor de Brask Ember USB de", "     Under Windows 7 fot the Brask Ember USB the"),
+         T("     compatibiliteitsmodus ingesteld worden op WinXP sp3.", "     compatibility mode has to be set to WinXP sp3.")},
         CR + CR);
 }
 
@@ -53,41 +47,37 @@ QString TextKelvanorFound(int moduleType) {
 }
 
 QString TextArduinoChecking() {
-    if (shared.TaalVlag) return ReportText({"     Checking for correct .HEX file in Arduino.", "     Please be patient..."});
-    return ReportText({"     Controleren of het juiste .HEX bestand geladen is.", "     Wees geduldig..."});
+    return ReportText(
+        {T("     Controleren of het juiste .HEX bestand geladen is.", "     Checking for correct .HEX file in Arduino."),
+         T("     Wees geduldig...", "     Please be patient...")});
 }
 
 QString TextArduinoNoInterface() {
-    if (shared.TaalVlag)
-        return ReportText({"     No Arduino interface has been found.", "     ----------",
-                           QStringLiteral("     Information about this interface can be found on ") + kArduinoInfo},
-                          CR);
-    return ReportText({"     Er is geen Arduino interface gevonden.", "     ----------",
-                       QStringLiteral("     Informatie over deze interface is te vinden op ") + kArduinoInfo,
-                       QStringLiteral("     Op ") + kOwnSite + " zal ook informatie geplaatst worden."},
-                      CR);
+    QStringList lines{
+        T("     Er is geen Arduino interface gevonden.", "     No Arduino interface has been found."),
+        QStringLiteral("     ----------"),
+        T("     Informatie over deze interface is te vinden op ", "     Information about this interface can be found on ") +
+            kArduinoInfo};
+    // Not a pair for T(): only the Dutch report has this line, the English one has nothing in its place.
+    if (!shared.TaalVlag) lines.push_back(QStringLiteral("     Op ") + kOwnSite + " zal ook informatie geplaatst worden.");
+    return ReportText(lines, CR);
 }
 
 QString TextArduinoType(const QString& type) {
-    const bool english = shared.TaalVlag;
+    const QString found = T("     Er is een Arduino Nano gevonden.", "     An Arduino Nano has been found.");
     if (type == QLatin1String("AT"))
-        return english ? ReportText({"     An Arduino Nano has been found.", "     An AdaFruit RGB led strip is connected."})
-                       : ReportText(
-                             {"     Er is een Arduino Nano gevonden.", "     Er is een AdaFruit RGB led strip op aangesloten."});
+        return ReportText(
+            {found, T("     Er is een AdaFruit RGB led strip op aangesloten.", "     An AdaFruit RGB led strip is connected.")});
     if (type == QLatin1String("TM"))
-        return english
-                   ? ReportText({"     An Arduino Nano has been found.", "     A Texas Instruments TM1638 module is connected."})
-                   : ReportText({"     Er is een Arduino Nano gevonden.",
-                                 "     Er is een Texas Instruments TM1638 module op aangesloten."});
+        return ReportText({found, T("     Er is een Texas Instruments TM1638 module op aangesloten.",
+                                    "     A Texas Instruments TM1638 module is connected.")});
     if (type == QLatin1String("ET"))
-        return english ? ReportText({"     An Arduino Nano has been found.", "     Eight LumiLeds are connected."})
-                       : ReportText({"     Er is een Arduino Nano gevonden.", "     Er zijn 8 lumileds op aangesloten."});
-    return english
-               ? ReportText({"     An Arduino Nano has not been found.", "     The Arduino can't be recognised.",
-                             "     Is the .INO file loaded into the Arduino?", "     Is the third led from the left burning?"})
-               : ReportText({"     Er is geen Arduino Nano gevonden.", "     De Arduino wordt niet herkend.",
-                             "     Is het juiste .INO bestand in de Arduino gelanden?",
-                             "     Brandt van de Led strip wel de derde led van links?"});
+        return ReportText({found, T("     Er zijn 8 lumileds op aangesloten.", "     Eight LumiLeds are connected.")});
+    return ReportText(
+        {T("     Er is geen Arduino Nano gevonden.", "     An Arduino Nano has not been found."),
+         T("     De Arduino wordt niet herkend.", "     The Arduino can't be recognised."),
+         T("     Is het juiste .INO bestand in de Arduino gelanden?", "     Is the .INO file loaded into the Arduino?"),
+         T("     Brandt van de Led strip wel de derde led van links?", "     Is the third led from the left burning?")});
 }
 
 QString TextStartRow() {

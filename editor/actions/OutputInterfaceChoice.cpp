@@ -21,6 +21,8 @@ void OutputPanel::OptionWelkeInterfaceUit_Click(int k) {
 }
 
 void OutputPanel::chooseInterface(int k, bool write) {
+    // Ports have three addresses: the fourth option's room widens them.
+    OptionKaartnummerAdresUit.shareLastItemsRoom(k == 2);
     if (k == 1) chooseAnalogInterface(write);
     else chooseDigitalInterface(k, write);
 }

@@ -8,6 +8,7 @@
 #include "FontSize.h"
 #include "LanguageText.h"
 #include "SectionHeading.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -37,7 +38,9 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
         option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
         // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
         // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        // The font command's font shrinks to fit as well.
         SetFontPointSize(option, 6);
+        KeepCaptionWhole(option);
     }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);

@@ -1,5 +1,7 @@
 #include "CellTexts.h"
 
+#include "LanguageText.h"
+
 namespace tamberlo {
 
 std::optional<QString> variableLetter(int n) {
@@ -16,14 +18,12 @@ std::optional<QString> interfaceText(int code, int network, bool english, bool s
     if (network != 0 && network != 1) return std::nullopt;
     const bool viaNetwork = network == 1;
     if (isVellemanDigital(code) || isVellemanAnalog(code)) {
-        if (english && smallCard) return QString::fromLatin1(viaNetwork ? "Netw. Vell. card Nr." : "Velleman. card Nr.");
-        if (english) return QString::fromLatin1(viaNetwork ? "Netw. Vell. Card Nr." : "Velleman. Card Nr.");
-        return QString::fromLatin1(viaNetwork ? "Netw. Vell. Kaart Nr." : "Velleman. Kaart Nr.");
+        if (viaNetwork) return T(english, "Netw. Vell. Kaart Nr.", smallCard ? "Netw. Vell. card Nr." : "Netw. Vell. Card Nr.");
+        return T(english, "Velleman. Kaart Nr.", smallCard ? "Velleman. card Nr." : "Velleman. Card Nr.");
     }
-    if (isParallelPort(code)) {
-        if (english) return QString::fromLatin1(viaNetwork ? "Netw. Par. Port Nr." : "Parallel. Port Nr.");
-        return QString::fromLatin1(viaNetwork ? "Netw. Par. Poort Nr." : "Parallelle Poort Nr.");
-    }
+    if (isParallelPort(code))
+        return viaNetwork ? T(english, "Netw. Par. Poort Nr.", "Netw. Par. Port Nr.")
+                          : T(english, "Parallelle Poort Nr.", "Parallel. Port Nr.");
     if (isKelvanor(code)) return QString::fromLatin1(viaNetwork ? "Netw. Brask Ember USB" : "Brask Ember USB");
     if (isArduino(code)) return QString::fromLatin1(viaNetwork ? "Netw. Arduino" : "Arduino");
     return std::nullopt;

@@ -15,6 +15,7 @@ EditorFrame::EditorFrame(OpenEditor::Kind kind, Names names, Heading heading) : 
     tabs_->setObjectName(names.tabs);
     hidesExplanatoryPicture(tabs_);
     tabs_->hide();
+    connect(tabs_, &EditorTabs::choiceMade, this, &EditorFrame::showEveryValue);
     commands_ = new Panel3D;
     commands_->setObjectName(names.commands);
     ok_ = new QPushButton(QStringLiteral("OK"), commands_);
@@ -46,7 +47,7 @@ void EditorFrame::placeIn(QWidget* window, const QRect& area, EditArea around) {
 
 void EditorFrame::open(int number) {
     // A value box emptied for the row shown before shows its bar's value again; this row's fill may empty it anew.
-    ValueScrollBar::showEveryValue();
+    showEveryValue();
     shared.BewerkNummer = Integer(number);
     openEditor = OpenEditor{kind_, number};
     if (controlPanel_) controlPanel_->hide();
@@ -71,6 +72,11 @@ void EditorFrame::close() {
     openEditor = OpenEditor{};
     if (controlPanel_) controlPanel_->show();
     setHeader(false);
+}
+
+void EditorFrame::showEveryValue() {
+    // A box shows its bar's value unless showNoValue emptied it: showing them all refills just those.
+    for (ValueScrollBar* bar : tabs_->findChildren<ValueScrollBar*>()) bar->showValue();
 }
 
 void EditorFrame::setHeader(bool editing) {

@@ -74,6 +74,10 @@ protected:
 
 private:
     void setHeader(bool editing);
+    // Every value box on the panels shows its bar's value again: one emptied
+    // for a row that could not be shown (ValueScrollBar::showNoValue) counts
+    // only until the user chooses something or another row opens.
+    void showEveryValue();
 
     OpenEditor::Kind kind_;
     Heading heading_;

@@ -8,8 +8,6 @@
 #include <numeric>
 #include <vector>
 
-#include "ValueScrollBar.h"
-
 namespace tamberlo {
 
 namespace {
@@ -74,8 +72,7 @@ EditorTabs::EditorTabs(QWidget* parent) : QWidget(parent), bar_(new SharedWidthT
     bar_->setFont(captionFont_);
     connect(bar_, &QTabBar::currentChanged, this, [this](int tab) {
         if (silent_ || tab < 0 || !handler_) return;
-        // Another kind for the row: no value box stays empty from the kind it had.
-        ValueScrollBar::showEveryValue();
+        emit choiceMade();
         handler_(tab);
     });
 }
@@ -161,5 +158,13 @@ void EditorTabs::bringToFront(QWidget* panel) {
     if (panels_->indexOf(panel) >= 0) panels_->setCurrentWidget(panel);
 }
 QWidget* EditorTabs::front() const { return panels_->currentWidget(); }
+
+void EditorTabs::announceChoiceFrom(QWidget* control) {
+    for (QWidget* w = control; w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<EditorTabs*>(w)) {
+            emit tabs->choiceMade();
+            return;
+        }
+}
 
 }  // namespace tamberlo

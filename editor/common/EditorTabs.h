@@ -39,6 +39,14 @@ public:
     void onClick(std::function<void(int)> handler) { handler_ = std::move(handler); }
     QTabBar* bar() const { return bar_; }
 
+    // Tells the tabs holding `control` (if any) that the user chose with it.
+    static void announceChoiceFrom(QWidget* control);
+
+signals:
+    // A tab was chosen (not by a fill), or an option on one of the panels by
+    // the user; emitted before the choice's handler runs.
+    void choiceMade();
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
 

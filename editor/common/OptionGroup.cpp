@@ -1,6 +1,9 @@
 #include "OptionGroup.h"
 
-#include "ValueScrollBar.h"
+#include <algorithm>
+
+#include "EditorTabs.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -70,7 +73,27 @@ bool OptionGroup::isEnabled(int index) const {
 }
 
 void OptionGroup::setCaption(int index, const QString& caption) {
-    if (QRadioButton* b = (*this)(index)) b->setText(caption);
+    QRadioButton* b = (*this)(index);
+    if (!b) return;
+    b->setText(caption);
+    FitCaption(b);
+}
+
+void OptionGroup::shareLastItemsRoom(bool share) {
+    if (places_.empty()) {
+        if (!share) return;
+        for (QRadioButton* b : buttons_) places_.push_back(b ? b->geometry() : QRect());
+    }
+    const std::size_t last = buttons_.size() - 1;
+    const int left = places_.front().left(), width = (places_.back().right() + 1 - left) / int(std::max<std::size_t>(1, last));
+    for (std::size_t i = 0; i <= last; ++i) {
+        QRadioButton* b = buttons_[i];
+        if (!b) continue;
+        const QRect& own = places_[i];
+        if (i == last) b->setVisible(!share);
+        else b->setGeometry(share ? QRect(left + int(i) * width, own.top(), width, own.height()) : own);
+        FitCaption(b);  // its room changed
+    }
 }
 
 QString OptionGroup::caption(int index) const {
@@ -84,8 +107,7 @@ void OptionGroup::raiseClick(int index) {
 
 void OptionGroup::userClicked(int index) {
     if (selected_ == index) return;
-    // The user edits the row: a value box left empty by a row that could not be shown counts no longer.
-    ValueScrollBar::showEveryValue();
+    EditorTabs::announceChoiceFrom((*this)(index));
     show(index);
     raiseClick(index);
 }

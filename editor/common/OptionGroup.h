@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QRadioButton>
+#include <QRect>
 
 #include <functional>
 #include <optional>
@@ -42,6 +43,10 @@ public:
     bool isEnabled(int index) const;
     void setCaption(int index, const QString& caption);
     QString caption(int index) const;
+    // For items side by side in one row: while `share` holds, the last item
+    // is hidden and the others share its room evenly; otherwise each item
+    // has the place it was given.
+    void shareLastItemsRoom(bool share);
 
     // The click handler, called with the item's index.
     void onClick(std::function<void(int)> handler) { handler_ = std::move(handler); }
@@ -57,6 +62,7 @@ private:
     std::vector<QRadioButton*> buttons_;
     std::optional<int> selected_;
     std::function<void(int)> handler_;
+    std::vector<QRect> places_;  // each item's own place, once its room was shared
 };
 
 }  // namespace tamberlo

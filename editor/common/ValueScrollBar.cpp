@@ -1,22 +1,8 @@
 #include "ValueScrollBar.h"
 
-#include <QPointer>
-
-#include <vector>
-
 #include "Panel3D.h"
 
 namespace tamberlo {
-
-namespace {
-
-// The bars whose box showNoValue emptied and no choice has refilled since.
-std::vector<QPointer<ValueScrollBar>>& emptyBoxes() {
-    static std::vector<QPointer<ValueScrollBar>> bars;
-    return bars;
-}
-
-}  // namespace
 
 ValueScrollBar::ValueScrollBar(int min, int max, int largeStep, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setRange(min, max);
@@ -54,13 +40,6 @@ void ValueScrollBar::showNoValue() {
     setValueFromCode(minimum(), Handler::Skip);
     if (!box_) return;
     box_->SetCaption(QString());
-    emptyBoxes().emplace_back(this);
-}
-
-void ValueScrollBar::showEveryValue() {
-    for (const QPointer<ValueScrollBar>& bar : emptyBoxes())
-        if (bar) bar->showValue();
-    emptyBoxes().clear();
 }
 
 }  // namespace tamberlo

@@ -29,14 +29,12 @@ public:
     void showValueIn(Panel3D* box, std::function<QString(int)> text = {});
     // A stored value outside the bar's range (a hand-edited file): the bar
     // goes to its minimum without its handler and its box is emptied, so no
-    // earlier row's value seems to be this row's.
+    // earlier row's value seems to be this row's. An empty box belongs to
+    // the row being opened only: the editor frame shows every value again
+    // when the user chooses an option or a tab and when it opens a row.
     void showNoValue();
     // The box shows the bar's value again.
     void showValue();
-    // Every box emptied by showNoValue shows its bar's value again. An empty
-    // box belongs to the row being opened only: the editor calls this when
-    // the user chooses an option or a tab and when it opens the next row.
-    static void showEveryValue();
 
 private:
     bool fromCode_ = false;

@@ -6,6 +6,7 @@
 #include "FontSize.h"
 #include "LanguageText.h"
 #include "SectionHeading.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -32,7 +33,9 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
         option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
         // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
         // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
+        // The font command's font shrinks to fit as well.
         SetFontPointSize(option, 6);
+        KeepCaptionWhole(option);
     }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)

@@ -38,6 +38,8 @@ void InputConditionPanel::writeInput(int n) {
 
 void InputConditionPanel::interfaceChoice(int index) {
     if (shared.PanelVulBezig || index < 0 || index > 4) return;
+    // Ports have three addresses: the fourth option's room widens them.
+    OptionKaartnummerAdresIn.shareLastItemsRoom(index == 2);
     if (index == 1) analogInterface();
     else digitalInterface(index);
 }

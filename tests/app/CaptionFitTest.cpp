@@ -1,11 +1,15 @@
-// Every caption a window shows fits its control at the default font, in both
-// languages: the walk visits the main window with each editor panel open, the
-// dashboard, the settings window and the splash, and measures each caption
-// with the control's font against the room the control gives it.
+// Every caption a window shows fits its control at the default font and
+// after the font command, in both languages: the walk visits the main window
+// with each editor panel open, the dashboard, the settings window and the
+// splash, and measures each caption with the control's font against the
+// room the control gives it.
 #include "StartUpFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -21,7 +25,9 @@
 #include "EditorHooks.h"
 #include "InputConditionPanel.h"
 #include "MainWindowCommands.h"
+#include "OutputPanel.h"
 #include "SettingsWindow.h"
+#include "SplashWindow.h"
 #include "VbLabel.h"
 
 namespace tamberlo::test {
@@ -57,13 +63,14 @@ QRect captionRoom(const QAbstractButton* b) {
     return room;
 }
 
-// The cut captions of one window and everything on it that is shown.
-QStringList cutCaptions(QWidget* window) {
+// The cut captions of one window and everything on it that is shown (or of
+// the controls `only` on it).
+QStringList cutCaptions(QWidget* window, const QList<QWidget*>& only = {}) {
     QStringList cut;
     auto report = [&cut](const QWidget* w, const QString& text) {
         cut.push_back(QString::fromStdString(nameOf(w)) + QStringLiteral(": \"") + text + '"');
     };
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    const QList<QWidget*> widgets = only.isEmpty() ? window->findChildren<QWidget*>() : only;
     for (QWidget* w : widgets) {
         if (!w->isVisibleTo(window)) continue;
         const QFontMetrics metrics(w->font());
@@ -163,6 +170,8 @@ protected:
     }
 };
 
+// Every caption fits at the design fonts, and again after the font command
+// with its proposal accepted unchanged.
 TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     LadderProgrammeren& w = Start();
     // The widest values the controls must show: the widest port address in
@@ -191,11 +200,23 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     shared.Condities[2] = {wide, wide, wide, wide, wide, wide};
     shared.Condities[3] = {five, five, five, five, five, five};
 
+    // The start-up's picture of a TM1638 board beside the Arduino button's caption.
+    QDir(home.path()).mkdir("Afbeeldingen");
+    QFile::copy(TAMBERLO_SOURCE_DIR "/assets/Afbeeldingen/TM1638.bmp", home.file("Afbeeldingen/TM1638.bmp"));
+    SplashWindow::SetButtonPicture(splashWindow().CMD_Arduino_Nano, "TM1638.bmp");
+    ASSERT_FALSE(splashWindow().CMD_Arduino_Nano->icon().isNull());
     dashboardWindow().show();
     settingsWindow().show();
     int walked = 0;
-    for (bool english : {false, true}) {
-        SCOPED_TRACE(english ? "English" : "Dutch");
+    for (int pass = 0; pass < 4; ++pass) {
+        const bool english = pass % 2 == 1, fontChosen = pass >= 2;
+        if (pass == 2) {
+            Services proposalTaken = InstalledServices::Current();
+            proposalTaken.fontDialog = [](const QFont& proposed) { return FontChoice{proposed, QColor(Qt::black)}; };
+            InstalledServices font{proposalTaken};
+            CommandFont_Click();
+        }
+        SCOPED_TRACE(std::string(english ? "English" : "Dutch") + (fontChosen ? ", font chosen" : ""));
         shared.TaalVlag = english;
         w.TaalAanpassenConActBeh();
         QStringList cut;
@@ -220,7 +241,54 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
         cut.removeDuplicates();
         EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
     }
-    EXPECT_EQ(walked, 40);
+    EXPECT_EQ(walked, 80);
+}
+
+// The card and port options show a port address whole, clear of the next
+// option's circle, at every size the font dialog offers; a caption that
+// fits keeps the font chosen.
+TEST_F(CaptionFitTest, PortAddressesFitAtEveryFontSize) {
+    Start();
+    InputConditionPanel& input = *conditionEditor().PanelConditieBewerkIngang;
+    OutputPanel& output = *actionEditor().PanelActieBewerkUitgang;
+    QFont chosen = input.OptionKaartnummerAdresIn(0)->font();
+    const Long address = widestIn(chosen, portAddresses()).toLong(nullptr, 16);
+    shared.ParallellePoortAdressen = {address, address, address};
+    Services chooser = InstalledServices::Current();
+    chooser.fontDialog = [&chosen](const QFont&) { return FontChoice{chosen, QColor(Qt::black)}; };
+    InstalledServices font{chooser};
+    auto options = [](const OptionGroup& group) {
+        QList<QWidget*> all;
+        for (int j = 0; j <= 3; ++j) all.push_back(group(j));
+        return all;
+    };
+    const QList<int> sizes = QFontDatabase::standardSizes();
+    ASSERT_GE(sizes.back(), 72);
+    for (int size : sizes) {
+        SCOPED_TRACE(size);
+        chosen.setPointSize(size);
+        CommandFont_Click();
+        shared.Condities[1] = {1, 10, 1, 0, 0, 0};  // a card number, whole at the sizes up to 9
+        conditionEditor().CommandPanelConditie_Click(1);
+        if (size <= 9) {
+            EXPECT_EQ(input.OptionKaartnummerAdresIn(0)->font().pointSize(), size);
+        }
+        EXPECT_FALSE(input.OptionKaartnummerAdresIn(3)->isHidden());  // only ports give its room away
+        conditionEditor().CommandOKConditie_Click();
+        shared.Condities[1] = {1, 33, 1, 0, 0, 0};
+        conditionEditor().CommandPanelConditie_Click(1);
+        EXPECT_EQ(input.OptionKaartnummerAdresIn.caption(2), portAddressText(address));
+        EXPECT_EQ(cutCaptions(&mainWindow(), options(input.OptionKaartnummerAdresIn)), QStringList{});
+        conditionEditor().CommandOKConditie_Click();
+        shared.Acties[1] = {1, 31, 1, 1, 0, 0, 0, 0, 0, 0};
+        actionEditor().CommandPanelActie_Click(1);
+        EXPECT_EQ(cutCaptions(&mainWindow(), options(output.OptionKaartnummerAdresUit)), QStringList{});
+        // The font command while the options show the addresses.
+        chosen.setPointSize(size + 1);
+        CommandFont_Click();
+        EXPECT_EQ(cutCaptions(&mainWindow(), options(output.OptionKaartnummerAdresUit)), QStringList{});
+        actionEditor().CommandOKActie_Click();
+    }
 }
 
 }  // namespace

@@ -198,8 +198,10 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellLeavesTheWindowInPlace) {
     LadderProgrammeren& h = Start();
     std::vector<std::string> clicks;
     RecordButtonClicks(clicks);
-    ladderView.cell[4].frameVisible = true;
-    ladderView.cell[4].addButtonVisible = false;
+    for (int i : {4, 6}) {
+        ladderView.cell[std::size_t(i)].frameVisible = true;
+        ladderView.cell[std::size_t(i)].addButtonVisible = false;
+    }
     ladderView.action[3].frameVisible = true;
     ladderView.action[3].addButtonVisible = false;
     ladderView.changed();
@@ -219,8 +221,11 @@ TEST_F(LadderWindowTest, ADoubleClickOnACellLeavesTheWindowInPlace) {
     doubleClick(ladder::VerticalButton(3).center());
     doubleClick(ladder::ActionAddButton(2).center());
     EXPECT_EQ(clicks, (std::vector<std::string>{"PanelConditie 4", "VoegConditieToe 5", "Vertikaal 3", "VoegActieToe 2"}));
-    doubleClick(ladder::ConditionTextLine(4, 1).center());
-    doubleClick(ladder::ConditionFrame(4).topLeft() + QPoint(1, 30));  // the frame's edge, beside the captions
+    // Every column of rung 2 (cell 5 filled by the click above) and an action.
+    for (int i = 4; i <= 6; ++i) {
+        doubleClick(ladder::ConditionTextLine(i, 1).center());
+        doubleClick(ladder::ConditionFrame(i).topLeft() + QPoint(1, 30));  // the frame's edge, beside the captions
+    }
     doubleClick(ladder::ActionTextLine(3, 2).center());
     EXPECT_EQ(clicks.size(), 4u);
     EXPECT_EQ(h.x(), 100);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ActionExecutor.h"
 #include "ArduinoOutputs.h"
 #include "Controls.h"
 #include "DashboardView.h"
@@ -51,11 +52,13 @@ protected:
     void action(int r, int code, int op, int out, int network = 0, int wait = 0) {
         shared.Acties[r] = {1, Integer(code), Integer(op), Integer(out), Integer(network), Integer(wait), 0, 0, 0, 0};
     }
-    // One pass of the action executor over rows `rows`: their actions, then
-    // the devices written.
+    // One pass of the action executor itself, with only rungs `rows` holding:
+    // the devices must show that pass's outputs as soon as it returns.
     static void onePass(std::initializer_list<int> rows) {
-        for (int r : rows) OutputAction(r);
-        FlushOutputs();
+        shared.ConditieResultaat.fill(false);
+        for (int r : rows)
+            shared.ConditieResultaat[3 * r - 2] = shared.ConditieResultaat[3 * r - 1] = shared.ConditieResultaat[3 * r] = true;
+        LoopActies();
     }
     // Every call to a card comes right after SetCurrentDevice of that card.
     static void ExpectSelectedBeforeEveryCardCall(const std::vector<std::string>& log) {

@@ -124,7 +124,7 @@ TEST(ValueScrollBar, ItsBoxShowsEveryValueSetAndIsEmptyOnlyUntilShownAgain) {
     bar.setValueFromCode(0, Handler::Skip);  // unchanged: no signal, still shown
     EXPECT_EQ(box.Caption(), "0 sec.");
     bar.showNoValue();
-    ValueScrollBar::showEveryValue();
+    bar.showValue();
     EXPECT_EQ(box.Caption(), "0 sec.");
 }
 
