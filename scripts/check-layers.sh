@@ -21,25 +21,25 @@
 #   check-layers.sh <source tree> <build tree>
 #
 # What it reads: not the text of the includes but the files the compiler
-# itself opens, so every spelling counts as the compiler takes it (a byte
-# order mark, comments, line splices, digraphs, an include through a macro,
-# any file extension). For every compile command in the build tree's
-# compile_commands.json the compiler is run again with -M on the current
-# sources (preprocessing only, with the build's own flags), which lists every
-# file that unit reads. That list holds the headers read through other
-# headers too, so each file of ours is also made a root of its own: each
-# header (any file a unit reads, or with a C/C++ extension) is read through a
-# one-line file including it, with the flags of a unit that reads it (else of
-# one beside it). A file passes when everything it reads lies in its own
-# folder or in the folders it may include. The allowed relation below is
-# transitive (a folder may include whatever the folders it includes may), so
-# this is the same as checking each include on its own: a forbidden include
-# shows in the list of the file that holds it, whatever reads that file. A
-# file is named for every forbidden header it reads, directly or through its
-# includes; the file that holds the include is among those named.
-# Not read: generated files in a build tree (moc and resource files; a moc
-# file includes only the header it was made from, which is a root of its
-# own), and includes the compiler skips on this system (#if branches not taken).
+# itself opens, so an include counts as the compiler takes it (after a byte
+# order mark, comments, line splices, digraphs, macros; of any file name).
+# For every compile command in <build tree>/compile_commands.json whose file
+# lies in the source tree, the compiler is run again on the current sources
+# with the build's own flags and -M (preprocessing only), which lists every
+# file the unit opens, through other headers too. So that a header's own
+# includes are judged by its own folder, not only by the folders of the units
+# that read it, each other file of ours is a root as well: every file a unit
+# opens and every file with a C or C++ extension (outside tests/) is read
+# through a one-line file including it, with the flags of its own source, else
+# of a unit that reads it, else of one beside it or in its top folder. A file
+# passes when all it opens lies in its own folder or in the folders it may
+# include. That relation is transitive (a folder may include all that the
+# folders it may include may), so this is the same as judging each include on
+# its own. A file is named with the first forbidden header on each way it
+# reads one (a forbidden header read through another is left out).
+# Not read: generated files in a build tree (moc and resource files: a moc
+# file includes only the header it was made from, itself a root), files in
+# hidden folders, and includes the compiler skips here (#if branches not taken).
 set -eu
 if [ $# -ne 2 ]; then
     echo "usage: $0 <source tree> <build tree>" >&2
@@ -59,15 +59,15 @@ known="$program tests scripts assets"
 sources='c cc cp cxx cpp c++ C h hh hp hpp hxx h++ H inl ipp tpp tcc ixx cppm'
 
 work=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 mkdir "$work/jobs" "$work/deps" "$work/errors" "$work/wrap"
 : >"$work/roots"
 
 # Folders not read: hidden ones and build trees (they hold only generated files).
 skip="$build"
 for d in * .*; do
-    case $d in . | ..) continue ;; .*) [ -d "$d" ] && skip="$skip $root/$d" ;; esac
-    if [ -f "$d/CMakeCache.txt" ]; then skip="$skip $root/$d"; fi
+    case $d in . | ..) continue ;; esac
+    if [ -d "$d" ] && { [ "${d#.}" != "$d" ] || [ -f "$d/CMakeCache.txt" ]; }; then skip="$skip $root/$d"; fi
 done
 # shellcheck disable=SC2086 # skip and sources are lists
 {
@@ -83,6 +83,7 @@ done
 # canonical: each path of the input (one a line) as "path<tab>real path".
 canonical() {
     sort -u >"$work/raw"
+    # shellcheck disable=SC2094 # both only read it
     tr '\n' '\0' <"$work/raw" | xargs -0 -r realpath -m -- | paste "$work/raw" -
 }
 # ours: keeps the lines whose first field lies in the tree, outside the
@@ -129,7 +130,7 @@ job() {
 # run_jobs: runs the jobs, then lists what each root read, as
 # "root<tab>file read" with the file's real path.
 run_jobs() {
-    find "$work/jobs" -type f | xargs -r -P "$(nproc)" -n 1 sh
+    find "$work/jobs" -type f -print0 | xargs -0 -r -P "$(nproc)" -n 1 sh
     rm -f "$work/jobs"/*
     if [ -f "$work/failed" ]; then
         while read -r id; do
@@ -251,7 +252,7 @@ awk -F '\t' -v known="$known" -v run_edges="$work/run-edges" '
     # forbid(why): notes that $1 reads $2 against the rules.
     function forbid(why) {
         count++; file[count] = $1; header[count] = $2; reason[count] = why
-        forbidden[$1] = forbidden[$1] " " $2
+        forbidden[$1] = forbidden[$1] SUBSEP $2
         bad = 1
     }
     { read[$1, $2] = 1 }
@@ -273,7 +274,7 @@ awk -F '\t' -v known="$known" -v run_edges="$work/run-edges" '
     # file is left out: the file is named for the first one on the way.
     END {
         for (i = 1; i <= count; i++) {
-            n = split(forbidden[file[i]], others, " ")
+            n = split(substr(forbidden[file[i]], 2), others, SUBSEP)
             through = 0
             for (j = 1; j <= n; j++) {
                 h = others[j]
