@@ -36,18 +36,24 @@ scripts
 tests              *'
 folders=$(printf '%s\n' "$rules" | cut -d' ' -f1)
 name() { printf 'Unit_%s' "$1" | tr / _; }
-allowed() { printf '%s\n' "$rules" | awk -v f="$1" -v t="$2" '$1 == f { for (i = 2; i <= NF; i++) if ($i == t || $i == "*") found = 1 } END { exit !found }'; }
+# Every ordered pair of two folders, "allowed" or "forbidden".
+pairs=$(printf '%s\n' "$rules" | awk '
+    { folder[NR] = $1; for (i = 2; i <= NF; i++) may[$1, $i] = 1 }
+    END {
+        for (i = 1; i <= NR; i++) for (j = 1; j <= NR; j++) if (i != j) {
+            f = folder[i]; t = folder[j]
+            print f, t, ((f, t) in may || (f, "*") in may) ? "allowed" : "forbidden"
+        }
+    }')
 
 # One unit per folder; its header includes every folder the folder may include.
 for f in $folders; do
     mkdir -p "$tree/$f"
-    {
-        printf '#pragma once\n'
-        for t in $folders; do
-            if [ "$t" != "$f" ] && allowed "$f" "$t"; then printf '#include "%s.h"\n' "$(name "$t")"; fi
-        done
-    } >"$tree/$f/$(name "$f").h"
+    printf '#pragma once\n' >"$tree/$f/$(name "$f").h"
     printf '#include "%s.h"\n' "$(name "$f")" >"$tree/$f/$(name "$f").cpp"
+done
+printf '%s\n' "$pairs" | while read -r f t kind; do
+    if [ "$kind" = allowed ]; then printf '#include "%s.h"\n' "$(name "$t")" >>"$tree/$f/$(name "$f").h"; fi
 done
 
 # check: runs the check on the tree, compiled as CMake writes its commands.
@@ -78,16 +84,14 @@ expect() {
     fi
 }
 # One source file and one header (read by a test) for every forbidden pair.
-pairs=""
-for f in $folders; do
-    for t in $folders; do
-        if [ "$t" = "$f" ] || allowed "$f" "$t"; then continue; fi
+printf '%s\n' "$pairs" | while read -r f t kind; do
+    if [ "$kind" = forbidden ]; then
         planted=$f/Planted_$(name "$f" | sed 's/^Unit_//')_to_$(name "$t" | sed 's/^Unit_//')
         printf '#include "%s.h"\n' "$(name "$t")" | tee "$tree/$planted.cpp" >"$tree/$planted.h"
         printf '#include "%s"\n' "$tree/$planted.h" >>"$tree/tests/ReadsPlanted.cpp"
-        pairs="$pairs $planted.cpp:$t $planted.h:$t"
-    done
-done
+        printf '%s reads %s/%s.h:\n' "$planted.cpp" "$t" "$(name "$t")" "$planted.h" "$t" "$(name "$t")"
+    fi
+done >"$work/expected"
 # Each spelling of an include of app/ in state/.
 printf '\357\273\277#include "Unit_app.h"\n' >"$tree/state/ByteOrderMark.cpp"
 printf '#include /* the app */ "Unit_app.h"\n' >"$tree/state/Comment.cpp"
@@ -110,9 +114,7 @@ if check; then
     echo "the planted tree passes"
     failed=1
 fi
-for pair in $pairs; do
-    expect "${pair%%:*} reads ${pair#*:}/$(name "${pair#*:}").h:"
-done
+while read -r line; do expect "$line"; done <"$work/expected"
 for file in ByteOrderMark.cpp Comment.cpp Splice.cpp Digraph.cpp Macro.cpp CommandLineMacro.cpp Blanks.cpp Source.cc \
     Inline.inl Header.hpp Relative.h; do
     expect "state/$file reads app/Unit_app.h:"
