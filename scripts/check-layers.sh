@@ -30,8 +30,8 @@
 # includes are judged by its own folder, not only by the folders of the units
 # that read it, each other file of ours is a root as well: every file a unit
 # opens and every file with a C or C++ extension (outside tests/) is read
-# through a one-line file including it, with the flags of its own source, else
-# of a unit that reads it, else of one beside it or in its top folder. A file
+# through a one-line file including it, with the flags of a unit that reads it
+# (its own source first), else of one beside it or in its top folder. A file
 # passes when all it opens lies in its own folder or in the folders it may
 # include. That relation is transitive (a folder may include all that the
 # folders it may include may), so this is the same as judging each include on
@@ -184,7 +184,7 @@ run_jobs >"$work/reads"
         for (u in unit) {
             udir = u; sub(/\/?[^\/]*$/, "", udir)
             utop = u; sub(/\/.*/, "", utop)
-            s = ((u, $0) in read ? 4 : 0) + (udir == dir ? 2 : 0) + (utop == top ? 1 : 0) + (stem(u) == stem($0) ? 8 : 0)
+            s = ((u, $0) in read ? 16 : 0) + (udir == dir ? 2 : 0) + (utop == top ? 1 : 0) + (stem(u) == stem($0) ? 8 : 0)
             if (s > score || (s == score && s > 0 && u < best)) { best = u; score = s }
         }
         print $0, (score ? unit[best] : "")
