@@ -16,20 +16,6 @@ constexpr qreal kSmallestPoints = 4;
 constexpr int kSmallestPixels = 5;
 constexpr int kClearance = 2;
 
-// The room the style leaves a button's caption, beside its circle, box or picture.
-QRect captionRoom(const QAbstractButton* b) {
-    QStyleOptionButton option;
-    option.initFrom(b);
-    option.text = b->text();
-    option.icon = b->icon();
-    option.iconSize = b->iconSize();
-    if (qobject_cast<const QRadioButton*>(b)) return b->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, b);
-    if (qobject_cast<const QCheckBox*>(b)) return b->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, b);
-    QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
-    if (!b->icon().isNull()) room.setLeft(room.left() + b->iconSize().width() + 4);
-    return room;
-}
-
 bool fits(const QFont& font, const QRect& room, const QString& text) {
     const QRect need = QFontMetrics(font).boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)),
                                                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text);
@@ -48,7 +34,7 @@ public:
     }
 
     void fit() {
-        const QRect room = captionRoom(button_);
+        const QRect room = CaptionRoom(button_);
         QFont font = wanted_;
         while (!fits(font, room, button_->text())) {
             if (font.pointSizeF() > kSmallestPoints) font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
@@ -75,6 +61,19 @@ private:
 };
 
 }  // namespace
+
+QRect CaptionRoom(const QAbstractButton* b) {
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.text = b->text();
+    option.icon = b->icon();
+    option.iconSize = b->iconSize();
+    if (qobject_cast<const QRadioButton*>(b)) return b->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, b);
+    if (qobject_cast<const QCheckBox*>(b)) return b->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, b);
+    QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+    if (!b->icon().isNull()) room.setLeft(room.left() + b->iconSize().width() + 4);
+    return room;
+}
 
 void KeepCaptionWhole(QAbstractButton* button) {
     if (!button->findChild<CaptionKeeper*>(QString(), Qt::FindDirectChildrenOnly)) new CaptionKeeper(button);

@@ -10,6 +10,8 @@
 namespace tamberlo {
 
 void KeepCaptionWhole(QAbstractButton* button);
+// The room the style leaves a button's caption, beside its circle, box or picture.
+QRect CaptionRoom(const QAbstractButton* button);
 // Fits the button's caption anew; nothing for a button not kept whole.
 void FitCaption(QAbstractButton* button);
 

@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QTabBar>
 
 #include "ActionCellLook.h"
@@ -29,6 +28,7 @@
 #include "SettingsWindow.h"
 #include "SplashWindow.h"
 #include "VbLabel.h"
+#include "WholeCaption.h"
 
 namespace tamberlo::test {
 namespace {
@@ -47,20 +47,6 @@ std::string nameOf(const QWidget* w) {
 bool fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
     const QRect need = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, text);
     return need.width() <= room.width() && need.height() <= room.height() + 1;
-}
-
-// The room a check box or option button leaves its caption, from the style.
-QRect captionRoom(const QAbstractButton* b) {
-    QStyleOptionButton option;
-    option.initFrom(b);
-    option.text = b->text();
-    option.icon = b->icon();
-    option.iconSize = b->iconSize();
-    if (qobject_cast<const QRadioButton*>(b)) return b->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, b);
-    if (qobject_cast<const QCheckBox*>(b)) return b->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, b);
-    QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
-    if (!b->icon().isNull()) room.setLeft(room.left() + b->iconSize().width() + 4);
-    return room;
 }
 
 // The cut captions of one window and everything on it that is shown (or of
@@ -85,7 +71,7 @@ QStringList cutCaptions(QWidget* window, const QList<QWidget*>& only = {}) {
                 report(w, l->text());
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             if (b->text().isEmpty()) continue;
-            const QRect room = captionRoom(b);
+            const QRect room = CaptionRoom(b);
             const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
             if (!fits(metrics, room, flags, b->text())) {
                 report(w, b->text());

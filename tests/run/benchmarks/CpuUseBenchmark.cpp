@@ -33,6 +33,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <random>
@@ -58,6 +59,7 @@
 #include "RunCommands.h"
 #include "ScanLoop.h"
 #include "SharedState.h"
+#include "TogglingLadder.h"
 #include "VellemanBackend.h"
 #include "VellemanCards.h"
 #include "Windows.h"
@@ -357,7 +359,10 @@ void BM_EveryKindLadderCpuUse(benchmark::State& state) {
 }
 BENCHMARK(BM_EveryKindLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
+// Runs the ladder `writeLadder` writes with only the emulated sketch
+// attached, and reports its processor share, the sketch's commands, the passes
+// and what the port held back at most (the line refused it): that stays small.
+void RunArduinoLadder(benchmark::State& state, const std::function<void()>& writeLadder) {
     for (auto _ : state) {
         QuietDialogs dialogs;
         FakeSoundPlayer sound;
@@ -369,58 +374,11 @@ void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
         ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
 
         shared = SharedState{};
-        shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Not Arduino input 1
-        shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set output 3
-        shared.Condities[4] = {1, 50, 11, 0, 0, 0};
-        shared.Acties[2] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
+        writeLadder();
         ShowMainWindow();
         FindSketch();
         OutputCommandCount sent;
         arduino.onCommand = [&](const QString& c) { sent.take(c); };
-
-        const double wall = RunMeasured(state, kRunMs);
-        sent.report(state, wall);
-
-        iCP_MS_Comm().Close();
-        qunsetenv(kComFolderVariable);
-        forgetWindows();
-    }
-}
-BENCHMARK(BM_DisagreeingArduinoRungsCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-void BM_TogglingArduinoLadderCpuUse(benchmark::State& state) {
-    for (auto _ : state) {
-        QuietDialogs dialogs;
-        FakeSoundPlayer sound;
-        FakeParallelPorts ports;
-        velleman::FakeVellemanCards cards;
-        InstalledServices installed{{.dialogs = &dialogs, .cards = &cards, .parallelPorts = &ports, .sound = &sound}};
-        QTemporaryDir folder;
-        qputenv(kComFolderVariable, QFile::encodeName(folder.path()));
-        ArduinoEmulator arduino(folder.path(), 3, QStringLiteral("ET"));
-
-        shared = SharedState{};
-        // Memory 1 follows "not memory 0", memory 0 follows memory 1: memory 0
-        // changes on every pass, and Arduino output 3 with it.
-        const std::array<Integer, kConditionColumns> m0Off{3, 1, 0, 1, 0, 0}, m0On{3, 1, 0, 0, 0, 0}, m1On{3, 1, 1, 0, 0, 0},
-            m1Off{3, 1, 1, 1, 0, 0};
-        shared.Condities[1] = m0Off;
-        shared.Acties[1] = {3, 1, 1, 1, 0, 0, 0, 0, 0, 0};  // set memory 1
-        shared.Condities[4] = m0On;
-        shared.Acties[2] = {3, 1, 2, 1, 0, 0, 0, 0, 0, 0};  // reset memory 1
-        shared.Condities[7] = m1On;
-        shared.Acties[3] = {3, 1, 1, 0, 0, 0, 0, 0, 0, 0};  // set memory 0
-        shared.Condities[10] = m1Off;
-        shared.Acties[4] = {3, 1, 2, 0, 0, 0, 0, 0, 0, 0};  // reset memory 0
-        shared.Condities[13] = m0On;
-        shared.Acties[5] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set Arduino output 3
-        shared.Condities[16] = m0Off;
-        shared.Acties[6] = {1, 50, 2, 3, 0, 0, 0, 0, 0, 0};  // reset it
-        ShowMainWindow();
-        FindSketch();
-        OutputCommandCount sent;
-        arduino.onCommand = [&](const QString& c) { sent.take(c); };
-        // What the port held back at most (the line refused it): stays small.
         int held = 0;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] { held = std::max(held, iCP_MS_Comm().HeldCount()); });
@@ -437,6 +395,20 @@ void BM_TogglingArduinoLadderCpuUse(benchmark::State& state) {
         forgetWindows();
     }
 }
+
+// Two rungs that disagree about the outputs: the board's state never changes.
+void BM_DisagreeingArduinoRungsCpuUse(benchmark::State& state) {
+    RunArduinoLadder(state, [] {
+        shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Not Arduino input 1
+        shared.Acties[1] = {1, 50, 1, 3, 0, 0, 0, 0, 0, 0};  // set output 3
+        shared.Condities[4] = {1, 50, 11, 0, 0, 0};
+        shared.Acties[2] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
+    });
+}
+BENCHMARK(BM_DisagreeingArduinoRungsCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Output 3 changes on every pass: the commands go at the line's rate.
+void BM_TogglingArduinoLadderCpuUse(benchmark::State& state) { RunArduinoLadder(state, WriteTogglingArduinoLadder); }
 BENCHMARK(BM_TogglingArduinoLadderCpuUse)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
