@@ -80,6 +80,7 @@ void OptionGroup::setCaption(int index, const QString& caption) {
 }
 
 void OptionGroup::shareLastItemsRoom(bool share) {
+    if (buttons_.empty()) return;
     if (places_.empty()) {
         if (!share) return;
         for (QRadioButton* b : buttons_) places_.push_back(b ? b->geometry() : QRect());
