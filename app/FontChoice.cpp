@@ -72,11 +72,12 @@ std::optional<FontChoice> qtFontDialog(const QFont& current) {
     return FontChoice{fonts->currentFont(), QColor(kColours[std::max(0, colours->currentIndex())].rgb)};
 }
 
+// The colour of an enabled control's text: a disabled one stays greyed.
 void setForeColour(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    p.setColor(QPalette::Text, c);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(group, role, c);
     w->setPalette(p);
 }
 

@@ -152,6 +152,10 @@ TEST_F(ToolbarTest, FontGoesByControlTypeAndMarkerAndCancelChangesNothing) {
     EXPECT_TRUE(w.PanelKopActie->font().bold());  // a marked panel is bold
     // The ladder's caption panels take the colour too.
     EXPECT_EQ(ladderView.cell[1].lines[0].foreColor, 0x0000FFu);
+    // An option's caption takes it while the option is enabled; a disabled one stays greyed.
+    const QPalette option = w.findChild<QRadioButton*>()->palette();
+    EXPECT_EQ(option.color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    EXPECT_NE(option.color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST_F(ToolbarTest, ExplanatoryPictureByInterfaceAndHeading) {
