@@ -87,14 +87,7 @@ bool SchrijfLadderOpDisk(const QString& path) {
     }
     const std::string bytes = FormatLadderFile(d, OnOneLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
-    FileReplacement file(path);
-    if (!file.Ok()) return false;
-    QFile f(file.TempPath());
-    if (!f.open(QIODevice::WriteOnly) ||
-        f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) || !f.flush())
-        return false;
-    f.close();
-    if (!file.Commit()) return false;
+    if (ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))) != 0) return false;
     RememberLadderAsSaved();
     return true;
 }

@@ -1,12 +1,18 @@
 #pragma once
-// A file written whole before it takes another's place. The bytes go to a new
-// temporary file beside the file replaced, which is renamed over it only once
-// the writer has finished, so a failed or interrupted write leaves the old
-// file as it was. A symbolic link is followed to the file it names (to the
-// end of a chain of links): the link stays a link and its target gets the new
-// content. A file replaced keeps who may read it; one the user may not write
-// is not replaced.
+// A file written whole before it takes another's place: the one way every
+// file the program and the Kelvanor control write is replaced. The bytes go
+// to a new temporary file beside the file replaced, are stored (flushed and
+// synced, every write checked), and only then renamed over it, so a failed or
+// interrupted write (a full disk, a file-size limit) leaves the old file byte
+// for byte as it was and no temporary file behind.
+// A symbolic link is followed to the file it names (to the end of a chain of
+// links): the link stays a link and its target gets the new content. The
+// temporary file is created readable by its owner only and gets the target's
+// mode at the rename, so new content is never more open than the old; a file
+// the user may not write is not replaced. The temporary name stays within
+// the system's limit for a name, however long the target's name is.
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace tamberlo {
@@ -21,20 +27,33 @@ public:
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // False when no temporary file could be made (the folder takes no new
-    // file, or the target is write-protected).
+    // file, or the target is write-protected), or once a write failed.
     bool Ok() const { return !temp_.isEmpty(); }
-    // Where the writer writes the new content; empty when not Ok().
+    // Where a writer that needs a path (a printer) writes the new content;
+    // empty when not Ok().
     const QString& TempPath() const { return temp_; }
 
+    // Writes `bytes` as the new content, unbuffered, checking every write.
+    // False when the system refused any of it; the temporary file is gone.
+    bool Write(QByteArrayView bytes);
     // Puts the temporary file in the target's place once the system has
     // stored it. False otherwise, and the temporary file is gone.
     bool Commit();
     // Removes the temporary file now (the target stays as it was).
     void Discard();
 
+    // The system's error number (errno) of the first step that failed; 0
+    // while none has.
+    int Error() const { return error_; }
+
 private:
     QString target_;
     QString temp_;
+    int error_ = 0;
 };
+
+// Replaces the file at `path` with `bytes` through a FileReplacement. 0 when
+// it took the file's place, else the error number of the step that failed.
+int ReplaceFile(const QString& path, QByteArrayView bytes);
 
 }  // namespace tamberlo
