@@ -1,0 +1,65 @@
+#pragma once
+// A folder whose file system a test can fill up. As root (CI) it is a small
+// tmpfs of its own, mounted while the object lives: after Fill() a new file
+// can still be created but no byte more written, as on a full disk. Without
+// the right to mount it is a plain temporary folder, and Fill() sets a
+// file-size limit of 0 for the process instead (its signal ignored, as the
+// program ignores it), which refuses every write the same way.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <csignal>
+#include <memory>
+
+#include "FileSizeLimit.h"
+
+namespace tamberlo::test {
+
+class FullFileSystem {
+public:
+    FullFileSystem() {
+        mounted_ = ::geteuid() == 0 &&
+                   ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=256k,mode=0755") == 0;
+    }
+    ~FullFileSystem() {
+        limit_.reset();
+        if (oldSignal_ != SIG_ERR) std::signal(SIGXFSZ, oldSignal_);
+        if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+    }
+    FullFileSystem(const FullFileSystem&) = delete;
+    FullFileSystem& operator=(const FullFileSystem&) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    // Whether the folder is a file system of its own (else Fill() limits the process).
+    bool mounted() const { return mounted_; }
+
+    // Leaves no room for another byte: fills the tmpfs with one large file,
+    // or limits the process's file size to 0.
+    void Fill() {
+        if (!mounted_) {
+            oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+            limit_ = std::make_unique<FileSizeLimit>(0);
+            return;
+        }
+        QFile filler(file(QStringLiteral(".filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {}
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+    std::unique_ptr<FileSizeLimit> limit_;
+    void (*oldSignal_)(int) = SIG_ERR;
+};
+
+}  // namespace tamberlo::test
