@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "FileReplacement.h"
 #include "LanguageText.h"
 #include "ProgramFolder.h"
 #include "SettingsFileFormat.h"
@@ -39,14 +39,7 @@ QByteArray SettingsText(bool english, const QString& host, Long port) {
 }
 
 bool WriteSettings(bool english, const QString& host, Long port) {
-    QSaveFile f(SettingsPath());
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray t = SettingsText(english, host, port);
-    if (f.write(t) != t.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return ReplaceFile(SettingsPath(), SettingsText(english, host, port)) == 0;
 }
 
 bool WriteSettingsFromWinsock() { return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort()); }

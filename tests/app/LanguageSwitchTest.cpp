@@ -18,9 +18,11 @@
 #include "EditorHooks.h"
 #include "EveryKindLadder.h"
 #include "FileCommands.h"
+#include "FullFileSystem.h"
 #include "InputConditionPanel.h"
 #include "LadderFile.h"
 #include "MainWindowCommands.h"
+#include "ScopedEnv.h"
 #include "SettingsFile.h"
 #include "SettingsWindow.h"
 
@@ -260,6 +262,28 @@ TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
     EXPECT_EQ(mainWindow().CommandTaal->text(), "English");
+}
+
+TEST_F(LanguageSwitchTest, AFullFileSystemKeepsTheSettingsFileAsItWas) {
+    FullFileSystem disk;
+    const ScopedEnv programFolder("TAMBERLO_HOME", QFile::encodeName(disk.path()));
+    const QByteArray old = SettingsText(false, "10.0.0.7", 2400);
+    QFile file(disk.file("Tamberlo.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+    disk.Fill();
+    startUpServices().LeesInstellingen = [] { LeesInstellingen(); };
+    QStringList whileShown;  // the folder as the user reads the message
+    dialogs.whileMessageShown = [&] { whileShown = QDir(disk.path()).entryList(QDir::Files); };
+
+    Start();  // reading the file writes nothing
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    mainWindow().CommandTaal->click();
+    EXPECT_TRUE(shared.TaalVlag);
+    EXPECT_EQ(dialogs.messages, QStringList{"File write protected. Language settings only for this session."});
+    EXPECT_EQ(whileShown, QStringList{"Tamberlo.ini"});  // no temporary file left
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "FullFileSystem.h"
 #include "InstalledServices.h"
 #include "PortSettingsFile.h"
 #include "SettingsFile.h"
@@ -73,6 +75,15 @@ TEST_F(SettingsFileTest, FolderThatCannotHoldTheFileGivesDefaultsAndAMessage) {
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
     EXPECT_EQ(shared.NetwerkPoort, 120);
     EXPECT_EQ(fake.messages, QStringList{"Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast."});
+
+    // A full file system: the same message, and no file, not even an empty one.
+    test::FullFileSystem disk;
+    qputenv("TAMBERLO_HOME", QFile::encodeName(disk.path()));
+    disk.Fill();
+    LeesInstellingen();
+    EXPECT_EQ(fake.messages.size(), 2);
+    EXPECT_EQ(fake.messages.last(), fake.messages.first());
+    EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(SettingsFileTest, LanguageHostAndPortAreRead) {
