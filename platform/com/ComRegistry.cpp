@@ -1,11 +1,13 @@
 #include "ComRegistry.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFile>
 
-#include <cstdio>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
+
+#include "FileReplacement.h"
 
 namespace tamberlo::com {
 namespace {
@@ -23,23 +25,10 @@ void makeParentFolders(const std::string& file) {
 bool writeRegistry(const std::map<std::string, std::string>& entries) {
     const std::string path = RegistryFilePath();
     makeParentFolders(path);
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        if (!out) return false;
-        out << "# COM-style class registrations\n";
-        for (const auto& [key, value] : entries) out << key << '=' << value << '\n';
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    std::string text = "# COM-style class registrations\n";
+    for (const auto& [key, value] : entries) text += key + '=' + value + '\n';
+    return ReplaceFile(QFile::decodeName(QByteArray::fromStdString(path)),
+                       QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))) == 0;
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 //   CLSID\{...}\InprocServer32=/path/to/library.so
 // The file is $TAMBERLO_COM_REGISTRY when set, else
 // ${XDG_CONFIG_HOME:-$HOME/.config}/tamberlo/ComClasses.reg.
-// Free of Qt: the control library and the program both link it.
+// The control library and the program both link it; the file is replaced as
+// every other file is (FileReplacement.h), so a failed write keeps the old one.
 
 #include <map>
 #include <optional>
@@ -22,7 +23,7 @@ std::map<std::string, std::string> ReadRegistry();
 // The value of one key, when present.
 std::optional<std::string> RegistryValue(const std::string& key);
 // Sets entries / removes every key that starts with one of the prefixes; the
-// file is rewritten as a whole (through a temporary file). False on failure.
+// file is rewritten as a whole. False on failure, and the file is as it was.
 bool SetRegistryValues(const std::map<std::string, std::string>& values);
 bool RemoveRegistryKeys(const std::initializer_list<std::string>& prefixes);
 

@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +11,9 @@
 #include "Dispatch.h"
 
 int main(int argc, char** argv) {
+    // Past a file-size limit the registration file's write fails and is
+    // reported, rather than the signal ending the tool halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     bool unregister = false;
     const char* library = nullptr;
     for (int i = 1; i < argc; ++i) {

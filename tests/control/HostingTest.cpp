@@ -4,17 +4,21 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
 
+#include <sys/resource.h>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "FullFileSystem.h"
 #include "HostTest.h"
 #include "InputReading.h"
 #include "InstalledServices.h"
@@ -92,6 +96,40 @@ TEST_F(HostingTest, RegistrationRoundTrip) {
 TEST_F(HostingTest, AnUnwritableRegistrationFileFailsWithTheTypeLibraryCode) {
     ScopedEnv bad("TAMBERLO_COM_REGISTRY", "/proc/no-such-folder/ComClasses.reg");
     EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
+}
+
+TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
+    tamberlo::test::FullFileSystem disk;
+    QFile file(disk.file(QStringLiteral("ComClasses.reg")));
+    ScopedEnv registry("TAMBERLO_COM_REGISTRY", QFile::encodeName(file.fileName()));
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray registered = file.readAll();
+    file.close();
+    const auto unchanged = [&] {
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("ComClasses.reg")});
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), registered);
+        file.close();
+    };
+
+    // The registering tool under a file-size limit of 0, the signal at its default.
+    QProcess tool;
+    tool.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit none{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    });
+    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
+               {QStringLiteral("-u"), HostedLibrary::Path()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tool.exitCode(), 1);
+    unchanged();
+
+    disk.Fill();
+    EXPECT_EQ(library.Unregister(), com::SelfReg_E_TypeLib);
+    unchanged();
 }
 
 TEST_F(HostingTest, TheRegisteringToolRegistersAndUnregisters) {
