@@ -11,6 +11,7 @@
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "FileMode.h"
 #include "FileSizeLimit.h"
 #include "InstalledServices.h"
 #include "LadderFile.h"
@@ -94,12 +95,19 @@ TEST_F(LadderFileTest, WriterProducesTheGoldenBytes) {
 
 TEST_F(LadderFileTest, SavingOntoALinkWritesTheFileItNames) {
     LoadEveryKind();
+    // A chain of two links to a file only its owner and group may read,
+    // whose name is as long as a name can be (255 bytes).
+    const QString file = "lessen/" + QString(251, 'l') + ".vpp";
     QDir(home.path()).mkdir("lessen");
-    home.write("lessen/les.vpp", "oud");
-    ASSERT_TRUE(QFile::link("lessen/les.vpp", home.file("les.vpp")));
+    home.write(file, "oud");
+    ASSERT_TRUE(test::SetFileMode(home.file(file), 0640));
+    ASSERT_TRUE(QFile::link(QFileInfo(file).fileName(), home.file("lessen/laatste.vpp")));
+    ASSERT_TRUE(QFile::link("lessen/laatste.vpp", home.file("les.vpp")));
     ASSERT_TRUE(SchrijfLadderOpDisk(home.file("les.vpp")));
     EXPECT_TRUE(QFileInfo(home.file("les.vpp")).isSymLink());
-    EXPECT_EQ(home.read("lessen/les.vpp"), Golden("every_kind.vpp"));
+    EXPECT_TRUE(QFileInfo(home.file("lessen/laatste.vpp")).isSymLink());
+    EXPECT_EQ(home.read(file), Golden("every_kind.vpp"));
+    EXPECT_EQ(test::FileMode(home.file(file)), 0640u);
 }
 
 TEST_F(LadderFileTest, ReaderFillsTablesPeerAndCaption) {

@@ -24,6 +24,7 @@
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
 #include "FileCommands.h"
+#include "FileMode.h"
 #include "FileSizeLimit.h"
 #include "InstalledServices.h"
 #include "LadderView.h"
@@ -240,19 +241,26 @@ TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
 }
 
 TEST_F(PrintCommandTest, APrintOntoALinkReplacesTheFileItNames) {
+    // A chain of two links to a file only its owner and group may read,
+    // whose name is as long as a name can be (255 bytes).
     const QString folder = kOutput + "/link";
+    const QString name = QString(251, 'p') + ".pdf";
     QDir(folder).removeRecursively();
     QDir().mkpath(folder + "/prints");
-    QFile old(folder + "/prints/les.pdf");
+    QFile old(folder + "/prints/" + name);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("an earlier print") > 0);
     old.close();
-    ASSERT_TRUE(QFile::link("prints/les.pdf", folder + "/les.pdf"));
+    ASSERT_TRUE(test::SetFileMode(old.fileName(), 0640));
+    ASSERT_TRUE(QFile::link(name, folder + "/prints/laatste.pdf"));
+    ASSERT_TRUE(QFile::link("prints/laatste.pdf", folder + "/les.pdf"));
 
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, folder + "/les.pdf");
     ASSERT_TRUE(PrintLadder(printer));
     EXPECT_TRUE(QFileInfo(folder + "/les.pdf").isSymLink());
-    EXPECT_TRUE(Output("pdfinfo", {folder + "/prints/les.pdf"}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_TRUE(QFileInfo(folder + "/prints/laatste.pdf").isSymLink());
+    EXPECT_TRUE(Output("pdfinfo", {old.fileName()}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_EQ(test::FileMode(old.fileName()), 0640u);
 }
 
 TEST(CopyEntirePicture, CopiesOnePictureClampedToItsHeight) {
