@@ -14,6 +14,7 @@
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "LanguageText.h"
+#include "MessageQuote.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
 #include "UnsavedLadder.h"
@@ -25,16 +26,6 @@ namespace {
 // A valid file is some 30 KB; anything far larger is not a ladder file and
 // is not read into memory.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-
-// A text as a message quotes it: only printable characters, others shown
-// as '?', and cut when long.
-QString Quotable(QString t, qsizetype longest = 40) {
-    const bool cut = t.size() > longest;
-    t.truncate(longest);
-    for (QChar& c : t)
-        if (!c.isPrint()) c = QLatin1Char('?');
-    return cut ? t + QStringLiteral("...") : t;
-}
 
 QString Reason(const LadderFileError& e) {
     const QString field = Quotable(FromCodePage(e.field));
@@ -53,18 +44,6 @@ QString Reason(const LadderFileError& e) {
     return {};
 }
 
-// A text kept on one line of the file: a line end inside it would split its
-// record, so it is written as '?' like any character the code page lacks.
-std::string OnOneLine(const QString& text) {
-    std::string bytes = ToCodePage(text);
-    for (char& c : bytes)
-        if (c == '\r' || c == '\n') c = '?';
-    return bytes;
-}
-
-// Whether the file gives `text` back as it was.
-bool FileHolds(const QString& text) { return FromCodePage(OnOneLine(text)) == text; }
-
 void ShowCannotRead(const QString& path, const QString& detail) {
     dialogs().MsgBox(T("Het ladderprogramma %1 kan niet gelezen worden.\n%2\nHet huidige ladderprogramma blijft staan.",
                        "The ladder program %1 cannot be read.\n%2\nThe current ladder program is kept.")
@@ -81,11 +60,11 @@ bool SchrijfLadderOpDisk(const QString& path) {
     for (int r = 0; r <= kRungs; ++r) {
         for (int k = 0; k < kActionColumns; ++k) d.actions[r][k] = shared.Acties[r][k];
         if (shared.Acties[r][0] == 4) {
-            d.soundFolders[r] = OnOneLine(shared.GeluidMappen[r]);
-            d.soundFiles[r] = OnOneLine(shared.GeluidBestanden[r]);
+            d.soundFolders[r] = ToCodePageLine(shared.GeluidMappen[r]);
+            d.soundFiles[r] = ToCodePageLine(shared.GeluidBestanden[r]);
         }
     }
-    const std::string bytes = FormatLadderFile(d, OnOneLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
+    const std::string bytes = FormatLadderFile(d, ToCodePageLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
     if (ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))) != 0) return false;
     RememberLadderAsSaved();
@@ -98,13 +77,13 @@ QStringList NamesTheFileCannotHold() {
         if (shared.Acties[r][0] != 4) continue;  // only sound rows carry their names
         const QString& folder = shared.GeluidMappen[r];
         const QString& file = shared.GeluidBestanden[r];
-        if (FileHolds(folder) && FileHolds(file)) continue;
+        if (CodePageLineHolds(folder) && CodePageLineHolds(file)) continue;
         const QString name = Quotable(SoundPath(folder, file), 80);
         out << (r == 0 ? T("Startregel: geluid \"%1\"", "Start rung: sound \"%1\"").arg(name)
                        : T("Regel %1: geluid \"%2\"", "Rung %1: sound \"%2\"").arg(r).arg(name));
     }
     const QString host = WinsockHost().RemoteHost();
-    if (!FileHolds(host)) out << T("Netwerkadres: \"%1\"", "Network address: \"%1\"").arg(Quotable(host, 80));
+    if (!CodePageLineHolds(host)) out << T("Netwerkadres: \"%1\"", "Network address: \"%1\"").arg(Quotable(host, 80));
     return out;
 }
 

@@ -32,7 +32,7 @@ QByteArray SettingsText(bool english, const QString& host, Long port) {
     t += "Laatst geselecteerde taal. 0 = Nederlands 1 = Engels\r\n";
     t += NumberForm(english ? 1 : 0) + "\r\n";
     t += "Ip-adres\r\n";
-    t += QByteArray::fromStdString(ToCodePage(host)) + "\r\n";
+    t += QByteArray::fromStdString(ToCodePageLine(host)) + "\r\n";
     t += "Poort\r\n";
     t += NumberForm(port) + "\r\n";
     return t;

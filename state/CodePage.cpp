@@ -45,4 +45,13 @@ QString FromCodePage(std::string_view bytes) {
 
 bool CodePageHolds(const QString& text) { return FromCodePage(ToCodePage(text)) == text; }
 
+std::string ToCodePageLine(const QString& text) {
+    std::string bytes = ToCodePage(text);
+    for (char& c : bytes)
+        if (c == '\r' || c == '\n') c = '?';
+    return bytes;
+}
+
+bool CodePageLineHolds(const QString& text) { return FromCodePage(ToCodePageLine(text)) == text; }
+
 }  // namespace tamberlo

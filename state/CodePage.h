@@ -15,4 +15,10 @@ QString FromCodePage(std::string_view bytes);
 // Whether the code page gives `text` back unchanged.
 bool CodePageHolds(const QString& text);
 
+// A text kept on one line of a file: a line end inside it would split its
+// record, so it is written as '?' like any character the code page lacks.
+std::string ToCodePageLine(const QString& text);
+// Whether such a line gives `text` back unchanged.
+bool CodePageLineHolds(const QString& text);
+
 }  // namespace tamberlo

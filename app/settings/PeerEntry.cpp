@@ -3,10 +3,12 @@
 #include <cfenv>
 #include <cmath>
 
+#include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "LanguageText.h"
+#include "MessageQuote.h"
 #include "SettingsFile.h"
 
 namespace tamberlo {
@@ -71,7 +73,19 @@ void PanelIPadres_Click() {
                            T("Op de andere computer (Server) vindt u het in te voeren IP-adres.",
                              "On the other computer (Server) you can find the IP-adres to input.");
     const QString answer = dialogs().InputBox(prompt, QString(), QString());
-    WinsockHost().SetRemoteHost(answer.isEmpty() ? shared.NetwerkAdres : answer);
+    const QString host = answer.isEmpty() ? shared.NetwerkAdres : answer;
+    // An address the settings file would keep otherwise than typed is neither
+    // used nor kept: the next start would reach another peer than this one.
+    if (!CodePageLineHolds(host)) {
+        dialogs().MsgBox(T("Het netwerkadres \"%1\" bevat tekens die het instellingenbestand niet kan bewaren. "
+                           "Het adres %2 blijft in gebruik.",
+                           "The network address \"%1\" has characters the settings file cannot hold. "
+                           "The address %2 stays in use.")
+                             .arg(Quotable(host, 80), WinsockHost().RemoteHost()),
+                         MsgButtons::Ok);
+        return;
+    }
+    WinsockHost().SetRemoteHost(host);
     showPeer();
     if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessAddress(), MsgButtons::Ok);
 }

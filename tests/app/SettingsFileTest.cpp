@@ -135,6 +135,8 @@ TEST_F(SettingsFileTest, WriterWritesTheSevenLines) {
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "pc3", " 8080 "));
     ASSERT_TRUE(WriteSettings(false, "", -5));
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "", "-5 "));
+    ASSERT_TRUE(WriteSettings(false, "pc\r\n4", 1));  // a line end cannot split the file's lines
+    EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "pc??4", " 1 "));
 
     shared.TaalVlag = true;
     WinsockHost().SetRemoteHost("10.1.2.3");

@@ -146,6 +146,25 @@ TEST_F(SettingsWindowTest, AddressPanelByConnectionState) {
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
 }
 
+TEST_F(SettingsWindowTest, AnAddressTheSettingsFileCannotHoldIsNeitherUsedNorKept) {
+    dialogs.inputAnswers = {"10.9.9.9", QString::fromUtf8("pc-Ω"), "pc\n2"};
+    PanelIPadres_Click();
+    const QByteArray kept = home.read("Tamberlo.ini");
+    ASSERT_EQ(kept, SettingsText(false, "10.9.9.9", 2000));
+
+    PanelIPadres_Click();
+    shared.TaalVlag = true;
+    PanelIPadres_Click();
+    EXPECT_EQ(dialogs.messages.filter("\"pc"),  // after the prompts
+              (QStringList{QString::fromUtf8("Het netwerkadres \"pc-Ω\" bevat tekens die het instellingenbestand niet kan "
+                                             "bewaren. Het adres 10.9.9.9 blijft in gebruik."),
+                           "The network address \"pc?2\" has characters the settings file cannot hold. The address "
+                           "10.9.9.9 stays in use."}));
+    EXPECT_EQ(WinsockHost().RemoteHost(), "10.9.9.9");
+    EXPECT_EQ(ladderView.panelIpAddress, "10.9.9.9");
+    EXPECT_EQ(home.read("Tamberlo.ini"), kept);
+}
+
 TEST_F(SettingsWindowTest, UnwritableSettingsNameWhatHoldsForThisSession) {
     QDir(home.path()).mkdir("Tamberlo.ini");
     shared.TaalVlag = true;
