@@ -122,17 +122,21 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
 TEST_F(ArduinoLinkTest, TheModuleSearchsProbeDoesNotHideTheFirstHello) {
     // The Kelvanor module search writes its own probe to every serial port,
     // the Arduino's included, before the hello. A sketch that takes CR and LF
-    // as separators and ignores what it does not know answers the first hello.
-    ArduinoEmulator com3(dir.path(), 3, "ET");
-    ASSERT_TRUE(com3.ok());
-    const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
-    ASSERT_GE(probe, 0);
-    EXPECT_EQ(::write(probe, "\rsetup0\r", 8), 8);
-    ::close(probe);
-    waitDone = [] { return shared.ICP12Type == "ET"; };
-    ZoekComPoorten();  // opens the port and says hello once
-    EXPECT_EQ(shared.ICP12Type, "ET");
-    EXPECT_EQ(com3.received, "\rsetup0\r90/");
+    // as separators and ignores what it does not know answers the first hello,
+    // whichever of the two ends the probe.
+    for (const QByteArray& probeText : {QByteArray("\rsetup0\r"), QByteArray("\nsetup0\n")}) {
+        shared.ICP12Type.clear();
+        ArduinoEmulator com3(dir.path(), 3, "ET");
+        ASSERT_TRUE(com3.ok());
+        const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
+        ASSERT_GE(probe, 0);
+        EXPECT_EQ(::write(probe, probeText.constData(), size_t(probeText.size())), probeText.size());
+        ::close(probe);
+        waitDone = [] { return shared.ICP12Type == "ET"; };
+        ZoekComPoorten();  // opens the port and says hello once
+        EXPECT_EQ(shared.ICP12Type, "ET") << probeText.toStdString();
+        EXPECT_EQ(com3.received, probeText + "90/");
+    }
 }
 
 TEST_F(ArduinoLinkTest, NoPortFound) {
