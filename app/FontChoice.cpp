@@ -20,6 +20,7 @@
 #include "Panel3D.h"
 #include "SharedState.h"
 #include "VbColor.h"
+#include "WholeCaption.h"
 #include "Windows.h"
 
 namespace tamberlo {
@@ -98,6 +99,9 @@ QFont takeOver(QFont font, const QFont& chosen, bool withSize) {
 int marker(const QWidget* w) { return w->property("WhatsThisHelpID").toInt(); }
 
 void apply(QWidget* w, const FontChoice& c) {
+    // A button's room is its design's: a caption too wide for it at the chosen
+    // size is shown in that font shrunk to fit.
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) KeepCaptionWhole(b);
     if (qobject_cast<QRadioButton*>(w)) {
         w->setFont(takeOver(w->font(), c.font, true));
         setForeColour(w, c.colour);

@@ -22,7 +22,6 @@
 #include "SplashWindow.h"
 #include "Twips.h"
 #include "VbColor.h"
-#include "WholeCaption.h"
 #include "Windows.h"
 
 namespace tamberlo {
@@ -90,12 +89,8 @@ LadderProgrammeren::LadderProgrammeren(QWidget* parent) : QWidget(parent) {
                            {PanelStatus, "PanelStatus"},
                            {PanelNetwerkUit, "PanelNetwerkUit"}})
         w->setObjectName(name);
-    // Markers of the font choice: the toolbar's buttons grow and turn bold
-    // (as far as their captions fit), the headings stay bold.
-    for (QPushButton* b : ToolbarButtons(*this)) {
-        b->setProperty("WhatsThisHelpID", 4);
-        KeepCaptionWhole(b);
-    }
+    // Markers of the font choice: the toolbar's buttons grow and turn bold, the headings stay bold.
+    for (QPushButton* b : ToolbarButtons(*this)) b->setProperty("WhatsThisHelpID", 4);
     for (Panel3D* p : {SSPanel67, PanelKopConditie, PanelKopActie, PanelKopInstellingen}) p->setProperty("WhatsThisHelpID", 1);
     BuildExplanatoryPicture();
     InstallToolbarHover(*this);

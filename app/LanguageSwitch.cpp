@@ -21,10 +21,7 @@ namespace tamberlo {
 namespace {
 QString A(std::string_view control) { return captionOf(mainWindowCaptions(), control); }
 
-void setText(QAbstractButton* b, std::string_view control) {
-    const QString t = A(control);
-    if (b->text() != t) b->setText(t);
-}
+void setText(QAbstractButton* b, std::string_view control) { SetButtonCaption(b, A(control)); }
 }  // namespace
 
 void LadderProgrammeren::TaalAanpassenConActBeh() {
@@ -68,9 +65,8 @@ void LadderProgrammeren::TaalAanpassenConActBeh() {
     // The font button names a field only while it shows one of the two field
     // words: the other language's word (any case) becomes this language's.
     const QString font = CommandFont->text().toUpper();
-    if (font == T("NAME", "NAAM")) CommandFont->setText(T("Naam", "Name"));
-    else if (font == T("SIZE", "GROOTTE")) CommandFont->setText(T("Grootte", "Size"));
-    for (QPushButton* b : ToolbarButtons(*this)) FitCaption(b);  // in a font the font command grew
+    if (font == T("NAME", "NAAM")) SetButtonCaption(CommandFont, T("Naam", "Name"));
+    else if (font == T("SIZE", "GROOTTE")) SetButtonCaption(CommandFont, T("Grootte", "Size"));
 
     dashboardWindow().ApplyLanguage();
     settingsWindow().ApplyLanguage();

@@ -3,12 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
 
 #include <string>
 
+#include "FileErrorText.h"
+#include "FileReplacement.h"
 #include "IniText.h"
 
 namespace kelvanor {
@@ -23,17 +28,43 @@ QString ownFolder() {
     return {};
 }
 
-// The file's bytes; empty for a file that is not there. `error` gets the
-// system's reason when the file is there but cannot be read.
-std::string readText(const QString& path, QString* error = nullptr) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error && f.exists()) *error = f.errorString();
-        return {};
+// The file's bytes, or why they cannot be had (a file that is not there
+// reads as empty).
+struct FileBytes {
+    std::string bytes;
+    QString error;
+};
+
+FileBytes unreadable(int error) { return {{}, FileErrorText(error)}; }
+
+// Why a path that is no regular file is not read: opening a FIFO waits for a
+// writer, for good if none comes, and opening a device may act on it.
+FileBytes noRegularFile(mode_t mode) {
+    if (S_ISDIR(mode)) return unreadable(EISDIR);
+    return {{}, QStringLiteral("Der Pfad führt zu keiner gewöhnlichen Datei (etwa zu einer Pipe oder einem Gerät).")};
+}
+
+FileBytes readText(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) return errno == ENOENT ? FileBytes{} : unreadable(errno);
+    if (!S_ISREG(info.st_mode)) return noRegularFile(info.st_mode);
+    // Should a FIFO have taken the file's place since, opening it does not
+    // wait for a writer; it is refused below.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return unreadable(errno);
+    FileBytes file;
+    if (::fstat(fd, &info) != 0) file = unreadable(errno);
+    else if (!S_ISREG(info.st_mode)) file = noRegularFile(info.st_mode);
+    char block[4096];
+    while (file.error.isEmpty()) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n > 0) file.bytes.append(block, static_cast<std::size_t>(n));
+        else if (n == 0) break;
+        else if (errno != EINTR) file = unreadable(errno);
     }
-    const QByteArray bytes = f.readAll();
-    if (error && f.error() != QFileDevice::NoError) *error = f.errorString();
-    return bytes.toStdString();
+    ::close(fd);
+    return file;
 }
 
 ProfileWrite notWritten(const QString& reason) { return {false, reason}; }
@@ -59,27 +90,19 @@ QString GetIniFilePath() {
 }
 
 QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def) {
-    const auto value = ProfileValue(readText(path), section.toStdString(), key.toStdString());
+    const auto value = ProfileValue(readText(path).bytes, section.toStdString(), key.toStdString());
     return value ? QString::fromStdString(*value) : def;
 }
 
 ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
-    QString error;
-    const std::string old = readText(path, &error);
-    if (!error.isEmpty()) return notWritten(error);
-    const auto text = WithProfileValue(old, section.toStdString(), key.toStdString(), value.toStdString());
+    const FileBytes old = readText(path);
+    if (!old.error.isEmpty()) return notWritten(old.error);
+    const auto text = WithProfileValue(old.bytes, section.toStdString(), key.toStdString(), value.toStdString());
     if (!text)
-        return notWritten(WhyUnsettable(old) == Unsettable::CutUtf16
+        return notWritten(WhyUnsettable(old.bytes) == Unsettable::CutUtf16
                               ? QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.")
                               : QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM)."));
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return notWritten(f.errorString());
-    if (f.write(text->data(), static_cast<qint64>(text->size())) != static_cast<qint64>(text->size())) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return notWritten(reason);
-    }
-    if (!f.commit()) return notWritten(f.errorString());
+    if (const int error = tamberlo::ReplaceFile(path, *text)) return notWritten(FileErrorText(error));
     return {true, {}};
 }
 

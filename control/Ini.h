@@ -20,8 +20,11 @@ struct ProfileWrite {
     explicit operator bool() const { return written; }
 };
 
-// Profile-file functions on any file. A file that exists but cannot be read
-// is not written: its own lines would be lost.
+// Profile-file functions on any file. Only a regular file is read; anything
+// else (a folder, a FIFO, a device) is unreadable. A file that exists
+// but cannot be read is not written: its own lines would be lost. A write
+// replaces the file whole (FileReplacement): when it fails the old file stays
+// byte for byte as it was.
 QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def);
 ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
 

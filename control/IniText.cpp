@@ -39,19 +39,31 @@ struct Form {
 // UTF-16 saved without a mark: the names and values of an ini file are
 // ASCII, so the high byte of most units is NUL. Taken for UTF-16 when at
 // least half the units hold a NUL in one same byte and fewer hold one in the
-// other; an 8-bit ini file has no NUL bytes at all.
+// other. A unit NUL in both bytes (a run of NULs, as an interrupted write
+// leaves them) says nothing about the byte order and is not counted; an
+// 8-bit ini file has no other NUL bytes.
 Form formOf(std::string_view text) {
     for (const Form form : {Form{"\xEF\xBB\xBF"}, Form{"\xFF\xFE", true, false}, Form{"\xFE\xFF", true, true}})
         if (text.starts_with(form.mark)) return form;
-    std::size_t nulFirst = 0, nulSecond = 0;
-    const std::size_t units = text.size() / 2;
-    for (std::size_t i = 0; i < units; ++i) {
-        nulFirst += text[2 * i] == '\0';
-        nulSecond += text[2 * i + 1] == '\0';
+    std::size_t nulFirst = 0, nulSecond = 0, units = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const bool first = text[i] == '\0', second = text[i + 1] == '\0';
+        if (first && second) continue;
+        ++units;
+        nulFirst += first;
+        nulSecond += second;
     }
     if (2 * nulSecond >= units && nulFirst < nulSecond) return {{}, true, false};
     if (2 * nulFirst >= units && nulSecond < nulFirst) return {{}, true, true};
     return {};
+}
+
+// The text after the mark. Of an 8-bit file without the NUL bytes at its
+// end: they are what an interrupted write left, no text of any line.
+std::string_view bodyOf(std::string_view text, const Form& form) {
+    text.remove_prefix(form.mark.size());
+    if (!form.utf16) text = text.substr(0, text.find_last_not_of('\0') + 1);
+    return text;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -221,7 +233,7 @@ std::string withValue(std::string_view text, std::string_view section, std::stri
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key) {
     const Form form = formOf(text);
-    text.remove_prefix(form.mark.size());
+    text = bodyOf(text, form);
     return form.utf16 ? valueIn(fromUtf16(text, form.bigEndian), section, key) : valueIn(text, section, key);
 }
 
@@ -233,7 +245,7 @@ Unsettable WhyUnsettable(std::string_view text) {
 std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             std::string_view value) {
     const Form form = formOf(text);
-    text.remove_prefix(form.mark.size());
+    text = bodyOf(text, form);
     if (!form.utf16) {
         std::string out = std::string(form.mark) + withValue(text, section, key, value);
         // Lines moved by the new value could line a file's NUL bytes up as

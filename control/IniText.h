@@ -14,7 +14,10 @@
 // number of bytes is read up to its last whole unit and not set at all.
 // UTF-16 without a mark (a NUL byte in most units, at the same place) is
 // read in the byte order those NULs show and not set at all either: adding
-// 8-bit text would leave it valid in neither encoding.
+// 8-bit text would leave it valid in neither encoding. Units NUL in both
+// bytes show no byte order. A run of NUL bytes at the end of 8-bit text (what
+// an interrupted write leaves) is no part of its last line: it is not read,
+// and a text with a value set ends without it.
 //
 // Sections and keys match without regard to (ASCII) case; a value is the
 // text after '=' without surrounding blanks and one pair of enclosing

@@ -38,9 +38,7 @@ OutputPanel::OutputPanel(QWidget* parent) : QWidget(parent) {
         option->setGeometry(4 + 48 * j, 157, j < 3 ? 48 : 30, 18);
         // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
         // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
-        // The font command's font shrinks to fit as well.
         SetFontPointSize(option, 6);
-        KeepCaptionWhole(option);
     }
 
     SSPanel49 = heading(QStringLiteral("Actie"), this, 179);
@@ -105,7 +103,7 @@ void OutputPanel::caption() {
     SSPanel3->SetCaption(actionEditorCaption("SSPanel3"));
     for (int k = 0; k <= 2; ++k)
         OptionWelkeInterfaceUit.setCaption(k, actionEditorCaption(QStringLiteral("OptionWelkeInterfaceUit(%1)").arg(k)));
-    CheckNetwerkUIT->setText(actionEditorCaption("CheckNetwerkUIT"));
+    SetButtonCaption(CheckNetwerkUIT, actionEditorCaption("CheckNetwerkUIT"));
     SSPanel18->SetCaption(actionEditorCaption("SSPanel18"));
     SSPanel49->SetCaption(actionEditorCaption("SSPanel49"));
     SSPanel22->SetCaption(actionEditorCaption("SSPanel22"));
@@ -118,7 +116,7 @@ void OutputPanel::caption() {
     for (int k = 1; k <= 3; ++k)
         OptionAnaloogUitGroterKleinerGelijk.setCaption(
             k, actionEditorCaption(QStringLiteral("OptionAnaloogUitGroterKleinerGelijk(%1)").arg(k)));
-    CheckWOL->setText(actionEditorCaption("CheckWOL"));
+    SetButtonCaption(CheckWOL, actionEditorCaption("CheckWOL"));
 }
 
 void OutputPanel::ResetPanelActieBewerkUitgang() {

@@ -13,6 +13,7 @@
 #include "ProgramFolder.h"
 #include "SoundFolders.h"
 #include "SoundPlayer.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -69,8 +70,8 @@ SoundPanel::SoundPanel(QWidget* parent) : QWidget(parent) {
 void SoundPanel::caption() {
     SSPanel83->SetCaption(actionEditorCaption("SSPanel83"));
     SSPanel84->SetCaption(actionEditorCaption("SSPanel84"));
-    CommandVerversMap->setText(actionEditorCaption("CommandVerversMap"));
-    CommandBestandsPad->setText(actionEditorCaption("CommandBestandsPad"));
+    SetButtonCaption(CommandVerversMap, actionEditorCaption("CommandVerversMap"));
+    SetButtonCaption(CommandBestandsPad, actionEditorCaption("CommandBestandsPad"));
 }
 
 // ---- the lists ---------------------------------------------------------------

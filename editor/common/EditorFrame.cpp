@@ -7,6 +7,7 @@
 #include "LanguageText.h"
 #include "SharedState.h"
 #include "ValueScrollBar.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -90,7 +91,7 @@ void EditorFrame::captionFrame(CaptionTable table, const char* tabsName, const c
         const std::string tab = std::string(tabsName) + "(" + std::to_string(t) + ")";
         if (findCaption(table, tab)) tabs_->setTabCaption(t, captionOf(table, tab));
     }
-    remove_->setText(captionOf(table, removeName));
+    SetButtonCaption(remove_, captionOf(table, removeName));
 }
 
 }  // namespace tamberlo

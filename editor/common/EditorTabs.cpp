@@ -8,6 +8,8 @@
 #include <numeric>
 #include <vector>
 
+#include "ShrinkToFit.h"
+
 namespace tamberlo {
 
 namespace {
@@ -100,24 +102,20 @@ void EditorTabs::fitCaptions() {
     // Each tab needs room for the longest word of its caption. The bar's font
     // gets smaller until those fit side by side; what is left is shared out.
     constexpr int kPadding = 8;
-    constexpr qreal kSmallestPoints = 6;
-    QFont font = captionFont_;
     std::vector<int> widths(std::size_t(tabs), 0);
-    for (;;) {
+    auto widthsIn = [&](const QFont& font) {
         const QFontMetrics metrics(font);
-        int needed = 0;
         for (int tab = 0; tab < tabs; ++tab) {
             int longest = 0;
             for (const QString& word : bar_->tabData(tab).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 longest = std::max(longest, metrics.horizontalAdvance(word));
             widths[std::size_t(tab)] = longest + kPadding;
-            needed += longest + kPadding;
         }
-        if (needed <= width() || font.pointSizeF() <= kSmallestPoints) break;
-        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
-    }
+        return std::accumulate(widths.begin(), widths.end(), 0);
+    };
+    const QFont font = ShrinkToFit(captionFont_, [&](const QFont& f) { return widthsIn(f) <= width(); });
     if (bar_->font() != font) bar_->setFont(font);
-    int left = width() - std::accumulate(widths.begin(), widths.end(), 0);
+    int left = width() - widthsIn(font);
     for (int tab = 0; tab < tabs; ++tab) {
         const int share = std::max(0, left) / (tabs - tab);
         widths[std::size_t(tab)] += share;

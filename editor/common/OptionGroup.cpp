@@ -74,9 +74,7 @@ bool OptionGroup::isEnabled(int index) const {
 
 void OptionGroup::setCaption(int index, const QString& caption) {
     QRadioButton* b = (*this)(index);
-    if (!b) return;
-    b->setText(caption);
-    FitCaption(b);
+    if (b) SetButtonCaption(b, caption);
 }
 
 void OptionGroup::shareLastItemsRoom(bool share) {

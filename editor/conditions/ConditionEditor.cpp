@@ -9,6 +9,7 @@
 #include "LadderPresence.h"
 #include "MemoryKeyVariablePanel.h"
 #include "RefusalTexts.h"
+#include "ShrinkToFit.h"
 #include "SoleWindow.h"
 #include "TimeConditionPanel.h"
 
@@ -37,12 +38,12 @@ constexpr qreal kTablePoints = 7;
 // gets a font made smaller until it fits.
 void showNumber(Panel3D* cell, int value) {
     const QString text = QString::number(value);
-    QFont font = cell->font();
-    font.setPointSizeF(kTablePoints);
+    QFont wanted = cell->font();
+    wanted.setPointSizeF(kTablePoints);
     const int room = cell->width() - 2 * cell->BevelWidth() - 2;
-    auto width = [&] { return QFontMetrics(font).boundingRect(QRect(0, 0, room, 100), Qt::AlignCenter, text).width(); };
-    while (font.pointSizeF() > 4 && width() > room) font.setPointSizeF(font.pointSizeF() - 0.5);
-    cell->setFont(font);
+    cell->setFont(ShrinkToFit(wanted, [&](const QFont& font) {
+        return QFontMetrics(font).boundingRect(QRect(0, 0, room, 100), Qt::AlignCenter, text).width() <= room;
+    }));
     cell->SetCaption(text);
 }
 

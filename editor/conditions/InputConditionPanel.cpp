@@ -33,9 +33,7 @@ InputConditionPanel::InputConditionPanel(QWidget* parent) : QWidget(parent) {
         option->setGeometry(6 + 48 * j, 153, j < 3 ? 48 : 28, 18);
         // Options 0 to 2 name a card or a port address of up to four hexadecimal digits,
         // the widest (DDDD) clear of the next option's circle; 3 only ever a card.
-        // The font command's font shrinks to fit as well.
         SetFontPointSize(option, 6);
-        KeepCaptionWhole(option);
     }
     SSPanel12 = heading({}, this, 174);
     for (int n = 1; n <= 8; ++n)
@@ -82,7 +80,7 @@ void InputConditionPanel::caption() {
     SSPanel6->SetCaption(conditionEditorCaption("SSPanel6"));
     for (int k = 0; k <= 2; ++k)
         OptionWelkeInterfaceIn.setCaption(k, conditionEditorCaption("OptionWelkeInterfaceIn(" + std::to_string(k) + ")"));
-    CheckNetwerkIN->setText(conditionEditorCaption("CheckNetwerkIN"));
+    SetButtonCaption(CheckNetwerkIN, conditionEditorCaption("CheckNetwerkIN"));
     SSPanel10->SetCaption(conditionEditorCaption("SSPanel10"));
     SSPanel12->SetCaption(conditionEditorCaption("SSPanel12"));
     SSPanel81->SetCaption(conditionEditorCaption("SSPanel81"));

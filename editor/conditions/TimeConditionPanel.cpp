@@ -4,6 +4,7 @@
 #include "EditedCondition.h"
 #include "ExplanatoryPictureSurfaces.h"
 #include "LanguageText.h"
+#include "WholeCaption.h"
 
 namespace tamberlo {
 
@@ -80,7 +81,7 @@ void TimeConditionPanel::caption() {
     SSPanel29->SetCaption(conditionEditorCaption("SSPanel29"));
     SSPanel33->SetCaption(conditionEditorCaption("SSPanel33"));
     SSPanel73->SetCaption(conditionEditorCaption("SSPanel73"));
-    for (int d = 1; d <= 7; ++d) CheckDagen(d)->setText(conditionEditorCaption("CheckDagen(" + std::to_string(d) + ")"));
+    for (int d = 1; d <= 7; ++d) SetButtonCaption(CheckDagen(d), conditionEditorCaption("CheckDagen(" + std::to_string(d) + ")"));
     for (int k = 1; k <= 2; ++k)
         OptionWaarOfOnwaarTimer.setCaption(k, conditionEditorCaption("OptionWaarOfOnwaarTimer(" + std::to_string(k) + ")"));
 }

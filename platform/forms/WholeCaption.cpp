@@ -6,17 +6,16 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include <algorithm>
+#include "ShrinkToFit.h"
 
 namespace tamberlo {
 
 namespace {
 
-constexpr qreal kSmallestPoints = 4;
-constexpr int kSmallestPixels = 5;
 constexpr int kClearance = 2;
 
 bool fits(const QFont& font, const QRect& room, const QString& text) {
+    if (text.isEmpty()) return true;  // an option shown by its circle alone
     const QRect need = QFontMetrics(font).boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)),
                                                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text);
     // A little clearance before whatever follows (the next option's circle);
@@ -35,14 +34,9 @@ public:
 
     void fit() {
         const QRect room = CaptionRoom(button_);
-        QFont font = wanted_;
-        while (!fits(font, room, button_->text())) {
-            if (font.pointSizeF() > kSmallestPoints) font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
-            else if (font.pointSizeF() <= 0 && font.pixelSize() > kSmallestPixels) font.setPixelSize(font.pixelSize() - 1);
-            else break;
-        }
-        fitted_ = font;
-        if (button_->font() != font) button_->setFont(font);
+        const QString text = button_->text();
+        fitted_ = ShrinkToFit(wanted_, [&](const QFont& font) { return fits(font, room, text); });
+        if (button_->font() != fitted_) button_->setFont(fitted_);
     }
 
 protected:
@@ -81,6 +75,12 @@ void KeepCaptionWhole(QAbstractButton* button) {
 
 void FitCaption(QAbstractButton* button) {
     if (auto* keeper = button->findChild<CaptionKeeper*>(QString(), Qt::FindDirectChildrenOnly)) keeper->fit();
+}
+
+void SetButtonCaption(QAbstractButton* button, const QString& caption) {
+    if (button->text() == caption) return;
+    button->setText(caption);
+    FitCaption(button);
 }
 
 }  // namespace tamberlo

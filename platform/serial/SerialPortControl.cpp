@@ -13,8 +13,9 @@
 namespace tamberlo {
 
 namespace {
-// A character at 115200 baud, 8N1: ten bit times.
-constexpr qint64 kCharNs = 10 * 1'000'000'000LL / 115200;
+constexpr QSerialPort::BaudRate kBaudRate = QSerialPort::Baud115200;
+// A character at that rate, 8N1: ten bit times.
+constexpr qint64 kCharNs = 10 * 1'000'000'000LL / kBaudRate;
 }  // namespace
 
 SerialPortControl::SerialPortControl(QObject* parent) : QObject(parent) {
@@ -42,9 +43,8 @@ bool SerialPortControl::Open() {
         return false;
     }
     lockFd_ = fd;
-    if (!port_.setBaudRate(QSerialPort::Baud115200) || !port_.setDataBits(QSerialPort::Data8) ||
-        !port_.setParity(QSerialPort::NoParity) || !port_.setStopBits(QSerialPort::OneStop) ||
-        !port_.setFlowControl(QSerialPort::NoFlowControl)) {
+    if (!port_.setBaudRate(kBaudRate) || !port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity) ||
+        !port_.setStopBits(QSerialPort::OneStop) || !port_.setFlowControl(QSerialPort::NoFlowControl)) {
         Close();
         return false;
     }

@@ -230,18 +230,20 @@ void arduinoLabels() {
 void arduinoDigital(int r, int op, int n) {
     DigitalRow row{shared.UitgangDigitaal[kRowArduino], kLampGroupArduino};
     Integer& B = shared.ArduinoUitByte;
-    // What the board shows, when known: a set or reset also acts when the
-    // board differs from the image (after Stop or all outputs off).
+    // What the board shows, when known: a set or reset acts unless the board
+    // is known to show its result already, so it also acts when the board
+    // differs from the image (after Stop or all outputs off) or is unknown
+    // (its port has just opened).
     const std::optional<int> board = ArduinoOutputWritten();
     if (n == kAll) {
         switch (op) {
         case kSet:
-            if (B == 255 && board.value_or(255) == 255) return;
+            if (B == 255 && board == 255) return;
             B = 255;
             row.setAll(true);
             break;
         case kClear:
-            if (B == 0 && board.value_or(0) == 0) return;
+            if (B == 0 && board == 0) return;
             B = 0;
             row.setAll(false);
             break;
@@ -257,12 +259,12 @@ void arduinoDigital(int r, int op, int n) {
         const bool boardOff = board && !(*board & bit(n));
         switch (op) {
         case kSet:
-            if (row.S[n] && !boardOff) return;
+            if (row.S[n] && boardOn) return;
             row.set(n, true);
             B = static_cast<Integer>(B | bit(n));
             break;
         case kClear:
-            if (!row.S[n] && !boardOn) return;
+            if (!row.S[n] && boardOff) return;
             row.set(n, false);
             B = static_cast<Integer>(B & ~bit(n));
             break;

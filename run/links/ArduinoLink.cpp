@@ -72,10 +72,12 @@ SerialPortControl& iCP_MS_Comm() {
         auto* p = new SerialPortControl;  // lives as long as the program
         p->OnComm = [] { iCP_MS_Comm_OnComm(); };
         p->OnLost = [] { portLost(); };
-        // Opening the port resets the board: its outputs are off.
+        // A Nano resets when its port opens, but a board behind another
+        // bridge, a virtual port or a board with that reset disabled keeps its
+        // outputs: they are unknown until the first command sets them.
         p->OnOpened = [] {
             written().Reset();
-            ArduinoOutputReset(0);
+            ArduinoOutputReset(std::nullopt);
         };
         // Every "1/<n>/" that goes out, from the run or from anywhere else
         // (the running light, closing), is what the board shows now.

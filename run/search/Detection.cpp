@@ -1,6 +1,5 @@
 #include "Detection.h"
 
-#include "ArduinoOutputs.h"
 #include "ComPortSearch.h"
 #include "Controls.h"
 #include "DashboardView.h"
@@ -53,7 +52,9 @@ void moduleOutputsCleared() {
     dashboardView.brask = QStringLiteral("0");
 }
 
-// Opening the Arduino's port resets the board: its outputs are off afterwards.
+// A search starts the image of the Arduino's outputs again from off. What
+// the board shows is the link's to know: unknown since its port opened, so
+// the next pass drives the board to the image.
 void arduinoOutputsCleared() {
     shared.ArduinoUitByte = 0;
     for (int n = 1; n <= 8; ++n) {
@@ -61,7 +62,6 @@ void arduinoOutputsCleared() {
         SetLamp(dashboardView.digOutVelPar, 100 + n, false);
     }
     dashboardView.icp = QStringLiteral("0");
-    ArduinoOutputReset(0);
 }
 
 void splashAnimation(bool on) {

@@ -1,8 +1,8 @@
-// Every caption a window shows fits its control at the default font and
-// after the font command, in both languages: the walk visits the main window
-// with each editor panel open, the dashboard, the settings window and the
-// splash, and measures each caption with the control's font against the
-// room the control gives it.
+// Every caption a window shows fits its control at the design fonts and
+// after the font command at every size its dialog offers, in both languages:
+// the walk visits the main window with each editor panel open, the dashboard,
+// the settings window and the splash, and measures each caption with the
+// control's font against the room the control gives it.
 #include "StartUpFixture.h"
 
 #include <QAbstractButton>
@@ -156,8 +156,8 @@ protected:
     }
 };
 
-// Every caption fits at the design fonts, and again after the font command
-// with its proposal accepted unchanged.
+// Every caption fits at the design fonts, and after the font command at
+// every size its dialog offers, in both languages.
 TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     LadderProgrammeren& w = Start();
     // The widest values the controls must show: the widest port address in
@@ -182,9 +182,6 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
         {2, 2, 2, 7, 0, 0, 0, 0, 0, 0},    {3, 1, 2, 7, 0, 0, 0, 0, 0, 0},
         {3, 2, 3, 3, 1001, 0, 0, 0, 0, 0}, {4, 0, 0, 0, 0, 0, 0, 0, 0, 0},
     };
-    // The refresh table of rung 1 holds the widest values; cell 1 opens as a variable.
-    shared.Condities[2] = {wide, wide, wide, wide, wide, wide};
-    shared.Condities[3] = {five, five, five, five, five, five};
 
     // The start-up's picture of a TM1638 board beside the Arduino button's caption.
     QDir(home.path()).mkdir("Afbeeldingen");
@@ -193,27 +190,19 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     ASSERT_FALSE(splashWindow().CMD_Arduino_Nano->icon().isNull());
     dashboardWindow().show();
     settingsWindow().show();
+
+    // The main window's cut captions without an editor and with each editor
+    // in each of its modes, the refresh table holding the widest values.
     int walked = 0;
-    for (int pass = 0; pass < 4; ++pass) {
-        const bool english = pass % 2 == 1, fontChosen = pass >= 2;
-        if (pass == 2) {
-            Services proposalTaken = InstalledServices::Current();
-            proposalTaken.fontDialog = [](const QFont& proposed) { return FontChoice{proposed, QColor(Qt::black)}; };
-            InstalledServices font{proposalTaken};
-            CommandFont_Click();
-        }
-        SCOPED_TRACE(std::string(english ? "English" : "Dutch") + (fontChosen ? ", font chosen" : ""));
-        shared.TaalVlag = english;
-        w.TaalAanpassenConActBeh();
-        QStringList cut;
-        for (QWidget* window : std::initializer_list<QWidget*>{&w, &dashboardWindow(), &settingsWindow(), &splashWindow()})
-            cut += cutCaptions(window);
+    auto walk = [&] {
+        QStringList cut = cutCaptions(&w);
         for (const ConditionRow& row : conditions) {
             cut += withCondition(row);
             ++walked;
         }
-        // The refresh table, filled while an editor is open.
         shared.Condities[1] = {3, 3, 3, wide, wide, wide};
+        shared.Condities[2] = {wide, wide, wide, wide, wide, wide};
+        shared.Condities[3] = {five, five, five, five, five, five};
         shared.Acties[1] = {wide, five, wide, five, wide, five, wide, five, wide, five};
         conditionEditor().CommandPanelConditie_Click(1);
         conditionEditor().HScroll1->setValue(1);
@@ -225,9 +214,45 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
             ++walked;
         }
         cut.removeDuplicates();
+        return cut;
+    };
+    // The font command reaches the main window only: the other windows keep their design fonts.
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Dutch");
+        shared.TaalVlag = english;
+        w.TaalAanpassenConActBeh();
+        QStringList cut = walk();
+        for (QWidget* window : std::initializer_list<QWidget*>{&dashboardWindow(), &settingsWindow(), &splashWindow()})
+            cut += cutCaptions(window);
         EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
     }
-    EXPECT_EQ(walked, 80);
+    QFont chosen = w.CommandFont->font();  // the font the dialog proposes first
+    Services chooser = InstalledServices::Current();
+    chooser.fontDialog = [&chosen](const QFont&) { return FontChoice{chosen, QColor(Qt::black)}; };
+    InstalledServices font{chooser};
+    const QList<int> sizes = QFontDatabase::standardSizes();
+    ASSERT_TRUE(sizes.front() <= 6 && sizes.back() >= 72);
+    // Largest first: a caption shrunk at one size shows a smaller chosen one whole again.
+    for (auto size = sizes.rbegin(); size != sizes.rend(); ++size) {
+        chosen.setPointSize(*size);
+        CommandFont_Click();
+        // At the smallest size every caption fits: each control the font command reaches shows it.
+        if (*size == sizes.front())
+            for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+                if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b) ||
+                    (qobject_cast<QPushButton*>(b) && b->property("WhatsThisHelpID").toInt() == 0)) {
+                    EXPECT_EQ(b->font().pointSize(), *size) << nameOf(b);
+                }
+        // The language switched after the font command: the captions it changes fit too.
+        for (const bool english : {false, true}) {
+            SCOPED_TRACE(std::string(english ? "English, " : "Dutch, ") + std::to_string(*size) + " pt");
+            shared.TaalVlag = english;
+            w.TaalAanpassenConActBeh();
+            const QStringList cut = walk();
+            EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
+        }
+    }
+    EXPECT_EQ(walked, 20 * 2 * (1 + sizes.size()));
 }
 
 // The card and port options show a port address whole, clear of the next

@@ -154,13 +154,19 @@ TEST_F(SettingsTest, EveryFormOfTheFileIsReadAndWrittenInItsOwnForm) {
 TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
     const QString text = QStringLiteral("[PortSettings]\r\nUseUSB=N\r\n");
     const QByteArray le = QStringEncoder(QStringConverter::Utf16LE)(text), be = QStringEncoder(QStringConverter::Utf16BE)(text);
+    // Characters beyond Latin-1 hold no NUL byte: not every unit has one.
+    const QString wide = QStringLiteral("; \u03A9 \u20AC\r\n") + text;
     const struct {
         const char* name;
         QByteArray bytes;
         QString reason;
     } files[] = {{"UTF-16 cut short", "\xFF\xFE" + le + 'x', QStringLiteral("mit einer ungeraden Anzahl Bytes")},
                  {"UTF-16 LE without mark", le, QStringLiteral("ohne Byte Order Mark (BOM)")},
-                 {"UTF-16 BE without mark", be, QStringLiteral("ohne Byte Order Mark (BOM)")}};
+                 {"UTF-16 BE without mark", be, QStringLiteral("ohne Byte Order Mark (BOM)")},
+                 {"UTF-16 LE without mark, beyond Latin-1", QStringEncoder(QStringConverter::Utf16LE)(wide),
+                  QStringLiteral("ohne Byte Order Mark (BOM)")},
+                 {"UTF-16 BE without mark, beyond Latin-1", QStringEncoder(QStringConverter::Utf16BE)(wide),
+                  QStringLiteral("ohne Byte Order Mark (BOM)")}};
     const QString said = QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden:\n").arg(iniPath());
     for (const auto& file : files) {
         writeAll(iniPath(), file.bytes);
@@ -192,6 +198,27 @@ TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(said)) << messages[0].toStdString();
     EXPECT_GT(messages[0].size(), said.size()) << messages[0].toStdString();  // and why
+}
+
+TEST_F(SettingsTest, NulBytesAnInterruptedWriteLeftAfterTheTextAreNoText) {
+    // An odd number of bytes before them: the first NUL shares a unit with text.
+    const QByteArray text = "[PortSettings]\r\nUseUSB=N\r\nExcludeCOM=3\r\n;\r\n";
+    ASSERT_EQ(text.size() % 2, 1);
+    writeAll(iniPath(), text + QByteArray(4096, '\0'));
+    {
+        CKelvanorCtrl ctrl;
+        EXPECT_FALSE(ctrl.settings.UseUSB);
+        EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("3"));
+        ctrl.settings.SearchCOM = QStringLiteral("7");
+        ctrl.SetModifiedFlag();
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    // Saved as 8-bit text with every line kept; the NULs are gone.
+    QFile f(iniPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+              "[PortSettings]\r\nUseUSB=N\r\nExcludeCOM=3\r\n;\r\nUseSerial=Y\r\nSearchCOM=7\r\n"
+              "[Debug]\r\nShowAtStartup=N\r\n");
 }
 
 TEST(IniTextTest, SetsValuesWhereTheyBelong) {

@@ -4,7 +4,8 @@
 // can still be created but no byte more written, as on a full disk. Without
 // the right to mount it is a plain temporary folder, and Fill() sets a
 // file-size limit of 0 for the process instead (its signal ignored, as the
-// program ignores it), which refuses every write the same way.
+// program ignores it), which refuses every write the same way. A test that
+// must see both ways a write is refused asks for the limit even as root.
 
 #include <QByteArray>
 #include <QDir>
@@ -24,8 +25,10 @@ namespace tamberlo::test {
 
 class FullFileSystem {
 public:
-    FullFileSystem() {
-        mounted_ = ::geteuid() == 0 &&
+    enum class Means { Mount, SizeLimit };
+    // Mount: a file system of its own where the process may mount one.
+    explicit FullFileSystem(Means means = Means::Mount) {
+        mounted_ = means == Means::Mount && ::geteuid() == 0 &&
                    ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, "size=256k,mode=0755") == 0;
     }
     ~FullFileSystem() {

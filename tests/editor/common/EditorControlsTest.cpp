@@ -82,6 +82,25 @@ TEST(EditorTabs, CodeChoiceIsSilentUnlessAskedAndPanelsMoveOnlyWhenBrought) {
     EXPECT_EQ(tabs.current(), 0);
 }
 
+// Captions wrap at their blanks; where even the longest words do not fit side
+// by side the bar's font shrinks until they do, and grows back with the room.
+TEST(EditorTabs, LongestWordsFitSideBySide) {
+    EditorTabs tabs;
+    for (const char* c : {"Geheugen Toets", "Variabele", "Tijd"}) tabs.addTab(c);
+    tabs.resize(400, 300);
+    tabs.show();
+    const QFont roomy = tabs.bar()->font();
+    tabs.resize(90, 300);
+    QTabBar& bar = *tabs.bar();
+    EXPECT_LT(bar.font().pointSizeF(), roomy.pointSizeF());
+    EXPECT_LE(bar.tabRect(bar.count() - 1).right(), tabs.width() - 1);
+    for (int t = 0; t < bar.count(); ++t)
+        for (const QString& line : bar.tabText(t).split('\n'))
+            EXPECT_LE(bar.fontMetrics().horizontalAdvance(line), bar.tabRect(t).width() - 4) << line.toStdString();
+    tabs.resize(400, 300);
+    EXPECT_EQ(tabs.bar()->font(), roomy);
+}
+
 TEST(UpDown, StepsStopAtTheEndsAndRefuseOutOfRangeValues) {
     UpDown spin(0, 23);
     int changes = 0;

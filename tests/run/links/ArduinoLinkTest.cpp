@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "ArduinoEmulator.h"
 #include "ArduinoLink.h"
@@ -121,17 +122,21 @@ TEST_F(ArduinoLinkTest, SearchOpensTheLowestPortAndSaysHelloTwice) {
 TEST_F(ArduinoLinkTest, TheModuleSearchsProbeDoesNotHideTheFirstHello) {
     // The Kelvanor module search writes its own probe to every serial port,
     // the Arduino's included, before the hello. A sketch that takes CR and LF
-    // as separators and ignores what it does not know answers the first hello.
-    ArduinoEmulator com3(dir.path(), 3, "ET");
-    ASSERT_TRUE(com3.ok());
-    const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
-    ASSERT_GE(probe, 0);
-    EXPECT_EQ(::write(probe, "\rsetup0\r", 8), 8);
-    ::close(probe);
-    waitDone = [] { return shared.ICP12Type == "ET"; };
-    ZoekComPoorten();  // opens the port and says hello once
-    EXPECT_EQ(shared.ICP12Type, "ET");
-    EXPECT_EQ(com3.received, "\rsetup0\r90/");
+    // as separators and ignores what it does not know answers the first hello,
+    // whichever of the two ends the probe.
+    for (const QByteArray& probeText : {QByteArray("\rsetup0\r"), QByteArray("\nsetup0\n")}) {
+        shared.ICP12Type.clear();
+        ArduinoEmulator com3(dir.path(), 3, "ET");
+        ASSERT_TRUE(com3.ok());
+        const int probe = ::open(QFile::encodeName(com3.slavePath()).constData(), O_WRONLY | O_NOCTTY);
+        ASSERT_GE(probe, 0);
+        EXPECT_EQ(::write(probe, probeText.constData(), size_t(probeText.size())), probeText.size());
+        ::close(probe);
+        waitDone = [] { return shared.ICP12Type == "ET"; };
+        ZoekComPoorten();  // opens the port and says hello once
+        EXPECT_EQ(shared.ICP12Type, "ET") << probeText.toStdString();
+        EXPECT_EQ(com3.received, probeText + "90/");
+    }
 }
 
 TEST_F(ArduinoLinkTest, NoPortFound) {
@@ -425,24 +430,53 @@ TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
     shared.Acties[1] = {1, 50, 1, 1, 0, 0, 0, 0, 0, 0};
     shared.Condities[4] = {1, 50, 11, 0, 0, 0};
     shared.Acties[2] = {1, 50, 2, 1, 0, 0, 0, 0, 0, 0};
-    com8.inputBits = 1;
+    // The board's outputs are unknown after the port opened: the first pass,
+    // input 1 off, sends output 1 off. Then input 1 goes on, and off again.
     com8.onCommand = [&](const QString& c) {
+        if (c == "1/0" && com8.count("1/1") == 0) com8.inputBits = 1;
         if (c == "1/1") com8.inputBits = 0;
-        if (c == "1/0") CommandStop();
+        if (c == "1/0" && com8.count("1/1") == 1) CommandStop();
     };
     QTimer guard;  // a broken path ends the run instead of hanging the test
     QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
     guard.start(10000);
     CommandStart();
-    EXPECT_EQ(com8.outputCommands(), (QStringList{"1/1", "1/0"}));
+    EXPECT_EQ(com8.outputCommands(), (QStringList{"1/0", "1/1", "1/0"}));
     EXPECT_GE(com8.count("5"), 2);              // polled for the board "AT"
     EXPECT_FALSE(TimerSerialPort().Enabled());  // Stop ends the poll
+}
+
+// The emulated sketch keeps its outputs while its port is closed and opened
+// again, as a board behind a bridge without the reset does: after each open
+// the first pass drives the board to the ladder's state, and no pass after it
+// sends anything.
+TEST_F(ArduinoLinkTest, ABoardThatKeptItsOutputsGetsOneCommandAfterEachOpen) {
+    ArduinoEmulator sketch(dir.path(), 13, "ET");
+    search();
+    ASSERT_TRUE(iCP_MS_Comm().PortOpen());
+    shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Not Arduino input 1 (off)
+    shared.Acties[1] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
+    const std::function<void()> reopens[] = {[this] {
+                                                 waitDone = [] { return shared.ICP12Type == "ET"; };
+                                                 AangeslotenICP12();  // the search closes the port and opens it again
+                                             },
+                                             [] {
+                                                 iCP_MS_Comm().Close();
+                                                 ASSERT_TRUE(iCP_MS_Comm().Open());
+                                             }};
+    for (const auto& reopen : reopens) {
+        ASSERT_TRUE(iCP_MS_Comm().Output("1/5/"));  // the board is lit
+        reopen();
+        for (int pass = 0; pass < 50; ++pass) ScanCycle();
+        programMarker(sketch);
+    }
+    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/5", "1/0", "1/5", "1/0"}));
 }
 
 TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
     ArduinoEmulator sketch(dir.path(), 11, "ET");
     waitDone = [&] { return shared.ICP12Type == "ET"; };
-    AangeslotenICP12();  // the board's outputs are off after its port opened
+    AangeslotenICP12();  // the board's outputs are unknown after its port opened
     ASSERT_EQ(shared.ICP12Type, "ET");
     // Input 1 off: set output 3, and all outputs off. Input 2: set output 5.
     shared.Condities[1] = {1, 50, 11, 0, 0, 0};
@@ -452,12 +486,13 @@ TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
     shared.Condities[7] = {1, 50, 2, 0, 0, 0};
     shared.Acties[3] = {1, 50, 1, 5, 0, 0, 0, 0, 0, 0};
     // Each step waits 100 passes, then turns input 2 on, then off, then stops.
+    // The first pass after the port opened sends the ladder's state ("1/0/").
     constexpr unsigned long long kPasses = 100;
     int step = 0;
     unsigned long long from = 0;
     QTimer stepper;
     QObject::connect(&stepper, &QTimer::timeout, [&] {
-        if (ScanCycles() < from + kPasses || sketch.outputCommands().size() < step) return;
+        if (ScanCycles() < from + kPasses || sketch.outputCommands().size() < step + 1) return;
         from = ScanCycles();
         if (step == 0) sketch.inputBits = 2;
         else if (step == 1) sketch.inputBits = 0;
@@ -471,7 +506,7 @@ TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
     stepper.start(5);
     CommandStart();
     EXPECT_EQ(step, 3);
-    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/16", "1/0"}));
+    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/0", "1/16", "1/0"}));
 }
 
 namespace {
