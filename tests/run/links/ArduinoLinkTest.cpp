@@ -376,7 +376,7 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
                     previous = current;
                     current = values[step++ % std::size(values)];
                     sketch.inputBits = current;
-                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }))
                         << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
                     if (!stretched()) break;
                     ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
