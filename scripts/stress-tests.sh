@@ -1,30 +1,42 @@
 #!/usr/bin/env bash
-# stress-tests.sh [build-dir] [rounds] [busy]: runs the normal test suite as
-# test.sh runs it, `rounds` times in a row (5), while `busy` processes (16)
-# spin beside it, so that there is more runnable work than cores. A test that
-# measures time must judge the time that really passed; this shows whether
-# each one does. Stops at the first round that fails, says which, and exits
-# non-zero; 0 when every round passed.
-# Builds nothing unless the build folder (build-test by default, test.sh's
-# normal build) is missing; then it is built as test.sh builds it.
+# stress-tests.sh [suite] [rounds] [busy]: runs a test suite as test.sh runs
+# it, `rounds` times in a row (5), while `busy` processes (16) spin beside it,
+# so that there is more runnable work than cores. A test that measures time
+# must judge the time that really passed, and one that does a fixed amount of
+# work must not race the clock; this shows whether each one holds.
+# suite: normal (test.sh's normal build), sanitizer (its build with
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, run with the
+# same options), or both (the default: the normal suite's rounds, then the
+# sanitizer suite's). Stops at the first round that fails, says which, and
+# exits non-zero; 0 when every round passed.
+# Builds nothing unless a suite's build folder (build-test, build-asan) is
+# missing; then it is built as test.sh builds it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dir=${1:-$root/build-test}
+# shellcheck source=scripts/suites.sh
+. "$root/scripts/suites.sh"
+suite=${1:-both}
 rounds=${2:-5}
 busy=${3:-16}
+usage() { echo "usage: $0 [normal|sanitizer|both] [rounds] [busy]" >&2; exit 2; }
+case $suite in
+  normal | sanitizer) suites=("$suite") ;;
+  both) suites=(normal sanitizer) ;;
+  *) usage ;;
+esac
 for n in "$rounds" "$busy"; do
-  case $n in '' | *[!0-9]*) echo "usage: $0 [build-dir] [rounds] [busy]" >&2; exit 2 ;; esac
+  case $n in '' | *[!0-9]*) usage ;; esac
 done
 
-if [ ! -f "$dir/CTestTestfile.cmake" ]; then
-  echo "== no build in $dir: building it"
-  "$root/scripts/build.sh" "$dir" -DTAMBERLO_WERROR=ON -DTAMBERLO_BENCHMARKS=ON
-fi
+for s in "${suites[@]}"; do
+  if [ ! -f "$(suite_dir "$s")/CTestTestfile.cmake" ]; then
+    echo "== no $s build in $(suite_dir "$s"): building it"
+    suite_build "$s"
+  fi
+done
 
 export QT_QPA_PLATFORM=offscreen
 XDG_RUNTIME_DIR=$(mktemp -d); chmod 700 "$XDG_RUNTIME_DIR"; export XDG_RUNTIME_DIR
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 jobs=$(nproc)
 
 # The busy processes end with this script: the trap stops them, and each one
@@ -43,13 +55,15 @@ for ((i = 0; i < busy; i++)); do
   busy_pids+=($!)
 done
 
-for ((round = 1; round <= rounds; round++)); do
-  echo "== round $round of $rounds, $busy busy processes beside the suite"
-  start=$SECONDS
-  if ! (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300); then
-    echo "== round $round of $rounds FAILED"
-    exit 1
-  fi
-  echo "== round $round passed in $((SECONDS - start)) s"
+for s in "${suites[@]}"; do
+  for ((round = 1; round <= rounds; round++)); do
+    echo "== $s suite, round $round of $rounds, $busy busy processes beside it"
+    start=$SECONDS
+    if ! suite_tests "$s" "$jobs"; then
+      echo "== $s suite, round $round of $rounds FAILED"
+      exit 1
+    fi
+    echo "== $s suite, round $round passed in $((SECONDS - start)) s"
+  done
 done
-echo "== all $rounds rounds passed with $busy busy processes"
+echo "== all rounds passed (${suites[*]}, $rounds each) with $busy busy processes"

@@ -10,9 +10,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
+# shellcheck source=scripts/suites.sh
+. "$root/scripts/suites.sh"
+
 export QT_QPA_PLATFORM=offscreen
 XDG_RUNTIME_DIR=$(mktemp -d); chmod 700 "$XDG_RUNTIME_DIR"; export XDG_RUNTIME_DIR
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 jobs=${JOBS:-$(nproc)}  # JOBS=n limits builds, tests and fuzzers on a shared machine
 
 status=0
@@ -20,31 +22,24 @@ part_start=$SECONDS
 took() { echo "== $1 took $((SECONDS - part_start)) s"; part_start=$SECONDS; }
 
 run_suite() {
-  local name=$1 dir=$2; shift 2
-  echo "== $name build"
-  "$root/scripts/build.sh" "$dir" -DTAMBERLO_WERROR=ON "$@"
-  echo "== $name tests"
-  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300) || status=1
+  echo "== $1 build"
+  suite_build "$1"
+  echo "== $1 tests"
+  suite_tests "$1" "$jobs" || status=1
 }
 
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
-run_suite normal "$root/build-test" -DTAMBERLO_BENCHMARKS=ON
+run_suite normal
 took "normal build and tests"
 
 echo "== benchmarks, each once briefly (figures only)"
-for bench in "$root"/build-test/bin/bench_*; do
+for bench in "$(suite_dir normal)"/bin/bench_*; do
   echo "-- $(basename "$bench")"
   "$bench" --benchmark_min_time=0.01 || status=1  # a crash fails, a slow figure does not
 done
 took "benchmarks"
 
-# Leaks fail the sanitizer run; the suppressions name only objects that live
-# as long as the program.
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
-run_suite sanitizer "$root/build-asan" -DTAMBERLO_SANITIZE=ON -DTAMBERLO_BENCHMARKS=OFF
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
-unset LSAN_OPTIONS
+run_suite sanitizer
+suite_env normal  # the runs below take leaks as the normal suite does
 took "sanitizer build and tests"
 
 echo "== thread sanitizer run of the Kelvanor control's serial transport"

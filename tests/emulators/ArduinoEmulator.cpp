@@ -55,15 +55,13 @@ QStringList ArduinoEmulator::outputCommands() const {
 void ArduinoEmulator::send(const QByteArray& bytes) {
     if (master_ < 0) return;
     // The pty holds a few kilobytes; the program reads on this same thread,
-    // so let it run while the buffer is full.
+    // so let it run while the buffer is full, until every byte is written.
     qsizetype done = 0;
-    QElapsedTimer clock;
-    clock.start();
-    while (done < bytes.size() && clock.elapsed() < 5000) {
+    while (done < bytes.size()) {
         const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0) {
             done += n;
-        } else if (n < 0 && errno == EAGAIN) {
+        } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             ::usleep(200);
         } else {

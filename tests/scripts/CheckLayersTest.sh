@@ -1,10 +1,12 @@
 #!/bin/sh
-# The layer check on a small tree of its own, compiled by the compiler the
-# check runs: the tree with every allowed include passes; with one include
-# planted for every forbidden pair of folders (in a source file and in a
-# header), and with includes spelt in each way the compiler takes, each is
-# reported with the file that holds it, as are a new top folder, a new folder
-# in run/, a cycle in run/ and a header name held twice.
+# The layer check on a small tree of its own, built with ninja by the compiler
+# the check runs (preprocessing only, no Qt): the tree with every allowed
+# include passes; with one include planted for every forbidden pair of folders
+# (in a source file and in a header), and with includes spelt in each way the
+# compiler takes, each is reported with the file that holds it, as are a new
+# top folder, new folders in run/ and editor/, a cycle in run/, header names
+# held twice, a source changed since the build, and headers whose includes
+# hang on a header outside the tree.
 #
 #   CheckLayersTest.sh <check-layers.sh>
 set -u
@@ -13,7 +15,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 tree=$work/src
 build=$work/build
-mkdir -p "$tree" "$build"
+system=$work/system
+mkdir -p "$tree" "$build" "$system"
 failed=0
 
 # The rules, written out apart from the check: each folder and the folders it
@@ -35,7 +38,6 @@ control            platform
 scripts
 tests              *'
 folders=$(printf '%s\n' "$rules" | cut -d' ' -f1)
-name() { printf 'Unit_%s' "$1" | tr / _; }
 # Every ordered pair of two folders, "allowed" or "forbidden".
 pairs=$(printf '%s\n' "$rules" | awk '
     { folder[NR] = $1; for (i = 2; i <= NF; i++) may[$1, $i] = 1 }
@@ -45,31 +47,51 @@ pairs=$(printf '%s\n' "$rules" | awk '
             print f, t, ((f, t) in may || (f, "*") in may) ? "allowed" : "forbidden"
         }
     }')
-
-# One unit per folder; its header includes every folder the folder may include.
-for f in $folders; do
-    mkdir -p "$tree/$f"
-    printf '#pragma once\n' >"$tree/$f/$(name "$f").h"
-    printf '#include "%s.h"\n' "$(name "$f")" >"$tree/$f/$(name "$f").cpp"
-done
-printf '%s\n' "$pairs" | while read -r f t kind; do
-    if [ "$kind" = allowed ]; then printf '#include "%s.h"\n' "$(name "$t")" >>"$tree/$f/$(name "$f").h"; fi
-done
-
-# check: runs the check on the tree, compiled as CMake writes its commands.
-check() {
-    includes=$(for f in $folders; do printf ' -I%s/%s' "$tree" "$f"; done)
-    {
-        echo '['
-        find "$tree" -name '*.cpp' -o -name '*.cc' | sort | while read -r file; do
-            printf '{\n  "directory": "%s",\n  "command": "%s -std=c++20 -DHEADER=\\\\\\"Unit_app.h\\\\\\"%s -o x.o -c %s",\n  "file": "%s"\n},\n' \
-                "$build" "${CXX:-c++}" "$includes" "$file" "$file"
-        done
-        echo ']'
-    } >"$build/compile_commands.json"
-    sh "$check" "$tree" "$build" >"$work/out" 2>&1
+# plant <awk program>: runs the program on the pairs, with name(folder) the
+# name of the folder's unit and write(file, text) to add a line to a file.
+plant() {
+    printf '%s\n' "$pairs" | awk -v tree="$tree" -v expected="$work/expected" '
+        function name(folder) { gsub(/\//, "_", folder); return "Unit_" folder }
+        function write(file, text) { print text >>(tree "/" file); close(tree "/" file) }
+        '"$1"
 }
 
+# One unit per folder; its header includes every folder the folder may include.
+for f in $folders; do mkdir -p "$tree/$f"; done
+# shellcheck disable=SC2016 # awk programs
+plant '!($1 in done) { done[$1] = 1; write($1 "/" name($1) ".h", "#pragma once"); write($1 "/" name($1) ".cpp", "#include \"" name($1) ".h\"") }
+    $3 == "allowed" { write($1 "/" name($1) ".h", "#include \"" name($2) ".h\"") }'
+
+# build: writes the compile commands of the tree's sources as CMake writes
+# them, and builds them with ninja, which records what each read.
+build() {
+    includes=$(for f in $folders; do printf ' -I%s/%s' "$tree" "$f"; done)
+    flags="${CXX:-c++} -std=c++20 -DHEADER=%s -isystem $system$includes"
+    # shellcheck disable=SC2059 # flags holds the spelling of the macro
+    find "$tree" -name '*.cpp' -o -name '*.cc' | sort |
+        SH=$(printf "$flags" '\"Unit_app.h\"') JSON=$(printf "$flags" '\\\"Unit_app.h\\\"') awk -v build="$build" -v tree="$tree/" '
+            BEGIN {
+                json = build "/compile_commands.json"
+                print "[" >json
+                print "rule read\n  command = $cmd -E -MD -MF $out.d\n  depfile = $out.d\n  deps = gcc"
+            }
+            {
+                object = "obj/" substr($0, length(tree) + 1) ".o"
+                printf "{\n  \"directory\": \"%s\",\n  \"command\": \"%s -o %s -c %s\",\n  \"file\": \"%s\"\n},\n",
+                    build, ENVIRON["JSON"], object, $0, $0 >json
+                print "build " object ": read " $0 "\n  cmd = " ENVIRON["SH"] " -o " object " -c " $0
+            }
+            END { print "]" >json }' >"$build/build.ninja"
+    if ! ninja -C "$build" >"$work/out" 2>&1; then
+        echo "the tree does not build:"
+        cat "$work/out"
+        failed=1
+    fi
+}
+# check: runs the check on the tree.
+check() { sh "$check" "$tree" "$build" >"$work/out" 2>&1; }
+
+build
 if ! check; then
     echo "the tree with only allowed includes fails:"
     cat "$work/out"
@@ -84,14 +106,15 @@ expect() {
     fi
 }
 # One source file and one header (read by a test) for every forbidden pair.
-printf '%s\n' "$pairs" | while read -r f t kind; do
-    if [ "$kind" = forbidden ]; then
-        planted=$f/Planted_$(name "$f" | sed 's/^Unit_//')_to_$(name "$t" | sed 's/^Unit_//')
-        printf '#include "%s.h"\n' "$(name "$t")" | tee "$tree/$planted.cpp" >"$tree/$planted.h"
-        printf '#include "%s"\n' "$tree/$planted.h" >>"$tree/tests/ReadsPlanted.cpp"
-        printf '%s reads %s/%s.h:\n' "$planted.cpp" "$t" "$(name "$t")" "$planted.h" "$t" "$(name "$t")"
-    fi
-done >"$work/expected"
+# shellcheck disable=SC2016 # an awk program
+plant '$3 == "forbidden" {
+        planted = $1 "/Planted_" substr(name($1), 6) "_to_" substr(name($2), 6)
+        write(planted ".cpp", "#include \"" name($2) ".h\"")
+        write(planted ".h", "#include \"" name($2) ".h\"")
+        write("tests/ReadsPlanted.cpp", "#include \"" tree "/" planted ".h\"")
+        print planted ".cpp reads " $2 "/" name($2) ".h:" >expected
+        print planted ".h reads " $2 "/" name($2) ".h:" >expected
+    }'
 # Each spelling of an include of app/ in state/.
 printf '\357\273\277#include "Unit_app.h"\n' >"$tree/state/ByteOrderMark.cpp"
 printf '#include /* the app */ "Unit_app.h"\n' >"$tree/state/Comment.cpp"
@@ -103,12 +126,31 @@ printf ' #  include\t<Unit_app.h>\n' >"$tree/state/Blanks.cpp"
 printf '#include "Unit_app.h"\n' | tee "$tree/state/Source.cc" "$tree/state/Inline.inl" >"$tree/state/Header.hpp"
 printf '#include "../app/Unit_app.h"\n' >"$tree/state/Relative.h"
 printf 'int documented;\n' >"$tree/docs.cpp"
-mkdir -p "$tree/docs" "$tree/run/extra"
+mkdir -p "$tree/docs" "$tree/run/extra" "$tree/editor/extra"
 printf 'int documented;\n' >"$tree/docs/Example.cpp"
-printf '#pragma once\n' >"$tree/run/extra/Extra.h"
+printf '#pragma once\n' | tee "$tree/run/extra/Extra.h" >"$tree/editor/extra/Added.h"
 printf '#pragma once\n#include "CycleB.h"\n' >"$tree/run/engine/CycleA.h"
 printf '#pragma once\n#include "CycleA.h"\n' >"$tree/run/engine/CycleB.h"
-printf '#pragma once\n' | tee "$tree/state/Twice.h" >"$tree/platform/Twice.h"
+printf '#pragma once\n' | tee "$tree/state/Twice.h" "$tree/language/Twice.hpp" "$tree/control/Twice.hpp" \
+    >"$tree/platform/Twice.h"
+# Includes that hang on headers outside the tree, as a system's or library's
+# would: a macro tested across a comment and a line splice (and a header
+# including that one), a macro naming the header, a header of ours included by
+# one outside.
+printf '#define SYSTEM_WANTS_APP 1\n#define SYSTEM_APP_HEADER "Unit_app.h"\n' >"$system/system_macros.h"
+printf '#include <Unit_app.h>\n' >"$system/system_reads.h"
+printf '#include <system_macros.h>\n# /* the system decides */ if\\\ndef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
+    >"$tree/state/SystemMacro.h"
+printf '#include <system_macros.h>\n#include SYSTEM_APP_HEADER\n' >"$tree/state/SystemName.h"
+printf '#include <system_reads.h>\n' >"$tree/state/ViaSystem.h"
+printf '#include "SystemMacro.h"\n' >"$tree/state/ThroughSystemMacro.h"
+printf '#include "%s/state/%s"\n' "$tree" SystemMacro.h "$tree" SystemName.h "$tree" ThroughSystemMacro.h \
+    >>"$tree/tests/ReadsPlanted.cpp"
+# A source built clean and changed since the build.
+printf 'int stale;\n' >"$tree/platform/Stale.cpp"
+build
+printf '#include "Unit_app.h"\n' >"$tree/platform/Stale.cpp"
+touch -d '+1 hour' "$tree/platform/Stale.cpp"
 
 if check; then
     echo "the planted tree passes"
@@ -116,15 +158,17 @@ if check; then
 fi
 while read -r line; do expect "$line"; done <"$work/expected"
 for file in ByteOrderMark.cpp Comment.cpp Splice.cpp Digraph.cpp Macro.cpp CommandLineMacro.cpp Blanks.cpp Source.cc \
-    Inline.inl Header.hpp Relative.h; do
+    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SystemName.h ViaSystem.h; do
     expect "state/$file reads app/Unit_app.h:"
 done
+expect "platform/Stale.cpp reads app/Unit_app.h:"
 expect "unknown top folder: docs.cpp"
 expect "unknown top folder: docs/Example.cpp"
 expect "unknown folder in run/: run/extra/Extra.h"
+expect "unknown folder in editor/: editor/extra/Added.h"
 expect "include cycle in run/"
 expect "CycleA"
-expect "header names held twice (a bare include cannot tell them apart): Twice.h"
+expect "header names held twice (a bare include cannot tell them apart): Twice.h Twice.hpp"
 if grep -E '^(tests/|[^ ]*/Unit_)' "$work/out"; then
     echo "reported though allowed"
     failed=1

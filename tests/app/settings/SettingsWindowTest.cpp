@@ -372,7 +372,7 @@ TEST_F(ArduinoButtonsTest, TheLastPollReplyIsTakenBeforeTheVersionQuestion) {
         Pump(kArduinoPieceGapMs);
         quietMs = double(quiet.nsecsElapsed()) / 1e6;
         sketch.send("1");
-        if (quietMs < kArduinoReplyPauseMs) WaitUntil(showsDI21, 2000);
+        if (quietMs < kArduinoReplyPauseMs) WaitUntil(showsDI21);
     };
     InstalledServices installedWait{withWait};
     // Pieces the machine held apart past the pause rightly read as "DI2": try again.

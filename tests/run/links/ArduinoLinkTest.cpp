@@ -381,7 +381,7 @@ TEST_F(ArduinoLinkTest, EveryInputChangeIsReadWhateverEndsTheReplies) {
                     previous = current;
                     current = values[step++ % std::size(values)];
                     sketch.inputBits = current;
-                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }, 2000))
+                    ASSERT_TRUE(WaitUntil([&] { return shows(current); }))
                         << row.name << ": DI" << current << ", gap " << gap << " ms, cut at " << cut;
                     if (!stretched()) break;
                     ASSERT_LT(attempt, kTries) << row.name << ": the pieces always came further apart than the pause";
@@ -515,8 +515,8 @@ namespace {
 // memories, while the sketch reads slowly or not at all: the line pushes back.
 class ArduinoBackPressureTest : public ArduinoLinkTest {
 protected:
-    // Runs the toggling ladder: for a second with the sketch reading freely,
-    // then for `slowMs` with `slowDown` in force (longer, until the line pushed back); then the ladder settles on
+    // Runs the toggling ladder: for a second with the sketch reading freely
+    // (longer, until the program sent a thousand characters), then for `slowMs` with `slowDown` in force (longer, until the line pushed back); then the ladder settles on
     // output 5 alone ("1/16/", never sent before) and the sketch reads freely
     // again. The link must stay, hold little, and bring the board the newest
     // state at once.
@@ -531,7 +531,7 @@ protected:
         enum class Phase { Free, Slow, Settled, Resumed } phase = Phase::Free;
         QElapsedTimer clock;
         qint64 phaseMs = 0;
-        qint64 freeBytes = 0, freeMs = 0;
+        qint64 sentBefore = 0, freeBytes = 0, freeMs = 0;
         int heldMost = 0;
         bool lost = false;
         // After reading resumes the polls are "7/" (the board type changes
@@ -551,7 +551,7 @@ protected:
             const qint64 now = clock.elapsed();
             switch (phase) {
             case Phase::Free:
-                if (now < 1000) return;
+                if (now < 1000 || sketch.received.size() - sentBefore <= 1000) return;
                 freeBytes = sketch.received.size();
                 freeMs = now;
                 slowDown(sketch);
@@ -579,7 +579,7 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, [] { CommandStop(); });
         guard.start(slowMs + 60000);
         clock.start();
-        const qint64 sentBefore = sketch.received.size();
+        sentBefore = sketch.received.size();
         stepper.start(5);
         CommandStart();
 
