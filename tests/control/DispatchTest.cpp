@@ -176,18 +176,20 @@ TEST_F(DispatchTest, TheObjectRaisesItsEventAndGoesAfterItsLastReference) {
     ModuleEmulator& atlas = AddModule(2, {});
     auto* object = new KelvanorObject;
     EXPECT_EQ(KelvanorObject::LiveObjects(), 1);
-    Sink sink;
+    Sink sink, other;
     object->Advise(&sink);
+    object->Advise(&other);
     Variant r;
     ASSERT_EQ(object->Invoke(object->GetIdOfName("Connect"), {}, &r), com::S_Ok);
     ASSERT_EQ(r, Variant(std::int16_t{1}));
     atlas.ReportInputWord0(1, 0x0005);
-    ASSERT_TRUE(PumpUntil([&] { return sink.count == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return sink.count == 1; }));
     EXPECT_EQ(sink.lastDispid, 1);
     EXPECT_EQ(sink.last, (VariantList{Variant(std::int16_t{1}), Variant(std::int16_t{0}), Variant(std::int32_t{5})}));
     object->Unadvise(&sink);
     atlas.ReportInputWord0(1, 0x0006);
-    PumpUntil([] { return false; }, 50);
+    // Each raise goes to every sink in turn: once the other has it, so would the first.
+    ASSERT_TRUE(WaitUntil([&] { return other.count == 2; }));
     EXPECT_EQ(sink.count, 1);
     object->Release();
     EXPECT_EQ(KelvanorObject::LiveObjects(), 0);

@@ -138,17 +138,17 @@ TEST_F(FtdiPortTest, TheReaderHandsBytesOverWithOneNotification) {
     CUSBPort port;
     ASSERT_EQ(port.Open(&owner, std::uint32_t(device), 0), 1);
     ftdi.inject(device, "setup1\r");
-    ASSERT_TRUE(PumpUntil([&] { return owner.notifications.load() == 1 && ftdi.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return owner.notifications.load() == 1 && ftdi.pending(device) == 0; }));
     EXPECT_EQ(owner.lastPortId.load(), port.portId());
     // More bytes before the control took the first: no second notification.
     ftdi.inject(device, "V=2.05\r");
-    ASSERT_TRUE(PumpUntil([&] { return ftdi.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return ftdi.pending(device) == 0; }));
     EXPECT_EQ(owner.notifications.load(), 1);
     auto r = port.TakeReceived();
     EXPECT_EQ(Bytes(r), "setup1\rV=2.05\r");
     EXPECT_FALSE(r.moreThanHalfFull);
     ftdi.inject(device, "T1=01\r");
-    ASSERT_TRUE(PumpUntil([&] { return owner.notifications.load() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return owner.notifications.load() == 2; }));
     EXPECT_EQ(Bytes(port.TakeReceived()), "T1=01\r");
 }
 
@@ -160,22 +160,22 @@ TEST_F(FtdiPortTest, AFloodIsDroppedAndTheBufferNeverOverflows) {
 
     // More than 768 bytes waiting: all of them are dropped.
     ftdi.inject(device, std::string(1000, 'x'));
-    ASSERT_TRUE(PumpUntil([&] { return ftdi.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return ftdi.pending(device) == 0; }));
     EXPECT_FALSE(port.HasReceived());
     EXPECT_TRUE(CallsInclude(device, "Purge 1"));
     EXPECT_EQ(owner.notifications.load(), 0);
 
     // Up to 768 are taken; above 512 in the buffer the half-full flag is set.
     ftdi.inject(device, std::string(600, 'a'));
-    ASSERT_TRUE(PumpUntil([&] { return ftdi.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return ftdi.pending(device) == 0; }));
     ftdi.inject(device, std::string(700, 'b'));
     // Only the free space (424 bytes) is read; the rest waits in the bridge.
-    ASSERT_TRUE(PumpUntil([&] { return ftdi.pending(device) == 276; }));
+    ASSERT_TRUE(WaitUntil([&] { return ftdi.pending(device) == 276; }));
     auto r = port.TakeReceived();
     ASSERT_EQ(r.bytes.size(), 1024u);
     EXPECT_TRUE(r.moreThanHalfFull);
     EXPECT_EQ(Bytes(r), std::string(600, 'a') + std::string(424, 'b'));
-    ASSERT_TRUE(PumpUntil([&] { return ftdi.pending(device) == 0 && port.HasReceived(); }));
+    ASSERT_TRUE(WaitUntil([&] { return ftdi.pending(device) == 0 && port.HasReceived(); }));
     r = port.TakeReceived();
     EXPECT_EQ(Bytes(r), std::string(276, 'b'));
     EXPECT_FALSE(r.moreThanHalfFull);

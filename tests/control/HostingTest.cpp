@@ -182,7 +182,7 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     // A rung: module input 1 sets module output 1, through the program's side.
     tamberlo::shared.ModuleIngangWoord = 0;
     atlas.ReportInputWord0(1, 0x0001);
-    ASSERT_TRUE(PumpUntil([] { return tamberlo::shared.ModuleIngangWoord == 1; }));
+    ASSERT_TRUE(WaitUntil([] { return tamberlo::shared.ModuleIngangWoord == 1; }));
     k.SetDigitalOutput0(static_cast<std::int16_t>(tamberlo::shared.ModuleIngangWoord & 1));
     EXPECT_EQ(atlas.OutputWord(1, 0), 1);
     EXPECT_EQ(atlas.Count("MAW1.0=0001"), 1);
@@ -234,7 +234,7 @@ TEST_F(HostingTest, AnAnalogReportDoesNotSwitchTheModuleInputs) {
     tamberlo::shared.ModuleAanwezig = tamberlo::Kelvanor1().Connect();
     ASSERT_EQ(tamberlo::shared.ModuleAanwezig, 1);
     delta.ReportInputWord0(1, 0x0002);
-    ASSERT_TRUE(PumpUntil([] { return tamberlo::shared.ModuleIngangWoord == 2; }));
+    ASSERT_TRUE(WaitUntil([] { return tamberlo::shared.ModuleIngangWoord == 2; }));
     delta.SendFrame(1, 0x0155);
     delta.SendFrame(2, 0x00FF);
     // The write's echo comes after the frames; the events they raised are

@@ -39,7 +39,7 @@ TEST_F(LadderEndToEndTest, ARungOnAModuleInputSetsAModuleOutput) {
     EXPECT_EQ(atlas.Count("MAW1.0=0001"), 0);  // the input is off
 
     atlas.ReportInputWord0(1, 0x0001);
-    ASSERT_TRUE(PumpUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         tamberlo::ScanCycle();
         return atlas.OutputWord(1, 0) == 1;
     }));

@@ -76,7 +76,7 @@ int ModuleEmulator::Count(const std::string& line) {
 }
 
 bool ModuleEmulator::WaitForLine(const std::string& line, int times, int timeoutMs) {
-    return PumpUntil([&] { return Count(line) >= times; }, timeoutMs);
+    return WaitUntil([&] { return Count(line) >= times; }, timeoutMs);
 }
 
 void ModuleEmulator::ClearLines() {

@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "WaitUntil.h"
+
 namespace kelvanor::test {
 
 enum class Personality {
@@ -97,10 +99,6 @@ private:
     std::atomic<bool> silent_;
 };
 
-// Handles events until `done` holds or `timeoutMs` passed (a generous bound).
-template <typename Pred>
-bool PumpUntil(Pred done, int timeoutMs = 5000);
+using tamberlo::test::WaitUntil;
 
 }  // namespace kelvanor::test
-
-#include "ModuleEmulatorPump.h"

@@ -100,7 +100,7 @@ TEST_F(PortHandOverTest, ANotificationWhoseBytesWereAlreadyTakenDoesNotSilenceTh
     QCoreApplication::processEvents();
     // The next bytes must still reach the control.
     port->Receive("EW1.0=0005\r");
-    ASSERT_TRUE(PumpUntil([&] { return !words.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !words.empty(); }));
     EXPECT_EQ(words, std::vector<std::int32_t>{5});
     ctrl.Disconnect();
 }

@@ -91,12 +91,12 @@ TEST_F(ProtocolTest, InputWordChangedIsRaisedExactlyOnChangeInEveryForm) {
     CKelvanorCtrl ctrl;
     Connect(ctrl, 1);
     atlas.ReportInputWord0(1, 0x0001, 'E');
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 1; }));
     atlas.ReportInputWord0(1, 0x0001, '#');  // unchanged: no event
     atlas.ReportInputWord0(1, 0x0003, '#');
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 2; }));
     atlas.ReportInputWord0(1, 0x8403, 'e');
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 3; }));
     EXPECT_EQ(events, (std::vector<Event>{{1, 0, 1}, {1, 0, 3}, {1, 0, 0x8403}}));
     EXPECT_EQ(ctrl.GetDigitalInput0(), 0x03);  // word 0 is sent by itself: no request
     EXPECT_EQ(ctrl.GetDigitalInput1(), 0x84);
@@ -110,11 +110,11 @@ TEST_F(ProtocolTest, BinaryFramesCarryTheAnalogWords) {
     CKelvanorCtrl ctrl;
     Connect(ctrl, 4);
     delta.SendFrame(1, 0x1234);
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 1; }));
     EXPECT_EQ(events[0], Event(3, 1, 0x1234));
     // A CR among the value bytes does not end the frame.
     delta.Send(std::string("4\x0D\x41\x0D", 4));
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 2; }));
     EXPECT_EQ(events[1], Event(3, 2, 0x0D41));
     EXPECT_EQ(ctrl.module(3).inputWords[2], 0x0D41u);
     // Two frames of one word in one batch: only the newer counts.
@@ -123,10 +123,12 @@ TEST_F(ProtocolTest, BinaryFramesCarryTheAnalogWords) {
         std::string("8\x00\x01\x0D"
                     "8\x00\x02\x0D",
                     8));
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.module(3).inputWords[4] == 2; }));
-    PumpUntil([] { return false; }, 50);
+    ASSERT_TRUE(WaitUntil([&] { return ctrl.module(3).inputWords[4] == 2; }));
+    // A later frame, in a batch of its own, marks the end of what this batch raised.
+    delta.SendFrame(1, 0x55);
+    ASSERT_TRUE(WaitUntil([&] { return !events.empty() && events.back() == Event(3, 1, 0x55); }));
     // One write of 8 bytes reaches the control as one batch.
-    EXPECT_EQ(events, (std::vector<Event>{{3, 4, 2}}));
+    EXPECT_EQ(events, (std::vector<Event>{{3, 4, 2}, {3, 1, 0x55}}));
 }
 
 TEST_F(ProtocolTest, AnOldBasilReportsOnlyTheLowByteOfWordZero) {
@@ -134,7 +136,7 @@ TEST_F(ProtocolTest, AnOldBasilReportsOnlyTheLowByteOfWordZero) {
     CKelvanorCtrl ctrl;
     Connect(ctrl, 1);
     basil.ReportInputWord0(1, 0x12FF);
-    ASSERT_TRUE(PumpUntil([&] { return !events.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !events.empty(); }));
     EXPECT_EQ(events.back(), Event(1, 0, 0x00FF));
 }
 
@@ -167,7 +169,7 @@ TEST_F(ProtocolTest, RequestsWaitForTheirAnswers) {
          {"MU3.0A=03", "MRA3=4", "MRE3=2", "MF3=01", "MM3=20", "MS3=0F", "MT3=10", "MT3=00", "MC3.1=1", "MS3=03", "XYZ"})
         EXPECT_TRUE(delta.WaitForLine(line)) << line;
     // The 'S' answer switched words 1 and 2 to auto-send: no more requests for them.
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.module(3).autoSend[2] == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return ctrl.module(3).autoSend[2] == 1; }));
     const int before = delta.Count("DEW3.4");
     ctrl.GetInputWord(0, 2);
     EXPECT_EQ(delta.Count("DEW3.4"), before);
@@ -200,7 +202,7 @@ TEST_F(ProtocolTest, GarbageLongLinesAndBadNumbersAreIgnored) {
     atlas.Send(std::string(150, 'x') + "EW1.0=0666\r");  // one overlong line: dropped as a whole
     atlas.Send(std::string(3000, '#'));
     int round = 0;
-    ASSERT_TRUE(PumpUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         if (round++ % 50 == 0) atlas.Send("\rEW1.0=0042\r");  // until one gets past the flood
         return !events.empty();
     }));
@@ -219,7 +221,7 @@ TEST_F(ProtocolTest, AFloodOfFramesDoesNotStallTheWindowThread) {
     delta.Send(flood);
     delta.SendFrame(2, 0x0777);
     int round = 0;
-    ASSERT_TRUE(PumpUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         if (++round % 50 == 0) delta.SendFrame(2, 0x0777);  // until one gets past the flood
         return ctrl.module(3).inputWords[2] == 0x0777;
     }));
@@ -265,10 +267,10 @@ TEST_F(ProtocolTest, TheHostsEventHandlerMayWriteOutputsInsideTheEvent) {
         if (word == 0) ctrl.SetDigitalOutput0(static_cast<std::int16_t>(value));  // a rung: input drives output
     };
     atlas.ReportInputWord0(1, 0x0011);
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.module(1).outputWords[0] == 0x11; }));
+    ASSERT_TRUE(WaitUntil([&] { return ctrl.module(1).outputWords[0] == 0x11; }));
     atlas.ReportInputWord0(1, 0x0012);
     atlas.ReportInputWord0(1, 0x0013);
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.module(1).outputWords[0] == 0x13; }));
+    ASSERT_TRUE(WaitUntil([&] { return ctrl.module(1).outputWords[0] == 0x13; }));
     EXPECT_EQ(atlas.Count("MAW1.0=0011"), 1);
     EXPECT_EQ(atlas.OutputWord(1, 0), 0x13);
 }
@@ -278,7 +280,7 @@ TEST_F(ProtocolTest, AVanishingModuleIsReportedOnceAndItsChannelStopsAnswering) 
     CKelvanorCtrl ctrl;
     Connect(ctrl, 1);
     atlas.Disconnect();
-    ASSERT_TRUE(PumpUntil([&] { return messages.size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return messages.size() == 1; }));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("ReadFile()")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("COM: 2 wird geschlossen!")));
     ctrl.SetDigitalOutput0(3);  // dropped, no crash

@@ -39,10 +39,10 @@ TEST_F(SerialPortTest, OpensWritesAndReadsThroughTheReaderThread) {
     port.Write("MT1=01\r");
     ASSERT_TRUE(module.WaitForLine("MT1=01"));
     // The answer "T1=01": appended, then announced.
-    ASSERT_TRUE(PumpUntil([&] { return port.HasReceived() && owner.notifications.load() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return port.HasReceived() && owner.notifications.load() > 0; }));
     EXPECT_EQ(owner.lastKey.load(), port.portId());
     std::string got;
-    ASSERT_TRUE(PumpUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         const auto r = port.TakeReceived();
         got.append(r.bytes.begin(), r.bytes.end());
         return got == "T1=01\r";
@@ -92,7 +92,7 @@ TEST_F(SerialPortTest, AVanishingDeviceIsReportedOnTheWindowThreadAndClosesThePo
     CSerialPort port;
     ASSERT_EQ(port.Open(&owner, 5, 115200), 0);
     module.Disconnect();
-    ASSERT_TRUE(PumpUntil([&] { return owner.notifications.load() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return owner.notifications.load() > 0; }));
     EXPECT_TRUE(messages.isEmpty());  // nothing shown from the reader thread
     port.HandleReaderFault();
     ASSERT_EQ(messages.size(), 1);
@@ -123,7 +123,7 @@ TEST_F(SerialPortTest, AFloodNeverOverrunsTheBufferAndThePortGoesOn) {
     module.Send(std::string(20000, 'z'));  // more than the port keeps: dropped
     std::string tail;
     int round = 0;
-    ASSERT_TRUE(PumpUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         if (round++ % 20 == 0) module.Send("after\r");  // until one gets through
         const auto r = port.TakeReceived();
         EXPECT_LE(r.bytes.size(), CCommunicationPort::kBufferSize);

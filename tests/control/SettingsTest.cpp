@@ -355,7 +355,7 @@ TEST_F(SettingsTest, TheTraceWindowShowsNewLinesInBatchesAndKeepsTheNewest) {
     win.TraceLine(QStringLiteral("second"));
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_EQ(win.Lines().size(), 2);
-    ASSERT_TRUE(PumpUntil([&] { return list->rowCount() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return list->rowCount() == 2; }));
     EXPECT_EQ(shown(), win.Lines());
     EXPECT_EQ(view->currentIndex().row(), 1);
 
@@ -365,7 +365,7 @@ TEST_F(SettingsTest, TheTraceWindowShowsNewLinesInBatchesAndKeepsTheNewest) {
     ASSERT_EQ(lines.size(), CDebugWin::kLineLimit);
     EXPECT_TRUE(lines.first().endsWith(QStringLiteral(":\t3")));
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral(":\t%1").arg(CDebugWin::kLineLimit + 2)));
-    EXPECT_TRUE(PumpUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
+    EXPECT_TRUE(WaitUntil([view] { return view->currentIndex().row() == CDebugWin::kLineLimit - 1; }));
     EXPECT_EQ(shown(), lines);
 }
 
@@ -389,7 +389,7 @@ TEST_F(SettingsTest, TheTraceWindowShowsLinesWhileAStreamOfThemGoesOn) {
         win.TraceLine(QString::number(fed));
     });
     stream.start();
-    ASSERT_TRUE(PumpUntil([&] { return fed == 20; }));
+    ASSERT_TRUE(WaitUntil([&] { return fed == 20; }));
     EXPECT_GT(shownWhileStreaming, 0);
 }
 

@@ -2,8 +2,6 @@
 // library's status, opening with its line control, the polling reader with
 // its hand-over and flood rule, and writes.
 
-#include <QThread>
-
 #include <string>
 
 #include "PlatformUsbBridges.h"
@@ -97,38 +95,43 @@ TEST_F(SiLabsPortTest, OpensWithTheLineControlAndClosesOnItsFailure) {
 
 TEST_F(SiLabsPortTest, TheReaderPollsAndHandsBytesOver) {
     const int device = silabs.addDevice({});
+    const int second = silabs.addDevice({});
     Count();
     CSiLabsPort port;
     ASSERT_EQ(port.Open(&owner, std::uint32_t(device), 0), 1);
     // An idle port polls and sends no notification.
-    ASSERT_TRUE(PumpUntil([&] { return silabs.rxQueueCalls(device) >= 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return silabs.rxQueueCalls(device) >= 3; }));
     EXPECT_EQ(owner.notifications.load(), 0);
 
     silabs.inject(device, "setup1\r");
-    ASSERT_TRUE(PumpUntil([&] { return owner.notifications.load() == 1 && silabs.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return owner.notifications.load() == 1 && silabs.pending(device) == 0; }));
     EXPECT_EQ(owner.lastPortId.load(), port.portId());
     silabs.inject(device, "V=2.05\r");
-    ASSERT_TRUE(PumpUntil([&] { return silabs.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return silabs.pending(device) == 0; }));
     EXPECT_EQ(owner.notifications.load(), 1);
     const auto r = port.TakeReceived();
     EXPECT_EQ(std::string(r.bytes.begin(), r.bytes.end()), "setup1\rV=2.05\r");
 
     // A flood is dropped and the receive buffer flushed.
     silabs.inject(device, std::string(800, 'x'));
-    ASSERT_TRUE(PumpUntil([&] { return silabs.pending(device) == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return silabs.pending(device) == 0; }));
     EXPECT_FALSE(port.HasReceived());
     EXPECT_TRUE(CallsInclude(device, "Flush - rx"));
 
     // Above half the buffer the flag is set.
     silabs.inject(device, std::string(600, 'a'));
-    ASSERT_TRUE(PumpUntil([&] { return silabs.pending(device) == 0 && port.HasReceived(); }));
+    ASSERT_TRUE(WaitUntil([&] { return silabs.pending(device) == 0 && port.HasReceived(); }));
     EXPECT_TRUE(port.TakeReceived().moreThanHalfFull);
 
     // Closing stops the polls.
     port.Close();
     const int polls = silabs.rxQueueCalls(device);
     silabs.inject(device, "late\r");
-    QThread::msleep(30);
+    // A port opened after the close polls on the same period: by its third
+    // poll a reader left running would have polled too.
+    CSiLabsPort other;
+    ASSERT_EQ(other.Open(&owner, std::uint32_t(second), 0), 1);
+    ASSERT_TRUE(WaitUntil([&] { return silabs.rxQueueCalls(second) >= 3; }));
     EXPECT_EQ(silabs.rxQueueCalls(device), polls);
     EXPECT_FALSE(port.HasReceived());
 }

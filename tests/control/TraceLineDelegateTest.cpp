@@ -11,7 +11,6 @@
 
 #include "DebugWin.h"
 #include "ModuleEmulator.h"
-#include "ModuleEmulatorPump.h"
 #include "TraceLineDelegate.h"
 
 namespace kelvanor::test {
@@ -29,7 +28,7 @@ protected:
     bool Show(const QStringList& texts) {
         const int rows = static_cast<int>(win_.Lines().size() + texts.size());
         for (const QString& text : texts) win_.TraceLine(text);
-        return PumpUntil([&] { return view_->model()->rowCount() == rows; });
+        return WaitUntil([&] { return view_->model()->rowCount() == rows; });
     }
     QImage Painted() const { return view_->viewport()->grab().toImage(); }
 
@@ -41,7 +40,7 @@ protected:
 TEST_F(TraceLineDelegateTest, PaintsWhatTheStandardDelegatePaints) {
     ASSERT_NE(delegate_, nullptr);
     win_.window()->activateWindow();
-    ASSERT_TRUE(PumpUntil([&] { return win_.window()->isActiveWindow(); }));
+    ASSERT_TRUE(WaitUntil([&] { return win_.window()->isActiveWindow(); }));
     // Lines as the control traces them, an empty text, and lines too wide for
     // the window (elided) or with a line break (both painted the standard way).
     ASSERT_TRUE(Show({QStringLiteral("TX COM 2:\tMAW1.0=0001"), QStringLiteral("RX COM 2:\tDI1.0=0001"), QString(),

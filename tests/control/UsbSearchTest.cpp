@@ -77,7 +77,7 @@ TEST_F(UsbSearchTest, AModuleOnAGenericFtdiBridgeIsFoundDrivenAndUpdated) {
         if (m == 3 && w == 0) changes.push_back(v);
     };
     module.ReportInputWord0(3, 0x00F0);
-    ASSERT_TRUE(PumpUntil([&] { return !changes.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !changes.empty(); }));
     EXPECT_EQ(changes.front(), 0x00F0);
 
     // The generic identity is reported and rewritten; the bridge re-enumerates.
@@ -138,7 +138,7 @@ TEST_F(UsbSearchTest, AModuleOnASiliconLabsBridgeIsFoundAndDriven) {
     EXPECT_EQ(module.OutputWord(4, 0), 0x00A5);
     // Word 0 is reported by the module itself.
     module.ReportInputWord0(4, 0x0101);
-    ASSERT_TRUE(PumpUntil([&] { return ctrl->GetInputWord(4, 0) == 0x0101; }));
+    ASSERT_TRUE(WaitUntil([&] { return ctrl->GetInputWord(4, 0) == 0x0101; }));
 }
 
 TEST_F(UsbSearchTest, ASerialPortAndASiliconLabsBridgeWithTheSameKeyKeepTheirOwnData) {
@@ -164,7 +164,7 @@ TEST_F(UsbSearchTest, ASerialPortAndASiliconLabsBridgeWithTheSameKeyKeepTheirOwn
     for (int round = 1; round <= 5; ++round) {
         usb.ReportInputWord0(2, std::uint16_t(0x200 + round));
         serial.ReportInputWord0(1, std::uint16_t(0x100 + round));
-        ASSERT_TRUE(PumpUntil([&] {
+        ASSERT_TRUE(WaitUntil([&] {
             return ctrl->module(1).inputWords[0] == std::uint32_t(0x100 + round) &&
                    ctrl->module(2).inputWords[0] == std::uint32_t(0x200 + round);
         })) << round;

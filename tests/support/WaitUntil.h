@@ -21,7 +21,9 @@ inline bool WaitUntil(const std::function<bool()>& done, int maxMs = 5000) {
     return true;
 }
 
-// Handles events for `ms` milliseconds (to show that something does NOT happen).
+// Handles events for `ms` milliseconds: time passing inside a stubbed wait.
+// Not for showing that something does NOT happen: wait for a later event
+// that must come after it instead.
 inline void Pump(int ms) {
     QElapsedTimer clock;
     clock.start();
