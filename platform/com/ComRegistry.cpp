@@ -31,6 +31,12 @@ bool writeRegistry(const std::map<std::string, std::string>& entries) {
                        QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))) == 0;
 }
 
+// A registration that changes nothing writes nothing, so that registering
+// again at every start (as the start script does) works on a full disk.
+bool writeRegistryIfChanged(const std::map<std::string, std::string>& old, const std::map<std::string, std::string>& entries) {
+    return entries == old || writeRegistry(entries);
+}
+
 }  // namespace
 
 std::string RegistryFilePath() {
@@ -62,19 +68,21 @@ std::optional<std::string> RegistryValue(const std::string& key) {
 }
 
 bool SetRegistryValues(const std::map<std::string, std::string>& values) {
-    auto entries = ReadRegistry();
+    const auto old = ReadRegistry();
+    auto entries = old;
     for (const auto& [key, value] : values) entries[key] = value;
-    return writeRegistry(entries);
+    return writeRegistryIfChanged(old, entries);
 }
 
 bool RemoveRegistryKeys(const std::initializer_list<std::string>& prefixes) {
-    auto entries = ReadRegistry();
+    const auto old = ReadRegistry();
+    auto entries = old;
     for (auto it = entries.begin(); it != entries.end();) {
         bool drop = false;
         for (const auto& p : prefixes) drop = drop || it->first.compare(0, p.size(), p) == 0;
         it = drop ? entries.erase(it) : std::next(it);
     }
-    return writeRegistry(entries);
+    return writeRegistryIfChanged(old, entries);
 }
 
 std::optional<std::string> LibraryForProgId(const std::string& progId, std::string* classId) {
