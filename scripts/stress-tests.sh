@@ -9,8 +9,8 @@
 # same options), or both (the default: the normal suite's rounds, then the
 # sanitizer suite's). Stops at the first round that fails, says which, and
 # exits non-zero; 0 when every round passed.
-# Builds nothing unless a suite's build folder (build-test, build-asan) is
-# missing; then it is built as test.sh builds it.
+# Each suite's build folder (build-test, build-asan) is first built as
+# test.sh builds it: from scratch when missing, else only what changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=scripts/suites.sh
@@ -28,11 +28,11 @@ for n in "$rounds" "$busy"; do
   case $n in '' | *[!0-9]*) usage ;; esac
 done
 
+# Brought up to date first (a tree already built takes seconds), so that the
+# rounds run the tests of the sources as they are.
 for s in "${suites[@]}"; do
-  if [ ! -f "$(suite_dir "$s")/CTestTestfile.cmake" ]; then
-    echo "== no $s build in $(suite_dir "$s"): building it"
-    suite_build "$s"
-  fi
+  echo "== building the $s suite in $(suite_dir "$s")"
+  suite_build "$s"
 done
 
 export QT_QPA_PLATFORM=offscreen
