@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include <string>
+#include <vector>
 
 #include "FileErrorText.h"
 #include "FileReplacement.h"
@@ -69,6 +70,14 @@ FileBytes readText(const QString& path) {
 
 ProfileWrite notWritten(const QString& reason) { return {false, reason}; }
 
+QString unsettableReason(Unsettable why) {
+    switch (why) {
+    case Unsettable::CutUtf16: return QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.");
+    case Unsettable::UnmarkedUtf16: break;
+    }
+    return QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM).");
+}
+
 }  // namespace
 
 QString GetIniFolder() {
@@ -95,13 +104,23 @@ QString ReadProfileString(const QString& path, const QString& section, const QSt
 }
 
 ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
+    return WriteProfileStrings(path, {{section, key, value}});
+}
+
+ProfileWrite WriteProfileStrings(const QString& path, std::initializer_list<ProfileString> values) {
     const FileBytes old = readText(path);
     if (!old.error.isEmpty()) return notWritten(old.error);
-    const auto text = WithProfileValue(old.bytes, section.toStdString(), key.toStdString(), value.toStdString());
-    if (!text)
-        return notWritten(WhyUnsettable(old.bytes) == Unsettable::CutUtf16
-                              ? QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.")
-                              : QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM)."));
+    // The names and values as UTF-8, kept while the entries point into them.
+    std::vector<std::string> texts;
+    for (const ProfileString& v : values)
+        texts.insert(texts.end(), {v.section.toStdString(), v.key.toStdString(), v.value.toStdString()});
+    std::vector<ProfileEntry> entries;
+    for (std::size_t i = 0; i + 2 < texts.size(); i += 3) entries.push_back({texts[i], texts[i + 1], texts[i + 2]});
+    const auto text = WithProfileValues(old.bytes, entries);
+    if (!text) return notWritten(unsettableReason(WhyUnsettable(old.bytes)));
+    // Unchanged: not replaced, so a file that already says it costs no
+    // write (none to fail on a full disk or under a file-size limit).
+    if (*text == old.bytes) return {true, {}};
     if (const int error = tamberlo::ReplaceFile(path, *text)) return notWritten(FileErrorText(error));
     return {true, {}};
 }
@@ -120,8 +139,12 @@ bool CIni::GetBool(const QString& section, const QString& key, bool def) const {
 }
 
 ProfileWrite CIni::WriteString(const QString& section, const QString& key, const QString& value) const {
+    return WriteStrings({{section, key, value}});
+}
+
+ProfileWrite CIni::WriteStrings(std::initializer_list<ProfileString> values) const {
     if (path_.isEmpty()) return notWritten(QStringLiteral("Es gibt keinen Ordner für die Datei."));
-    return WriteProfileString(path_, section, key, value);
+    return WriteProfileStrings(path_, values);
 }
 
 }  // namespace kelvanor

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 namespace kelvanor {
 
 // The folder of the ini file: $XDG_CONFIG_HOME/Kelvanor (~/.config/Kelvanor),
@@ -20,13 +22,20 @@ struct ProfileWrite {
     explicit operator bool() const { return written; }
 };
 
+// One value to set: section, key, value.
+struct ProfileString {
+    QString section, key, value;
+};
+
 // Profile-file functions on any file. Only a regular file is read; anything
 // else (a folder, a FIFO, a device) is unreadable. A file that exists
 // but cannot be read is not written: its own lines would be lost. A write
-// replaces the file whole (FileReplacement): when it fails the old file stays
-// byte for byte as it was.
+// replaces the file whole (FileReplacement), once for all the values it
+// sets: when it fails the old file stays byte for byte as it was. A file
+// that already holds the text a write would give is not touched at all.
 QString ReadProfileString(const QString& path, const QString& section, const QString& key, const QString& def);
 ProfileWrite WriteProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
+ProfileWrite WriteProfileStrings(const QString& path, std::initializer_list<ProfileString> values);
 
 class CIni {
 public:
@@ -40,6 +49,8 @@ public:
     bool GetBool(const QString& section, const QString& key, bool def) const;
     // Written only when the path is not empty.
     ProfileWrite WriteString(const QString& section, const QString& key, const QString& value) const;
+    // All of them at once: the file holds either all or none of them.
+    ProfileWrite WriteStrings(std::initializer_list<ProfileString> values) const;
     // Writes are not cached; nothing to flush.
     void Flush() const {}
 

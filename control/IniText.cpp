@@ -242,23 +242,28 @@ Unsettable WhyUnsettable(std::string_view text) {
     return form.utf16 && !form.mark.empty() ? Unsettable::CutUtf16 : Unsettable::UnmarkedUtf16;
 }
 
-std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
-                                            std::string_view value) {
+std::optional<std::string> WithProfileValues(std::string_view text, std::span<const ProfileEntry> entries) {
     const Form form = formOf(text);
     text = bodyOf(text, form);
-    if (!form.utf16) {
-        std::string out = std::string(form.mark) + withValue(text, section, key, value);
-        // Lines moved by the new value could line a file's NUL bytes up as
-        // UTF-16: such a file would not read back as it was written.
-        if (formOf(out).utf16) return std::nullopt;
-        return out;
-    }
     // Without a mark the byte order is a guess, and whoever reads the file
     // next may take it for 8-bit text; an odd byte count is no whole UTF-16
     // (cut short, or no UTF-16 at all) and there is no telling where new
     // text would belong. Either is left as it is.
-    if (form.mark.empty() || text.size() % 2 != 0) return std::nullopt;
-    return std::string(form.mark) + toUtf16(withValue(fromUtf16(text, form.bigEndian), section, key, value), form.bigEndian);
+    if (form.utf16 && (form.mark.empty() || text.size() % 2 != 0)) return std::nullopt;
+    std::string body = form.utf16 ? fromUtf16(text, form.bigEndian) : std::string(text);
+    for (const ProfileEntry& entry : entries) body = withValue(body, entry.section, entry.key, entry.value);
+    if (form.utf16) return std::string(form.mark) + toUtf16(body, form.bigEndian);
+    std::string out = std::string(form.mark) + body;
+    // Lines moved by the new values could line a file's NUL bytes up as
+    // UTF-16: such a file would not read back as it was written.
+    if (formOf(out).utf16) return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                                            std::string_view value) {
+    const ProfileEntry entry{section, key, value};
+    return WithProfileValues(text, {&entry, 1});
 }
 
 }  // namespace kelvanor

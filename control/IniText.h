@@ -1,6 +1,6 @@
 #pragma once
 // The text of a profile file such as Kelvanor.ini as pure functions over its
-// bytes: reading one value and giving the text with one value set. No file,
+// bytes: reading one value and giving the text with values set. No file,
 // no Qt, no state. A line ends at CR LF, LF or a lone CR; a byte order mark
 // before the first line is no part of it. Lines the functions do not set are
 // kept byte for byte, with their own line ends, and so is the mark; a new
@@ -26,6 +26,7 @@
 // line that is not empty; a missing section is added at the end.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,13 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
 // Nothing when the text cannot be set safely.
 std::optional<std::string> WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                                             std::string_view value);
+
+struct ProfileEntry {
+    std::string_view section, key, value;
+};
+// The text with every entry set, in their order, as one WithProfileValue
+// after another would give it: a file replaced once holds all or none.
+std::optional<std::string> WithProfileValues(std::string_view text, std::span<const ProfileEntry> entries);
 
 // Why WithProfileValue gave nothing for `text`.
 enum class Unsettable {

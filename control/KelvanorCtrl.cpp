@@ -123,14 +123,14 @@ CKelvanorCtrl::~CKelvanorCtrl() {
     ini_.Flush();
 }
 
+// The five settings in one replacement of the file: a write that fails
+// leaves the old settings whole, never a mix of old and new.
 ProfileWrite CKelvanorCtrl::WriteSettings() {
-    const std::pair<QString, QString> values[] = {{QStringLiteral("UseUSB"), yesNo(settings.UseUSB)},
-                                                  {QStringLiteral("UseSerial"), yesNo(settings.UseSerial)},
-                                                  {QStringLiteral("SearchCOM"), settings.SearchCOM},
-                                                  {QStringLiteral("ExcludeCOM"), settings.ExcludeCOM}};
-    for (const auto& [key, value] : values)
-        if (ProfileWrite w = ini_.WriteString(kPortSettings, key, value); !w) return w;
-    return ini_.WriteString(kDebug, QStringLiteral("ShowAtStartup"), yesNo(settings.ShowAtStartup));
+    return ini_.WriteStrings({{kPortSettings, QStringLiteral("UseUSB"), yesNo(settings.UseUSB)},
+                              {kPortSettings, QStringLiteral("UseSerial"), yesNo(settings.UseSerial)},
+                              {kPortSettings, QStringLiteral("SearchCOM"), settings.SearchCOM},
+                              {kPortSettings, QStringLiteral("ExcludeCOM"), settings.ExcludeCOM},
+                              {kDebug, QStringLiteral("ShowAtStartup"), yesNo(settings.ShowAtStartup)}});
 }
 
 void CKelvanorCtrl::WriteChangedSettings() {

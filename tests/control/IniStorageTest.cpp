@@ -1,22 +1,28 @@
 // Kelvanor.ini where the system refuses: a full disk or a file-size limit
 // leaves the file byte for byte as it was (a wanted change is reported once,
-// with its reason in German), and a path that is no regular file is neither
-// read nor written over.
+// with its reason in German), a file that already says what would be
+// written is not written at all, and a path that is no regular file is
+// neither read nor written over.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #include "ControlTest.h"
 #include "FileErrorText.h"
+#include "FileSizeLimit.h"
 #include "FullFileSystem.h"
 #include "KelvanorCtrl.h"
 #include "KelvanorPropPage.h"
@@ -42,36 +48,106 @@ QString notSaved(const QString& path, const QString& reason) {
 
 using IniStorageTest = ControlTest;
 
+// What a control writes for these settings, byte for byte.
+const QByteArray kSettings =
+    "[PortSettings]\r\nUseUSB=N\r\nUseSerial=Y\r\nSearchCOM=4-9\r\nExcludeCOM=\r\n[Debug]\r\nShowAtStartup=N\r\n";
+
 TEST_F(IniStorageTest, AFullDiskOrAFileSizeLimitLeavesTheFileAsItWas) {
-    // Not normalised: the control writes it back at its creation.
-    const QByteArray old = "; mine\r\n[PortSettings]\r\nUseUSB=no\r\nExcludeCOM= 7-3\r\n";
-    for (const auto means : {FullFileSystem::Means::Mount, FullFileSystem::Means::SizeLimit}) {
-        FullFileSystem fs(means);
+    using enum FullFileSystem::Means;
+    // The five settings are saved in one replacement of the file: where the
+    // room left takes the old text but not the new one ("ExcludeCOM=3" is
+    // a byte longer), no part of the new settings gets in.
+    const struct {
+        FullFileSystem::Means means;
+        qint64 room;
+        QByteArray old;
+        QString exclude;  // as read
+    } rows[] = {
+        // Not normalised: the control writes it back at its creation.
+        {Mount, 0, "; mine\r\n[PortSettings]\r\nUseUSB=no\r\nExcludeCOM= 7-3\r\n", QStringLiteral("3-7")},
+        {SizeLimit, 0, "; mine\r\n[PortSettings]\r\nUseUSB=no\r\nExcludeCOM= 7-3\r\n", QStringLiteral("3-7")},
+        {SizeLimit, 93, kSettings, QString()},
+        // One page free, and the old text fills one.
+        {Mount, 4096, QByteArray(4096 - 2 - kSettings.size(), ';') + "\r\n" + kSettings, QString()},
+    };
+    ASSERT_EQ(kSettings.size(), 93);
+    for (const auto& row : rows) {
+        FullFileSystem fs(row.means);
         const ScopedEnv config("XDG_CONFIG_HOME", QFile::encodeName(fs.path()));
         const QString folder = fs.file(QStringLiteral("Kelvanor")), ini = folder + QStringLiteral("/Kelvanor.ini");
+        const std::string name = std::to_string(fs.mounted()) + ' ' + std::to_string(row.room);
         ASSERT_TRUE(QDir().mkpath(folder));
         {
             QFile f(ini);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            ASSERT_EQ(f.write(old), old.size());
+            ASSERT_EQ(f.write(row.old), row.old.size());
         }
-        fs.Fill();
+        fs.Fill(row.room);
         messages.clear();
         {
             CKelvanorCtrl ctrl;
-            EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("3-7"));
-            EXPECT_EQ(bytesOf(ini), old) << fs.mounted();
-            EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Kelvanor.ini")}) << fs.mounted();
-            EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();  // nothing the user chose is lost
+            EXPECT_EQ(ctrl.settings.ExcludeCOM, row.exclude) << name;
+            EXPECT_EQ(bytesOf(ini), row.old) << name;
+            EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Kelvanor.ini")}) << name;
+            EXPECT_TRUE(messages.isEmpty()) << name << messages.join('\n').toStdString();  // nothing the user chose is lost
             PropertyFrame frame;
-            frame.page()->excludeEdit()->setText(QStringLiteral("9"));
+            frame.page()->searchEdit()->setText(QStringLiteral("1-9"));
+            frame.page()->excludeEdit()->setText(QStringLiteral("3"));
             frame.okButton()->click();
         }
-        EXPECT_EQ(bytesOf(ini), old) << fs.mounted();
-        EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Kelvanor.ini")}) << fs.mounted();
+        EXPECT_EQ(bytesOf(ini), row.old) << name;
+        EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Kelvanor.ini")}) << name;
         EXPECT_EQ(messages, QStringList{notSaved(ini, FileErrorText(fs.mounted() ? ENOSPC : EFBIG))})
-            << messages.join('\n').toStdString();
+            << name << messages.join('\n').toStdString();
     }
+}
+
+TEST_F(IniStorageTest, AControlCreatedOverAFileThatSaysWhatItWouldWriteWritesNothing) {
+    // In a child process: a host that keeps SIGXFSZ's default action, under
+    // a file-size limit of 0. Any write would end it.
+    if (const QByteArray parents = qgetenv("KELVANOR_TEST_PARENT_CONFIG"); !parents.isEmpty()) {
+        const ScopedEnv config("XDG_CONFIG_HOME", parents);
+        std::signal(SIGXFSZ, SIG_DFL);
+        const tamberlo::test::FileSizeLimit none(0);
+        CKelvanorCtrl ctrl;
+        return;
+    }
+    const QString folder = QFileInfo(iniPath()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    {
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(kSettings), kSettings.size());
+    }
+    const QByteArray name = QFile::encodeName(iniPath());
+    struct stat before {};
+    ASSERT_EQ(::stat(name.constData(), &before), 0);
+    const auto untouched = [&] {
+        struct stat after {};
+        ASSERT_EQ(::stat(name.constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        EXPECT_EQ(bytesOf(iniPath()), kSettings);
+        EXPECT_EQ(entriesOf(folder), QStringList{QStringLiteral("Kelvanor.ini")});  // no temporary file
+    };
+    { CKelvanorCtrl ctrl; }
+    untouched();
+
+    QProcess host;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KELVANOR_TEST_PARENT_CONFIG"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    host.setProcessEnvironment(env);
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    host.start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--gtest_filter=%1.%2")
+                    .arg(QString::fromUtf8(test->test_suite_name()), QString::fromUtf8(test->name()))});
+    ASSERT_TRUE(host.waitForFinished(60000));
+    EXPECT_EQ(host.exitStatus(), QProcess::NormalExit);
+    const QByteArray said = host.readAllStandardOutput();
+    EXPECT_EQ(host.exitCode(), 0) << said.toStdString();
+    EXPECT_TRUE(said.contains("[  PASSED  ] 1 test.")) << said.toStdString();  // the child did create a control
+    untouched();
 }
 
 TEST_F(IniStorageTest, APathThatIsNoRegularFileIsNeitherReadNorWrittenOver) {
@@ -116,9 +192,20 @@ TEST_F(IniStorageTest, APathThatIsNoRegularFileIsNeitherReadNorWrittenOver) {
 }
 
 TEST(FileErrorTextTest, CommonReasonsInGermanOthersInTheSystemsWords) {
-    for (const int error : {ENOSPC, EFBIG, EACCES, EPERM, EROFS, EISDIR, ELOOP, ENOENT})
-        EXPECT_NE(FileErrorText(error), qt_error_string(error)) << error;
-    EXPECT_EQ(FileErrorText(EPERM), FileErrorText(EACCES));
+    const struct {
+        int error;
+        const char* text;
+    } reasons[] = {
+        {ENOSPC, "Auf dem Datenträger ist kein Platz mehr frei."},
+        {EFBIG, "Die Datei wäre zu groß."},
+        {EACCES, "Dafür fehlt die Berechtigung."},
+        {EPERM, "Dafür fehlt die Berechtigung."},
+        {EROFS, "Das Dateisystem ist schreibgeschützt."},
+        {EISDIR, "Der Pfad ist ein Ordner, keine Datei."},
+        {ELOOP, "Der Pfad führt über zu viele symbolische Verknüpfungen."},
+        {ENOENT, "Die Datei oder ihr Ordner wurde nicht gefunden."},
+    };
+    for (const auto& reason : reasons) EXPECT_EQ(FileErrorText(reason.error), QString::fromUtf8(reason.text)) << reason.error;
     EXPECT_EQ(FileErrorText(EIO), qt_error_string(EIO));
 }
 

@@ -231,6 +231,9 @@ TEST(IniTextTest, SetsValuesWhereTheyBelong) {
     EXPECT_EQ(ProfileValue("[A]\ny\n[A ]\nz=1\n", "A", "y"), std::nullopt);
     // A new line takes the file's lone CR; the mark stays in front.
     EXPECT_EQ(WithProfileValue("\xEF\xBB\xBF[A]\rx=1", "A", "y", "2"), "\xEF\xBB\xBF[A]\rx=1\ry=2\r");
+    // Several at once, as one after another.
+    const ProfileEntry entries[] = {{"A", "y", "2"}, {"B", "x", "1"}, {"a", "Y", "3"}};
+    EXPECT_EQ(WithProfileValues("[B]\n", entries), "[B]\nx=1\n[A]\nY=3\n");
 }
 
 TEST(IniTextTest, UnitsThatAreNoValidUtf16AreKept) {

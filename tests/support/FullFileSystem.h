@@ -44,18 +44,20 @@ public:
     // Whether the folder is a file system of its own (else Fill() limits the process).
     bool mounted() const { return mounted_; }
 
-    // Leaves no room for another byte: fills the tmpfs with one large file,
-    // or limits the process's file size to 0.
-    void Fill() {
+    // Leaves room for `room` bytes more (0: not another byte): fills the
+    // tmpfs with one large file, then frees that much of it (whole 4 KiB
+    // pages), or limits the size of each of the process's files to `room`.
+    void Fill(qint64 room = 0) {
         if (!mounted_) {
             oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-            limit_ = std::make_unique<FileSizeLimit>(0);
+            limit_ = std::make_unique<FileSizeLimit>(static_cast<rlim_t>(room));
             return;
         }
         QFile filler(file(QStringLiteral(".filler")));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
         const QByteArray block(4096, 'x');
         while (filler.write(block) == block.size()) {}
+        if (room > 0) filler.resize(filler.size() - room);
     }
 
 private:
