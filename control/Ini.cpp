@@ -73,6 +73,7 @@ ProfileWrite notWritten(const QString& reason) { return {false, reason}; }
 QString unsettableReason(Unsettable why) {
     switch (why) {
     case Unsettable::CutUtf16: return QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.");
+    case Unsettable::NulInText: return QStringLiteral("Die Datei enthält NUL-Bytes mitten im Text.");
     case Unsettable::UnmarkedUtf16: break;
     }
     return QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM).");

@@ -27,45 +27,6 @@ std::vector<Line> splitLines(std::string_view text) {
     return lines;
 }
 
-// How the file stores its text: 8-bit, or UTF-16 in either byte order. A
-// byte order mark that an editor put before the first line is no part of that
-// line, but kept when the file is written again.
-struct Form {
-    std::string_view mark;
-    bool utf16 = false;
-    bool bigEndian = false;
-};
-
-// UTF-16 saved without a mark: the names and values of an ini file are
-// ASCII, so the high byte of most units is NUL. Taken for UTF-16 when at
-// least half the units hold a NUL in one same byte and fewer hold one in the
-// other. A unit NUL in both bytes (a run of NULs, as an interrupted write
-// leaves them) says nothing about the byte order and is not counted; an
-// 8-bit ini file has no other NUL bytes.
-Form formOf(std::string_view text) {
-    for (const Form form : {Form{"\xEF\xBB\xBF"}, Form{"\xFF\xFE", true, false}, Form{"\xFE\xFF", true, true}})
-        if (text.starts_with(form.mark)) return form;
-    std::size_t nulFirst = 0, nulSecond = 0, units = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-        const bool first = text[i] == '\0', second = text[i + 1] == '\0';
-        if (first && second) continue;
-        ++units;
-        nulFirst += first;
-        nulSecond += second;
-    }
-    if (2 * nulSecond >= units && nulFirst < nulSecond) return {{}, true, false};
-    if (2 * nulFirst >= units && nulSecond < nulFirst) return {{}, true, true};
-    return {};
-}
-
-// The text after the mark. Of an 8-bit file without the NUL bytes at its
-// end: they are what an interrupted write left, no text of any line.
-std::string_view bodyOf(std::string_view text, const Form& form) {
-    text.remove_prefix(form.mark.size());
-    if (!form.utf16) text = text.substr(0, text.find_last_not_of('\0') + 1);
-    return text;
-}
-
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -170,6 +131,84 @@ std::string_view valueOf(std::string_view content) {
     return v;
 }
 
+// How the file stores its text: 8-bit, or UTF-16 in either byte order. A
+// byte order mark that an editor put before the first line is no part of that
+// line, but kept when the file is written again. 8-bit text with NUL bytes
+// within it (not only in a run at its end) is no plain text: it is read, but
+// not written, as written back it could read as something else.
+struct Form {
+    std::string_view mark;
+    bool utf16 = false;
+    bool bigEndian = false;
+    bool nulInText = false;
+};
+
+constexpr Form kUtf16Le{{}, true, false}, kUtf16Be{{}, true, true};
+
+// The lines of `text` that read as a section or a key of an ini file in
+// plain ASCII: in the right byte order the settings themselves read so,
+// whatever script the comments are in.
+std::size_t asciiSettingLines(std::string_view text) {
+    std::size_t count = 0;
+    for (const Line& line : splitLines(text)) {
+        const std::string_view c = line.content;
+        bool ascii = !c.empty();
+        for (const char ch : c) ascii = ascii && ((ch >= 0x20 && ch < 0x7F) || ch == '\t');
+        const std::size_t eq = c.find('=');
+        if (ascii && (sectionName(c) || (eq != std::string_view::npos && eq > 0))) ++count;
+    }
+    return count;
+}
+
+// UTF-16 saved without a mark: the names and values of an ini file are
+// ASCII, so the high byte of most units is NUL. Taken for UTF-16 when at
+// least half the units hold a NUL in one same byte and fewer hold one in the
+// other. A unit NUL in both bytes (a run of NULs, as an interrupted write
+// leaves them) says nothing about the byte order and is not counted.
+std::optional<Form> utf16ByNuls(std::string_view text) {
+    std::size_t nulFirst = 0, nulSecond = 0, units = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const bool first = text[i] == '\0', second = text[i + 1] == '\0';
+        if (first && second) continue;
+        ++units;
+        nulFirst += first;
+        nulSecond += second;
+    }
+    if (2 * nulSecond >= units && nulFirst < nulSecond) return kUtf16Le;
+    if (2 * nulFirst >= units && nulSecond < nulFirst) return kUtf16Be;
+    return std::nullopt;
+}
+
+// The text after the mark. Of an 8-bit file without the NUL bytes at its
+// end: they are what an interrupted write left, no text of any line.
+std::string_view bodyOf(std::string_view text, const Form& form) {
+    text.remove_prefix(form.mark.size());
+    if (!form.utf16) text = text.substr(0, text.find_last_not_of('\0') + 1);
+    return text;
+}
+
+// An 8-bit ini file has no NUL bytes but those an interrupted write left at
+// its end. A file with NULs within is UTF-16 without a mark, read in the
+// byte order (or as 8-bit text) in which more of its section and key lines
+// read as ASCII: comments in Greek or Chinese hold few NUL bytes, the
+// settings always do. Where that shows nothing, the NULs decide.
+Form formOf(std::string_view text) {
+    for (const Form form : {Form{"\xFF\xFE", true, false}, Form{"\xFE\xFF", true, true}})
+        if (text.starts_with(form.mark)) return form;
+    Form eightBit;
+    if (text.starts_with("\xEF\xBB\xBF")) eightBit.mark = "\xEF\xBB\xBF";
+    const std::string_view body = bodyOf(text, eightBit);
+    if (body.find('\0') == std::string_view::npos) return eightBit;
+    eightBit.nulInText = true;
+    if (!eightBit.mark.empty()) return eightBit;
+    const std::size_t le = asciiSettingLines(fromUtf16(text, false)), be = asciiSettingLines(fromUtf16(text, true)),
+                      asEightBit = asciiSettingLines(body);
+    if (le > be && le > asEightBit) return kUtf16Le;
+    if (be > le && be > asEightBit) return kUtf16Be;
+    if (asEightBit > le && asEightBit > be) return eightBit;
+    return utf16ByNuls(text).value_or(eightBit);
+}
+
 std::optional<std::string> valueIn(std::string_view text, std::string_view section, std::string_view key) {
     bool inSection = false;
     for (const Line& line : splitLines(text)) {
@@ -239,11 +278,17 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
 
 Unsettable WhyUnsettable(std::string_view text) {
     const Form form = formOf(text);
+    if (form.nulInText) return Unsettable::NulInText;
     return form.utf16 && !form.mark.empty() ? Unsettable::CutUtf16 : Unsettable::UnmarkedUtf16;
 }
 
 std::optional<std::string> WithProfileValues(std::string_view text, std::span<const ProfileEntry> entries) {
     const Form form = formOf(text);
+    // 8-bit text with NUL bytes within is no plain text: whoever reads it
+    // next may take it for anything, and once lines have moved it may read
+    // as UTF-16 here too. It is left as it is, even where the NULs are in a
+    // line that is set.
+    if (form.nulInText) return std::nullopt;
     text = bodyOf(text, form);
     // Without a mark the byte order is a guess, and whoever reads the file
     // next may take it for 8-bit text; an odd byte count is no whole UTF-16
@@ -254,9 +299,9 @@ std::optional<std::string> WithProfileValues(std::string_view text, std::span<co
     for (const ProfileEntry& entry : entries) body = withValue(body, entry.section, entry.key, entry.value);
     if (form.utf16) return std::string(form.mark) + toUtf16(body, form.bigEndian);
     std::string out = std::string(form.mark) + body;
-    // Lines moved by the new values could line a file's NUL bytes up as
-    // UTF-16: such a file would not read back as it was written.
-    if (formOf(out).utf16) return std::nullopt;
+    // A value with a NUL byte (only a caller's own text can hold one) would
+    // not read back as it was written.
+    if (const Form written = formOf(out); written.utf16 || written.nulInText) return std::nullopt;
     return out;
 }
 

@@ -12,12 +12,14 @@
 // as UTF-8 either way; UTF-16 text is set in UTF-16, and units that are no
 // valid UTF-16 (a lone surrogate) are kept as they were. UTF-16 with an odd
 // number of bytes is read up to its last whole unit and not set at all.
-// UTF-16 without a mark (a NUL byte in most units, at the same place) is
-// read in the byte order those NULs show and not set at all either: adding
-// 8-bit text would leave it valid in neither encoding. Units NUL in both
-// bytes show no byte order. A run of NUL bytes at the end of 8-bit text (what
-// an interrupted write leaves) is no part of its last line: it is not read,
-// and a text with a value set ends without it.
+// UTF-16 without a mark (NUL bytes within the text) is read in the byte order
+// in which its section and key lines read as ASCII, however little of the
+// rest holds NUL bytes (a comment in Greek or Chinese), and not set at all:
+// adding 8-bit text would leave it valid in neither encoding. A run of NUL
+// bytes at the end of 8-bit text (what an interrupted write leaves) is no
+// part of its last line: it is not read, and a text with a value set ends
+// without it. Text with NUL bytes before that run that reads best as 8-bit
+// text (a stray NUL) is read so, but not set either.
 //
 // Sections and keys match without regard to (ASCII) case; a value is the
 // text after '=' without surrounding blanks and one pair of enclosing
@@ -47,7 +49,8 @@ std::optional<std::string> WithProfileValues(std::string_view text, std::span<co
 // Why WithProfileValue gave nothing for `text`.
 enum class Unsettable {
     CutUtf16,       // marked UTF-16 with an odd number of bytes
-    UnmarkedUtf16,  // NUL bytes in every other place: UTF-16 without a mark
+    UnmarkedUtf16,  // NUL bytes within the text, read as UTF-16: UTF-16 without a mark
+    NulInText,      // NUL bytes within 8-bit text
 };
 Unsettable WhyUnsettable(std::string_view text);
 

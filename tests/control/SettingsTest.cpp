@@ -152,21 +152,34 @@ TEST_F(SettingsTest, EveryFormOfTheFileIsReadAndWrittenInItsOwnForm) {
 }
 
 TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
-    const QString text = QStringLiteral("[PortSettings]\r\nUseUSB=N\r\n");
-    const QByteArray le = QStringEncoder(QStringConverter::Utf16LE)(text), be = QStringEncoder(QStringConverter::Utf16BE)(text);
+    const QString text = QStringLiteral("[PortSettings]\r\nUseUSB=N\r\nSearchCOM=2-9\r\nExcludeCOM=3\r\n");
+    auto le = [](const QString& s) { return QByteArray(QStringEncoder(QStringConverter::Utf16LE)(s)); };
+    auto be = [](const QString& s) { return QByteArray(QStringEncoder(QStringConverter::Utf16BE)(s)); };
     // Characters beyond Latin-1 hold no NUL byte: not every unit has one.
     const QString wide = QStringLiteral("; \u03A9 \u20AC\r\n") + text;
+    // Comments in a script beyond Latin: fewer than half the units hold a NUL.
+    const QString greek =
+        QStringLiteral("; ") + QStringLiteral("\u0391\u03B2\u03B3\u03B4\u03B5 ").repeated(25) + QStringLiteral("\r\n") + text;
+    const QString chinese =
+        QStringLiteral("; ") + QStringLiteral("\u8BBE\u7F6E\u8BF4\u660E ").repeated(25) + QStringLiteral("\r\n") + text;
+    const QString unmarked = QStringLiteral("Die Datei ist UTF-16-Text ohne Byte Order Mark (BOM).");
     const struct {
         const char* name;
         QByteArray bytes;
         QString reason;
-    } files[] = {{"UTF-16 cut short", "\xFF\xFE" + le + 'x', QStringLiteral("mit einer ungeraden Anzahl Bytes")},
-                 {"UTF-16 LE without mark", le, QStringLiteral("ohne Byte Order Mark (BOM)")},
-                 {"UTF-16 BE without mark", be, QStringLiteral("ohne Byte Order Mark (BOM)")},
-                 {"UTF-16 LE without mark, beyond Latin-1", QStringEncoder(QStringConverter::Utf16LE)(wide),
-                  QStringLiteral("ohne Byte Order Mark (BOM)")},
-                 {"UTF-16 BE without mark, beyond Latin-1", QStringEncoder(QStringConverter::Utf16BE)(wide),
-                  QStringLiteral("ohne Byte Order Mark (BOM)")}};
+    } files[] = {{"UTF-16 cut short", "\xFF\xFE" + le(text) + 'x',
+                  QStringLiteral("Die Datei ist UTF-16-Text mit einer ungeraden Anzahl Bytes.")},
+                 {"UTF-16 LE without mark", le(text), unmarked},
+                 {"UTF-16 BE without mark", be(text), unmarked},
+                 {"UTF-16 LE without mark, beyond Latin-1", le(wide), unmarked},
+                 {"UTF-16 BE without mark, beyond Latin-1", be(wide), unmarked},
+                 {"UTF-16 LE without mark, Greek", le(greek), unmarked},
+                 {"UTF-16 BE without mark, Greek", be(greek), unmarked},
+                 {"UTF-16 LE without mark, Chinese", le(chinese), unmarked},
+                 // A NUL that is no UTF-16: 8-bit text with it written back
+                 // could read as UTF-16.
+                 {"8-bit with a NUL within", QByteArray("; a\0b\r\n", 7) + text.toUtf8(),
+                  QStringLiteral("Die Datei enthält NUL-Bytes mitten im Text.")}};
     const QString said = QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden:\n").arg(iniPath());
     for (const auto& file : files) {
         writeAll(iniPath(), file.bytes);
@@ -175,6 +188,8 @@ TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
         {
             CKelvanorCtrl ctrl;
             EXPECT_FALSE(ctrl.settings.UseUSB) << file.name;  // read in its own form
+            EXPECT_EQ(ctrl.settings.SearchCOM, QStringLiteral("2-9")) << file.name;
+            EXPECT_EQ(ctrl.settings.ExcludeCOM, QStringLiteral("3")) << file.name;
             ctrl.settings.SearchCOM = QStringLiteral("7");
             ctrl.SetModifiedFlag();
             EXPECT_TRUE(messages.isEmpty()) << file.name;  // the write at creation changed nothing the user chose
@@ -182,7 +197,7 @@ TEST_F(SettingsTest, ChangedSettingsTheFileDoesNotTakeAreReported) {
         QFile f(iniPath());
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll(), file.bytes) << file.name;
-        EXPECT_EQ(messages, QStringList{said + QStringLiteral("Die Datei ist UTF-16-Text ") + file.reason + '.'}) << file.name;
+        EXPECT_EQ(messages, QStringList{said + file.reason}) << file.name;
         EXPECT_EQ(captions, QStringList{ControlCaption()});
     }
 
@@ -234,6 +249,8 @@ TEST(IniTextTest, SetsValuesWhereTheyBelong) {
     // Several at once, as one after another.
     const ProfileEntry entries[] = {{"A", "y", "2"}, {"B", "x", "1"}, {"a", "Y", "3"}};
     EXPECT_EQ(WithProfileValues("[B]\n", entries), "[B]\nx=1\n[A]\nY=3\n");
+    // A NUL within 8-bit text, even in the line set: not set.
+    EXPECT_EQ(WithProfileValue(std::string("[A]\r\nx=\0\r\n", 9), "A", "x", "1"), std::nullopt);
 }
 
 TEST(IniTextTest, UnitsThatAreNoValidUtf16AreKept) {

@@ -1,7 +1,9 @@
-// Feeds arbitrary text to the Kelvanor.ini reader and writer. Setting a value
+// Feeds arbitrary text to the Kelvanor.ini reader and writer. Setting values
 // must read back as set and must not change any other key.
 
 #include <cstdlib>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,13 +20,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           {"Debug", "ShowAtStartup"}};
     for (const auto& key : keys) ProfileValue(text, key[0], key[1]);
 
-    const auto set = WithProfileValue(text, "PortSettings", "SearchCOM", "1-4,12,14");
+    // All five at once, as a control saves them: each reads back as set,
+    // a key not set reads as before, and the text is what setting them one
+    // after another gives.
+    static const char* const values[] = {"N", "Y", "1-4,12,14", "", "Y"};
+    ProfileEntry entries[std::size(keys)];
+    for (std::size_t i = 0; i < std::size(keys); ++i) entries[i] = {keys[i][0], keys[i][1], values[i]};
+    const auto set = WithProfileValues(text, entries);
+    std::optional<std::string> oneByOne(text);
+    for (const ProfileEntry& entry : entries)
+        if (oneByOne) oneByOne = WithProfileValue(*oneByOne, entry.section, entry.key, entry.value);
+    if (set && set != oneByOne) std::abort();
     if (!set) return 0;  // not set safely: the text stays as it was
-    const std::string& changed = *set;
-    if (ProfileValue(changed, "PortSettings", "SearchCOM") != std::optional<std::string>("1-4,12,14")) std::abort();
-    for (const auto& key : keys) {
-        if (std::string_view(key[1]) == "SearchCOM") continue;
-        if (ProfileValue(changed, key[0], key[1]) != ProfileValue(text, key[0], key[1])) std::abort();
-    }
+    for (std::size_t i = 0; i < std::size(keys); ++i)
+        if (ProfileValue(*set, keys[i][0], keys[i][1]) != std::optional<std::string>(values[i])) std::abort();
+    if (ProfileValue(*set, "PortSettings", "Other") != ProfileValue(text, "PortSettings", "Other")) std::abort();
     return 0;
 }
