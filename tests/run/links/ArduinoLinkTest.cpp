@@ -448,14 +448,14 @@ TEST_F(ArduinoLinkTest, ARunFollowsTheSketchsInputs) {
 
 // The emulated sketch keeps its outputs while its port is closed and opened
 // again, as a board behind a bridge without the reset does: after each open
-// the first pass drives the board to the ladder's state, and no pass after it
-// sends anything.
+// the first pass drives the board to the ladder's state, even where the board
+// showed it already before the port closed, and no pass after it sends
+// anything.
 TEST_F(ArduinoLinkTest, ABoardThatKeptItsOutputsGetsOneCommandAfterEachOpen) {
     ArduinoEmulator sketch(dir.path(), 13, "ET");
     search();
     ASSERT_TRUE(iCP_MS_Comm().PortOpen());
-    shared.Condities[1] = {1, 50, 11, 0, 0, 0};          // Not Arduino input 1 (off)
-    shared.Acties[1] = {1, 50, 2, 9, 0, 0, 0, 0, 0, 0};  // all outputs off
+    shared.Condities[1] = {1, 50, 11, 0, 0, 0};  // Not Arduino input 1 (off)
     const std::function<void()> reopens[] = {[this] {
                                                  waitDone = [] { return shared.ICP12Type == "ET"; };
                                                  AangeslotenICP12();  // the search closes the port and opens it again
@@ -464,13 +464,23 @@ TEST_F(ArduinoLinkTest, ABoardThatKeptItsOutputsGetsOneCommandAfterEachOpen) {
                                                  iCP_MS_Comm().Close();
                                                  ASSERT_TRUE(iCP_MS_Comm().Open());
                                              }};
-    for (const auto& reopen : reopens) {
-        ASSERT_TRUE(iCP_MS_Comm().Output("1/5/"));  // the board is lit
-        reopen();
-        for (int pass = 0; pass < 50; ++pass) ScanCycle();
-        programMarker(sketch);
+    const struct {
+        std::array<Integer, kActionColumns> action;
+        QString lit;  // what the board shows before its port closes
+        QStringList sent;
+    } rows[] = {{{1, 50, 2, 9, 0, 0, 0, 0, 0, 0}, "1/5/", {"1/5", "1/0", "1/5", "1/0"}},             // all outputs off
+                {{1, 50, 1, 9, 0, 0, 0, 0, 0, 0}, "1/255/", {"1/255", "1/255", "1/255", "1/255"}}};  // all on
+    for (const auto& row : rows) {
+        shared.Acties[1] = row.action;
+        const qsizetype before = sketch.outputCommands().size();
+        for (const auto& reopen : reopens) {
+            ASSERT_TRUE(iCP_MS_Comm().Output(row.lit));
+            reopen();
+            for (int pass = 0; pass < 50; ++pass) ScanCycle();
+            programMarker(sketch);
+        }
+        EXPECT_EQ(sketch.outputCommands().mid(before), row.sent) << row.lit.toStdString();
     }
-    EXPECT_EQ(sketch.outputCommands(), (QStringList{"1/5", "1/0", "1/5", "1/0"}));
 }
 
 TEST_F(ArduinoLinkTest, RungsThatDisagreeSendNoCommands) {
