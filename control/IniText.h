@@ -46,7 +46,7 @@ struct ProfileEntry {
 // after another would give it: a file replaced once holds all or none.
 std::optional<std::string> WithProfileValues(std::string_view text, std::span<const ProfileEntry> entries);
 
-// Why WithProfileValue gave nothing for `text`.
+// Why WithProfileValue or WithProfileValues gave nothing for `text`.
 enum class Unsettable {
     CutUtf16,       // marked UTF-16 with an odd number of bytes
     UnmarkedUtf16,  // NUL bytes within the text, read as UTF-16: UTF-16 without a mark
