@@ -1,7 +1,5 @@
 #include "LadderFile.h"
 
-#include <QFile>
-
 #include <variant>
 
 #include "ActionCaptions.h"
@@ -9,6 +7,8 @@
 #include "ConditionCaptions.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "FileReadReason.h"
+#include "FileReading.h"
 #include "FileReplacement.h"
 #include "LadderFileFormat.h"
 #include "LadderStore.h"
@@ -88,20 +88,15 @@ QStringList NamesTheFileCannotHold() {
 }
 
 bool LeesLadderVanDisk(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        ShowCannotRead(path, T("Het bestand kan niet geopend worden.", "The file cannot be opened."));
+    const FileRead file = ReadRegularFile(path, kMaxFileSize);
+    if (!file.ok()) {
+        const QString reason = FileReadReason(file.fault, file.error);
+        ShowCannotRead(path, file.fault == ReadFault::TooLarge
+                                 ? reason
+                                 : T("Het bestand kan niet geopend worden.", "The file cannot be opened.") + ' ' + reason);
         return false;
     }
-    if (f.size() > kMaxFileSize) {
-        ShowCannotRead(path, T("Het bestand is te groot.", "The file is too large."));
-        return false;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        ShowCannotRead(path, T("Het bestand kan niet geopend worden.", "The file cannot be opened."));
-        return false;
-    }
+    const QByteArray& bytes = file.bytes;
 
     const LadderParseResult result = ParseLadderFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* e = std::get_if<LadderFileError>(&result)) {

@@ -1,8 +1,8 @@
 #include "PortSettingsFile.h"
 
 #include <QDir>
-#include <QFile>
 
+#include "FileReading.h"
 #include "PortSettingsFormat.h"
 #include "ProgramFolder.h"
 #include "SharedState.h"
@@ -11,9 +11,11 @@ namespace tamberlo {
 
 namespace {
 
+// Whatever bears the name, a FIFO or a device too: the reader refuses what
+// is no regular file.
 QString FindFile() {
     const QDir map(AppPath());
-    for (const QString& name : map.entryList(QDir::Files))
+    for (const QString& name : map.entryList(QDir::Files | QDir::System))
         if (name.compare(QStringLiteral("Poortsettings.dat"), Qt::CaseInsensitive) == 0) return map.filePath(name);
     return {};
 }
@@ -24,9 +26,11 @@ void ReadPortSettings() {
     shared.ParallellePoortAdressen = {0x378, 0x278, 0x3BC};
     const QString path = FindFile();
     if (path.isEmpty()) return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = f.read(64 * 1024);  // a title and three short fields
+    // A title and three short fields; a file that cannot be read keeps the
+    // defaults, as a missing one does.
+    const FileRead file = ReadRegularFile(path, 64 * 1024);
+    if (!file.ok()) return;
+    const QByteArray& bytes = file.bytes;
     const auto addresses = ParsePortSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     for (std::size_t p = 0; p < addresses.size(); ++p)
         if (addresses[p]) shared.ParallellePoortAdressen[p] = static_cast<Long>(*addresses[p]);

@@ -1,11 +1,10 @@
 #include "SettingsFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
+#include "FileReadReason.h"
+#include "FileReading.h"
 #include "FileReplacement.h"
 #include "LanguageText.h"
 #include "ProgramFolder.h"
@@ -14,6 +13,9 @@
 namespace tamberlo {
 
 namespace {
+
+// Seven short lines; anything far larger is no settings file.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
 // A number as the program prints it: sign position, digits, trailing blank.
 QByteArray NumberForm(Long v) {
@@ -39,6 +41,10 @@ QByteArray SettingsText(bool english, const QString& host, Long port) {
 }
 
 bool WriteSettings(bool english, const QString& host, Long port) {
+    // A file that is there but cannot be read (no regular file, no permission
+    // to read it) is the user's to mend: it is never replaced.
+    const ReadFault fault = ReadRegularFile(SettingsPath(), kMaxSettingsBytes).fault;
+    if (fault != ReadFault::None && fault != ReadFault::Missing) return false;
     return ReplaceFile(SettingsPath(), SettingsText(english, host, port)) == 0;
 }
 
@@ -46,18 +52,19 @@ bool WriteSettingsFromWinsock() { return WriteSettings(shared.TaalVlag, WinsockH
 
 void LeesInstellingen() {
     const QString path = SettingsPath();
-    if (!QFileInfo::exists(path)) {
+    const FileRead file = ReadRegularFile(path, kMaxSettingsBytes);
+    if (!file.ok()) {
         shared.TaalVlag = false;
         shared.NetwerkAdres = DefaultNetworkAddress();
         shared.NetwerkPoort = kDefaultPort;
-        if (!WriteSettings(false, shared.NetwerkAdres, shared.NetwerkPoort))
+        if (file.fault != ReadFault::Missing)
+            dialogs().MsgBox(TextCannotReadSettings(path, FileReadReason(file.fault, file.error)), MsgButtons::Ok);
+        else if (!WriteSettings(false, shared.NetwerkAdres, shared.NetwerkPoort))
             dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);
         return;
     }
 
-    QByteArray bytes;
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) bytes = f.read(64 * 1024);  // seven short lines
+    const QByteArray& bytes = file.bytes;
     const ParsedSettings read = ParseSettingsFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 
     // Anything but 1 or 0 keeps the language as it is.
@@ -70,6 +77,13 @@ void LeesInstellingen() {
 QString TextNoWriteAccessLanguage() {
     return T("Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast.",
              "File write protected. Language settings only for this session.");
+}
+
+QString TextCannotReadSettings(const QString& path, const QString& reason) {
+    return T("Het instellingenbestand %1 kan niet gelezen worden.\n%2\nDe standaardinstellingen gelden voor deze sessie; "
+             "het bestand wordt niet vervangen.",
+             "The settings file %1 cannot be read.\n%2\nThe default settings apply for this session; the file is not replaced.")
+        .arg(path, reason);
 }
 
 QString TextNoWriteAccessAddress() {

@@ -20,7 +20,9 @@ QString SettingsPath();
 QByteArray SettingsText(bool english, const QString& host, Long port);
 
 // Replaces the settings file with these values. False when it could not be
-// written; the old file is then left as it was.
+// written; the old file is then left as it was. A file that is there but
+// cannot be read (no regular file, no permission to read it, far too large)
+// is never replaced.
 bool WriteSettings(bool english, const QString& host, Long port);
 // The same with the current language and WinsockHost's host and port, as the
 // language command and the settings window save them.
@@ -29,12 +31,16 @@ bool WriteSettingsFromWinsock();
 // Reads the settings file into TaalVlag, NetwerkAdres and NetwerkPoort, or
 // creates it with the defaults when it is missing. Read line by line: a
 // missing or bad value gives its default. A file that cannot be created
-// gives a message, and the defaults hold for this run.
+// gives a message, and the defaults hold for this run. So does a file that
+// cannot be read (only a regular file is read: a FIFO is not opened), with
+// the reason; it stays as it is.
 void LeesInstellingen();
 
 // The message shown when the settings file cannot be written after a
 // language change (also used for a port change and when it cannot be created).
 QString TextNoWriteAccessLanguage();
+// The message shown when the settings file cannot be read, with the reason.
+QString TextCannotReadSettings(const QString& path, const QString& reason);
 // The message shown when it cannot be written after an address change.
 QString TextNoWriteAccessAddress();
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "FileErrorText.h"
+#include "FileReading.h"
 #include "FileReplacement.h"
 #include "IniText.h"
 
@@ -38,34 +39,19 @@ struct FileBytes {
 
 FileBytes unreadable(int error) { return {{}, FileErrorText(error)}; }
 
-// Why a path that is no regular file is not read: opening a FIFO waits for a
-// writer, for good if none comes, and opening a device may act on it.
-FileBytes noRegularFile(mode_t mode) {
-    if (S_ISDIR(mode)) return unreadable(EISDIR);
-    return {{}, QStringLiteral("Der Pfad führt zu keiner gewöhnlichen Datei (etwa zu einer Pipe oder einem Gerät).")};
-}
-
 FileBytes readText(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0) return errno == ENOENT ? FileBytes{} : unreadable(errno);
-    if (!S_ISREG(info.st_mode)) return noRegularFile(info.st_mode);
-    // Should a FIFO have taken the file's place since, opening it does not
-    // wait for a writer; it is refused below.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return unreadable(errno);
-    FileBytes file;
-    if (::fstat(fd, &info) != 0) file = unreadable(errno);
-    else if (!S_ISREG(info.st_mode)) file = noRegularFile(info.st_mode);
-    char block[4096];
-    while (file.error.isEmpty()) {
-        const ssize_t n = ::read(fd, block, sizeof block);
-        if (n > 0) file.bytes.append(block, static_cast<std::size_t>(n));
-        else if (n == 0) break;
-        else if (errno != EINTR) file = unreadable(errno);
+    // A profile file of some lines; anything far larger is not read into memory.
+    constexpr qint64 kMaxIniBytes = 1024 * 1024;
+    const tamberlo::FileRead file = tamberlo::ReadRegularFile(path, kMaxIniBytes);
+    switch (file.fault) {
+    case tamberlo::ReadFault::None: return {file.bytes.toStdString(), {}};
+    case tamberlo::ReadFault::Missing: return {};
+    case tamberlo::ReadFault::NotAFile:
+        return {{}, QStringLiteral("Der Pfad führt zu keiner gewöhnlichen Datei (etwa zu einer Pipe oder einem Gerät).")};
+    case tamberlo::ReadFault::TooLarge: return {{}, QStringLiteral("Die Datei ist zu groß, um gelesen zu werden.")};
+    case tamberlo::ReadFault::Unreadable: break;
     }
-    ::close(fd);
-    return file;
+    return unreadable(file.error);
 }
 
 ProfileWrite notWritten(const QString& reason) { return {false, reason}; }

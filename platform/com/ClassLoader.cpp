@@ -2,29 +2,31 @@
 
 #include <dlfcn.h>
 
-#include "ComRegistry.h"
-
 namespace tamberlo::com {
 
-DispatchObject* CreateObjectByProgId(const std::string& progId, std::string* error) {
-    auto fail = [error](std::string why) -> DispatchObject* {
-        if (error) *error = std::move(why);
+DispatchObject* CreateObjectByProgId(const std::string& progId, CreateFailure* failure) {
+    using Kind = CreateFailure::Kind;
+    auto fail = [failure](CreateFailure why) -> DispatchObject* {
+        if (failure) *failure = std::move(why);
         return nullptr;
     };
     std::string classId;
-    const auto library = LibraryForProgId(progId, &classId);
-    if (!library) return fail(progId + " is not registered");
+    RegistryFault unreadable;
+    const auto library = LibraryForProgId(progId, &classId, &unreadable);
+    if (unreadable) return fail({.kind = Kind::RegistryUnreadable, .name = RegistryFilePath(), .registry = unreadable});
+    if (!library) return fail({.kind = Kind::NotRegistered, .name = progId});
     void* handle = ::dlopen(library->c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = ::dlerror();
-        return fail(std::string("cannot load ") + *library + ": " + (why ? why : "?"));
+        return fail({.kind = Kind::CannotLoad, .name = *library, .detail = why ? why : "?"});
     }
     auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(::dlsym(handle, "DllGetClassObject"));
-    if (!getClassObject) return fail(*library + " serves no classes");
+    if (!getClassObject) return fail({.kind = Kind::ServesNoClasses, .name = *library});
     ClassFactory* factory = nullptr;
-    if (getClassObject(classId.c_str(), &factory) != S_Ok || !factory) return fail(classId + " is not served by " + *library);
+    if (getClassObject(classId.c_str(), &factory) != S_Ok || !factory)
+        return fail({.kind = Kind::ClassNotServed, .name = *library, .classId = classId});
     DispatchObject* object = nullptr;
-    if (factory->CreateInstance(&object) != S_Ok || !object) return fail("the object of " + classId + " could not be created");
+    if (factory->CreateInstance(&object) != S_Ok || !object) return fail({.kind = Kind::NotCreated, .classId = classId});
     return object;
 }
 

@@ -6,12 +6,31 @@
 
 #include <string>
 
+#include "ComRegistry.h"
 #include "Dispatch.h"
 
 namespace tamberlo::com {
 
+// Why no object was created: a kind, and what it concerns, for the host to
+// put in its user's words.
+struct CreateFailure {
+    enum class Kind {
+        NotRegistered,       // `name` is the ProgID
+        RegistryUnreadable,  // `name` is the registration file, `registry` the reason
+        CannotLoad,          // `name` is the library, `detail` the loader's own words
+        ServesNoClasses,     // `name` is the library
+        ClassNotServed,      // `name` is the library, `classId` the class
+        NotCreated,          // `classId` is the class
+    };
+    Kind kind = Kind::NotRegistered;
+    std::string name{};
+    std::string classId{};
+    std::string detail{};
+    RegistryFault registry{};
+};
+
 // The new object (one reference, owned by the caller), or nullptr with the
-// reason in `error`.
-DispatchObject* CreateObjectByProgId(const std::string& progId, std::string* error = nullptr);
+// reason in `failure`.
+DispatchObject* CreateObjectByProgId(const std::string& progId, CreateFailure* failure = nullptr);
 
 }  // namespace tamberlo::com

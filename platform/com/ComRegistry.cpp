@@ -4,13 +4,17 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
 
 #include "FileReplacement.h"
 
 namespace tamberlo::com {
 namespace {
+
+// Some thirty lines per library registered; anything far larger is no
+// registration file and is not read into memory.
+constexpr qint64 kMaxRegistryBytes = 1024 * 1024;
 
 std::string env(const char* name) {
     const char* v = std::getenv(name);
@@ -27,8 +31,20 @@ bool writeRegistry(const std::map<std::string, std::string>& entries) {
     makeParentFolders(path);
     std::string text = "# COM-style class registrations\n";
     for (const auto& [key, value] : entries) text += key + '=' + value + '\n';
-    return ReplaceFile(QFile::decodeName(QByteArray::fromStdString(path)),
-                       QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))) == 0;
+    const int error = ReplaceFile(QFile::decodeName(QByteArray::fromStdString(path)),
+                                  QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (error != 0) errno = error;
+    return error == 0;
+}
+
+// The entries a change starts from; nothing when the file cannot be read
+// (errno then at the system's reason, where there is one).
+std::optional<std::map<std::string, std::string>> entriesToChange() {
+    RegistryFault why;
+    auto entries = ReadRegistry(&why);
+    if (!why) return entries;
+    if (why.error != 0) errno = why.error;
+    return std::nullopt;
 }
 
 // A registration that changes nothing writes nothing, so that registering
@@ -47,15 +63,15 @@ std::string RegistryFilePath() {
     return base + "/tamberlo/ComClasses.reg";
 }
 
-std::map<std::string, std::string> ReadRegistry() {
+std::map<std::string, std::string> ReadRegistry(RegistryFault* why) {
     std::map<std::string, std::string> entries;
-    std::ifstream in(RegistryFilePath());
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        const auto eq = line.find('=');
-        if (eq == std::string::npos || eq == 0) continue;
-        entries[line.substr(0, eq)] = line.substr(eq + 1);
+    const FileRead file = ReadRegularFile(QFile::decodeName(QByteArray::fromStdString(RegistryFilePath())), kMaxRegistryBytes);
+    if (why) *why = file.fault == ReadFault::Missing ? RegistryFault{} : RegistryFault{file.fault, file.error};
+    for (const QByteArray& line : file.bytes.split('\n')) {
+        if (line.isEmpty() || line[0] == '#') continue;
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0) continue;
+        entries[line.left(eq).toStdString()] = line.mid(eq + 1).toStdString();
     }
     return entries;
 }
@@ -68,25 +84,27 @@ std::optional<std::string> RegistryValue(const std::string& key) {
 }
 
 bool SetRegistryValues(const std::map<std::string, std::string>& values) {
-    const auto old = ReadRegistry();
-    auto entries = old;
+    const auto old = entriesToChange();
+    if (!old) return false;
+    auto entries = *old;
     for (const auto& [key, value] : values) entries[key] = value;
-    return writeRegistryIfChanged(old, entries);
+    return writeRegistryIfChanged(*old, entries);
 }
 
 bool RemoveRegistryKeys(const std::initializer_list<std::string>& prefixes) {
-    const auto old = ReadRegistry();
-    auto entries = old;
+    const auto old = entriesToChange();
+    if (!old) return false;
+    auto entries = *old;
     for (auto it = entries.begin(); it != entries.end();) {
         bool drop = false;
         for (const auto& p : prefixes) drop = drop || it->first.compare(0, p.size(), p) == 0;
         it = drop ? entries.erase(it) : std::next(it);
     }
-    return writeRegistryIfChanged(old, entries);
+    return writeRegistryIfChanged(*old, entries);
 }
 
-std::optional<std::string> LibraryForProgId(const std::string& progId, std::string* classId) {
-    const auto entries = ReadRegistry();
+std::optional<std::string> LibraryForProgId(const std::string& progId, std::string* classId, RegistryFault* why) {
+    const auto entries = ReadRegistry(why);
     const auto cls = entries.find("ProgID\\" + progId + "\\CLSID");
     if (cls == entries.end()) return std::nullopt;
     const auto lib = entries.find("CLSID\\" + cls->second + "\\InprocServer32");

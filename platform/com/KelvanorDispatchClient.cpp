@@ -14,8 +14,8 @@ KelvanorDispatchClient::KelvanorDispatchClient(com::DispatchObject* object) : ob
 
 KelvanorDispatchClient::~KelvanorDispatchClient() { Shutdown(); }
 
-std::unique_ptr<KelvanorDispatchClient> KelvanorDispatchClient::Create(std::string* error) {
-    com::DispatchObject* object = com::CreateObjectByProgId(kKelvanorProgId, error);
+std::unique_ptr<KelvanorDispatchClient> KelvanorDispatchClient::Create(com::CreateFailure* failure) {
+    com::DispatchObject* object = com::CreateObjectByProgId(kKelvanorProgId, failure);
     if (!object) return nullptr;
     return std::make_unique<KelvanorDispatchClient>(object);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "ClassLoader.h"
 #include "Dispatch.h"
 #include "KelvanorClient.h"
 
@@ -29,8 +30,8 @@ public:
     explicit KelvanorDispatchClient(com::DispatchObject* object);
     ~KelvanorDispatchClient() override;
 
-    // The control registered under kKelvanorProgId, or nullptr (reason in `error`).
-    static std::unique_ptr<KelvanorDispatchClient> Create(std::string* error = nullptr);
+    // The control registered under kKelvanorProgId, or nullptr (reason in `failure`).
+    static std::unique_ptr<KelvanorDispatchClient> Create(com::CreateFailure* failure = nullptr);
 
     std::int16_t Connect() override;
     void Disconnect() override;

@@ -3,12 +3,41 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "ComRegistry.h"
 #include "Dispatch.h"
+
+namespace {
+
+namespace com = tamberlo::com;
+
+// Why a registration failed, naming the registration file. A file that
+// cannot be read is looked at again here, as the library saw it; otherwise
+// its write failed, and the reason is the errno it left (the system's last
+// error, as a registering tool reads it).
+std::string FailureReason(int lastError) {
+    const std::string file = com::RegistryFilePath();
+    com::RegistryFault why;
+    com::ReadRegistry(&why);
+    switch (why.fault) {
+    case tamberlo::ReadFault::None:
+    case tamberlo::ReadFault::Missing: break;
+    case tamberlo::ReadFault::NotAFile:
+        return file + " cannot be read: it is no regular file (a FIFO, a device or a socket) and is left as it is";
+    case tamberlo::ReadFault::TooLarge: return file + " cannot be read: it is too large, and is left as it is";
+    case tamberlo::ReadFault::Unreadable:
+        return file + " cannot be read: " + std::strerror(why.error) + "; it is left as it is";
+    }
+    if (lastError == 0) return file + " cannot be written";
+    return file + " cannot be written: " + std::strerror(lastError);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Past a file-size limit the registration file's write fails and is
@@ -35,9 +64,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "comregister: %s has no %s\n", library, name);
         return 1;
     }
+    errno = 0;
     const tamberlo::com::HResult hr = fn();
+    const int lastError = errno;
     if (hr != tamberlo::com::S_Ok) {
-        std::fprintf(stderr, "comregister: %s failed (0x%08X)\n", name, static_cast<unsigned>(hr));
+        std::fprintf(stderr, "comregister: %s failed (0x%08X): %s\n", name, static_cast<unsigned>(hr),
+                     FailureReason(lastError).c_str());
         return 1;
     }
     std::printf("%s: %s succeeded (%s)\n", library, name, tamberlo::com::RegistryFilePath().c_str());

@@ -10,18 +10,20 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <optional>
 
 namespace tamberlo {
 
 namespace {
 
 // The file a path leads to: a symbolic link followed to the end of its
-// chain, so that the link itself is kept. A chain that does not end (a loop)
-// leaves the path as it is.
-QString FileBehindLinks(const QString& path) {
+// chain, so that the link itself is kept. Nothing for a chain that does not
+// end (a loop): no file may take the place of one of its links.
+std::optional<QString> FileBehindLinks(const QString& path) {
     QFileInfo info(path);
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
+    if (info.isSymLink()) return std::nullopt;
+    return info.filePath();
 }
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
@@ -43,24 +45,33 @@ QByteArray NameBeside(const QByteArray& target, const QByteArray& suffix) {
 
 }  // namespace
 
-FileReplacement::FileReplacement(const QString& path) : target_(FileBehindLinks(path)) {
-    const QFileInfo existing(target_);
-    // Renaming over a write-protected file would get round its protection.
-    if (existing.exists() && !existing.isWritable()) {
-        error_ = EACCES;
+FileReplacement::FileReplacement(const QString& path) {
+    const std::optional<QString> target = FileBehindLinks(path);
+    if (!target) {
+        error_ = ELOOP;
+        return;
+    }
+    target_ = *target;
+    const QByteArray name = Native(target_);
+    struct stat existing {};
+    const bool exists = ::stat(name.constData(), &existing) == 0;
+    // Renaming over a write-protected file would get round its protection;
+    // the system tells why it may not be written (EACCES, EROFS).
+    if (exists && ::access(name.constData(), W_OK) != 0) {
+        error_ = errno;
         return;
     }
     // Owner only while new content for an existing file is written (it gets
     // the target's mode at the rename); a new file is made as any other.
-    const mode_t mode = existing.exists() ? 0600 : 0666;
-    const QByteArray target = Native(target_);
+    const mode_t mode = exists ? 0600 : 0666;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const QByteArray name = NameBeside(target, suffix);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            ::close(fd);
-            temp_ = QFile::decodeName(name);
+        const QByteArray temp = NameBeside(name, suffix);
+        // Kept open until it is stored: the file written and synced is the
+        // one created here, whatever another takes its name meanwhile.
+        fd_ = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd_ >= 0) {
+            temp_ = QFile::decodeName(temp);
             return;
         }
         if (errno != EEXIST) break;
@@ -72,15 +83,13 @@ FileReplacement::~FileReplacement() { Discard(); }
 
 bool FileReplacement::Write(QByteArrayView bytes) {
     if (!Ok()) return false;
-    const int fd = ::open(Native(temp_).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    int failure = fd < 0 ? errno : 0;
+    int failure = 0;
     for (qsizetype done = 0; failure == 0 && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t n = ::write(fd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
         if (n > 0) done += n;
         else if (n < 0 && errno != EINTR) failure = errno;
         else if (n == 0) failure = EIO;
     }
-    if (fd >= 0 && ::close(fd) != 0 && failure == 0) failure = errno;
     if (failure == 0) return true;
     error_ = failure;
     Discard();
@@ -95,11 +104,13 @@ bool FileReplacement::Commit() {
     const bool replacing = ::stat(target.constData(), &old) == 0;
     // Whether the system has stored what was written: a write it accepted
     // but could not store (a full disk behind a cache) shows up here.
-    const int fd = ::open(temp.constData(), O_RDONLY | O_CLOEXEC);
-    bool stored = fd >= 0 && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
-    if (fd >= 0 && ::close(fd) != 0) stored = false;
-    if (!stored || std::rename(temp.constData(), target.constData()) != 0) {
-        error_ = errno;
+    int failure = 0;
+    if ((replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) || ::fsync(fd_) != 0) failure = errno;
+    if (::close(fd_) != 0 && failure == 0) failure = errno;
+    fd_ = -1;
+    if (failure == 0 && std::rename(temp.constData(), target.constData()) != 0) failure = errno;
+    if (failure != 0) {
+        error_ = failure;
         Discard();
         return false;
     }
@@ -114,6 +125,8 @@ bool FileReplacement::Commit() {
 }
 
 void FileReplacement::Discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
     if (Ok()) QFile::remove(temp_);
     temp_.clear();
 }

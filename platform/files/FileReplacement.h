@@ -6,10 +6,12 @@
 // interrupted write (a full disk, a file-size limit) leaves the old file byte
 // for byte as it was and no temporary file behind.
 // A symbolic link is followed to the file it names (to the end of a chain of
-// links): the link stays a link and its target gets the new content. The
+// links): the link stays a link and its target gets the new content; a chain
+// that does not end (a loop) is refused (ELOOP), its links kept. The
 // temporary file is created readable by its owner only and gets the target's
 // mode at the rename, so new content is never more open than the old; a file
-// the user may not write is not replaced. The temporary name stays within
+// the user may not write is not replaced, with the system's reason (EACCES,
+// or EROFS on a read-only file system). The temporary name stays within
 // the system's limit for a name, however long the target's name is.
 
 #include <QByteArrayView>
@@ -27,13 +29,14 @@ public:
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // False when no temporary file could be made (the folder takes no new
-    // file, or the target is write-protected), or once a write failed.
+    // file, the target is write-protected or a loop of links), or once a
+    // write failed.
     bool Ok() const { return !temp_.isEmpty(); }
     // Where a writer that needs a path (a printer) writes the new content;
     // empty when not Ok().
     const QString& TempPath() const { return temp_; }
 
-    // Writes `bytes` as the new content, unbuffered, checking every write.
+    // Adds `bytes` to the new content, unbuffered, checking every write.
     // False when the system refused any of it; the temporary file is gone.
     bool Write(QByteArrayView bytes);
     // Puts the temporary file in the target's place once the system has
@@ -49,6 +52,7 @@ public:
 private:
     QString target_;
     QString temp_;
+    int fd_ = -1;  // the temporary file, open from its creation until it is stored
     int error_ = 0;
 };
 

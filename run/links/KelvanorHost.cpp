@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Dialogs.h"
+#include "FileReadReason.h"
 #include "KelvanorDispatchClient.h"
 #include "LanguageText.h"
 #include "ProgramEnd.h"
@@ -29,16 +30,43 @@ Hosting& hosting() {
 
 std::unique_ptr<KelvanorDispatchClient>& hosted() { return hosting().client; }
 
+QString FromSystem(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A reason's sentence as a clause inside the message's parentheses.
+QString AsClause(QString sentence) {
+    if (sentence.endsWith(QLatin1Char('.'))) sentence.chop(1);
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toLower();
+    return sentence;
+}
+
+// Why the control could not be created, in the user's language.
+QString Reason(const com::CreateFailure& why) {
+    using Kind = com::CreateFailure::Kind;
+    const QString name = FromSystem(why.name);
+    const QString classId = QString::fromStdString(why.classId);
+    switch (why.kind) {
+    case Kind::NotRegistered: return T("%1 is niet geregistreerd", "%1 is not registered").arg(name);
+    case Kind::RegistryUnreadable:
+        return T("het registratiebestand %1 kan niet gelezen worden: %2", "the registration file %1 cannot be read: %2")
+            .arg(name, AsClause(FileReadReason(why.registry.fault, why.registry.error)));
+    case Kind::CannotLoad: return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2").arg(name, FromSystem(why.detail));
+    case Kind::ServesNoClasses: return T("%1 levert geen klassen", "%1 serves no classes").arg(name);
+    case Kind::ClassNotServed: return T("%1 levert %2 niet", "%1 does not serve %2").arg(name, classId);
+    case Kind::NotCreated: return T("het object van %1 kon niet gemaakt worden", "the object of %1 could not be created").arg(classId);
+    }
+    return {};
+}
+
 }  // namespace
 
 bool HostKelvanorControl() {
     if (hosted()) return true;
-    std::string why;
+    com::CreateFailure why;
     hosted() = KelvanorDispatchClient::Create(&why);
     if (!hosted()) {
         if (!hosting().toldMissing) {
             hosting().toldMissing = true;
-            const QString reason = QString::fromStdString(why);
+            const QString reason = Reason(why);
             dialogs().MsgBox(T("De Kelvanor-besturing is niet beschikbaar (%1). Het programma werkt zonder Kelvanor-module.",
                                "The Kelvanor control is not available (%1). The program runs without a Kelvanor module.")
                                  .arg(reason),

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include "Controls.h"
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
@@ -199,9 +201,29 @@ TEST_F(LadderFileTest, MalformedFileKeepsTheLoadedLadderAndNamesTheLine) {
     EXPECT_TRUE(fake.messages[1].contains("line ")) << fake.messages[1].toStdString();
     EXPECT_TRUE(fake.messages[1].contains("ends too early")) << fake.messages[1].toStdString();
 
-    EXPECT_FALSE(LeesLadderVanDisk(home.file("bestaat-niet.vpp")));
-    ExpectUnchanged(before);
-    EXPECT_EQ(fake.messages.size(), 3);
+    // A file that cannot be read: the message gives the reason. A FIFO is
+    // not waited on, and stays a FIFO.
+    shared.TaalVlag = false;
+    const QString fifo = home.file("pijp.vpp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char* reason;
+    } unreadable[] = {
+        {home.file("bestaat-niet.vpp"), "Het bestand of zijn map bestaat niet."},
+        {fifo, "Het pad leidt niet naar een gewoon bestand, maar bijvoorbeeld naar een pipe of een apparaat."},
+    };
+    for (const auto& file : unreadable) {
+        fake.messages.clear();
+        EXPECT_FALSE(LeesLadderVanDisk(file.path));
+        ExpectUnchanged(before);
+        EXPECT_EQ(fake.messages, QStringList{"Het ladderprogramma " + file.path +
+                                             " kan niet gelezen worden.\nHet bestand kan niet geopend worden. " + file.reason +
+                                             "\nHet huidige ladderprogramma blijft staan."});
+    }
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
@@ -223,6 +245,12 @@ TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
     QDir(home.path()).mkdir("map.vpp");
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("map.vpp")));
     EXPECT_TRUE(QFileInfo(home.file("map.vpp")).isDir());
+    // A loop of links names no file: both stay links.
+    ASSERT_TRUE(QFile::link("loop2.vpp", home.file("loop1.vpp")) && QFile::link("loop1.vpp", home.file("loop2.vpp")));
+    EXPECT_FALSE(SchrijfLadderOpDisk(home.file("loop1.vpp")));
+    EXPECT_TRUE(QFileInfo(home.file("loop1.vpp")).isSymLink());
+    EXPECT_TRUE(QFileInfo(home.file("loop2.vpp")).isSymLink());
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files | QDir::System), (QStringList{"loop1.vpp", "loop2.vpp"}));
 }
 
 // ---- the commands ----------------------------------------------------------

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <functional>
+
 #include "Controls.h"
 #include "FakeDialogs.h"
 #include "FullFileSystem.h"
@@ -84,6 +87,39 @@ TEST_F(SettingsFileTest, FolderThatCannotHoldTheFileGivesDefaultsAndAMessage) {
     EXPECT_EQ(fake.messages.size(), 2);
     EXPECT_EQ(fake.messages.last(), fake.messages.first());
     EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadGivesDefaultsAndAMessageAndIsNeverReplaced) {
+    const QString path = home.file("Tamberlo.ini");
+    const QByteArray large = Ini(" 1 ", "10.0.0.7", " 2400 ") + QByteArray(64 * 1024, ' ');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::function<bool()> kept;
+        const char* reason;
+    } files[] = {
+        {"far larger than seven lines", [&] { home.write("Tamberlo.ini", large); },
+         [&] { return home.read("Tamberlo.ini") == large; }, "Het bestand is te groot."},
+        {"a folder", [&] { QDir(home.path()).mkdir("Tamberlo.ini"); }, [&] { return QFileInfo(path).isDir(); },
+         "Het pad is een map, geen bestand."},
+    };
+    for (const auto& file : files) {
+        file.make();
+        shared.TaalVlag = true;
+        shared.NetwerkPoort = 1;
+        fake.messages.clear();
+        LeesInstellingen();
+        EXPECT_FALSE(shared.TaalVlag) << file.what;
+        EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100") << file.what;
+        EXPECT_EQ(shared.NetwerkPoort, 120) << file.what;
+        EXPECT_EQ(fake.messages, QStringList{"Het instellingenbestand " + path + " kan niet gelezen worden.\n" + file.reason +
+                                             "\nDe standaardinstellingen gelden voor deze sessie; het bestand wordt niet vervangen."})
+            << file.what;
+        // Not by a change of language or address either.
+        EXPECT_FALSE(WriteSettings(true, "pc3", 8080)) << file.what;
+        EXPECT_TRUE(file.kept()) << file.what;
+        ASSERT_TRUE(QFile::remove(path) || QDir(home.path()).rmdir("Tamberlo.ini")) << file.what;
+    }
 }
 
 TEST_F(SettingsFileTest, LanguageHostAndPortAreRead) {
@@ -205,6 +241,13 @@ TEST_F(SettingsFileTest, BadPortFieldsKeepTheirDefaults) {
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x2F8, 0x3BC}));
 
     home.write("Poortsettings.dat", "");
+    ReadPortSettings();
+    EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
+
+    // A FIFO by the name is not waited on: it reads as no file.
+    ASSERT_TRUE(QFile::remove(home.file("Poortsettings.dat")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.file("Poortsettings.dat")).constData(), 0600), 0);
+    shared.ParallellePoortAdressen = {1, 2, 3};
     ReadPortSettings();
     EXPECT_EQ(shared.ParallellePoortAdressen, (std::array<Long, 3>{0x378, 0x278, 0x3BC}));
 }

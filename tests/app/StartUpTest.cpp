@@ -7,11 +7,14 @@
 #include <QStyleOptionComboBox>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include "ComPortSearch.h"
 #include "Dashboard.h"
 #include "LadderFileFormat.h"
 #include "LadderGeometry.h"
 #include "MouseWheel.h"
+#include "SettingsFile.h"
 #include "StartUpTexts.h"
 
 namespace tamberlo::test {
@@ -122,6 +125,28 @@ TEST_F(StartUpTest, EnglishStartWithEveryInterfaceFound) {
 
     // Started with an argument: no wheel hook.
     EXPECT_FALSE(MouseWheelHooked(&mainWindow));
+}
+
+TEST_F(StartUpTest, AFifoAsTheSettingsFileIsNotWaitedOnNorReplaced) {
+    const QString path = home.file("Tamberlo.ini");
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(::mkfifo(native.constData(), 0600), 0);
+    startUpServices().LeesInstellingen = [] { LeesInstellingen(); };
+    LadderProgrammeren& mainWindow = Start();
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_EQ(shared.NetwerkAdres, DefaultNetworkAddress());
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages[0], "Het instellingenbestand " + path +
+                                       " kan niet gelezen worden.\nHet pad leidt niet naar een gewoon bestand, maar bijvoorbeeld "
+                                       "naar een pipe of een apparaat.\nDe standaardinstellingen gelden voor deze sessie; het "
+                                       "bestand wordt niet vervangen.");
+    // A change of language holds for this session only.
+    mainWindow.CommandTaal->click();
+    EXPECT_TRUE(shared.TaalVlag);
+    EXPECT_EQ(dialogs.messages.last(), TextNoWriteAccessLanguage());
+    struct stat info {};
+    ASSERT_EQ(::lstat(native.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(StartUpTest, ArduinoWithAPortButNoKnownBoardIsNotRecognised) {

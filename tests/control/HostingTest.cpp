@@ -7,12 +7,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "ComRegistry.h"
@@ -37,6 +41,13 @@ using HostingTest = HostTest;
 constexpr const char* kControlProgId = "QORLAN32.Qorlan32Ctrl.1";
 constexpr const char* kPropPageProgId = "KELVANOR.KelvanorPropPage.1";
 constexpr const char* kControlClassId = "{6B1F4C21-3D7A-4E52-9A0B-5C2E8D4F7A11}";
+
+QString RegisteringTool() { return QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"); }
+
+bool IsFifo(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
 
 // Closes the next modal dialog once it runs and gives its title.
 std::shared_ptr<QString> CloseNextModal() {
@@ -125,6 +136,9 @@ TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
+              QStringLiteral("comregister: DllUnregisterServer failed (0x80040200): %1 cannot be written: %2\n")
+                  .arg(file.fileName(), QString::fromLocal8Bit(std::strerror(EFBIG))));
     unchanged();
 
     disk.Fill();
@@ -132,6 +146,68 @@ TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
     EXPECT_EQ(library.Register(), com::S_Ok);
     EXPECT_EQ(library.Unregister(), com::SelfReg_E_TypeLib);
     unchanged();
+}
+
+TEST_F(HostingTest, ARegistrationFileThatIsAFifoIsNeitherWaitedOnNorReplaced) {
+    const QString path = QString::fromStdString(com::RegistryFilePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // The registering tool (as the start script runs it) returns, naming the file and the reason.
+    QProcess tool;
+    tool.start(RegisteringTool(), {HostedLibrary::Path()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
+              QStringLiteral("comregister: DllRegisterServer failed (0x80040200): %1 cannot be read: it is no regular file (a "
+                             "FIFO, a device or a socket) and is left as it is\n")
+                  .arg(path));
+    // So does the program's lookup, and it says why in the user's language.
+    tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
+    EXPECT_FALSE(tamberlo::HostKelvanorControl());
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (het registratiebestand %1 kan niet gelezen "
+                                         "worden: het pad leidt niet naar een gewoon bestand, maar bijvoorbeeld naar een pipe of "
+                                         "een apparaat). Het programma werkt zonder Kelvanor-module.")
+                              .arg(path)});
+    EXPECT_TRUE(IsFifo(path));
+}
+
+TEST_F(HostingTest, ARegistrationFileTheUserCannotReadIsKeptByteForByte) {
+    // A user who may write the file and its folder but not read the file;
+    // as root (who reads any file) the tool runs as nobody.
+    const bool root = ::geteuid() == 0;
+    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
+    if (root && !QFileInfo(setpriv).isExecutable()) GTEST_SKIP() << "no setpriv to run the tool as another user";
+    const uid_t user = root ? 65534 : ::geteuid();
+    const gid_t group = root ? 65534 : ::getegid();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ComClasses.reg"));
+    const QByteArray others = "# COM-style class registrations\nCLSID\\{0}\\InprocServer32=/usr/lib/other.so\n";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(others) == others.size());
+    }
+    ASSERT_EQ(::chown(QFile::encodeName(dir.path()).constData(), user, group), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), user, group), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0200), 0);
+    ScopedEnv registry("TAMBERLO_COM_REGISTRY", QFile::encodeName(path));
+
+    QProcess tool;
+    if (root)
+        tool.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                             RegisteringTool(), HostedLibrary::Path()});
+    else
+        tool.start(RegisteringTool(), {HostedLibrary::Path()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
+              QStringLiteral("comregister: DllRegisterServer failed (0x80040200): %1 cannot be read: %2; it is left as it is\n")
+                  .arg(path, QString::fromLocal8Bit(std::strerror(EACCES))));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), others);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ComClasses.reg")});
 }
 
 TEST_F(HostingTest, TheRegisteringToolRegistersAndUnregisters) {
@@ -168,8 +244,8 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     // Not registered: the program runs without a module and says so once.
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Kelvanor")));
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (QORLAN32.Qorlan32Ctrl.1 is "
+                                                           "niet geregistreerd). Het programma werkt zonder Kelvanor-module.")});
     EXPECT_EQ(tamberlo::Kelvanor1().Connect(), 0);
 
     ModuleEmulator& atlas = AddModule(2, {});

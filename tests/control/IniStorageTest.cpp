@@ -1,8 +1,8 @@
 // Kelvanor.ini where the system refuses: a full disk or a file-size limit
 // leaves the file byte for byte as it was (a wanted change is reported once,
 // with its reason in German), a file that already says what would be
-// written is not written at all, and a path that is no regular file is
-// neither read nor written over.
+// written is not written at all, and a path that is no regular file (or a
+// file far too large for one) is neither read nor written over.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -164,6 +164,12 @@ TEST_F(IniStorageTest, APathThatIsNoRegularFileIsNeitherReadNorWrittenOver) {
          QStringLiteral("Der Pfad führt zu keiner gewöhnlichen Datei (etwa zu einer Pipe oder einem Gerät).")},
         {"folder", [&] { return ::mkdir(name.constData(), 0700); }, S_IFDIR, FileErrorText(EISDIR)},
         {"link to itself", [&] { return ::symlink("Kelvanor.ini", name.constData()); }, S_IFLNK, FileErrorText(ELOOP)},
+        {"file past a mebibyte",
+         [&] {
+             QFile f(iniPath());
+             return f.open(QIODevice::WriteOnly) && f.resize(1024 * 1024 + 1) ? 0 : -1;
+         },
+         S_IFREG, QStringLiteral("Die Datei ist zu groß, um gelesen zu werden.")},
     };
     for (const auto& path : paths) {
         ASSERT_EQ(path.make(), 0) << path.name;

@@ -6,6 +6,7 @@
 // file-size limit of 0 for the process instead (its signal ignored, as the
 // program ignores it), which refuses every write the same way. A test that
 // must see both ways a write is refused asks for the limit even as root.
+// A mounted one can also be made read-only, as a write-protected medium is.
 
 #include <QByteArray>
 #include <QDir>
@@ -58,6 +59,13 @@ public:
         const QByteArray block(4096, 'x');
         while (filler.write(block) == block.size()) {}
         if (room > 0) filler.resize(filler.size() - room);
+    }
+
+    // Remounts the tmpfs read-only (EROFS for every change); false when it
+    // is not mounted or the system refuses.
+    bool MakeReadOnly() {
+        return mounted_ && ::mount(nullptr, QFile::encodeName(dir_.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                                   nullptr) == 0;
     }
 
 private:

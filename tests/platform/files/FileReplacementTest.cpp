@@ -1,8 +1,9 @@
-// A file replaced whole: the temporary file's mode and name, and a write the
-// system refuses (a file-size limit, a full file system), which leaves the
-// old file byte for byte and no temporary file.
+// A file replaced whole: the temporary file's mode, name and descriptor, and
+// a write the system refuses (a file-size limit, a full or read-only file
+// system), which leaves the old file byte for byte and no temporary file.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,14 @@ QByteArray Get(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// How many of the process's descriptors are open on `path`.
+int DescriptorsOn(const QString& path) {
+    int count = 0;
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        count += fd.symLinkTarget() == path;
+    return count;
+}
+
 TEST(FileReplacement, TheNewContentIsNeverMoreOpenThanTheOldAndGetsItsMode) {
     QTemporaryDir dir;
     const QString path = dir.filePath("file");
@@ -35,7 +44,13 @@ TEST(FileReplacement, TheNewContentIsNeverMoreOpenThanTheOldAndGetsItsMode) {
         FileReplacement file(path);
         ASSERT_TRUE(file.Ok());
         EXPECT_EQ(test::FileMode(file.TempPath()) & ~mode, 0u) << std::oct << mode;  // while it is written
-        ASSERT_TRUE(file.Write("new") && file.Commit());
+        // The temporary file is the one opened at its creation, until it is stored.
+        EXPECT_EQ(DescriptorsOn(file.TempPath()), 1);
+        ASSERT_TRUE(file.Write("new"));
+        EXPECT_EQ(DescriptorsOn(file.TempPath()), 1);
+        const QString temp = file.TempPath();
+        ASSERT_TRUE(file.Commit());
+        EXPECT_EQ(DescriptorsOn(temp) + DescriptorsOn(path), 0);
         EXPECT_EQ(test::FileMode(path), mode) << std::oct << mode;
         EXPECT_EQ(Get(path), "new");
     }
@@ -43,10 +58,12 @@ TEST(FileReplacement, TheNewContentIsNeverMoreOpenThanTheOldAndGetsItsMode) {
 
 TEST(FileReplacement, NamesUpToTheLongestTheSystemTakesAreReplaced) {
     QTemporaryDir dir;
-    const QString twoBytes = QString(127, QChar(0xE9));  // é, two bytes each
-    // 249 and 255 bytes; the temporary name is cut at a character's start
-    // whether the cut falls on an even or an odd byte.
-    for (const QString& name : {QString(249, 'a'), twoBytes + 'x', 'x' + twoBytes}) {
+    const QString euros = QString(84, QChar(0x20AC));  // €, three bytes each
+    // 249 and 255 bytes. The temporary name is cut at a character's start:
+    // behind prefixes of 0, 1 and 2 bytes, the cut falls inside a character
+    // in two of the three, whatever the length of the random suffix.
+    for (const QString& name : {QString(249, 'a'), euros + QChar(0x20AC), 'x' + euros + "yy", "xx" + euros + 'y'}) {
+        ASSERT_EQ(QFile::encodeName(name).size(), name.size() == 249 ? 249 : 255);
         EXPECT_EQ(ReplaceFile(dir.filePath(name), "new"), 0);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
         QFile::remove(dir.filePath(name));
@@ -64,6 +81,16 @@ TEST(FileReplacement, ARefusedWriteKeepsTheOldBytesAndLeavesNoTemporaryFile) {
         EXPECT_EQ(Get(path), "old bytes");
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"file"});
     }
+}
+
+TEST(FileReplacement, AFileOnAReadOnlyFileSystemIsKeptWithThatReason) {
+    test::FullFileSystem disk;
+    const QString path = disk.file("Kelvanor.ini");
+    Put(path, "old bytes");
+    if (!disk.MakeReadOnly()) GTEST_SKIP() << "no file system of its own to make read-only";
+    EXPECT_EQ(ReplaceFile(path, "new"), EROFS);  // not a missing permission
+    EXPECT_EQ(Get(path), "old bytes");
+    EXPECT_EQ(ReplaceFile(disk.file("new"), "new"), EROFS);
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#include "FileReading.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+
+namespace tamberlo {
+
+namespace {
+
+FileRead Failed(ReadFault fault, int error) { return {{}, fault, error}; }
+
+FileRead FromErrno(int error) {
+    return error == ENOENT ? Failed(ReadFault::Missing, ENOENT) : Failed(ReadFault::Unreadable, error);
+}
+
+// Why a path that leads to no regular file is not read.
+FileRead NoRegularFile(mode_t mode) {
+    return S_ISDIR(mode) ? Failed(ReadFault::Unreadable, EISDIR) : Failed(ReadFault::NotAFile, 0);
+}
+
+}  // namespace
+
+FileRead ReadRegularFile(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a device may act on it.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) return FromErrno(errno);
+    if (!S_ISREG(info.st_mode)) return NoRegularFile(info.st_mode);
+    // Should a FIFO have taken the file's place since, opening it does not
+    // wait for a writer; what was opened is looked at again.
+    int fd;
+    do fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) return FromErrno(errno);
+    FileRead file;
+    if (::fstat(fd, &info) != 0) file = Failed(ReadFault::Unreadable, errno);
+    else if (!S_ISREG(info.st_mode)) file = NoRegularFile(info.st_mode);
+    // Read up to one byte past the limit, whatever size the file claims: a
+    // file may grow while it is read.
+    const qint64 room = limit + 1;
+    if (file.ok()) file.bytes.resize(static_cast<qsizetype>(std::min<qint64>(info.st_size, limit) + 1));
+    qint64 done = 0;
+    while (file.ok()) {
+        if (done == file.bytes.size()) file.bytes.resize(static_cast<qsizetype>(std::min(room, 2 * done)));
+        const ssize_t n = ::read(fd, file.bytes.data() + done, static_cast<size_t>(file.bytes.size() - done));
+        if (n > 0) done += n;
+        else if (n == 0) break;
+        else if (errno != EINTR) file = Failed(ReadFault::Unreadable, errno);
+        if (done > limit) file = Failed(ReadFault::TooLarge, EFBIG);
+    }
+    ::close(fd);
+    if (file.ok()) file.bytes.truncate(static_cast<qsizetype>(done));
+    return file;
+}
+
+}  // namespace tamberlo
