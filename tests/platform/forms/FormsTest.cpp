@@ -1,6 +1,6 @@
 // The forms layer: colour values, twips, 3-D panel, code-raised clicks,
-// yielding waits with the ending state, windows shown over a disabled main
-// window, the program end, and picture loading.
+// shrink-to-fit, yielding waits with the ending state, windows shown over a
+// disabled main window, the program end, and picture loading.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +23,7 @@
 #include "ProgramEnd.h"
 #include "RaiseClick.h"
 #include "Shapes.h"
+#include "ShrinkToFit.h"
 #include "TempHome.h"
 #include "Twips.h"
 #include "VbColor.h"
@@ -88,6 +89,27 @@ TEST(Forms, LampFillStyle) {
     QImage dark = lamp.grab().toImage();
     EXPECT_NE(dark.pixelColor(6, 6), QColor(255, 0, 0));
     EXPECT_TRUE(lamp.testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+// The largest size that fits, found to the half point (the pixel), never
+// below the smallest legible size; a font that fits stays as it was.
+TEST(Forms, ShrinkToFitFindsTheLargestSizeThatFits) {
+    QFont points;
+    points.setPointSizeF(12);
+    QFont pixels;
+    pixels.setPixelSize(20);
+    const struct {
+        QFont wanted;
+        qreal largestFitting;  // in the font's unit
+        qreal shown;
+    } rows[] = {{points, 12, 12}, {points, 9.5, 9.5}, {points, 9.7, 9.5}, {points, 11.5, 11.5},
+                {points, 1, 4},   {pixels, 13, 13},   {pixels, 19, 19},    {pixels, 2, 5}};
+    for (const auto& row : rows) {
+        const bool inPoints = row.wanted.pointSizeF() > 0;
+        auto size = [inPoints](const QFont& f) { return inPoints ? f.pointSizeF() : qreal(f.pixelSize()); };
+        const QFont shown = ShrinkToFit(row.wanted, [&](const QFont& f) { return size(f) <= row.largestFitting; });
+        EXPECT_EQ(size(shown), row.shown) << size(row.wanted) << " fitting up to " << row.largestFitting;
+    }
 }
 
 TEST(Forms, CodeRaisedClicksRunTheClickHandler) {
