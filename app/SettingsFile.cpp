@@ -38,6 +38,12 @@ QByteArray SettingsText(bool english, const QString& host, Long port) {
     return t;
 }
 
+bool SettingsFileKeepsAddress(const QString& host) {
+    const QByteArray text = SettingsText(false, host, kDefaultPort);
+    return FromCodePage(ParseSettingsFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))).host) ==
+           host;
+}
+
 bool WriteSettings(bool english, const QString& host, Long port) {
     return ReplaceFile(SettingsPath(), SettingsText(english, host, port)) == 0;
 }
