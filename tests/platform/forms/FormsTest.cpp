@@ -208,13 +208,16 @@ TEST(Forms, ACommandForOutsideTheYieldsWaitsForTheOutermostOne) {
     EXPECT_EQ(order, (std::vector<std::string>{"inner yield", "handler returns", "outer yield returned", "command"}));
 }
 
+// The icon asked for, and the text as given: a quoted "<b>" is no markup.
 TEST(Forms, MessageBoxShowsTheIconAskedFor) {
     std::vector<QMessageBox::Icon> icons;
+    std::vector<Qt::TextFormat> formats;
     auto answer = [&] {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             icons.push_back(box->icon());
+            formats.push_back(box->textFormat());
             box->accept();
         });
     };
@@ -222,8 +225,9 @@ TEST(Forms, MessageBoxShowsTheIconAskedFor) {
     dialogs().MsgBoxWithIcon(QStringLiteral("Onbekend gegevensformaat: "), MsgButtons::Ok, QStringLiteral("Fout"),
                              MsgIcon::Critical);
     answer();
-    dialogs().MsgBox(QStringLiteral("plain"), MsgButtons::Ok);
+    dialogs().MsgBox(QStringLiteral("The network address \"<b>pc</b>,1\" has characters"), MsgButtons::Ok);
     EXPECT_EQ(icons, (std::vector<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::NoIcon}));
+    EXPECT_EQ(formats, (std::vector<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
 }
 
 TEST(Forms, DialogsBreakTheProgramsLinesWhereItJoinedThem) {
