@@ -1,5 +1,7 @@
 // The font button: one font, chosen in the font dialog with a colour beside
-// it, applied to the main window's controls by type and by their marker.
+// it, applied to the main window's controls by type and by their marker. The
+// main window's only drop-down and item lists are the sound picker's drive,
+// folder and file lists.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +23,7 @@
 #include "SharedState.h"
 #include "VbColor.h"
 #include "WholeCaption.h"
+#include "WholeEntries.h"
 #include "Windows.h"
 
 namespace tamberlo {
@@ -122,8 +125,15 @@ void apply(QWidget* w, const FontChoice& c) {
         w->setFont(f);
         panel->SetForeColor(QColorToVb(c.colour));
         panel->setProperty("AutoSize", 3);
-    } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QListWidget*>(w)) {
+    } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w)) {
         w->setFont(takeOver(w->font(), c.font, true));
+        setForeColour(w, c.colour);
+    } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w)) {
+        // The drive, folder and file lists: their room is their design's too,
+        // and their entries are shown whole in the chosen font shrunk to fit.
+        if (auto* drives = qobject_cast<QComboBox*>(w)) KeepEntriesWhole(drives);
+        if (auto* list = qobject_cast<QListWidget*>(w)) KeepEntriesWhole(list);
+        SetEntriesFont(w, takeOver(w->font(), c.font, true));
         setForeColour(w, c.colour);
     }
 }

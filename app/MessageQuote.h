@@ -1,11 +1,12 @@
 #pragma once
-// A text as a message quotes it (a field of a file, a typed name): only
-// printable characters, others shown as '?', and cut with "..." when long.
+// A text as a message quotes it (a field of a file, a typed name): its
+// printable characters as they are (outside the Basic Multilingual Plane too),
+// any other shown as '?', and cut with "..." after `longest` characters.
 
 #include <QString>
 
 namespace tamberlo {
 
-QString Quotable(QString text, qsizetype longest = 40);
+QString Quotable(const QString& text, qsizetype longest = 40);
 
 }  // namespace tamberlo

@@ -40,6 +40,12 @@ QByteArray SettingsText(bool english, const QString& host, Long port) {
     return t;
 }
 
+bool SettingsFileKeepsAddress(const QString& host) {
+    const QByteArray text = SettingsText(false, host, kDefaultPort);
+    return FromCodePage(ParseSettingsFile(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))).host) ==
+           host;
+}
+
 bool WriteSettings(bool english, const QString& host, Long port) {
     // A file that is there but cannot be read (no regular file, no permission
     // to read it) is the user's to mend: it is never replaced.

@@ -19,6 +19,12 @@ QString SettingsPath();
 // The file's seven lines, each ended by CR LF.
 QByteArray SettingsText(bool english, const QString& host, Long port);
 
+// Whether the settings file gives `host` back as it stands: its text formatted
+// and parsed again yields the same address (a comma would end the field, a
+// leading quote or blanks around it would be read otherwise, a character the
+// code page lacks would come back as '?').
+bool SettingsFileKeepsAddress(const QString& host);
+
 // Replaces the settings file with these values. False when it could not be
 // written; the old file is then left as it was. A file that is there but
 // cannot be read (no regular file, no permission to read it, far too large)

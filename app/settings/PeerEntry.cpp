@@ -3,7 +3,6 @@
 #include <cfenv>
 #include <cmath>
 
-#include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
 #include "LadderView.h"
@@ -76,7 +75,7 @@ void PanelIPadres_Click() {
     const QString host = answer.isEmpty() ? shared.NetwerkAdres : answer;
     // An address the settings file would keep otherwise than typed is neither
     // used nor kept: the next start would reach another peer than this one.
-    if (!CodePageLineHolds(host)) {
+    if (!SettingsFileKeepsAddress(host)) {
         dialogs().MsgBox(T("Het netwerkadres \"%1\" bevat tekens die het instellingenbestand niet kan bewaren. "
                            "Het adres %2 blijft in gebruik.",
                            "The network address \"%1\" has characters the settings file cannot hold. "

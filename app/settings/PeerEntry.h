@@ -18,8 +18,9 @@ std::optional<Long> PortFromEntry(const QString& text);
 
 // The clicks of PanelIPadres and PanelPoort, by Verbindingsstatus: connected
 // shows whom to disconnect first, connecting does nothing, not connected asks.
-// A typed address the settings file cannot hold (a character its code page
-// lacks, a line end) is refused with a message; the address in use stays.
+// A typed address the settings file would not give back as typed (a
+// character its code page lacks, a line end, a comma, a leading quote, blanks
+// around it) is refused with a message; the address in use stays.
 void PanelIPadres_Click();
 void PanelPoort_Click();
 

@@ -14,6 +14,7 @@
 #include "SoundFolders.h"
 #include "SoundPlayer.h"
 #include "WholeCaption.h"
+#include "WholeEntries.h"
 
 namespace tamberlo {
 
@@ -82,6 +83,7 @@ void SoundPanel::setDrive(const QString& root, bool raise) {
     Drive->addItems(roots);
     if (!roots.contains(root)) Drive->addItem(root);
     Drive->setCurrentText(root);
+    FitEntries(Drive);
     const bool changed = root != drive_;
     drive_ = root;
     if (changed && raise) Drive_Change();
@@ -121,11 +123,13 @@ void SoundPanel::fillFolderList() {
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub, Map);
         item->setData(kPathRole, QDir(mapPath_).filePath(sub));
     }
+    FitEntries(Map);
 }
 
 void SoundPanel::fillFileList() {
     Bestand->clear();
     Bestand->addItems(wavFiles(mapPath_));
+    FitEntries(Bestand);
     Bestand->setCurrentRow(-1);
 }
 

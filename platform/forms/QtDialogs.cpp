@@ -28,6 +28,8 @@ public:
         if (buttons == MsgButtons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
         QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                         title.isEmpty() ? ProgramTitle() : title, WithQtLineEnds(text), shown, parentWindow());
+        // A message may quote what was typed or read from a file: "<b>" there is text, not markup.
+        box.setTextFormat(Qt::PlainText);
         if (buttons == MsgButtons::YesNo) box.setDefaultButton(QMessageBox::No);  // Enter throws nothing away
         const int answer = box.exec();
         return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? MsgResult::Ok : MsgResult::Cancel;

@@ -54,6 +54,12 @@ private:
     QFont fitted_;
 };
 
+// By its name: findChild by type would take any plain QObject child (a
+// style's animation) for the keeper, which has no meta-object of its own.
+CaptionKeeper* keeperOf(QAbstractButton* button) {
+    return dynamic_cast<CaptionKeeper*>(button->findChild<QObject*>(QStringLiteral("CaptionKeeper"), Qt::FindDirectChildrenOnly));
+}
+
 }  // namespace
 
 QRect CaptionRoom(const QAbstractButton* b) {
@@ -70,11 +76,11 @@ QRect CaptionRoom(const QAbstractButton* b) {
 }
 
 void KeepCaptionWhole(QAbstractButton* button) {
-    if (!button->findChild<CaptionKeeper*>(QString(), Qt::FindDirectChildrenOnly)) new CaptionKeeper(button);
+    if (!keeperOf(button)) new CaptionKeeper(button);
 }
 
 void FitCaption(QAbstractButton* button) {
-    if (auto* keeper = button->findChild<CaptionKeeper*>(QString(), Qt::FindDirectChildrenOnly)) keeper->fit();
+    if (CaptionKeeper* keeper = keeperOf(button)) keeper->fit();
 }
 
 void SetButtonCaption(QAbstractButton* button, const QString& caption) {

@@ -2,17 +2,21 @@
 // after the font command at every size its dialog offers, in both languages:
 // the walk visits the main window with each editor panel open, the dashboard,
 // the settings window and the splash, and measures each caption with the
-// control's font against the room the control gives it.
+// control's font against the room the control gives it; an entry of a list
+// must show whole as a caption does.
 #include "StartUpFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 
 #include "ActionCellLook.h"
@@ -26,6 +30,7 @@
 #include "MainWindowCommands.h"
 #include "OutputPanel.h"
 #include "SettingsWindow.h"
+#include "SoundPanel.h"
 #include "SplashWindow.h"
 #include "VbLabel.h"
 #include "WholeCaption.h"
@@ -86,6 +91,24 @@ QStringList cutCaptions(QWidget* window, const QList<QWidget*>& only = {}) {
                 if (sibling && sibling != b && sibling->isVisibleTo(window) && sibling->geometry().intersects(drawn))
                     report(w, b->text() + QStringLiteral(" (runs into ") + QString::fromStdString(nameOf(sibling)) + ')');
             }
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            // Every entry whole in the list's width (no sideways scrolling), a row within its height.
+            list->doItemsLayout();
+            const QSize room = list->viewport()->size();
+            for (int i = 0; i < list->count(); ++i) {
+                const QSize need = list->sizeHintForIndex(list->model()->index(i, 0));
+                if (need.width() > room.width() || need.height() > room.height()) report(w, list->item(i)->text());
+            }
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            // Whichever entry is chosen shows whole.
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            option.frame = combo->hasFrame();
+            option.subControls = QStyle::SC_All;
+            const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            for (int i = 0; i < combo->count(); ++i)
+                if (!fits(metrics, room, Qt::AlignLeft | Qt::AlignVCenter, combo->itemText(i))) report(w, combo->itemText(i));
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             if (metrics.horizontalAdvance(g->title()) + 16 > g->width()) report(w, g->title());
         } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
@@ -188,6 +211,10 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
     QFile::copy(TAMBERLO_SOURCE_DIR "/assets/Afbeeldingen/TM1638.bmp", home.file("Afbeeldingen/TM1638.bmp"));
     SplashWindow::SetButtonPicture(splashWindow().CMD_Arduino_Nano, "TM1638.bmp");
     ASSERT_FALSE(splashWindow().CMD_Arduino_Nano->icon().isNull());
+    // The sound row's folder, a level below the program's, with a file in it.
+    const QString sounds = home.file("Geluiden werkplaats");
+    QDir(home.path()).mkpath("Geluiden werkplaats/Bel en zoemer");
+    home.write("Geluiden werkplaats/bel.wav", "RIFF");
     dashboardWindow().show();
     settingsWindow().show();
 
@@ -210,9 +237,17 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
         cut += cutCaptions(&w);
         conditionEditor().CommandOKConditie_Click();
         for (const ActionRow& row : actions) {
+            shared.GeluidMappen[1] = sounds;
+            shared.GeluidBestanden[1] = "bel.wav";
             cut += withAction(row);
             ++walked;
         }
+        // The next font command finds the sound picker on the root folder: the
+        // sound row's entries come after it and are fitted anew.
+        shared.Acties[1] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        actionEditor().CommandPanelActie_Click(1);
+        actionEditor().PanelActieBewerkGeluid->openFolder("/");
+        actionEditor().CommandOKActie_Click();
         cut.removeDuplicates();
         return cut;
     };
@@ -242,6 +277,12 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
                 if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b) ||
                     (qobject_cast<QPushButton*>(b) && b->property("WhatsThisHelpID").toInt() == 0)) {
                     EXPECT_EQ(b->font().pointSize(), *size) << nameOf(b);
+                }
+        // The sound picker's drive, folder and file lists too.
+        if (*size == sizes.front())
+            for (QWidget* list : w.findChildren<QWidget*>())
+                if (qobject_cast<QComboBox*>(list) || qobject_cast<QListWidget*>(list)) {
+                    EXPECT_EQ(list->font().pointSize(), *size) << nameOf(list);
                 }
         // The language switched after the font command: the captions it changes fit too.
         for (const bool english : {false, true}) {

@@ -451,6 +451,14 @@ TEST_F(ConditionEditorTest, TheRungTableShowsTheRawRowsOfTheChosenRung) {
     e.CommandVervers_Click();
     EXPECT_EQ(e.PanelActieIntegerITG(2)->Caption(), "31");
     EXPECT_EQ(e.PanelConditieIntegerITG(1)->Caption(), "4");
+    // A number too wide for its cell shrinks there; the next short one is back at the table's size.
+    const QFont tableFont = e.PanelActieIntegerITG(2)->font();
+    shared.Acties[0][3] = -32768;
+    e.CommandVervers_Click();
+    EXPECT_LT(e.PanelActieIntegerITG(4)->font().pointSizeF(), tableFont.pointSizeF());
+    shared.Acties[0][3] = 9;
+    e.CommandVervers_Click();
+    EXPECT_EQ(e.PanelActieIntegerITG(4)->font(), tableFont);
 }
 
 void moveOver(QWidget* widget, QPoint at) {
