@@ -345,17 +345,25 @@ class Reader:
         self.outside = {f for f in folders
                         if not (f == tree.root or inside(f, tree.root) or f == tree.build or inside(f, tree.build))}
 
+    def command(self, number, unit, lean, header):
+        """The reading of a unit, or of a header with the unit's flags, and the file it writes."""
+        depfile = os.path.join(self.work, f"deps{self.count + number}")
+        if header is None:
+            return unit.reading(lean, self.outside, depfile, unit.real), depfile
+        # The header is included alone, in an empty file of the unit's language.
+        empty = os.path.join(self.work, f"empty{os.path.splitext(unit.rel)[1] or '.cpp'}")
+        if not os.path.exists(empty):
+            open(empty, "w").close()
+        return unit.reading(lean, self.outside, depfile, empty, os.path.join(self.tree.root, header)), depfile
+
     def run(self, jobs):
         """jobs: [(key, unit, lean, header or None)]. Returns {key: [file of ours read]}
         and the keys of lean jobs that failed; a full one that fails stops the check."""
-        def one(numbered):
-            number, (key, unit, lean, header) = numbered
-            depfile = os.path.join(self.work, f"deps{self.count + number}")
-            if header is None:
-                command = unit.reading(lean, self.outside, depfile, unit.real)
-            else:
-                wrapper = os.path.join(self.work, f"empty{os.path.splitext(unit.rel)[1] or '.cpp'}")
-                command = unit.reading(lean, self.outside, depfile, wrapper, os.path.join(self.tree.root, header))
+        commands = [self.command(n, unit, lean, header) for n, (_, unit, lean, header) in enumerate(jobs)]
+        self.count += len(jobs)
+
+        def one(job_and_command):
+            (key, unit, lean, header), (command, depfile) = job_and_command
             try:
                 done = subprocess.run(command, cwd=unit.directory, stdin=subprocess.DEVNULL,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
@@ -363,7 +371,7 @@ class Reader:
             except OSError as error:
                 errors, ok = str(error), False
             if not ok:
-                return key, None, errors
+                return None, errors
             with open(depfile, encoding="utf-8", errors="surrogateescape") as f:
                 names = make_rule_files(f.read())
             read = []
@@ -371,24 +379,17 @@ class Reader:
                 rel = self.tree.resolve(name, unit.directory)
                 if rel is not None and rel not in read:
                     read.append(rel)
-            return key, read, errors
+            return read, errors
 
         results, lean_failed, failed = {}, [], []
-        for _, unit, _, header in jobs:
-            if header is not None:
-                wrapper = os.path.join(self.work, f"empty{os.path.splitext(unit.rel)[1] or '.cpp'}")
-                if not os.path.exists(wrapper):
-                    open(wrapper, "w").close()
-        workers = max(1, len(os.sched_getaffinity(0)))
-        with ThreadPoolExecutor(workers) as pool:
-            for (key, read, errors), job in zip(pool.map(one, enumerate(jobs)), jobs):
+        with ThreadPoolExecutor(max(1, len(os.sched_getaffinity(0)))) as pool:
+            for (read, errors), (key, unit, lean, header) in zip(pool.map(one, zip(jobs, commands)), jobs):
                 if read is not None:
                     results[key] = read
-                elif job[2]:
+                elif lean:
                     lean_failed.append(key)
                 else:
-                    failed.append((job[3] or job[1].rel, errors))
-        self.count += len(jobs)
+                    failed.append((header or unit.rel, errors))
         if failed:
             for name, errors in failed:
                 print(f"the compiler could not read the includes of {name}:", file=sys.stderr)
