@@ -35,7 +35,8 @@ suite_env() {
       ;;
     sanitizer)
       export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-      export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
+      # Quoted: the options end at a blank or colon, and the path may hold a blank.
+      export LSAN_OPTIONS="suppressions='$root/tests/lsan.supp':print_suppressions=0"
       ;;
   esac
 }

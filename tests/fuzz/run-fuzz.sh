@@ -22,9 +22,10 @@ run_one() {
   local corpus="$dir/corpus-$name" seeds="$here/seeds/$name"
   mkdir -p "$corpus"
   # The build folder's corpus comes first: new inputs go there, never into the seeds.
-  local rc=0
+  local rc=0 inputs=("$corpus")
+  if [ -d "$seeds" ]; then inputs+=("$seeds"); fi
   "$t" -max_total_time="$each" -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$dir/crash-$name-" \
-    "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) >"$dir/log-$name.txt" 2>&1 || rc=$?
+    "${inputs[@]}" >"$dir/log-$name.txt" 2>&1 || rc=$?
   echo "$rc" >"$dir/status-$name"
 }
 

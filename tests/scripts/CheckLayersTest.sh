@@ -5,17 +5,19 @@
 # (in a source file and in a header), and with includes spelt in each way the
 # compiler takes, each is reported with the file that holds it, as are a new
 # top folder, new folders in run/ and editor/, a cycle in run/, header names
-# held twice, a source changed since the build, and headers whose includes
-# hang on a header outside the tree.
+# held twice, a source changed since the build, a source built never, and
+# headers whose includes hang on a header outside the tree. The tree lies in a
+# folder with a blank in its name, and its compile commands quote paths in each
+# way a shell takes them.
 #
-#   CheckLayersTest.sh <check-layers.sh>
+#   CheckLayersTest.sh <check-layers.py>
 set -u
 check=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-tree=$work/src
-build=$work/build
-system=$work/system
+tree="$work/sp ace/src"
+build="$work/sp ace/build"
+system="$work/sp ace/system"
 mkdir -p "$tree" "$build" "$system"
 failed=0
 
@@ -62,26 +64,34 @@ for f in $folders; do mkdir -p "$tree/$f"; done
 plant '!($1 in done) { done[$1] = 1; write($1 "/" name($1) ".h", "#pragma once"); write($1 "/" name($1) ".cpp", "#include \"" name($1) ".h\"") }
     $3 == "allowed" { write($1 "/" name($1) ".h", "#include \"" name($2) ".h\"") }'
 
-# build: writes the compile commands of the tree's sources as CMake writes
-# them, and builds them with ninja, which records what each read.
+# describe: writes the compile commands of the tree's sources as CMake writes
+# them (shell-quoted, each path quoted in one of the ways a shell takes it, in
+# turn) and a build.ninja that reads each of them and records what it read.
+describe() {
+    TREE=$tree BUILD=$build SYSTEM=$system FOLDERS=$folders python3 - <<'EOF'
+import json, os, shlex
+tree, build, system = os.environ["TREE"], os.environ["BUILD"], os.environ["SYSTEM"]
+styles = [lambda o, p: f'{o}"{p}"', lambda o, p: f"'{o}{p}'", lambda o, p: o + p.replace(" ", "\\ ")]
+def ninja(path): return path.replace("$", "$$").replace(" ", "$ ").replace(":", "$:")
+sources = sorted(os.path.join(d, f) for d, _, fs in os.walk(tree) for f in fs if f.endswith((".cpp", ".cc")))
+entries, rules = [], ["rule read\n  command = $cmd -E -MD -MF $out.d\n  depfile = $out.d\n  deps = gcc"]
+for n, source in enumerate(sources):
+    obj = "obj/" + os.path.relpath(source, tree) + ".o"
+    quoted = lambda o, p, k=0: styles[(n + k) % 3](o, p)
+    includes = [quoted("-I", os.path.join(tree, f), k) for k, f in enumerate(os.environ["FOLDERS"].split())]
+    command = " ".join([os.environ.get("CXX", "c++"), "-std=c++20", '-DHEADER=\\"Unit_app.h\\"',
+                        "-isystem", quoted("", system)] + includes + ["-o", obj, "-c", quoted("", source, 1)])
+    entries.append({"directory": build, "command": command, "file": source})
+    rules.append(f"build {ninja(obj)}: read {ninja(source)}\n  cmd = " + shlex.join(shlex.split(command)).replace("$", "$$"))
+with open(os.path.join(build, "compile_commands.json"), "w") as f:
+    json.dump(entries, f, indent=2)
+with open(os.path.join(build, "build.ninja"), "w") as f:
+    f.write("\n".join(rules) + "\n")
+EOF
+}
+# build: describes the tree and builds it with ninja.
 build() {
-    includes=$(for f in $folders; do printf ' -I%s/%s' "$tree" "$f"; done)
-    flags="${CXX:-c++} -std=c++20 -DHEADER=%s -isystem $system$includes"
-    # shellcheck disable=SC2059 # flags holds the spelling of the macro
-    find "$tree" -name '*.cpp' -o -name '*.cc' | sort |
-        SH=$(printf "$flags" '\"Unit_app.h\"') JSON=$(printf "$flags" '\\\"Unit_app.h\\\"') awk -v build="$build" -v tree="$tree/" '
-            BEGIN {
-                json = build "/compile_commands.json"
-                print "[" >json
-                print "rule read\n  command = $cmd -E -MD -MF $out.d\n  depfile = $out.d\n  deps = gcc"
-            }
-            {
-                object = "obj/" substr($0, length(tree) + 1) ".o"
-                printf "{\n  \"directory\": \"%s\",\n  \"command\": \"%s -o %s -c %s\",\n  \"file\": \"%s\"\n},\n",
-                    build, ENVIRON["JSON"], object, $0, $0 >json
-                print "build " object ": read " $0 "\n  cmd = " ENVIRON["SH"] " -o " object " -c " $0
-            }
-            END { print "]" >json }' >"$build/build.ninja"
+    describe
     if ! ninja -C "$build" >"$work/out" 2>&1; then
         echo "the tree does not build:"
         cat "$work/out"
@@ -89,7 +99,7 @@ build() {
     fi
 }
 # check: runs the check on the tree.
-check() { sh "$check" "$tree" "$build" >"$work/out" 2>&1; }
+check() { python3 "$check" "$tree" "$build" >"$work/out" 2>&1; }
 
 build
 if ! check; then
@@ -144,13 +154,18 @@ printf '#include <system_macros.h>\n# /* the system decides */ if\\\ndef SYSTEM_
 printf '#include <system_macros.h>\n#include SYSTEM_APP_HEADER\n' >"$tree/state/SystemName.h"
 printf '#include <system_reads.h>\n' >"$tree/state/ViaSystem.h"
 printf '#include "SystemMacro.h"\n' >"$tree/state/ThroughSystemMacro.h"
+printf '#include <system_macros.h>\n#\\\nifdef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
+    >"$tree/state/SplicedDirective.h"
 printf '#include "%s/state/%s"\n' "$tree" SystemMacro.h "$tree" SystemName.h "$tree" ThroughSystemMacro.h \
-    >>"$tree/tests/ReadsPlanted.cpp"
+    "$tree" SplicedDirective.h >>"$tree/tests/ReadsPlanted.cpp"
 # A source built clean and changed since the build.
 printf 'int stale;\n' >"$tree/platform/Stale.cpp"
 build
 printf '#include "Unit_app.h"\n' >"$tree/platform/Stale.cpp"
 touch -d '+1 hour' "$tree/platform/Stale.cpp"
+# A source added since the build: it has a compile command, but no record.
+printf '#include "Unit_app.h"\n' >"$tree/platform/Unbuilt.cpp"
+describe
 
 if check; then
     echo "the planted tree passes"
@@ -158,10 +173,11 @@ if check; then
 fi
 while read -r line; do expect "$line"; done <"$work/expected"
 for file in ByteOrderMark.cpp Comment.cpp Splice.cpp Digraph.cpp Macro.cpp CommandLineMacro.cpp Blanks.cpp Source.cc \
-    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SystemName.h ViaSystem.h; do
+    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SplicedDirective.h SystemName.h ViaSystem.h; do
     expect "state/$file reads app/Unit_app.h:"
 done
 expect "platform/Stale.cpp reads app/Unit_app.h:"
+expect "platform/Unbuilt.cpp reads app/Unit_app.h:"
 expect "unknown top folder: docs.cpp"
 expect "unknown top folder: docs/Example.cpp"
 expect "unknown folder in run/: run/extra/Extra.h"

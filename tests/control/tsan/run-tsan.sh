@@ -13,7 +13,8 @@ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLO
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" --target test_kelvanor_serial test_kelvanor_protocol \
   test_kelvanor_ftdi test_kelvanor_silabs test_kelvanor_usb_search
 export QT_QPA_PLATFORM=offscreen
-export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/control/tsan/qt.supp"
+# The path quoted: the options end at a blank, and the path may hold one.
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions='$root/tests/control/tsan/qt.supp'"
 "$dir/bin/test_kelvanor_serial"
 "$dir/bin/test_kelvanor_protocol"
 "$dir/bin/test_kelvanor_ftdi"
