@@ -30,8 +30,7 @@ std::string FailureReason(int lastError) {
     case tamberlo::ReadFault::NotAFile:
         return file + " cannot be read: it is no regular file (a FIFO, a device or a socket) and is left as it is";
     case tamberlo::ReadFault::TooLarge: return file + " cannot be read: it is too large, and is left as it is";
-    case tamberlo::ReadFault::Unreadable:
-        return file + " cannot be read: " + std::strerror(why.error) + "; it is left as it is";
+    case tamberlo::ReadFault::Unreadable: return file + " cannot be read: " + std::strerror(why.error) + "; it is left as it is";
     }
     if (lastError == 0) return file + " cannot be written";
     return file + " cannot be written: " + std::strerror(lastError);

@@ -49,10 +49,12 @@ QString Reason(const com::CreateFailure& why) {
     case Kind::RegistryUnreadable:
         return T("het registratiebestand %1 kan niet gelezen worden: %2", "the registration file %1 cannot be read: %2")
             .arg(name, AsClause(FileReadReason(why.registry.fault, why.registry.error)));
-    case Kind::CannotLoad: return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2").arg(name, FromSystem(why.detail));
+    case Kind::CannotLoad:
+        return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2").arg(name, FromSystem(why.detail));
     case Kind::ServesNoClasses: return T("%1 levert geen klassen", "%1 serves no classes").arg(name);
     case Kind::ClassNotServed: return T("%1 levert %2 niet", "%1 does not serve %2").arg(name, classId);
-    case Kind::NotCreated: return T("het object van %1 kon niet gemaakt worden", "the object of %1 could not be created").arg(classId);
+    case Kind::NotCreated:
+        return T("het object van %1 kon niet gemaakt worden", "the object of %1 could not be created").arg(classId);
     }
     return {};
 }

@@ -112,8 +112,9 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadGivesDefaultsAndAMessageAndIsNever
         EXPECT_FALSE(shared.TaalVlag) << file.what;
         EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100") << file.what;
         EXPECT_EQ(shared.NetwerkPoort, 120) << file.what;
-        EXPECT_EQ(fake.messages, QStringList{"Het instellingenbestand " + path + " kan niet gelezen worden.\n" + file.reason +
-                                             "\nDe standaardinstellingen gelden voor deze sessie; het bestand wordt niet vervangen."})
+        EXPECT_EQ(fake.messages,
+                  QStringList{"Het instellingenbestand " + path + " kan niet gelezen worden.\n" + file.reason +
+                              "\nDe standaardinstellingen gelden voor deze sessie; het bestand wordt niet vervangen."})
             << file.what;
         // Not by a change of language or address either.
         EXPECT_FALSE(WriteSettings(true, "pc3", 8080)) << file.what;

@@ -192,12 +192,14 @@ TEST_F(HostingTest, ARegistrationFileTheUserCannotReadIsKeptByteForByte) {
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0200), 0);
     ScopedEnv registry("TAMBERLO_COM_REGISTRY", QFile::encodeName(path));
 
-    QProcess tool;
+    QStringList command{RegisteringTool(), HostedLibrary::Path()};
     if (root)
-        tool.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                             RegisteringTool(), HostedLibrary::Path()});
-    else
-        tool.start(RegisteringTool(), {HostedLibrary::Path()});
+        command = QStringList{setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups")} +
+                  command;
+    const QString program = command.takeFirst();
+    QProcess tool;
+    tool.start(program, command);
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
@@ -244,8 +246,9 @@ TEST_F(HostingTest, TheProgramHostsTheRegisteredControlAndDrivesAModule) {
     // Not registered: the program runs without a module and says so once.
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
     EXPECT_FALSE(tamberlo::HostKelvanorControl());
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (QORLAN32.Qorlan32Ctrl.1 is "
-                                                           "niet geregistreerd). Het programma werkt zonder Kelvanor-module.")});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (QORLAN32.Qorlan32Ctrl.1 is "
+                                         "niet geregistreerd). Het programma werkt zonder Kelvanor-module.")});
     EXPECT_EQ(tamberlo::Kelvanor1().Connect(), 0);
 
     ModuleEmulator& atlas = AddModule(2, {});

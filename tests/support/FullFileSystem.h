@@ -64,8 +64,8 @@ public:
     // Remounts the tmpfs read-only (EROFS for every change); false when it
     // is not mounted or the system refuses.
     bool MakeReadOnly() {
-        return mounted_ && ::mount(nullptr, QFile::encodeName(dir_.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
-                                   nullptr) == 0;
+        return mounted_ &&
+               ::mount(nullptr, QFile::encodeName(dir_.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
 private:

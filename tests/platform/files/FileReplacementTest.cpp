@@ -30,7 +30,8 @@ QByteArray Get(const QString& path) {
 // How many of the process's descriptors are open on `path`.
 int DescriptorsOn(const QString& path) {
     int count = 0;
-    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+    for (const QFileInfo& fd :
+         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         count += fd.symLinkTarget() == path;
     return count;
 }
