@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -84,10 +85,16 @@ FileReplacement::~FileReplacement() { Discard(); }
 bool FileReplacement::Write(QByteArrayView bytes) {
     if (!Ok()) return false;
     int failure = 0;
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(written_ + bytes.size()) > limit.rlim_cur)
+        failure = EFBIG;
     for (qsizetype done = 0; failure == 0 && done < bytes.size();) {
         const ssize_t n = ::write(fd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
-        if (n > 0) done += n;
-        else if (n < 0 && errno != EINTR) failure = errno;
+        if (n > 0) {
+            done += n;
+            written_ += n;
+        } else if (n < 0 && errno != EINTR) failure = errno;
         else if (n == 0) failure = EIO;
     }
     if (failure == 0) return true;

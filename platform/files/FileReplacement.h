@@ -38,6 +38,9 @@ public:
 
     // Adds `bytes` to the new content, unbuffered, checking every write.
     // False when the system refused any of it; the temporary file is gone.
+    // Content past the process's file-size limit is refused (EFBIG) before
+    // it is written, so that the limit's signal cannot end a host that keeps
+    // its default action.
     bool Write(QByteArrayView bytes);
     // Puts the temporary file in the target's place once the system has
     // stored it. False otherwise, and the temporary file is gone.
@@ -53,6 +56,7 @@ private:
     QString target_;
     QString temp_;
     int fd_ = -1;  // the temporary file, open from its creation until it is stored
+    qint64 written_ = 0;
     int error_ = 0;
 };
 

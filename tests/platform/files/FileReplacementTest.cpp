@@ -82,6 +82,18 @@ TEST(FileReplacement, ARefusedWriteKeepsTheOldBytesAndLeavesNoTemporaryFile) {
         EXPECT_EQ(Get(path), "old bytes");
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"file"});
     }
+    // A host that keeps the limit's signal at its default action is not
+    // ended by it: what would pass the limit is refused before it is written.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("file");
+    Put(path, "old bytes");
+    const auto previous = std::signal(SIGXFSZ, SIG_DFL);
+    {
+        const test::FileSizeLimit limit(16);
+        EXPECT_EQ(ReplaceFile(path, QByteArray(64, 'n')), EFBIG);
+    }
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(Get(path), "old bytes");
 }
 
 TEST(FileReplacement, AFileOnAReadOnlyFileSystemIsKeptWithThatReason) {
