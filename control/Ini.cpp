@@ -5,10 +5,6 @@
 #include <QFileInfo>
 
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
 
 #include <string>
 #include <vector>
