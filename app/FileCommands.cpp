@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "Dialogs.h"
+#include "FileReason.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
@@ -72,7 +73,9 @@ void CommandLezen() {
     if (RefuseDuringRun()) return;
     SetPad();
     const QString chosen = dialogs().OpenFile(Request());
-    if (chosen.isEmpty() || chosen == kFilter || !QFileInfo(chosen).isFile()) return;
+    // Anything but a readable ladder file (a FIFO, a device, a folder) is
+    // refused by the reader with its reason.
+    if (chosen.isEmpty() || chosen == kFilter) return;
     if (LadderHasUnsavedChanges() &&
         dialogs().MsgBox(T("Het ladderprogramma is gewijzigd en niet opgeslagen.\nToch een ander ladderprogramma openen?",
                            "The ladder program has changed and has not been saved.\nOpen another ladder program anyway?"),
@@ -105,9 +108,10 @@ void CommandSchrijven() {
     if (existed && dialogs().MsgBox(T("Het bestand bestaat al. Overschrijven?", "The file already exists. Overwrite?"),
                                     MsgButtons::OkCancel, AttentionTitle()) != MsgResult::Ok)
         return;
-    if (!SchrijfLadderOpDisk(chosen)) {
+    if (int error = 0; !SchrijfLadderOpDisk(chosen, &error)) {
         QString text =
-            T("Het ladderprogramma kan niet opgeslagen worden in %1.", "The ladder program cannot be saved in %1.").arg(chosen);
+            T("Het ladderprogramma kan niet opgeslagen worden in %1.", "The ladder program cannot be saved in %1.").arg(chosen) +
+            QLatin1Char('\n') + FileErrorReason(error);
         if (existed) text += T("\nHet bestaande bestand is niet veranderd.", "\nThe existing file has not been changed.");
         dialogs().MsgBox(text, MsgButtons::Ok);
         return;

@@ -7,14 +7,15 @@
 #include "ConditionCaptions.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "FileReadReason.h"
 #include "FileReading.h"
+#include "FileReason.h"
 #include "FileReplacement.h"
 #include "LadderFileFormat.h"
 #include "LadderStore.h"
 #include "LadderView.h"
 #include "LanguageText.h"
 #include "MessageQuote.h"
+#include "SettingsFile.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
 #include "UnsavedLadder.h"
@@ -53,7 +54,7 @@ void ShowCannotRead(const QString& path, const QString& detail) {
 
 }  // namespace
 
-bool SchrijfLadderOpDisk(const QString& path) {
+bool SchrijfLadderOpDisk(const QString& path, int* error) {
     LadderData d;
     for (int i = 1; i <= kConditions; ++i)
         for (int k = 0; k < kConditionColumns; ++k) d.conditions[i][k] = shared.Condities[i][k];
@@ -66,7 +67,9 @@ bool SchrijfLadderOpDisk(const QString& path) {
     }
     const std::string bytes = FormatLadderFile(d, ToCodePageLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
-    if (ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))) != 0) return false;
+    const int failed = ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (error) *error = failed;
+    if (failed != 0) return false;
     RememberLadderAsSaved();
     return true;
 }
@@ -119,10 +122,9 @@ bool LeesLadderVanDisk(const QString& path) {
         SetPanelActieBijLezen(r);
     }
     RememberLadderAsSaved();
-    if (p.host) {
-        WinsockHost().SetRemoteHost(FromCodePage(*p.host));
-        ladderView.panelIpAddress = WinsockHost().RemoteHost();
-    }
+    // An address the settings file would not keep is refused as a typed one
+    // is; the ladder is read all the same.
+    if (p.host && TakePeerAddress(FromCodePage(*p.host))) ladderView.panelIpAddress = WinsockHost().RemoteHost();
     if (p.port) {
         WinsockHost().SetRemotePort(*p.port);
         ladderView.panelPort = QString::number(WinsockHost().RemotePort());

@@ -15,7 +15,8 @@ void CommandTaal_Click() {
     mainWindow().TaalAanpassenConActBeh();
     // The peer's address and port as WinsockHost holds them now: one taken
     // from a ladder file or typed in the settings window is kept too.
-    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);
+    if (SettingsWriteFailure why; !WriteSettingsFromWinsock(&why))
+        dialogs().MsgBox(TextSettingsNotWritten(TextLanguageForSession(), why), MsgButtons::Ok);
 }
 
 }  // namespace tamberlo

@@ -1,7 +1,9 @@
 #pragma once
 // A text as a message quotes it (a field of a file, a typed name): its
 // printable characters as they are (outside the Basic Multilingual Plane too),
-// any other shown as '?', and cut with "..." after `longest` characters.
+// any other (a control, a line or paragraph separator) shown as '?', so that
+// a quote never breaks the message's line, and cut with "..." after `longest`
+// characters.
 
 #include <QString>
 

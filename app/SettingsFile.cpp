@@ -1,12 +1,15 @@
 #include "SettingsFile.h"
 
+#include <cerrno>
+
 #include "CodePage.h"
 #include "Controls.h"
 #include "Dialogs.h"
-#include "FileReadReason.h"
 #include "FileReading.h"
+#include "FileReason.h"
 #include "FileReplacement.h"
 #include "LanguageText.h"
+#include "MessageQuote.h"
 #include "ProgramFolder.h"
 #include "SettingsFileFormat.h"
 
@@ -46,15 +49,44 @@ bool SettingsFileKeepsAddress(const QString& host) {
            host;
 }
 
-bool WriteSettings(bool english, const QString& host, Long port) {
+bool WriteSettings(bool english, const QString& host, Long port, SettingsWriteFailure* why) {
+    SettingsWriteFailure failure;
     // A file that is there but cannot be read (no regular file, no permission
     // to read it) is the user's to mend: it is never replaced.
-    const ReadFault fault = ReadRegularFile(SettingsPath(), kMaxSettingsBytes).fault;
-    if (fault != ReadFault::None && fault != ReadFault::Missing) return false;
-    return ReplaceFile(SettingsPath(), SettingsText(english, host, port)) == 0;
+    const FileRead file = ReadRegularFile(SettingsPath(), kMaxSettingsBytes);
+    if (file.fault != ReadFault::None && file.fault != ReadFault::Missing) failure = {file.fault, file.error};
+    else {
+        // An address the file would give back otherwise is not written: the
+        // file keeps the one it holds (the default when it is new).
+        QString kept = host;
+        if (!SettingsFileKeepsAddress(host))
+            kept = file.ok() ? FromCodePage(ParseSettingsFile(std::string_view(file.bytes.constData(),
+                                                                               static_cast<std::size_t>(file.bytes.size())))
+                                                .host)
+                             : DefaultNetworkAddress();
+        failure.error = ReplaceFile(SettingsPath(), SettingsText(english, kept, port));
+    }
+    if (why) *why = failure;
+    return failure.fault == ReadFault::None && failure.error == 0;
 }
 
-bool WriteSettingsFromWinsock() { return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort()); }
+bool WriteSettingsFromWinsock(SettingsWriteFailure* why) {
+    return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort(), why);
+}
+
+bool TakePeerAddress(const QString& host) {
+    if (!SettingsFileKeepsAddress(host)) {
+        dialogs().MsgBox(T("Het netwerkadres \"%1\" bevat tekens die het instellingenbestand niet kan bewaren. "
+                           "Het adres %2 blijft in gebruik.",
+                           "The network address \"%1\" has characters the settings file cannot hold. "
+                           "The address %2 stays in use.")
+                             .arg(Quotable(host, 80), WinsockHost().RemoteHost()),
+                         MsgButtons::Ok);
+        return false;
+    }
+    WinsockHost().SetRemoteHost(host);
+    return true;
+}
 
 void LeesInstellingen() {
     const QString path = SettingsPath();
@@ -65,8 +97,8 @@ void LeesInstellingen() {
         shared.NetwerkPoort = kDefaultPort;
         if (file.fault != ReadFault::Missing)
             dialogs().MsgBox(TextCannotReadSettings(path, FileReadReason(file.fault, file.error)), MsgButtons::Ok);
-        else if (!WriteSettings(false, shared.NetwerkAdres, shared.NetwerkPoort))
-            dialogs().MsgBox(TextNoWriteAccessLanguage(), MsgButtons::Ok);
+        else if (SettingsWriteFailure why; !WriteSettings(false, shared.NetwerkAdres, shared.NetwerkPoort, &why))
+            dialogs().MsgBox(TextSettingsNotWritten(TextLanguageForSession(), why), MsgButtons::Ok);
         return;
     }
 
@@ -80,9 +112,21 @@ void LeesInstellingen() {
     shared.NetwerkPoort = read.port ? static_cast<Long>(*read.port) : kDefaultPort;
 }
 
-QString TextNoWriteAccessLanguage() {
-    return T("Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast.",
-             "File write protected. Language settings only for this session.");
+QString TextLanguageForSession() { return T("Taal voor deze sessie is aangepast.", "Language settings only for this session."); }
+
+QString TextAddressForSession() {
+    return T("IP-adres voor deze sessie is aangepast.", "IP-address applied only for this session.");
+}
+
+QString TextPortForSession() { return T("Poort voor deze sessie is aangepast.", "Port applied only for this session."); }
+
+QString TextSettingsNotWritten(const QString& forSession, const SettingsWriteFailure& why) {
+    if (why.fault == ReadFault::None && (why.error == EACCES || why.error == EPERM))
+        return T("Er zijn geen schrijfrechten.", "File write protected.") + QLatin1Char(' ') + forSession;
+    const QString reason = why.fault != ReadFault::None ? FileReadReason(why.fault, why.error) : FileErrorReason(why.error);
+    return T("Het instellingenbestand %1 kan niet geschreven worden.", "The settings file %1 cannot be written.")
+               .arg(SettingsPath()) +
+           QLatin1Char('\n') + reason + QLatin1Char('\n') + forSession;
 }
 
 QString TextCannotReadSettings(const QString& path, const QString& reason) {
@@ -90,11 +134,6 @@ QString TextCannotReadSettings(const QString& path, const QString& reason) {
              "het bestand wordt niet vervangen.",
              "The settings file %1 cannot be read.\n%2\nThe default settings apply for this session; the file is not replaced.")
         .arg(path, reason);
-}
-
-QString TextNoWriteAccessAddress() {
-    return T("Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.",
-             "File write protected. IP-address applied only for this session.");
 }
 
 }  // namespace tamberlo

@@ -1,7 +1,7 @@
 #pragma once
 // Why a file could not be read or written, in the control's language
-// (German): the common reasons in words of their own, any other in the
-// system's words.
+// (German): every reason a user can cause in words of its own, any other
+// named with its number, the system's own words beside it.
 
 #include <QString>
 

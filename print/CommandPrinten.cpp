@@ -7,6 +7,7 @@
 
 #include "DialogPrinten.h"
 #include "Dialogs.h"
+#include "FileReason.h"
 #include "LanguageText.h"
 #include "PdfFileOutput.h"
 #include "PrintRun.h"
@@ -44,6 +45,14 @@ PrintJob JobOf(const QPrinter& printer) {
     return job;
 }
 
+// Why a print to a file failed: the system's reason, or the document not
+// written whole (Qt's engine tells no reason; only a failed write stops it).
+QString PdfFileReason(int error) {
+    if (error != 0) return FileErrorReason(error);
+    return T("Het afdrukbestand kon niet volledig geschreven worden: de schijf is vol of het bestand wordt te groot.",
+             "The print file could not be written whole: the disk is full or the file would be too large.");
+}
+
 }  // namespace
 
 void SetPrinterDialog(PrinterDialog dialog) { installedDialog() = std::move(dialog); }
@@ -67,17 +76,21 @@ bool PrintLadder(QPrinter& printer) {
     std::optional<PdfFileOutput> pdf;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) pdf.emplace(printer);
     bool ok = !pdf || pdf->Ok();
+    bool fileFailed = !ok;  // the print file, not the printer: its reason is told
     if (ok) {
         PrinterSurface surface(printer);
         ok = surface.Ok() && Printen(surface, JobOf(printer));
     }
-    if (ok && pdf) ok = pdf->Commit();
+    if (ok && pdf) {
+        ok = pdf->Commit();
+        fileFailed = !ok;
+    }
+    QString text = T("Het ladderprogramma kon niet afgedrukt worden.", "The ladder program could not be printed.");
+    if (fileFailed) text += QLatin1Char('\n') + PdfFileReason(pdf->Error());
     // A failed print leaves nothing beside the chosen file, even while the
     // message is up (the program may be ended then).
     pdf.reset();
-    if (!ok)
-        dialogs().MsgBox(T("Het ladderprogramma kon niet afgedrukt worden.", "The ladder program could not be printed."),
-                         MsgButtons::Ok);
+    if (!ok) dialogs().MsgBox(text, MsgButtons::Ok);
     return ok;
 }
 

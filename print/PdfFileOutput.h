@@ -32,6 +32,11 @@ public:
     // place when it holds a whole PDF. False otherwise.
     bool Commit();
 
+    // Why the print file was not made or put in place: the system's error
+    // number (errno) of the step that failed, or 0 when the document was not
+    // written whole (Qt's engine keeps the reason of its failed writes).
+    int Error() const { return file_.Error(); }
+
 private:
     QPrinter& printer_;
     QString target_;

@@ -7,7 +7,6 @@
 #include "Dialogs.h"
 #include "LadderView.h"
 #include "LanguageText.h"
-#include "MessageQuote.h"
 #include "SettingsFile.h"
 
 namespace tamberlo {
@@ -61,11 +60,6 @@ std::optional<Long> PortFromEntry(const QString& text) {
     return static_cast<Long>(rounded);
 }
 
-QString TextNoWriteAccessPort() {
-    return T("Er zijn geen schrijfrechten. Poort voor deze sessie is aangepast.",
-             "File write protected. Port applied only for this session.");
-}
-
 void PanelIPadres_Click() {
     if (!mayEdit()) return;
     const QString prompt = T("Handmatig invoeren IP adres.", "Manual input IP adres.") + kCR + kCR +
@@ -73,20 +67,10 @@ void PanelIPadres_Click() {
                              "On the other computer (Server) you can find the IP-adres to input.");
     const QString answer = dialogs().InputBox(prompt, QString(), QString());
     const QString host = answer.isEmpty() ? shared.NetwerkAdres : answer;
-    // An address the settings file would keep otherwise than typed is neither
-    // used nor kept: the next start would reach another peer than this one.
-    if (!SettingsFileKeepsAddress(host)) {
-        dialogs().MsgBox(T("Het netwerkadres \"%1\" bevat tekens die het instellingenbestand niet kan bewaren. "
-                           "Het adres %2 blijft in gebruik.",
-                           "The network address \"%1\" has characters the settings file cannot hold. "
-                           "The address %2 stays in use.")
-                             .arg(Quotable(host, 80), WinsockHost().RemoteHost()),
-                         MsgButtons::Ok);
-        return;
-    }
-    WinsockHost().SetRemoteHost(host);
+    if (!TakePeerAddress(host)) return;
     showPeer();
-    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessAddress(), MsgButtons::Ok);
+    if (SettingsWriteFailure why; !WriteSettingsFromWinsock(&why))
+        dialogs().MsgBox(TextSettingsNotWritten(TextAddressForSession(), why), MsgButtons::Ok);
 }
 
 void PanelPoort_Click() {
@@ -97,7 +81,8 @@ void PanelPoort_Click() {
     const std::optional<Long> port = PortFromEntry(dialogs().InputBox(prompt, QString(), QString()));
     WinsockHost().SetRemotePort(port.value_or(shared.NetwerkPoort));
     showPeer();
-    if (!WriteSettingsFromWinsock()) dialogs().MsgBox(TextNoWriteAccessPort(), MsgButtons::Ok);
+    if (SettingsWriteFailure why; !WriteSettingsFromWinsock(&why))
+        dialogs().MsgBox(TextSettingsNotWritten(TextPortForSession(), why), MsgButtons::Ok);
 }
 
 }  // namespace tamberlo

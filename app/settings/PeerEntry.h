@@ -24,7 +24,4 @@ std::optional<Long> PortFromEntry(const QString& text);
 void PanelIPadres_Click();
 void PanelPoort_Click();
 
-// The message when the port could not be kept in the settings file.
-QString TextNoWriteAccessPort();
-
 }  // namespace tamberlo

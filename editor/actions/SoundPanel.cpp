@@ -157,7 +157,7 @@ QStringList SoundPanel::listedFiles() const {
     return names;
 }
 
-void SoundPanel::play(const QString& name) { soundPlayer().PlayAsync(SoundPath(mapPath_, name)); }
+void SoundPanel::play(const QString& name) { PlaySoundFile(SoundPath(mapPath_, name)); }
 
 // ---- the operations of the editor frame ---------------------------------------
 

@@ -30,4 +30,10 @@ struct FileRead {
 // Reads the regular file `path` whole when it holds at most `limit` bytes.
 FileRead ReadRegularFile(const QString& path, qint64 limit);
 
+// Looks at `path` as ReadRegularFile does and opens it, but reads nothing:
+// no fault when it is a regular file the process may read. For a file handed
+// by name to a reader of its own (a player), which would wait on a FIFO or
+// never end on a device.
+FileRead LookAtRegularFile(const QString& path);
+
 }  // namespace tamberlo

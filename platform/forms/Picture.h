@@ -1,6 +1,7 @@
 #pragma once
-// Pictures of the picture folder. A missing or unreadable file gives an empty
-// picture, never a failure.
+// Pictures of the picture folder, read as every file is (FileReading.h). A
+// missing or unreadable file (a FIFO, a device, a folder) gives an empty
+// picture, never a failure or a wait.
 
 #include <QPixmap>
 #include <QString>

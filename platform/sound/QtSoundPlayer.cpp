@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "FileReading.h"
 #include "SoundPlayer.h"
 
 namespace tamberlo {
@@ -56,6 +57,10 @@ SoundPlayer& soundPlayer() {
 }
 
 void SetSoundPlayer(SoundPlayer* player) { installed = player; }
+
+void PlaySoundFile(const QString& path) {
+    if (LookAtRegularFile(path).ok()) soundPlayer().PlayAsync(path);
+}
 
 QString SoundPath(const QString& folder, const QString& file) {
     QString dir = folder;

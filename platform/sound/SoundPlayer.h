@@ -21,6 +21,13 @@ SoundPlayer& soundPlayer();
 // Installs `player` (not owned); nullptr restores the Qt one.
 void SetSoundPlayer(SoundPlayer* player);
 
+// Hands the sound file at `path` to the player in use once it was looked at
+// as every file read is (FileReading.h): a regular file the program may read.
+// Anything else (nothing by that name, a FIFO, a device, a folder) plays
+// nothing: the player would wait on a FIFO for good, or read a device without
+// end.
+void PlaySoundFile(const QString& path);
+
 // The path of a sound action's file: its folder and file name joined. A
 // folder stored with backslashes (a ladder written on Windows) is read with
 // forward slashes.

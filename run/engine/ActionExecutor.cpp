@@ -82,7 +82,7 @@ void SoundAction(int r) {
     if (shared.ActieUitgevoerd[r]) return;
     shared.ActieUitgevoerd[r] = true;
     if (shared.GeluidBestanden[r].isEmpty()) return;
-    soundPlayer().PlayAsync(SoundPath(shared.GeluidMappen[r], shared.GeluidBestanden[r]));
+    PlaySoundFile(SoundPath(shared.GeluidMappen[r], shared.GeluidBestanden[r]));
 }
 
 // The activity gauge moves one step per pass, to and fro between 0 and 1000.

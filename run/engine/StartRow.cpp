@@ -72,7 +72,7 @@ void MemoryOrVariable() {
 
 void Sound() {
     if (shared.GeluidBestanden[0].isEmpty()) return;
-    soundPlayer().PlayAsync(SoundPath(shared.GeluidMappen[0], shared.GeluidBestanden[0]));
+    PlaySoundFile(SoundPath(shared.GeluidMappen[0], shared.GeluidBestanden[0]));
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 #include "Controls.h"
 #include "Dialogs.h"
-#include "FileReadReason.h"
+#include "FileReading.h"
+#include "FileReason.h"
 #include "KelvanorDispatchClient.h"
 #include "LanguageText.h"
 #include "ProgramEnd.h"
@@ -39,6 +40,18 @@ QString AsClause(QString sentence) {
     return sentence;
 }
 
+// Why a library could not be loaded, in the user's language: what is wrong
+// with its file, as the file readers tell it; for a file that is there and
+// readable, the loader's own words beside (a wrong kind of file, a library it
+// needs missing).
+QString LibraryReason(const QString& library, const std::string& loaderWords) {
+    const FileRead look = LookAtRegularFile(library);
+    if (!look.ok()) return FileReadReason(look.fault, look.error);
+    return T("Het bestand is er, maar de lader kan het niet laden (de lader meldt: %1).",
+             "The file is there, but the loader cannot load it (the loader reports: %1).")
+        .arg(FromSystem(loaderWords));
+}
+
 // Why the control could not be created, in the user's language.
 QString Reason(const com::CreateFailure& why) {
     using Kind = com::CreateFailure::Kind;
@@ -50,7 +63,8 @@ QString Reason(const com::CreateFailure& why) {
         return T("het registratiebestand %1 kan niet gelezen worden: %2", "the registration file %1 cannot be read: %2")
             .arg(name, AsClause(FileReadReason(why.registry.fault, why.registry.error)));
     case Kind::CannotLoad:
-        return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2").arg(name, FromSystem(why.detail));
+        return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2")
+            .arg(name, AsClause(LibraryReason(name, why.detail)));
     case Kind::ServesNoClasses: return T("%1 levert geen klassen", "%1 serves no classes").arg(name);
     case Kind::ClassNotServed: return T("%1 levert %2 niet", "%1 does not serve %2").arg(name, classId);
     case Kind::NotCreated:

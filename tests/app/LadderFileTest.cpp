@@ -12,14 +12,18 @@
 #include "Controls.h"
 #include "EveryKindLadder.h"
 #include "FakeDialogs.h"
+#include "FifoWatchdog.h"
 #include "FileCommands.h"
 #include "FileMode.h"
 #include "FileSizeLimit.h"
+#include "FullFileSystem.h"
 #include "InstalledServices.h"
 #include "LadderFile.h"
 #include "LadderStore.h"
 #include "LadderView.h"
+#include "MessageQuote.h"
 #include "ProcessSetup.h"
+#include "SettingsFile.h"
 #include "SharedState.h"
 #include "TempHome.h"
 #include "UnsavedLadder.h"
@@ -237,6 +241,12 @@ TEST_F(LadderFileTest, MessagesQuoteOnlyPrintableCharactersOfAShortenedField) {
     for (QChar c : m) EXPECT_TRUE(c.isPrint() || c == QLatin1Char('\n')) << m.toStdString();
 }
 
+TEST(MessageQuote, LineAndParagraphBreaksAreQuotedAsUnprintable) {
+    // U+2028, U+2029 and U+0085 break a message box's line as a line end does.
+    EXPECT_EQ(Quotable(QString::fromUtf8("10.0\u20280.5\u2029x\u0085y\nz\u000b\u000c")), "10.0?0.5?x?y?z??");
+    EXPECT_EQ(Quotable(QString::fromUtf8("pc-Ω 𝄞")), QString::fromUtf8("pc-Ω 𝄞"));
+}
+
 TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
     LoadEveryKind();
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("geen-map/les.vpp")));
@@ -290,13 +300,15 @@ TEST_F(LadderFileTest, ReadCommandStartsInTheWorkFolder) {
     EXPECT_EQ(shared.Condities[1][0], 0);
     EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
     EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_TRUE(fake.messages[0].contains("Het bestand of zijn map bestaat niet.")) << fake.messages[0].toStdString();
 
     fake.fileAnswers = {path};
     CommandLezen();
     EXPECT_EQ(shared.Condities[1][1], 10);
     EXPECT_EQ(ladderView.fileDialogName, path);
     EXPECT_EQ(ladderView.clearPicture, "BtnWissen.bmp");
-    EXPECT_TRUE(fake.messages.isEmpty());
+    EXPECT_EQ(fake.messages.size(), 1);
 }
 
 TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
@@ -310,6 +322,60 @@ TEST_F(LadderFileTest, ReadCommandWithABadFileKeepsLadderNameAndPicture) {
     EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
     EXPECT_EQ(ladderView.clearPicture, "BtnWissenLeeg.bmp");
     EXPECT_EQ(fake.messages.size(), 1);
+}
+
+TEST_F(LadderFileTest, ReadCommandRefusesWhatIsNoLadderFileWithTheReason) {
+    LoadEveryKind();
+    RememberLadderAsSaved();
+    ladderView.fileDialogName = "/oud/les.vpp";
+    const auto before = Take();
+    const test::FifoWatchdog fifo(home.file("pijp.vpp"));
+    ASSERT_TRUE(fifo.Made());
+    ASSERT_TRUE(QFile::link("/dev/zero", home.file("nul.vpp")));
+    ASSERT_TRUE(QDir(home.path()).mkdir("map.vpp"));
+    const QString notAFile = "Het pad leidt niet naar een gewoon bestand, maar bijvoorbeeld naar een pipe of een apparaat.";
+    const struct {
+        const char* name;
+        QString reason;
+    } files[] = {
+        {"pijp.vpp", notAFile},
+        {"nul.vpp", notAFile},
+        {"map.vpp", "Het pad is een map, geen bestand."},
+    };
+    for (const auto& file : files) {
+        fake.messages.clear();
+        fake.fileAnswers = {home.file(file.name)};
+        CommandLezen();
+        EXPECT_EQ(fake.messages, QStringList{"Het ladderprogramma " + home.file(file.name) +
+                                             " kan niet gelezen worden.\nHet bestand kan niet geopend worden. " + file.reason +
+                                             "\nHet huidige ladderprogramma blijft staan."})
+            << file.name;
+        ExpectUnchanged(before);
+        EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp") << file.name;
+    }
+    EXPECT_FALSE(fifo.Fired());
+}
+
+TEST_F(LadderFileTest, AnAddressTheSettingsFileWouldNotKeepIsRefusedAndTheLadderRead) {
+    for (const char* host : {"10.0.0.5,6", "\"10.0.0.5", " 10.0.0.5 "}) {
+        fake.messages.clear();
+        shared.Condities[1][1] = 0;
+        QByteArray bytes = Golden("every_kind.vpp");
+        bytes.replace("IP-adres: 127.0.0.1", QByteArray("IP-adres: ") + host);
+        ASSERT_TRUE(LeesLadderVanDisk(home.write("adres.vpp", bytes))) << host;
+        EXPECT_EQ(shared.Condities[1][1], 10) << host;
+        EXPECT_EQ(WinsockHost().RemotePort(), 120) << host;
+        EXPECT_EQ(WinsockHost().RemoteHost(), "10.0.0.1") << host;
+        EXPECT_TRUE(ladderView.panelIpAddress.isEmpty()) << host;
+        EXPECT_EQ(fake.messages,
+                  QStringList{QStringLiteral("Het netwerkadres \"%1\" bevat tekens die het instellingenbestand niet "
+                                             "kan bewaren. Het adres 10.0.0.1 blijft in gebruik.")
+                                  .arg(host)})
+            << host;
+    }
+    // The language button keeps the address in use.
+    ASSERT_TRUE(WriteSettingsFromWinsock());
+    EXPECT_TRUE(home.read("Tamberlo.ini").contains("\r\nIp-adres\r\n10.0.0.1\r\n"));
 }
 
 TEST_F(LadderFileTest, ReadCommandAsksBeforeItDropsUnsavedWork) {
@@ -463,16 +529,46 @@ TEST_F(LadderFileTest, WriteCommandFirstNamesWhatTheFileCannotHold) {
     EXPECT_EQ(fake.messages, QStringList{"Het bestand bestaat al. Overschrijven?"});
 }
 
-TEST_F(LadderFileTest, WriteCommandReportsAFailedWrite) {
+TEST_F(LadderFileTest, WriteCommandReportsAFailedWriteWithTheReason) {
     LoadEveryKind();
     ladderView.windowCaption = "vorige";
     ladderView.fileDialogName = "/oud/les.vpp";
+    ASSERT_TRUE(QFile::link("lus2.vpp", home.file("lus1.vpp")) && QFile::link("lus1.vpp", home.file("lus2.vpp")));
+    test::FullFileSystem readOnly;
+    const QString onReadOnly = readOnly.file("les.vpp");
+    {
+        QFile old(onReadOnly);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("oud") == 3);
+    }
+    const bool mounted = readOnly.MakeReadOnly();
+    const struct {
+        QString path;
+        const char* reason;
+        bool existed;
+    } failures[] = {
+        {home.file("geen-map/les.vpp"), "Het bestand of zijn map bestaat niet.", false},
+        {home.file("lus1.vpp"), "Het pad loopt via te veel symbolische koppelingen.", false},
+        {onReadOnly, "Het bestandssysteem is alleen-lezen.", true},
+    };
+    for (const auto& failure : failures) {
+        if (failure.path == onReadOnly && !mounted) continue;  // only where a file system of its own can be mounted
+        fake.messages.clear();
+        fake.fileAnswers = {failure.path};
+        CommandSchrijven();
+        QStringList expected;
+        if (failure.existed) expected << "Het bestand bestaat al. Overschrijven?";
+        expected << "Het ladderprogramma kan niet opgeslagen worden in " + failure.path + ".\n" + failure.reason +
+                        (failure.existed ? "\nHet bestaande bestand is niet veranderd." : "");
+        EXPECT_EQ(fake.messages, expected);
+        EXPECT_EQ(ladderView.windowCaption, "vorige");
+        EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+    }
+    shared.TaalVlag = true;
+    fake.messages.clear();
     fake.fileAnswers = {home.file("geen-map/les.vpp")};
     CommandSchrijven();
-    ASSERT_EQ(fake.messages.size(), 1);
-    EXPECT_TRUE(fake.messages[0].contains("kan niet opgeslagen worden")) << fake.messages[0].toStdString();
-    EXPECT_EQ(ladderView.windowCaption, "vorige");
-    EXPECT_EQ(ladderView.fileDialogName, "/oud/les.vpp");
+    EXPECT_EQ(fake.messages, QStringList{"The ladder program cannot be saved in " + home.file("geen-map/les.vpp") +
+                                         ".\nThe file or its folder does not exist."});
 }
 
 TEST_F(LadderFileTest, SaveUnderAFileSizeLimitFailsAndKeepsTheOldFile) {
@@ -489,8 +585,8 @@ TEST_F(LadderFileTest, SaveUnderAFileSizeLimitFailsAndKeepsTheOldFile) {
         CommandSchrijven();
     }
     ASSERT_EQ(fake.messages.size(), 2);
-    EXPECT_EQ(fake.messages[1],
-              "Het ladderprogramma kan niet opgeslagen worden in " + path + ".\nHet bestaande bestand is niet veranderd.");
+    EXPECT_EQ(fake.messages[1], "Het ladderprogramma kan niet opgeslagen worden in " + path +
+                                    ".\nHet bestand wordt te groot.\nHet bestaande bestand is niet veranderd.");
     EXPECT_EQ(home.read("les.vpp"), "oud");
     EXPECT_EQ(whileShown, QStringList{"les.vpp"});  // no temporary file left
     ExpectUnchanged(before);

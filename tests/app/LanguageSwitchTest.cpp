@@ -260,7 +260,9 @@ TEST_F(LanguageSwitchTest, UnwritableSettingsKeepTheLanguageForThisSession) {
     CommandTaal_Click();
     EXPECT_TRUE(shared.TaalVlag);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0], "File write protected. Language settings only for this session.");
+    EXPECT_EQ(dialogs.messages[0], "The settings file " + home.file("Tamberlo.ini") +
+                                       " cannot be written.\nThe path is a folder, not a file.\nLanguage settings only for this "
+                                       "session.");
     EXPECT_EQ(mainWindow().CommandTaal->text(), "English");
 }
 
@@ -280,7 +282,10 @@ TEST_F(LanguageSwitchTest, AFullFileSystemKeepsTheSettingsFileAsItWas) {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
     mainWindow().CommandTaal->click();
     EXPECT_TRUE(shared.TaalVlag);
-    EXPECT_EQ(dialogs.messages, QStringList{"File write protected. Language settings only for this session."});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"The settings file " + disk.file("Tamberlo.ini") + " cannot be written.\n" +
+                          (disk.mounted() ? "There is no space left on the disk." : "The file would be too large.") +
+                          "\nLanguage settings only for this session."});
     EXPECT_EQ(whileShown, QStringList{"Tamberlo.ini"});  // no temporary file left
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);

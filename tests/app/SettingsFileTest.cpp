@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <cerrno>
 #include <functional>
 
 #include "Controls.h"
@@ -72,21 +73,32 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedByteExactWithTheDefaults) {
     EXPECT_EQ(shared.NetwerkPoort, 120);
 }
 
-TEST_F(SettingsFileTest, FolderThatCannotHoldTheFileGivesDefaultsAndAMessage) {
+TEST_F(SettingsFileTest, FolderThatCannotHoldTheFileGivesDefaultsAndAMessageWithTheReason) {
+    const auto notWritten = [](const char* reason) {
+        return "Het instellingenbestand " + SettingsPath() + " kan niet geschreven worden.\n" + reason +
+               "\nTaal voor deze sessie is aangepast.";
+    };
     qputenv("TAMBERLO_HOME", home.file("geen/map").toLocal8Bit());
     LeesInstellingen();
     EXPECT_EQ(shared.NetwerkAdres, "192.168.1.100");
     EXPECT_EQ(shared.NetwerkPoort, 120);
-    EXPECT_EQ(fake.messages, QStringList{"Er zijn geen schrijfrechten. Taal voor deze sessie is aangepast."});
+    EXPECT_EQ(fake.messages, QStringList{notWritten("Het bestand of zijn map bestaat niet.")});
 
-    // A full file system: the same message, and no file, not even an empty one.
+    // A full file system: no file, not even an empty one.
     test::FullFileSystem disk;
     qputenv("TAMBERLO_HOME", QFile::encodeName(disk.path()));
     disk.Fill();
     LeesInstellingen();
-    EXPECT_EQ(fake.messages.size(), 2);
-    EXPECT_EQ(fake.messages.last(), fake.messages.first());
+    EXPECT_EQ(fake.messages.last(),
+              notWritten(disk.mounted() ? "Er is geen ruimte meer op de schijf." : "Het bestand wordt te groot."));
     EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files).isEmpty());
+
+    // A read-only file system is no missing write permission.
+    test::FullFileSystem readOnly;
+    if (!readOnly.MakeReadOnly()) return;  // only where a file system of its own can be mounted
+    qputenv("TAMBERLO_HOME", QFile::encodeName(readOnly.path()));
+    LeesInstellingen();
+    EXPECT_EQ(fake.messages.last(), notWritten("Het bestandssysteem is alleen-lezen."));
 }
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReadGivesDefaultsAndAMessageAndIsNeverReplaced) {
@@ -172,8 +184,6 @@ TEST_F(SettingsFileTest, WriterWritesTheSevenLines) {
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "pc3", " 8080 "));
     ASSERT_TRUE(WriteSettings(false, "", -5));
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "", "-5 "));
-    ASSERT_TRUE(WriteSettings(false, "pc\r\n4", 1));  // a line end cannot split the file's lines
-    EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "pc??4", " 1 "));
 
     shared.TaalVlag = true;
     WinsockHost().SetRemoteHost("10.1.2.3");
@@ -185,11 +195,34 @@ TEST_F(SettingsFileTest, WriterWritesTheSevenLines) {
     EXPECT_FALSE(WriteSettings(false, "x", 1));
 }
 
-TEST_F(SettingsFileTest, WriteProtectionMessagesFollowTheLanguage) {
-    EXPECT_EQ(TextNoWriteAccessAddress(), "Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.");
+TEST_F(SettingsFileTest, TheWriterKeepsTheFilesAddressForOneItWouldNotGiveBack) {
+    const char* refused[] = {"10.0.0.5,6", "\"10.0.0.5", " 10.0.0.5", "10.0.0.5 ", "pc\r\n4", "pc-Ω"};
+    // A new file gets the default address.
+    ASSERT_TRUE(WriteSettings(false, QString::fromUtf8(refused[0]), 1));
+    EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "192.168.1.100", " 1 "));
+    ASSERT_TRUE(WriteSettings(true, "pc3", 8080));
+    for (const char* host : refused) {
+        ASSERT_TRUE(WriteSettings(false, QString::fromUtf8(host), 1)) << host;
+        EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 0 ", "pc3", " 1 ")) << host;
+    }
+}
+
+TEST_F(SettingsFileTest, WriteFailureMessagesGiveTheReasonInTheLanguage) {
+    const SettingsWriteFailure noPermission{ReadFault::None, EACCES};
+    EXPECT_EQ(TextSettingsNotWritten(TextAddressForSession(), noPermission),
+              "Er zijn geen schrijfrechten. IP-adres voor deze sessie is aangepast.");
+    EXPECT_EQ(TextSettingsNotWritten(TextPortForSession(), {ReadFault::NotAFile, 0}),
+              "Het instellingenbestand " + SettingsPath() +
+                  " kan niet geschreven worden.\nHet pad leidt niet naar een gewoon bestand, maar bijvoorbeeld naar een pipe "
+                  "of een apparaat.\nPoort voor deze sessie is aangepast.");
     shared.TaalVlag = true;
-    EXPECT_EQ(TextNoWriteAccessLanguage(), "File write protected. Language settings only for this session.");
-    EXPECT_EQ(TextNoWriteAccessAddress(), "File write protected. IP-address applied only for this session.");
+    EXPECT_EQ(TextSettingsNotWritten(TextLanguageForSession(), noPermission),
+              "File write protected. Language settings only for this session.");
+    EXPECT_EQ(TextSettingsNotWritten(TextAddressForSession(), noPermission),
+              "File write protected. IP-address applied only for this session.");
+    EXPECT_EQ(TextSettingsNotWritten(TextLanguageForSession(), {ReadFault::None, EROFS}),
+              "The settings file " + SettingsPath() +
+                  " cannot be written.\nThe file system is read-only.\nLanguage settings only for this session.");
 }
 
 // ---- Poortsettings.dat -------------------------------------------------------

@@ -143,7 +143,7 @@ TEST_F(StartUpTest, AFifoAsTheSettingsFileIsNotWaitedOnNorReplaced) {
     // A change of language holds for this session only.
     mainWindow.CommandTaal->click();
     EXPECT_TRUE(shared.TaalVlag);
-    EXPECT_EQ(dialogs.messages.last(), TextNoWriteAccessLanguage());
+    EXPECT_EQ(dialogs.messages.last(), TextSettingsNotWritten(TextLanguageForSession(), {ReadFault::NotAFile, 0}));
     struct stat info {};
     ASSERT_EQ(::lstat(native.constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));

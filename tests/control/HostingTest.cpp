@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -170,6 +172,40 @@ TEST_F(HostingTest, ARegistrationFileThatIsAFifoIsNeitherWaitedOnNorReplaced) {
                                          "een apparaat). Het programma werkt zonder Kelvanor-module.")
                               .arg(path)});
     EXPECT_TRUE(IsFifo(path));
+}
+
+TEST_F(HostingTest, ALibraryThatCannotBeLoadedIsToldInTheUsersLanguage) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("kapot.so"));
+    {
+        QFile f(broken);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("no library") > 0);
+    }
+    const struct {
+        QString library;
+        const char* reason;
+    } libraries[] = {
+        {dir.filePath(QStringLiteral("weg.so")), "het bestand of zijn map bestaat niet)"},
+        {broken + QStringLiteral("/kelvanor.so"), "een deel van het pad is een bestand, geen map)"},
+        {broken, "het bestand is er, maar de lader kan het niet laden (de lader meldt: "},
+    };
+    tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
+    for (const auto& row : libraries) {
+        ASSERT_TRUE(com::SetRegistryValues(
+            {{std::string("ProgID\\") + kControlProgId + "\\CLSID", kControlClassId},
+             {std::string("CLSID\\") + kControlClassId + "\\InprocServer32", QFile::encodeName(row.library).toStdString()}}));
+        tamberlo::ResetKelvanorHosting();
+        dialogs.messages.clear();
+        EXPECT_FALSE(tamberlo::HostKelvanorControl());
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        const QString message = dialogs.messages[0];
+        EXPECT_TRUE(message.startsWith(QStringLiteral("De Kelvanor-besturing is niet beschikbaar (%1 kan niet geladen worden: %2")
+                                           .arg(row.library, QString::fromUtf8(row.reason))))
+            << message.toStdString();
+        // The loader's own words only beside a sentence in the user's language.
+        for (const int error : {ENOENT, ENOTDIR}) EXPECT_FALSE(message.contains(qt_error_string(error))) << message.toStdString();
+    }
 }
 
 TEST_F(HostingTest, ARegistrationFileTheUserCannotReadIsKeptByteForByte) {

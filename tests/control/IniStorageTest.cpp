@@ -27,6 +27,7 @@
 #include "KelvanorCtrl.h"
 #include "KelvanorPropPage.h"
 #include "PropertyFrame.h"
+#include "UserFileErrors.h"
 
 namespace kelvanor::test {
 namespace {
@@ -197,7 +198,7 @@ TEST_F(IniStorageTest, APathThatIsNoRegularFileIsNeitherReadNorWrittenOver) {
     EXPECT_EQ(messages, QStringList{notSaved(iniPath(), FileErrorText(ENOENT))}) << messages.join('\n').toStdString();
 }
 
-TEST(FileErrorTextTest, CommonReasonsInGermanOthersInTheSystemsWords) {
+TEST(FileErrorTextTest, EveryReasonAUserCanCauseInGermanOthersWithTheSystemsWordsBeside) {
     const struct {
         int error;
         const char* text;
@@ -205,14 +206,20 @@ TEST(FileErrorTextTest, CommonReasonsInGermanOthersInTheSystemsWords) {
         {ENOSPC, "Auf dem Datenträger ist kein Platz mehr frei."},
         {EFBIG, "Die Datei wäre zu groß."},
         {EACCES, "Dafür fehlt die Berechtigung."},
-        {EPERM, "Dafür fehlt die Berechtigung."},
         {EROFS, "Das Dateisystem ist schreibgeschützt."},
         {EISDIR, "Der Pfad ist ein Ordner, keine Datei."},
+        {ENOTDIR, "Ein Teil des Pfades ist eine Datei, kein Ordner."},
         {ELOOP, "Der Pfad führt über zu viele symbolische Verknüpfungen."},
         {ENOENT, "Die Datei oder ihr Ordner wurde nicht gefunden."},
     };
     for (const auto& reason : reasons) EXPECT_EQ(FileErrorText(reason.error), QString::fromUtf8(reason.text)) << reason.error;
-    EXPECT_EQ(FileErrorText(EIO), qt_error_string(EIO));
+    // The system's words (English here) are never the reason.
+    for (const int error : tamberlo::test::kUserFileErrors) {
+        EXPECT_FALSE(FileErrorText(error).contains(qt_error_string(error), Qt::CaseInsensitive)) << error;
+        EXPECT_TRUE(FileErrorText(error).endsWith(QLatin1Char('.'))) << error;
+    }
+    EXPECT_EQ(FileErrorText(EPROTO),
+              QStringLiteral("Das System meldet den Fehler %1 (%2).").arg(EPROTO).arg(qt_error_string(EPROTO)));
 }
 
 }  // namespace

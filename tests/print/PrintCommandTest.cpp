@@ -26,6 +26,7 @@
 #include "FileCommands.h"
 #include "FileMode.h"
 #include "FileSizeLimit.h"
+#include "FullFileSystem.h"
 #include "InstalledServices.h"
 #include "LadderView.h"
 #include "ProcessSetup.h"
@@ -201,12 +202,19 @@ TEST_F(PrintCommandTest, EveryKindLadderPrintsToAPdfFile) {
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(PrintCommandTest, APrinterFailureIsReportedNotSuccess) {
+TEST_F(PrintCommandTest, APrintFileThatCannotBeMadeIsReportedWithTheReason) {
     shared.TaalVlag = true;
     QPrinter printer(QPrinter::HighResolution);
     ToPdf(printer, kOutput + "/no such folder/x.pdf");
     EXPECT_FALSE(PrintLadder(printer));
-    EXPECT_EQ(messages.messages, QStringList{"The ladder program could not be printed."});
+    EXPECT_EQ(messages.messages, QStringList{"The ladder program could not be printed.\nThe file or its folder does not exist."});
+
+    test::FullFileSystem readOnly;
+    if (!readOnly.MakeReadOnly()) return;  // only where a file system of its own can be mounted
+    shared.TaalVlag = false;
+    ToPdf(printer, readOnly.file("les.pdf"));
+    EXPECT_FALSE(PrintLadder(printer));
+    EXPECT_EQ(messages.messages.last(), "Het ladderprogramma kon niet afgedrukt worden.\nHet bestandssysteem is alleen-lezen.");
 }
 
 TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
@@ -227,7 +235,9 @@ TEST_F(PrintCommandTest, AFullDiskLeavesNoBrokenFileAndSaysSo) {
         const test::FileSizeLimit full(4096);  // far less than a page with its font
         EXPECT_FALSE(PrintLadder(printer));
     }
-    EXPECT_EQ(messages.messages, QStringList{"Het ladderprogramma kon niet afgedrukt worden."});
+    EXPECT_EQ(messages.messages,
+              QStringList{"Het ladderprogramma kon niet afgedrukt worden.\nHet afdrukbestand kon niet volledig "
+                          "geschreven worden: de schijf is vol of het bestand wordt te groot."});
     EXPECT_EQ(whileShown, QStringList{"les.pdf"});
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "an earlier print");

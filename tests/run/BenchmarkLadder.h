@@ -22,7 +22,7 @@ inline void WriteAction(std::array<Integer, kActionColumns>& row, std::initializ
     for (int x : v) row[k++] = static_cast<Integer>(x);
 }
 
-inline void FillFullLadder() {
+inline void FillFullLadder(const QString& soundFolder = QStringLiteral("/tmp")) {
     auto& C = shared.Condities;
     auto& A = shared.Acties;
     for (int r = 1; r <= kRungs; ++r) {
@@ -73,7 +73,7 @@ inline void FillFullLadder() {
         case 15: WriteAction(A[r], {3, 2, 1 + r % 3, 3, 2}); break;                   // decrease
         default: WriteAction(A[r], {4}); break;                                       // sound
         }
-        shared.GeluidMappen[r] = "/tmp";
+        shared.GeluidMappen[r] = soundFolder;
         shared.GeluidBestanden[r] = "tik.wav";
     }
     WriteAction(A[0], {2, 1, 100, 50, 25, 200, 10, 5, 300, 1000});

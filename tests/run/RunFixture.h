@@ -4,7 +4,9 @@
 // Kelvanor module.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,16 @@ protected:
     static void SetAction(int r, std::initializer_list<int> columns) {
         int k = 0;
         for (int v : columns) shared.Acties[r][k++] = static_cast<Integer>(v);
+    }
+
+    // A folder of sound files (the player is handed only a file that is there).
+    static QString SoundFolder() {
+        static const QTemporaryDir folder;
+        for (const char* name : {"bel.wav", "start.wav", "tik.wav"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            if (!file.exists() && file.open(QIODevice::WriteOnly)) file.write("RIFF");
+        }
+        return folder.path();
     }
 
     FakeTime time;

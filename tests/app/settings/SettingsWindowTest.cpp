@@ -159,9 +159,12 @@ TEST_F(SettingsWindowTest, AnAddressTheSettingsFileWouldNotGiveBackIsNeitherUsed
         bool english;
         const char* typed;
         const char* quoted;
-    } refused[] = {{false, "pc-Ω", "pc-Ω"},          {true, "pc\n2", "pc?2"},
-                   {true, "10.0.0.5,6", "10.0.0.5,6"}, {true, "\"10.0.0.5\"", "\"10.0.0.5\""},
-                   {true, " 10.0.0.5", " 10.0.0.5"},   {true, "10.0.0.5 ", "10.0.0.5 "},
+    } refused[] = {{false, "pc-Ω", "pc-Ω"},
+                   {true, "pc\n2", "pc?2"},
+                   {true, "10.0.0.5,6", "10.0.0.5,6"},
+                   {true, "\"10.0.0.5\"", "\"10.0.0.5\""},
+                   {true, " 10.0.0.5", " 10.0.0.5"},
+                   {true, "10.0.0.5 ", "10.0.0.5 "},
                    {true, "pc-😀", "pc-😀"}};
     for (const auto& row : refused) {
         SCOPED_TRACE(row.typed);
@@ -188,9 +191,11 @@ TEST_F(SettingsWindowTest, UnwritableSettingsNameWhatHoldsForThisSession) {
     dialogs.inputAnswers = {"2500", "10.2.2.2"};
     PanelPoort_Click();
     PanelIPadres_Click();
-    EXPECT_EQ(dialogs.messages.filter("File write protected").join("|"),
-              "File write protected. Port applied only for this session.|"
-              "File write protected. IP-address applied only for this session.");
+    // A folder in the file's place: the reason, not a missing permission.
+    const QString notWritten =
+        "The settings file " + home.file("Tamberlo.ini") + " cannot be written.\nThe path is a folder, not a file.\n";
+    EXPECT_EQ(dialogs.messages.filter("cannot be written").join("|"),
+              notWritten + "Port applied only for this session.|" + notWritten + "IP-address applied only for this session.");
     EXPECT_EQ(WinsockHost().RemotePort(), 2500);
     EXPECT_EQ(WinsockHost().RemoteHost(), "10.2.2.2");
 }

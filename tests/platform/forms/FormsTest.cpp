@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +21,7 @@
 
 #include "ControlArray.h"
 #include "Dialogs.h"
+#include "FifoWatchdog.h"
 #include "FormWindow.h"
 #include "Panel3D.h"
 #include "Picture.h"
@@ -106,7 +110,7 @@ TEST(Forms, ShrinkToFitFindsTheLargestSizeThatFits) {
         qreal largestFitting;  // in the font's unit
         qreal shown;
     } rows[] = {{points, 12, 12}, {points, 9.5, 9.5}, {points, 9.7, 9.5}, {points, 11.5, 11.5},
-                {points, 1, 4},   {pixels, 13, 13},   {pixels, 19, 19},    {pixels, 2, 5}};
+                {points, 1, 4},   {pixels, 13, 13},   {pixels, 19, 19},   {pixels, 2, 5}};
     for (const auto& row : rows) {
         const bool inPoints = row.wanted.pointSizeF() > 0;
         auto size = [inPoints](const QFont& f) { return inPoints ? f.pointSizeF() : qreal(f.pixelSize()); };
@@ -334,8 +338,21 @@ TEST(Forms, ProgramEndRunsItsStepsLastFirstThenEnds) {
     EXPECT_EQ(seen, (std::vector<std::string>{"second", "first", "end"}));
 }
 
-TEST(Forms, MissingPictureGivesAnEmptyPicture) {
+TEST(Forms, APictureIsLoadedOnlyFromARegularFile) {
     test::TempHome home;
-    EXPECT_TRUE(LoadPicture("BtnWissen.bmp").isNull());
-    EXPECT_TRUE(LoadPicture("").isNull());
+    ASSERT_TRUE(QDir(home.path()).mkdir("Afbeeldingen"));
+    QImage red(3, 2, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(home.file("Afbeeldingen/Rood.bmp"), "BMP"));
+    const QPixmap loaded = LoadPicture("Rood.bmp");
+    EXPECT_EQ(loaded.size(), QSize(3, 2));
+    EXPECT_EQ(loaded.toImage().pixelColor(1, 1), QColor(Qt::red));
+
+    // Neither a FIFO (its open would wait for a writer for good) nor a
+    // device without an end stops the start: each gives an empty picture.
+    const test::FifoWatchdog fifo(home.file("Afbeeldingen/Logo.bmp"));
+    ASSERT_TRUE(fifo.Made());
+    ASSERT_TRUE(QFile::link("/dev/zero", home.file("Afbeeldingen/Nul.bmp")));
+    for (const char* name : {"Logo.bmp", "Nul.bmp", "BtnWissen.bmp", ""}) EXPECT_TRUE(LoadPicture(name).isNull()) << name;
+    EXPECT_FALSE(fifo.Fired());
 }

@@ -1,12 +1,16 @@
 // The sound layer: paths joined from a sound action's folder and file, and
 // playing without an audio device neither blocks nor crashes nor talks on
 // the terminal.
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStringList>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "FakeSoundPlayer.h"
+#include "FifoWatchdog.h"
 #include "SoundPlayer.h"
 #include "TempHome.h"
 #include "WaitUntil.h"
@@ -42,6 +46,21 @@ TEST(SoundPlayer, PlayingReturnsAtOnceWithOrWithoutAFile) {
     qWarning("after playing");  // other messages still pass
     qInstallMessageHandler(before);
     EXPECT_EQ(logged.join(" | ").toStdString(), "after playing");
+}
+
+TEST(SoundPlayer, OnlyARegularFileIsHandedToThePlayer) {
+    TempHome home;
+    FakeSoundPlayer player;
+    SetSoundPlayer(&player);
+    const QString sound = home.write("bel.wav", "RIFF");
+    const FifoWatchdog fifo(home.file("pijp.wav"));
+    ASSERT_TRUE(fifo.Made());
+    ASSERT_TRUE(QFile::link("/dev/zero", home.file("nul.wav")));
+    ASSERT_TRUE(QDir(home.path()).mkdir("map.wav"));
+    for (const char* name : {"pijp.wav", "nul.wav", "map.wav", "bestaat-niet.wav", "bel.wav"}) PlaySoundFile(home.file(name));
+    SetSoundPlayer(nullptr);
+    EXPECT_EQ(player.played, QStringList{sound});
+    EXPECT_FALSE(fifo.Fired());
 }
 
 }  // namespace

@@ -137,11 +137,11 @@ TEST_F(ActionTest, PresetWritesOnlyChangedIntervalsAndLeavesRunningTimersAlone) 
 TEST_F(ActionTest, SoundPlaysOncePerActivation) {
     HoldsOnMemory(7, 1);
     SetAction(7, {4});
-    shared.GeluidMappen[7] = "C:\\Geluiden";
+    shared.GeluidMappen[7] = SoundFolder();
     shared.GeluidBestanden[7] = "bel.wav";
     shared.GeheugenToestand[1] = true;
     for (int i = 0; i < 5; ++i) Pass();
-    EXPECT_EQ(sound.played, QStringList{"C:/Geluiden/bel.wav"});
+    EXPECT_EQ(sound.played, QStringList{SoundFolder() + "/bel.wav"});
     shared.GeheugenToestand[1] = false;
     Pass();
     shared.GeheugenToestand[1] = true;

@@ -13,7 +13,7 @@ namespace {
 using FullLadderTest = RunTest;
 
 TEST_F(FullLadderTest, EveryRungRunsAndOneShotsFireOncePerActivation) {
-    FillFullLadder();
+    FillFullLadder(SoundFolder());
     int cycleCount = 0;
     int holdingRungs = 0;
     AtEveryEventPoint([&] {

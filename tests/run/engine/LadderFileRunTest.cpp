@@ -22,7 +22,7 @@ TEST_F(LadderFileRunTest, ALadderReadFromAFileRuns) {
     SetAction(4, {2, 2, 1, 0});         // rung 4 (always): start T0
     SetCondition(13, {3, 3, 1, 2001});  // rung 5: A = 1 -> sound
     SetAction(5, {4});
-    shared.GeluidMappen[5] = home.path();
+    shared.GeluidMappen[5] = SoundFolder();
     shared.GeluidBestanden[5] = "bel.wav";
     SetAction(0, {2, 1, 10});  // start-only row: T0 preset 0.1 s
     const QString path = home.file("proef.vpp");
@@ -43,7 +43,7 @@ TEST_F(LadderFileRunTest, ALadderReadFromAFileRuns) {
     EXPECT_EQ(shared.Variabelen[1], 1);
     EXPECT_EQ(ladderView.varCaption[1], "1");
     EXPECT_EQ(ladderView.memoryColor[2], 0x8080FFu);
-    EXPECT_EQ(sound.played, QStringList{home.path() + "/bel.wav"});
+    EXPECT_EQ(sound.played, QStringList{SoundFolder() + "/bel.wav"});
     EXPECT_EQ(ladderView.cell[1].frameColor, 0xE6FFE6u);
     EXPECT_EQ(ladderView.action[2].frameColor, 0xFFDCDCu);
     EXPECT_EQ(ladderTimers().TimerT[0]->Interval(), 100);

@@ -68,16 +68,17 @@ TEST_F(StartRowTest, PresetIsWrittenAtEveryStartAndStartAndReset) {
 
 TEST_F(StartRowTest, SoundPlaysAtEveryFreshStart) {
     SetAction(0, {4});
-    shared.GeluidMappen[0] = "/geluid";
+    shared.GeluidMappen[0] = SoundFolder();
     shared.GeluidBestanden[0] = "start.wav";
     InitialiseerStart();
     InitialiseerStart();
-    EXPECT_EQ(sound.played, (QStringList{"/geluid/start.wav", "/geluid/start.wav"}));
+    EXPECT_EQ(sound.played, (QStringList{SoundFolder() + "/start.wav", SoundFolder() + "/start.wav"}));
 }
 
 TEST_F(StartRowTest, FreshStartLetsAOneShotRungThatHoldsFromTheStartFireAgain) {
     // Rung 1 is empty, so it holds from the first cycle and never breaks.
     SetAction(1, {4});
+    shared.GeluidMappen[1] = SoundFolder();
     shared.GeluidBestanden[1] = "bel.wav";
     SetCondition(4, {3, 1, 0, 0});  // a condition elsewhere, so the start is not refused
     for (int run = 0; run < 2; ++run) {
