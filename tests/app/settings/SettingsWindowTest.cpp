@@ -159,9 +159,12 @@ TEST_F(SettingsWindowTest, AnAddressTheSettingsFileWouldNotGiveBackIsNeitherUsed
         bool english;
         const char* typed;
         const char* quoted;
-    } refused[] = {{false, "pc-Ω", "pc-Ω"},          {true, "pc\n2", "pc?2"},
-                   {true, "10.0.0.5,6", "10.0.0.5,6"}, {true, "\"10.0.0.5\"", "\"10.0.0.5\""},
-                   {true, " 10.0.0.5", " 10.0.0.5"},   {true, "10.0.0.5 ", "10.0.0.5 "},
+    } refused[] = {{false, "pc-Ω", "pc-Ω"},
+                   {true, "pc\n2", "pc?2"},
+                   {true, "10.0.0.5,6", "10.0.0.5,6"},
+                   {true, "\"10.0.0.5\"", "\"10.0.0.5\""},
+                   {true, " 10.0.0.5", " 10.0.0.5"},
+                   {true, "10.0.0.5 ", "10.0.0.5 "},
                    {true, "pc-😀", "pc-😀"}};
     for (const auto& row : refused) {
         SCOPED_TRACE(row.typed);
