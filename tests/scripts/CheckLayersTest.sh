@@ -156,8 +156,12 @@ printf '#include <system_reads.h>\n' >"$tree/state/ViaSystem.h"
 printf '#include "SystemMacro.h"\n' >"$tree/state/ThroughSystemMacro.h"
 printf '#include <system_macros.h>\n#\\\nifdef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
     >"$tree/state/SplicedDirective.h"
+# A splice with a blank between the backslash and the line end, which the
+# compiler joins as well.
+printf '#include <system_macros.h>\n#\\ \nifdef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
+    >"$tree/state/SplicedAfterBlank.h"
 printf '#include "%s/state/%s"\n' "$tree" SystemMacro.h "$tree" SystemName.h "$tree" ThroughSystemMacro.h \
-    "$tree" SplicedDirective.h >>"$tree/tests/ReadsPlanted.cpp"
+    "$tree" SplicedDirective.h "$tree" SplicedAfterBlank.h >>"$tree/tests/ReadsPlanted.cpp"
 # A source built clean and changed since the build.
 printf 'int stale;\n' >"$tree/platform/Stale.cpp"
 build
@@ -173,7 +177,8 @@ if check; then
 fi
 while read -r line; do expect "$line"; done <"$work/expected"
 for file in ByteOrderMark.cpp Comment.cpp Splice.cpp Digraph.cpp Macro.cpp CommandLineMacro.cpp Blanks.cpp Source.cc \
-    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SplicedDirective.h SystemName.h ViaSystem.h; do
+    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SplicedDirective.h SplicedAfterBlank.h \
+    SystemName.h ViaSystem.h; do
     expect "state/$file reads app/Unit_app.h:"
 done
 expect "platform/Stale.cpp reads app/Unit_app.h:"
