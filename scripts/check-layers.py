@@ -115,8 +115,13 @@ def modified(path):
         return None
 
 
+def tell(message):
+    """Tells a failure: on stderr, as every failure of the check."""
+    print(message, file=sys.stderr)
+
+
 def fail(message):
-    print(message)
+    tell(message)
     sys.exit(1)
 
 
@@ -135,7 +140,11 @@ class Tree:
         self.root = root
         self.build = build
         self.skip = [build]
-        for name in sorted(os.listdir(root)):
+        try:
+            names = sorted(os.listdir(root))
+        except OSError as error:
+            fail(f"cannot read the source tree {root}: {error.strerror}")
+        for name in names:
             path = os.path.join(root, name)
             if os.path.isdir(path) and (name.startswith(".") or os.path.isfile(os.path.join(path, "CMakeCache.txt"))):
                 self.skip.append(path)
@@ -392,8 +401,8 @@ class Reader:
                     failed.append((header or unit.rel, errors))
         if failed:
             for name, errors in failed:
-                print(f"the compiler could not read the includes of {name}:", file=sys.stderr)
-                print("\n".join(errors.splitlines()[:20]), file=sys.stderr)
+                tell(f"the compiler could not read the includes of {name}:")
+                tell("\n".join(errors.splitlines()[:20]))
             sys.exit(1)
         return results, lean_failed
 
@@ -519,7 +528,7 @@ def judge(ours_files, reads):
         messages.append("include cycle in run/: " + " -> ".join(group + group[:1]))
         bad = True
     for m in messages:
-        print(m)
+        tell(m)
     return bad
 
 
@@ -529,6 +538,8 @@ def main():
         sys.exit(2)
     root, build = os.path.realpath(sys.argv[1]), os.path.realpath(sys.argv[2])
     commands = os.path.join(build, "compile_commands.json")
+    if not os.path.isdir(build):
+        fail(f"no build tree {build}: configure and build it first")
     if not os.path.isfile(commands):
         fail(f"no {commands}: configure the build tree first")
     tree = Tree(root, build)
@@ -589,7 +600,7 @@ def main():
             names.setdefault(os.path.basename(rel), []).append(rel)
     twice = sorted(name for name, held in names.items() if len(held) > 1)
     if twice:
-        print("header names held twice (a bare include cannot tell them apart): " + " ".join(twice))
+        tell("header names held twice (a bare include cannot tell them apart): " + " ".join(twice))
         bad = True
     pairs = [(rel, header) for rel in sorted(reads) for header in reads[rel]]
     if judge(ours_files, pairs):

@@ -6,9 +6,10 @@
 # compiler takes, each is reported with the file that holds it, as are a new
 # top folder, new folders in run/ and editor/, a cycle in run/, header names
 # held twice, a source changed since the build, a source built never, and
-# headers whose includes hang on a header outside the tree. The tree lies in a
-# folder with a blank in its name, and its compile commands quote paths in each
-# way a shell takes them.
+# headers whose includes hang on a header outside the tree, all on stderr; a
+# source or build tree that is not there is told in one line. The tree lies in
+# a folder with a blank in its name, and its compile commands quote paths in
+# each way a shell takes them.
 #
 #   CheckLayersTest.sh <check-layers.py>
 set -u
@@ -98,8 +99,8 @@ build() {
         failed=1
     fi
 }
-# check: runs the check on the tree.
-check() { python3 "$check" "$tree" "$build" >"$work/out" 2>&1; }
+# check: runs the check on the tree, its report in out.
+check() { python3 "$check" "$tree" "$build" 2>"$work/out" >"$work/stdout"; }
 
 build
 if ! check; then
@@ -194,8 +195,26 @@ if grep -E '^(tests/|[^ ]*/Unit_)' "$work/out"; then
     echo "reported though allowed"
     failed=1
 fi
+if [ -s "$work/stdout" ]; then
+    echo "reported on stdout:"
+    cat "$work/stdout"
+    failed=1
+fi
 if [ $failed -ne 0 ]; then
     echo "the report on the planted tree:"
     cat "$work/out"
 fi
+
+# A tree that is not there: one line on stderr that says which.
+while IFS='|' read -r source built told; do
+    if python3 "$check" "$source" "$built" >"$work/stdout" 2>"$work/out" || [ -s "$work/stdout" ] ||
+        [ "$(wc -l <"$work/out")" -ne 1 ] || ! grep -qF "$told" "$work/out"; then
+        echo "not told in one line on stderr: $told"
+        cat "$work/stdout" "$work/out"
+        failed=1
+    fi
+done <<EOF
+$work/none|$build|the source tree
+$tree|$work/none|no build tree
+EOF
 exit $failed
