@@ -83,11 +83,6 @@ RANK = {
     "run/dashboard": 4, "run/engine": 3, "run/search": 2, "run/links": 1, "run/common": 0,
     "editor/conditions": 1, "editor/actions": 1, "editor/common": 0,
 }
-# Options whose value is the next argument, so that a value is not taken for
-# the source file.
-TAKES_VALUE = set("-o -MF -MT -MQ -I -isystem -idirafter -iquote -include -imacros -x -D -U -Xclang "
-                  "-Xpreprocessor -Xassembler -Xlinker -isysroot -iprefix -iwithprefix -iwithprefixbefore "
-                  "-imultilib -L -l -MJ -aux-info -dumpbase -dumpdir -arch -target --param".split())
 INCLUDE_FOLDER = re.compile(r"^-(isystem|idirafter|iquote|I)(.*)$", re.S)
 # Options that write a file or choose what the compiler does: the reading
 # sets its own.
@@ -155,6 +150,10 @@ class Tree:
             return None
         return real[len(self.root) + 1:]
 
+    def holds(self, real):
+        """Whether a real path lies in the source or the build tree."""
+        return any(real == t or inside(real, t) for t in (self.root, self.build))
+
     def resolve(self, path, folder):
         """The path of the tree of an existing file of ours named relative to folder, else None."""
         real = real_path(os.path.join(folder, path))
@@ -175,65 +174,56 @@ class Tree:
 
 
 class Unit:
-    """A source file of ours with its compile command."""
+    """A source file of ours with its compile command, taken apart once: the
+    flags its readings keep, whether the command names the source, and the
+    object it writes."""
 
-    def __init__(self, rel, real, directory, args, output):
+    def __init__(self, tree, rel, real, directory, args, output):
         self.rel = rel
         self.real = real
         self.directory = directory
         self.args = args
         self.stem, self.folder, self.top = stem(rel), os.path.dirname(rel), top(rel)
-        self.object = os.path.realpath(os.path.join(directory, output)) if output else None
-
-    def reading(self, lean, outside, depfile, input_file, include=None):
-        """The command that lists what the unit's compile (or, with include,
-        that of a header with the unit's flags) reads into depfile."""
-        args = [self.args[0]]
-        source_seen = False
-        rest = self.args[1:]
-        i = 0
-        while i < len(rest):
-            arg = rest[i]
-            value = rest[i + 1] if i + 1 < len(rest) else None
+        # [(arguments, whether they name an include folder outside the source and build trees)]
+        self.flags = []
+        self.names_source = False
+        written = None
+        i = 1
+        while i < len(args):
+            arg = args[i]
+            value = args[i + 1] if i + 1 < len(args) else None
             i += 1
             if arg in OWN_OUTPUT:
                 i += 1
-                continue
-            if arg in DROPPED or any(arg.startswith(o) and arg != o for o in OWN_OUTPUT):
-                continue
-            match = INCLUDE_FOLDER.match(arg)
-            if match:
-                folder = match.group(2)
-                taken = [arg]
+                if arg == "-o" and value is not None:
+                    written = value
+            elif arg in DROPPED or arg.startswith(tuple(OWN_OUTPUT)):
+                if arg.startswith("-o"):
+                    written = arg[2:]
+            elif match := INCLUDE_FOLDER.match(arg):
+                folder, taken = match.group(2), [arg]
                 if folder == "" and value is not None:
-                    folder = value
-                    taken.append(value)
+                    folder, taken = value, [arg, value]
                     i += 1
-                if not (lean and os.path.realpath(os.path.join(self.directory, folder)) in outside):
-                    args += taken
-                continue
-            if arg in TAKES_VALUE and value is not None:
-                args += [arg, value]
-                i += 1
-                continue
-            if not arg.startswith("-") and os.path.realpath(os.path.join(self.directory, arg)) == self.real:
-                source_seen = True
-                continue
-            args.append(arg)
-        if not source_seen:
+                self.flags.append((taken, not tree.holds(real_path(os.path.join(directory, folder)))))
+            elif not arg.startswith("-") and real_path(os.path.join(directory, arg)) == real:
+                self.names_source = True
+            else:
+                self.flags.append(([arg], False))
+        output = written if output is None else output
+        self.object = os.path.realpath(os.path.join(directory, output)) if output else None
+
+    def reading(self, lean, depfile, input_file, include=None):
+        """The command that lists what the unit's compile (or, with include,
+        that of a header with the unit's flags) reads into depfile."""
+        if not self.names_source:
             fail(f"cannot read the compile command of {self.rel}: {shlex.join(self.args)}")
+        args = [self.args[0]] + [arg for taken, outside in self.flags if not (lean and outside) for arg in taken]
         if lean:
             args += ["-nostdinc", "-MG"]
         if include is not None:
             args += ["-include", include]
         return args + ["-M", "-MF", depfile, "-MT", "x", input_file]
-
-    def include_folders(self):
-        for i, arg in enumerate(self.args):
-            match = INCLUDE_FOLDER.match(arg)
-            if match:
-                folder = match.group(2) or (self.args[i + 1] if i + 1 < len(self.args) else "")
-                yield os.path.realpath(os.path.join(self.directory, folder))
 
 
 def read_units(tree, commands):
@@ -251,14 +241,7 @@ def read_units(tree, commands):
         if rel is None or rel in units:
             continue
         args = entry["arguments"] if "arguments" in entry else shlex.split(entry["command"])
-        output = entry.get("output")
-        if output is None:
-            for i, arg in enumerate(args):
-                if arg == "-o" and i + 1 < len(args):
-                    output = args[i + 1]
-                elif arg.startswith("-o") and len(arg) > 2:
-                    output = arg[2:]
-        units[rel] = Unit(rel, real, directory, args, output)
+        units[rel] = Unit(tree, rel, real, directory, args, entry.get("output"))
     return units
 
 
@@ -346,24 +329,21 @@ def make_rule_files(text):
 class Reader:
     """Runs the compiler on jobs side by side, each listing what a file reads."""
 
-    def __init__(self, tree, work, units):
+    def __init__(self, tree, work):
         self.tree = tree
         self.work = work
         self.count = 0
-        folders = {f for u in units.values() for f in u.include_folders()}
-        self.outside = {f for f in folders
-                        if not (f == tree.root or inside(f, tree.root) or f == tree.build or inside(f, tree.build))}
 
     def command(self, number, unit, lean, header):
         """The reading of a unit, or of a header with the unit's flags, and the file it writes."""
         depfile = os.path.join(self.work, f"deps{self.count + number}")
         if header is None:
-            return unit.reading(lean, self.outside, depfile, unit.real), depfile
+            return unit.reading(lean, depfile, unit.real), depfile
         # The header is included alone, in an empty file of the unit's language.
         empty = os.path.join(self.work, f"empty{os.path.splitext(unit.rel)[1] or '.cpp'}")
         if not os.path.exists(empty):
             open(empty, "w").close()
-        return unit.reading(lean, self.outside, depfile, empty, os.path.join(self.tree.root, header)), depfile
+        return unit.reading(lean, depfile, empty, os.path.join(self.tree.root, header)), depfile
 
     def run(self, jobs):
         """jobs: [(key, unit, lean, header or None)]. Returns {key: [file of ours read]}
@@ -548,7 +528,7 @@ def main():
         fail(f"no compile command of a source file of {root} in {commands}")
 
     with tempfile.TemporaryDirectory() as work:
-        reader = Reader(tree, work, units)
+        reader = Reader(tree, work)
         # Each unit's reads as ninja recorded them, where the record is current;
         # the others read again with their own commands.
         records = ninja_records(build)
