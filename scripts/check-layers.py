@@ -92,6 +92,9 @@ DROPPED = {"-c", "-S", "-E", "-M", "-MM", "-MD", "-MMD", "-MP", "-MG"}
 # are joined, across blanks and comments.
 CONDITIONAL = re.compile(rb"(?:#|%:|\?\?=)(?:\s|/\*.*?\*/)*(?:el)?if|__has_include|include_next", re.S)
 SPLICE = re.compile(rb"\\[ \t\f\v]*\n")
+# An escaped character in a name of a make rule: a blank or # after a
+# backslash, a $ after a $.
+MAKE_ESCAPE = re.compile(r"\\([ \t#])|\$(\$)")
 
 
 # Each unit's record lists the same system and Qt headers again: each path is
@@ -285,45 +288,14 @@ def ninja_records(build):
 
 
 def make_rule_files(text):
-    """The files a make rule written by -M names after its colon."""
-    text = re.sub(r"\\\n", " ", text)
+    """The files a make rule written by -M names after its colon. The compiler
+    writes a blank in a name as backslash-blank, # as \\# and $ as $$ (CMake
+    builds in folders whose names hold them). It would also double a backslash
+    before a blank, but CMake builds in no folder whose name holds a backslash."""
+    text = text.replace("\\\n", " ")
     text = text.split(":", 1)[1] if ":" in text else ""
-    files, name, i = [], "", 0
-    while i < len(text):
-        c = text[i]
-        if c == "\\":
-            j = i
-            while j < len(text) and text[j] == "\\":
-                j += 1
-            n = j - i
-            if j < len(text) and text[j] in " \t":
-                name += "\\" * (n // 2)
-                if n % 2:
-                    name += text[j]
-                    i = j + 1
-                    continue
-                i = j
-                continue
-            if j < len(text) and text[j] == "#":
-                name += "\\" * (n - 1) + "#"
-                i = j + 1
-                continue
-            name += "\\" * n
-            i = j
-            continue
-        if c in " \t\n":
-            if name:
-                files.append(name)
-            name = ""
-        elif c == "$" and text[i + 1:i + 2] == "$":
-            name += "$"
-            i += 1
-        else:
-            name += c
-        i += 1
-    if name:
-        files.append(name)
-    return files
+    names = re.findall(r"(?:\\[ \t]|[^ \t\n])+", text)
+    return [MAKE_ESCAPE.sub(lambda m: m.group(1) or m.group(2), name) for name in names]
 
 
 class Reader:

@@ -8,17 +8,18 @@
 # held twice, a source changed since the build, a source built never, and
 # headers whose includes hang on a header outside the tree, all on stderr; a
 # source or build tree that is not there is told in one line. The tree lies in
-# a folder with a blank in its name, and its compile commands quote paths in
-# each way a shell takes them.
+# a folder with a blank, # and $ in its name (each escaped in the compiler's
+# make rules), and its compile commands quote paths in each way a shell takes
+# them.
 #
 #   CheckLayersTest.sh <check-layers.py>
 set -u
 check=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-tree="$work/sp ace/src"
-build="$work/sp ace/build"
-system="$work/sp ace/system"
+tree="$work/sp ace#\$/src"
+build="$work/sp ace#\$/build"
+system="$work/sp ace#\$/system"
 mkdir -p "$tree" "$build" "$system"
 failed=0
 
