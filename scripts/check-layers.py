@@ -18,38 +18,16 @@ nothing else includes either. Every other top folder holding a source file
 (any C or C++ extension, or any file a compiler reads) fails the check until
 it has its place here.
 
+An include counts as the compiler takes it: the check reads the files the
+compiler opens, not the text of the includes, so the build tree must have
+been built (the check reads its compile_commands.json and what ninja recorded
+of the build).
+
   check-layers.py <source tree> <build tree>
 
-What it reads: not the text of the includes but the files the compiler itself
-opens, so an include counts as the compiler takes it (after a byte order
-mark, comments, line splices, digraphs, macros; of any file name). A source
-file with a compile command in <build tree>/compile_commands.json is judged
-by the files its last build opened, through other headers too, as ninja
-recorded them (ninja -t deps: the build tree must have been built). A source
-with no record, or with a record older than a file it lists, is read again
-by the compiler with the build's own flags and -M (preprocessing only). The
-commands are taken as the shell takes them (quotes, blanks, backslashes).
-So that a header's own includes are judged by its own folder, not only by
-the folders of the sources that read it, each other file of ours (outside
-tests/, which may read anything) is read as well, included alone, with the
-flags of a source that reads it (its own source first), else of one beside
-it or in its top folder. Where a source reads it, it is read without the
-system's and libraries' headers (-nostdinc, no include folder outside the
-source and build trees, -MG to note a header not found): milliseconds
-instead of a second. It is read with all the flags when no source reads it,
-when that reading fails, or when it opens a file of ours whose text may hold
-a conditional (#if, #ifdef, #elif, __has_include, #include_next, even across
-a comment or a line splice: a macro of a header left out could change what it
-includes). So a file of ours that only a system or library header includes
-counts for the sources that read it, not for the header of ours in between.
-A file passes when all it opens lies in its own folder or in the folders it
-may include. That relation is transitive (a folder may include all that the
-folders it may include may), so this is the same as judging each include on
-its own. A file is named with the first forbidden header on each way it reads
-one (a forbidden header read through another is left out).
-Not read: generated files in a build tree (moc and resource files: a moc file
-includes only the header it was made from, itself a root), files in hidden
-top folders, and includes the compiler skips here (#if branches not taken).
+It prints nothing and exits 0 when the tree keeps its layers; otherwise it
+names on stderr each file that reads against them, or why it could not
+check, and exits 1 (2 when called without the two trees).
 """
 import json
 import os
@@ -132,7 +110,9 @@ def top(path):
 
 
 class Tree:
-    """The source tree and what of it is ours (not a build tree, not hidden)."""
+    """The source tree and what of it is ours: not a build tree (so not its
+    generated moc and resource files: a moc file includes only the header it
+    was made from, itself read as a root) and not a hidden top folder."""
 
     def __init__(self, root, build):
         self.root = root
@@ -218,7 +198,10 @@ class Unit:
 
     def reading(self, lean, depfile, input_file, include=None):
         """The command that lists what the unit's compile (or, with include,
-        that of a header with the unit's flags) reads into depfile."""
+        that of a header with the unit's flags) reads into depfile. A lean
+        reading leaves out the system's and libraries' headers (-nostdinc, no
+        include folder outside the source and build trees, -MG to note a header
+        not found): milliseconds instead of a second."""
         if not self.names_source:
             fail(f"cannot read the compile command of {self.rel}: {shlex.join(self.args)}")
         args = [self.args[0]] + [arg for taken, outside in self.flags if not (lean and outside) for arg in taken]
@@ -230,7 +213,8 @@ class Unit:
 
 
 def read_units(tree, commands):
-    """The compile commands of our source files (not of generated files)."""
+    """The compile commands of our source files (not of generated files),
+    split as the shell splits them (quotes, blanks, backslashes)."""
     try:
         with open(commands, encoding="utf-8") as f:
             entries = json.load(f)
@@ -360,7 +344,10 @@ class Reader:
 
 
 def conditional(root, rel):
-    """Whether the file's text may hold a conditional directive or a test of what exists."""
+    """Whether the file's text may hold a conditional directive or a test of
+    what exists (#if, #ifdef, #elif, __has_include, #include_next, even across
+    a comment or a line splice): a macro of a header that a lean reading
+    leaves out could change what it includes."""
     try:
         with open(os.path.join(root, rel), "rb") as f:
             text = f.read()
@@ -426,7 +413,13 @@ def cycles(edges):
 
 
 def judge(ours_files, reads):
-    """Prints each file that reads against the rules; returns whether any did."""
+    """Tells each file that reads against the rules; returns whether any did.
+    A file passes when all it opens lies in its own folder or in the folders
+    it may include. That relation is transitive (a folder may include all that
+    the folders it may include may), so this is the same as judging each
+    include on its own. A file is named with the first forbidden header on
+    each way it reads one (a forbidden header read through another is left
+    out)."""
     bad = False
     told = set()
     messages = []
@@ -484,9 +477,64 @@ def judge(ours_files, reads):
     return bad
 
 
+def source_reads(tree, units, reader):
+    """The files of ours each source reads: {source: [file]}. Those its last
+    build opened, through other headers too, as ninja recorded them where the
+    record is current; else (a source built never, or changed since) those the
+    compiler opens when it reads the source again with the build's own flags
+    and -M (preprocessing only). So an include counts as the compiler takes
+    it (after a byte order mark, comments, line splices, digraphs, macros; of
+    any file name), and one it skips here (an #if branch not taken) does not."""
+    records = ninja_records(tree.build)
+    reads = {}
+    again = []
+    for rel, unit in sorted(units.items()):
+        valid, listed = records.get(unit.object, (False, []))
+        if not valid:
+            again.append((rel, unit, False, None))
+            continue
+        reads[rel] = []
+        for path in listed:
+            header = tree.resolve(path, tree.build)
+            if header is not None and header not in reads[rel]:
+                reads[rel].append(header)
+    reads.update(reader.run(again)[0])
+    return reads
+
+
+def header_reads(tree, units, reader, reads, ours_files):
+    """The files of ours each other file of ours reads (outside tests/, which
+    may read anything), so that a header's own includes are judged by its own
+    folder, not only by the folders of the sources that read it. Each is
+    included alone with the flags of a unit that reads it, else of one beside
+    it (choose_unit); lean where a unit reads it, and with all the flags when
+    no unit reads it, when the lean reading fails, or when it opens a file of
+    ours that may hold a conditional. So a file of ours that only a system or
+    library header includes counts for the sources that read it, not for the
+    header of ours in between."""
+    flagged = {rel for rel in ours_files if conditional(tree.root, rel)}
+    readers_of = {}
+    for rel, read in reads.items():
+        for header in read:
+            readers_of.setdefault(header, set()).add(rel)
+    jobs = []
+    for rel in ours_files:
+        if rel in units or rel.startswith("tests/") or top(rel) not in KNOWN or "/" not in rel:
+            continue  # a file of no known place is reported by judge
+        unit = choose_unit(rel, sorted(units.items()), readers_of)
+        if unit is None:
+            fail(f"{rel}: no compile command reads it or lies beside it")
+        jobs.append((rel, units[unit], rel in readers_of and rel not in flagged, rel))
+    found, lean_failed = reader.run(jobs)
+    redo = [(key, unit, False, header) for key, unit, lean, header in jobs
+            if lean and (key in lean_failed or flagged.intersection(found.get(key, ())))]
+    found.update(reader.run(redo)[0])
+    return found
+
+
 def main():
     if len(sys.argv) != 3:
-        print(f"usage: {sys.argv[0]} <source tree> <build tree>", file=sys.stderr)
+        tell(f"usage: {sys.argv[0]} <source tree> <build tree>")
         sys.exit(2)
     root, build = os.path.realpath(sys.argv[1]), os.path.realpath(sys.argv[2])
     commands = os.path.join(build, "compile_commands.json")
@@ -501,48 +549,9 @@ def main():
 
     with tempfile.TemporaryDirectory() as work:
         reader = Reader(tree, work)
-        # Each unit's reads as ninja recorded them, where the record is current;
-        # the others read again with their own commands.
-        records = ninja_records(build)
-        reads = {}
-        again = []
-        for rel, unit in sorted(units.items()):
-            valid, listed = records.get(unit.object, (False, []))
-            if not valid:
-                again.append((rel, unit, False, None))
-                continue
-            reads[rel] = []
-            for path in listed:
-                header = tree.resolve(path, build)
-                if header is not None and header not in reads[rel]:
-                    reads[rel].append(header)
-        reads.update(reader.run(again)[0])
-
+        reads = source_reads(tree, units, reader)
         ours_files = sorted(set(tree.on_disk()) | {h for read in reads.values() for h in read})
-        flagged = {rel for rel in ours_files if conditional(root, rel)}
-        readers_of = {}
-        for rel, read in reads.items():
-            for header in read:
-                readers_of.setdefault(header, set()).add(rel)
-
-        # Every other file of ours (outside tests/, which may read anything),
-        # included alone with the flags of a unit that reads it, else of one
-        # beside it; lean where a unit reads it and it holds no conditional.
-        jobs = []
-        for rel in ours_files:
-            if rel in units or rel.startswith("tests/") or top(rel) not in KNOWN or "/" not in rel:
-                continue  # a file of no known place is reported below
-            unit = choose_unit(rel, sorted(units.items()), readers_of)
-            if unit is None:
-                fail(f"{rel}: no compile command reads it or lies beside it")
-            jobs.append((rel, units[unit], rel in readers_of and rel not in flagged, rel))
-        header_reads, lean_failed = reader.run(jobs)
-        # A lean reading that failed or opened a file holding a conditional is
-        # done again with all the flags.
-        redo = [(key, unit, False, header) for key, unit, lean, header in jobs
-                if lean and (key in lean_failed or flagged.intersection(header_reads.get(key, ())))]
-        header_reads.update(reader.run(redo)[0])
-        reads.update(header_reads)
+        reads.update(header_reads(tree, units, reader, reads, ours_files))
 
     bad = False
     # A header name held twice cannot be told apart by a bare include.
