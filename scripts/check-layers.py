@@ -61,6 +61,7 @@ RANK = {
     "run/dashboard": 4, "run/engine": 3, "run/search": 2, "run/links": 1, "run/common": 0,
     "editor/conditions": 1, "editor/actions": 1, "editor/common": 0,
 }
+# An include folder, joined to its option or in the next argument.
 INCLUDE_FOLDER = re.compile(r"^-(isystem|idirafter|iquote|I)(.*)$", re.S)
 # Options that write a file or choose what the compiler does: the reading
 # sets its own.
