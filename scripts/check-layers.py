@@ -18,38 +18,16 @@ nothing else includes either. Every other top folder holding a source file
 (any C or C++ extension, or any file a compiler reads) fails the check until
 it has its place here.
 
+An include counts as the compiler takes it: the check reads the files the
+compiler opens, not the text of the includes, so the build tree must have
+been built (the check reads its compile_commands.json and what ninja recorded
+of the build).
+
   check-layers.py <source tree> <build tree>
 
-What it reads: not the text of the includes but the files the compiler itself
-opens, so an include counts as the compiler takes it (after a byte order
-mark, comments, line splices, digraphs, macros; of any file name). A source
-file with a compile command in <build tree>/compile_commands.json is judged
-by the files its last build opened, through other headers too, as ninja
-recorded them (ninja -t deps: the build tree must have been built). A source
-with no record, or with a record older than a file it lists, is read again
-by the compiler with the build's own flags and -M (preprocessing only). The
-commands are taken as the shell takes them (quotes, blanks, backslashes).
-So that a header's own includes are judged by its own folder, not only by
-the folders of the sources that read it, each other file of ours (outside
-tests/, which may read anything) is read as well, included alone, with the
-flags of a source that reads it (its own source first), else of one beside
-it or in its top folder. Where a source reads it, it is read without the
-system's and libraries' headers (-nostdinc, no include folder outside the
-source and build trees, -MG to note a header not found): milliseconds
-instead of a second. It is read with all the flags when no source reads it,
-when that reading fails, or when it opens a file of ours whose text may hold
-a conditional (#if, #ifdef, #elif, __has_include, #include_next, even across
-a comment or a line splice: a macro of a header left out could change what it
-includes). So a file of ours that only a system or library header includes
-counts for the sources that read it, not for the header of ours in between.
-A file passes when all it opens lies in its own folder or in the folders it
-may include. That relation is transitive (a folder may include all that the
-folders it may include may), so this is the same as judging each include on
-its own. A file is named with the first forbidden header on each way it reads
-one (a forbidden header read through another is left out).
-Not read: generated files in a build tree (moc and resource files: a moc file
-includes only the header it was made from, itself a root), files in hidden
-top folders, and includes the compiler skips here (#if branches not taken).
+It prints nothing and exits 0 when the tree keeps its layers; otherwise it
+names on stderr each file that reads against them, or why it could not
+check, and exits 1 (2 when called without the two trees).
 """
 import json
 import os
@@ -83,11 +61,7 @@ RANK = {
     "run/dashboard": 4, "run/engine": 3, "run/search": 2, "run/links": 1, "run/common": 0,
     "editor/conditions": 1, "editor/actions": 1, "editor/common": 0,
 }
-# Options whose value is the next argument, so that a value is not taken for
-# the source file.
-TAKES_VALUE = set("-o -MF -MT -MQ -I -isystem -idirafter -iquote -include -imacros -x -D -U -Xclang "
-                  "-Xpreprocessor -Xassembler -Xlinker -isysroot -iprefix -iwithprefix -iwithprefixbefore "
-                  "-imultilib -L -l -MJ -aux-info -dumpbase -dumpdir -arch -target --param".split())
+# An include folder, joined to its option or in the next argument.
 INCLUDE_FOLDER = re.compile(r"^-(isystem|idirafter|iquote|I)(.*)$", re.S)
 # Options that write a file or choose what the compiler does: the reading
 # sets its own.
@@ -97,6 +71,9 @@ DROPPED = {"-c", "-S", "-E", "-M", "-MM", "-MD", "-MMD", "-MP", "-MG"}
 # are joined, across blanks and comments.
 CONDITIONAL = re.compile(rb"(?:#|%:|\?\?=)(?:\s|/\*.*?\*/)*(?:el)?if|__has_include|include_next", re.S)
 SPLICE = re.compile(rb"\\[ \t\f\v]*\n")
+# An escaped character in a name of a make rule: a blank or # after a
+# backslash, a $ after a $.
+MAKE_ESCAPE = re.compile(r"\\([ \t#])|\$(\$)")
 
 
 # Each unit's record lists the same system and Qt headers again: each path is
@@ -115,8 +92,13 @@ def modified(path):
         return None
 
 
+def tell(message):
+    """Tells a failure: on stderr, as every failure of the check."""
+    print(message, file=sys.stderr)
+
+
 def fail(message):
-    print(message)
+    tell(message)
     sys.exit(1)
 
 
@@ -129,13 +111,19 @@ def top(path):
 
 
 class Tree:
-    """The source tree and what of it is ours (not a build tree, not hidden)."""
+    """The source tree and what of it is ours: not a build tree (so not its
+    generated moc and resource files: a moc file includes only the header it
+    was made from, itself read as a root) and not a hidden top folder."""
 
     def __init__(self, root, build):
         self.root = root
         self.build = build
         self.skip = [build]
-        for name in sorted(os.listdir(root)):
+        try:
+            names = sorted(os.listdir(root))
+        except OSError as error:
+            fail(f"cannot read the source tree {root}: {error.strerror}")
+        for name in names:
             path = os.path.join(root, name)
             if os.path.isdir(path) and (name.startswith(".") or os.path.isfile(os.path.join(path, "CMakeCache.txt"))):
                 self.skip.append(path)
@@ -145,6 +133,10 @@ class Tree:
         if not inside(real, self.root) or any(real == s or inside(real, s) for s in self.skip):
             return None
         return real[len(self.root) + 1:]
+
+    def holds(self, real):
+        """Whether a real path lies in the source or the build tree."""
+        return any(real == t or inside(real, t) for t in (self.root, self.build))
 
     def resolve(self, path, folder):
         """The path of the tree of an existing file of ours named relative to folder, else None."""
@@ -166,69 +158,64 @@ class Tree:
 
 
 class Unit:
-    """A source file of ours with its compile command."""
+    """A source file of ours with its compile command, taken apart once: the
+    flags its readings keep, whether the command names the source, and the
+    object it writes."""
 
-    def __init__(self, rel, real, directory, args, output):
+    def __init__(self, tree, rel, real, directory, args, output):
         self.rel = rel
         self.real = real
         self.directory = directory
         self.args = args
         self.stem, self.folder, self.top = stem(rel), os.path.dirname(rel), top(rel)
-        self.object = os.path.realpath(os.path.join(directory, output)) if output else None
-
-    def reading(self, lean, outside, depfile, input_file, include=None):
-        """The command that lists what the unit's compile (or, with include,
-        that of a header with the unit's flags) reads into depfile."""
-        args = [self.args[0]]
-        source_seen = False
-        rest = self.args[1:]
-        i = 0
-        while i < len(rest):
-            arg = rest[i]
-            value = rest[i + 1] if i + 1 < len(rest) else None
+        # [(arguments, whether they name an include folder outside the source and build trees)]
+        self.flags = []
+        self.names_source = False
+        written = None
+        i = 1
+        while i < len(args):
+            arg = args[i]
+            value = args[i + 1] if i + 1 < len(args) else None
             i += 1
             if arg in OWN_OUTPUT:
                 i += 1
-                continue
-            if arg in DROPPED or any(arg.startswith(o) and arg != o for o in OWN_OUTPUT):
-                continue
-            match = INCLUDE_FOLDER.match(arg)
-            if match:
-                folder = match.group(2)
-                taken = [arg]
+                if arg == "-o" and value is not None:
+                    written = value
+            elif arg in DROPPED or arg.startswith(tuple(OWN_OUTPUT)):
+                if arg.startswith("-o"):
+                    written = arg[2:]
+            elif match := INCLUDE_FOLDER.match(arg):
+                folder, taken = match.group(2), [arg]
                 if folder == "" and value is not None:
-                    folder = value
-                    taken.append(value)
+                    folder, taken = value, [arg, value]
                     i += 1
-                if not (lean and os.path.realpath(os.path.join(self.directory, folder)) in outside):
-                    args += taken
-                continue
-            if arg in TAKES_VALUE and value is not None:
-                args += [arg, value]
-                i += 1
-                continue
-            if not arg.startswith("-") and os.path.realpath(os.path.join(self.directory, arg)) == self.real:
-                source_seen = True
-                continue
-            args.append(arg)
-        if not source_seen:
+                self.flags.append((taken, not tree.holds(real_path(os.path.join(directory, folder)))))
+            elif not arg.startswith("-") and real_path(os.path.join(directory, arg)) == real:
+                self.names_source = True
+            else:
+                self.flags.append(([arg], False))
+        output = written if output is None else output
+        self.object = os.path.realpath(os.path.join(directory, output)) if output else None
+
+    def reading(self, lean, depfile, input_file, include=None):
+        """The command that lists what the unit's compile (or, with include,
+        that of a header with the unit's flags) reads into depfile. A lean
+        reading leaves out the system's and libraries' headers (-nostdinc, no
+        include folder outside the source and build trees, -MG to note a header
+        not found): milliseconds instead of a second."""
+        if not self.names_source:
             fail(f"cannot read the compile command of {self.rel}: {shlex.join(self.args)}")
+        args = [self.args[0]] + [arg for taken, outside in self.flags if not (lean and outside) for arg in taken]
         if lean:
             args += ["-nostdinc", "-MG"]
         if include is not None:
             args += ["-include", include]
         return args + ["-M", "-MF", depfile, "-MT", "x", input_file]
 
-    def include_folders(self):
-        for i, arg in enumerate(self.args):
-            match = INCLUDE_FOLDER.match(arg)
-            if match:
-                folder = match.group(2) or (self.args[i + 1] if i + 1 < len(self.args) else "")
-                yield os.path.realpath(os.path.join(self.directory, folder))
-
 
 def read_units(tree, commands):
-    """The compile commands of our source files (not of generated files)."""
+    """The compile commands of our source files (not of generated files),
+    split as the shell splits them (quotes, blanks, backslashes)."""
     try:
         with open(commands, encoding="utf-8") as f:
             entries = json.load(f)
@@ -242,14 +229,7 @@ def read_units(tree, commands):
         if rel is None or rel in units:
             continue
         args = entry["arguments"] if "arguments" in entry else shlex.split(entry["command"])
-        output = entry.get("output")
-        if output is None:
-            for i, arg in enumerate(args):
-                if arg == "-o" and i + 1 < len(args):
-                    output = args[i + 1]
-                elif arg.startswith("-o") and len(arg) > 2:
-                    output = arg[2:]
-        units[rel] = Unit(rel, real, directory, args, output)
+        units[rel] = Unit(tree, rel, real, directory, args, entry.get("output"))
     return units
 
 
@@ -293,68 +273,34 @@ def ninja_records(build):
 
 
 def make_rule_files(text):
-    """The files a make rule written by -M names after its colon."""
-    text = re.sub(r"\\\n", " ", text)
+    """The files a make rule written by -M names after its colon. The compiler
+    writes a blank in a name as backslash-blank, # as \\# and $ as $$ (CMake
+    builds in folders whose names hold them). It would also double a backslash
+    before a blank, but CMake builds in no folder whose name holds a backslash."""
+    text = text.replace("\\\n", " ")
     text = text.split(":", 1)[1] if ":" in text else ""
-    files, name, i = [], "", 0
-    while i < len(text):
-        c = text[i]
-        if c == "\\":
-            j = i
-            while j < len(text) and text[j] == "\\":
-                j += 1
-            n = j - i
-            if j < len(text) and text[j] in " \t":
-                name += "\\" * (n // 2)
-                if n % 2:
-                    name += text[j]
-                    i = j + 1
-                    continue
-                i = j
-                continue
-            if j < len(text) and text[j] == "#":
-                name += "\\" * (n - 1) + "#"
-                i = j + 1
-                continue
-            name += "\\" * n
-            i = j
-            continue
-        if c in " \t\n":
-            if name:
-                files.append(name)
-            name = ""
-        elif c == "$" and text[i + 1:i + 2] == "$":
-            name += "$"
-            i += 1
-        else:
-            name += c
-        i += 1
-    if name:
-        files.append(name)
-    return files
+    names = re.findall(r"(?:\\[ \t]|[^ \t\n])+", text)
+    return [MAKE_ESCAPE.sub(lambda m: m.group(1) or m.group(2), name) for name in names]
 
 
 class Reader:
     """Runs the compiler on jobs side by side, each listing what a file reads."""
 
-    def __init__(self, tree, work, units):
+    def __init__(self, tree, work):
         self.tree = tree
         self.work = work
         self.count = 0
-        folders = {f for u in units.values() for f in u.include_folders()}
-        self.outside = {f for f in folders
-                        if not (f == tree.root or inside(f, tree.root) or f == tree.build or inside(f, tree.build))}
 
     def command(self, number, unit, lean, header):
         """The reading of a unit, or of a header with the unit's flags, and the file it writes."""
         depfile = os.path.join(self.work, f"deps{self.count + number}")
         if header is None:
-            return unit.reading(lean, self.outside, depfile, unit.real), depfile
+            return unit.reading(lean, depfile, unit.real), depfile
         # The header is included alone, in an empty file of the unit's language.
         empty = os.path.join(self.work, f"empty{os.path.splitext(unit.rel)[1] or '.cpp'}")
         if not os.path.exists(empty):
             open(empty, "w").close()
-        return unit.reading(lean, self.outside, depfile, empty, os.path.join(self.tree.root, header)), depfile
+        return unit.reading(lean, depfile, empty, os.path.join(self.tree.root, header)), depfile
 
     def run(self, jobs):
         """jobs: [(key, unit, lean, header or None)]. Returns {key: [file of ours read]}
@@ -392,14 +338,17 @@ class Reader:
                     failed.append((header or unit.rel, errors))
         if failed:
             for name, errors in failed:
-                print(f"the compiler could not read the includes of {name}:", file=sys.stderr)
-                print("\n".join(errors.splitlines()[:20]), file=sys.stderr)
+                tell(f"the compiler could not read the includes of {name}:")
+                tell("\n".join(errors.splitlines()[:20]))
             sys.exit(1)
         return results, lean_failed
 
 
 def conditional(root, rel):
-    """Whether the file's text may hold a conditional directive or a test of what exists."""
+    """Whether the file's text may hold a conditional directive or a test of
+    what exists (#if, #ifdef, #elif, __has_include, #include_next, even across
+    a comment or a line splice): a macro of a header that a lean reading
+    leaves out could change what it includes."""
     try:
         with open(os.path.join(root, rel), "rb") as f:
             text = f.read()
@@ -465,7 +414,13 @@ def cycles(edges):
 
 
 def judge(ours_files, reads):
-    """Prints each file that reads against the rules; returns whether any did."""
+    """Tells each file that reads against the rules; returns whether any did.
+    A file passes when all it opens lies in its own folder or in the folders
+    it may include. That relation is transitive (a folder may include all that
+    the folders it may include may), so this is the same as judging each
+    include on its own. A file is named with the first forbidden header on
+    each way it reads one (a forbidden header read through another is left
+    out)."""
     bad = False
     told = set()
     messages = []
@@ -519,16 +474,73 @@ def judge(ours_files, reads):
         messages.append("include cycle in run/: " + " -> ".join(group + group[:1]))
         bad = True
     for m in messages:
-        print(m)
+        tell(m)
     return bad
+
+
+def source_reads(tree, units, reader):
+    """The files of ours each source reads: {source: [file]}. Those its last
+    build opened, through other headers too, as ninja recorded them where the
+    record is current; else (a source built never, or changed since) those the
+    compiler opens when it reads the source again with the build's own flags
+    and -M (preprocessing only). So an include counts as the compiler takes
+    it (after a byte order mark, comments, line splices, digraphs, macros; of
+    any file name), and one it skips here (an #if branch not taken) does not."""
+    records = ninja_records(tree.build)
+    reads = {}
+    again = []
+    for rel, unit in sorted(units.items()):
+        valid, listed = records.get(unit.object, (False, []))
+        if not valid:
+            again.append((rel, unit, False, None))
+            continue
+        reads[rel] = []
+        for path in listed:
+            header = tree.resolve(path, tree.build)
+            if header is not None and header not in reads[rel]:
+                reads[rel].append(header)
+    reads.update(reader.run(again)[0])
+    return reads
+
+
+def header_reads(tree, units, reader, reads, ours_files):
+    """The files of ours each other file of ours reads (outside tests/, which
+    may read anything), so that a header's own includes are judged by its own
+    folder, not only by the folders of the sources that read it. Each is
+    included alone with the flags of a unit that reads it, else of one beside
+    it (choose_unit); lean where a unit reads it, and with all the flags when
+    no unit reads it, when the lean reading fails, or when it opens a file of
+    ours that may hold a conditional. So a file of ours that only a system or
+    library header includes counts for the sources that read it, not for the
+    header of ours in between."""
+    flagged = {rel for rel in ours_files if conditional(tree.root, rel)}
+    readers_of = {}
+    for rel, read in reads.items():
+        for header in read:
+            readers_of.setdefault(header, set()).add(rel)
+    jobs = []
+    for rel in ours_files:
+        if rel in units or rel.startswith("tests/") or top(rel) not in KNOWN or "/" not in rel:
+            continue  # a file of no known place is reported by judge
+        unit = choose_unit(rel, sorted(units.items()), readers_of)
+        if unit is None:
+            fail(f"{rel}: no compile command reads it or lies beside it")
+        jobs.append((rel, units[unit], rel in readers_of and rel not in flagged, rel))
+    found, lean_failed = reader.run(jobs)
+    redo = [(key, unit, False, header) for key, unit, lean, header in jobs
+            if lean and (key in lean_failed or flagged.intersection(found.get(key, ())))]
+    found.update(reader.run(redo)[0])
+    return found
 
 
 def main():
     if len(sys.argv) != 3:
-        print(f"usage: {sys.argv[0]} <source tree> <build tree>", file=sys.stderr)
+        tell(f"usage: {sys.argv[0]} <source tree> <build tree>")
         sys.exit(2)
     root, build = os.path.realpath(sys.argv[1]), os.path.realpath(sys.argv[2])
     commands = os.path.join(build, "compile_commands.json")
+    if not os.path.isdir(build):
+        fail(f"no build tree {build}: configure and build it first")
     if not os.path.isfile(commands):
         fail(f"no {commands}: configure the build tree first")
     tree = Tree(root, build)
@@ -537,49 +549,10 @@ def main():
         fail(f"no compile command of a source file of {root} in {commands}")
 
     with tempfile.TemporaryDirectory() as work:
-        reader = Reader(tree, work, units)
-        # Each unit's reads as ninja recorded them, where the record is current;
-        # the others read again with their own commands.
-        records = ninja_records(build)
-        reads = {}
-        again = []
-        for rel, unit in sorted(units.items()):
-            valid, listed = records.get(unit.object, (False, []))
-            if not valid:
-                again.append((rel, unit, False, None))
-                continue
-            reads[rel] = []
-            for path in listed:
-                header = tree.resolve(path, build)
-                if header is not None and header not in reads[rel]:
-                    reads[rel].append(header)
-        reads.update(reader.run(again)[0])
-
+        reader = Reader(tree, work)
+        reads = source_reads(tree, units, reader)
         ours_files = sorted(set(tree.on_disk()) | {h for read in reads.values() for h in read})
-        flagged = {rel for rel in ours_files if conditional(root, rel)}
-        readers_of = {}
-        for rel, read in reads.items():
-            for header in read:
-                readers_of.setdefault(header, set()).add(rel)
-
-        # Every other file of ours (outside tests/, which may read anything),
-        # included alone with the flags of a unit that reads it, else of one
-        # beside it; lean where a unit reads it and it holds no conditional.
-        jobs = []
-        for rel in ours_files:
-            if rel in units or rel.startswith("tests/") or top(rel) not in KNOWN or "/" not in rel:
-                continue  # a file of no known place is reported below
-            unit = choose_unit(rel, sorted(units.items()), readers_of)
-            if unit is None:
-                fail(f"{rel}: no compile command reads it or lies beside it")
-            jobs.append((rel, units[unit], rel in readers_of and rel not in flagged, rel))
-        header_reads, lean_failed = reader.run(jobs)
-        # A lean reading that failed or opened a file holding a conditional is
-        # done again with all the flags.
-        redo = [(key, unit, False, header) for key, unit, lean, header in jobs
-                if lean and (key in lean_failed or flagged.intersection(header_reads.get(key, ())))]
-        header_reads.update(reader.run(redo)[0])
-        reads.update(header_reads)
+        reads.update(header_reads(tree, units, reader, reads, ours_files))
 
     bad = False
     # A header name held twice cannot be told apart by a bare include.
@@ -589,7 +562,7 @@ def main():
             names.setdefault(os.path.basename(rel), []).append(rel)
     twice = sorted(name for name, held in names.items() if len(held) > 1)
     if twice:
-        print("header names held twice (a bare include cannot tell them apart): " + " ".join(twice))
+        tell("header names held twice (a bare include cannot tell them apart): " + " ".join(twice))
         bad = True
     pairs = [(rel, header) for rel in sorted(reads) for header in reads[rel]]
     if judge(ours_files, pairs):

@@ -6,18 +6,20 @@
 # compiler takes, each is reported with the file that holds it, as are a new
 # top folder, new folders in run/ and editor/, a cycle in run/, header names
 # held twice, a source changed since the build, a source built never, and
-# headers whose includes hang on a header outside the tree. The tree lies in a
-# folder with a blank in its name, and its compile commands quote paths in each
-# way a shell takes them.
+# headers whose includes hang on a header outside the tree, all on stderr; a
+# source or build tree that is not there is told in one line. The tree lies in
+# a folder with a blank, # and $ in its name (each escaped in the compiler's
+# make rules), and its compile commands quote paths in each way a shell takes
+# them.
 #
 #   CheckLayersTest.sh <check-layers.py>
 set -u
 check=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-tree="$work/sp ace/src"
-build="$work/sp ace/build"
-system="$work/sp ace/system"
+tree="$work/sp ace#\$/src"
+build="$work/sp ace#\$/build"
+system="$work/sp ace#\$/system"
 mkdir -p "$tree" "$build" "$system"
 failed=0
 
@@ -98,8 +100,8 @@ build() {
         failed=1
     fi
 }
-# check: runs the check on the tree.
-check() { python3 "$check" "$tree" "$build" >"$work/out" 2>&1; }
+# check: runs the check on the tree, its report in out.
+check() { python3 "$check" "$tree" "$build" 2>"$work/out" >"$work/stdout"; }
 
 build
 if ! check; then
@@ -156,8 +158,12 @@ printf '#include <system_reads.h>\n' >"$tree/state/ViaSystem.h"
 printf '#include "SystemMacro.h"\n' >"$tree/state/ThroughSystemMacro.h"
 printf '#include <system_macros.h>\n#\\\nifdef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
     >"$tree/state/SplicedDirective.h"
+# A splice with a blank between the backslash and the line end, which the
+# compiler joins as well.
+printf '#include <system_macros.h>\n#\\ \nifdef SYSTEM_WANTS_APP\n#include "Unit_app.h"\n#endif\n' \
+    >"$tree/state/SplicedAfterBlank.h"
 printf '#include "%s/state/%s"\n' "$tree" SystemMacro.h "$tree" SystemName.h "$tree" ThroughSystemMacro.h \
-    "$tree" SplicedDirective.h >>"$tree/tests/ReadsPlanted.cpp"
+    "$tree" SplicedDirective.h "$tree" SplicedAfterBlank.h >>"$tree/tests/ReadsPlanted.cpp"
 # A source built clean and changed since the build.
 printf 'int stale;\n' >"$tree/platform/Stale.cpp"
 build
@@ -173,7 +179,8 @@ if check; then
 fi
 while read -r line; do expect "$line"; done <"$work/expected"
 for file in ByteOrderMark.cpp Comment.cpp Splice.cpp Digraph.cpp Macro.cpp CommandLineMacro.cpp Blanks.cpp Source.cc \
-    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SplicedDirective.h SystemName.h ViaSystem.h; do
+    Inline.inl Header.hpp Relative.h SystemMacro.h ThroughSystemMacro.h SplicedDirective.h SplicedAfterBlank.h \
+    SystemName.h ViaSystem.h; do
     expect "state/$file reads app/Unit_app.h:"
 done
 expect "platform/Stale.cpp reads app/Unit_app.h:"
@@ -189,8 +196,26 @@ if grep -E '^(tests/|[^ ]*/Unit_)' "$work/out"; then
     echo "reported though allowed"
     failed=1
 fi
+if [ -s "$work/stdout" ]; then
+    echo "reported on stdout:"
+    cat "$work/stdout"
+    failed=1
+fi
 if [ $failed -ne 0 ]; then
     echo "the report on the planted tree:"
     cat "$work/out"
 fi
+
+# A tree that is not there: one line on stderr that says which.
+while IFS='|' read -r source built told; do
+    if python3 "$check" "$source" "$built" >"$work/stdout" 2>"$work/out" || [ -s "$work/stdout" ] ||
+        [ "$(wc -l <"$work/out")" -ne 1 ] || ! grep -qF "$told" "$work/out"; then
+        echo "not told in one line on stderr: $told"
+        cat "$work/stdout" "$work/out"
+        failed=1
+    fi
+done <<EOF
+$work/none|$build|the source tree
+$tree|$work/none|no build tree
+EOF
 exit $failed
