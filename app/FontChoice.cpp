@@ -103,37 +103,40 @@ int marker(const QWidget* w) { return w->property("WhatsThisHelpID").toInt(); }
 
 void apply(QWidget* w, const FontChoice& c) {
     // A button's room is its design's: a caption too wide for it at the chosen
-    // size is shown in that font shrunk to fit.
+    // size is shown in that font shrunk to fit. A kept control is given the
+    // font it wants: set directly, a font equal to the one it shows (shrunk
+    // from a larger choice) would pass unannounced, and the next fit would
+    // grow it back towards the larger one.
     if (auto* b = qobject_cast<QAbstractButton*>(w)) KeepCaptionWhole(b);
     if (qobject_cast<QRadioButton*>(w)) {
-        w->setFont(takeOver(w->font(), c.font, true));
+        WantFont(w, takeOver(w->font(), c.font, true));
         setForeColour(w, c.colour);
     } else if (qobject_cast<QPushButton*>(w)) {
         const int m = marker(w);
         if (m == 0) {
-            w->setFont(takeOver(w->font(), c.font, true));
+            WantFont(w, takeOver(w->font(), c.font, true));
         } else if (m == 4 || m == 8) {
             QFont f = takeOver(w->font(), c.font, true);
             if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() + 2);
             else f.setPixelSize(f.pixelSize() + 2);
             f.setBold(true);
-            w->setFont(f);
+            WantFont(w, f);
         }
     } else if (auto* panel = qobject_cast<Panel3D*>(w)) {
         QFont f = takeOver(w->font(), c.font, false);  // panels keep their size
         if (marker(w) != 0) f.setBold(true);
-        w->setFont(f);
+        WantFont(w, f);
         panel->SetForeColor(QColorToVb(c.colour));
         panel->setProperty("AutoSize", 3);
     } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w)) {
-        w->setFont(takeOver(w->font(), c.font, true));
+        WantFont(w, takeOver(w->font(), c.font, true));
         setForeColour(w, c.colour);
     } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w)) {
         // The drive, folder and file lists: their room is their design's too,
         // and their entries are shown whole in the chosen font shrunk to fit.
         if (auto* drives = qobject_cast<QComboBox*>(w)) KeepEntriesWhole(drives);
         if (auto* list = qobject_cast<QListWidget*>(w)) KeepEntriesWhole(list);
-        SetEntriesFont(w, takeOver(w->font(), c.font, true));
+        WantFont(w, takeOver(w->font(), c.font, true));
         setForeColour(w, c.colour);
     }
 }

@@ -12,6 +12,16 @@ namespace tamberlo {
 
 namespace {
 
+std::optional<QList<MountedVolume>> givenVolumes;
+
+QList<MountedVolume> mountedVolumes() {
+    if (givenVolumes) return *givenVolumes;
+    QList<MountedVolume> volumes;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        volumes.push_back({v.rootPath(), QString::fromLocal8Bit(v.device()), v.isValid() && v.isReady()});
+    return volumes;
+}
+
 bool isWindowsPath(const QString& folder) {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
     return drive.match(folder).hasMatch();
@@ -37,12 +47,14 @@ QString cleanFolder(const QString& folder) {
     return QDir::cleanPath(QDir(folder).absolutePath());
 }
 
+void SetMountedVolumes(std::optional<QList<MountedVolume>> volumes) { givenVolumes = std::move(volumes); }
+
 QStringList volumeRoots() {
     QStringList roots{QStringLiteral("/")};
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+    for (const MountedVolume& v : mountedVolumes()) {
         // Only volumes on a device hold the user's files; proc, sysfs, tmpfs and the like do not.
-        if (!v.isValid() || !v.isReady() || !v.device().startsWith("/dev/")) continue;
-        const QString root = v.rootPath();
+        if (!v.ready || !v.device.startsWith(QLatin1String("/dev/"))) continue;
+        const QString& root = v.root;
         if (root.startsWith(QLatin1String("/boot")) || roots.contains(root)) continue;
         roots << root;
     }
@@ -56,9 +68,8 @@ QString driveOfFolder(const QString& folder) {
     if (isWindowsPath(folder) || !folder.startsWith(QLatin1Char('/'))) return folder.left(2);
     const QString path = QDir::cleanPath(folder);
     QString best = QStringLiteral("/");
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        const QString root = v.rootPath();
-        if (root.size() > best.size() && containsPath(root, path)) best = root;
+    for (const MountedVolume& v : mountedVolumes()) {
+        if (v.root.size() > best.size() && containsPath(v.root, path)) best = v.root;
     }
     return best;
 }

@@ -3,10 +3,24 @@
 // of the mounted volumes), the sub-folders and .wav files of a folder, and
 // which names a ladder file can hold. No widgets and no shared state.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tamberlo {
+
+// A mounted volume as the drive list looks at it.
+struct MountedVolume {
+    QString root;
+    QString device;  // "/dev/sdb1"; proc, sysfs, tmpfs and the like have none
+    bool ready = true;
+};
+// The volumes volumeRoots and driveOfFolder look at are these from now on;
+// nullopt gives them the machine's own (QStorageInfo) again. A test gives its
+// own: the machine's depend on what happens to be mounted.
+void SetMountedVolumes(std::optional<QList<MountedVolume>> volumes);
 
 // The drive list: the roots of the mounted volumes that hold files, "/" first.
 QStringList volumeRoots();

@@ -37,7 +37,7 @@ SoundPanel::SoundPanel(QWidget* parent) : QWidget(parent) {
     SSPanel83 = new Panel3D(QStringLiteral("Speel een geluid af."), this);
     SSPanel83->setGeometry(0, 0, 181, 18);
     showsExplanatoryPicture(SSPanel83, 6, 1);
-    Drive = new QComboBox(this);
+    Drive = new PathBox(this);
     Drive->setObjectName("Drive");
     Drive->setGeometry(0, 22, 181, 22);
     Map = new QListWidget(this);
@@ -83,7 +83,7 @@ void SoundPanel::setDrive(const QString& root, bool raise) {
     Drive->addItems(roots);
     if (!roots.contains(root)) Drive->addItem(root);
     Drive->setCurrentText(root);
-    FitEntries(Drive);
+    FitFont(Drive);
     const bool changed = root != drive_;
     drive_ = root;
     if (changed && raise) Drive_Change();
@@ -123,13 +123,13 @@ void SoundPanel::fillFolderList() {
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub, Map);
         item->setData(kPathRole, QDir(mapPath_).filePath(sub));
     }
-    FitEntries(Map);
+    FitFont(Map);
 }
 
 void SoundPanel::fillFileList() {
     Bestand->clear();
     Bestand->addItems(wavFiles(mapPath_));
-    FitEntries(Bestand);
+    FitFont(Bestand);
     Bestand->setCurrentRow(-1);
 }
 

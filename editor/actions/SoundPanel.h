@@ -6,7 +6,6 @@
 // mounted volumes. Setting the drive or the folder from code raises their
 // change handlers, except while MapVulBezig is set.
 
-#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
@@ -14,6 +13,7 @@
 #include <map>
 
 #include "Panel3D.h"
+#include "PathBox.h"
 
 namespace tamberlo {
 
@@ -53,7 +53,7 @@ public:
     void caption();
 
     Panel3D* SSPanel83;
-    QComboBox* Drive;
+    PathBox* Drive;
     QListWidget* Map;
     Panel3D* SSPanel84;
     QListWidget* Bestand;

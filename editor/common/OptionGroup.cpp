@@ -91,7 +91,7 @@ void OptionGroup::shareLastItemsRoom(bool share) {
         const QRect& own = places_[i];
         if (i == last) b->setVisible(!share);
         else b->setGeometry(share ? QRect(left + int(i) * width, own.top(), width, own.height()) : own);
-        FitCaption(b);  // its room changed
+        FitFont(b);  // its room changed
     }
 }
 

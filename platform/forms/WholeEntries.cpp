@@ -1,12 +1,9 @@
 #include "WholeEntries.h"
 
-#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
-
-#include "ShrinkToFit.h"
 
 namespace tamberlo {
 
@@ -59,54 +56,12 @@ bool fits(const QFont& font, const Room& room, const QStringList& entries) {
     });
 }
 
-// Watches its list's font: one set from outside is the font the list wants.
-class EntriesKeeper : public QObject {
-public:
-    explicit EntriesKeeper(QWidget* list) : QObject(list), list_(list), design_(list->font()), wanted_(design_) {
-        setObjectName(QStringLiteral("EntriesKeeper"));
-        list->installEventFilter(this);
-        fit();
-    }
-
-    void want(const QFont& font) {
-        wanted_ = font;
-        fit();
-    }
-
-    void fit() {
-        const Room room = roomOf(list_);
-        const QStringList entries = entriesOf(list_);
-        // Shrunk no further than to the design size: a font that size or
-        // smaller is shown as it is.
-        const qreal design = design_.pointSizeF();
-        fitted_ = ShrinkToFit(wanted_, [&](const QFont& font) {
-            return (font.pointSizeF() > 0 && font.pointSizeF() <= design) || fits(font, room, entries);
-        });
-        if (list_->font() != fitted_) list_->setFont(fitted_);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (watched == list_ && e->type() == QEvent::FontChange && list_->font() != fitted_) want(list_->font());
-        else if (watched == list_ && e->type() == QEvent::Resize) fit();
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    QWidget* list_;
-    QFont design_;
-    QFont wanted_;
-    QFont fitted_;
-};
-
-// By its name: findChild by type would take any plain QObject child (a
-// style's animation) for the keeper, which has no meta-object of its own.
-EntriesKeeper* keeperOf(QWidget* list) {
-    return dynamic_cast<EntriesKeeper*>(list->findChild<QObject*>(QStringLiteral("EntriesKeeper"), Qt::FindDirectChildrenOnly));
-}
-
 void keep(QWidget* list) {
-    if (!keeperOf(list)) new EntriesKeeper(list);
+    // Shrunk no further than to the design size: a font that size or smaller
+    // is shown as it is.
+    KeepFontFitted(list, [design = list->font().pointSizeF()](const QWidget& w, const QFont& font) {
+        return (font.pointSizeF() > 0 && font.pointSizeF() <= design) || fits(font, roomOf(&w), entriesOf(&w));
+    });
 }
 
 }  // namespace
@@ -114,14 +69,5 @@ void keep(QWidget* list) {
 void KeepEntriesWhole(QListWidget* list) { keep(list); }
 
 void KeepEntriesWhole(QComboBox* list) { keep(list); }
-
-void SetEntriesFont(QWidget* list, const QFont& font) {
-    if (EntriesKeeper* keeper = keeperOf(list)) keeper->want(font);
-    else list->setFont(font);
-}
-
-void FitEntries(QWidget* list) {
-    if (EntriesKeeper* keeper = keeperOf(list)) keeper->fit();
-}
 
 }  // namespace tamberlo

@@ -2,20 +2,25 @@
 // after the font command at every size its dialog offers, in both languages:
 // the walk visits the main window with each editor panel open, the dashboard,
 // the settings window and the splash, and measures each caption with the
-// control's font against the room the control gives it; an entry of a list
-// must show whole as a caption does.
+// control's font against the room the control gives it. An entry of a list
+// shows whole, or, at the list's design size, can be scrolled into view
+// whole; the drive box shows a path too long for it by its start and end.
+// The sound picker sees volumes of the test's own, not the machine's.
 #include "StartUpFixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 
@@ -30,6 +35,7 @@
 #include "MainWindowCommands.h"
 #include "OutputPanel.h"
 #include "SettingsWindow.h"
+#include "SoundFolders.h"
 #include "SoundPanel.h"
 #include "SplashWindow.h"
 #include "VbLabel.h"
@@ -52,6 +58,28 @@ std::string nameOf(const QWidget* w) {
 bool fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
     const QRect need = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 100000)), flags, text);
     return need.width() <= room.width() && need.height() <= room.height() + 1;
+}
+
+// The design size of each list, as the start-up left it.
+QHash<const QWidget*, qreal> designSizes;
+
+void rememberDesignSizes(const QWidget& window) {
+    for (const QWidget* list : window.findChildren<QWidget*>())
+        if (qobject_cast<const QListWidget*>(list) || qobject_cast<const QComboBox*>(list))
+            designSizes[list] = list->font().pointSizeF();
+}
+
+qreal designSize(const QWidget* list) {
+    EXPECT_TRUE(designSizes.contains(list)) << nameOf(list);
+    return designSizes.value(list);
+}
+
+// `shown` is `text`, or its start and end with an ellipsis between.
+bool showsStartAndEnd(const QString& shown, const QString& text) {
+    const qsizetype ellipsis = shown.indexOf(QChar(0x2026));
+    if (shown == text) return true;
+    return ellipsis > 0 && text.startsWith(shown.left(ellipsis)) && text.endsWith(shown.mid(ellipsis + 1)) &&
+           ellipsis + 1 < shown.size();
 }
 
 // The cut captions of one window and everything on it that is shown (or of
@@ -92,23 +120,35 @@ QStringList cutCaptions(QWidget* window, const QList<QWidget*>& only = {}) {
                     report(w, b->text() + QStringLiteral(" (runs into ") + QString::fromStdString(nameOf(sibling)) + ')');
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-            // Every entry whole in the list's width (no sideways scrolling), a row within its height.
+            // Every entry whole in the list's width, a row within its height;
+            // an entry too long even at the design size scrolls into view whole.
             list->doItemsLayout();
             const QSize room = list->viewport()->size();
+            const int scrollable =
+                list->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff ? 0 : list->horizontalScrollBar()->maximum();
             for (int i = 0; i < list->count(); ++i) {
                 const QSize need = list->sizeHintForIndex(list->model()->index(i, 0));
-                if (need.width() > room.width() || need.height() > room.height()) report(w, list->item(i)->text());
+                if (need.height() > room.height() || need.width() > room.width() + scrollable) report(w, list->item(i)->text());
+                else if (need.width() > room.width() && list->font().pointSizeF() > designSize(list))
+                    report(w, list->item(i)->text() + QStringLiteral(" (scrolls above the design size)"));
             }
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            // Whichever entry is chosen shows whole.
+            // Whichever entry is chosen shows whole; a drive box shows a path
+            // too long for it at the design size by its start and end.
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
             option.frame = combo->hasFrame();
             option.subControls = QStyle::SC_All;
             const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            auto* paths = qobject_cast<PathBox*>(combo);
+            const bool shortened = paths && combo->font().pointSizeF() <= designSize(combo);
             for (int i = 0; i < combo->count(); ++i)
-                if (!fits(metrics, room, Qt::AlignLeft | Qt::AlignVCenter, combo->itemText(i))) report(w, combo->itemText(i));
+                if (!shortened && !fits(metrics, room, Qt::AlignLeft | Qt::AlignVCenter, combo->itemText(i)))
+                    report(w, combo->itemText(i));
+            if (paths && !(fits(metrics, room, Qt::AlignLeft | Qt::AlignVCenter, paths->shownText()) &&
+                           showsStartAndEnd(paths->shownText(), paths->currentText())))
+                report(w, paths->currentText() + QStringLiteral(" (shown as ") + paths->shownText() + ')');
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             if (metrics.horizontalAdvance(g->title()) + 16 > g->width()) report(w, g->title());
         } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
@@ -150,10 +190,36 @@ QStringList numbers(int first, int last) {
 
 class CaptionFitTest : public StartUpTest {
 protected:
+    // The drives: the root and the test's home, as a stick would be mounted.
+    void SetUp() override {
+        StartUpTest::SetUp();
+        SetMountedVolumes(QList<MountedVolume>{{"/", "/dev/sda1"}, {cleanFolder(home.path()), "/dev/sdb1"}});
+    }
+
     void TearDown() override {
         if (openEditor.isOpen()) closeEditor();
         forgetSettingsWindow();
+        SetMountedVolumes(std::nullopt);
+        designSizes.clear();
         StartUpTest::TearDown();
+    }
+
+    LadderProgrammeren& StartAndRemember() {
+        LadderProgrammeren& w = Start();
+        for (const QWidget* window :
+             std::initializer_list<const QWidget*>{&w, &dashboardWindow(), &settingsWindow(), &splashWindow()})
+            rememberDesignSizes(*window);
+        return w;
+    }
+
+    // Chooses `size` in the font dialog and gives the main window the font.
+    void chooseFont(qreal size) {
+        QFont chosen = mainWindow().CommandFont->font();
+        chosen.setPointSizeF(size);
+        Services chooser = InstalledServices::Current();
+        chooser.fontDialog = [&chosen](const QFont&) { return FontChoice{chosen, QColor(Qt::black)}; };
+        InstalledServices font{chooser};
+        CommandFont_Click();
     }
 
     void closeEditor() {
@@ -182,7 +248,7 @@ protected:
 // Every caption fits at the design fonts, and after the font command at
 // every size its dialog offers, in both languages.
 TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
-    LadderProgrammeren& w = Start();
+    LadderProgrammeren& w = StartAndRemember();
     // The widest values the controls must show: the widest port address in
     // the options' font, timer presets of ten seconds and more, four-digit
     // stored values, and in the refresh table the widest number a row holds.
@@ -242,11 +308,11 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
             cut += withAction(row);
             ++walked;
         }
-        // The next font command finds the sound picker on the root folder: the
-        // sound row's entries come after it and are fitted anew.
+        // The next font command finds the sound picker on the drive's root
+        // folder: the sound row's entries come after it and are fitted anew.
         shared.Acties[1] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         actionEditor().CommandPanelActie_Click(1);
-        actionEditor().PanelActieBewerkGeluid->openFolder("/");
+        actionEditor().PanelActieBewerkGeluid->openFolder(home.path());
         actionEditor().CommandOKActie_Click();
         cut.removeDuplicates();
         return cut;
@@ -298,7 +364,7 @@ TEST_F(CaptionFitTest, EveryCaptionFitsItsControlInBothLanguages) {
 
 // The card and port options show a port address whole, clear of the next
 // option's circle, at every size the font dialog offers; a caption that
-// fits keeps the font chosen.
+// fits keeps the font chosen, also a font chosen equal to a shrunk one.
 TEST_F(CaptionFitTest, PortAddressesFitAtEveryFontSize) {
     Start();
     InputConditionPanel& input = *conditionEditor().PanelConditieBewerkIngang;
@@ -341,6 +407,80 @@ TEST_F(CaptionFitTest, PortAddressesFitAtEveryFontSize) {
         EXPECT_EQ(cutCaptions(&mainWindow(), options(output.OptionKaartnummerAdresUit)), QStringList{});
         actionEditor().CommandOKActie_Click();
     }
+    // A size chosen equal to the one a port address was shrunk to stays
+    // when a card number follows.
+    chosen.setPointSize(20);
+    CommandFont_Click();
+    shared.Condities[1] = {1, 33, 1, 0, 0, 0};
+    conditionEditor().CommandPanelConditie_Click(1);
+    const qreal shrunk = input.OptionKaartnummerAdresIn(2)->font().pointSizeF();
+    conditionEditor().CommandOKConditie_Click();
+    ASSERT_LT(shrunk, 20);
+    chosen.setPointSizeF(shrunk);
+    CommandFont_Click();
+    shared.Condities[1] = {1, 10, 1, 0, 0, 0};
+    conditionEditor().CommandPanelConditie_Click(1);
+    EXPECT_EQ(input.OptionKaartnummerAdresIn(2)->font().pointSizeF(), shrunk);
+}
+
+// The sound picker on a stick mounted at a long path, with a folder and a
+// file whose names are too long for their lists at any size: they scroll
+// there at the design size, and the drive box shows the stick's path by its
+// start and end, whole on hover and in its opened list. A refill fits the
+// lists anew (the drive list after the stick was plugged in), and a font
+// chosen equal to the one a list was shrunk to stays after a refill.
+TEST_F(CaptionFitTest, LongEntriesScrollOrShowTheirEnds) {
+    const QString onStick = "media/someuser/AVERYLONGLABELNAME_FOR_A_USB_STICK/";
+    const QString longName = "Een map met een naam die in geen enkele lijst past";
+    const QString longFile = "een geluid met een naam die in geen enkele lijst past.wav";
+    for (const QString& folder : {longName, QString("middel"), QString("kort")}) QDir(home.path()).mkpath(onStick + folder);
+    home.write(onStick + longName + "/" + longFile, "RIFF");
+    home.write(onStick + "middel/bel en zoemer.wav", "RIFF");
+    home.write(onStick + "kort/a.wav", "RIFF");
+    const QString stick = cleanFolder(home.file(onStick)), longFolder = cleanFolder(home.file(onStick + longName));
+    SetMountedVolumes(QList<MountedVolume>{{"/", "/dev/sda1"}, {"/m", "/dev/sdb1"}});
+    LadderProgrammeren& w = StartAndRemember();
+    SoundPanel& sound = *actionEditor().PanelActieBewerkGeluid;
+    const QList<QWidget*> lists{sound.Drive, sound.Map, sound.Bestand};
+    chooseFont(14);
+    shared.Acties[1] = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    actionEditor().CommandPanelActie_Click(1);
+    ASSERT_GT(sound.Drive->font().pointSizeF(), designSize(sound.Drive));
+
+    // The stick is plugged in; the user goes there, to a file.
+    SetMountedVolumes(QList<MountedVolume>{{"/", "/dev/sda1"}, {"/m", "/dev/sdb1"}, {stick, "/dev/sdc1"}});
+    sound.chooseDrive(stick);
+    sound.openFolder(longFolder);
+    sound.clickFile(longFile);
+    ASSERT_EQ(sound.drive(), stick);
+    ASSERT_EQ(shared.GeluidBestanden[1], longFile);
+    QStringList cut = cutCaptions(&w, lists);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
+    for (QListWidget* list : {sound.Map, sound.Bestand}) {
+        EXPECT_EQ(list->font().pointSizeF(), designSize(list)) << nameOf(list);
+        EXPECT_GT(list->horizontalScrollBar()->maximum(), 0) << nameOf(list);
+    }
+    EXPECT_NE(sound.Drive->shownText(), stick);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), sound.Drive->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(sound.Drive, &hover);
+    EXPECT_EQ(sound.Drive->toolTip(), stick);
+    sound.Drive->showPopup();
+    const QAbstractItemView* popup = sound.Drive->view();
+    for (int i = 0; i < popup->model()->rowCount(); ++i)
+        EXPECT_GE(popup->viewport()->width(), popup->sizeHintForIndex(popup->model()->index(i, 0)).width()) << i;
+    sound.Drive->hidePopup();
+
+    // A font chosen equal to the one the file list was shrunk to stays when
+    // shorter names follow.
+    chooseFont(36);
+    sound.openFolder(stick + "/middel");
+    const qreal shrunk = sound.Bestand->font().pointSizeF();
+    ASSERT_TRUE(shrunk > designSize(sound.Bestand) && shrunk < 36) << shrunk;
+    chooseFont(shrunk);
+    sound.openFolder(stick + "/kort");
+    EXPECT_EQ(sound.Bestand->font().pointSizeF(), shrunk);
+    cut = cutCaptions(&w, lists);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
 }
 
 }  // namespace

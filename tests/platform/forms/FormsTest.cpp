@@ -1,5 +1,5 @@
 // The forms layer: colour values, twips, 3-D panel, code-raised clicks,
-// shrink-to-fit and lists kept whole, yielding waits with the ending state,
+// shrink-to-fit, yielding waits with the ending state,
 // windows shown over a disabled main window, the program end, and picture
 // loading.
 #include <QApplication>
@@ -32,8 +32,6 @@
 #include "TempHome.h"
 #include "Twips.h"
 #include "VbColor.h"
-#include "WholeCaption.h"
-#include "WholeEntries.h"
 #include "Yielding.h"
 
 using namespace tamberlo;
@@ -117,48 +115,6 @@ TEST(Forms, ShrinkToFitFindsTheLargestSizeThatFits) {
         const QFont shown = ShrinkToFit(row.wanted, [&](const QFont& f) { return size(f) <= row.largestFitting; });
         EXPECT_EQ(size(shown), row.shown) << size(row.wanted) << " fitting up to " << row.largestFitting;
     }
-}
-
-// A list shows its entries whole in its width: the font given while they
-// fit, shrunk otherwise, but not below its design size, where a name too long
-// scrolls as it did; a font given equal to the one shown is wanted too. A
-// button or list kept whole may have other children.
-TEST(Forms, ListEntriesAndCaptionsStayWhole) {
-    QPushButton button(QStringLiteral("Bestands pad"));
-    button.resize(60, 28);
-    new QObject(&button);
-    KeepCaptionWhole(&button);
-    QFont font = button.font();
-    font.setPointSizeF(40);
-    button.setFont(font);
-    EXPECT_LT(button.font().pointSizeF(), 40);
-
-    QListWidget list;
-    list.resize(120, 200);
-    font.setPointSizeF(9);
-    list.setFont(font);
-    list.addItems({"Geluiden", "bel.wav"});
-    new QObject(&list);
-    KeepEntriesWhole(&list);
-    font.setPointSizeF(40);
-    SetEntriesFont(&list, font);
-    const qreal shrunk = list.font().pointSizeF();
-    EXPECT_TRUE(shrunk > 9 && shrunk < 40) << shrunk;
-    list.addItem(QStringLiteral("Een mapnaam die nergens in past"));
-    FitEntries(&list);
-    EXPECT_EQ(list.font().pointSizeF(), 9);
-    delete list.takeItem(2);
-    FitEntries(&list);
-    EXPECT_EQ(list.font().pointSizeF(), shrunk);
-    font.setPointSizeF(6);  // smaller than the design, set directly
-    list.setFont(font);
-    EXPECT_EQ(list.font().pointSizeF(), 6);
-    font.setPointSizeF(40);
-    SetEntriesFont(&list, font);
-    SetEntriesFont(&list, list.font());  // the size it was shrunk to, chosen
-    delete list.takeItem(0);             // shorter entries: it stays
-    FitEntries(&list);
-    EXPECT_EQ(list.font().pointSizeF(), shrunk);
 }
 
 TEST(Forms, CodeRaisedClicksRunTheClickHandler) {
