@@ -14,7 +14,8 @@ namespace tamberlo {
 
 namespace {
 
-// Seven short lines; anything far larger is no settings file.
+// Seven short lines; anything far larger is no settings file, and is
+// neither read nor written.
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
 // A number as the program prints it: sign position, digits, trailing blank.
@@ -51,7 +52,7 @@ bool WriteSettings(bool english, const QString& host, Long port) {
     // to read it) is the user's to mend: it is never replaced.
     const ReadFault fault = ReadRegularFile(SettingsPath(), kMaxSettingsBytes).fault;
     if (fault != ReadFault::None && fault != ReadFault::Missing) return false;
-    return ReplaceFile(SettingsPath(), SettingsText(english, host, port)) == 0;
+    return ReplaceFile(SettingsPath(), SettingsText(english, host, port), kMaxSettingsBytes) == 0;
 }
 
 bool WriteSettingsFromWinsock() { return WriteSettings(shared.TaalVlag, WinsockHost().RemoteHost(), WinsockHost().RemotePort()); }
