@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +23,7 @@
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "FileSizeLimit.h"
 #include "FullFileSystem.h"
 #include "HostTest.h"
 #include "InputReading.h"
@@ -47,6 +49,21 @@ QString RegisteringTool() { return QCoreApplication::applicationDirPath() + QStr
 bool IsFifo(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// How many files were renamed into the folder watched by `watch` (for
+// IN_MOVED_TO; IN_CREATE too, so that the system does not tell renames in a
+// row as one) since it was last asked.
+int RenamesInto(int watch) {
+    alignas(inotify_event) char buffer[4096];
+    int count = 0;
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            count += (event->mask & IN_MOVED_TO) != 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    return count;
 }
 
 // Closes the next modal dialog once it runs and gives its title.
@@ -109,21 +126,52 @@ TEST_F(HostingTest, AnUnwritableRegistrationFileFailsWithTheTypeLibraryCode) {
     EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
 }
 
-TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
+TEST_F(HostingTest, ARegistrationIsOneReplacementAndOneThatFailsLeavesTheFileByteForByte) {
     tamberlo::test::FullFileSystem disk;
     QFile file(disk.file(QStringLiteral("ComClasses.reg")));
     ScopedEnv registry("TAMBERLO_COM_REGISTRY", QFile::encodeName(file.fileName()));
-    ASSERT_EQ(library.Register(), com::S_Ok);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray registered = file.readAll();
-    file.close();
-    const auto unchanged = [&] {
+    const QByteArray others = "# COM-style class registrations\nCLSID\\{0}\\InprocServer32=/usr/lib/other.so\n";
+    const auto holds = [&] {
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("ComClasses.reg")});
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), registered);
+        const QByteArray bytes = file.readAll();
         file.close();
+        return bytes;
     };
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(others) == others.size());
+    file.close();
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(disk.path()).constData(), IN_CREATE | IN_MOVED_TO), 0);
 
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    EXPECT_EQ(RenamesInto(watch), 1);
+    const QByteArray registered = holds();
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &before), 0);
+    // Registered already: not written at all.
+    EXPECT_EQ(library.Register(), com::S_Ok);
+    ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &after), 0);
+    EXPECT_EQ(RenamesInto(watch), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    ASSERT_EQ(library.Unregister(), com::S_Ok);
+    EXPECT_EQ(RenamesInto(watch), 1);
+    EXPECT_EQ(holds(), others);
+
+    // Room for all but the last byte of the registration: none of it gets
+    // in (part of it would fit). The signal is ignored, as the tool does.
+    {
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        const tamberlo::test::FileSizeLimit limit(static_cast<rlim_t>(registered.size() - 1));
+        const com::HResult result = library.Register();
+        std::signal(SIGXFSZ, previous);
+        EXPECT_EQ(result, com::SelfReg_E_TypeLib);
+    }
+    EXPECT_EQ(holds(), others);
+
+    ASSERT_EQ(library.Register(), com::S_Ok);
     // The registering tool under a file-size limit of 0, the signal at its default.
     QProcess tool;
     tool.setChildProcessModifier([] {
@@ -131,21 +179,38 @@ TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
         const rlimit none{0, 0};
         ::setrlimit(RLIMIT_FSIZE, &none);
     });
-    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
-               {QStringLiteral("-u"), HostedLibrary::Path()});
+    tool.start(RegisteringTool(), {QStringLiteral("-u"), HostedLibrary::Path()});
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
               QStringLiteral("comregister: DllUnregisterServer failed (0x80040200): %1 cannot be written: %2\n")
                   .arg(file.fileName(), QString::fromLocal8Bit(std::strerror(EFBIG))));
-    unchanged();
+    EXPECT_EQ(holds(), registered);
 
     disk.Fill();
     // Registering what is registered writes nothing: the program still starts.
     EXPECT_EQ(library.Register(), com::S_Ok);
     EXPECT_EQ(library.Unregister(), com::SelfReg_E_TypeLib);
-    unchanged();
+    EXPECT_EQ(holds(), registered);
+    EXPECT_EQ(RenamesInto(watch), 1);  // the registration before the tool's
+    ::close(watch);
+}
+
+TEST_F(HostingTest, ARegistrationFileIsNotWrittenLargerThanItIsRead) {
+    // A mebibyte, the most a registration file is read, in one entry; the
+    // registration would add to it.
+    const QString path = QString::fromStdString(com::RegistryFilePath());
+    const QByteArray others = "# COM-style class registrations\nOther=" + QByteArray(1024 * 1024 - 39, 'x') + '\n';
+    ASSERT_EQ(others.size(), 1024 * 1024);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(others) == others.size());
+    file.close();
+    errno = 0;
+    EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
+    EXPECT_EQ(errno, EFBIG);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == others);
 }
 
 TEST_F(HostingTest, ARegistrationFileThatIsAFifoIsNeitherWaitedOnNorReplaced) {
