@@ -49,6 +49,10 @@ QString Reason(const com::CreateFailure& why) {
     case Kind::RegistryUnreadable:
         return T("het registratiebestand %1 kan niet gelezen worden: %2", "the registration file %1 cannot be read: %2")
             .arg(name, AsClause(FileReadReason(why.registry.fault, why.registry.error)));
+    case Kind::NoRegularFile:
+        return T("%1 wordt niet geladen: het is geen gewoon bestand, maar bijvoorbeeld een pipe, een apparaat of een map",
+                 "%1 is not loaded: it is no ordinary file but a pipe, a device or a folder, say")
+            .arg(name);
     case Kind::CannotLoad:
         return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2").arg(name, FromSystem(why.detail));
     case Kind::ServesNoClasses: return T("%1 levert geen klassen", "%1 serves no classes").arg(name);

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,10 +19,13 @@
 #include <cstring>
 #include <memory>
 
+#include "ClassLoader.h"
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "FifoWatchdog.h"
 #include "FileSizeLimit.h"
+#include "FolderWatch.h"
 #include "FullFileSystem.h"
 #include "HostTest.h"
 #include "InputReading.h"
@@ -49,21 +51,6 @@ QString RegisteringTool() { return QCoreApplication::applicationDirPath() + QStr
 bool IsFifo(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
-}
-
-// How many files were renamed into the folder watched by `watch` (for
-// IN_MOVED_TO; IN_CREATE too, so that the system does not tell renames in a
-// row as one) since it was last asked.
-int RenamesInto(int watch) {
-    alignas(inotify_event) char buffer[4096];
-    int count = 0;
-    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
-        for (ssize_t at = 0; at < n;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            count += (event->mask & IN_MOVED_TO) != 0;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    return count;
 }
 
 // Closes the next modal dialog once it runs and gives its title.
@@ -140,11 +127,13 @@ TEST_F(HostingTest, ARegistrationIsOneReplacementAndOneThatFailsLeavesTheFileByt
     };
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(others) == others.size());
     file.close();
-    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(disk.path()).constData(), IN_CREATE | IN_MOVED_TO), 0);
+    // Renames into the folder: replacements of the file (its temporary files'
+    // creations between them, so that no two are told as one).
+    tamberlo::test::FolderWatch watch(disk.path(), IN_CREATE | IN_MOVED_TO);
+    ASSERT_TRUE(watch.ok());
 
     ASSERT_EQ(library.Register(), com::S_Ok);
-    EXPECT_EQ(RenamesInto(watch), 1);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);
     const QByteArray registered = holds();
     struct stat before {};
     struct stat after {};
@@ -152,12 +141,12 @@ TEST_F(HostingTest, ARegistrationIsOneReplacementAndOneThatFailsLeavesTheFileByt
     // Registered already: not written at all.
     EXPECT_EQ(library.Register(), com::S_Ok);
     ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &after), 0);
-    EXPECT_EQ(RenamesInto(watch), 0);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
     ASSERT_EQ(library.Unregister(), com::S_Ok);
-    EXPECT_EQ(RenamesInto(watch), 1);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);
     EXPECT_EQ(holds(), others);
 
     // Room for all but the last byte of the registration: none of it gets
@@ -193,8 +182,7 @@ TEST_F(HostingTest, ARegistrationIsOneReplacementAndOneThatFailsLeavesTheFileByt
     EXPECT_EQ(library.Register(), com::S_Ok);
     EXPECT_EQ(library.Unregister(), com::SelfReg_E_TypeLib);
     EXPECT_EQ(holds(), registered);
-    EXPECT_EQ(RenamesInto(watch), 1);  // the registration before the tool's
-    ::close(watch);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);  // the registration before the tool's
 }
 
 TEST_F(HostingTest, ARegistrationFileIsNotWrittenLargerThanItIsRead) {
@@ -235,6 +223,34 @@ TEST_F(HostingTest, ARegistrationFileThatIsAFifoIsNeitherWaitedOnNorReplaced) {
                                          "een apparaat). Het programma werkt zonder Kelvanor-module.")
                               .arg(path)});
     EXPECT_TRUE(IsFifo(path));
+}
+
+TEST_F(HostingTest, ALibraryThatIsAFifoIsNotWaitedOn) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("libkelvanor.so"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        QFile registry(QString::fromStdString(com::RegistryFilePath()));
+        ASSERT_TRUE(registry.open(QIODevice::WriteOnly));
+        registry.write(QStringLiteral("ProgID\\%1\\CLSID=%2\nCLSID\\%2\\InprocServer32=%3\n")
+                           .arg(QLatin1String(kControlProgId), QLatin1String(kControlClassId), fifo)
+                           .toUtf8());
+    }
+    com::CreateFailure why;
+    com::DispatchObject* object = nullptr;
+    ASSERT_TRUE(tamberlo::test::ReturnsWithoutAWriter(fifo, [&] { object = com::CreateObjectByProgId(kControlProgId, &why); }));
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(why.kind, com::CreateFailure::Kind::NoRegularFile);
+    EXPECT_EQ(QString::fromStdString(why.name), fifo);
+    // The program says why, in the user's language.
+    tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
+    EXPECT_FALSE(tamberlo::HostKelvanorControl());
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (%1 wordt niet geladen: het is geen gewoon "
+                                         "bestand, maar bijvoorbeeld een pipe, een apparaat of een map). Het programma werkt "
+                                         "zonder Kelvanor-module.")
+                              .arg(fifo)});
 }
 
 TEST_F(HostingTest, ARegistrationFileTheUserCannotReadIsKeptByteForByte) {

@@ -7,45 +7,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #include <cerrno>
-#include <chrono>
-#include <future>
 #include <string>
-#include <thread>
 
+#include "FifoWatchdog.h"
 #include "FileReading.h"
+#include "FolderWatch.h"
 
 namespace tamberlo {
 namespace {
 
-// Reads `path` on a thread of its own. Should the read wait on a FIFO for a
-// writer, the test gives it one, so that it fails instead of hanging.
-FileRead ReadWatched(const QString& path, qint64 limit) {
-    std::packaged_task<FileRead()> task([&] { return ReadRegularFile(path, limit); });
-    std::future<FileRead> read = task.get_future();
-    std::thread reader(std::move(task));
-    const bool waited = read.wait_for(std::chrono::seconds(60)) != std::future_status::ready;
-    if (waited) ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-    reader.join();
-    EXPECT_FALSE(waited) << "the read waited for a writer";
-    return read.get();
-}
-
-// The names of the entries opened in the folder watched by `watch`, in order.
-std::string Opened(int watch) {
+// The names of the entries opened in the folder `watch` watches, in order.
+std::string Opened(test::FolderWatch& watch) {
     QStringList names;
-    alignas(inotify_event) char buffer[4096];
-    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
-        for (ssize_t at = 0; at < n;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            names << QString::fromUtf8(event->name);
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
+    for (const test::FolderWatch::Event& event : watch.Events()) names << event.name;
     return names.join(' ').toStdString();
 }
 
@@ -64,9 +42,8 @@ TEST(FileReading, OnlyARegularFileWithinItsLimitIsRead) {
     ASSERT_EQ(::symlink("loop", native("loop").constData()), 0);
     // The device /dev/zero, in the folder watched (only root may make one).
     const bool device = ::mknod(native("zero").constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
-    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN), 0);
+    test::FolderWatch watch(dir.path(), IN_OPEN);
+    ASSERT_TRUE(watch.ok());
     const struct {
         const char* what;
         QString path;
@@ -84,17 +61,16 @@ TEST(FileReading, OnlyARegularFileWithinItsLimitIsRead) {
         {"a link to itself", dir.filePath("loop"), 5, ReadFault::Unreadable, ELOOP},
     };
     for (const auto& row : rows) {
-        const FileRead read = ReadWatched(row.path, row.limit);
+        FileRead read;
+        EXPECT_TRUE(test::ReturnsWithoutAWriter(row.path, [&] { read = ReadRegularFile(row.path, row.limit); })) << row.what;
         EXPECT_EQ(read.fault, row.fault) << row.what;
         EXPECT_EQ(read.error, row.error) << row.what;
         EXPECT_EQ(read.bytes, row.fault == ReadFault::None ? QByteArray("12345") : QByteArray()) << row.what;
     }
-    // Only the regular files were opened (the system tells two opens of one
-    // file in a row as one); the file read last shows that every open
-    // before it has been seen.
+    // Only the regular files were opened (two opens of one in a row told as
+    // one); the file read last shows that every open before it was seen.
     EXPECT_TRUE(ReadRegularFile(dir.filePath("file"), 5).ok());
     EXPECT_EQ(Opened(watch), "file sparse file");
-    ::close(watch);
     struct stat info {};
     ASSERT_EQ(::lstat(native("fifo").constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
