@@ -24,6 +24,7 @@ inline bool ReturnsWithoutAWriter(const QString& fifo, const std::function<void(
     const bool returned = done.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
     if (!returned) ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     worker.join();
+    if (returned) done.get();  // what the work threw, thrown here
     return returned;
 }
 
