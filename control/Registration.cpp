@@ -82,6 +82,7 @@ extern "C" __attribute__((visibility("default"))) com::HResult DllRegisterServer
 }
 
 extern "C" __attribute__((visibility("default"))) com::HResult DllUnregisterServer() {
+    // The prefixes of every key registeredEntries() holds.
     return com::RemoveRegistryKeys({typeLib(), std::string("Interface\\") + kDispatchIid, std::string("Interface\\") + kEventsIid,
                                     cls(kControlClassId), prog(kControlProgId), cls(kPropPageClassId), prog(kPropPageProgId)})
                ? com::S_Ok
