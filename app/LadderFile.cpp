@@ -25,7 +25,7 @@ namespace tamberlo {
 namespace {
 
 // A valid file is some 30 KB; anything far larger is not a ladder file and
-// is not read into memory.
+// is not read into memory, nor written (it could not be read back).
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 QString Reason(const LadderFileError& e) {
@@ -67,7 +67,7 @@ bool SchrijfLadderOpDisk(const QString& path, int* error) {
     }
     const std::string bytes = FormatLadderFile(d, ToCodePageLine(WinsockHost().RemoteHost()), WinsockHost().RemotePort());
 
-    const int failed = ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const int failed = ReplaceFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), kMaxFileSize);
     if (error) *error = failed;
     if (failed != 0) return false;
     RememberLadderAsSaved();

@@ -17,7 +17,8 @@ namespace tamberlo {
 
 namespace {
 
-// Seven short lines; anything far larger is no settings file.
+// Seven short lines; anything far larger is no settings file, and is
+// neither read nor written.
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
 // A number as the program prints it: sign position, digits, trailing blank.
@@ -64,7 +65,7 @@ bool WriteSettings(bool english, const QString& host, Long port, SettingsWriteFa
                                                                                static_cast<std::size_t>(file.bytes.size())))
                                                 .host)
                              : DefaultNetworkAddress();
-        failure.error = ReplaceFile(SettingsPath(), SettingsText(english, kept, port));
+        failure.error = ReplaceFile(SettingsPath(), SettingsText(english, kept, port), kMaxSettingsBytes);
     }
     if (why) *why = failure;
     return failure.fault == ReadFault::None && failure.error == 0;

@@ -35,9 +35,11 @@ struct FileBytes {
 
 FileBytes unreadable(int error) { return {{}, FileErrorText(error)}; }
 
+// A profile file of some lines; anything far larger is not read into
+// memory, and is not written either: the next read would refuse it.
+constexpr qint64 kMaxIniBytes = 1024 * 1024;
+
 FileBytes readText(const QString& path) {
-    // A profile file of some lines; anything far larger is not read into memory.
-    constexpr qint64 kMaxIniBytes = 1024 * 1024;
     const tamberlo::FileRead file = tamberlo::ReadRegularFile(path, kMaxIniBytes);
     switch (file.fault) {
     case tamberlo::ReadFault::None: return {file.bytes.toStdString(), {}};
@@ -104,7 +106,7 @@ ProfileWrite WriteProfileStrings(const QString& path, std::initializer_list<Prof
     // Unchanged: not replaced, so a file that already says it costs no
     // write (none to fail on a full disk or under a file-size limit).
     if (*text == old.bytes) return {true, {}};
-    if (const int error = tamberlo::ReplaceFile(path, *text)) return notWritten(FileErrorText(error));
+    if (const int error = tamberlo::ReplaceFile(path, *text, kMaxIniBytes)) return notWritten(FileErrorText(error));
     return {true, {}};
 }
 

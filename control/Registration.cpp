@@ -24,23 +24,6 @@ public:
         *object = new KelvanorObject;
         return com::S_Ok;
     }
-    bool UpdateRegistry(bool reg) {
-        if (!reg) return com::RemoveRegistryKeys({cls(kControlClassId), prog(kControlProgId)});
-        const std::string c = cls(kControlClassId);
-        return com::SetRegistryValues({
-            {c, "Brask Kelvanor ActiveX Control"},
-            {c + "\\InprocServer32", ownPath()},
-            {c + "\\InprocServer32\\ThreadingModel", "Apartment"},
-            {c + "\\ProgID", kControlProgId},
-            {c + "\\MiscStatus", std::to_string(kMiscStatus)},
-            {c + "\\ToolboxBitmap32", ownPath() + ", 207"},
-            {c + "\\TypeLib", kTypeLibId},
-            {c + "\\Version", "1.0"},
-            {c + "\\Control", ""},
-            {prog(kControlProgId), "Brask Kelvanor ActiveX Control"},
-            {prog(kControlProgId) + "\\CLSID", kControlClassId},
-        });
-    }
 };
 
 // The property page is shown by the control itself; by class it can only be registered.
@@ -50,23 +33,18 @@ public:
         if (object) *object = nullptr;
         return com::Class_E_ClassNotAvailable;
     }
-    bool UpdateRegistry(bool reg) {
-        if (!reg) return com::RemoveRegistryKeys({cls(kPropPageClassId), prog(kPropPageProgId)});
-        const std::string c = cls(kPropPageClassId);
-        return com::SetRegistryValues({
-            {c, "Brask Kelvanor Property Page"},
-            {c + "\\InprocServer32", ownPath()},
-            {prog(kPropPageProgId), "Brask Kelvanor Property Page"},
-            {prog(kPropPageProgId) + "\\CLSID", kPropPageClassId},
-        });
-    }
 };
 
 ControlFactory controlFactory;
 PropPageFactory pageFactory;
 
-bool registerTypeLib() {
-    return com::SetRegistryValues({
+// Every entry the library registers, the type library's, the control's and
+// the property page's together: the file is replaced once for all of them,
+// so that a registration that fails leaves it as it was.
+std::map<std::string, std::string> registeredEntries() {
+    const std::string control = cls(kControlClassId);
+    const std::string page = cls(kPropPageClassId);
+    return {
         {typeLib() + "\\1.0", "KELVANORLib"},
         {typeLib() + "\\1.0\\0\\linux", ownPath()},
         {typeLib() + "\\1.0\\HELPDIR", ""},
@@ -74,12 +52,22 @@ bool registerTypeLib() {
         {typeLib() + "\\1.0\\HelpString", "Brask Kelvanor Support Control"},
         {std::string("Interface\\") + kDispatchIid, "_DKelvanor"},
         {std::string("Interface\\") + kEventsIid, "_DKelvanorEvents"},
-    });
-}
-
-bool unregisterTypeLib() {
-    return com::RemoveRegistryKeys(
-        {typeLib(), std::string("Interface\\") + kDispatchIid, std::string("Interface\\") + kEventsIid});
+        {control, "Brask Kelvanor ActiveX Control"},
+        {control + "\\InprocServer32", ownPath()},
+        {control + "\\InprocServer32\\ThreadingModel", "Apartment"},
+        {control + "\\ProgID", kControlProgId},
+        {control + "\\MiscStatus", std::to_string(kMiscStatus)},
+        {control + "\\ToolboxBitmap32", ownPath() + ", 207"},
+        {control + "\\TypeLib", kTypeLibId},
+        {control + "\\Version", "1.0"},
+        {control + "\\Control", ""},
+        {prog(kControlProgId), "Brask Kelvanor ActiveX Control"},
+        {prog(kControlProgId) + "\\CLSID", kControlClassId},
+        {page, "Brask Kelvanor Property Page"},
+        {page + "\\InprocServer32", ownPath()},
+        {prog(kPropPageProgId), "Brask Kelvanor Property Page"},
+        {prog(kPropPageProgId) + "\\CLSID", kPropPageClassId},
+    };
 }
 
 }  // namespace
@@ -87,16 +75,18 @@ bool unregisterTypeLib() {
 
 using namespace kelvanor;
 
+// Either is one replacement of the file, so a failure leaves all of it as it
+// was; it is reported with the code of the first part, the type library.
 extern "C" __attribute__((visibility("default"))) com::HResult DllRegisterServer() {
-    if (!registerTypeLib()) return com::SelfReg_E_TypeLib;
-    if (!controlFactory.UpdateRegistry(true) || !pageFactory.UpdateRegistry(true)) return com::SelfReg_E_Class;
-    return com::S_Ok;
+    return com::SetRegistryValues(registeredEntries()) ? com::S_Ok : com::SelfReg_E_TypeLib;
 }
 
 extern "C" __attribute__((visibility("default"))) com::HResult DllUnregisterServer() {
-    if (!unregisterTypeLib()) return com::SelfReg_E_TypeLib;
-    if (!controlFactory.UpdateRegistry(false) || !pageFactory.UpdateRegistry(false)) return com::SelfReg_E_Class;
-    return com::S_Ok;
+    // The prefixes of every key registeredEntries() holds.
+    return com::RemoveRegistryKeys({typeLib(), std::string("Interface\\") + kDispatchIid, std::string("Interface\\") + kEventsIid,
+                                    cls(kControlClassId), prog(kControlProgId), cls(kPropPageClassId), prog(kPropPageProgId)})
+               ? com::S_Ok
+               : com::SelfReg_E_TypeLib;
 }
 
 extern "C" __attribute__((visibility("default"))) com::HResult DllGetClassObject(const char* classId,

@@ -1,6 +1,7 @@
 #include "ClassLoader.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 namespace tamberlo::com {
 
@@ -15,6 +16,11 @@ DispatchObject* CreateObjectByProgId(const std::string& progId, CreateFailure* f
     const auto library = LibraryForProgId(progId, &classId, &unreadable);
     if (unreadable) return fail({.kind = Kind::RegistryUnreadable, .name = RegistryFilePath(), .registry = unreadable});
     if (!library) return fail({.kind = Kind::NotRegistered, .name = progId});
+    // Looked at before it is opened, as the file reader does. A name without
+    // a slash is the loader's to search for; a missing file is its to report.
+    struct stat info {};
+    if (library->find('/') != std::string::npos && ::stat(library->c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fail({.kind = Kind::NoRegularFile, .name = *library});
     void* handle = ::dlopen(library->c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = ::dlerror();

@@ -1,8 +1,10 @@
 #pragma once
 // Creates an object by class from the library registered for it: looks the
 // ProgID up in the registration file, loads the library (dlopen) and asks
-// its DllGetClassObject for the class's factory. Libraries stay loaded for
-// the rest of the process, so objects they made may outlive their host.
+// its DllGetClassObject for the class's factory. Only a regular file is
+// loaded: opening a FIFO would wait for a writer (for good if none comes),
+// and a device may act when opened. Libraries stay loaded for the rest of
+// the process, so objects they made may outlive their host.
 
 #include <string>
 
@@ -17,6 +19,7 @@ struct CreateFailure {
     enum class Kind {
         NotRegistered,       // `name` is the ProgID
         RegistryUnreadable,  // `name` is the registration file, `registry` the reason
+        NoRegularFile,       // `name` is the library: a FIFO, a device or a folder, not opened
         CannotLoad,          // `name` is the library, `detail` the loader's own words
         ServesNoClasses,     // `name` is the library
         ClassNotServed,      // `name` is the library, `classId` the class

@@ -13,7 +13,7 @@ namespace tamberlo::com {
 namespace {
 
 // Some thirty lines per library registered; anything far larger is no
-// registration file and is not read into memory.
+// registration file: it is not read into memory, nor written.
 constexpr qint64 kMaxRegistryBytes = 1024 * 1024;
 
 std::string env(const char* name) {
@@ -32,7 +32,7 @@ bool writeRegistry(const std::map<std::string, std::string>& entries) {
     std::string text = "# COM-style class registrations\n";
     for (const auto& [key, value] : entries) text += key + '=' + value + '\n';
     const int error = ReplaceFile(QFile::decodeName(QByteArray::fromStdString(path)),
-                                  QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+                                  QByteArrayView(text.data(), static_cast<qsizetype>(text.size())), kMaxRegistryBytes);
     if (error != 0) errno = error;
     return error == 0;
 }

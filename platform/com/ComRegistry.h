@@ -39,7 +39,8 @@ std::optional<std::string> RegistryValue(const std::string& key);
 // Sets entries / removes every key that starts with one of the prefixes; the
 // file is rewritten as a whole. False on failure, with errno at the system's
 // reason where there is one (as the system's own calls leave it), and the
-// file as it was: a file that cannot be read is not written.
+// file as it was: a file that cannot be read is not written, and none is
+// written larger than the reader takes (EFBIG).
 bool SetRegistryValues(const std::map<std::string, std::string>& values);
 bool RemoveRegistryKeys(const std::initializer_list<std::string>& prefixes);
 

@@ -29,14 +29,14 @@ std::optional<QString> FileBehindLinks(const QString& path) {
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
-// "<folder>/<name>.<random>": the target's own name, shortened where the
-// suffix would take it past the longest name the system takes, cut at a
-// character's start so that the name stays readable.
-QByteArray NameBeside(const QByteArray& target, const QByteArray& suffix) {
+}  // namespace
+
+QByteArray TemporaryNameBeside(const QByteArray& target, const QByteArray& suffix) {
     const qsizetype slash = target.lastIndexOf('/');
     QByteArray name = target.mid(slash + 1);
     const qsizetype room = NAME_MAX - suffix.size();
     if (name.size() > room) {
+        // A continuation byte (10xxxxxx) is no character's start.
         qsizetype cut = room;
         while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
         name.truncate(cut);
@@ -44,9 +44,7 @@ QByteArray NameBeside(const QByteArray& target, const QByteArray& suffix) {
     return target.left(slash + 1) + name + suffix;
 }
 
-}  // namespace
-
-FileReplacement::FileReplacement(const QString& path) {
+FileReplacement::FileReplacement(const QString& path, qint64 limit) : limit_(limit) {
     const std::optional<QString> target = FileBehindLinks(path);
     if (!target) {
         error_ = ELOOP;
@@ -67,7 +65,7 @@ FileReplacement::FileReplacement(const QString& path) {
     const mode_t mode = exists ? 0600 : 0666;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QByteArray suffix = '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const QByteArray temp = NameBeside(name, suffix);
+        const QByteArray temp = TemporaryNameBeside(name, suffix);
         // Kept open until it is stored: the file written and synced is the
         // one created here, whatever another takes its name meanwhile.
         fd_ = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
@@ -85,9 +83,10 @@ FileReplacement::~FileReplacement() { Discard(); }
 bool FileReplacement::Write(QByteArrayView bytes) {
     if (!Ok()) return false;
     int failure = 0;
-    struct rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        static_cast<rlim_t>(written_ + bytes.size()) > limit.rlim_cur)
+    const qint64 size = written_ + bytes.size();
+    struct rlimit process {};
+    if (size > limit_ || (::getrlimit(RLIMIT_FSIZE, &process) == 0 && process.rlim_cur != RLIM_INFINITY &&
+                          static_cast<rlim_t>(size) > process.rlim_cur))
         failure = EFBIG;
     for (qsizetype done = 0; failure == 0 && done < bytes.size();) {
         const ssize_t n = ::write(fd_, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
@@ -112,7 +111,11 @@ bool FileReplacement::Commit() {
     // Whether the system has stored what was written: a write it accepted
     // but could not store (a full disk behind a cache) shows up here.
     int failure = 0;
-    if ((replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) || ::fsync(fd_) != 0) failure = errno;
+    // Owner and group before the mode: a change of owner clears the set-id
+    // bits. Only a privileged process may give a file away; for any other a
+    // refusal (EPERM) leaves the file its writer's, as a new one would be.
+    if (replacing && ::fchown(fd_, old.st_uid, old.st_gid) != 0 && errno != EPERM) failure = errno;
+    if (failure == 0 && ((replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) || ::fsync(fd_) != 0)) failure = errno;
     if (::close(fd_) != 0 && failure == 0) failure = errno;
     fd_ = -1;
     if (failure == 0 && std::rename(temp.constData(), target.constData()) != 0) failure = errno;
@@ -138,8 +141,8 @@ void FileReplacement::Discard() {
     temp_.clear();
 }
 
-int ReplaceFile(const QString& path, QByteArrayView bytes) {
-    FileReplacement file(path);
+int ReplaceFile(const QString& path, QByteArrayView bytes, qint64 limit) {
+    FileReplacement file(path, limit);
     if (file.Write(bytes) && file.Commit()) return 0;
     return file.Error() != 0 ? file.Error() : EIO;
 }

@@ -62,6 +62,7 @@ QString Reason(const com::CreateFailure& why) {
     case Kind::RegistryUnreadable:
         return T("het registratiebestand %1 kan niet gelezen worden: %2", "the registration file %1 cannot be read: %2")
             .arg(name, AsClause(FileReadReason(why.registry.fault, why.registry.error)));
+    case Kind::NoRegularFile:
     case Kind::CannotLoad:
         return T("%1 kan niet geladen worden: %2", "%1 cannot be loaded: %2")
             .arg(name, AsClause(LibraryReason(name, why.detail)));

@@ -260,6 +260,10 @@ TEST_F(LadderFileTest, FailedWriteReturnsFalseAndLeavesNoFile) {
     EXPECT_FALSE(SchrijfLadderOpDisk(home.file("loop1.vpp")));
     EXPECT_TRUE(QFileInfo(home.file("loop1.vpp")).isSymLink());
     EXPECT_TRUE(QFileInfo(home.file("loop2.vpp")).isSymLink());
+    // Larger than a ladder file is read: not written.
+    ASSERT_EQ(shared.Acties[6][0], 4);
+    shared.GeluidBestanden[6] = QString(16 * 1024 * 1024, 'a');
+    EXPECT_FALSE(SchrijfLadderOpDisk(home.file("groot.vpp")));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files | QDir::System), (QStringList{"loop1.vpp", "loop2.vpp"}));
 }
 

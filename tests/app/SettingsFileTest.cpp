@@ -190,6 +190,9 @@ TEST_F(SettingsFileTest, WriterWritesTheSevenLines) {
     WinsockHost().SetRemotePort(121);
     ASSERT_TRUE(WriteSettingsFromWinsock());
     EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "10.1.2.3", " 121 "));
+    // Larger than the file is read: not written.
+    EXPECT_FALSE(WriteSettings(false, QString(64 * 1024, 'a'), 1));
+    EXPECT_EQ(home.read("Tamberlo.ini"), Ini(" 1 ", "10.1.2.3", " 121 "));
 
     qputenv("TAMBERLO_HOME", home.file("geen/map").toLocal8Bit());
     EXPECT_FALSE(WriteSettings(false, "x", 1));

@@ -21,9 +21,13 @@
 #include <cstring>
 #include <memory>
 
+#include "ClassLoader.h"
 #include "ComRegistry.h"
 #include "Controls.h"
 #include "FakeDialogs.h"
+#include "FifoWatchdog.h"
+#include "FileSizeLimit.h"
+#include "FolderWatch.h"
 #include "FullFileSystem.h"
 #include "HostTest.h"
 #include "InputReading.h"
@@ -111,21 +115,54 @@ TEST_F(HostingTest, AnUnwritableRegistrationFileFailsWithTheTypeLibraryCode) {
     EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
 }
 
-TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
+TEST_F(HostingTest, ARegistrationIsOneReplacementAndOneThatFailsLeavesTheFileByteForByte) {
     tamberlo::test::FullFileSystem disk;
     QFile file(disk.file(QStringLiteral("ComClasses.reg")));
     ScopedEnv registry("TAMBERLO_COM_REGISTRY", QFile::encodeName(file.fileName()));
-    ASSERT_EQ(library.Register(), com::S_Ok);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray registered = file.readAll();
-    file.close();
-    const auto unchanged = [&] {
+    const QByteArray others = "# COM-style class registrations\nCLSID\\{0}\\InprocServer32=/usr/lib/other.so\n";
+    const auto holds = [&] {
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("ComClasses.reg")});
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), registered);
+        const QByteArray bytes = file.readAll();
         file.close();
+        return bytes;
     };
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(others) == others.size());
+    file.close();
+    // Renames into the folder: replacements of the file (its temporary files'
+    // creations between them, so that no two are told as one).
+    tamberlo::test::FolderWatch watch(disk.path(), IN_CREATE | IN_MOVED_TO);
+    ASSERT_TRUE(watch.ok());
 
+    ASSERT_EQ(library.Register(), com::S_Ok);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);
+    const QByteArray registered = holds();
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &before), 0);
+    // Registered already: not written at all.
+    EXPECT_EQ(library.Register(), com::S_Ok);
+    ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &after), 0);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    ASSERT_EQ(library.Unregister(), com::S_Ok);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);
+    EXPECT_EQ(holds(), others);
+
+    // Room for all but the last byte of the registration: none of it gets
+    // in (part of it would fit). The signal is ignored, as the tool does.
+    {
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        const tamberlo::test::FileSizeLimit limit(static_cast<rlim_t>(registered.size() - 1));
+        const com::HResult result = library.Register();
+        std::signal(SIGXFSZ, previous);
+        EXPECT_EQ(result, com::SelfReg_E_TypeLib);
+    }
+    EXPECT_EQ(holds(), others);
+
+    ASSERT_EQ(library.Register(), com::S_Ok);
     // The registering tool under a file-size limit of 0, the signal at its default.
     QProcess tool;
     tool.setChildProcessModifier([] {
@@ -133,21 +170,37 @@ TEST_F(HostingTest, AFullDiskOrAFileSizeLimitLeavesTheRegistrationFileAsItWas) {
         const rlimit none{0, 0};
         ::setrlimit(RLIMIT_FSIZE, &none);
     });
-    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/comregister"),
-               {QStringLiteral("-u"), HostedLibrary::Path()});
+    tool.start(RegisteringTool(), {QStringLiteral("-u"), HostedLibrary::Path()});
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardError()),
               QStringLiteral("comregister: DllUnregisterServer failed (0x80040200): %1 cannot be written: %2\n")
                   .arg(file.fileName(), QString::fromLocal8Bit(std::strerror(EFBIG))));
-    unchanged();
+    EXPECT_EQ(holds(), registered);
 
     disk.Fill();
     // Registering what is registered writes nothing: the program still starts.
     EXPECT_EQ(library.Register(), com::S_Ok);
     EXPECT_EQ(library.Unregister(), com::SelfReg_E_TypeLib);
-    unchanged();
+    EXPECT_EQ(holds(), registered);
+    EXPECT_EQ(watch.Count(IN_MOVED_TO), 1);  // the registration before the tool's
+}
+
+TEST_F(HostingTest, ARegistrationFileIsNotWrittenLargerThanItIsRead) {
+    // A mebibyte, the most a registration file is read, in one entry; the
+    // registration would add to it.
+    const QString path = QString::fromStdString(com::RegistryFilePath());
+    const QByteArray others = "# COM-style class registrations\nOther=" + QByteArray(1024 * 1024 - 39, 'x') + '\n';
+    ASSERT_EQ(others.size(), 1024 * 1024);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(others) == others.size());
+    file.close();
+    errno = 0;
+    EXPECT_EQ(library.Register(), com::SelfReg_E_TypeLib);
+    EXPECT_EQ(errno, EFBIG);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == others);
 }
 
 TEST_F(HostingTest, ARegistrationFileThatIsAFifoIsNeitherWaitedOnNorReplaced) {
@@ -206,6 +259,35 @@ TEST_F(HostingTest, ALibraryThatCannotBeLoadedIsToldInTheUsersLanguage) {
         // The loader's own words only beside a sentence in the user's language.
         for (const int error : {ENOENT, ENOTDIR}) EXPECT_FALSE(message.contains(qt_error_string(error))) << message.toStdString();
     }
+}
+
+TEST_F(HostingTest, ALibraryThatIsAFifoIsNotWaitedOn) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("libkelvanor.so"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        QFile registry(QString::fromStdString(com::RegistryFilePath()));
+        ASSERT_TRUE(registry.open(QIODevice::WriteOnly));
+        registry.write(QStringLiteral("ProgID\\%1\\CLSID=%2\nCLSID\\%2\\InprocServer32=%3\n")
+                           .arg(QLatin1String(kControlProgId), QLatin1String(kControlClassId), fifo)
+                           .toUtf8());
+    }
+    com::CreateFailure why;
+    com::DispatchObject* object = nullptr;
+    ASSERT_TRUE(tamberlo::test::ReturnsWithoutAWriter(fifo, [&] { object = com::CreateObjectByProgId(kControlProgId, &why); }));
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(why.kind, com::CreateFailure::Kind::NoRegularFile);
+    EXPECT_EQ(QString::fromStdString(why.name), fifo);
+    // The program says why, in the user's language.
+    tamberlo::test::FakeDialogs dialogs;
+    tamberlo::test::InstalledServices installed{{.dialogs = &dialogs}};
+    EXPECT_FALSE(tamberlo::HostKelvanorControl());
+    EXPECT_EQ(
+        dialogs.messages,
+        QStringList{QStringLiteral("De Kelvanor-besturing is niet beschikbaar (%1 kan niet geladen worden: het pad leidt niet "
+                                   "naar een gewoon bestand, maar bijvoorbeeld naar een pipe of een apparaat). Het "
+                                   "programma werkt zonder Kelvanor-module.")
+                        .arg(fifo)});
 }
 
 TEST_F(HostingTest, ARegistrationFileTheUserCannotReadIsKeptByteForByte) {

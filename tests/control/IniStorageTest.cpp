@@ -1,8 +1,9 @@
 // Kelvanor.ini where the system refuses: a full disk or a file-size limit
 // leaves the file byte for byte as it was (a wanted change is reported once,
 // with its reason in German), a file that already says what would be
-// written is not written at all, and a path that is no regular file (or a
-// file far too large for one) is neither read nor written over.
+// written is not written at all, a path that is no regular file (or a
+// file far too large for one) is neither read nor written over, and no file
+// is written larger than the control reads.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include "FileErrorText.h"
 #include "FileSizeLimit.h"
 #include "FullFileSystem.h"
+#include "Ini.h"
 #include "KelvanorCtrl.h"
 #include "KelvanorPropPage.h"
 #include "PropertyFrame.h"
@@ -196,6 +198,28 @@ TEST_F(IniStorageTest, APathThatIsNoRegularFileIsNeitherReadNorWrittenOver) {
         ctrl.SetModifiedFlag();
     }
     EXPECT_EQ(messages, QStringList{notSaved(iniPath(), FileErrorText(ENOENT))}) << messages.join('\n').toStdString();
+}
+
+TEST_F(IniStorageTest, AFileTheNextReadWouldRefuseAsTooLargeIsNotWritten) {
+    // A mebibyte, the most the control reads: a setting that keeps its size
+    // is written, one that adds a byte is refused as too large.
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(iniPath()).absolutePath()));
+    const QByteArray full = kSettings + QByteArray(1024 * 1024 - kSettings.size() - 2, ';') + "\r\n";
+    {
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(full) == full.size());
+    }
+    const ProfileWrite same =
+        WriteProfileString(iniPath(), QStringLiteral("PortSettings"), QStringLiteral("SearchCOM"), QStringLiteral("1-9"));
+    EXPECT_TRUE(same.written) << same.reason.toStdString();
+    QByteArray expected = full;
+    expected.replace("SearchCOM=4-9", "SearchCOM=1-9");
+    EXPECT_EQ(bytesOf(iniPath()), expected);
+    const ProfileWrite more =
+        WriteProfileString(iniPath(), QStringLiteral("PortSettings"), QStringLiteral("ExcludeCOM"), QStringLiteral("3"));
+    EXPECT_FALSE(more.written);
+    EXPECT_EQ(more.reason, FileErrorText(EFBIG));
+    EXPECT_EQ(bytesOf(iniPath()), expected);
 }
 
 TEST(FileErrorTextTest, EveryReasonAUserCanCauseInGermanOthersWithTheSystemsWordsBeside) {
